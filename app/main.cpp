@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "app/appicon.h"
+#include "app/screens.h"
+#include "app/titlefrm.h"
+#include "ui/formregistry.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Brindlemark");
+    QApplication::setWindowIcon(brindlemarkIcon());
+    // Only the title screen's Exit ends the program, never the last window closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    registerScreens(ui::forms());
+    ui::forms().show<Titlefrm>();
+    const int status = QApplication::exec();
+    ui::forms().clear();
+    return status;
+}

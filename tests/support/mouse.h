@@ -1,0 +1,20 @@
+#pragma once
+// Real mouse events, through the window system layer, as a pupil's pointer sends them.
+#include <QPoint>
+#include <QTest>
+
+#include "ui/control.h"
+
+namespace real {
+
+// The centre of a control, in its window's coordinates.
+QPoint centreOf(const ui::Control& c);
+void click(const ui::Control& c);
+void moveOver(const ui::Control& c);
+void moveTo(QWidget* window, QPoint at);
+void press(QWidget* window, QPoint at, Qt::MouseButton b = Qt::LeftButton);
+void release(QWidget* window, QPoint at, Qt::MouseButton b = Qt::LeftButton);
+// Press on the control's centre, move in steps to `to` (window coordinates), release.
+void drag(const ui::Control& c, QPoint to, int steps = 8);
+
+}  // namespace real

@@ -1,0 +1,54 @@
+#include "tests/support/screentest.h"
+
+#include <QCoreApplication>
+#include <QDirIterator>
+#include <QFile>
+
+#include "app/screens.h"
+#include "ui/module1.h"
+#include "ui/twips.h"
+
+void ScreenTest::SetUp() {
+    auto platform = std::make_unique<FakePlatform>();
+    fake = platform.get();
+    previousPlatform_ = ui::installPlatform(std::move(platform));
+    previousDir_ = QDir::currentPath();
+    QDir::setCurrent(QStringLiteral(BRINDLEMARK_RUN_DIR));
+    ui::Twips::setScale(1.0f);
+    ui::Module1::reset();
+    registerScreens(ui::forms());
+}
+
+void ScreenTest::TearDown() {
+    ui::forms().clear();
+    settle();
+    QDir::setCurrent(previousDir_);
+    ui::installPlatform(std::move(previousPlatform_));
+    fake = nullptr;
+}
+
+void ScreenTest::useEmptyFolder() {
+    scratch_ = std::make_unique<QTemporaryDir>();
+    QDir::setCurrent(scratch_->path());
+}
+
+QString ScreenTest::useCopyOfRunFolder() {
+    scratch_ = std::make_unique<QTemporaryDir>();
+    const QDir from(QStringLiteral(BRINDLEMARK_RUN_DIR));
+    QDirIterator it(from.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = scratch_->filePath(from.relativeFilePath(file));
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(file, target);
+    }
+    QDir::setCurrent(scratch_->path());
+    return scratch_->path();
+}
+
+void ScreenTest::settle(int rounds) {
+    for (int i = 0; i < rounds; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}

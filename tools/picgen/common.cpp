@@ -1,0 +1,62 @@
+#include "common.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <stdexcept>
+
+void saveImage(const QImage& image, const QDir& out, const QString& relPath) {
+    const QString path = out.filePath(relPath);
+    const bool jpeg = relPath.endsWith(".jpg", Qt::CaseInsensitive);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) ||
+        !image.save(path, jpeg ? "JPEG" : "PNG", jpeg ? 92 : -1))
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+QImage canvas(int width, int height, QColor fill) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(fill);
+    return image;
+}
+
+QFont pixelFont(int pixels, bool bold, const QString& family) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    // Grey-scale antialiasing only: sub-pixel colour fringes look dirty when projected.
+    font.setStyleStrategy(QFont::PreferAntialias);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QFont fittedFont(const QString& text, qreal maxWidth, int pixels, bool bold) {
+    QFont font = pixelFont(pixels, bold);
+    while (pixels > 6 && QFontMetricsF(font).horizontalAdvance(text) > maxWidth)
+        font = pixelFont(--pixels, bold);
+    return font;
+}
+
+void drawCaption(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
+                 QColor fill, QColor ink) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(fill.darker(140), 1.5));
+    p.setBrush(fill);
+    const qreal radius = box.height() / 3;
+    p.drawRoundedRect(box, radius, radius);
+    p.setFont(font);
+    p.setPen(ink);
+    p.drawText(box, Qt::AlignCenter, text);
+    p.restore();
+}
+
+void drawShadowedText(QPainter& p, const QRectF& box, int flags, const QString& text, QColor ink) {
+    p.save();
+    p.setPen(QColor(0, 0, 0, 150));
+    p.drawText(box.translated(1, 1), flags, text);
+    p.setPen(ink);
+    p.drawText(box, flags, text);
+    p.restore();
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+// One function per group of pictures; each writes its files below `out`.
+class QDir;
+
+void writeShellPictures(const QDir& out);
+void writeButtons(const QDir& out);
+void writeOpeningSequence(const QDir& out);

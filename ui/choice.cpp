@@ -1,0 +1,94 @@
+#include "ui/choice.h"
+
+#include <QPainter>
+
+#include "ui/form.h"
+#include "ui/painting.h"
+
+namespace ui {
+
+void ChoiceControl::setCaption(const QString& c) {
+    caption_ = c;
+    refresh();
+}
+
+void ChoiceControl::setForeColor(Colour c) {
+    fore_ = c;
+    refresh();
+}
+
+void ChoiceControl::setBackColor(Colour c) {
+    back_ = c;
+    refresh();
+}
+
+void ChoiceControl::setFont(const FontSpec& f) {
+    font_ = f;
+    refresh();
+}
+
+void ChoiceControl::paintChoice(QPainter& painter, const QRect& rect, bool round,
+                                bool marked) const {
+    painter.fillRect(rect, toQColor(back_));
+    const QFont font = makeFont(font_);
+    const int box = std::max(13, QFontMetrics(font).ascent());
+    const QRect mark(rect.left() + 2, rect.center().y() - box / 2, box, box);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Enabled() ? Qt::white : QColor(192, 192, 192));
+    if (round) {
+        painter.drawEllipse(mark);
+        if (marked) {
+            painter.setBrush(Qt::black);
+            painter.drawEllipse(mark.adjusted(box / 4, box / 4, -box / 4, -box / 4));
+        }
+    } else {
+        painter.drawRect(mark);
+        if (marked) {
+            painter.setPen(QPen(Qt::black, std::max(2, box / 6)));
+            painter.drawPolyline(
+                QPolygonF{QPointF(mark.left() + box * 0.2, mark.top() + box * 0.5),
+                          QPointF(mark.left() + box * 0.42, mark.top() + box * 0.75),
+                          QPointF(mark.left() + box * 0.8, mark.top() + box * 0.25)});
+        }
+    }
+    painter.restore();
+    painter.setFont(font);
+    const QRect text = rect.adjusted(box + 6, 0, 0, 0);
+    drawCaption(painter, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption_,
+                toQColor(fore_), Enabled());
+}
+
+void CheckBox::setValue(int v) {
+    if (v == value_) return;
+    value_ = v;
+    refresh();
+    if (Click) Click();
+}
+
+void CheckBox::paint(QPainter& painter, const QRect& rect) const {
+    paintChoice(painter, rect, false, value_ != 0);
+}
+
+void OptionButton::setValue(bool v) {
+    if (v == value_) return;
+    value_ = v;
+    refresh();
+    if (!v) return;
+    // Clearing the others raises nothing: only the option that is set gets its Click.
+    for (Control* other : form().controls()) {
+        auto* option = dynamic_cast<OptionButton*>(other);
+        if (option && option != this && option->container() == container() && option->value_) {
+            option->value_ = false;
+            option->refresh();
+        }
+    }
+    if (Click) Click();
+}
+
+void OptionButton::paint(QPainter& painter, const QRect& rect) const {
+    paintChoice(painter, rect, true, value_);
+}
+
+}  // namespace ui

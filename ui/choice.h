@@ -1,0 +1,59 @@
+#pragma once
+// Check boxes and option buttons. Setting the value from code raises Click, as the layout
+// expects; a user's click on an option raises Click once, for that option only.
+#include "ui/colour.h"
+#include "ui/control.h"
+#include "ui/fonts.h"
+
+namespace ui {
+
+class ChoiceControl : public Control {
+  public:
+    using Control::Control;
+
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& c);
+    void setForeColor(Colour c);
+    void setBackColor(Colour c);
+    void setFont(const FontSpec& f);
+
+  protected:
+    void paintChoice(QPainter& painter, const QRect& rect, bool round, bool marked) const;
+
+  private:
+    QString caption_;
+    Colour fore_ = colours::kBlack;
+    Colour back_ = colours::kButtonFace;
+    FontSpec font_{"Arial", 8.25f, false};
+};
+
+class CheckBox : public ChoiceControl {
+  public:
+    using ChoiceControl::ChoiceControl;
+    int Value() const { return value_; }  // 0 unticked, 1 ticked
+    void setValue(int v);
+
+  protected:
+    void paint(QPainter& painter, const QRect& rect) const override;
+    void userClick() override { setValue(value_ ? 0 : 1); }
+
+  private:
+    int value_ = 0;
+};
+
+// Option buttons of one container exclude each other.
+class OptionButton : public ChoiceControl {
+  public:
+    using ChoiceControl::ChoiceControl;
+    bool Value() const { return value_; }
+    void setValue(bool v);
+
+  protected:
+    void paint(QPainter& painter, const QRect& rect) const override;
+    void userClick() override { setValue(true); }
+
+  private:
+    bool value_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,117 @@
+#pragma once
+// The base of every control: geometry in twips, visibility, enabled state, stacking and
+// mouse events carrying the layout's arguments.
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace ui {
+
+class Form;
+class ControlWidget;
+
+struct MouseArgs {
+    int Button = 0;  // 1 left, 2 right, 4 middle: held buttons for moves, the released one for up
+    int Shift = 0;   // 1 Shift, 2 Ctrl, 4 Alt
+    float X = 0;     // twips, relative to the control
+    float Y = 0;
+    float formX = 0;  // twips, relative to the form's client area: steady while the control moves
+    float formY = 0;
+};
+
+class Control {
+  public:
+    Control(Form& form, QString name, int index = -1, Control* container = nullptr);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const QString& name() const { return name_; }
+    int index() const { return index_; }
+    Form& form() const { return form_; }
+    Control* container() const { return container_; }
+    QWidget* widget() const { return widget_; }
+
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void setLeft(float v) { setGeometry(v, top_, width_, height_); }
+    void setTop(float v) { setGeometry(left_, v, width_, height_); }
+    void setWidth(float v) { setGeometry(left_, top_, v, height_); }
+    void setHeight(float v) { setGeometry(left_, top_, width_, v); }
+    void move(float left, float top) { setGeometry(left, top, width_, height_); }
+    virtual void setGeometry(float left, float top, float width, float height);
+
+    bool Visible() const { return visible_; }
+    void setVisible(bool v);
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool v);
+    bool TabStop() const { return tabStop_; }
+    void setTabStop(bool v) { tabStop_ = v; }
+
+    // Stacking among the controls of the same container.
+    void bringToFront();
+    void sendToBack();
+
+    // A control that a drag may leave anywhere, or that is designed to overhang the client
+    // area, does not make its window grow.
+    void setMayOverhang(bool v) { mayOverhang_ = v; }
+    bool mayOverhang() const { return mayOverhang_; }
+
+    std::function<void()> Click;
+    std::function<void(const MouseArgs&)> MouseDown;
+    std::function<void(const MouseArgs&)> MouseMove;
+    std::function<void(const MouseArgs&)> MouseUp;
+
+    // Repaints the control; also called when the display scale changes.
+    virtual void refresh();
+
+  protected:
+    friend class ControlWidget;
+    virtual void paint(QPainter& painter, const QRect& rect) const;
+    // A user's click; check boxes and option buttons change their value first.
+    virtual void userClick();
+    // What run-time copies of a control array's first member take from it.
+    void copyBaseDesign(const Control& from);
+    virtual bool acceptsMouse() const { return true; }
+
+  private:
+    void applyGeometry();
+
+    Form& form_;
+    QString name_;
+    int index_;
+    Control* container_;
+    QPointer<QWidget> widget_;
+    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    bool tabStop_ = true;
+    bool mayOverhang_ = false;
+};
+
+// Binds a screen's handler to an event, so that wiring reads like the handler's name.
+template <class S>
+std::function<void()> bind(S* screen, void (S::*handler)()) {
+    return [screen, handler] { (screen->*handler)(); };
+}
+template <class S>
+std::function<void(int)> bind(S* screen, void (S::*handler)(int)) {
+    return [screen, handler](int index) { (screen->*handler)(index); };
+}
+template <class S>
+std::function<void(const MouseArgs&)> bind(S* screen, void (S::*handler)(int, int, float, float)) {
+    return
+        [screen, handler](const MouseArgs& a) { (screen->*handler)(a.Button, a.Shift, a.X, a.Y); };
+}
+template <class S>
+std::function<void(int, const MouseArgs&)> bind(S* screen,
+                                                void (S::*handler)(int, int, int, float, float)) {
+    return [screen, handler](int index, const MouseArgs& a) {
+        (screen->*handler)(index, a.Button, a.Shift, a.X, a.Y);
+    };
+}
+
+}  // namespace ui

@@ -1,0 +1,30 @@
+#include "ui/fonts.h"
+
+#include <cmath>
+
+#include "ui/twips.h"
+
+namespace ui {
+
+QString installedFamily(const QString& designFamily) {
+    // Metric twins keep captions where the layout expects them. Tahoma has none;
+    // Liberation Sans is close in width and keeps every fixed caption inside its label.
+    const QString f = designFamily.toLower();
+    if (f == "times new roman") return QStringLiteral("Liberation Serif");
+    if (f == "arial" || f == "tahoma" || f == "ms sans serif")
+        return QStringLiteral("Liberation Sans");
+    return designFamily;
+}
+
+QFont makeFont(const FontSpec& spec, float points) {
+    QFont font(installedFamily(QString::fromLatin1(spec.family)));
+    // Pixel sizes keep text the same size whatever dpi the platform reports.
+    const int pixels = static_cast<int>(std::lround(points * 96.0f / 72.0f * Twips::scale()));
+    font.setPixelSize(pixels > 1 ? pixels : 1);
+    font.setBold(spec.bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+}  // namespace ui

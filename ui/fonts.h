@@ -1,0 +1,26 @@
+#pragma once
+#include <QFont>
+#include <QString>
+
+namespace ui {
+
+// A font as the layout names it: a design family, a point size and weight.
+struct FontSpec {
+    const char* family = "Arial";
+    float points = 8.25f;
+    bool bold = false;
+};
+
+// The step by which a caption that cannot fit is made smaller (one pixel at 96 dpi).
+constexpr float kFitStepPoints = 0.75f;
+
+// The installed face that stands in for a design family.
+QString installedFamily(const QString& designFamily);
+
+// The Qt font for a spec at the current display scale, with a point size override.
+QFont makeFont(const FontSpec& spec, float points);
+inline QFont makeFont(const FontSpec& spec) {
+    return makeFont(spec, spec.points);
+}
+
+}  // namespace ui

@@ -1,0 +1,209 @@
+#include "ui/form.h"
+
+#include <QWindow>
+#include <algorithm>
+
+#include "ui/control.h"
+#include "ui/formregistry.h"
+#include "ui/formwindow.h"
+#include "ui/timer.h"
+#include "ui/twips.h"
+
+namespace ui {
+
+Form::Form(QString name) : name_(std::move(name)), window_(std::make_unique<FormWindow>(*this)) {
+    window_->setObjectName(name_);
+    setBorderStyle(BorderStyle::FixedSingle);
+    setCaption(name_);
+}
+
+Form::~Form() {
+    window_->detach();
+    // Controls that outlive this point are members of the screen and are gone already.
+}
+
+QWidget* Form::window() const {
+    return window_.get();
+}
+
+void Form::closeRequested() {
+    forms().unload(*this);
+}
+
+void Form::setCaption(const QString& caption) {
+    caption_ = caption;
+    window_->setWindowTitle(caption);
+}
+
+void Form::setBackColor(Colour c) {
+    back_ = c;
+    window_->update();
+}
+
+void Form::setPicture(const Picture& p) {
+    picture_ = p;
+    window_->update();
+}
+
+void Form::setIcon(const Picture& p) {
+    window_->setWindowIcon(p.isNull() ? QIcon() : QIcon(p));
+}
+
+void Form::setBorderStyle(BorderStyle style) {
+    border_ = style;
+    Qt::WindowFlags flags = Qt::Window;
+    switch (style) {
+        case BorderStyle::FixedSingle:
+            flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+            break;
+        case BorderStyle::FixedDialog:
+            flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+            break;
+        case BorderStyle::None:
+            flags |= Qt::FramelessWindowHint;
+            break;
+    }
+    const bool topmost = window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    window_->setWindowFlags(flags | (topmost ? Qt::WindowStaysOnTopHint : Qt::WindowFlags()));
+    applyWindowGeometry();
+}
+
+void Form::setTopmost(bool topmost) {
+    const bool shown = window_->isVisible();
+    window_->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (shown) window_->show();  // changing flags hides a window
+}
+
+void Form::setStaysBehind(bool behind) {
+    behind_ = behind;
+    window_->setWindowFlag(Qt::WindowStaysOnBottomHint, behind);
+    window_->setWindowFlag(Qt::WindowDoesNotAcceptFocus, behind);
+    window_->setWindowFlag(Qt::WindowTransparentForInput, behind);
+    // Window managers keep a desktop-type window below the others and off the task bar.
+    window_->setAttribute(Qt::WA_X11NetWmWindowTypeDesktop, behind);
+    window_->setAttribute(Qt::WA_ShowWithoutActivating, behind);
+}
+
+float Form::designFrameWidth(BorderStyle style) {
+    return style == BorderStyle::None ? 0 : 90;
+}
+
+float Form::designFrameHeight(BorderStyle style) {
+    switch (style) {
+        case BorderStyle::FixedSingle:
+            return 435;
+        case BorderStyle::FixedDialog:
+            return 480;
+        case BorderStyle::None:
+            return 0;
+    }
+    return 0;
+}
+
+void Form::setLeft(float v) {
+    left_ = v;
+    applyWindowGeometry();
+}
+
+void Form::setTop(float v) {
+    top_ = v;
+    applyWindowGeometry();
+}
+
+void Form::setWidth(float v) {
+    width_ = v;
+    sizedByClient_ = false;
+    applyWindowGeometry();
+}
+
+void Form::setHeight(float v) {
+    height_ = v;
+    sizedByClient_ = false;
+    applyWindowGeometry();
+}
+
+void Form::setClientSize(float width, float height) {
+    width_ = width + designFrameWidth(border_);
+    height_ = height + designFrameHeight(border_);
+    sizedByClient_ = true;
+    applyWindowGeometry();
+}
+
+float Form::ScaleWidth() const {
+    return Twips::toTwips(window_->width());
+}
+float Form::ScaleHeight() const {
+    return Twips::toTwips(window_->height());
+}
+
+void Form::applyWindowGeometry() {
+    static bool busy = false;
+    if (busy || !window_) return;
+    busy = true;
+    // The client area is the outer size less the window system's frame; before the frame
+    // is known, less the frame the layout was designed with.
+    QMargins frame;
+    if (const QWindow* handle = window_->windowHandle(); handle && window_->isVisible())
+        frame = handle->frameMargins();
+    const bool known = frame.top() + frame.bottom() > 0 && !sizedByClient_;
+    const int frameW =
+        known ? frame.left() + frame.right() : Twips::toPixels(designFrameWidth(border_));
+    const int frameH =
+        known ? frame.top() + frame.bottom() : Twips::toPixels(designFrameHeight(border_));
+    int clientW = std::max(1, Twips::toPixels(width_) - frameW);
+    int clientH = std::max(1, Twips::toPixels(height_) - frameH);
+    // A taller frame than designed must not hide the lowest controls: the window grows.
+    for (const Control* c : controls_) {
+        if (c->container() || !c->Visible() || c->mayOverhang()) continue;
+        clientW = std::max(clientW, Twips::toPixels(c->Left() + c->Width()));
+        clientH = std::max(clientH, Twips::toPixels(c->Top() + c->Height()));
+    }
+    if (window_->size() != QSize(clientW, clientH)) window_->setFixedSize(clientW, clientH);
+    const QPoint place(Twips::toPixels(left_), Twips::toPixels(top_));
+    if (window_->frameGeometry().topLeft() != place) window_->move(place);
+    busy = false;
+}
+
+Control* Form::findControl(const QString& name) const {
+    for (Control* c : controls_)
+        if (c->index() < 0 && c->name() == name) return c;
+    return nullptr;
+}
+
+void Form::registerControl(Control& c) {
+    controls_.push_back(&c);
+}
+
+void Form::unregisterControl(Control& c) {
+    std::erase(controls_, &c);
+}
+
+void Form::registerTimer(Timer& t) {
+    timers_.push_back(&t);
+}
+
+void Form::unregisterTimer(Timer& t) {
+    std::erase(timers_, &t);
+}
+
+void Form::markUnloaded() {
+    unloaded_ = true;
+    for (Timer* t : timers_) t->setEnabled(false);
+}
+
+void Form::showWindow() {
+    applyWindowGeometry();
+    window_->show();
+    if (behind_) {
+        window_->lower();
+        return;
+    }
+    window_->raise();
+    window_->activateWindow();
+}
+
+void Form::hideWindow() {
+    window_->hide();
+}
+
+}  // namespace ui

@@ -1,0 +1,107 @@
+#pragma once
+// A screen: one top-level window with its controls, timers and handlers.
+#include <QIcon>
+#include <QPointer>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "ui/colour.h"
+#include "ui/pictures.h"
+
+class QPainter;
+
+namespace ui {
+
+class Control;
+class Timer;
+class FormWindow;
+
+enum class BorderStyle {
+    FixedSingle,  // a title bar without buttons and a thin border
+    FixedDialog,  // a dialog frame
+    None,         // no border and no title bar
+};
+
+class Form {
+  public:
+    explicit Form(QString name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const QString& name() const { return name_; }
+    QWidget* window() const;
+
+    // Handlers a screen may give. Form_Load runs when the form is first referred to.
+    virtual void Form_Load() {}
+    virtual void Form_MouseDown(int, int, float, float) {}
+    virtual void Form_MouseMove(int, int, float, float) {}
+    virtual void Form_MouseUp(int, int, float, float) {}
+    // The window system asked to close the window: by default, what the screen's Exit does.
+    virtual void closeRequested();
+    // Drawing on the form's own surface, between its background and its controls.
+    virtual void paintSurface(QPainter&) {}
+
+    // Window properties. Left, Top, Width and Height are the outer window, in twips.
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    Colour BackColor() const { return back_; }
+    void setBackColor(Colour c);
+    const Picture& picture() const { return picture_; }  // drawn at the top left
+    void setPicture(const Picture& p);
+    void setIcon(const Picture& p);
+    void setBorderStyle(BorderStyle style);
+    BorderStyle borderStyle() const { return border_; }
+    void setTopmost(bool topmost);
+    // A window that lies behind all the program's others, takes no focus and no clicks.
+    void setStaysBehind(bool behind);
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void setLeft(float v);
+    void setTop(float v);
+    void setWidth(float v);
+    void setHeight(float v);
+    void setClientSize(float width, float height);  // the outer size for this client area
+    float ScaleWidth() const;                       // the client area, in twips
+    float ScaleHeight() const;
+
+    // The frame the layout assumes for a border style, in twips.
+    static float designFrameWidth(BorderStyle style);
+    static float designFrameHeight(BorderStyle style);
+
+    // Controls by name, for routines that dress any screen; array members are not listed.
+    Control* findControl(const QString& name) const;
+    const std::vector<Control*>& controls() const { return controls_; }
+    void registerControl(Control& c);
+    void unregisterControl(Control& c);
+    void registerTimer(Timer& t);
+    void unregisterTimer(Timer& t);
+
+    // Lifecycle, driven by the form registry.
+    bool isUnloaded() const { return unloaded_; }
+    void markUnloaded();
+    void showWindow();
+    void hideWindow();
+    // Fits the window to its model after a change of size, place, scale or frame.
+    void applyWindowGeometry();
+
+  private:
+    QString name_;
+    std::unique_ptr<FormWindow> window_;
+    std::vector<Control*> controls_;
+    std::vector<Timer*> timers_;
+    QString caption_;
+    Colour back_ = colours::kButtonFace;
+    Picture picture_;
+    BorderStyle border_ = BorderStyle::FixedSingle;
+    float left_ = 0, top_ = 0, width_ = 12000, height_ = 9000;
+    bool unloaded_ = false;
+    bool behind_ = false;
+    // Sized by its client area (as designed) rather than by its outer size.
+    bool sizedByClient_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,62 @@
+#include "ui/formwindow.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+#include "ui/form.h"
+#include "ui/mouse.h"
+#include "ui/twips.h"
+
+namespace ui {
+
+FormWindow::FormWindow(Form& form) : QWidget(nullptr), form_(&form) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    if (!form_) return;
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(form_->BackColor()));
+    const Picture& picture = form_->picture();
+    if (!picture.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(QRectF(QPointF(0, 0), QSizeF(picture.size()) * Twips::scale()), picture,
+                           QRectF(picture.rect()));
+    }
+    form_->paintSurface(painter);
+}
+
+void FormWindow::mousePressEvent(QMouseEvent* event) {
+    if (!form_) return;
+    const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()));
+    form_->Form_MouseDown(a.Button, a.Shift, a.X, a.Y);
+}
+
+void FormWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (!form_) return;
+    const MouseArgs a = mouseArgs(*event, *this, buttonsOf(event->buttons()));
+    form_->Form_MouseMove(a.Button, a.Shift, a.X, a.Y);
+}
+
+void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (!form_) return;
+    const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()));
+    form_->Form_MouseUp(a.Button, a.Shift, a.X, a.Y);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The window stays until the screen itself decides, as its Exit would.
+    event->ignore();
+    if (form_ && !form_->isUnloaded()) form_->closeRequested();
+}
+
+bool FormWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The window system's frame is known only once the window is shown.
+    if (form_ && (event->type() == QEvent::Show || event->type() == QEvent::Move))
+        form_->applyWindowGeometry();
+    return handled;
+}
+
+}  // namespace ui

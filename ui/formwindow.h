@@ -1,0 +1,27 @@
+#pragma once
+#include <QWidget>
+
+namespace ui {
+
+class Form;
+
+// The top-level Qt window behind a form: it paints the background and passes the pointer
+// over the bare background, and the window system's close request, to the form.
+class FormWindow final : public QWidget {
+  public:
+    explicit FormWindow(Form& form);
+    void detach() { form_ = nullptr; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    Form* form_;
+};
+
+}  // namespace ui

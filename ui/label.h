@@ -1,0 +1,78 @@
+#pragma once
+#include "ui/colour.h"
+#include "ui/control.h"
+#include "ui/fonts.h"
+
+namespace ui {
+
+enum class Align { Left, Right, Center };
+
+// A label as laid out at design time; tables of these read line by line like the layout.
+struct LabelDesign {
+    float left = 0, top = 0, width = 0, height = 0;
+    const char* caption = "";
+    FontSpec font{};
+    Colour fore = colours::kBlack;
+    Colour back = colours::kButtonFace;
+    bool opaque = true;
+    bool border = false;
+    Align align = Align::Left;
+    bool visible = true;
+    bool enabled = true;
+    bool autoSize = false;
+    bool wordWrap = false;
+};
+
+class Label : public Control {
+  public:
+    Label(Form& form, QString name, int index = -1, Control* container = nullptr);
+
+    void applyDesign(const LabelDesign& d);
+    // What a run-time copy of a control array's first member takes from it.
+    void copyDesignFrom(const Label& from);
+
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    Colour ForeColor() const { return fore_; }
+    void setForeColor(Colour c);
+    Colour BackColor() const { return back_; }
+    void setBackColor(Colour c);
+    bool opaque() const { return opaque_; }
+    void setOpaque(bool opaque);  // BackStyle: opaque paints the background colour
+    bool border() const { return border_; }
+    void setBorder(bool border);
+    void setAlignment(Align a);
+    void setAutoSize(bool a);
+    void setWordWrap(bool w);
+    const FontSpec& font() const { return font_; }
+    void setFont(const FontSpec& f);
+
+    // The point size the caption is drawn at: the design size, or smaller where the
+    // caption would otherwise be clipped in a label of fixed size.
+    float fittedPoints() const { return fittedPoints_; }
+
+    void setGeometry(float left, float top, float width, float height) override;
+    void refresh() override;
+
+  protected:
+    void paint(QPainter& painter, const QRect& rect) const override;
+
+  private:
+    int textFlags() const;
+    QRect textRect(const QRect& rect) const;
+    void relayout();
+
+    QString caption_;
+    Colour fore_ = colours::kBlack;
+    Colour back_ = colours::kButtonFace;
+    bool opaque_ = true;
+    bool border_ = false;
+    Align align_ = Align::Left;
+    bool autoSize_ = false;
+    bool wordWrap_ = false;
+    FontSpec font_{};
+    float fittedPoints_ = font_.points;
+    bool inRelayout_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,17 @@
+#pragma once
+// Drawing shared by the controls: borders, bevels and captions.
+#include <QColor>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+namespace ui {
+
+void drawSingleBorder(QPainter& painter, const QRect& rect);
+void drawBevel(QPainter& painter, const QRect& rect, bool sunken);
+void drawEtchedFrame(QPainter& painter, const QRect& rect);
+// A disabled caption is drawn grey.
+void drawCaption(QPainter& painter, const QRect& rect, int flags, const QString& text,
+                 const QColor& colour, bool enabled);
+
+}  // namespace ui

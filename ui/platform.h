@@ -1,0 +1,26 @@
+#pragma once
+#include <QSizeF>
+#include <QString>
+#include <memory>
+
+namespace ui {
+
+// What the program asks of the machine, behind one interface so tests can fake it.
+class Platform {
+  public:
+    virtual ~Platform() = default;
+    virtual QSizeF displayTwips() const = 0;       // the whole display, in twips
+    virtual void setBusyCursor(bool busy) = 0;     // hourglass or default pointer
+    virtual void openUrl(const QString& url) = 0;  // failures are ignored
+    virtual void endProgram() = 0;                 // exit status 0
+    virtual double secondsSinceMidnight() const = 0;
+    virtual void randomize() = 0;  // reseed from the clock
+    virtual double rnd() = 0;      // uniform on [0, 1)
+};
+
+Platform& platform();
+// Installs the platform used from now on; returns the one it replaces.
+std::unique_ptr<Platform> installPlatform(std::unique_ptr<Platform> p);
+std::unique_ptr<Platform> makeQtPlatform();
+
+}  // namespace ui

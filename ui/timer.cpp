@@ -1,0 +1,35 @@
+#include "ui/timer.h"
+
+#include "ui/form.h"
+
+namespace ui {
+
+Timer::Timer(Form& form, int intervalMs) : form_(form), interval_(intervalMs) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { fire(); });
+    form_.registerTimer(*this);
+}
+
+Timer::~Timer() {
+    form_.unregisterTimer(*this);
+}
+
+void Timer::setInterval(int ms) {
+    interval_ = ms;
+    if (enabled_) timer_.start(interval_);
+}
+
+void Timer::setEnabled(bool on) {
+    if (on == enabled_) return;
+    enabled_ = on;
+    if (on && interval_ > 0)
+        timer_.start(interval_);
+    else
+        timer_.stop();
+}
+
+void Timer::fire() {
+    if (enabled_ && Tick && !form_.isUnloaded()) Tick();
+}
+
+}  // namespace ui

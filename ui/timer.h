@@ -1,0 +1,35 @@
+#pragma once
+#include <QTimer>
+#include <functional>
+
+namespace ui {
+
+class Form;
+
+// A form's timer. Switching on a timer that is on already leaves its countdown running;
+// a one-tick timer stays on until its own handler switches it off.
+class Timer {
+  public:
+    Timer(Form& form, int intervalMs);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    int Interval() const { return interval_; }
+    void setInterval(int ms);
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool on);
+
+    // Runs one tick now, as the event loop would; for tests and benchmarks.
+    void fire();
+
+    std::function<void()> Tick;
+
+  private:
+    Form& form_;
+    QTimer timer_;
+    int interval_;
+    bool enabled_ = false;
+};
+
+}  // namespace ui
