@@ -142,6 +142,13 @@ void Label::relayout() {
     inRelayout_ = false;
 }
 
+bool Label::captionFitsAt(float points) const {
+    const QRect inner = textRect(Twips::toPixels(0, 0, Width(), Height()));
+    const QRect need =
+        QFontMetrics(makeFont(font_, points)).boundingRect(inner, textFlags(), caption_);
+    return need.width() <= inner.width() && need.height() <= inner.height();
+}
+
 void Label::paint(QPainter& painter, const QRect& rect) const {
     if (opaque_) painter.fillRect(rect, toQColor(back_));
     if (border_) drawSingleBorder(painter, rect);

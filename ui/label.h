@@ -50,6 +50,8 @@ class Label : public Control {
     // The point size the caption is drawn at: the design size, or smaller where the
     // caption would otherwise be clipped in a label of fixed size.
     float fittedPoints() const { return fittedPoints_; }
+    // Whether the whole caption shows inside the label (less its border) at that size.
+    bool captionFitsAt(float points) const;
 
     void setGeometry(float left, float top, float width, float height) override;
     void refresh() override;
