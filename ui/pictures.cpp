@@ -1,11 +1,16 @@
 #include "ui/pictures.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmapCache>
 
 #include "ui/files.h"
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace ui {
 
@@ -24,6 +29,22 @@ std::optional<Picture> decode(const QString& file) {
     return QPixmap::fromImage(std::move(image));
 }
 
+// What tells one version of a file from the next: a file replaced within the file
+// system's clock tick still gets a new inode.
+QString fileVersion(const QString& file) {
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::stat(QFile::encodeName(file).constData(), &st) == 0)
+        return QStringLiteral("%1:%2:%3:%4")
+            .arg(st.st_ino)
+            .arg(st.st_size)
+            .arg(st.st_mtim.tv_sec)
+            .arg(st.st_mtim.tv_nsec);
+#endif
+    const QFileInfo info(file);
+    return QStringLiteral("%1:%2").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+}
+
 }  // namespace
 
 std::optional<Picture> LoadPicture(const QString& layoutPath) {
@@ -37,11 +58,7 @@ std::optional<Picture> LoadPicture(const QString& layoutPath) {
         return true;
     }();
     (void)sized;
-    const QFileInfo info(*file);
-    const QString key = QStringLiteral("pic:%1:%2:%3")
-                            .arg(*file)
-                            .arg(info.size())
-                            .arg(info.lastModified().toMSecsSinceEpoch());
+    const QString key = QStringLiteral("pic:%1:%2").arg(*file, fileVersion(*file));
     Picture cached;
     if (QPixmapCache::find(key, &cached)) return cached;
     std::optional<Picture> picture = decode(*file);

@@ -168,3 +168,29 @@ TEST_F(ShellTest, ClosingWindowsThroughTheWindowSystemDoesWhatExitDoes) {
     forms().get<Titlefrm>().window()->close();
     EXPECT_EQ(fake->endCalls, 1);
 }
+
+TEST_F(ShellTest, WithNoAssetFolderEveryScreenIsStillLaidOut) {
+    useEmptyFolder();
+    Titlefrm& title = forms().show<Titlefrm>();
+    EXPECT_TRUE(title.Timer1.Enabled());
+    for (int i = 0; i < 45; ++i) title.Timer1.fire();
+    EXPECT_EQ(Module1::framenumber, 5);
+    EXPECT_TRUE(title.Picture1.picture().isNull());
+    real::click(title.Command1);
+    settle();
+    intro0& main = forms().get<intro0>();
+    EXPECT_TRUE(main.picture().isNull());
+    EXPECT_TRUE(main.Command1.Visible());
+    EXPECT_EQ(main.Command1.Top(), 7950);
+    for (int i = 0; i < 5; ++i) EXPECT_TRUE(main.Label2(i).Visible());
+    real::click(main.Label2(6));  // no guide page: nothing happens
+    EXPECT_TRUE(fake->openedUrls.isEmpty());
+    for (int k = 0; k < 5; ++k) {
+        real::click(main.Label2(k));
+        Form* menu = forms().find(QString("menu%1").arg(k + 1));
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(menu->window()->isVisible());
+        forms().unload(*menu);
+        settle();
+    }
+}

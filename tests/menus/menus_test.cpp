@@ -1,0 +1,155 @@
+// The five topic menus: layout from their tables, switching by tabs, the way back, topics,
+// and the hover highlight with real pointer moves.
+#include "app/intro0.h"
+#include "menus/menuscreen.h"
+#include "tests/support/mouse.h"
+#include "tests/support/screentest.h"
+
+using namespace ui;
+
+namespace {
+
+// A stand-in activity, so that enabled topics have something to open.
+class Activity : public Form {
+public:
+    Activity() : Form("activity") {}
+};
+
+class MenusTest : public ScreenTest {
+protected:
+    MenuScreen& openMenu(int k) {
+        forms().show<intro0>();
+        real::click(forms().get<intro0>().Label2(k - 1));
+        return dynamic_cast<MenuScreen&>(*forms().find(QString("menu%1").arg(k)));
+    }
+};
+
+}  // namespace
+
+TEST_F(MenusTest, LayoutFromTheTables) {
+    const float topicLefts[] = {3652.5f, 3652.5f, 3652.5f, 3592.5f, 3772.5f};
+    for (int k = 1; k <= 5; ++k) {
+        MenuScreen& menu = openMenu(k);
+        SCOPED_TRACE(k);
+        EXPECT_EQ(menu.Caption(), "Halverin");
+        EXPECT_EQ(menu.Label1.Caption(), QString("Menu %1").arg(k));
+        EXPECT_EQ(menu.Label1.Left(), 2797.5f);
+        EXPECT_EQ(menu.BackColor(), RGB(49, 135, 215));
+        EXPECT_FALSE(menu.picture().isNull());
+        EXPECT_EQ(menu.Command1.Left(), 60);
+        EXPECT_EQ(menu.Command1.Top(), 7950);
+        for (int i = 0; i <= 4; ++i) {
+            EXPECT_EQ(menu.Label3(i).Left(), topicLefts[k - 1]);
+            EXPECT_EQ(menu.Label3(i).Top(), 2400 + 750 * i);
+            EXPECT_TRUE(menu.Label3(i).Visible());
+            EXPECT_EQ(menu.Label2(i).Left(), 9600);
+            EXPECT_EQ(menu.Label2(i).Top(), 2400 + 750 * i);
+            EXPECT_EQ(menu.Label2(i).Caption(), QString("Menu %1").arg(i + 1));
+            EXPECT_TRUE(menu.Label2(i).Visible());
+        }
+        EXPECT_EQ(menu.Label2(5).Caption(), "WWW Links");
+        EXPECT_EQ(menu.Label2(5).Top(), 6900);
+        EXPECT_FALSE(menu.Label2(5).Visible());
+        forms().clear();
+    }
+}
+
+TEST_F(MenusTest, OnlyTopicsWithActivitiesAreEnabled) {
+    const char* expected[5][5] = {
+        {nullptr, "The Skeleton", nullptr, nullptr, "Puberty"},
+        {nullptr, "Plant Reproduction", nullptr, nullptr, nullptr},
+        {"Insulators and Conductors", "Magnets", nullptr, nullptr, nullptr},
+        {nullptr, nullptr, nullptr, nullptr, nullptr},
+        {nullptr, nullptr, nullptr, "Scrambled Words", "Healthy Living"},
+    };
+    for (int k = 1; k <= 5; ++k) {
+        MenuScreen& menu = openMenu(k);
+        for (int i = 0; i <= 4; ++i) {
+            EXPECT_EQ(menu.Label3(i).Enabled(), expected[k - 1][i] != nullptr) << k << " " << i;
+            if (expected[k - 1][i]) EXPECT_EQ(menu.Label3(i).Caption(), expected[k - 1][i]);
+        }
+        forms().clear();
+    }
+}
+
+TEST_F(MenusTest, TopicsOpenTheirActivityInFrontAndTheMenuStays) {
+    forms().registerScreen("circuits", [] {
+        auto f = std::make_unique<Activity>();
+        return f;
+    });
+    MenuScreen& menu = openMenu(3);
+    real::click(menu.Label3(0));
+    ASSERT_TRUE(forms().isLoaded("activity"));
+    EXPECT_TRUE(forms().isLoaded("menu3"));
+    forms().unload(*forms().find("activity"));
+    settle();
+    // The menu answers as before once the activity has gone.
+    real::click(menu.Label2(0));
+    settle();
+    EXPECT_TRUE(forms().isLoaded("menu1"));
+    EXPECT_FALSE(forms().isLoaded("menu3"));
+}
+
+TEST_F(MenusTest, DisabledTopicsOpenNothing) {
+    MenuScreen& menu = openMenu(4);
+    const size_t before = forms().loaded().size();
+    for (int i = 0; i <= 4; ++i) real::click(menu.Label3(i));
+    EXPECT_EQ(forms().loaded().size(), before);
+}
+
+TEST_F(MenusTest, TabsSwitchMenusAndTheOwnTabDoesNothing) {
+    MenuScreen& two = openMenu(2);
+    real::click(two.Label2(1));  // its own tab
+    settle();
+    EXPECT_EQ(forms().find("menu2"), &two);
+
+    real::click(two.Label2(3));
+    settle();
+    EXPECT_FALSE(forms().isLoaded("menu2"));
+    auto* four = dynamic_cast<MenuScreen*>(forms().find("menu4"));
+    ASSERT_NE(four, nullptr);
+    EXPECT_TRUE(four->window()->isVisible());
+
+    real::click(four->Command1);
+    settle();
+    EXPECT_FALSE(forms().isLoaded("menu4"));
+    EXPECT_TRUE(forms().isLoaded<intro0>());
+    EXPECT_EQ(forms().loaded().size(), 1u);
+}
+
+TEST_F(MenusTest, HoverLightsTabsUntilThePointerCrossesTheBackground) {
+    MenuScreen& menu = openMenu(1);
+    QWidget* window = menu.window();
+    EXPECT_TRUE(menu.Label1.opaque());  // a black box until the first move over the background
+    EXPECT_FALSE(menu.Label2(0).opaque());
+
+    real::moveTo(window, QPoint(40, 300));  // bare background
+    EXPECT_FALSE(menu.Label1.opaque());
+
+    real::moveOver(menu.Label2(0));
+    EXPECT_TRUE(menu.Label2(0).opaque());
+    real::moveOver(menu.Label2(1));  // straight onto the next tab: the first stays lit
+    EXPECT_TRUE(menu.Label2(1).opaque());
+    EXPECT_TRUE(menu.Label2(0).opaque());
+    real::moveOver(menu.Label1);
+    EXPECT_TRUE(menu.Label1.opaque());
+
+    real::moveTo(window, QPoint(40, 300));
+    for (int i = 0; i <= 5; ++i) EXPECT_FALSE(menu.Label2(i).opaque()) << i;
+    EXPECT_FALSE(menu.Label1.opaque());
+    // Topics stay opaque throughout.
+    for (int i = 0; i <= 4; ++i) EXPECT_TRUE(menu.Label3(i).opaque()) << i;
+
+    // A move over a disabled topic reaches the background's handler.
+    real::moveOver(menu.Label2(2));
+    real::moveOver(menu.Label3(0));
+    EXPECT_FALSE(menu.Label2(2).opaque());
+}
+
+TEST_F(MenusTest, AMenuLoadsTheMainScreenToBorrowItsBackground) {
+    Form* menu = forms().show("menu5");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(forms().isLoaded<intro0>());
+    EXPECT_FALSE(forms().get<intro0>().window()->isVisible());
+    EXPECT_FALSE(menu->picture().isNull());
+}

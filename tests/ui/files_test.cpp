@@ -1,0 +1,119 @@
+// The path resolver and picture loading: layout paths reach files whatever their case,
+// never anything outside the working directory, never anything that could block, and a bad
+// picture is a value, not a failure.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "ui/files.h"
+#include "ui/pictures.h"
+
+using namespace ui;
+
+namespace {
+
+class FilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = QDir::currentPath();
+        QDir(dir_.path()).mkpath("Images/Sub");
+        QDir::setCurrent(dir_.path());
+    }
+    void TearDown() override { QDir::setCurrent(previous_); }
+    static void write(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    static QByteArray jpeg(int w, int h) {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPG");
+        return bytes;
+    }
+
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+}  // namespace
+
+TEST_F(FilesTest, MatchesEachComponentWithoutRegardToCase) {
+    write("Images/Sub/Exit.JPG", "x");
+    const auto found = resolveFile("images\\sub\\exit.jpg");
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(found->endsWith("/Images/Sub/Exit.JPG"));
+    EXPECT_TRUE(resolveFile("IMAGES/SUB/EXIT.jpg"));
+}
+
+TEST_F(FilesTest, ReachesNothingOutsideTheWorkingDirectory) {
+    QTemporaryDir outside;
+    write(outside.filePath("secret.jpg"), "x");
+    QFile::link(outside.filePath("secret.jpg"), "Images/link.jpg");
+    EXPECT_FALSE(resolveFile("..\\secret.jpg"));
+    EXPECT_FALSE(resolveFile(outside.filePath("secret.jpg")));
+    EXPECT_FALSE(resolveFile("Images\\link.jpg"));
+    EXPECT_FALSE(resolveFile("C:\\Images\\x.jpg"));
+    EXPECT_FALSE(resolveFile(""));
+}
+
+TEST_F(FilesTest, OnlyRegularFilesCount) {
+    ASSERT_EQ(mkfifo("Images/fifo.jpg", 0600), 0);
+    QFile::link("/dev/zero", "Images/zero.jpg");
+    EXPECT_FALSE(resolveFile("Images\\fifo.jpg"));  // opening it would block
+    EXPECT_FALSE(resolveFile("Images\\zero.jpg"));
+    EXPECT_FALSE(resolveFile("Images\\Sub"));
+    EXPECT_FALSE(LoadPicture("Images\\fifo.jpg"));
+}
+
+TEST_F(FilesTest, BadPicturesAreRefusedQuietly) {
+    const QByteArray good = jpeg(20, 10);
+    write("Images/good.jpg", good);
+    write("Images/empty.jpg", "");
+    write("Images/truncated.jpg", good.left(good.size() / 3));
+    write("Images/text.jpg", "this is not a picture\n");
+    // A BMP header declaring 60000 by 60000 pixels with no pixel data behind it.
+    QByteArray bmp("BM");
+    auto le32 = [&](quint32 v) {
+        for (int i = 0; i < 4; ++i) bmp.append(char((v >> (8 * i)) & 0xFF));
+    };
+    le32(54 + 3u * 60000 * 60000 / 1000);
+    le32(0);
+    le32(54);
+    le32(40);
+    le32(60000);
+    le32(60000);
+    bmp.append(char(1)).append(char(0)).append(char(24)).append(char(0));
+    for (int i = 0; i < 6; ++i) le32(0);
+    write("Images/huge.bmp", bmp);
+
+    const auto picture = LoadPicture("Images\\good.jpg");
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->size(), QSize(20, 10));
+    EXPECT_FALSE(LoadPicture("Images\\missing.jpg"));
+    EXPECT_FALSE(LoadPicture("Images\\empty.jpg"));
+    EXPECT_FALSE(LoadPicture("Images\\text.jpg"));
+    EXPECT_FALSE(LoadPicture("Images\\huge.bmp"));
+    // A truncated JPEG may decode partly; what matters is that it gives a value quietly.
+    (void)LoadPicture("Images\\truncated.jpg");
+    // The empty path is the empty picture.
+    const auto none = LoadPicture("");
+    ASSERT_TRUE(none);
+    EXPECT_TRUE(none->isNull());
+}
+
+TEST_F(FilesTest, AChangedFileIsReadAgain) {
+    write("Images/pic.jpg", jpeg(20, 10));
+    ASSERT_EQ(LoadPicture("Images\\pic.jpg")->size(), QSize(20, 10));
+    QFile::remove("Images/pic.jpg");
+    write("Images/pic.jpg", jpeg(30, 12));
+    EXPECT_EQ(LoadPicture("Images\\pic.jpg")->size(), QSize(30, 12));
+}

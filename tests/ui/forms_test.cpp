@@ -1,0 +1,148 @@
+// The forms layer's own semantics, where Qt differs from the classic forms the screens were
+// designed for: loading, unloading from a handler, timers, values set from code, captions.
+#include "tests/support/mouse.h"
+#include "tests/support/screentest.h"
+#include "ui/choice.h"
+#include "ui/controlarray.h"
+#include "ui/label.h"
+#include "ui/random.h"
+#include "ui/timer.h"
+
+using namespace ui;
+
+namespace {
+
+class Probe : public Form {
+public:
+    static constexpr const char* Name = "Probe";
+    static inline int loads = 0;
+    Probe() : Form(Name) {
+        setClientSize(6000, 4000);
+        Label1.setGeometry(100, 100, 2000, 400);
+        Label1.setCaption("Quit");
+        Label1.Click = [this] { forms().unload(*this); };
+        Option1.add(0).setGeometry(100, 1000, 1500, 300);
+        Option1.add(1).setGeometry(100, 1400, 1500, 300);
+        Option1.Click = [this](int i) { clicks.push_back(i); };
+        Timer1.Tick = [this] {
+            ++ticks;
+            if (oneShot) Timer1.setEnabled(false);
+        };
+    }
+    void Form_Load() override {
+        ++loads;
+        // Referring to itself while loading finds the form already loaded.
+        forms().get<Probe>().Label1.setCaption("Quit now");
+    }
+
+    Label Label1{*this, "Label1"};
+    ControlArray<OptionButton> Option1{*this, "Option1"};
+    Timer Timer1{*this, 1};
+    std::vector<int> clicks;
+    int ticks = 0;
+    bool oneShot = true;
+};
+
+}  // namespace
+
+using FormsTest = ScreenTest;
+
+TEST_F(FormsTest, LoadsOnceEvenWhenItsLoadRefersToItself) {
+    Probe::loads = 0;
+    Probe& probe = forms().show<Probe>();
+    EXPECT_EQ(Probe::loads, 1);
+    EXPECT_EQ(probe.Label1.Caption(), "Quit now");
+    forms().show<Probe>();
+    EXPECT_EQ(Probe::loads, 1);
+}
+
+TEST_F(FormsTest, UnloadingFromItsOwnHandlerIsSafeAndANewReferenceLoadsAgain) {
+    Probe::loads = 0;
+    Probe& probe = forms().show<Probe>();
+    probe.Timer1.setEnabled(true);
+    real::click(probe.Label1);
+    EXPECT_FALSE(forms().isLoaded<Probe>());
+    EXPECT_FALSE(probe.Timer1.Enabled()) << "unloading stops the form's timers";
+    settle();
+    forms().get<Probe>();
+    EXPECT_EQ(Probe::loads, 2);
+}
+
+TEST_F(FormsTest, TimersKeepTheirCountdownAndOneTickTimersStayOnUntilTheirTick) {
+    Probe& probe = forms().get<Probe>();
+    probe.Timer1.setInterval(40);
+    probe.Timer1.setEnabled(true);
+    QTest::qWait(25);
+    probe.Timer1.setEnabled(true);  // on already: the countdown goes on, not restarts
+    QTest::qWait(25);
+    settle();
+    EXPECT_EQ(probe.ticks, 1);
+    EXPECT_FALSE(probe.Timer1.Enabled());
+
+    probe.Timer1.setInterval(1);
+    probe.Timer1.setEnabled(true);
+    EXPECT_TRUE(probe.Timer1.Enabled()) << "busy until its own tick";
+    QTest::qWait(20);
+    EXPECT_EQ(probe.ticks, 2);
+    EXPECT_FALSE(probe.Timer1.Enabled());
+}
+
+TEST_F(FormsTest, OptionsRaiseClickOnceForTheOneSet) {
+    Probe& probe = forms().show<Probe>();
+    probe.Option1(0).setValue(true);  // from code: raises Click
+    EXPECT_EQ(probe.clicks, std::vector<int>{0});
+    real::click(probe.Option1(1));
+    EXPECT_EQ(probe.clicks, (std::vector<int>{0, 1}));
+    EXPECT_FALSE(probe.Option1(0).Value());
+    EXPECT_TRUE(probe.Option1(1).Value());
+}
+
+TEST_F(FormsTest, RunTimeCopiesTakeTheFirstMembersDesignAndStartHidden) {
+    Probe& probe = forms().show<Probe>();
+    ControlArray<Label> labels(probe, "Label9");
+    Label& first = labels.add(0);
+    first.applyDesign({.left = 10, .top = 20, .width = 1500, .height = 400, .caption = "A",
+                       .font = {"Tahoma", 12, true}, .fore = RGB(1, 2, 3),
+                       .back = RGB(4, 5, 6), .opaque = false, .border = true,
+                       .enabled = false});
+    Label& copy = labels.load(3);
+    EXPECT_FALSE(copy.Visible());
+    EXPECT_EQ(copy.Width(), 1500);
+    EXPECT_EQ(copy.Height(), 400);
+    EXPECT_EQ(copy.ForeColor(), RGB(1, 2, 3));
+    EXPECT_EQ(copy.BackColor(), RGB(4, 5, 6));
+    EXPECT_FALSE(copy.opaque());
+    EXPECT_TRUE(copy.border());
+    EXPECT_FALSE(copy.Enabled());
+    EXPECT_EQ(copy.font().points, 12);
+    EXPECT_EQ(&labels.load(3), &copy) << "loading an existing member gives it back";
+}
+
+TEST_F(FormsTest, ACaptionTooWideForItsLabelShrinksButTheLabelKeepsItsSize) {
+    Probe& probe = forms().show<Probe>();
+    Label label(probe, "Label8");
+    label.applyDesign({.left = 0, .top = 0, .width = 2085, .height = 435,
+                       .caption = "Shoulder Blade", .font = {"Arial", 14.25f, true}, .border = true,
+                       .align = Align::Center});
+    EXPECT_LT(label.fittedPoints(), 14.25f);
+    EXPECT_TRUE(label.captionFitsAt(label.fittedPoints()));
+    EXPECT_FALSE(label.captionFitsAt(label.fittedPoints() + 0.75f));
+    EXPECT_EQ(label.Width(), 2085);
+    EXPECT_EQ(label.Height(), 435);
+    label.setCaption("Skull");
+    EXPECT_EQ(label.fittedPoints(), 14.25f);
+}
+
+TEST(RandomSourceTest, NeverOneAndReseedingWithinASecondDiffers) {
+    RandomSource a(1), b(1);
+    a.reseed(36000000);
+    b.reseed(36000001);  // one millisecond later
+    EXPECT_NE(a.next(), b.next());
+    RandomSource c(7);
+    for (int i = 0; i < 100000; ++i) {
+        const double r = c.next();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+        ASSERT_LT(int(r * 8), 8);
+    }
+}
