@@ -56,6 +56,7 @@ class Form {
     void setTopmost(bool topmost);
     // A window that lies behind all the program's others, takes no focus and no clicks.
     void setStaysBehind(bool behind);
+    bool staysBehind() const { return behind_; }
     float Left() const { return left_; }
     float Top() const { return top_; }
     float Width() const { return width_; }

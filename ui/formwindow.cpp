@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QTimer>
+#include <QWindow>
 
 #include "ui/form.h"
 #include "ui/mouse.h"
@@ -51,11 +53,22 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     if (form_ && !form_->isUnloaded()) form_->closeRequested();
 }
 
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A backdrop exposed anew has come in front of something: it goes back behind.
+    if (form_ && form_->staysBehind() && event->type() == QEvent::Expose)
+        QTimer::singleShot(0, this, [this] { lower(); });
+    return QWidget::eventFilter(watched, event);
+}
+
 bool FormWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     // The window system's frame is known only once the window is shown.
     if (form_ && (event->type() == QEvent::Show || event->type() == QEvent::Move))
         form_->applyWindowGeometry();
+    if (event->type() == QEvent::Show && windowHandle()) {
+        windowHandle()->removeEventFilter(this);
+        windowHandle()->installEventFilter(this);
+    }
     return handled;
 }
 

@@ -1,0 +1,84 @@
+// What only a real X server shows: the stacking of the backdrop behind the program's
+// windows, and the program ending with status 0 through the title screen's Exit.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include "app/grey.h"
+#include "app/intro0.h"
+#include "app/screens.h"
+#include "app/titlefrm.h"
+#include "tests/support/mouse.h"
+#include "ui/formregistry.h"
+#include "ui/module1.h"
+
+using namespace ui;
+
+namespace {
+
+// The colour the X server shows at a point of the display: what a class would see.
+QColor shownAt(QPoint global) {
+    QTest::qWait(200);  // let the server map, stack and paint the windows
+    const QImage shot =
+        QGuiApplication::primaryScreen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage();
+    return shot.pixelColor(0, 0);
+}
+
+class X11Test : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Module1::reset();
+        registerScreens(forms());
+    }
+    void TearDown() override {
+        forms().clear();
+        QTest::qWait(50);
+    }
+};
+
+}  // namespace
+
+TEST_F(X11Test, TheBackdropStaysBehindTheProgramsWindows) {
+    intro0& main = forms().show<intro0>();
+    QTest::qWait(150);
+    real::click(main.Check1);
+    ASSERT_TRUE(forms().isLoaded<Grey>());
+    QWidget* backdrop = forms().get<Grey>().window();
+    const QRect display = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(backdrop->frameGeometry(), display);
+
+    const QColor backdropBlue(48, 133, 214);
+    const QPoint corner = display.bottomRight() - QPoint(5, 5);
+    EXPECT_EQ(shownAt(corner), backdropBlue);
+    // Inside the main screen's black title box.
+    const QPoint onTitle = main.window()->mapToGlobal(QPoint(20, 20));
+    EXPECT_EQ(shownAt(onTitle), QColor(Qt::black));
+
+    // Opening a menu, showing the backdrop again or raising it leave it behind.
+    real::click(main.Label2(0));
+    ASSERT_NE(forms().find("menu1"), nullptr);
+    forms().show<Grey>();
+    EXPECT_NE(shownAt(onTitle), backdropBlue);
+    backdrop->raise();  // as a window manager with its own ideas might
+    EXPECT_NE(shownAt(onTitle), backdropBlue);
+    EXPECT_EQ(shownAt(corner), backdropBlue);
+}
+
+TEST_F(X11Test, ExitEndsTheProgramWithStatusZero) {
+    Titlefrm& title = forms().show<Titlefrm>();
+    QTimer::singleShot(300, [&] { real::click(title.Command2); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(3); });  // never hang the suite
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
