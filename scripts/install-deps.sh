@@ -14,7 +14,7 @@ done
 echo "Installing missing packages: ${missing[*]}"
 if [[ $(id -u) -eq 0 ]]; then
     run=()
-elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null || command -v sudo >/dev/null 2>&1; then
+elif command -v sudo >/dev/null 2>&1; then
     run=(sudo)
 else
     echo "Cannot install packages: not running as root and sudo is not available." >&2
