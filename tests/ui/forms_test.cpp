@@ -16,11 +16,18 @@ class Probe : public Form {
 public:
     static constexpr const char* Name = "Probe";
     static inline int loads = 0;
+    static inline bool timerOnAfterUnload = true;
+    static inline QString captionAfterUnload;
     Probe() : Form(Name) {
         setClientSize(6000, 4000);
         Label1.setGeometry(100, 100, 2000, 400);
         Label1.setCaption("Quit");
-        Label1.Click = [this] { forms().unload(*this); };
+        Label1.Click = [this] {
+            forms().unload(*this);
+            // Still running inside the unloaded form's own handler: it must be intact.
+            timerOnAfterUnload = Timer1.Enabled();
+            captionAfterUnload = Label1.Caption();
+        };
         Option1.add(0).setGeometry(100, 1000, 1500, 300);
         Option1.add(1).setGeometry(100, 1400, 1500, 300);
         Option1.Click = [this](int i) { clicks.push_back(i); };
@@ -62,7 +69,8 @@ TEST_F(FormsTest, UnloadingFromItsOwnHandlerIsSafeAndANewReferenceLoadsAgain) {
     probe.Timer1.setEnabled(true);
     real::click(probe.Label1);
     EXPECT_FALSE(forms().isLoaded<Probe>());
-    EXPECT_FALSE(probe.Timer1.Enabled()) << "unloading stops the form's timers";
+    EXPECT_FALSE(Probe::timerOnAfterUnload) << "unloading stops the form's timers";
+    EXPECT_EQ(Probe::captionAfterUnload, "Quit now");
     settle();
     forms().get<Probe>();
     EXPECT_EQ(Probe::loads, 2);
