@@ -15,6 +15,10 @@ void FormRegistry::registerScreen(const QString& name, Factory factory) {
     factories_[name] = std::move(factory);
 }
 
+void FormRegistry::addShortcut(const QKeySequence& keys, const QString& screen) {
+    shortcuts_[keys] = screen;
+}
+
 Form* FormRegistry::find(const QString& name) const {
     for (const auto& f : loaded_)
         if (f->name() == name) return f.get();
