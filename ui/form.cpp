@@ -223,6 +223,8 @@ void Form::markUnloaded() {
 }
 
 void Form::showWindow() {
+    static unsigned long long shown = 0;
+    shownOrder_ = ++shown;
     applyWindowGeometry();
     window_->show();
     if (behind_) {

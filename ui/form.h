@@ -61,6 +61,7 @@ class Form {
     void setPlacedBySystem(bool bySystem);
     // A window that lies behind all the program's others, takes no focus and no clicks.
     void setStaysBehind(bool behind);
+    bool staysBehind() const { return behind_; }
     float Left() const { return left_; }
     float Top() const { return top_; }
     float Width() const { return width_; }
@@ -97,6 +98,8 @@ class Form {
     void markUnloaded();
     void showWindow();
     void hideWindow();
+    // Grows each time a form is shown, so the one shown last is known.
+    unsigned long long shownOrder() const { return shownOrder_; }
     // Fits the window to its model after a change of size, place, scale or frame.
     void applyWindowGeometry();
 
@@ -112,6 +115,7 @@ class Form {
     float left_ = 0, top_ = 0, width_ = 12000, height_ = 9000;
     bool unloaded_ = false;
     bool behind_ = false;
+    unsigned long long shownOrder_ = 0;
     // Sized by its client area (as designed) rather than by its outer size.
     bool sizedByClient_ = false;
     bool placedBySystem_ = false;

@@ -51,10 +51,16 @@ TEST_F(JotterOpeningTest, ButtonShowsTheJotterAndExitClosesIt) {
     ASSERT_TRUE(forms().isLoaded<notepad>());
     notepad& pad = forms().get<notepad>();
     EXPECT_TRUE(pad.window()->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(pad.window()));
     real::click(pad.Command1);
     settle();
     EXPECT_FALSE(forms().isLoaded<notepad>());
     EXPECT_TRUE(main.window()->isVisible());
+
+    // The main screen has the keyboard again, so Ctrl+J works at once.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.window()));
+    QTest::keyClick(main.window(), Qt::Key_J, Qt::ControlModifier);
+    EXPECT_TRUE(forms().isLoaded<notepad>());
 }
 
 TEST_F(JotterOpeningTest, CtrlJOpensTheJotterFromEveryFullSizeScreen) {
