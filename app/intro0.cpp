@@ -3,6 +3,7 @@
 #include "app/grey.h"
 #include "app/texts.h"
 #include "app/titlefrm.h"
+#include "jotter/notepad.h"
 #include "ui/files.h"
 #include "ui/formregistry.h"
 #include "ui/module1.h"
@@ -71,6 +72,10 @@ constexpr const char* kMenuScreens[] = {"menu1", "menu2", "menu3", "menu4", "men
 constexpr const char* kEntryCaptions[] = {"", "Menu 2", "Menu 3", "Menu 4", "Menu 5", "WWW Links"};
 constexpr int kWebEntry = 6;
 
+// The common setup dresses the Jotter button; with no Next button below it, the button
+// keeps this Top: midway between "Menu 5" (ends at 5895) and the web address (from 7800).
+constexpr float kJotterTop = 6600;
+
 }  // namespace
 
 intro0::intro0() : Form(Name) {
@@ -92,12 +97,15 @@ intro0::intro0() : Form(Name) {
     Command1.setTabStop(false);
     Command1.setVisible(false);
     Label3.applyDesign(kNotice);
+    cmdjotter.setGeometry(10050, kJotterTop, 1785, 495);
+    cmdjotter.setTabStop(false);
 
     Label2.Click = bind(this, &intro0::Label2_Click);
     Label2.MouseMove = bind(this, &intro0::Label2_MouseMove);
     Label1.MouseMove = bind(this, &intro0::Label1_MouseMove);
     Check1.Click = bind(this, &intro0::Check1_Click);
     Command1.Click = bind(this, &intro0::Command1_Click);
+    cmdjotter.Click = bind(this, &intro0::cmdjotter_Click);
 }
 
 void intro0::Form_Load() {
@@ -142,6 +150,10 @@ void intro0::Command1_Click() {
     forms().get<Titlefrm>().Command1.setCaption("Cancel");
     forms().show<Titlefrm>();
     forms().unload(*this);
+}
+
+void intro0::cmdjotter_Click() {
+    forms().show<notepad>();
 }
 
 void intro0::Label2_MouseMove(int Index, int, int, float, float) {

@@ -6,8 +6,8 @@
 #include "ui/label.h"
 #include "ui/picturebox.h"
 
-// The main screen: the five menu entries, the guide page, "Hide Desktop" and the way back
-// to the title screen.
+// The main screen: the five menu entries, the guide page, "Hide Desktop", the Jotter and
+// the way back to the title screen.
 class intro0 : public ui::Form {
   public:
     static constexpr const char* Name = "intro0";
@@ -17,6 +17,7 @@ class intro0 : public ui::Form {
     void Label2_Click(int Index);
     void Check1_Click();
     void Command1_Click();
+    void cmdjotter_Click();
     void Label2_MouseMove(int Index, int Button, int Shift, float X, float Y);
     void Label1_MouseMove(int Button, int Shift, float X, float Y);
     void Form_MouseMove(int, int, float, float) override {}
@@ -28,4 +29,5 @@ class intro0 : public ui::Form {
     ui::ControlArray<ui::Label> Label2{*this, "Label2"};
     ui::CommandButton Command1{*this, "Command1"};
     ui::Label Label3{*this, "Label3"};
+    ui::CommandButton cmdjotter{*this, "cmdjotter"};
 };

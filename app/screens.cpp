@@ -3,6 +3,7 @@
 #include "app/grey.h"
 #include "app/intro0.h"
 #include "app/titlefrm.h"
+#include "jotter/notepad.h"
 #include "menus/menuscreen.h"
 #include "ui/formregistry.h"
 
@@ -22,4 +23,8 @@ void registerScreens(ui::FormRegistry& registry) {
     add<menu3>(registry);
     add<menu4>(registry);
     add<menu5>(registry);
+    add<notepad>(registry);
+
+    // The Jotter opens from every full-size screen, or comes to the front if it is open.
+    registry.addShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), notepad::Name);
 }

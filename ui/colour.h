@@ -22,4 +22,12 @@ constexpr Colour kSetupBlue = RGB(49, 135, 214);
 constexpr Colour kMenuBlue = RGB(49, 135, 215);
 }  // namespace colours
 
+// The standard 16-colour palette; colour number i is kStandard16[i].
+constexpr Colour kStandard16[16] = {
+    RGB(0, 0, 0),       RGB(0, 0, 128),   RGB(0, 128, 0),   RGB(0, 128, 128),
+    RGB(128, 0, 0),     RGB(128, 0, 128), RGB(128, 128, 0), RGB(192, 192, 192),
+    RGB(128, 128, 128), RGB(0, 0, 255),   RGB(0, 255, 0),   RGB(0, 255, 255),
+    RGB(255, 0, 0),     RGB(255, 0, 255), RGB(255, 255, 0), RGB(255, 255, 255),
+};
+
 }  // namespace ui

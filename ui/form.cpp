@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <QShortcut>
 #include <QWindow>
 #include <algorithm>
 
@@ -74,6 +75,26 @@ void Form::setTopmost(bool topmost) {
     if (shown) window_->show();  // changing flags hides a window
 }
 
+bool Form::isTopmost() const {
+    return window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void Form::setPlacedBySystem(bool bySystem) {
+    placedBySystem_ = bySystem;
+    applyWindowGeometry();
+}
+
+void Form::takeScreenShortcuts() {
+    if (hasShortcuts_) return;
+    hasShortcuts_ = true;
+    for (const auto& [keys, screen] : forms().shortcuts()) {
+        auto* shortcut = new QShortcut(keys, window_.get());
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated,
+                         [screen = screen] { forms().show(screen); });
+    }
+}
+
 void Form::setStaysBehind(bool behind) {
     behind_ = behind;
     window_->setWindowFlag(Qt::WindowStaysOnBottomHint, behind);
@@ -129,6 +150,10 @@ void Form::setClientSize(float width, float height) {
     applyWindowGeometry();
 }
 
+void Form::setDesignSize(float width, float height) {
+    setClientSize(width - designFrameWidth(border_), height - designFrameHeight(border_));
+}
+
 float Form::ScaleWidth() const {
     return Twips::toTwips(window_->width());
 }
@@ -159,8 +184,14 @@ void Form::applyWindowGeometry() {
         clientH = std::max(clientH, Twips::toPixels(c->Top() + c->Height()));
     }
     if (window_->size() != QSize(clientW, clientH)) window_->setFixedSize(clientW, clientH);
-    const QPoint place(Twips::toPixels(left_), Twips::toPixels(top_));
-    if (window_->frameGeometry().topLeft() != place) window_->move(place);
+    if (placedBySystem_) {
+        const QPoint place = window_->frameGeometry().topLeft();
+        left_ = Twips::toTwips(place.x());
+        top_ = Twips::toTwips(place.y());
+    } else {
+        const QPoint place(Twips::toPixels(left_), Twips::toPixels(top_));
+        if (window_->frameGeometry().topLeft() != place) window_->move(place);
+    }
     busy = false;
 }
 
@@ -192,6 +223,8 @@ void Form::markUnloaded() {
 }
 
 void Form::showWindow() {
+    static unsigned long long shown = 0;
+    shownOrder_ = ++shown;
     applyWindowGeometry();
     window_->show();
     if (behind_) {
@@ -200,6 +233,11 @@ void Form::showWindow() {
     }
     window_->raise();
     window_->activateWindow();
+    // Topmost windows stay above the one just shown, also where no window manager keeps
+    // them there.
+    if (isTopmost()) return;
+    for (Form* f : forms().loaded())
+        if (f != this && f->isTopmost() && f->window()->isVisible()) f->window()->raise();
 }
 
 void Form::hideWindow() {

@@ -53,7 +53,12 @@ class Form {
     void setIcon(const Picture& p);
     void setBorderStyle(BorderStyle style);
     BorderStyle borderStyle() const { return border_; }
+    // A topmost window stays above every other window, the program's own included.
     void setTopmost(bool topmost);
+    bool isTopmost() const;
+    // The window system chooses the window's place and the user may move it; Left and Top
+    // then follow the window instead of placing it.
+    void setPlacedBySystem(bool bySystem);
     // A window that lies behind all the program's others, takes no focus and no clicks.
     void setStaysBehind(bool behind);
     bool staysBehind() const { return behind_; }
@@ -66,12 +71,19 @@ class Form {
     void setWidth(float v);
     void setHeight(float v);
     void setClientSize(float width, float height);  // the outer size for this client area
-    float ScaleWidth() const;                       // the client area, in twips
+    // The outer size, with the client area the layout assumes for it (less the design frame)
+    // whatever frame the window system draws, so that a layout made for it fits exactly.
+    void setDesignSize(float width, float height);
+    float ScaleWidth() const;  // the client area, in twips
     float ScaleHeight() const;
 
     // The frame the layout assumes for a border style, in twips.
     static float designFrameWidth(BorderStyle style);
     static float designFrameHeight(BorderStyle style);
+
+    // Gives the window the registry's screen shortcuts (see FormRegistry::addShortcut); the
+    // common setup does this for every full-size screen. Doing it again changes nothing.
+    void takeScreenShortcuts();
 
     // Controls by name, for routines that dress any screen; array members are not listed.
     Control* findControl(const QString& name) const;
@@ -86,6 +98,8 @@ class Form {
     void markUnloaded();
     void showWindow();
     void hideWindow();
+    // Grows each time a form is shown, so the one shown last is known.
+    unsigned long long shownOrder() const { return shownOrder_; }
     // Fits the window to its model after a change of size, place, scale or frame.
     void applyWindowGeometry();
 
@@ -101,8 +115,11 @@ class Form {
     float left_ = 0, top_ = 0, width_ = 12000, height_ = 9000;
     bool unloaded_ = false;
     bool behind_ = false;
+    unsigned long long shownOrder_ = 0;
     // Sized by its client area (as designed) rather than by its outer size.
     bool sizedByClient_ = false;
+    bool placedBySystem_ = false;
+    bool hasShortcuts_ = false;
 };
 
 }  // namespace ui

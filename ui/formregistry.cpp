@@ -1,6 +1,7 @@
 #include "ui/formregistry.h"
 
 #include <QTimer>
+#include <QWidget>
 
 #include "ui/platform.h"
 
@@ -13,6 +14,10 @@ FormRegistry& forms() {
 
 void FormRegistry::registerScreen(const QString& name, Factory factory) {
     factories_[name] = std::move(factory);
+}
+
+void FormRegistry::addShortcut(const QKeySequence& keys, const QString& screen) {
+    shortcuts_[keys] = screen;
 }
 
 Form* FormRegistry::find(const QString& name) const {
@@ -48,10 +53,21 @@ void FormRegistry::unload(Form& form) {
     const auto it = std::find_if(loaded_.begin(), loaded_.end(),
                                  [&](const auto& f) { return f.get() == &form; });
     if (it == loaded_.end()) return;
+    const bool wasActive = form.window()->isActiveWindow();
     form.markUnloaded();
     form.hideWindow();
     unloaded_.push_back(std::move(*it));
     loaded_.erase(it);
+    // The window shown last takes the keyboard, as a window manager would arrange; without
+    // one, no window would have it and the screen shortcuts would not work.
+    if (wasActive) {
+        Form* next = nullptr;
+        for (const auto& f : loaded_)
+            if (f->window()->isVisible() && !f->staysBehind() &&
+                (!next || f->shownOrder() > next->shownOrder()))
+                next = f.get();
+        if (next) next->window()->activateWindow();
+    }
     if (!collectScheduled_) {
         collectScheduled_ = true;
         QTimer::singleShot(0, [this] { collectGarbage(); });

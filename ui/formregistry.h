@@ -1,6 +1,7 @@
 #pragma once
 // The registry of forms: at most one instance of each screen, loaded the first time
 // anything refers to it, shown modelessly, and unloaded safely even from its own handler.
+#include <QKeySequence>
 #include <QString>
 #include <functional>
 #include <map>
@@ -18,6 +19,11 @@ class FormRegistry {
     // Makes a screen reachable by name, for callers that do not know its type.
     void registerScreen(const QString& name, Factory factory);
     bool knows(const QString& name) const { return factories_.count(name) != 0; }
+
+    // A key that shows a screen by name (loading it, or bringing it to the front) from every
+    // window that takes the screen shortcuts; a second call for the same key replaces it.
+    void addShortcut(const QKeySequence& keys, const QString& screen);
+    const std::map<QKeySequence, QString>& shortcuts() const { return shortcuts_; }
 
     // The loaded form of that name, loading it (and running its Form_Load) if needed;
     // null for a name no screen answers to.
@@ -65,6 +71,7 @@ class FormRegistry {
     Form& load(const QString& name, const Factory& make);
 
     std::map<QString, Factory> factories_;
+    std::map<QKeySequence, QString> shortcuts_;
     std::vector<std::unique_ptr<Form>> loaded_;
     std::vector<std::unique_ptr<Form>> unloaded_;
     bool collectScheduled_ = false;

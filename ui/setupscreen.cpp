@@ -84,6 +84,9 @@ void Module1::setupscreen(Form& screen) {
     stack(screen, "cmdsoln", "cmdjotter");
     stack(screen, "cmdcheckit", "cmdsoln");
     placeAtBottom(button(screen, "cmdexit"), 60);
+
+    // The keys that open a screen from anywhere work on every full-size screen.
+    screen.takeScreenShortcuts();
 }
 
 }  // namespace ui
