@@ -161,7 +161,7 @@ float Form::ScaleHeight() const {
     return Twips::toTwips(window_->height());
 }
 
-void Form::applyWindowGeometry() {
+void Form::applyWindowGeometry(bool place) {
     static bool busy = false;
     if (busy || !window_) return;
     busy = true;
@@ -185,12 +185,12 @@ void Form::applyWindowGeometry() {
     }
     if (window_->size() != QSize(clientW, clientH)) window_->setFixedSize(clientW, clientH);
     if (placedBySystem_) {
-        const QPoint place = window_->frameGeometry().topLeft();
-        left_ = Twips::toTwips(place.x());
-        top_ = Twips::toTwips(place.y());
-    } else {
-        const QPoint place(Twips::toPixels(left_), Twips::toPixels(top_));
-        if (window_->frameGeometry().topLeft() != place) window_->move(place);
+        const QPoint at = window_->frameGeometry().topLeft();
+        left_ = Twips::toTwips(at.x());
+        top_ = Twips::toTwips(at.y());
+    } else if (place) {
+        const QPoint at(Twips::toPixels(left_), Twips::toPixels(top_));
+        if (window_->frameGeometry().topLeft() != at) window_->move(at);
     }
     busy = false;
 }

@@ -100,8 +100,9 @@ class Form {
     void hideWindow();
     // Grows each time a form is shown, so the one shown last is known.
     unsigned long long shownOrder() const { return shownOrder_; }
-    // Fits the window to its model after a change of size, place, scale or frame.
-    void applyWindowGeometry();
+    // Fits the window to its model after a change of size, place, scale or frame. Only a
+    // change of the model places the window: a window manager that moves it is not fought.
+    void applyWindowGeometry(bool place = true);
 
   private:
     QString name_;

@@ -64,7 +64,7 @@ bool FormWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     // The window system's frame is known only once the window is shown.
     if (form_ && (event->type() == QEvent::Show || event->type() == QEvent::Move))
-        form_->applyWindowGeometry();
+        form_->applyWindowGeometry(false);
     if (event->type() == QEvent::Show && windowHandle()) {
         windowHandle()->removeEventFilter(this);
         windowHandle()->installEventFilter(this);
