@@ -66,7 +66,9 @@ TEST_F(MenusTest, OnlyTopicsWithActivitiesAreEnabled) {
         MenuScreen& menu = openMenu(k);
         for (int i = 0; i <= 4; ++i) {
             EXPECT_EQ(menu.Label3(i).Enabled(), expected[k - 1][i] != nullptr) << k << " " << i;
-            if (expected[k - 1][i]) EXPECT_EQ(menu.Label3(i).Caption(), expected[k - 1][i]);
+            if (expected[k - 1][i]) {
+                EXPECT_EQ(menu.Label3(i).Caption(), expected[k - 1][i]);
+            }
         }
         forms().clear();
     }
