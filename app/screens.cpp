@@ -1,5 +1,8 @@
 #include "app/screens.h"
 
+#include "activities/labelling/boneslab.h"
+#include "activities/labelling/healthy.h"
+#include "activities/labelling/puberty.h"
 #include "app/grey.h"
 #include "app/intro0.h"
 #include "app/titlefrm.h"
@@ -22,4 +25,7 @@ void registerScreens(ui::FormRegistry& registry) {
     add<menu3>(registry);
     add<menu4>(registry);
     add<menu5>(registry);
+    add<boneslab>(registry);
+    add<puberty>(registry);
+    add<healthy>(registry);
 }
