@@ -121,12 +121,14 @@ void LabellingScreen::Form_Load() {
         Label2(i).setVisible(true);
         Label4(i).setVisible(true);
     }
-    // Boxes lie over the screen's own pictures and texts, and words over everything, a
-    // higher index in front of a lower one.
+    // Boxes and buttons lie over the screen's own pictures and texts (the skeleton reaches
+    // down behind the buttons), and words over everything, a higher index in front.
     for (int i = 0; i < n; ++i) {
         Label1(i).bringToFront();
         Label4(i).bringToFront();
     }
+    for (int i = 0; i < 3; ++i) Label3(i).bringToFront();
+    Label6.bringToFront();
     for (int i = 0; i < n; ++i) Label2(i).bringToFront();
 }
 

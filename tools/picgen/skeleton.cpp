@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kWidth = 177, kHeight = 560;  // 2655 by 8400 twips
 constexpr qreal kMid = 100;                 // the body's midline
+// The screen's buttons start at Top 7920, which is this far down the picture.
+constexpr qreal kFeetBottom = (7920 - skeleton::kPictureTop) / 15 - 4;
 
 const QColor kBackground(9, 63, 137);  // the screen's own colour, so the picture blends in
 const QColor kBone(242, 236, 216);
@@ -242,7 +244,7 @@ void paintLegs(QPainter& p) {
     // The thigh bone passes under the end of its line, the knee cap sits at the end of its.
     const QPointF thigh = tip(4);
     const QPointF knee = tip(2);
-    const QPointF kneeCap(knee.x() + 4, knee.y());
+    const QPointF kneeCap(knee.x() + 4, knee.y() - 2);
     const QPointF hip(kMid - 21, 258);
     const QPointF trochanter(hip.x() - 12, 266);
     const QPointF kneeTop(kneeCap.x(), kneeCap.y() - 8);
@@ -253,10 +255,12 @@ void paintLegs(QPainter& p) {
     femur = femur.united(thick(segment(shaftTop, hip), 7)).united(ellipse(hip, 5.5, 5.5));
     bothSides(p, femur.simplified());
 
-    const QPointF ankle(kneeCap.x(), 536);
-    QPainterPath fibula = thick(segment({kneeCap.x() - 8, 442}, {kneeCap.x() - 7, 534}), 3.5);
+    // The feet end above the row of buttons that the picture reaches down behind.
+    const QPointF ankle(kneeCap.x(), kFeetBottom - 22);
+    QPainterPath fibula =
+        thick(segment({kneeCap.x() - 8, 440}, {kneeCap.x() - 7, ankle.y() - 2}), 3.5);
     bothSides(p, fibula);
-    bothSides(p, longBone({kneeCap.x(), 441}, ankle, 8, 8, 5));
+    bothSides(p, longBone({kneeCap.x(), 439}, ankle, 8, 8, 5));
     bothSides(p, ellipse(kneeCap, 6.5, 7));
 
     // Feet, turned a little outwards, with their toes.
