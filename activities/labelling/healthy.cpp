@@ -6,7 +6,6 @@ using namespace ui;
 
 namespace {
 
-constexpr Colour kBackground = RGB(9, 63, 137);
 constexpr float kStartTop = 7200;
 
 // Word (the gap it fills in the comment), box Left and Top, start Left and Top.
@@ -80,14 +79,15 @@ constexpr Topic kTopics[] = {
     {"Drugs", 1680, false, false},
 };
 
-}  // namespace
-
-QString healthy::passage() {
+// The passage, with each gap a run of blanks that a box is placed over.
+QString passage() {
     QString text;
     for (const PassagePiece& piece : kPassage)
         text += QString::fromLatin1(piece.text) + QString(piece.gap, u' ');
     return text;
 }
+
+}  // namespace
 
 healthy::healthy() : LabellingScreen(Name, kLayout) {
     Label5.applyDesign(kPassageDesign);
@@ -108,7 +108,7 @@ healthy::healthy() : LabellingScreen(Name, kLayout) {
 }
 
 void healthy::loadScreen() {
-    for (int i = 0; i < 4; ++i) Option1(i).setBackColor(kBackground);
+    for (int i = 0; i < 4; ++i) Option1(i).setBackColor(BackColor());
     Module1::labelcount = 6;
 }
 

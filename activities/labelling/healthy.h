@@ -9,9 +9,6 @@ class healthy : public LabellingScreen {
     static constexpr const char* Name = "healthy";
     healthy();
 
-    // The passage, with each gap a run of blanks that a box is placed over.
-    static QString passage();
-
     void Form_Load() override;
     void Option1_Click(int Index);
     void Timer1_Timer();
