@@ -1,5 +1,8 @@
 #include "app/screens.h"
 
+#include "activities/labelling/boneslab.h"
+#include "activities/labelling/healthy.h"
+#include "activities/labelling/puberty.h"
 #include "app/grey.h"
 #include "app/intro0.h"
 #include "app/titlefrm.h"
@@ -23,6 +26,9 @@ void registerScreens(ui::FormRegistry& registry) {
     add<menu3>(registry);
     add<menu4>(registry);
     add<menu5>(registry);
+    add<boneslab>(registry);
+    add<puberty>(registry);
+    add<healthy>(registry);
     add<notepad>(registry);
 
     // The Jotter opens from every full-size screen, or comes to the front if it is open.

@@ -24,6 +24,7 @@ void Label::applyDesign(const LabelDesign& d) {
     align_ = d.align;
     autoSize_ = d.autoSize;
     wordWrap_ = d.wordWrap;
+    carryBlankRuns_ = d.carryBlankRuns;
     font_ = d.font;
     setEnabled(d.enabled);
     setVisible(d.visible);
@@ -38,6 +39,7 @@ void Label::copyDesignFrom(const Label& from) {
     align_ = from.align_;
     autoSize_ = from.autoSize_;
     wordWrap_ = from.wordWrap_;
+    carryBlankRuns_ = from.carryBlankRuns_;
     font_ = from.font_;
     caption_ = from.caption_;
     copyBaseDesign(from);
@@ -86,6 +88,11 @@ void Label::setWordWrap(bool w) {
     relayout();
 }
 
+void Label::setCarryBlankRuns(bool c) {
+    carryBlankRuns_ = c;
+    relayout();
+}
+
 void Label::setFont(const FontSpec& f) {
     font_ = f;
     relayout();
@@ -130,30 +137,94 @@ void Label::relayout() {
         Control::setGeometry(Left(), Top(), w, Twips::toTwips(bounds.height() + frame));
     } else if (!caption_.isEmpty()) {
         // A fixed label keeps its size; a caption that would be clipped gets smaller.
-        const QRect inner = textRect(Twips::toPixels(0, 0, Width(), Height()));
-        while (fittedPoints_ - kFitStepPoints >= kSmallestPoints) {
-            const QRect need = QFontMetrics(makeFont(font_, fittedPoints_))
-                                   .boundingRect(inner, textFlags(), caption_);
-            if (need.width() <= inner.width() && need.height() <= inner.height()) break;
+        while (fittedPoints_ - kFitStepPoints >= kSmallestPoints && !captionFitsAt(fittedPoints_))
             fittedPoints_ -= kFitStepPoints;
-        }
+    }
+    lines_.clear();
+    if (carryBlankRuns_ && !autoSize_) {
+        const QRect inner = textRect(Twips::toPixels(0, 0, Width(), Height()));
+        lines_ = wrapCarryingBlankRuns(caption_, QFontMetricsF(makeFont(font_, fittedPoints_)),
+                                       inner.width());
     }
     Control::refresh();
     inRelayout_ = false;
 }
 
+namespace {
+// A line's width up to its last non-blank character: blanks may hang past the margin.
+qreal usedWidth(const QFontMetricsF& metrics, const QString& line) {
+    qsizetype end = line.size();
+    while (end > 0 && line[end - 1] == u' ') --end;
+    return metrics.horizontalAdvance(line.left(end));
+}
+}  // namespace
+
 bool Label::captionFitsAt(float points) const {
     const QRect inner = textRect(Twips::toPixels(0, 0, Width(), Height()));
-    const QRect need =
-        QFontMetrics(makeFont(font_, points)).boundingRect(inner, textFlags(), caption_);
+    const QFont font = makeFont(font_, points);
+    if (carryBlankRuns_ && !autoSize_) {
+        const QFontMetricsF metrics(font);
+        const auto lines = wrapCarryingBlankRuns(caption_, metrics, inner.width());
+        if (static_cast<qreal>(lines.size()) * metrics.lineSpacing() > inner.height()) return false;
+        for (const TextLine& line : lines)
+            if (usedWidth(metrics, caption_.mid(line.start, line.length)) > inner.width())
+                return false;
+        return true;
+    }
+    const QRect need = QFontMetrics(font).boundingRect(inner, textFlags(), caption_);
     return need.width() <= inner.width() && need.height() <= inner.height();
+}
+
+qreal Label::lineOffset(const QFontMetricsF& metrics, const TextLine& line, qreal width) const {
+    if (align_ == Align::Left) return 0;
+    const qreal used = usedWidth(metrics, caption_.mid(line.start, line.length));
+    return align_ == Align::Right ? width - used : (width - used) / 2;
+}
+
+std::vector<QRectF> Label::textRangeRects(int from, int count) const {
+    std::vector<QRectF> out;
+    if (lines_.empty()) return out;
+    const QRect inner = textRect(Twips::toPixels(0, 0, Width(), Height()));
+    const QFontMetricsF metrics(makeFont(font_, fittedPoints_));
+    for (size_t k = 0; k < lines_.size(); ++k) {
+        const TextLine& line = lines_[k];
+        const int first = std::max(from, line.start);
+        const int last = std::min(from + count, line.start + line.length);
+        if (first >= last) continue;
+        const qreal x = inner.left() + lineOffset(metrics, line, inner.width());
+        const qreal x0 =
+            x + metrics.horizontalAdvance(caption_.mid(line.start, first - line.start));
+        const qreal x1 = x + metrics.horizontalAdvance(caption_.mid(line.start, last - line.start));
+        const qreal y = inner.top() + static_cast<qreal>(k) * metrics.lineSpacing();
+        out.emplace_back(Twips::toTwips(x0), Twips::toTwips(y), Twips::toTwips(x1 - x0),
+                         Twips::toTwips(metrics.lineSpacing()));
+    }
+    return out;
 }
 
 void Label::paint(QPainter& painter, const QRect& rect) const {
     if (opaque_) painter.fillRect(rect, toQColor(back_));
     if (border_) drawSingleBorder(painter, rect);
+    if (!lines_.empty()) return paintCarried(painter, rect);
     painter.setFont(makeFont(font_, fittedPoints_));
     drawCaption(painter, textRect(rect), textFlags(), caption_, toQColor(fore_), Enabled());
+}
+
+void Label::paintCarried(QPainter& painter, const QRect& rect) const {
+    const QRect inner = textRect(rect);
+    const QFont font = makeFont(font_, fittedPoints_);
+    const QFontMetricsF metrics(font);
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(captionColour(toQColor(fore_), Enabled()));
+    for (size_t k = 0; k < lines_.size(); ++k) {
+        const TextLine& line = lines_[k];
+        const QPointF at(
+            inner.left() + lineOffset(metrics, line, inner.width()),
+            inner.top() + static_cast<qreal>(k) * metrics.lineSpacing() + metrics.ascent());
+        painter.drawText(at, caption_.mid(line.start, line.length));
+    }
+    painter.restore();
 }
 
 }  // namespace ui

@@ -1,4 +1,8 @@
 #pragma once
+#include <QRectF>
+#include <vector>
+
+#include "ui/blankwrap.h"
 #include "ui/colour.h"
 #include "ui/control.h"
 #include "ui/fonts.h"
@@ -21,6 +25,9 @@ struct LabelDesign {
     bool enabled = true;
     bool autoSize = false;
     bool wordWrap = false;
+    // Wraps a fixed label's caption as the design engine did (ui/blankwrap.h), for text whose
+    // runs of blanks leave gaps that other controls are placed over.
+    bool carryBlankRuns = false;
 };
 
 class Label : public Control {
@@ -44,6 +51,7 @@ class Label : public Control {
     void setAlignment(Align a);
     void setAutoSize(bool a);
     void setWordWrap(bool w);
+    void setCarryBlankRuns(bool c);
     const FontSpec& font() const { return font_; }
     void setFont(const FontSpec& f);
 
@@ -52,6 +60,9 @@ class Label : public Control {
     float fittedPoints() const { return fittedPoints_; }
     // Whether the whole caption shows inside the label (less its border) at that size.
     bool captionFitsAt(float points) const;
+    // Where characters [from, from + count) of the caption lie, one rectangle per line, in
+    // twips from the label's top left; only for a label that carries blank runs.
+    std::vector<QRectF> textRangeRects(int from, int count) const;
 
     void setGeometry(float left, float top, float width, float height) override;
     void refresh() override;
@@ -63,6 +74,8 @@ class Label : public Control {
     int textFlags() const;
     QRect textRect(const QRect& rect) const;
     void relayout();
+    void paintCarried(QPainter& painter, const QRect& rect) const;
+    qreal lineOffset(const QFontMetricsF& metrics, const TextLine& line, qreal width) const;
 
     QString caption_;
     Colour fore_ = colours::kBlack;
@@ -72,6 +85,8 @@ class Label : public Control {
     Align align_ = Align::Left;
     bool autoSize_ = false;
     bool wordWrap_ = false;
+    bool carryBlankRuns_ = false;
+    std::vector<TextLine> lines_;  // the caption's lines when blank runs are carried
     FontSpec font_{};
     float fittedPoints_ = font_.points;
     bool inRelayout_ = false;

@@ -34,17 +34,16 @@ void drawEtchedFrame(QPainter& painter, const QRect& rect) {
     painter.restore();
 }
 
+QColor captionColour(const QColor& colour, bool enabled) {
+    return enabled ? colour : QColor(140, 140, 140);
+}
+
 void drawCaption(QPainter& painter, const QRect& rect, int flags, const QString& text,
                  const QColor& colour, bool enabled) {
     if (text.isEmpty()) return;
     painter.save();
-    if (enabled) {
-        painter.setPen(colour);
-        painter.drawText(rect, flags, text);
-    } else {
-        painter.setPen(QColor(140, 140, 140));
-        painter.drawText(rect, flags, text);
-    }
+    painter.setPen(captionColour(colour, enabled));
+    painter.drawText(rect, flags, text);
     painter.restore();
 }
 

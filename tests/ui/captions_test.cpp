@@ -15,8 +15,17 @@ struct ScreenCaptions {
 };
 
 const ScreenCaptions kScreens[] = {
-    {"Titlefrm", {}}, {"intro0", {}}, {"menu1", {}}, {"menu2", {}},
-    {"menu3", {}},    {"menu4", {}},  {"menu5", {}}, {"notepad", {}},
+    {"Titlefrm", {}},
+    {"intro0", {}},
+    {"menu1", {}},
+    {"menu2", {}},
+    {"menu3", {}},
+    {"menu4", {}},
+    {"menu5", {}},
+    {"boneslab", {"Shoulder Blade"}},
+    {"puberty", {"Ovaries begin to release eggs once a month"}},
+    {"healthy", {}},
+    {"notepad", {}},
 };
 
 }  // namespace

@@ -13,6 +13,7 @@ constexpr void (*kPictureGroups[])(const QDir&) = {
     writeShellPictures,
     writeButtons,
     writeOpeningSequence,
+    writeSkeleton,
 };
 }  // namespace
 

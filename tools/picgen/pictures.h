@@ -6,3 +6,4 @@ class QDir;
 void writeShellPictures(const QDir& out);
 void writeButtons(const QDir& out);
 void writeOpeningSequence(const QDir& out);
+void writeSkeleton(const QDir& out);

@@ -1,0 +1,66 @@
+#include "activities/labelling/boneslab.h"
+
+#include "activities/labelling/skeletonlines.h"
+#include "ui/module1.h"
+
+using namespace ui;
+
+namespace {
+
+constexpr float kStartLeft = 840;
+
+// Word, box Left and Top, start Left and Top.
+constexpr labelling::Word kWords[] = {
+    {"Shoulder Blade", {3840, 1230}, {kStartLeft, 3360}},
+    {"Skull", {3840, 270}, {kStartLeft, 2160}},
+    {"Spine", {3840, 2430}, {kStartLeft, 2760}},
+    {"Pelvis", {9660, 3150}, {kStartLeft, 4560}},
+    {"Thigh Bone", {3840, 4830}, {kStartLeft, 3960}},
+    {"Rib Cage", {9660, 1950}, {kStartLeft, 5160}},
+    {"Knee cap", {3840, 6150}, {kStartLeft, 1560}},
+    {"Collar Bone", {9660, 1170}, {kStartLeft, 5760}},
+};
+
+constexpr labelling::Layout kLayout{
+    .caption = "The Skeleton",
+    .clientWidth = 11790,
+    .clientHeight = 8400,
+    .wordWidth = 2085,
+    .wordHeight = 435,
+    .wordFont = {"Arial", 14.25f, true},
+    .words = kWords,
+    .score = {.left = 120, .top = 6960, .width = 3945, .height = 705},
+};
+
+constexpr LabelDesign kInstruction{.left = 120,
+                                   .top = 480,
+                                   .width = 3585,
+                                   .height = 945,
+                                   .caption = "Match these labels to the correct bones.",
+                                   .font = {"Arial", 18, true},
+                                   .fore = colours::kYellow,
+                                   .opaque = false,
+                                   .align = Align::Center};
+
+}  // namespace
+
+boneslab::boneslab() : LabellingScreen(Name, kLayout) {
+    PictureBox& picture = Image1.add(0);
+    picture.setGeometry(skeleton::kPictureLeft, skeleton::kPictureTop, skeleton::kPictureWidth,
+                        skeleton::kPictureHeight);
+    picture.setMayOverhang(true);  // designed to stand above the client area
+    for (int i = 0; i < 8; ++i) {
+        const skeleton::PointerLine& l = skeleton::kLines[i];
+        Line& line = Line1.add(i);
+        line.setBorderColor(RGB(0, 255, 0));
+        line.setBorderWidth(3);
+        line.setEnds(l.x1, l.y1, l.x2, l.y2);
+    }
+    Label7.applyDesign(kInstruction);
+}
+
+void boneslab::loadScreen() {
+    Module1::labelcount = 8;
+    // Without its picture the screen still works: the boxes and lines are all there.
+    if (auto picture = LoadPicture("Images\\skeleton.jpg")) Image1(0).setPicture(*picture);
+}

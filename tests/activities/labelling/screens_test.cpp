@@ -1,0 +1,197 @@
+// What the three labelling screens do differently: the skeleton picture, the puberty
+// columns and the Healthy Living passage, options and timer.
+#include <QFontMetricsF>
+#include <QImage>
+
+#include "activities/labelling/boneslab.h"
+#include "activities/labelling/healthy.h"
+#include "activities/labelling/puberty.h"
+#include "activities/labelling/skeletonlines.h"
+#include "tests/activities/labelling/labelling_helpers.h"
+#include "tests/support/screentest.h"
+#include "ui/module1.h"
+
+using namespace ui;
+using namespace labelling_test;
+
+namespace {
+
+QRectF boxOf(const Control& c) {
+    return {c.Left(), c.Top(), c.Width(), c.Height()};
+}
+
+}  // namespace
+
+using SkeletonTest = ScreenTest;
+
+TEST_F(SkeletonTest, EveryPointerLineEndsOnABone) {
+    boneslab& s = forms().show<boneslab>();
+    const QImage picture = s.Image1(0).picture().toImage();
+    ASSERT_EQ(picture.size(), QSize(177, 560));
+    for (const skeleton::PointerLine& l : skeleton::kLines) {
+        const int x = static_cast<int>((skeleton::tipX(l) - skeleton::kPictureLeft) / 15);
+        const int y = static_cast<int>((skeleton::tipY(l) - skeleton::kPictureTop) / 15);
+        // Bone is light; the background is the screen's dark blue.
+        EXPECT_GT(qRed(picture.pixel(x, y)), 150) << l.bone;
+    }
+}
+
+TEST_F(SkeletonTest, NoBoneLiesBehindTheButtons) {
+    boneslab& s = forms().show<boneslab>();
+    const QImage picture = s.Image1(0).picture().toImage();
+    const int buttonsTop = static_cast<int>((s.Label3(2).Top() - s.Image1(0).Top()) / 15);
+    for (int y = buttonsTop; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ASSERT_LT(qRed(picture.pixel(x, y)), 60) << x << "," << y;
+}
+
+TEST_F(SkeletonTest, WithoutItsPictureTheScreenStillWorks) {
+    useEmptyFolder();
+    boneslab& s = forms().show<boneslab>();
+    EXPECT_TRUE(s.Image1(0).picture().isNull());
+    for (int i = 0; i < 8; ++i) EXPECT_TRUE(s.Line1(i).Visible());
+    solve(s);
+    s.Label3_Click(2);
+    EXPECT_EQ(s.Label6.Caption(), "8 out of 8 correct");
+}
+
+TEST_F(ScreenTest, OverlappingZonesGoToTheLowestIndex) {
+    puberty& s = forms().show<puberty>();
+    EXPECT_EQ(Module1::labelcount, 8);
+    struct Case {
+        float x, y;
+        int target;
+    };
+    const Case cases[] = {{7500, 720, 0}, {7500, 1680, 5}, {7500, 2640, 3}, {5280, 1400, 1}};
+    for (const Case& c : cases) {
+        dropAt(s, 6, c.x, c.y);
+        EXPECT_TRUE(s.isOn(6, c.target)) << c.x << "," << c.y;
+    }
+    healthy& h = forms().show<healthy>();
+    dropAt(h, 2, 240, 4000);  // between the boxes of "tobacco" and "plant"
+    EXPECT_TRUE(h.isOn(2, 1));
+}
+
+// Where each word lies: a box, or -1 for loose on the background.
+struct Arrangement {
+    int boxes[8];
+    const char* caption;
+};
+
+void PrintTo(const Arrangement& a, std::ostream* os) {
+    for (int box : a.boxes) *os << box << " ";
+    *os << "-> " << a.caption;
+}
+
+class PubertyScore : public ScreenTest, public ::testing::WithParamInterface<Arrangement> {};
+
+TEST_P(PubertyScore, ScoresByColumn) {
+    puberty& s = forms().show<puberty>();
+    solve(s);  // Check Score shows
+    const Arrangement& a = GetParam();
+    for (int i = 0; i < 8; ++i) {
+        if (a.boxes[i] < 0)
+            dropAt(s, i, 300 + 20 * i, 5600);
+        else
+            dropOn(s, i, a.boxes[i]);
+    }
+    s.Label3_Click(2);
+    EXPECT_EQ(s.Label6.Caption(), a.caption);
+}
+
+// Girls boxes are 1 to 5, Boys boxes 0, 6 and 7; words 0 and 1 are the body-hair pair.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PubertyScore,
+    ::testing::Values(
+        Arrangement{{0, 1, 2, 3, 4, 5, 6, 7}, "8 out of 8 correct"},
+        Arrangement{{1, 0, 2, 3, 4, 5, 6, 7}, "8 out of 8 correct"},  // the pair swapped
+        Arrangement{{1, 1, 2, 3, 4, 5, 6, 7}, "7 out of 8 correct"},  // both with the girls
+        Arrangement{{5, 2, 2, 3, 4, 5, 6, 7}, "7 out of 8 correct"},
+        Arrangement{{0, 6, 2, 3, 4, 5, 6, 7}, "7 out of 8 correct"},  // both with the boys
+        Arrangement{{0, 1, 3, 1, 4, 5, 6, 7}, "8 out of 8 correct"},  // any box of the column
+        Arrangement{{0, 1, 2, 2, 2, 5, 6, 7}, "8 out of 8 correct"},  // stacked girls' words
+        Arrangement{{0, 1, 2, 3, 4, 5, 1, 0}, "7 out of 8 correct"},  // face hair with the girls
+        Arrangement{{0, 1, 6, 3, 4, 5, 2, 7}, "6 out of 8 correct"},
+        // A body-hair word lying on no box scores nothing: the pair's two points are one
+        // for a word in each column.
+        Arrangement{{-1, 1, 2, 3, 4, 5, 6, 7}, "7 out of 8 correct"},
+        Arrangement{{0, -1, 2, 3, 4, 5, 6, 7}, "7 out of 8 correct"},
+        Arrangement{{-1, -1, 2, 3, 4, 5, 6, 7}, "6 out of 8 correct"},
+        Arrangement{{-1, -1, -1, -1, -1, -1, -1, -1}, "0 out of 8 correct"}));
+
+using HealthyTest = ScreenTest;
+
+TEST_F(HealthyTest, TheOptionsAppearAtTheTimersOneTick) {
+    forms().show("menu5");
+    healthy& s = forms().show<healthy>();
+    EXPECT_EQ(Module1::labelcount, 6);
+    EXPECT_EQ(s.Caption(), "Healthy Living");
+    ASSERT_TRUE(s.Timer1.Enabled());
+    EXPECT_EQ(s.Timer1.Interval(), 1);
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(s.Option1(i).Visible());
+    settle();
+    s.Timer1.fire();  // in case the event loop has not ticked it yet
+    EXPECT_FALSE(s.Timer1.Enabled());
+    const char* captions[] = {"Smoking", "Solvents", "Alcohol", "Drugs"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(s.Option1(i).Visible());
+        EXPECT_EQ(s.Option1(i).Caption(), captions[i]);
+        EXPECT_EQ(s.Option1(i).Value(), i == 0);
+        EXPECT_EQ(s.Option1(i).Enabled(), i == 0);
+    }
+    real::click(s.Option1(2));
+    real::click(s.Option1(0));
+    EXPECT_TRUE(s.Option1(0).Value());
+    EXPECT_FALSE(s.Option1(2).Value());
+    s.Label3_Click(1);
+    EXPECT_TRUE(s.Option1(3).Visible());
+}
+
+// Every box lies over its gap of the passage as laid out in the shipped font, and no box
+// hides any part of a word. (Qt alone would hang the blank runs off the line ends, and
+// three of the six gaps would vanish.)
+TEST_F(HealthyTest, EveryGapOfThePassageLiesUnderItsBox) {
+    healthy& s = forms().show<healthy>();
+    const Label& passage = s.Label5;
+    ASSERT_EQ(passage.fittedPoints(), 24.0f);
+    const QPointF origin(passage.Left(), passage.Top());
+    const QString text = passage.Caption();
+    ASSERT_EQ(text.size(), 284);
+    struct Gap {
+        int start, length, word;
+    };
+    const Gap gaps[] = {{46, 19, 1},  {101, 23, 2}, {136, 14, 4},
+                        {204, 14, 3}, {233, 13, 5}, {270, 13, 0}};
+    std::vector<QRectF> boxes;
+    for (const Gap& g : gaps) {
+        EXPECT_EQ(text.mid(g.start, g.length), QString(g.length, u' ')) << g.start;
+        EXPECT_TRUE(text[g.start - 1] != u' ' && text[g.start + g.length] != u' ') << g.start;
+        const QRectF box = boxOf(s.Label1(g.word));
+        boxes.push_back(box);
+        bool under = false;
+        for (QRectF piece : passage.textRangeRects(g.start, g.length)) {
+            piece.translate(origin);
+            if (box.center().y() < piece.top() || box.center().y() > piece.bottom()) continue;
+            under = true;
+            // On the gap's line, and over blanks for nearly all its width.
+            EXPECT_GE(box.top(), piece.top()) << g.start;
+            EXPECT_LE(box.bottom(), piece.bottom()) << g.start;
+            const qreal overlap =
+                std::min(box.right(), piece.right()) - std::max(box.left(), piece.left());
+            EXPECT_GT(overlap, 0.9 * box.width()) << g.start;
+        }
+        EXPECT_TRUE(under) << "gap at " << g.start << " is on no line under its box";
+    }
+    const QFontMetricsF metrics(makeFont(passage.font(), passage.fittedPoints()));
+    for (int c = 0; c < text.size(); ++c) {
+        if (text[c] == u' ') continue;
+        QRectF ink = passage.textRangeRects(c, 1).at(0).translated(origin);
+        const QRectF glyph = metrics.boundingRect(text[c]);
+        ink.setLeft(ink.left() + glyph.left() * 15);
+        ink.setWidth(glyph.width() * 15);
+        // Ink may touch a box's one-pixel border, never reach inside it.
+        for (const QRectF& box : boxes)
+            EXPECT_FALSE(ink.intersects(box.adjusted(15, 15, -15, -15)))
+                << "'" << text[c].toLatin1() << "' at " << c;
+    }
+}
