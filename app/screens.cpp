@@ -1,5 +1,6 @@
 #include "app/screens.h"
 
+#include "activities/wordgame/scramble.h"
 #include "app/grey.h"
 #include "app/intro0.h"
 #include "app/titlefrm.h"
@@ -22,4 +23,5 @@ void registerScreens(ui::FormRegistry& registry) {
     add<menu3>(registry);
     add<menu4>(registry);
     add<menu5>(registry);
+    add<scramble>(registry);
 }

@@ -16,7 +16,7 @@ struct ScreenCaptions {
 
 const ScreenCaptions kScreens[] = {
     {"Titlefrm", {}}, {"intro0", {}}, {"menu1", {}}, {"menu2", {}},
-    {"menu3", {}},    {"menu4", {}},  {"menu5", {}},
+    {"menu3", {}},    {"menu4", {}},  {"menu5", {}}, {"scramble", {}},
 };
 
 }  // namespace
