@@ -49,15 +49,12 @@ class ScrambleTest : public ScreenTest {
     // Runs the animation until it switches itself off; gives the number of ticks.
     static int flyAll(scramble& s) {
         int ticks = 0;
-        while (s.Timer2.Enabled() && ticks < 10000) {
-            s.Timer2.fire();
-            ++ticks;
-        }
+        for (; s.Timer2.Enabled() && ticks < 10000; ++ticks) s.Timer2.fire();
         return ticks;
     }
-    static QStringList row(const ControlArray<Label>& tiles, int n) {
-        QStringList out;
-        for (int i = 0; i < n; ++i) out << tiles(i).Caption();
+    static QString row(const ControlArray<Label>& tiles, int n) {
+        QString out;
+        for (int i = 0; i < n; ++i) out += tiles(i).Caption();
         return out;
     }
     static int visibleTiles(const ControlArray<Label>& tiles) {
@@ -77,16 +74,12 @@ TEST_F(ScrambleTest, OpensWithAShuffledWordOfARandomCategory) {
     fake->draws = {0.5, 0.0};
     for (int i = 0; i < 500 + 7; ++i) fake->draws.push_back(0.37 * (i % 3));
     scramble& s = forms().show<scramble>();
-    EXPECT_EQ(s.Caption(), "Scrambled Words");
     EXPECT_EQ(s.BackColor(), RGB(41, 65, 137));
-    EXPECT_EQ(s.Option1(2).Caption(), "Physical Processes");
     EXPECT_TRUE(s.Timer3.Enabled());
-    EXPECT_EQ(visibleTiles(s.Label5), 0);
     EXPECT_EQ(markedOption(s), -1);
 
     s.Timer3.fire();
     EXPECT_FALSE(s.Timer3.Enabled());
-    EXPECT_EQ(s.category, 1);
     EXPECT_EQ(markedOption(s), 1);
     EXPECT_EQ(s.wordnum, 1);
     EXPECT_EQ(s.wordlist[1], "metal");
@@ -94,52 +87,33 @@ TEST_F(ScrambleTest, OpensWithAShuffledWordOfARandomCategory) {
     EXPECT_EQ(fake->randomizeCalls, 2) << "once to draw the word, once before the shuffle";
     EXPECT_EQ(fake->draws.size(), 7u) << "100 passes of 5 draws";
     EXPECT_EQ(visibleTiles(s.Label5), 0) << "the layout tick shows the tiles";
-    ASSERT_TRUE(s.Timer1.Enabled());
 
     layOut(s);
     EXPECT_FALSE(s.Timer1.Enabled());
     ASSERT_EQ(s.L, 5);
     EXPECT_EQ(visibleTiles(s.Label5), 5);
     EXPECT_EQ(visibleTiles(s.Label6) + visibleTiles(s.Label7), 0);
-    EXPECT_EQ(row(s.Label6, 5), QStringList({"m", "e", "t", "a", "l"}));
+    EXPECT_EQ(row(s.Label6, 5), "metal");
     EXPECT_EQ(s.Label5(0).Left(), 6000 - 270 * 5);
     for (int i = 0; i < 5; ++i) {
         // Each scrambled letter is the letter of the answer row its origpos names.
         EXPECT_EQ(s.Label5(i).Caption(), s.Label6(s.origpos[i + 1] - 1).Caption()) << i;
         EXPECT_EQ(s.Label7(i).Caption(), s.Label5(i).Caption());
-        EXPECT_EQ(s.Label5(i).Top(), 2880);
-        EXPECT_EQ(s.Label6(i).Top(), 5640);
         EXPECT_EQ(s.Label7(i).Left(), s.Label5(i).Left());
         EXPECT_EQ(s.Label7(i).Top(), 2880);
-        EXPECT_GT(s.Label5(i).Height(), 900);
+        EXPECT_EQ(s.Label6(i).Top(), 5640);
         if (i == 0) continue;
         EXPECT_EQ(s.Label5(i).Left(), s.Label5(i - 1).Left() + s.Label5(i - 1).Width());
         EXPECT_EQ(s.Label6(i).Left(), s.Label6(i - 1).Left() + s.Label6(i - 1).Width());
     }
-    EXPECT_LT(s.Label5(1).Width(), s.Label5(0).Width() + 1000) << "tiles fit their letter";
 }
 
-TEST_F(ScrambleTest, FirstLetterLowersOnlyAtoZ) {
-    useLists(list({"Heart"}), list({"\xC3\x89tain"}), list({"\xC4\xB0nce"}));
-    for (int c = 0; c < 3; ++c) {
-        forms().clear();
-        fake->draws = {c / 3.0 + 0.01, 0.0};
-        scramble& s = open();
-        const QString expected[] = {"heart", "\xC3\x89tain", "\xC4\xB0nce"};
-        EXPECT_EQ(s.wordlist[0], expected[c]);
-        EXPECT_EQ(row(s.Label6, s.L).join(""), expected[c]);
-        EXPECT_EQ(s.L, 5 - (c == 2)) << "İ stays one letter";
-    }
-}
-
-TEST_F(ScrambleTest, FlightPositionsFrameByFrame) {
+TEST_F(ScrambleTest, FlightPositionsFrameByFrameAndReplay) {
     useLists(list({"Magnet"}), QByteArray(), QByteArray());
     scramble& s = open();
-    ASSERT_EQ(s.L, 6);
     s.Label3_Click(2);
     EXPECT_EQ(visibleTiles(s.Label6), 6);
     ASSERT_TRUE(s.Timer2.Enabled());
-    EXPECT_EQ(s.Timer2.Interval(), 25);
 
     const auto expectAt = [&s](int tile, int frame) {
         const Label& start = s.Label5(tile);
@@ -151,101 +125,75 @@ TEST_F(ScrambleTest, FlightPositionsFrameByFrame) {
         EXPECT_FLOAT_EQ(s.Label7(tile).Top(), (5640.0f - 2880.0f) * frame / 40 + 2880.0f);
     };
     s.Timer2.fire();
-    EXPECT_EQ(s.flyframe, 1);
     expectAt(0, 1);
     EXPECT_FALSE(s.Label7(1).Visible());
     for (int i = 2; i <= 20; ++i) s.Timer2.fire();
     expectAt(0, 20);
     for (int i = 21; i <= 40; ++i) s.Timer2.fire();
-    expectAt(0, 40);
     EXPECT_EQ(s.Label7(0).Left(), s.Label6(s.origpos[1] - 1).Left()) << "lands exactly";
-
     s.Timer2.fire();  // the next tile's frame 0: shown at its start for one tick
     EXPECT_EQ(s.flyletter, 1);
-    EXPECT_EQ(s.flyframe, 0);
     expectAt(1, 0);
     s.Timer2.fire();
     expectAt(1, 1);
 
     // 41 ticks a letter in all, the last only switching the timer off.
     EXPECT_EQ(flyAll(s) + 42, 41 * 6);
-    EXPECT_EQ(s.flyframe, 0);
-    EXPECT_EQ(s.flyletter, 0);
+    EXPECT_EQ(s.flyframe + s.flyletter, 0);
     for (int i = 0; i < 6; ++i) {
         const Label& target = s.Label6(s.origpos[i + 1] - 1);
         EXPECT_EQ(s.Label7(i).Left(), target.Left());
         EXPECT_EQ(s.Label7(i).Top(), target.Top());
         EXPECT_EQ(s.Label7(i).Caption(), target.Caption()) << "covers the same letter";
-        EXPECT_TRUE(s.Label7(i).Visible());
     }
-}
 
-TEST_F(ScrambleTest, ShowAnswerAgainReplaysTheFlight) {
-    useLists(list({"Pulley"}), QByteArray(), QByteArray());
-    scramble& s = open();
+    // Show Answer again: the second tile waits where it landed until its turn comes.
     s.Label3_Click(2);
-    flyAll(s);
-    const Label& landed = s.Label6(s.origpos[2] - 1);
-    s.Label3_Click(2);
-    ASSERT_TRUE(s.Timer2.Enabled());
     s.Timer2.fire();
-    EXPECT_FLOAT_EQ(s.Label7(0).Top(), 2880 + (5640 - 2880) / 40.0f) << "the first tile again";
-    EXPECT_EQ(s.Label7(1).Left(), landed.Left()) << "the second waits where it landed";
+    expectAt(0, 1);
     EXPECT_EQ(s.Label7(1).Top(), 5640);
     for (int i = 0; i < 40; ++i) s.Timer2.fire();
-    EXPECT_EQ(s.Label7(1).Left(), s.Label5(1).Left()) << "its turn: back to its start";
-    EXPECT_EQ(s.Label7(1).Top(), 2880);
+    expectAt(1, 0);
 }
 
-TEST_F(ScrambleTest, RealClicksWaitForTheLastTileToLand) {
+TEST_F(ScrambleTest, RealClicksWaitForTheStartAndForTheLastTileToLand) {
     useLists(list({"Heart", "Lungs", "Blood"}), list({"Wood", "Metal"}), QByteArray());
     fake->draws = {0.0, 0.0};  // Life Processes, starting after slot 0: "lungs"
-    scramble& s = open();
+    scramble& s = forms().show<scramble>();
     holdTimers(s);
+    real::click(s.Option1(2));
+    real::click(s.Label3(1));
+    real::click(s.Label3(2));
+    EXPECT_EQ(markedOption(s), -1) << "no category is marked before the words show";
+    EXPECT_EQ(s.L, 0);
+    EXPECT_FALSE(s.Timer1.Enabled() || s.Timer2.Enabled());
+
+    s.Timer3.fire();
+    layOut(s);
     ASSERT_EQ(s.wordlist[1], "lungs");
     real::click(s.Label3(2));
     ASSERT_TRUE(s.Timer2.Enabled());
     for (int i = 0; i < 45; ++i) s.Timer2.fire();
-    const QStringList shown = row(s.Label5, 5);
-
-    real::click(s.Label3(1));  // New Question
-    real::click(s.Label3(2));  // Show Answer
+    const QString shown = row(s.Label5, 5);
+    real::click(s.Label3(1));
+    real::click(s.Label3(2));
     real::click(s.Option1(1));
     EXPECT_EQ(s.wordnum, 1);
     EXPECT_EQ(s.category, 0);
     EXPECT_EQ(row(s.Label5, 5), shown);
-    EXPECT_EQ(s.flyletter, 1) << "the flight goes on undisturbed";
-    EXPECT_EQ(s.flyframe, 4);
+    EXPECT_EQ(s.flyletter * 41 + s.flyframe, 45) << "the flight goes on undisturbed";
     EXPECT_EQ(markedOption(s), 0) << "the refused category is not left marked";
 
     flyAll(s);
     real::click(s.Label3(1));
     EXPECT_EQ(s.wordnum, 2);
     EXPECT_EQ(visibleTiles(s.Label6) + visibleTiles(s.Label7), 0);
-    EXPECT_TRUE(s.Timer1.Enabled());
     real::click(s.Option1(1));  // refused while the layout tick is due
-    EXPECT_EQ(s.category, 0);
     EXPECT_EQ(markedOption(s), 0);
     layOut(s);
     real::click(s.Option1(1));
-    EXPECT_EQ(s.category, 1);
     EXPECT_EQ(markedOption(s), 1);
-    EXPECT_EQ(s.wordnum, 1) << "(2 + 1) mod 2";
-    EXPECT_EQ(s.wordlist[1], "metal");
-}
-
-TEST_F(ScrambleTest, ClicksBeforeTheStartUpTickChangeNothing) {
-    useLists(list({"Heart"}), list({"Wood"}), list({"Force"}));
-    scramble& s = forms().show<scramble>();
-    holdTimers(s);
-    real::click(s.Option1(2));
-    real::click(s.Label3(1));
-    real::click(s.Label3(2));
-    EXPECT_EQ(markedOption(s), -1);
-    EXPECT_EQ(s.category, 0);
-    EXPECT_EQ(s.L, 0);
-    EXPECT_FALSE(s.Timer1.Enabled() || s.Timer2.Enabled());
-    EXPECT_EQ(visibleTiles(s.Label5), 0);
+    EXPECT_EQ(s.wordlist[s.wordnum], "metal") << "slot (2 + 1) mod 2";
 }
 
 TEST_F(ScrambleTest, NewCategoryGoesOnFromTheSameSlot) {
@@ -259,24 +207,24 @@ TEST_F(ScrambleTest, NewCategoryGoesOnFromTheSameSlot) {
     s.Option1(1).setValue(true);
     EXPECT_EQ(s.category, 1);
     EXPECT_EQ(s.wordnum, 3);
-    EXPECT_EQ(row(s.Label6, s.L).join(""), "stuff3");
-    EXPECT_EQ(s.wordlist[7], "") << "the copy of the new category's list";
+    EXPECT_EQ(row(s.Label6, s.L), "stuff3");
 }
 
 TEST_F(ScrambleTest, AfterNQuestionsTheFirstWordComesBackTheSame) {
-    useLists(list({"Seed", "Root", "Stem", "Leaf"}), QByteArray(), QByteArray());
+    // Only A to Z lose their capital: "İ" would become two characters in lower case.
+    useLists(list({"Seed", "\xC4\xB0nce", "\xC3\x89tamine", "Root"}), QByteArray(), QByteArray());
     scramble& s = open();
     const int first = s.wordnum;
-    const QStringList scrambled = row(s.Label5, s.L);
-    const QStringList answer = row(s.Label6, s.L);
+    const QString scrambled = row(s.Label5, s.L);
+    const QString answer = row(s.Label6, s.L);
     QStringList seen;
     for (int i = 0; i < 4; ++i) {
         s.Label3_Click(1);
         layOut(s);
-        seen << row(s.Label6, s.L).join("");
+        seen << row(s.Label6, s.L);
     }
-    EXPECT_EQ(seen.size(), 4);
-    EXPECT_EQ(QSet<QString>(seen.begin(), seen.end()).size(), 4) << "every word once";
+    seen.sort();
+    EXPECT_EQ(seen, QStringList({"root", "seed", "\xC3\x89tamine", "\xC4\xB0nce"}));
     EXPECT_EQ(s.wordnum, first);
     EXPECT_EQ(row(s.Label6, s.L), answer);
     EXPECT_EQ(row(s.Label5, s.L), scrambled);
@@ -286,7 +234,6 @@ TEST_F(ScrambleTest, OneLetterAndSixteenLetterWords) {
     useLists(list({"A"}), list({"Electromagnetism"}), QByteArray());
     fake->draws = {0.0};
     scramble& one = open();
-    ASSERT_EQ(one.L, 1);
     EXPECT_EQ(one.Label5(0).Caption(), "a");
     EXPECT_EQ(one.Label5(0).Left(), 5730);
     EXPECT_EQ(visibleTiles(one.Label5), 1);
@@ -299,13 +246,11 @@ TEST_F(ScrambleTest, OneLetterAndSixteenLetterWords) {
     forms().clear();
     fake->draws = {0.5};
     scramble& sixteen = open();
-    ASSERT_EQ(sixteen.L, 16);
     EXPECT_EQ(sixteen.Label5(0).Left(), 1680);
     EXPECT_EQ(visibleTiles(sixteen.Label5), 16);
-    EXPECT_LE(sixteen.Label5(15).Left() + sixteen.Label5(15).Width(), sixteen.ScaleWidth());
 }
 
-TEST_F(ScrambleTest, ScrambledWordsOpensFromMenu5AndExitWorksMidFlight) {
+TEST_F(ScrambleTest, OpensFromMenu5AndExitsMidFlight) {
     forms().show("intro0");
     menu5& menu = forms().show<menu5>();
     real::click(menu.Label3(3));
@@ -318,70 +263,51 @@ TEST_F(ScrambleTest, ScrambledWordsOpensFromMenu5AndExitWorksMidFlight) {
     s.Timer2.fire();
     real::click(s.Label3(0));
     EXPECT_FALSE(forms().isLoaded<scramble>());
-    EXPECT_TRUE(forms().isLoaded<menu5>());
     settle();
     EXPECT_TRUE(menu.window()->isVisible());
 }
 
 TEST_F(ScrambleTest, AnEditedListTakesEffectOnTheNextOpening) {
-    const QString dir = useCopyOfRunFolder();
-    scramble& before = open();
-    EXPECT_EQ(before.wordcount[0], 88);
-    before.Label3_Click(0);
+    useCopyOfRunFolder();
+    open().Label3_Click(0);
     settle();
     write("life0.txt", list({"Zebra"}));
     QFile::remove("materials0.txt");
     QFile::remove("physical0.txt");
     scramble& after = open();
-    EXPECT_EQ(after.category, 0);
     EXPECT_EQ(after.wordcount[0], 1);
-    EXPECT_EQ(row(after.Label6, after.L).join(""), "zebra");
+    EXPECT_EQ(row(after.Label6, after.L), "zebra");
 }
 
 TEST_F(ScrambleTest, CategoriesWithoutWordsAreDisabledAndNeverDrawn) {
-    // Life missing, Materials announcing none, Physical with only unusable words but one.
+    // Life: 100 MB without a line end; Materials: a count of 0; Physical: one usable word.
     useLists(QByteArray(), "0\r\nWood\r\n", "3\r\n\"\"\r\nElectromagnetisms\r\nForce\r\n");
+    QFile huge("life0.txt");
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(100 * 1024 * 1024));  // sparse: it takes no room on disk
+    huge.close();
     fake->draws = {0.0, 0.0};
     scramble& s = open();
-    EXPECT_FALSE(s.Option1(0).Enabled());
-    EXPECT_FALSE(s.Option1(1).Enabled());
+    EXPECT_FALSE(s.Option1(0).Enabled() || s.Option1(1).Enabled());
     EXPECT_TRUE(s.Option1(2).Enabled());
     EXPECT_EQ(s.category, 2);
-    EXPECT_EQ(s.wordcount[2], 1);
-    EXPECT_EQ(row(s.Label6, s.L).join(""), "force");
+    EXPECT_EQ(row(s.Label6, s.L), "force");
     real::click(s.Option1(0));
-    EXPECT_EQ(s.category, 2);
     EXPECT_EQ(markedOption(s), 2);
-    s.Label3_Click(1);  // a list of one word gives that word again
-    layOut(s);
-    EXPECT_EQ(row(s.Label6, s.L).join(""), "force");
 }
 
 TEST_F(ScrambleTest, WithNoWordsAtAllOnlyExitDoesAnything) {
     useLists(QByteArray(), "", "x\r\n");
     scramble& s = open();
     for (int i = 0; i < 3; ++i) EXPECT_FALSE(s.Option1(i).Enabled());
-    EXPECT_EQ(markedOption(s), -1);
     real::click(s.Label3(1));
     real::click(s.Label3(2));
     s.Option1_Click(1);
     EXPECT_FALSE(s.busy());
+    EXPECT_EQ(markedOption(s), -1);
     EXPECT_EQ(visibleTiles(s.Label5) + visibleTiles(s.Label6) + visibleTiles(s.Label7), 0);
-    EXPECT_TRUE(s.Label2.Visible());
     real::click(s.Label3(0));
     EXPECT_FALSE(forms().isLoaded<scramble>());
-}
-
-TEST_F(ScrambleTest, AHugeListWithoutLineEndsOpensAtOnce) {
-    useLists(QByteArray(), list({"Wood"}), QByteArray());
-    QFile huge("life0.txt");
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(huge.resize(100 * 1024 * 1024));  // sparse: no disk, no newline
-    huge.close();
-    scramble& s = open();
-    EXPECT_FALSE(s.Option1(0).Enabled());
-    EXPECT_EQ(s.category, 1);
-    EXPECT_EQ(row(s.Label6, s.L).join(""), "wood");
 }
 
 TEST_F(ScrambleTest, EveryShippedWordFitsTheWindow) {
@@ -392,7 +318,6 @@ TEST_F(ScrambleTest, EveryShippedWordFitsTheWindow) {
         for (int n = 0; n < s.wordcount[c]; ++n) {
             layOut(s);
             const Label& last = s.Label5(s.L - 1);
-            EXPECT_GE(s.Label5(0).Left(), 0);
             EXPECT_LE(last.Left() + last.Width(), s.ScaleWidth())
                 << qPrintable(s.wordlist[s.wordnum]);
             s.Label3_Click(1);
