@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test asan bench screenshots format clean
+.PHONY: deps run test asan bench fuzz screenshots format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -25,6 +25,15 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target brindlemark_bench
 	cd build/release/run && QT_QPA_PLATFORM=offscreen ../bench/brindlemark_bench
+
+# libFuzzer on the word list reader; new inputs go to build/fuzz/corpus, the seeds stay.
+FUZZ_SECONDS ?= 300
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target wordlist_fuzz
+	mkdir -p build/fuzz/corpus/wordlist
+	build/fuzz/fuzz/wordlist_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
+		build/fuzz/corpus/wordlist fuzz/corpus/wordlist
 
 screenshots: deps
 	cmake --preset release

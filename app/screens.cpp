@@ -3,6 +3,7 @@
 #include "activities/labelling/boneslab.h"
 #include "activities/labelling/healthy.h"
 #include "activities/labelling/puberty.h"
+#include "activities/wordgame/scramble.h"
 #include "app/grey.h"
 #include "app/intro0.h"
 #include "app/titlefrm.h"
@@ -29,6 +30,7 @@ void registerScreens(ui::FormRegistry& registry) {
     add<boneslab>(registry);
     add<puberty>(registry);
     add<healthy>(registry);
+    add<scramble>(registry);
     add<notepad>(registry);
 
     // The Jotter opens from every full-size screen, or comes to the front if it is open.

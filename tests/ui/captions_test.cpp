@@ -25,6 +25,7 @@ const ScreenCaptions kScreens[] = {
     {"boneslab", {"Shoulder Blade"}},
     {"puberty", {"Ovaries begin to release eggs once a month"}},
     {"healthy", {}},
+    {"scramble", {}},
     {"notepad", {}},
 };
 

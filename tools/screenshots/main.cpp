@@ -1,13 +1,17 @@
-// Renders every screen to a PNG: screenshots <output folder> [screen ...]
+// Renders every screen to a PNG: screenshots <output folder> [screen[/Control(i)/ms] ...]
 // Run it in the run folder so that the pictures are found.
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QImage>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTextStream>
+#include <QTimer>
 #include <QWidget>
 
 #include "app/screens.h"
+#include "ui/control.h"
 #include "ui/formregistry.h"
 #include "ui/module1.h"
 
@@ -17,7 +21,29 @@ const QStringList kScreens = {"Titlefrm", "intro0",   "menu1",    "menu2",   "me
                               "menu5",    "boneslab", "puberty",  "healthy", "magnets", "magnets2",
                               "circuits", "repro",    "scramble", "notepad"};
 
-bool capture(const QString& name, const QDir& out) {
+// Runs the event loop for a while, so that timers tick as they would on screen.
+void runFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// The control named "Label3(2)" or "Command1" on a form.
+ui::Control* findControl(const ui::Form& form, const QString& spec) {
+    static const QRegularExpression pattern(R"(^(\w+?)(?:\((\d+)\))?$)");
+    const QRegularExpressionMatch m = pattern.match(spec);
+    if (!m.hasMatch()) return nullptr;
+    const int index = m.captured(2).isEmpty() ? -1 : m.captured(2).toInt();
+    for (ui::Control* c : form.controls())
+        if (c->name() == m.captured(1) && c->index() == index) return c;
+    return nullptr;
+}
+
+// "screen" is the screen as it first appears; "screen/Control(i)/ms" then clicks that
+// control and takes the picture ms milliseconds later (an animation in flight, say).
+bool capture(const QString& spec, const QDir& out) {
+    const QStringList parts = spec.split('/');
+    const QString& name = parts[0];
     ui::forms().clear();
     ui::Module1::reset();
     // Activities sit in front of the main screen, as they do when opened from a menu.
@@ -25,11 +51,18 @@ bool capture(const QString& name, const QDir& out) {
     ui::Form* form = ui::forms().show(name);
     if (!form) return false;
     // Let one-tick timers lay the screen out, as the event loop would right after showing.
-    for (int i = 0; i < 20; ++i) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    runFor(300);
+    QString file = name;
+    if (parts.size() == 3) {
+        ui::Control* control = findControl(*form, parts[1]);
+        if (!control || !control->Click) return false;
+        control->Click();
+        runFor(parts[2].toInt());
+        file = QString("%1-%2-%3ms").arg(name, parts[1], parts[2]);
+        file.replace('(', '_').remove(')');
     }
     const QImage image = form->window()->grab().toImage();
-    return image.save(out.filePath(name + ".png"));
+    return image.save(out.filePath(file + ".png"));
 }
 
 }  // namespace
@@ -40,14 +73,14 @@ int main(int argc, char** argv) {
     registerScreens(ui::forms());
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
-        QTextStream(stderr) << "usage: screenshots <output folder> [screen ...]\n";
+        QTextStream(stderr) << "usage: screenshots <output folder> [screen[/Control(i)/ms] ...]\n";
         return 2;
     }
     QDir out(args.first());
     out.mkpath(".");
     const QStringList wanted = args.size() > 1 ? args.mid(1) : kScreens;
     for (const QString& name : wanted) {
-        if (!ui::forms().knows(name)) continue;
+        if (!ui::forms().knows(name.section('/', 0, 0))) continue;
         QTextStream(stdout) << name << (capture(name, out) ? " written\n" : " failed\n");
     }
     ui::forms().clear();

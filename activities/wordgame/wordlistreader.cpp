@@ -1,0 +1,158 @@
+#include "activities/wordgame/wordlistreader.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "activities/wordgame/textcodec.h"
+
+namespace wordgame {
+
+namespace {
+
+// A field longer than this cannot be a word of 16 characters, even written decomposed; the
+// rest of it is read past without being kept.
+constexpr qsizetype kMaxFieldBytes = 1024;
+constexpr qint64 kChunkBytes = 64 * 1024;
+
+// The bytes of a file, pulled in chunks and checked as UTF-8 as they are taken.
+class ByteSource {
+  public:
+    explicit ByteSource(QIODevice& in) : in_(in) {}
+
+    int peek() {
+        if (pos_ == chunk_.size() && !fill()) return -1;
+        return static_cast<unsigned char>(chunk_[pos_]);
+    }
+    int take() {
+        const int c = peek();
+        if (c >= 0) {
+            ++pos_;
+            utf8_.feed(static_cast<unsigned char>(c));
+        }
+        return c;
+    }
+    // The byte order mark is no part of the count.
+    void skipByteOrderMark() {
+        if (peek() >= 0 && chunk_.startsWith("\xEF\xBB\xBF")) pos_ = 3;
+    }
+    bool isUtf8() const { return utf8_.valid(); }
+
+  private:
+    bool fill() {
+        const qint64 room = std::min(kChunkBytes, kMaxFileBytes - total_);
+        if (room <= 0) return false;
+        chunk_ = in_.read(room);
+        pos_ = 0;
+        total_ += chunk_.size();
+        return !chunk_.isEmpty();
+    }
+
+    QIODevice& in_;
+    QByteArray chunk_;
+    qsizetype pos_ = 0;
+    qint64 total_ = 0;
+    Utf8Check utf8_;
+};
+
+struct Field {
+    QByteArray bytes;
+    bool overlong = false;
+};
+
+bool isBlank(int c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(int c) {
+    return c == '\r' || c == '\n';
+}
+
+// One field: spaces and blank lines before it are skipped; it ends at a comma or a line end
+// (the count also at a space); in double quotes it may hold commas. Nothing at end of file.
+std::optional<Field> readField(ByteSource& in, bool endsAtSpace) {
+    while (isBlank(in.peek()) || isLineEnd(in.peek())) in.take();
+    if (in.peek() < 0) return std::nullopt;
+
+    Field f;
+    const auto keep = [&f](int c) {
+        if (f.bytes.size() < kMaxFieldBytes)
+            f.bytes.append(static_cast<char>(c));
+        else
+            f.overlong = true;
+    };
+    const auto ends = [endsAtSpace](int c) {
+        return c < 0 || c == ',' || isLineEnd(c) || (endsAtSpace && isBlank(c));
+    };
+    if (in.peek() == '"') {
+        in.take();
+        // A closing quote that never comes ends at the line end, not at the end of the file.
+        while (in.peek() >= 0 && in.peek() != '"' && !isLineEnd(in.peek())) keep(in.take());
+        if (in.peek() == '"') in.take();
+        while (!ends(in.peek())) in.take();  // after the closing quote: not part of the word
+    } else {
+        while (!ends(in.peek())) keep(in.take());
+        // Spaces left at the end of a line by an editor would show as empty tiles.
+        while (!f.bytes.isEmpty() && isBlank(f.bytes.back())) f.bytes.chop(1);
+    }
+    while (isBlank(in.peek())) in.take();
+    if (in.peek() == ',') in.take();
+    return f;
+}
+
+// A whole decimal number that fits the 16-bit count; anything else, or less than 1, is 0.
+int parseCount(const std::optional<Field>& field) {
+    if (!field || field->overlong || field->bytes.isEmpty()) return 0;
+    int n = 0;
+    for (char c : field->bytes) {
+        if (c < '0' || c > '9') return 0;
+        n = n * 10 + (c - '0');
+        if (n > INT16_MAX) return 0;
+    }
+    return n;
+}
+
+}  // namespace
+
+CategoryWords readWordList(QIODevice& in) {
+    ByteSource source(in);
+    source.skipByteOrderMark();
+    const int announced = parseCount(readField(source, true));
+
+    // The character set is known only once every field has been read, so the words are
+    // decoded afterwards. The byte limit bounds how many there can be.
+    std::vector<QByteArray> raw;
+    for (int i = 0; i < announced; ++i) {
+        std::optional<Field> f = readField(source, false);
+        if (!f) break;  // the file ends early: the words read so far count
+        if (!f->overlong && !f->bytes.isEmpty()) raw.push_back(std::move(f->bytes));
+    }
+
+    const bool utf8 = source.isUtf8();
+    CategoryWords out;
+    for (const QByteArray& bytes : raw) {
+        if (out.count == kMaxWords) break;
+        const QString word = (utf8 ? QString::fromUtf8(bytes) : decodeWindows1252(bytes))
+                                 .normalized(QString::NormalizationForm_C);
+        // A word of nothing but spaces (written in quotes) would show only empty tiles.
+        const qsizetype letters = characters(word).size();
+        if (!word.trimmed().isEmpty() && letters <= kMaxLetters) out.words[out.count++] = word;
+    }
+    return out;
+}
+
+QStringList characters(const QString& word) {
+    QStringList out;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const qsizetype n =
+            word[i].isHighSurrogate() && i + 1 < word.size() && word[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        out.append(word.mid(i, n));
+        i += n - 1;
+    }
+    return out;
+}
+
+}  // namespace wordgame

@@ -1,0 +1,180 @@
+// The word list reader: the field rules, the two character sets, lists that break the
+// limits, files that never end, and the lists shipped beside the program.
+#include "activities/wordgame/wordlistreader.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+#include "activities/wordgame/wordlists.h"
+
+using namespace wordgame;
+
+namespace {
+
+CategoryWords read(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readWordList(buffer);
+}
+
+// The words of a list, checking that the slots past its count are empty.
+QStringList words(const QByteArray& bytes) {
+    const CategoryWords list = read(bytes);
+    QStringList out;
+    for (int i = 0; i < list.count; ++i) out << list.words[i];
+    for (int i = list.count; i < kSlots; ++i) EXPECT_TRUE(list.words[i].isEmpty()) << i;
+    return out;
+}
+
+// A device that never ends: a head, then 'x' for ever, with no line end.
+class EndlessDevice : public QIODevice {
+  public:
+    explicit EndlessDevice(QByteArray head) : head_(std::move(head)) { open(ReadOnly); }
+    bool isSequential() const override { return true; }
+    qint64 served = 0;
+
+  protected:
+    qint64 readData(char* data, qint64 max) override {
+        for (qint64 i = 0; i < max; ++i, ++served)
+            data[i] = served < head_.size() ? head_[served] : 'x';
+        return max;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+  private:
+    QByteArray head_;
+};
+
+const QStringList kThree = {"Heart", "Lungs", "Blood"};
+
+}  // namespace
+
+TEST(WordListFields, LayoutsThatReadTheSame) {
+    EXPECT_EQ(words("3\r\nHeart\r\nLungs\r\nBlood\r\n"), kThree);
+    EXPECT_EQ(words("3\r\nHeart,Lungs,Blood\r\n"), kThree);
+    EXPECT_EQ(words("3,Heart,Lungs,Blood"), kThree);
+    EXPECT_EQ(words("3\nHeart\nLungs\nBlood"), kThree) << "line feeds alone";
+    EXPECT_EQ(words("3\rHeart\rLungs\rBlood\r"), kThree) << "carriage returns alone";
+    EXPECT_EQ(words("  3  \r\n\r\n   Heart\r\n\r\n\t\r\n  Lungs ,  Blood  \r\n"), kThree)
+        << "spaces and blank lines before a field, spaces after one";
+    EXPECT_EQ(words("3\r\nHeart,\r\nLungs,\r\nBlood,\r\n"), kThree) << "a comma ending each line";
+    EXPECT_EQ(words("3 Heart\r\nLungs\r\nBlood"), kThree) << "the count ends at a space";
+    EXPECT_EQ(words("\"3\"\r\n\"Heart\"\r\n\"Lungs\"\r\n\"Blood\"\r\n"), kThree) << "all quoted";
+}
+
+TEST(WordListFields, CountAndQuotes) {
+    EXPECT_EQ(words("3\r\nHeart\r\nLungs\r\nBlood\r\nBrain\r\n"), kThree)
+        << "the fourth is not read";
+    EXPECT_EQ(words("2\r\n\"Food, chain\"\r\nSeed\r\n"), QStringList({"Food, chain", "Seed"}));
+    EXPECT_EQ(words("2\r\n\"Seed\" pod,Root\r\n"), QStringList({"Seed", "Root"}))
+        << "what follows the closing quote is dropped";
+    EXPECT_EQ(words("2\r\n\"Seed\r\nRoot\r\n"), QStringList({"Seed", "Root"}))
+        << "a quote that is never closed ends at its line";
+    EXPECT_EQ(words("3\r\nHeart,,Lungs\r\nBlood"), QStringList({"Heart", "Lungs"}))
+        << "an empty field is one of the three and is left out";
+    EXPECT_EQ(words("3\r\nHeart\r\nLungs\r\n"), QStringList({"Heart", "Lungs"})) << "ends early";
+}
+
+TEST(WordListFields, CountsThatAreNotUsable) {
+    for (const char* bad : {"0\r\nHeart", "-3\r\nHeart", "three\r\nHeart", "3.5\r\nHeart",
+                            "99999\r\nHeart", "", "\r\n\r\n", "\"\"\r\nHeart"})
+        EXPECT_EQ(read(bad).count, 0) << bad;
+    EXPECT_EQ(words("32767\r\nHeart"), QStringList({"Heart"})) << "the largest 16-bit count";
+
+    QByteArray many = "150\r\n";
+    for (int i = 0; i < 150; ++i) many += "W" + QByteArray::number(i) + "\r\n";
+    const CategoryWords capped = read(many);
+    EXPECT_EQ(capped.count, 100);
+    EXPECT_EQ(capped.words[99], "W99");
+    EXPECT_TRUE(capped.words[100].isEmpty());
+}
+
+TEST(WordListFields, WordsOutsideTheLimitsAreLeftOut) {
+    const QByteArray sixteen = "Electromagnetism";
+    const QByteArray seventeen = "Electromagnetisms";
+    EXPECT_EQ(words("5\r\nA\r\n" + sixteen + "\r\n" + seventeen + "\r\n\"\"\r\n\"  \"\r\n"),
+              QStringList({"A", QString(sixteen)}));
+    EXPECT_EQ(words("2\r\n" + QByteArray(5000, 'y') + "\r\nRoot"), QStringList({"Root"}))
+        << "a field far too long to be a word";
+}
+
+TEST(WordListCharacters, Utf8WithOrWithoutMarkElseWindows1252) {
+    EXPECT_EQ(words("2\r\nCaf\xC3\xA9\r\n\xC3\x89nergie"), QStringList({"Café", "Énergie"}));
+    EXPECT_EQ(words("\xEF\xBB\xBF"
+                    "1\r\nCaf\xC3\xA9"),
+              QStringList({"Café"}))
+        << "marked";
+    EXPECT_EQ(words("2\r\nCaf\xE9\r\n\x80uro\x92s"), QStringList({"Café", "€uro’s"}));
+    // One byte that is not UTF-8 makes the whole file Windows-1252.
+    EXPECT_EQ(words("2\r\nCaf\xC3\xA9\r\nD\xE9j\xE0"), QStringList({"CafÃ©", "Déjà"}));
+    EXPECT_EQ(words("1\r\nA\xC0\xAF"), QStringList({"AÀ¯"})) << "overlong form";
+    EXPECT_EQ(words("1\r\nA\xED\xA0\x80"), QStringList({"Aí\u00A0€"})) << "encoded surrogate";
+    EXPECT_EQ(words("1\r\nAb\xC3"), QStringList({"AbÃ"})) << "cut short at the end";
+}
+
+TEST(WordListCharacters, OneCharacterIsOneCodePointAfterNfc) {
+    // e and a combining acute make one letter, so 16 letters written decomposed still fit.
+    const QStringList nfc = words("1\r\nCafe\xCC\x81");
+    ASSERT_EQ(nfc.size(), 1);
+    EXPECT_EQ(nfc[0], QString::fromUtf8("Caf\xC3\xA9"));
+    EXPECT_EQ(characters(nfc[0]).size(), 4);
+    EXPECT_EQ(words("1\r\nElectromagneti\xCC\x81sm").size(), 1);
+
+    // A letter outside the BMP is one tile, never two UTF-16 halves.
+    const QString sun = QString::fromUtf8("Sun\xF0\x9F\x8C\xBB");
+    EXPECT_EQ(characters(sun), QStringList({"S", "u", "n", QString::fromUtf8("\xF0\x9F\x8C\xBB")}));
+    QByteArray sixteenFlowers = "1\r\n";
+    for (int i = 0; i < 16; ++i) sixteenFlowers += "\xF0\x9F\x8C\xBB";
+    EXPECT_EQ(read(sixteenFlowers).count, 1);
+    EXPECT_EQ(read(sixteenFlowers + "\xF0\x9F\x8C\xBB").count, 0);
+}
+
+TEST(WordListLimits, AFileThatNeverEndsIsNotReadWhole) {
+    EndlessDevice endless("3\r\nHeart\r\n");
+    const CategoryWords list = readWordList(endless);
+    EXPECT_EQ(list.count, 1);
+    EXPECT_EQ(list.words[0], "Heart");
+    EXPECT_LE(endless.served, 2 * kMaxFileBytes);
+
+    EndlessDevice noCount("");
+    EXPECT_EQ(readWordList(noCount).count, 0);
+    EXPECT_LE(noCount.served, 2 * kMaxFileBytes);
+}
+
+// The lists shipped beside the program keep the limits the game relies on, in the layout
+// a teacher is told to follow: the count, then one word a line, lines ending in CR LF.
+TEST(WordListLimits, ShippedListsKeepTheirLimits) {
+    const QDir run(QStringLiteral(BRINDLEMARK_RUN_DIR));
+    for (const Category& category : kCategoryFiles) {
+        SCOPED_TRACE(category.file);
+        QFile file(run.filePath(category.file));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        ASSERT_TRUE(bytes.endsWith("\r\n"));
+        QList<QByteArray> lines = bytes.chopped(1).split('\n');
+        for (QByteArray& line : lines) {
+            ASSERT_TRUE(line.endsWith('\r'));
+            line.chop(1);
+        }
+        const int announced = lines.takeFirst().toInt();
+        EXPECT_EQ(announced, lines.size());
+        EXPECT_GE(announced, 40);
+        EXPECT_LE(announced, 100);
+
+        const CategoryWords list = read(bytes);
+        EXPECT_EQ(list.count, announced) << "no word was left out";
+        QSet<QString> seen;
+        for (int i = 0; i < list.count; ++i) {
+            const QString& w = list.words[i];
+            EXPECT_TRUE(w[0].unicode() >= 'A' && w[0].unicode() <= 'Z') << qPrintable(w);
+            EXPECT_LE(characters(w).size(), kMaxLetters) << qPrintable(w);
+            EXPECT_FALSE(seen.contains(w)) << "twice: " << qPrintable(w);
+            seen.insert(w);
+        }
+    }
+}
