@@ -1,5 +1,8 @@
 #include "app/screens.h"
 
+#include "activities/questions/circuits.h"
+#include "activities/questions/magnets.h"
+#include "activities/questions/repro.h"
 #include "app/grey.h"
 #include "app/intro0.h"
 #include "app/titlefrm.h"
@@ -22,4 +25,8 @@ void registerScreens(ui::FormRegistry& registry) {
     add<menu3>(registry);
     add<menu4>(registry);
     add<menu5>(registry);
+    add<magnets>(registry);
+    add<magnets2>(registry);
+    add<circuits>(registry);
+    add<repro>(registry);
 }
