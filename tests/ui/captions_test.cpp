@@ -15,8 +15,18 @@ struct ScreenCaptions {
 };
 
 const ScreenCaptions kScreens[] = {
-    {"Titlefrm", {}}, {"intro0", {}}, {"menu1", {}}, {"menu2", {}},
-    {"menu3", {}},    {"menu4", {}},  {"menu5", {}},
+    {"Titlefrm", {}},
+    {"intro0", {}},
+    {"menu1", {}},
+    {"menu2", {}},
+    {"menu3", {}},
+    {"menu4", {}},
+    {"menu5", {}},
+    {"magnets", {}},
+    // Its answer text needs two lines and a little more height than the label has.
+    {"magnets2", {"There will be no force between them."}},
+    {"circuits", {}},
+    {"repro", {}},
 };
 
 }  // namespace

@@ -10,9 +10,8 @@
 namespace {
 // Add a new group of pictures here.
 constexpr void (*kPictureGroups[])(const QDir&) = {
-    writeShellPictures,
-    writeButtons,
-    writeOpeningSequence,
+    writeShellPictures,  writeButtons,         writeOpeningSequence,
+    writeMagnetPictures, writeCircuitPictures, writePlantPictures,
 };
 }  // namespace
 

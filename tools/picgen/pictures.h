@@ -6,3 +6,6 @@ class QDir;
 void writeShellPictures(const QDir& out);
 void writeButtons(const QDir& out);
 void writeOpeningSequence(const QDir& out);
+void writeMagnetPictures(const QDir& out);
+void writeCircuitPictures(const QDir& out);
+void writePlantPictures(const QDir& out);
