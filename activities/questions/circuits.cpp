@@ -18,12 +18,13 @@ constexpr CommandDesign kCommands[] = {
     {Command::NewQuestion, 120, 7920, 2565, "New Question"},
 };
 
-constexpr LabelDesign kQuestion = text(720, 120, 10185, 705, kTimes(26.25f));
+constexpr LabelDesign kQuestion = textDesign(720, 120, 10185, 705, kTimes(26.25f));
 constexpr LabelDesign kInsulator =
-    button(3360, 4080, 2565, 525, "Insulator", kAnswerFont, colours::kBlue);
+    buttonDesign(3360, 4080, 2565, 525, "Insulator", kAnswerFont, colours::kBlue);
 constexpr LabelDesign kConductor =
-    button(6480, 4080, 2565, 525, "Conductor", kAnswerFont, colours::kBlue);
-constexpr LabelDesign kFeedback = text(5520, 7800, 4665, 705, kTimes(27.75f), kWellDone, false);
+    buttonDesign(6480, 4080, 2565, 525, "Conductor", kAnswerFont, colours::kBlue);
+constexpr LabelDesign kFeedback =
+    textDesign(5520, 7800, 4665, 705, kTimes(27.75f), kWellDone, false);
 
 // The fill of the right button: blue in phase 1, black in phase 0.
 constexpr FlashColours kFlash{

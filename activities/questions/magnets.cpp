@@ -21,9 +21,9 @@ MagnetsSection::MagnetsSection(const MagnetsSectionDesign& design)
         Image1.add(slot.index).setGeometry(slot.left, slot.top, slot.width, slot.height);
     }
     for (int i = 0; i < 3; ++i) {
-        Label4.add(i).applyDesign(button(kAnswerLefts[i], design.answerTop, kAnswerWidth,
-                                         kAnswerHeight, design.answerCaptions[i], kAnswerFont,
-                                         colours::kBlue));
+        Label4.add(i).applyDesign(buttonDesign(kAnswerLefts[i], design.answerTop, kAnswerWidth,
+                                               kAnswerHeight, design.answerCaptions[i], kAnswerFont,
+                                               colours::kBlue));
     }
     Label5.add(2).applyDesign(design.praise);
     Label5.add(0).applyDesign(design.answerInWords);

@@ -22,8 +22,8 @@ QuestionScreen::QuestionScreen(const char* name, const char* caption,
     setBorderStyle(BorderStyle::FixedSingle);
     for (int i = 0; i < static_cast<int>(commands.size()); ++i) {
         const CommandDesign& c = commands[i];
-        Label3.add(i).applyDesign(button(c.left, c.top, c.width, kCommandHeight, c.caption,
-                                         kCommandFont, colours::kBlack));
+        Label3.add(i).applyDesign(buttonDesign(c.left, c.top, c.width, kCommandHeight, c.caption,
+                                               kCommandFont, colours::kBlack));
     }
     Label3.Click = bind(this, &QuestionScreen::Label3_Click);
     Label3.MouseMove = bind(this, &QuestionScreen::Label3_MouseMove);

@@ -29,8 +29,9 @@ constexpr ui::FontSpec kTimes(float points) {
 }
 
 // Yellow text on the window's own colour: questions, statements and feedback.
-constexpr ui::LabelDesign text(float left, float top, float width, float height, ui::FontSpec font,
-                               const char* caption = "", bool visible = true) {
+constexpr ui::LabelDesign textDesign(float left, float top, float width, float height,
+                                     ui::FontSpec font, const char* caption = "",
+                                     bool visible = true) {
     return {.left = left,
             .top = top,
             .width = width,
@@ -44,8 +45,8 @@ constexpr ui::LabelDesign text(float left, float top, float width, float height,
 }
 
 // A label button: yellow bold text on a fill, with a single border.
-constexpr ui::LabelDesign button(float left, float top, float width, float height,
-                                 const char* caption, ui::FontSpec font, ui::Colour fill) {
+constexpr ui::LabelDesign buttonDesign(float left, float top, float width, float height,
+                                       const char* caption, ui::FontSpec font, ui::Colour fill) {
     return {.left = left,
             .top = top,
             .width = width,

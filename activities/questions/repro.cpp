@@ -19,13 +19,15 @@ constexpr CommandDesign kCommands[] = {
 };
 
 constexpr LabelDesign kInstruction =
-    text(120, 960, 8265, 1425, kTimes(27.75f),
-         "Is the statement below true or false? Click the correct button.");
-constexpr LabelDesign kStatement = text(240, 3240, 11385, 1995, {"Arial", 36, true}, "", false);
-constexpr LabelDesign kTrue = button(1800, 5520, 3555, 1200, "TRUE", kAnswerFont, colours::kBlack);
+    textDesign(120, 960, 8265, 1425, kTimes(27.75f),
+               "Is the statement below true or false? Click the correct button.");
+constexpr LabelDesign kStatement =
+    textDesign(240, 3240, 11385, 1995, {"Arial", 36, true}, "", false);
+constexpr LabelDesign kTrue =
+    buttonDesign(1800, 5520, 3555, 1200, "TRUE", kAnswerFont, colours::kBlack);
 constexpr LabelDesign kFalse =
-    button(6480, 5520, 3555, 1200, "FALSE", kAnswerFont, colours::kBlack);
-constexpr LabelDesign kFeedback = text(1800, 6960, 8265, 945, kTimes(36), "", false);
+    buttonDesign(6480, 5520, 3555, 1200, "FALSE", kAnswerFont, colours::kBlack);
+constexpr LabelDesign kFeedback = textDesign(1800, 6960, 8265, 945, kTimes(36), "", false);
 
 // The text of the right button: white in phase 1, yellow in phase 0.
 constexpr FlashColours kFlash{

@@ -65,7 +65,9 @@ TEST_F(MagnetsTest, SectionOneShowsOnePictureSlotPerQuestionAndItsAnswer) {
         EXPECT_TRUE(shows(m.Image1(slot), files[q])) << q;
         EXPECT_EQ(m.rightans, right[q]) << q;
         EXPECT_EQ(m.Label5(0).Caption(), right[q] == 0 ? kAttract : kRepel) << q;
-        EXPECT_TRUE(m.Label5(1).Caption().startsWith("Will the magnets attract each other,"));
+        EXPECT_EQ(m.Label5(1).Caption(),
+                  "Will the magnets attract each other, repel each other or will there be no force "
+                  "between them?");
     }
 }
 
