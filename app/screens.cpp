@@ -3,6 +3,9 @@
 #include "activities/labelling/boneslab.h"
 #include "activities/labelling/healthy.h"
 #include "activities/labelling/puberty.h"
+#include "activities/questions/circuits.h"
+#include "activities/questions/magnets.h"
+#include "activities/questions/repro.h"
 #include "activities/wordgame/scramble.h"
 #include "app/grey.h"
 #include "app/intro0.h"
@@ -31,6 +34,10 @@ void registerScreens(ui::FormRegistry& registry) {
     add<puberty>(registry);
     add<healthy>(registry);
     add<scramble>(registry);
+    add<magnets>(registry);
+    add<magnets2>(registry);
+    add<circuits>(registry);
+    add<repro>(registry);
     add<notepad>(registry);
 
     // The Jotter opens from every full-size screen, or comes to the front if it is open.

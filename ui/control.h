@@ -65,6 +65,13 @@ class Control {
     std::function<void(const MouseArgs&)> MouseMove;
     std::function<void(const MouseArgs&)> MouseUp;
 
+    // Whether a handler listens to this control's events. A control array answers for its
+    // members, whose events always pass through the array.
+    bool listened() const {
+        return listenedBy_ ? listenedBy_() : (Click || MouseDown || MouseMove || MouseUp);
+    }
+    void setListenedBy(std::function<bool()> answer) { listenedBy_ = std::move(answer); }
+
     // Repaints the control; also called when the display scale changes.
     virtual void refresh();
 
@@ -90,6 +97,7 @@ class Control {
     bool enabled_ = true;
     bool tabStop_ = true;
     bool mayOverhang_ = false;
+    std::function<bool()> listenedBy_;
 };
 
 // Binds a screen's handler to an event, so that wiring reads like the handler's name.

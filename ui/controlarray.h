@@ -67,6 +67,7 @@ class ControlArray {
         member.MouseUp = [this, index](const MouseArgs& a) {
             if (MouseUp) MouseUp(index, a);
         };
+        member.setListenedBy([this] { return Click || MouseDown || MouseMove || MouseUp; });
     }
 
     Form& form_;

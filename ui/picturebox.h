@@ -22,7 +22,8 @@ class PictureBox : public Control {
 
   protected:
     void paint(QPainter& painter, const QRect& rect) const override;
-    bool acceptsMouse() const override { return Click || MouseDown || MouseMove || MouseUp; }
+    // Without a handler the pointer passes on to what lies beneath.
+    bool acceptsMouse() const override { return listened(); }
 
   private:
     Picture picture_;

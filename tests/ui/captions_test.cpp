@@ -26,6 +26,11 @@ const ScreenCaptions kScreens[] = {
     {"puberty", {"Ovaries begin to release eggs once a month"}},
     {"healthy", {}},
     {"scramble", {}},
+    {"magnets", {}},
+    // Its answer text needs two lines and a little more height than the label has.
+    {"magnets2", {"There will be no force between them."}},
+    {"circuits", {}},
+    {"repro", {}},
     {"notepad", {}},
 };
 

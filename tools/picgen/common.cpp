@@ -10,8 +10,9 @@
 void saveImage(const QImage& image, const QDir& out, const QString& relPath) {
     const QString path = out.filePath(relPath);
     const bool jpeg = relPath.endsWith(".jpg", Qt::CaseInsensitive);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()) ||
-        !image.save(path, jpeg ? "JPEG" : "PNG", jpeg ? 92 : -1))
+    const bool bmp = relPath.endsWith(".bmp", Qt::CaseInsensitive);
+    const char* format = jpeg ? "JPEG" : bmp ? "BMP" : "PNG";
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !image.save(path, format, jpeg ? 92 : -1))
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 

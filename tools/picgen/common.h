@@ -10,7 +10,8 @@ class QDir;
 class QPainter;
 
 // Saves relPath (e.g. "Images/next.jpg") below out, creating folders as needed.
-// JPEGs use quality 92; throws std::runtime_error if the file cannot be written.
+// The suffix picks the format (.jpg, .bmp, else PNG); JPEGs use quality 92.
+// Throws std::runtime_error if the file cannot be written.
 void saveImage(const QImage& image, const QDir& out, const QString& relPath);
 
 // An opaque canvas filled with one colour, ready for a QPainter.

@@ -14,6 +14,9 @@ constexpr void (*kPictureGroups[])(const QDir&) = {
     writeButtons,
     writeOpeningSequence,
     writeSkeleton,
+    writeMagnetPictures,
+    writeCircuitPictures,
+    writePlantPictures,
 };
 }  // namespace
 

@@ -7,3 +7,6 @@ void writeShellPictures(const QDir& out);
 void writeButtons(const QDir& out);
 void writeOpeningSequence(const QDir& out);
 void writeSkeleton(const QDir& out);
+void writeMagnetPictures(const QDir& out);
+void writeCircuitPictures(const QDir& out);
+void writePlantPictures(const QDir& out);

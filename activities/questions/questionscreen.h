@@ -1,0 +1,95 @@
+#pragma once
+// What every question screen has: command buttons that act by their role (their indexes
+// differ from screen to screen), their hover highlight, the random draw and the picture
+// slots that stay empty when a picture cannot be read.
+#include <cstdint>
+#include <span>
+
+#include "ui/controlarray.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/picturebox.h"
+
+namespace questions {
+
+// The praise shared by the magnets and circuits screens: two blanks after the mark.
+constexpr const char* kWellDone = "Correct!  Well Done";
+
+// What a command button does. The section button keeps its black fill on the background.
+enum class Command { Exit, Answer, NewQuestion, OtherSection };
+
+struct CommandDesign {
+    Command role;
+    float left, top, width;
+    const char* caption;
+};
+
+constexpr ui::FontSpec kTimes(float points) {
+    return {"Times New Roman", points, false};
+}
+
+// Yellow text on the window's own colour: questions, statements and feedback.
+constexpr ui::LabelDesign textDesign(float left, float top, float width, float height,
+                                     ui::FontSpec font, const char* caption = "",
+                                     bool visible = true) {
+    return {.left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .caption = caption,
+            .font = font,
+            .fore = ui::colours::kYellow,
+            .opaque = false,
+            .align = ui::Align::Center,
+            .visible = visible};
+}
+
+// A label button: yellow bold text on a fill, with a single border.
+constexpr ui::LabelDesign buttonDesign(float left, float top, float width, float height,
+                                       const char* caption, ui::FontSpec font, ui::Colour fill) {
+    return {.left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .caption = caption,
+            .font = font,
+            .fore = ui::colours::kYellow,
+            .back = fill,
+            .border = true,
+            .align = ui::Align::Center};
+}
+
+class QuestionScreen : public ui::Form {
+  public:
+    void Label3_Click(int Index);
+    void Label3_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void closeRequested() override { exitActivity(); }
+
+    // The index of the command button with that role; -1 when the screen has none.
+    int commandIndex(Command role) const;
+
+    ui::ControlArray<ui::Label> Label3{*this, "Label3"};
+
+  protected:
+    // Command button i is commands[i]; they start opaque.
+    QuestionScreen(const char* name, const char* caption, std::span<const CommandDesign> commands);
+
+    // The common setup, then the screen's own background colour.
+    void setupWithBackground(ui::Colour back);
+
+    virtual void exitActivity();
+    virtual void revealAnswer() = 0;
+    virtual void newQuestion() = 0;
+    virtual void switchSection() {}
+
+    // One draw from the clock-seeded source: an index from 0 to count - 1.
+    static std::int16_t drawIndex(int count);
+    // Puts a picture into its slot; one that is missing or unreadable leaves the slot empty.
+    static void showPicture(ui::PictureBox& slot, const char* file);
+
+  private:
+    std::span<const CommandDesign> commands_;
+};
+
+}  // namespace questions
