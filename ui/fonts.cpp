@@ -16,12 +16,12 @@ QString installedFamily(const QString& designFamily) {
     return designFamily;
 }
 
-QFont makeFont(const FontSpec& spec, float points) {
-    QFont font(installedFamily(QString::fromLatin1(spec.family)));
+QFont makeFont(const FontSpec& design, float points) {
+    QFont font(installedFamily(QString::fromLatin1(design.family)));
     // Pixel sizes keep text the same size whatever dpi the platform reports.
     const int pixels = static_cast<int>(std::lround(points * 96.0f / 72.0f * Twips::scale()));
     font.setPixelSize(pixels > 1 ? pixels : 1);
-    font.setBold(spec.bold);
+    font.setBold(design.bold);
     font.setStyleStrategy(QFont::PreferAntialias);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;

@@ -17,10 +17,10 @@ constexpr float kFitStepPoints = 0.75f;
 // The installed face that stands in for a design family.
 QString installedFamily(const QString& designFamily);
 
-// The Qt font for a spec at the current display scale, with a point size override.
-QFont makeFont(const FontSpec& spec, float points);
-inline QFont makeFont(const FontSpec& spec) {
-    return makeFont(spec, spec.points);
+// The Qt font for a design font at the current display scale, with a point size override.
+QFont makeFont(const FontSpec& design, float points);
+inline QFont makeFont(const FontSpec& design) {
+    return makeFont(design, design.points);
 }
 
 }  // namespace ui

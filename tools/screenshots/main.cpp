@@ -29,9 +29,9 @@ void runFor(int ms) {
 }
 
 // The control named "Label3(2)" or "Command1" on a form.
-ui::Control* findControl(const ui::Form& form, const QString& spec) {
+ui::Control* findControl(const ui::Form& form, const QString& request) {
     static const QRegularExpression pattern(R"(^(\w+?)(?:\((\d+)\))?$)");
-    const QRegularExpressionMatch m = pattern.match(spec);
+    const QRegularExpressionMatch m = pattern.match(request);
     if (!m.hasMatch()) return nullptr;
     const int index = m.captured(2).isEmpty() ? -1 : m.captured(2).toInt();
     for (ui::Control* c : form.controls())
@@ -41,8 +41,8 @@ ui::Control* findControl(const ui::Form& form, const QString& spec) {
 
 // "screen" is the screen as it first appears; "screen/Control(i)/ms" then clicks that
 // control and takes the picture ms milliseconds later (an animation in flight, say).
-bool capture(const QString& spec, const QDir& out) {
-    const QStringList parts = spec.split('/');
+bool capture(const QString& request, const QDir& out) {
+    const QStringList parts = request.split('/');
     const QString& name = parts[0];
     ui::forms().clear();
     ui::Module1::reset();
