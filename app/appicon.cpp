@@ -78,8 +78,12 @@ QImage brindlemarkIconImage(int size) {
 }
 
 QIcon brindlemarkIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(brindlemarkIconImage(size)));
+    // Painted once: the title screen asks for it every time it loads.
+    static const QIcon icon = [] {
+        QIcon sizes;
+        for (int size : {16, 32, 48, 64, 128, 256})
+            sizes.addPixmap(QPixmap::fromImage(brindlemarkIconImage(size)));
+        return sizes;
+    }();
     return icon;
 }

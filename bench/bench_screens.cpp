@@ -45,6 +45,15 @@ BENCHMARK_CAPTURE(loadAndPaint, intro0, "intro0");
 BENCHMARK_CAPTURE(loadAndPaint, menu1, "menu1");
 BENCHMARK_CAPTURE(loadAndPaint, menu3, "menu3");
 BENCHMARK_CAPTURE(loadAndPaint, menu5, "menu5");
+BENCHMARK_CAPTURE(loadAndPaint, boneslab, "boneslab");
+BENCHMARK_CAPTURE(loadAndPaint, puberty, "puberty");
+BENCHMARK_CAPTURE(loadAndPaint, healthy, "healthy");
+BENCHMARK_CAPTURE(loadAndPaint, magnets, "magnets");
+BENCHMARK_CAPTURE(loadAndPaint, magnets2, "magnets2");
+BENCHMARK_CAPTURE(loadAndPaint, circuits, "circuits");
+BENCHMARK_CAPTURE(loadAndPaint, repro, "repro");
+BENCHMARK_CAPTURE(loadAndPaint, scramble, "scramble");
+BENCHMARK_CAPTURE(loadAndPaint, notepad, "notepad");
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
