@@ -68,6 +68,11 @@ Titlefrm::Titlefrm() : Form(Name) {
     Command1.Click = bind(this, &Titlefrm::Command1_Click);
     Command2.Click = bind(this, &Titlefrm::Command2_Click);
     Timer1.Tick = bind(this, &Titlefrm::Timer1_Timer);
+
+    // The frame spans the whole client area, its lower edge hidden under the window's; the
+    // notice line makes that area a little taller than designed, and the frame follows.
+    applyWindowGeometry(false);
+    Frame1.setHeight(ScaleHeight() - Frame1.Top());
 }
 
 void Titlefrm::Form_Load() {
