@@ -4,6 +4,7 @@
 
 #include "ui/form.h"
 #include "ui/painting.h"
+#include "ui/twips.h"
 
 namespace ui {
 
@@ -27,9 +28,12 @@ void ChoiceControl::setFont(const FontSpec& f) {
     refresh();
 }
 
-void ChoiceControl::paintChoice(QPainter& painter, const QRect& rect, bool round,
+void ChoiceControl::paintChoice(QPainter& painter, const QRect& area, bool round,
                                 bool marked) const {
-    painter.fillRect(rect, toQColor(back_));
+    painter.fillRect(area, toQColor(back_));
+    // Mark and caption are laid out at the design scale and magnified together.
+    const DesignScale design(painter);
+    const QRect rect = Twips::designRect(Width(), Height());
     const QFont font = makeFont(font_);
     const int box = std::max(13, QFontMetrics(font).ascent());
     const QRect mark(rect.left() + 2, rect.center().y() - box / 2, box, box);

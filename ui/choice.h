@@ -18,7 +18,7 @@ class ChoiceControl : public Control {
     void setFont(const FontSpec& f);
 
   protected:
-    void paintChoice(QPainter& painter, const QRect& rect, bool round, bool marked) const;
+    void paintChoice(QPainter& painter, const QRect& area, bool round, bool marked) const;
 
   private:
     QString caption_;

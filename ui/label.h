@@ -74,7 +74,7 @@ class Label : public Control {
     int textFlags() const;
     QRect textRect(const QRect& rect) const;
     void relayout();
-    void paintCarried(QPainter& painter, const QRect& rect) const;
+    void paintCarried(QPainter& painter, const QRect& inner) const;
     qreal lineOffset(const QFontMetricsF& metrics, const TextLine& line, qreal width) const;
 
     QString caption_;

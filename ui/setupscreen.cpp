@@ -12,8 +12,8 @@ namespace ui {
 namespace {
 
 constexpr Colour kBackground = RGB(49, 135, 214);
-constexpr float kOuterWidth = 12000;
-constexpr float kOuterHeight = 9000;
+constexpr float kOuterWidth = Module1::kScreenWidth;
+constexpr float kOuterHeight = Module1::kScreenHeight;
 
 struct StandardPicture {
     const char* control;
