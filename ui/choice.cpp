@@ -11,6 +11,7 @@ namespace ui {
 void ChoiceControl::setCaption(const QString& c) {
     caption_ = c;
     refresh();
+    announceNameChange();
 }
 
 void ChoiceControl::setForeColor(Colour c) {
@@ -68,6 +69,7 @@ void CheckBox::setValue(int v) {
     if (v == value_) return;
     value_ = v;
     refresh();
+    announceCheckedChange();
     if (Click) Click();
 }
 
@@ -79,6 +81,7 @@ void OptionButton::setValue(bool v) {
     if (v == value_) return;
     value_ = v;
     refresh();
+    announceCheckedChange();
     if (!v) return;
     // Clearing the others raises nothing: only the option that is set gets its Click.
     for (Control* other : form().controls()) {
@@ -86,6 +89,7 @@ void OptionButton::setValue(bool v) {
         if (option && option != this && option->container() == container() && option->value_) {
             option->value_ = false;
             option->refresh();
+            option->announceCheckedChange();
         }
     }
     if (Click) Click();

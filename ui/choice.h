@@ -13,6 +13,7 @@ class ChoiceControl : public Control {
 
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& c);
+    QString shownCaption() const override { return caption_; }
     void setForeColor(Colour c);
     void setBackColor(Colour c);
     void setFont(const FontSpec& f);

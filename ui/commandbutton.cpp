@@ -12,6 +12,7 @@ namespace ui {
 void CommandButton::setCaption(const QString& c) {
     caption_ = c;
     refresh();
+    announceNameChange();
 }
 
 void CommandButton::setPicture(const Picture& p) {

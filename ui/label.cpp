@@ -50,6 +50,7 @@ void Label::setCaption(const QString& caption) {
     if (caption == caption_) return;
     caption_ = caption;
     relayout();
+    announceNameChange();
 }
 
 void Label::setForeColor(Colour c) {

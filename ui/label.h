@@ -40,6 +40,7 @@ class Label : public Control {
 
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& caption);
+    QString shownCaption() const override { return caption_; }
     Colour ForeColor() const { return fore_; }
     void setForeColor(Colour c);
     Colour BackColor() const { return back_; }
