@@ -5,8 +5,6 @@
 
 namespace ui {
 
-class Control;
-
 // Makes every control's widget answer with its control's role, name and actions. Done once,
 // by the first control made; doing it again changes nothing.
 void installControlAccessibility();
