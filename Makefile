@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test asan bench fuzz screenshots format clean
+.PHONY: deps run test asan bench fuzz screenshots deb format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -39,6 +39,12 @@ screenshots: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target screenshots runfolder
 	cd build/release/run && QT_QPA_PLATFORM=offscreen ../tools/screenshots/screenshots ../../../docs/screenshots
+
+# The Debian package, from a release build: build/release/brindlemark_<version>_<arch>.deb
+deb: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	cd build/release && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

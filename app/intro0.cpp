@@ -92,13 +92,16 @@ intro0::intro0() : Form(Name) {
     Label2.add(0).applyDesign(kMenuEntry);
     Image2.setGeometry(180, 5700, 1500, 2085);
     Image2.setStretch(true);
+    Image2.setDescription("Brindlemark logo: a seedling growing in a flask");
     Label2.add(kWebEntry).applyDesign(kWebAddress);
     Command1.setGeometry(120, 7920, 1650, 500);
     Command1.setTabStop(false);
     Command1.setVisible(false);
+    Command1.setDescription("Exit");
     Label3.applyDesign(kNotice);
     cmdjotter.setGeometry(10050, kJotterTop, 1785, 495);
     cmdjotter.setTabStop(false);
+    cmdjotter.setDescription("Jotter");
 
     Label2.Click = bind(this, &intro0::Label2_Click);
     Label2.MouseMove = bind(this, &intro0::Label2_MouseMove);

@@ -3,7 +3,9 @@
 #include "app/appicon.h"
 #include "app/screens.h"
 #include "app/titlefrm.h"
+#include "ui/displayscale.h"
 #include "ui/formregistry.h"
+#include "ui/module1.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -11,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(brindlemarkIcon());
     // Only the title screen's Exit ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A full-size screen fills as much of the display as whole quarter steps allow.
+    ui::fitToDisplay({ui::Module1::kScreenWidth, ui::Module1::kScreenHeight});
 
     registerScreens(ui::forms());
     ui::forms().show<Titlefrm>();

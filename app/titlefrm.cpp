@@ -60,6 +60,7 @@ Titlefrm::Titlefrm() : Form(Name) {
     Label4.applyDesign(kTitle);
     Picture1.setGeometry(300, 1560, 4800, 3600);
     Picture1.setBorder(true);
+    Picture1.setDescription("Sunflowers in a field");
     Label3.applyDesign(kCredits);
     designButton(Command1, 1320, "OK");
     designButton(Command2, 2760, "Exit");
@@ -86,6 +87,7 @@ void Titlefrm::Form_Load() {
     }
     // No still picture: a full-size blue window with the opening pictures going round.
     Module1::setupscreen(*this);
+    Picture1.setDescription("A pendulum swinging");
     if (auto first = LoadPicture("opening\\phys00.jpg")) Picture1.setPicture(*first);
     Timer1.setEnabled(true);
 }

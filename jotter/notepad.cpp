@@ -74,8 +74,19 @@ void design(CommandButton& button, const ButtonDesign& d) {
     button.setFont(kButtonFont);
 }
 
+// What assistive technology calls swatch i.
+constexpr const char* kColourNames[16] = {
+    "Black",     "Blue",          "Green",  "Cyan",       "Red",         "Magenta",
+    "Olive",     "Light grey",    "Grey",   "Light blue", "Light green", "Light cyan",
+    "Light red", "Light magenta", "Yellow", "White",
+};
+
 void designSwatches(ControlArray<Label>& swatches, const LabelDesign& first) {
-    for (int i = 0; i < 16; ++i) swatches.add(i).applyDesign(first);
+    for (int i = 0; i < 16; ++i) {
+        Label& swatch = swatches.add(i);
+        swatch.applyDesign(first);
+        swatch.setDescription(QString::fromLatin1(kColourNames[i]));
+    }
 }
 
 }  // namespace

@@ -57,6 +57,7 @@ MenuScreen::MenuScreen(int number) : Form(menus::kMenus[number - 1].name), numbe
     Command1.setGeometry(10320, 7560, 1264, 420);
     Command1.setTabStop(false);
 
+    Command1.setDescription("Exit");
     Label3.Click = bind(this, &MenuScreen::Label3_Click);
     Label2.Click = bind(this, &MenuScreen::Label2_Click);
     Command1.Click = bind(this, &MenuScreen::Command1_Click);

@@ -4,12 +4,14 @@
 
 #include "ui/form.h"
 #include "ui/painting.h"
+#include "ui/twips.h"
 
 namespace ui {
 
 void ChoiceControl::setCaption(const QString& c) {
     caption_ = c;
     refresh();
+    announceNameChange();
 }
 
 void ChoiceControl::setForeColor(Colour c) {
@@ -27,9 +29,12 @@ void ChoiceControl::setFont(const FontSpec& f) {
     refresh();
 }
 
-void ChoiceControl::paintChoice(QPainter& painter, const QRect& rect, bool round,
+void ChoiceControl::paintChoice(QPainter& painter, const QRect& area, bool round,
                                 bool marked) const {
-    painter.fillRect(rect, toQColor(back_));
+    painter.fillRect(area, toQColor(back_));
+    // Mark and caption are laid out at the design scale and magnified together.
+    const DesignScale design(painter);
+    const QRect rect = Twips::designRect(Width(), Height());
     const QFont font = makeFont(font_);
     const int box = std::max(13, QFontMetrics(font).ascent());
     const QRect mark(rect.left() + 2, rect.center().y() - box / 2, box, box);
@@ -64,6 +69,7 @@ void CheckBox::setValue(int v) {
     if (v == value_) return;
     value_ = v;
     refresh();
+    announceCheckedChange();
     if (Click) Click();
 }
 
@@ -75,6 +81,7 @@ void OptionButton::setValue(bool v) {
     if (v == value_) return;
     value_ = v;
     refresh();
+    announceCheckedChange();
     if (!v) return;
     // Clearing the others raises nothing: only the option that is set gets its Click.
     for (Control* other : form().controls()) {
@@ -82,6 +89,7 @@ void OptionButton::setValue(bool v) {
         if (option && option != this && option->container() == container() && option->value_) {
             option->value_ = false;
             option->refresh();
+            option->announceCheckedChange();
         }
     }
     if (Click) Click();

@@ -13,12 +13,13 @@ class ChoiceControl : public Control {
 
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& c);
+    QString shownCaption() const override { return caption_; }
     void setForeColor(Colour c);
     void setBackColor(Colour c);
     void setFont(const FontSpec& f);
 
   protected:
-    void paintChoice(QPainter& painter, const QRect& rect, bool round, bool marked) const;
+    void paintChoice(QPainter& painter, const QRect& area, bool round, bool marked) const;
 
   private:
     QString caption_;

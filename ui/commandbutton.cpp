@@ -12,6 +12,7 @@ namespace ui {
 void CommandButton::setCaption(const QString& c) {
     caption_ = c;
     refresh();
+    announceNameChange();
 }
 
 void CommandButton::setPicture(const Picture& p) {
@@ -33,18 +34,23 @@ void CommandButton::paint(QPainter& painter, const QRect& rect) const {
     const bool down = widget() && widget()->underMouse() &&
                       (QGuiApplication::mouseButtons() & Qt::LeftButton) && Enabled();
     painter.fillRect(rect, toQColor(back_));
-    const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
+    const int nudge = Twips::strokePixels(1);
+    const QPoint shift = down ? QPoint(nudge, nudge) : QPoint(0, 0);
     if (!picture_.isNull()) {
         // The picture is drawn at its own size (times the display scale), centred.
-        const QSizeF size = QSizeF(picture_.size()) * Twips::scale();
-        QRectF target(QPointF(0, 0), size);
+        QRectF target(QPointF(0, 0), designSize(picture_) * Twips::scale());
         target.moveCenter(QRectF(rect).center() + shift);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(target, picture_, QRectF(picture_.rect()));
+        drawPicture(painter, target, picture_);
     }
-    painter.setFont(makeFont(font_));
-    drawCaption(painter, rect.translated(shift), Qt::AlignCenter | Qt::TextWordWrap, caption_,
-                Qt::black, Enabled());
+    if (!caption_.isEmpty()) {
+        painter.save();
+        painter.translate(shift);
+        const DesignScale design(painter);
+        painter.setFont(makeFont(font_));
+        drawCaption(painter, Twips::designRect(Width(), Height()),
+                    Qt::AlignCenter | Qt::TextWordWrap, caption_, Qt::black, Enabled());
+        painter.restore();
+    }
     drawBevel(painter, rect, down);
 }
 

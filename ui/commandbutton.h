@@ -13,6 +13,7 @@ class CommandButton : public Control {
 
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& c);
+    QString shownCaption() const override { return caption_; }
     const Picture& picture() const { return picture_; }
     void setPicture(const Picture& p);
     Colour BackColor() const { return back_; }

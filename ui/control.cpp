@@ -1,5 +1,7 @@
 #include "ui/control.h"
 
+#include <QAccessible>
+
 #include "ui/controlwidget.h"
 #include "ui/form.h"
 #include "ui/twips.h"
@@ -66,6 +68,25 @@ void Control::sendToBack() {
 
 void Control::paint(QPainter&, const QRect&) const {}
 
+void Control::setDescription(QString description) {
+    description_ = std::move(description);
+    announceNameChange();
+}
+
+void Control::announceNameChange() const {
+    if (!widget_ || !QAccessible::isActive()) return;
+    QAccessibleEvent event(widget_.data(), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void Control::announceCheckedChange() const {
+    if (!widget_ || !QAccessible::isActive()) return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(widget_.data(), changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 void Control::userClick() {
     if (Click) Click();
 }
@@ -75,6 +96,7 @@ void Control::copyBaseDesign(const Control& from) {
     setEnabled(from.enabled_);
     tabStop_ = from.tabStop_;
     mayOverhang_ = from.mayOverhang_;
+    description_ = from.description_;
 }
 
 }  // namespace ui

@@ -71,9 +71,21 @@ class Control {
         return listenedBy_ ? listenedBy_() : (Click || MouseDown || MouseMove || MouseUp);
     }
     void setListenedBy(std::function<bool()> answer) { listenedBy_ = std::move(answer); }
+    // Whether a press does something (a click or a drag), as against a mere hover.
+    bool clickable() const {
+        return clickableBy_ ? clickableBy_() : (Click || MouseDown || MouseUp);
+    }
+    void setClickableBy(std::function<bool()> answer) { clickableBy_ = std::move(answer); }
 
     // Repaints the control; also called when the display scale changes.
     virtual void refresh();
+
+    // What assistive technology is told besides the caption: a picture's short description,
+    // or the name of a control that shows no caption (a picture button, a colour swatch).
+    const QString& Description() const { return description_; }
+    void setDescription(QString description);
+    // The caption the control shows, if it has one.
+    virtual QString shownCaption() const { return {}; }
 
   protected:
     friend class ControlWidget;
@@ -83,6 +95,9 @@ class Control {
     // What run-time copies of a control array's first member take from it.
     void copyBaseDesign(const Control& from);
     virtual bool acceptsMouse() const { return true; }
+    // Tells assistive technology that the caption or the value changed.
+    void announceNameChange() const;
+    void announceCheckedChange() const;
 
   private:
     void applyGeometry();
@@ -98,6 +113,8 @@ class Control {
     bool tabStop_ = true;
     bool mayOverhang_ = false;
     std::function<bool()> listenedBy_;
+    std::function<bool()> clickableBy_;
+    QString description_;
 };
 
 // Binds a screen's handler to an event, so that wiring reads like the handler's name.

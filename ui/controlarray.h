@@ -68,6 +68,7 @@ class ControlArray {
             if (MouseUp) MouseUp(index, a);
         };
         member.setListenedBy([this] { return Click || MouseDown || MouseMove || MouseUp; });
+        member.setClickableBy([this] { return Click || MouseDown || MouseUp; });
     }
 
     Form& form_;

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/accessibility.h"
 #include "ui/control.h"
 #include "ui/mouse.h"
 
@@ -10,8 +11,14 @@ namespace ui {
 
 ControlWidget::ControlWidget(Control& control, QWidget* parent)
     : QWidget(parent), control_(&control) {
+    installControlAccessibility();
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover, false);
+}
+
+void ControlWidget::activate() {
+    if (control_ && control_->Enabled() && control_->Visible() && isVisible())
+        control_->userClick();
 }
 
 void ControlWidget::paintEvent(QPaintEvent*) {

@@ -11,6 +11,10 @@ class ControlWidget final : public QWidget {
   public:
     ControlWidget(Control& control, QWidget* parent);
     void detach() { control_ = nullptr; }
+    // The control painted here; null once it is gone.
+    Control* control() const { return control_; }
+    // What a user's click does, for assistive technology's press and toggle actions.
+    void activate();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "ui/twips.h"
-
 namespace ui {
 
 QString installedFamily(const QString& designFamily) {
@@ -18,8 +16,9 @@ QString installedFamily(const QString& designFamily) {
 
 QFont makeFont(const FontSpec& design, float points) {
     QFont font(installedFamily(QString::fromLatin1(design.family)));
-    // Pixel sizes keep text the same size whatever dpi the platform reports.
-    const int pixels = static_cast<int>(std::lround(points * 96.0f / 72.0f * Twips::scale()));
+    // Pixel sizes keep text the same size whatever dpi the platform reports. The size is the
+    // design one: painters magnify it by the display scale (see DesignScale).
+    const int pixels = static_cast<int>(std::lround(points * 96.0f / 72.0f));
     font.setPixelSize(pixels > 1 ? pixels : 1);
     font.setBold(design.bold);
     font.setStyleStrategy(QFont::PreferAntialias);

@@ -17,7 +17,8 @@ constexpr float kFitStepPoints = 0.75f;
 // The installed face that stands in for a design family.
 QString installedFamily(const QString& designFamily);
 
-// The Qt font for a design font at the current display scale, with a point size override.
+// The Qt font for a design font at the design scale (15 twips to a pixel), with a point size
+// override. Text is measured with it and drawn through a DesignScale painter.
 QFont makeFont(const FontSpec& design, float points);
 inline QFont makeFont(const FontSpec& design) {
     return makeFont(design, design.points);

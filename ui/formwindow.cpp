@@ -7,6 +7,7 @@
 
 #include "ui/form.h"
 #include "ui/mouse.h"
+#include "ui/painting.h"
 #include "ui/twips.h"
 
 namespace ui {
@@ -21,11 +22,7 @@ void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(form_->BackColor()));
     const Picture& picture = form_->picture();
-    if (!picture.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(QRectF(QPointF(0, 0), QSizeF(picture.size()) * Twips::scale()), picture,
-                           QRectF(picture.rect()));
-    }
+    drawPicture(painter, QRectF(QPointF(0, 0), designSize(picture) * Twips::scale()), picture);
     form_->paintSurface(painter);
 }
 

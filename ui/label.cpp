@@ -50,6 +50,7 @@ void Label::setCaption(const QString& caption) {
     if (caption == caption_) return;
     caption_ = caption;
     relayout();
+    announceNameChange();
 }
 
 void Label::setForeColor(Colour c) {
@@ -129,12 +130,13 @@ void Label::relayout() {
         const QFontMetrics fm(makeFont(font_));
         const int frame = border_ ? 2 : 0;
         const QRect bounds =
-            wordWrap_ ? fm.boundingRect(
-                            QRect(0, 0, std::max(1, Twips::toPixels(Width()) - frame), 100000),
-                            textFlags(), caption_)
-                      : fm.boundingRect(QRect(0, 0, 100000, 100000), textFlags(), caption_);
-        const float w = wordWrap_ ? Width() : Twips::toTwips(bounds.width() + frame);
-        Control::setGeometry(Left(), Top(), w, Twips::toTwips(bounds.height() + frame));
+            wordWrap_
+                ? fm.boundingRect(
+                      QRect(0, 0, std::max(1, Twips::toDesignPixels(Width()) - frame), 100000),
+                      textFlags(), caption_)
+                : fm.boundingRect(QRect(0, 0, 100000, 100000), textFlags(), caption_);
+        const float w = wordWrap_ ? Width() : Twips::fromDesignPixels(bounds.width() + frame);
+        Control::setGeometry(Left(), Top(), w, Twips::fromDesignPixels(bounds.height() + frame));
     } else if (!caption_.isEmpty()) {
         // A fixed label keeps its size; a caption that would be clipped gets smaller.
         while (fittedPoints_ - kFitStepPoints >= kSmallestPoints && !captionFitsAt(fittedPoints_))
@@ -142,7 +144,7 @@ void Label::relayout() {
     }
     lines_.clear();
     if (carryBlankRuns_ && !autoSize_) {
-        const QRect inner = textRect(Twips::toPixels(0, 0, Width(), Height()));
+        const QRect inner = textRect(Twips::designRect(Width(), Height()));
         lines_ = wrapCarryingBlankRuns(caption_, QFontMetricsF(makeFont(font_, fittedPoints_)),
                                        inner.width());
     }
@@ -160,7 +162,7 @@ qreal usedWidth(const QFontMetricsF& metrics, const QString& line) {
 }  // namespace
 
 bool Label::captionFitsAt(float points) const {
-    const QRect inner = textRect(Twips::toPixels(0, 0, Width(), Height()));
+    const QRect inner = textRect(Twips::designRect(Width(), Height()));
     const QFont font = makeFont(font_, points);
     if (carryBlankRuns_ && !autoSize_) {
         const QFontMetricsF metrics(font);
@@ -184,7 +186,7 @@ qreal Label::lineOffset(const QFontMetricsF& metrics, const TextLine& line, qrea
 std::vector<QRectF> Label::textRangeRects(int from, int count) const {
     std::vector<QRectF> out;
     if (lines_.empty()) return out;
-    const QRect inner = textRect(Twips::toPixels(0, 0, Width(), Height()));
+    const QRect inner = textRect(Twips::designRect(Width(), Height()));
     const QFontMetricsF metrics(makeFont(font_, fittedPoints_));
     for (size_t k = 0; k < lines_.size(); ++k) {
         const TextLine& line = lines_[k];
@@ -196,8 +198,9 @@ std::vector<QRectF> Label::textRangeRects(int from, int count) const {
             x + metrics.horizontalAdvance(caption_.mid(line.start, first - line.start));
         const qreal x1 = x + metrics.horizontalAdvance(caption_.mid(line.start, last - line.start));
         const qreal y = inner.top() + static_cast<qreal>(k) * metrics.lineSpacing();
-        out.emplace_back(Twips::toTwips(x0), Twips::toTwips(y), Twips::toTwips(x1 - x0),
-                         Twips::toTwips(metrics.lineSpacing()));
+        out.emplace_back(Twips::fromDesignPixels(x0), Twips::fromDesignPixels(y),
+                         Twips::fromDesignPixels(x1 - x0),
+                         Twips::fromDesignPixels(metrics.lineSpacing()));
     }
     return out;
 }
@@ -205,13 +208,15 @@ std::vector<QRectF> Label::textRangeRects(int from, int count) const {
 void Label::paint(QPainter& painter, const QRect& rect) const {
     if (opaque_) painter.fillRect(rect, toQColor(back_));
     if (border_) drawSingleBorder(painter, rect);
-    if (!lines_.empty()) return paintCarried(painter, rect);
+    // The caption is drawn where it was measured: in the design rectangle, magnified.
+    const DesignScale design(painter);
+    const QRect inner = textRect(Twips::designRect(Width(), Height()));
+    if (!lines_.empty()) return paintCarried(painter, inner);
     painter.setFont(makeFont(font_, fittedPoints_));
-    drawCaption(painter, textRect(rect), textFlags(), caption_, toQColor(fore_), Enabled());
+    drawCaption(painter, inner, textFlags(), caption_, toQColor(fore_), Enabled());
 }
 
-void Label::paintCarried(QPainter& painter, const QRect& rect) const {
-    const QRect inner = textRect(rect);
+void Label::paintCarried(QPainter& painter, const QRect& inner) const {
     const QFont font = makeFont(font_, fittedPoints_);
     const QFontMetricsF metrics(font);
     painter.save();

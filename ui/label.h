@@ -40,6 +40,7 @@ class Label : public Control {
 
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& caption);
+    QString shownCaption() const override { return caption_; }
     Colour ForeColor() const { return fore_; }
     void setForeColor(Colour c);
     Colour BackColor() const { return back_; }
@@ -74,7 +75,7 @@ class Label : public Control {
     int textFlags() const;
     QRect textRect(const QRect& rect) const;
     void relayout();
-    void paintCarried(QPainter& painter, const QRect& rect) const;
+    void paintCarried(QPainter& painter, const QRect& inner) const;
     qreal lineOffset(const QFontMetricsF& metrics, const TextLine& line, qreal width) const;
 
     QString caption_;

@@ -6,6 +6,10 @@ namespace ui {
 class Form;
 
 struct Module1 {
+    // The outer size of every full-size screen, in twips.
+    static constexpr float kScreenWidth = 12000;
+    static constexpr float kScreenHeight = 9000;
+
     static inline int framenumber = 0;  // the title animation's picture number
     static inline int hidedesktop = 0;  // 1 while the desktop is hidden behind the backdrop
     static inline int labelcount = 0;   // draggable labels of the last labelling screen

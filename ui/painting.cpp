@@ -1,37 +1,38 @@
 #include "ui/painting.h"
 
+#include "ui/twips.h"
+
 namespace ui {
 
+namespace {
+// A frame `width` pixels thick just inside the rectangle, light on the top and left edges.
+void drawFrameBands(QPainter& painter, const QRect& rect, int width, const QColor& topLeft,
+                    const QColor& bottomRight) {
+    const int w = std::min({width, rect.width() / 2, rect.height() / 2});
+    if (w <= 0) return;
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), w), topLeft);
+    painter.fillRect(QRect(rect.left(), rect.top(), w, rect.height()), topLeft);
+    painter.fillRect(QRect(rect.left(), rect.bottom() - w + 1, rect.width(), w), bottomRight);
+    painter.fillRect(QRect(rect.right() - w + 1, rect.top(), w, rect.height()), bottomRight);
+}
+}  // namespace
+
 void drawSingleBorder(QPainter& painter, const QRect& rect) {
-    painter.save();
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    painter.restore();
+    drawFrameBands(painter, rect, Twips::strokePixels(1), Qt::black, Qt::black);
 }
 
 void drawBevel(QPainter& painter, const QRect& rect, bool sunken) {
     const QColor light = sunken ? QColor(64, 64, 64) : QColor(255, 255, 255);
     const QColor dark = sunken ? QColor(255, 255, 255) : QColor(64, 64, 64);
-    const QRect r = rect.adjusted(0, 0, -1, -1);
-    painter.save();
-    painter.setPen(light);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(dark);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-    painter.restore();
+    drawFrameBands(painter, rect, Twips::strokePixels(1), light, dark);
 }
 
 void drawEtchedFrame(QPainter& painter, const QRect& rect) {
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawRect(rect.adjusted(0, 0, -2, -2));
-    painter.setPen(QColor(255, 255, 255));
-    painter.drawRect(rect.adjusted(1, 1, -1, -1));
-    painter.restore();
+    // A grey line with a white one just inside and below it.
+    const int w = Twips::strokePixels(1);
+    const QColor grey(128, 128, 128), white(255, 255, 255);
+    drawFrameBands(painter, rect.adjusted(0, 0, -w, -w), w, grey, grey);
+    drawFrameBands(painter, rect.adjusted(w, w, 0, 0), w, white, white);
 }
 
 QColor captionColour(const QColor& colour, bool enabled) {
@@ -45,6 +46,23 @@ void drawCaption(QPainter& painter, const QRect& rect, int flags, const QString&
     painter.setPen(captionColour(colour, enabled));
     painter.drawText(rect, flags, text);
     painter.restore();
+}
+
+void drawPicture(QPainter& painter, const QRectF& target, const Picture& picture) {
+    if (picture.isNull()) return;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, picture, QRectF(picture.rect()));
+    painter.restore();
+}
+
+DesignScale::DesignScale(QPainter& painter) : painter_(painter) {
+    painter_.save();
+    painter_.scale(Twips::scale(), Twips::scale());
+}
+
+DesignScale::~DesignScale() {
+    painter_.restore();
 }
 
 }  // namespace ui

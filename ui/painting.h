@@ -1,19 +1,37 @@
 #pragma once
-// Drawing shared by the controls: borders, bevels and captions.
+// Drawing shared by the controls: borders, bevels, captions and pictures.
 #include <QColor>
 #include <QPainter>
 #include <QRect>
 #include <QString>
 
+#include "ui/pictures.h"
+
 namespace ui {
 
+// Borders and bevels are one design pixel wide, in whole pixels at the display scale.
 void drawSingleBorder(QPainter& painter, const QRect& rect);
 void drawBevel(QPainter& painter, const QRect& rect, bool sunken);
 void drawEtchedFrame(QPainter& painter, const QRect& rect);
 // The pen of a caption: its colour, or grey while disabled.
 QColor captionColour(const QColor& colour, bool enabled);
-// A disabled caption is drawn grey.
+// A disabled caption is drawn grey. The rectangle is at the design scale (see DesignScale).
 void drawCaption(QPainter& painter, const QRect& rect, int flags, const QString& text,
                  const QColor& colour, bool enabled);
+// A picture drawn smoothly into the target, whatever its pixel density.
+void drawPicture(QPainter& painter, const QRectF& target, const Picture& picture);
+
+// While it lives, the painter draws at the design scale (15 twips to a pixel) magnified by
+// the display scale: text laid out at the design scale lands where it was measured.
+class DesignScale {
+  public:
+    explicit DesignScale(QPainter& painter);
+    ~DesignScale();
+    DesignScale(const DesignScale&) = delete;
+    DesignScale& operator=(const DesignScale&) = delete;
+
+  private:
+    QPainter& painter_;
+};
 
 }  // namespace ui

@@ -32,11 +32,10 @@ void PictureBox::paint(QPainter& painter, const QRect& rect) const {
     if (!picture_.isNull()) {
         painter.save();
         painter.setClipRect(rect);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         const QRectF target =
             stretch_ ? QRectF(rect)
-                     : QRectF(QPointF(rect.topLeft()), QSizeF(picture_.size()) * Twips::scale());
-        painter.drawPixmap(target, picture_, QRectF(picture_.rect()));
+                     : QRectF(QPointF(rect.topLeft()), designSize(picture_) * Twips::scale());
+        drawPicture(painter, target, picture_);
         painter.restore();
     }
     if (border_) drawBevel(painter, rect, true);

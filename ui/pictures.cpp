@@ -7,6 +7,7 @@
 #include <QPixmapCache>
 
 #include "ui/files.h"
+#include "ui/twips.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -16,17 +17,35 @@ namespace ui {
 
 namespace {
 
-std::optional<Picture> decode(const QString& file) {
-    QImageReader reader(file);
+// The size a file declares, if it is one a picture may have.
+std::optional<QSize> declaredSize(QImageReader& reader) {
     reader.setAllocationLimit(256);  // megabytes; a lying header is refused quickly
     const QSize declared = reader.size();
     if (!declared.isValid() || declared.width() > kMaxPictureSide ||
         declared.height() > kMaxPictureSide) {
         return std::nullopt;
     }
+    return declared;
+}
+
+std::optional<Picture> decode(const QString& file) {
+    QImageReader reader(file);
+    if (!declaredSize(reader)) return std::nullopt;
     QImage image;
     if (!reader.read(&image) || image.isNull()) return std::nullopt;
     return QPixmap::fromImage(std::move(image));
+}
+
+// The companion of twice the density, when it exists and really is the same picture at twice
+// the size: a picture a teacher replaced keeps its own look even beside a stale companion.
+std::optional<QString> denseFile(const QString& layoutPath, const QString& file) {
+    const std::optional<QString> dense = resolveFile(denseCompanion(layoutPath));
+    if (!dense) return std::nullopt;
+    QImageReader plain(file), twice(*dense);
+    const auto plainSize = declaredSize(plain);
+    const auto twiceSize = declaredSize(twice);
+    if (!plainSize || !twiceSize || *twiceSize != *plainSize * 2) return std::nullopt;
+    return dense;
 }
 
 // What tells one version of a file from the next: a file replaced within the file
@@ -54,16 +73,28 @@ std::optional<Picture> LoadPicture(const QString& layoutPath) {
 
     // Animations load the same few files again and again; decode each version once.
     static const bool sized = [] {
-        QPixmapCache::setCacheLimit(32 * 1024);
+        QPixmapCache::setCacheLimit(64 * 1024);
         return true;
     }();
     (void)sized;
-    const QString key = QStringLiteral("pic:%1:%2").arg(*file, fileVersion(*file));
+    const std::optional<QString> dense =
+        Twips::scale() > 1 ? denseFile(layoutPath, *file) : std::nullopt;
+    const QString& source = dense ? *dense : *file;
+    const QString key = QStringLiteral("pic:%1:%2").arg(source, fileVersion(source));
     Picture cached;
     if (QPixmapCache::find(key, &cached)) return cached;
-    std::optional<Picture> picture = decode(*file);
+    std::optional<Picture> picture = decode(source);
+    if (picture && dense) picture->setDevicePixelRatio(2);
+    if (!picture && dense) return decode(*file);  // a spoilt companion: the picture itself
     if (picture) QPixmapCache::insert(key, *picture);
     return picture;
+}
+
+QString denseCompanion(const QString& layoutPath) {
+    const qsizetype slash = std::max(layoutPath.lastIndexOf('\\'), layoutPath.lastIndexOf('/'));
+    qsizetype dot = layoutPath.lastIndexOf('.');
+    if (dot <= slash) dot = layoutPath.size();
+    return layoutPath.left(dot) + QStringLiteral("@2x.png");
 }
 
 }  // namespace ui

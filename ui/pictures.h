@@ -11,7 +11,18 @@ using Picture = QPixmap;
 // Loads a picture by its layout path. Gives nothing when the file is missing, is not a
 // regular file, cannot be decoded or declares a size too large to be a real picture; the
 // empty path gives the empty picture, as the layout expects.
+// When the display scale is above 1 and a companion of twice the density lies beside the
+// file ("Images\x.jpg" -> "Images\x@2x.png", exactly twice its size), the companion is
+// loaded instead, so that pictures stay sharp when magnified.
 std::optional<Picture> LoadPicture(const QString& layoutPath);
+
+// The name of a picture's companion of twice the density.
+QString denseCompanion(const QString& layoutPath);
+
+// The size a picture takes at the design scale (15 twips to a pixel), whatever its density.
+inline QSizeF designSize(const Picture& picture) {
+    return picture.deviceIndependentSize();
+}
 
 // The largest picture side accepted; larger declared sizes are refused before decoding.
 constexpr int kMaxPictureSide = 8192;

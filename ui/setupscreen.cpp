@@ -12,18 +12,22 @@ namespace ui {
 namespace {
 
 constexpr Colour kBackground = RGB(49, 135, 214);
-constexpr float kOuterWidth = 12000;
-constexpr float kOuterHeight = 9000;
+constexpr float kOuterWidth = Module1::kScreenWidth;
+constexpr float kOuterHeight = Module1::kScreenHeight;
 
 struct StandardPicture {
     const char* control;
     const char* file;
+    const char* name;  // what assistive technology calls the button
 };
 // In the order they are loaded.
 constexpr StandardPicture kPictures[] = {
-    {"cmdexit", "Images\\exit.jpg"},     {"cmdgo", "Images\\next.jpg"},
-    {"cmdsoln", "Images\\answer.jpg"},   {"cmdcheckit", "images\\check.jpg"},
-    {"cmdjotter", "images\\jotter.jpg"}, {"cmdscramble", "images\\scramble.jpg"},
+    {"cmdexit", "Images\\exit.jpg", "Exit"},
+    {"cmdgo", "Images\\next.jpg", "Next"},
+    {"cmdsoln", "Images\\answer.jpg", "Answer"},
+    {"cmdcheckit", "images\\check.jpg", "Check"},
+    {"cmdjotter", "images\\jotter.jpg", "Jotter"},
+    {"cmdscramble", "images\\scramble.jpg", "Scramble"},
 };
 
 constexpr float kColumnLeft = 10050;
@@ -76,6 +80,7 @@ void Module1::setupscreen(Form& screen) {
     for (const StandardPicture& p : kPictures) {
         CommandButton* b = button(screen, p.control);
         if (!b) continue;
+        if (b->Description().isEmpty()) b->setDescription(QString::fromLatin1(p.name));
         if (auto picture = LoadPicture(QString::fromLatin1(p.file))) b->setPicture(*picture);
     }
 

@@ -2,6 +2,7 @@
 // The one mapping between twips (the layout unit) and device-independent pixels.
 #include <QPoint>
 #include <QRect>
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
@@ -19,6 +20,22 @@ class Twips {
     static float toTwips(double pixels) { return static_cast<float>(pixels * perPixel()); }
     static QRect toPixels(float left, float top, float width, float height) {
         return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+    }
+
+    // Text is laid out at the design scale, 15 twips to a pixel, whatever the display scale,
+    // so that wrapping, fitting and sizing to a caption give the same twips at every scale.
+    static int toDesignPixels(float twips) {
+        return static_cast<int>(std::lround(twips / kPerPixelAtUnitScale));
+    }
+    static QRect designRect(float width, float height) {
+        return {0, 0, toDesignPixels(width), toDesignPixels(height)};
+    }
+    static float fromDesignPixels(double pixels) {
+        return static_cast<float>(pixels * kPerPixelAtUnitScale);
+    }
+    // A pen or border width given in pixels at the design scale, in whole display pixels.
+    static int strokePixels(int designPixels) {
+        return std::max(1, static_cast<int>(std::lround(designPixels * scale_)));
     }
 
   private:

@@ -49,6 +49,7 @@ boneslab::boneslab() : LabellingScreen(Name, kLayout) {
     picture.setGeometry(skeleton::kPictureLeft, skeleton::kPictureTop, skeleton::kPictureWidth,
                         skeleton::kPictureHeight);
     picture.setMayOverhang(true);  // designed to stand above the client area
+    picture.setDescription("A skeleton, with a line pointing to each bone to be named");
     for (int i = 0; i < 8; ++i) {
         const skeleton::PointerLine& l = skeleton::kLines[i];
         Line& line = Line1.add(i);

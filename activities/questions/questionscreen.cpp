@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "activities/questions/picturetexts.h"
 #include "ui/formregistry.h"
 #include "ui/module1.h"
 #include "ui/platform.h"
@@ -80,6 +81,7 @@ std::int16_t QuestionScreen::drawIndex(int count) {
 
 void QuestionScreen::showPicture(PictureBox& slot, const char* file) {
     slot.setPicture(LoadPicture(file).value_or(Picture()));
+    slot.setDescription(QString::fromUtf8(pictureText(file)));
 }
 
 }  // namespace questions

@@ -7,19 +7,41 @@
 #include <QPainterPath>
 #include <stdexcept>
 
+namespace {
+int density = 1;
+}
+
+void setDensity(int ratio) {
+    density = ratio;
+}
+
 void saveImage(const QImage& image, const QDir& out, const QString& relPath) {
-    const QString path = out.filePath(relPath);
-    const bool jpeg = relPath.endsWith(".jpg", Qt::CaseInsensitive);
-    const bool bmp = relPath.endsWith(".bmp", Qt::CaseInsensitive);
+    QString path = out.filePath(relPath);
+    if (density != 1) {
+        if (image.devicePixelRatio() != density) return;
+        path = path.left(path.lastIndexOf('.')) + QStringLiteral("@%1x.png").arg(density);
+    }
+    const bool jpeg = path.endsWith(".jpg", Qt::CaseInsensitive);
+    const bool bmp = path.endsWith(".bmp", Qt::CaseInsensitive);
     const char* format = jpeg ? "JPEG" : bmp ? "BMP" : "PNG";
     if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !image.save(path, format, jpeg ? 92 : -1))
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
 QImage canvas(int width, int height, QColor fill) {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * density, height * density, QImage::Format_RGB32);
+    image.setDevicePixelRatio(density);
     image.fill(fill);
     return image;
+}
+
+bool isPlain(const QImage& image, const QRect& area, QColor colour) {
+    const qreal r = image.devicePixelRatio();
+    const QRect pixels(area.topLeft() * r, area.size() * r);
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            if (image.pixelColor(x, y) != colour) return false;
+    return true;
 }
 
 QFont pixelFont(int pixels, bool bold, const QString& family) {

@@ -9,13 +9,22 @@
 class QDir;
 class QPainter;
 
+// Pictures are drawn once at their own size and once at twice the density, for displays
+// that magnify them; drawing code works in the picture's own pixels either way.
+void setDensity(int ratio);
+
 // Saves relPath (e.g. "Images/next.jpg") below out, creating folders as needed.
 // The suffix picks the format (.jpg, .bmp, else PNG); JPEGs use quality 92.
+// At twice the density the picture goes to its PNG companion ("Images/next@2x.png"), and a
+// picture not drawn on a canvas (an icon) is not written again.
 // Throws std::runtime_error if the file cannot be written.
 void saveImage(const QImage& image, const QDir& out, const QString& relPath);
 
-// An opaque canvas filled with one colour, ready for a QPainter.
+// An opaque canvas filled with one colour, ready for a QPainter, at the current density.
 QImage canvas(int width, int height, QColor fill);
+
+// Whether every pixel of `area` (in the picture's own pixels) has the colour.
+bool isPlain(const QImage& image, const QRect& area, QColor colour);
 
 // Fonts are sized in pixels so pictures come out the same on every machine.
 QFont pixelFont(int pixels, bool bold = false, const QString& family = "Liberation Sans");

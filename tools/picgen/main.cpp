@@ -5,18 +5,14 @@
 #include <cstdio>
 #include <exception>
 
+#include "common.h"
 #include "pictures.h"
 
 namespace {
 // Add a new group of pictures here.
 constexpr void (*kPictureGroups[])(const QDir&) = {
-    writeShellPictures,
-    writeButtons,
-    writeOpeningSequence,
-    writeSkeleton,
-    writeMagnetPictures,
-    writeCircuitPictures,
-    writePlantPictures,
+    writeShellPictures,  writeButtons,         writeOpeningSequence, writeSkeleton,
+    writeMagnetPictures, writeCircuitPictures, writePlantPictures,
 };
 }  // namespace
 
@@ -30,7 +26,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);  // text rendering needs the font database
     const QDir out(QString::fromLocal8Bit(argv[1]));
     try {
-        for (auto writeGroup : kPictureGroups) writeGroup(out);
+        for (int density : {1, 2}) {
+            setDensity(density);
+            for (auto writeGroup : kPictureGroups) writeGroup(out);
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "picgen: %s\n", e.what());
         return 1;

@@ -1,4 +1,6 @@
-// Renders every screen to a PNG: screenshots <output folder> [screen[/Control(i)/ms] ...]
+// Renders every screen to a PNG:
+//   screenshots [--scale S] <output folder> [screen[/Control(i)/ms] ...]
+// at display scale S (1 by default), as the program draws on a larger display.
 // Run it in the run folder so that the pictures are found.
 #include <QApplication>
 #include <QDir>
@@ -14,6 +16,7 @@
 #include "ui/control.h"
 #include "ui/formregistry.h"
 #include "ui/module1.h"
+#include "ui/twips.h"
 
 namespace {
 
@@ -71,9 +74,20 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     registerScreens(ui::forms());
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    if (args.size() >= 2 && args[0] == "--scale") {
+        bool ok = false;
+        const float scale = args[1].toFloat(&ok);
+        if (!ok || scale < 1 || scale > 8) {
+            QTextStream(stderr) << "screenshots: the scale must be a number from 1 to 8\n";
+            return 2;
+        }
+        ui::Twips::setScale(scale);
+        args = args.mid(2);
+    }
     if (args.isEmpty()) {
-        QTextStream(stderr) << "usage: screenshots <output folder> [screen[/Control(i)/ms] ...]\n";
+        QTextStream(stderr)
+            << "usage: screenshots [--scale S] <output folder> [screen[/Control(i)/ms] ...]\n";
         return 2;
     }
     QDir out(args.first());

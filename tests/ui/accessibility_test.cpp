@@ -1,0 +1,130 @@
+// What assistive technology finds on every screen: each clickable label and picture button a
+// named button, each picture slot described, check boxes and options in their own roles.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QTest>
+
+#include "activities/labelling/boneslab.h"
+#include "app/intro0.h"
+#include "jotter/notepad.h"
+#include "tests/support/screentest.h"
+#include "ui/choice.h"
+#include "ui/commandbutton.h"
+#include "ui/controlwidget.h"
+#include "ui/label.h"
+#include "ui/picturebox.h"
+
+using namespace ui;
+
+namespace {
+
+using AccessibilityTest = ScreenTest;
+
+// Every interface below `root`, depth first.
+void walk(QAccessibleInterface* root, std::vector<QAccessibleInterface*>& out) {
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface* child = root->child(i);
+        if (!child) continue;
+        out.push_back(child);
+        walk(child, out);
+    }
+}
+
+QAccessibleInterface* interfaceOf(const Control& c) {
+    return QAccessible::queryAccessibleInterface(c.widget());
+}
+
+const char* const kScreens[] = {
+    "Titlefrm", "intro0",  "menu1",   "menu2",    "menu3",    "menu4", "menu5",    "boneslab",
+    "puberty",  "healthy", "magnets", "magnets2", "circuits", "repro", "scramble", "notepad"};
+
+}  // namespace
+
+TEST_F(AccessibilityTest, EveryScreensTreeNamesItsButtonsAndDescribesItsPictures) {
+    for (const char* name : kScreens) {
+        Form* form = forms().show(name);
+        ASSERT_NE(form, nullptr) << name;
+        QTest::qWait(20);  // the screens' one-tick timers lay them out
+        settle();
+        std::vector<QAccessibleInterface*> tree;
+        walk(QAccessible::queryAccessibleInterface(form->window()), tree);
+
+        int buttons = 0;
+        size_t reached = 0;
+        for (QAccessibleInterface* node : tree) {
+            auto* widget = dynamic_cast<ControlWidget*>(node->object());
+            if (!widget || !widget->control()) continue;
+            ++reached;
+            const Control& c = *widget->control();
+            const QString where = QStringLiteral("%1 %2(%3)").arg(name, c.name()).arg(c.index());
+            const QString spoken = node->text(QAccessible::Name);
+            if (node->role() == QAccessible::Button) {
+                ++buttons;
+                EXPECT_FALSE(spoken.isEmpty()) << where.toStdString();
+                EXPECT_TRUE(node->actionInterface()->actionNames().contains(
+                    QAccessibleActionInterface::pressAction()))
+                    << where.toStdString();
+            }
+            EXPECT_EQ(node->state().disabled, !c.Enabled()) << where.toStdString();
+            if (!c.Visible()) continue;  // a hidden slot is described when it is shown
+            if (auto* label = dynamic_cast<const Label*>(&c)) {
+                EXPECT_EQ(node->role(),
+                          c.clickable() ? QAccessible::Button : QAccessible::StaticText)
+                    << where.toStdString();
+                if (!label->Caption().trimmed().isEmpty()) {
+                    EXPECT_EQ(spoken, label->Caption().simplified()) << where.toStdString();
+                }
+            } else if (dynamic_cast<const CommandButton*>(&c)) {
+                EXPECT_EQ(node->role(), QAccessible::Button) << where.toStdString();
+            } else if (auto* box = dynamic_cast<const CheckBox*>(&c)) {
+                EXPECT_EQ(node->role(), QAccessible::CheckBox) << where.toStdString();
+                EXPECT_EQ(spoken, box->Caption());
+                EXPECT_EQ(node->state().checked, box->Value() != 0);
+            } else if (auto* option = dynamic_cast<const OptionButton*>(&c)) {
+                EXPECT_EQ(node->role(), QAccessible::RadioButton) << where.toStdString();
+                EXPECT_EQ(spoken, option->Caption());
+                EXPECT_EQ(node->state().checked, option->Value());
+            } else if (dynamic_cast<const PictureBox*>(&c)) {
+                EXPECT_EQ(node->role(), QAccessible::Graphic) << where.toStdString();
+                EXPECT_FALSE(node->text(QAccessible::Description).isEmpty()) << where.toStdString();
+            }
+        }
+        EXPECT_GT(buttons, 0) << name;
+        EXPECT_EQ(reached, form->controls().size()) << name;  // nothing left out of the tree
+        forms().clear();
+        settle();
+    }
+}
+
+TEST_F(AccessibilityTest, ActionsDoWhatAClickDoesAndOnlyWhenItCould) {
+    intro0& main = forms().show<intro0>();
+    // Pressing a menu entry opens its menu; toggling Hide Desktop ticks it.
+    interfaceOf(main.Label2(0))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(forms().isLoaded("menu1"));
+    QAccessibleInterface* hide = interfaceOf(main.Check1);
+    hide->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(main.Check1.Value(), 1);
+    EXPECT_TRUE(hide->state().checked);
+    // A disabled entry does nothing, as it takes no clicks.
+    EXPECT_TRUE(interfaceOf(main.Label2(7))->state().disabled);
+    int clicks = 0;
+    main.Label2.Click = [&](int) { ++clicks; };
+    interfaceOf(main.Label2(7))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks, 0);
+
+    // Names follow the captions and descriptions as they change.
+    main.Label2(1).setCaption("Plants  and\nAnimals");
+    EXPECT_EQ(interfaceOf(main.Label2(1))->text(QAccessible::Name), "Plants and Animals");
+    EXPECT_EQ(interfaceOf(main.Command1)->text(QAccessible::Name), "Exit");
+
+    // Draggable words are buttons too; a picture-less swatch is named by its colour.
+    boneslab& bones = forms().show<boneslab>();
+    EXPECT_EQ(interfaceOf(bones.Label2(1))->role(), QAccessible::Button);
+    EXPECT_EQ(interfaceOf(bones.Label2(1))->text(QAccessible::Name), bones.Label2(1).Caption());
+    notepad& jotter = forms().show<notepad>();
+    EXPECT_EQ(interfaceOf(jotter.Label1(14))->text(QAccessible::Name), "Yellow");
+}

@@ -1,0 +1,208 @@
+// The display scale draws everything larger while twips stay twips: the same display in
+// twips, the same pointer positions, layouts, snaps and scores at every scale.
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+
+#include "activities/labelling/boneslab.h"
+#include "app/intro0.h"
+#include "tests/support/mouse.h"
+#include "tests/support/screentest.h"
+#include "ui/displayscale.h"
+#include "ui/label.h"
+#include "ui/twips.h"
+
+using namespace ui;
+
+TEST(FittingScaleTest, LargestQuarterStepThatFitsAndNeverBelowOne) {
+    const QSizeF screen(12000, 9000);  // 800 by 600 at scale 1
+    EXPECT_EQ(fittingScale(screen, {1920, 1080}), 1.75f);
+    EXPECT_EQ(fittingScale(screen, {1920, 1040}), 1.5f);  // a panel takes some height
+    EXPECT_EQ(fittingScale(screen, {1600, 1200}), 2.0f);  // an exact fit counts
+    EXPECT_EQ(fittingScale(screen, {1599, 1200}), 1.75f);
+    EXPECT_EQ(fittingScale(screen, {3840, 2160}), 3.5f);
+    EXPECT_EQ(fittingScale(screen, {800, 600}), 1.0f);
+    EXPECT_EQ(fittingScale(screen, {640, 480}), 1.0f);  // too small: never below 1
+    EXPECT_EQ(fittingScale(screen, {0, 0}), 1.0f);
+}
+
+namespace {
+
+class ScaleTest : public ScreenTest {
+  protected:
+    void TearDown() override {
+        ScreenTest::TearDown();
+        Twips::setScale(1.0f);
+    }
+    // A point given in twips, in window pixels at the current scale.
+    static QPoint pixelsOf(float x, float y) { return {Twips::toPixels(x), Twips::toPixels(y)}; }
+};
+
+struct Played {
+    std::vector<std::pair<float, float>> places;
+    QString score;
+    bool operator==(const Played&) const = default;
+};
+
+[[maybe_unused]] std::ostream& operator<<(std::ostream& os, const Played& p) {
+    for (const auto& [left, top] : p.places) os << "(" << left << ", " << top << ") ";
+    return os << p.score.toStdString();
+}
+
+// Each word dragged with the real mouse: most onto a box (some onto the wrong one), one
+// left in open space, one released just inside the edge of its box's zone. Pointer targets are
+// whole multiples of 15 twips, so that they are whole pixels at scales 1 and 2.
+Played playSkeleton() {
+    boneslab& s = forms().show<boneslab>();
+    const auto on15 = [](float v) { return std::round(v / 15) * 15; };
+    for (int i = 0; i < s.wordCount(); ++i) {
+        const Label& box = s.Label1(i < 3 ? (i + 1) % 3 : i);
+        float x = on15(box.Left() + box.Width() / 2 + 75);
+        float y = on15(box.Top() + box.Height() / 2 + 30);
+        if (i == 5) x = 6000, y = 7995;         // nowhere near a box
+        if (i == 6) x = on15(box.Left() + 15);  // the word's corner just inside the zone
+        QWidget* window = s.window();
+        const QPoint from = real::centreOf(s.Label2(i));
+        real::moveTo(window, from);
+        real::press(window, from);
+        const QPoint to(Twips::toPixels(x), Twips::toPixels(y));
+        real::moveTo(window, to + QPoint(3, 3));
+        real::moveTo(window, to);
+        real::release(window, to);
+    }
+    Played out;
+    for (int i = 0; i < s.wordCount(); ++i)
+        out.places.emplace_back(s.Label2(i).Left(), s.Label2(i).Top());
+    s.Label3_Click(2);
+    out.score = s.Label6.Caption();
+    return out;
+}
+
+}  // namespace
+
+TEST_F(ScaleTest, CentringIsTheSameInTwipsAndLandsInTheMiddleOfTheDisplay) {
+    for (float s : {1.0f, 2.0f}) {
+        Twips::setScale(s);
+        // The same display at twice the pixel density is the same display in twips.
+        fake->display = {Twips::toTwips(1600 * s), Twips::toTwips(1200 * s)};
+        EXPECT_EQ(fake->display, QSizeF(24000, 18000)) << s;
+        intro0& main = forms().show<intro0>();
+        EXPECT_EQ(main.Left(), 6000) << s;
+        EXPECT_EQ(main.Top(), 4500) << s;
+        EXPECT_EQ(main.window()->pos(), QPoint(400, 300) * s) << s;
+        EXPECT_EQ(main.window()->width(), Twips::toPixels(main.ScaleWidth())) << s;
+        forms().clear();
+        settle();
+    }
+}
+
+TEST_F(ScaleTest, TheSameDragsGiveTheSamePlacesAndScoreAtScalesOneAndTwo) {
+    Twips::setScale(1.0f);
+    const Played once = playSkeleton();
+    forms().clear();
+    settle();
+    Twips::setScale(2.0f);
+    const Played twice = playSkeleton();
+    EXPECT_EQ(once.score, "4 out of 8 correct");
+    EXPECT_EQ(once, twice);
+    // The word left in open space is centred on the pointer, in twips.
+    EXPECT_EQ(twice.places[5], std::make_pair(6000 - 2085 / 2.0f, 7995 - 435 / 2.0f));
+}
+
+TEST_F(ScaleTest, PointerPositionsAreTheSameTwipsAtEveryScale) {
+    for (float s : {1.0f, 1.75f, 2.0f}) {
+        Twips::setScale(s);
+        intro0& main = forms().show<intro0>();
+        MouseArgs seen;
+        main.Label2(1).MouseMove = [&](const MouseArgs& a) { seen = a; };
+        const Label& entry = main.Label2(1);
+        // A point whose twips are whole pixels at every scale (60 twips: 4, 7 and 8 pixels).
+        const float x = std::round((entry.Left() + 200) / 60) * 60;
+        const float y = std::round((entry.Top() + 100) / 60) * 60;
+        real::moveTo(main.window(), pixelsOf(x, y));
+        EXPECT_FLOAT_EQ(seen.formX, x) << s;
+        EXPECT_FLOAT_EQ(seen.formY, y) << s;
+        // Relative to the entry, within the pixel its edge was rounded to.
+        EXPECT_NEAR(seen.X, x - entry.Left(), Twips::perPixel() / 2 + 0.01) << s;
+        EXPECT_NEAR(seen.Y, y - entry.Top(), Twips::perPixel() / 2 + 0.01) << s;
+        forms().clear();
+        settle();
+    }
+}
+
+TEST_F(ScaleTest, TextIsMeasuredAtTheDesignScaleWhateverTheDisplayScale) {
+    struct Measured {
+        float width, height, fitted;
+        bool operator==(const Measured&) const = default;
+    };
+    const auto measure = [](float s) {
+        Twips::setScale(s);
+        Form form("texts");
+        Label tile(form, "tile");
+        tile.applyDesign({.caption = "Skeleton", .font = {"Arial", 48, false}, .autoSize = true});
+        Label fixed(form, "fixed");
+        fixed.applyDesign({.width = 1500,
+                           .height = 300,
+                           .caption = "A caption far too long for its label",
+                           .font = {"Arial", 12, true}});
+        return Measured{tile.Width(), tile.Height(), fixed.fittedPoints()};
+    };
+    const Measured unit = measure(1.0f);
+    EXPECT_LT(unit.fitted, 12.0f);
+    EXPECT_EQ(measure(1.75f), unit);
+    EXPECT_EQ(measure(2.0f), unit);
+}
+
+TEST_F(ScaleTest, DensePicturesAreUsedAboveScaleOneOnlyWhenTheyMatch) {
+    useEmptyFolder();
+    QDir().mkpath("Images");
+    const auto write = [](const QString& file, QSize size, QColor colour) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(file));
+    };
+    write("Images/a.bmp", {40, 30}, Qt::red);
+    write("Images/a@2x.png", {80, 60}, Qt::blue);
+    write("Images/b.jpg", {40, 30}, Qt::red);
+    write("Images/b@2x.png", {60, 60}, Qt::blue);  // stale: not twice the picture
+    write("Images/c.jpg", {40, 30}, Qt::red);
+    QFile spoilt("Images/c@2x.png");
+    ASSERT_TRUE(spoilt.open(QIODevice::WriteOnly));
+    spoilt.write("not a picture");
+    spoilt.close();
+
+    EXPECT_EQ(LoadPicture("images\\A.bmp")->devicePixelRatio(), 1.0);  // scale 1: as designed
+    Twips::setScale(1.75f);
+    const Picture a = *LoadPicture("images\\A.bmp");
+    EXPECT_EQ(a.devicePixelRatio(), 2.0);
+    EXPECT_EQ(designSize(a), QSizeF(40, 30));
+    EXPECT_EQ(a.toImage().pixelColor(0, 0), QColor(Qt::blue));
+    for (const char* plain : {"Images\\b.jpg", "Images\\c.jpg"}) {
+        const std::optional<Picture> p = LoadPicture(plain);
+        ASSERT_TRUE(p) << plain;
+        EXPECT_EQ(p->devicePixelRatio(), 1.0) << plain;
+        EXPECT_EQ(designSize(*p), QSizeF(40, 30)) << plain;
+    }
+    // A companion without its picture is no picture.
+    QFile::remove("Images/a.bmp");
+    EXPECT_FALSE(LoadPicture("Images\\a.bmp"));
+}
+
+TEST_F(ScaleTest, ADensePictureFillsItsSlotAtTheScaleAsSharplyAsItWasDrawn) {
+    Twips::setScale(2.0f);
+    Form form("slot");
+    PictureBox slot(form, "slot");
+    slot.setGeometry(0, 0, 600, 450);
+    QImage dense(80, 60, QImage::Format_RGB32);
+    dense.fill(Qt::white);
+    for (int x = 0; x < 80; x += 2)
+        for (int y = 0; y < 60; ++y) dense.setPixelColor(x, y, Qt::black);  // 1-pixel stripes
+    Picture picture = QPixmap::fromImage(dense);
+    picture.setDevicePixelRatio(2);
+    slot.setPicture(picture);
+    const QImage shown = slot.widget()->grab().toImage();
+    ASSERT_EQ(shown.size(), QSize(80, 60));
+    // Every stripe survives: one pixel of the slot is one pixel of the picture.
+    EXPECT_EQ(shown.pixelColor(10, 10), QColor(Qt::black));
+    EXPECT_EQ(shown.pixelColor(11, 10), QColor(Qt::white));
+}
