@@ -1,5 +1,6 @@
 #include "ui/pictures.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -16,9 +17,24 @@ namespace ui {
 
 namespace {
 
+// A JPEG cut short decodes without complaint, its missing part filled with grey: it must
+// end (EOI) after its last scan (SOS). Inside the coded data a 0xFF is always followed by 0x00
+// or a restart marker, so both markers are found only where they really stand.
+bool cutShort(const QByteArray& bytes) {
+    if (!bytes.startsWith("\xFF\xD8")) return false;
+    const qsizetype lastScan = bytes.lastIndexOf("\xFF\xDA");
+    return lastScan < 0 || bytes.indexOf("\xFF\xD9", lastScan) < 0;
+}
+
 std::optional<Picture> decode(const QString& file) {
-    QImageReader reader(file);
-    reader.setAllocationLimit(256);  // megabytes; a lying header is refused quickly
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxPictureBytes) return std::nullopt;
+    QByteArray bytes = in.read(kMaxPictureBytes + 1);
+    if (bytes.size() > kMaxPictureBytes || cutShort(bytes)) return std::nullopt;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAllocationLimit(kMaxDecodedMegabytes);  // a lying header is refused quickly
     const QSize declared = reader.size();
     if (!declared.isValid() || declared.width() > kMaxPictureSide ||
         declared.height() > kMaxPictureSide) {

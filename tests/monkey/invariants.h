@@ -18,6 +18,10 @@ class Form;
 
 namespace monkey {
 
+// The rules of the activities' own state (scores, questions, the scramble animation) on
+// every loaded screen.
+void checkScreenRules(QStringList& findings);
+
 // Watches the mouse events that reach the draggable words during one event, and checks the
 // rules once the event has been handled.
 class Invariants : public QObject {
