@@ -32,7 +32,7 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 100); do [[ -s "$scratch/display" ]] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=xcb
+export DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=xcb PATH="$PATH:/usr/games"
 # The same fresh home for every program: no settings of the user's, and nothing left behind.
 export HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
@@ -86,7 +86,7 @@ qt_open=$(fig open "$scratch/minimal")
 qt_tick=$(fig tick "$scratch/minimal")
 qt_drag=$(fig drag "$scratch/minimal")
 qt_stroke=$(fig stroke "$scratch/minimal")
-ms() { awk -v v="$1" 'BEGIN {if (v == "-") print "-"; else printf "%.1f", v / 1000}'; }
+ms() { awk -v v="$1" 'BEGIN {if (v == "-") print "-"; else printf (v < 1000 ? "%.3f" : "%.1f"), v / 1000}'; }
 mb() { awk -v v="$1" 'BEGIN {if (v == "-") print "-"; else printf "%.1f", v / 1024}'; }
 
 cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')
