@@ -61,7 +61,13 @@ TEST(SoakTest, EveryScreenOpenedAndClosedAThousandTimesKeepsNoMemory) {
         "soak: %d rounds of %zu screens; resident %ld kB after %d rounds, %ld kB at the "
         "end: %+ld kB\n",
         rounds, std::size(monkey::kScreens), start, warmUp, end, end - start);
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer keeps freed memory in quarantine, so resident memory tells nothing
+    // here; LeakSanitizer, at the end, does the counting.
+    std::printf("soak: resident memory not checked under AddressSanitizer\n");
+#else
     EXPECT_LT(end - start, 2048);
+#endif
 }
 
 int main(int argc, char** argv) {
