@@ -1,7 +1,7 @@
 # The two everyday commands: `make run` and `make test`.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test asan bench fuzz screenshots deb format clean
+.PHONY: deps run test asan monkey soak bench compare fuzz screenshots deb format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -21,10 +21,29 @@ asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan
 
+# The long monkey run under the sanitizers: MONKEY_EVENTS events for each of the seeds, by
+# default four new ones from the clock; MONKEY_SEEDS=17 replays seed 17.
+MONKEY_EVENTS ?= 250000
+MONKEY_SEEDS ?= $(shell s=$$(date +%s); echo $$s $$((s + 1)) $$((s + 2)) $$((s + 3)))
+monkey: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS) --target brindlemark_tests
+	tests/monkey/long-run.sh build/asan/tests/brindlemark_tests $(MONKEY_EVENTS) $(MONKEY_SEEDS)
+
+# Every screen opened and closed a thousand times under LeakSanitizer.
+soak: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS) --target brindlemark_soak
+	cd build/asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 tests/brindlemark_soak
+
 bench: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target brindlemark_bench
 	cd build/release/run && QT_QPA_PLATFORM=offscreen ../bench/brindlemark_bench
+
+# Start-up, memory, screens and ticks beside a minimal Qt window, GCompris and KAnagram.
+compare: deps
+	bench/compare.sh
 
 # libFuzzer on the word list reader; new inputs go to build/fuzz/corpus, the seeds stay.
 FUZZ_SECONDS ?= 300

@@ -78,12 +78,14 @@ QImage brindlemarkIconImage(int size) {
 }
 
 QIcon brindlemarkIcon() {
-    // Painted once: the title screen asks for it every time it loads.
-    static const QIcon icon = [] {
-        QIcon sizes;
-        for (int size : {16, 32, 48, 64, 128, 256})
-            sizes.addPixmap(QPixmap::fromImage(brindlemarkIconImage(size)));
+    // Painted once, and not at 256 pixels, which took half of the painting: the program and
+    // the title screen both ask for it before the first window can be shown. Kept to the end,
+    // never destroyed after the application that its pixmaps belong to.
+    static const QIcon* icon = [] {
+        auto* sizes = new QIcon;
+        for (int size : {16, 32, 48, 64, 128})
+            sizes->addPixmap(QPixmap::fromImage(brindlemarkIconImage(size)));
         return sizes;
     }();
-    return icon;
+    return *icon;
 }

@@ -90,6 +90,7 @@ class Form {
     const std::vector<Control*>& controls() const { return controls_; }
     void registerControl(Control& c);
     void unregisterControl(Control& c);
+    const std::vector<Timer*>& timers() const { return timers_; }
     void registerTimer(Timer& t);
     void unregisterTimer(Timer& t);
 

@@ -1,5 +1,7 @@
 #include "ui/pictures.h"
 
+#include <QBuffer>
+#include <QBuffer>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -17,9 +19,18 @@ namespace ui {
 
 namespace {
 
+// A JPEG cut short decodes without complaint, its missing part filled with grey: it must
+// end (EOI) after its last scan (SOS). Inside the coded data a 0xFF is always followed by 0x00
+// or a restart marker, so both markers are found only where they really stand.
+bool cutShort(const QByteArray& bytes) {
+    if (!bytes.startsWith("\xFF\xD8")) return false;
+    const qsizetype lastScan = bytes.lastIndexOf("\xFF\xDA");
+    return lastScan < 0 || bytes.indexOf("\xFF\xD9", lastScan) < 0;
+}
+
 // The size a file declares, if it is one a picture may have.
 std::optional<QSize> declaredSize(QImageReader& reader) {
-    reader.setAllocationLimit(256);  // megabytes; a lying header is refused quickly
+    reader.setAllocationLimit(kMaxDecodedMegabytes);  // a lying header is refused quickly
     const QSize declared = reader.size();
     if (!declared.isValid() || declared.width() > kMaxPictureSide ||
         declared.height() > kMaxPictureSide) {
@@ -29,7 +40,14 @@ std::optional<QSize> declaredSize(QImageReader& reader) {
 }
 
 std::optional<Picture> decode(const QString& file) {
-    QImageReader reader(file);
+    // Read whole, within a limit, so that a JPEG cut short can be told from a whole one.
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxPictureBytes) return std::nullopt;
+    QByteArray bytes = in.read(kMaxPictureBytes + 1);
+    if (bytes.size() > kMaxPictureBytes || cutShort(bytes)) return std::nullopt;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     if (!declaredSize(reader)) return std::nullopt;
     QImage image;
     if (!reader.read(&image) || image.isNull()) return std::nullopt;

@@ -26,5 +26,9 @@ inline QSizeF designSize(const Picture& picture) {
 
 // The largest picture side accepted; larger declared sizes are refused before decoding.
 constexpr int kMaxPictureSide = 8192;
+// The most a picture may take decoded (32 MB holds 2800 by 2800 pixels; the largest the
+// program ships is 800 by 600), and the largest file read as a picture.
+constexpr int kMaxDecodedMegabytes = 32;
+constexpr qint64 kMaxPictureBytes = 32 << 20;
 
 }  // namespace ui

@@ -6,7 +6,9 @@ namespace ui {
 
 Timer::Timer(Form& form, int intervalMs) : form_(form), interval_(intervalMs) {
     timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { fire(); });
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        if (!held_) fire();
+    });
     form_.registerTimer(*this);
 }
 

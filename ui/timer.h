@@ -23,6 +23,11 @@ class Timer {
     // Runs one tick now, as the event loop would; for tests and benchmarks.
     void fire();
 
+    // While held, no timer ticks by itself and only fire() moves time on, so that a test
+    // driven by a seed replays exactly.
+    static void setHeld(bool held) { held_ = held; }
+    static bool held() { return held_; }
+
     std::function<void()> Tick;
 
   private:
@@ -30,6 +35,7 @@ class Timer {
     QTimer timer_;
     int interval_;
     bool enabled_ = false;
+    static inline bool held_ = false;
 };
 
 }  // namespace ui

@@ -1,0 +1,283 @@
+// Every picture and every word list spoiled in every way a school machine manages: missing,
+// empty, cut short, a text (or a picture) under the file's name, a folder in its place, a
+// header that declares 60000 by 60000 pixels, a FIFO, a link to a device. In every case
+// every screen is laid out exactly as with good files, no rule breaks, nothing hangs.
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QtEndian>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "tests/hardening/visit.h"
+#include "tests/support/screentest.h"
+#include "ui/pictures.h"
+
+using namespace hardening;
+
+namespace {
+
+enum class Spoil { Missing, Empty, Truncated, Text, Folder, HugeHeader, Fifo, DeviceLink };
+constexpr Spoil kEveryWay[] = {Spoil::Missing, Spoil::Empty,     Spoil::Truncated,
+                               Spoil::Text,    Spoil::Folder,    Spoil::HugeHeader,
+                               Spoil::Fifo,    Spoil::DeviceLink};
+
+const char* describe(Spoil s) {
+    switch (s) {
+        case Spoil::Missing:
+            return "missing";
+        case Spoil::Empty:
+            return "empty";
+        case Spoil::Truncated:
+            return "cut short";
+        case Spoil::Text:
+            return "text renamed";
+        case Spoil::Folder:
+            return "a folder";
+        case Spoil::HugeHeader:
+            return "declares 60000 x 60000";
+        case Spoil::Fifo:
+            return "a FIFO";
+        case Spoil::DeviceLink:
+            return "a link to a device";
+    }
+    return "";
+}
+
+// A real picture whose header is changed to declare 60000 by 60000 pixels.
+QByteArray declaringHugeSize(QByteArray bytes, const QString& path) {
+    if (path.endsWith(".bmp", Qt::CaseInsensitive)) {
+        qToLittleEndian<qint32>(60000, bytes.data() + 18);
+        qToLittleEndian<qint32>(60000, bytes.data() + 22);
+        return bytes;
+    }
+    for (qsizetype i = 2; i + 9 < bytes.size(); ++i) {
+        const auto marker = static_cast<unsigned char>(bytes[i + 1]);
+        if (static_cast<unsigned char>(bytes[i]) == 0xFF && marker >= 0xC0 && marker <= 0xC2) {
+            qToBigEndian<quint16>(60000, bytes.data() + i + 5);
+            qToBigEndian<quint16>(60000, bytes.data() + i + 7);
+            return bytes;
+        }
+    }
+    return bytes;
+}
+
+// A word list's own ways: a count that promises 60000 words, and a file of 20 MB.
+QByteArray hugeWordList(bool huge) {
+    return huge ? QByteArray("60000\r\nMagnet\r\n") : QByteArray(20 << 20, 'A');
+}
+
+void spoil(const QString& path, Spoil how, const QByteArray& good, bool wordList) {
+    QFile::remove(path);
+    QFile out(path);
+    switch (how) {
+        case Spoil::Missing:
+            return;
+        case Spoil::Empty:
+        case Spoil::Truncated:
+        case Spoil::Text:
+        case Spoil::HugeHeader: {
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            if (how == Spoil::Truncated) out.write(good.left(good.size() / 2));
+            if (how == Spoil::Text)
+                out.write(wordList ? QByteArray::fromHex("ffd8ffe000104a464946")  // a picture
+                                   : QByteArray("Notes for Tuesday's lesson.\r\n"));
+            if (how == Spoil::HugeHeader)
+                out.write(wordList ? hugeWordList(path.contains("life"))
+                                   : declaringHugeSize(good, path));
+            return;
+        }
+        case Spoil::Folder:
+            QDir().mkpath(path + "/inside");
+            return;
+        case Spoil::Fifo:
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+            return;
+        case Spoil::DeviceLink:
+            ASSERT_TRUE(QFile::link(wordList ? "/dev/urandom" : "/dev/zero", path));
+            return;
+    }
+}
+
+void restore(const QString& path, const QByteArray& good) {
+    QDir(path).removeRecursively();
+    QFile::remove(path);
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(good);
+}
+
+// Ends the run, naming the case, if a walk does not come back: a read that blocks would
+// otherwise hang the whole suite.
+class Watchdog {
+  public:
+    Watchdog(std::string what, int seconds) : what_(std::move(what)) {
+        thread_ = std::thread([this, seconds] {
+            std::unique_lock lock(mutex_);
+            if (!done_.wait_for(lock, std::chrono::seconds(seconds), [this] { return over_; })) {
+                std::fprintf(stderr, "hangs: %s\n", what_.c_str());
+                std::_Exit(3);
+            }
+        });
+    }
+    ~Watchdog() {
+        {
+            std::lock_guard lock(mutex_);
+            over_ = true;
+        }
+        done_.notify_one();
+        thread_.join();
+    }
+
+  private:
+    std::string what_;
+    std::mutex mutex_;
+    std::condition_variable done_;
+    bool over_ = false;
+    std::thread thread_;
+};
+
+// One picture of each kind of place: the title, a skeleton, a picture button, a question
+// slot for JPEG and BMP, an opening picture.
+const QStringList kSample = {"sunflowersm.jpg", "skeleton.jpg", "exit.jpg",
+                             "circuiton.bmp",   "magnets5.bmp", "phys07.jpg"};
+
+struct Asset {
+    QString path;  // absolute, in the scratch copy
+    QByteArray good;
+};
+
+std::vector<Asset> assetsUnder(const QString& dir, const QStringList& folders) {
+    std::vector<Asset> out;
+    for (const QString& folder : folders) {
+        QDirIterator it(dir + "/" + folder, QDir::Files);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            f.open(QIODevice::ReadOnly);
+            out.push_back({f.fileName(), f.readAll()});
+        }
+    }
+    std::sort(out.begin(), out.end(),
+              [](const Asset& a, const Asset& b) { return a.path < b.path; });
+    return out;
+}
+
+}  // namespace
+
+class BadFilesTest : public ScreenTest {
+  protected:
+    // Walks with the files as spoiled, and compares with the walk expected.
+    void expectSameLayout(const QString& what, const QStringList& expected, bool wordsSpoiled) {
+        Walk walk;
+        {
+            Watchdog watchdog(what.toStdString(), 60);
+            walk = visitEverything(*fake);
+        }
+        const QStringList got = wordsSpoiled ? withoutWords(walk.layout) : walk.layout;
+        const QStringList want = wordsSpoiled ? withoutWords(expected) : expected;
+        EXPECT_EQ(got.size(), want.size()) << what.toStdString();
+        for (qsizetype i = 0; i < std::min(got.size(), want.size()); ++i)
+            if (got[i] != want[i]) {
+                ADD_FAILURE() << what.toStdString() << "\n  got:  " << got[i].toStdString()
+                              << "\n  want: " << want[i].toStdString();
+                break;
+            }
+        for (const QString& f : walk.findings)
+            ADD_FAILURE() << what.toStdString() << ": " << f.toStdString();
+    }
+};
+
+TEST_F(BadFilesTest, EveryPictureSpoiledEveryWay) {
+    const QString dir = useCopyOfRunFolder();
+    const Walk good = visitEverything(*fake);
+    EXPECT_TRUE(good.findings.isEmpty()) << good.findings.join("\n").toStdString();
+    const std::vector<Asset> pictures = assetsUnder(dir, {"Images", "opening"});
+    ASSERT_GE(pictures.size(), 75u);
+    const Asset& still = *std::find_if(pictures.begin(), pictures.end(), [](const Asset& a) {
+        return a.path.endsWith("/sunflowersm.jpg");
+    });
+    QFile::remove(still.path);
+    const Walk fallback = visitEverything(*fake);
+    restore(still.path, still.good);
+    ASSERT_NE(good.layout, fallback.layout);  // the title screen has grown and turned blue
+
+    for (Spoil how : kEveryWay) {
+        // All at once: the title plays its opening pictures, spoiled too.
+        for (const Asset& p : pictures) spoil(p.path, how, p.good, false);
+        expectSameLayout(QString("every picture %1").arg(describe(how)), fallback.layout, false);
+        for (const Asset& p : pictures) restore(p.path, p.good);
+
+        // One at a time, the others good: every picture missing, and a few of each kind in
+        // every way (an opening picture is read only when the still one is not there).
+        for (const Asset& p : pictures) {
+            const QString name = QFileInfo(p.path).fileName();
+            if (how != Spoil::Missing && !kSample.contains(name)) continue;
+            const bool opening = p.path.contains("/opening/");
+            if (opening) QFile::remove(still.path);
+            spoil(p.path, how, p.good, false);
+            const bool fallsBack = opening || &p == &still;
+            expectSameLayout(QString("%1 %2").arg(name, describe(how)),
+                             fallsBack ? fallback.layout : good.layout, false);
+            restore(p.path, p.good);
+            if (opening) restore(still.path, still.good);
+        }
+    }
+}
+
+TEST_F(BadFilesTest, EveryWordListSpoiledEveryWay) {
+    const QString dir = useCopyOfRunFolder();
+    const Walk good = visitEverything(*fake);
+    std::vector<Asset> lists;
+    for (const char* name : {"life0.txt", "materials0.txt", "physical0.txt"}) {
+        QFile f(dir + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        lists.push_back({f.fileName(), f.readAll()});
+    }
+    for (Spoil how : kEveryWay) {
+        for (const Asset& l : lists) {
+            spoil(l.path, how, l.good, true);
+            expectSameLayout(QString("%1 %2").arg(QFileInfo(l.path).fileName(), describe(how)),
+                             good.layout, true);
+            restore(l.path, l.good);
+        }
+        for (const Asset& l : lists) spoil(l.path, how, l.good, true);
+        expectSameLayout(QString("every word list %1").arg(describe(how)), good.layout, true);
+        for (const Asset& l : lists) restore(l.path, l.good);
+    }
+}
+
+TEST_F(BadFilesTest, WithoutTheAssetFolderEveryScreenIsLaidOut) {
+    useCopyOfRunFolder();
+    const Walk good = visitEverything(*fake);
+    QFile::remove("Images/sunflowersm.jpg");
+    const Walk fallback = visitEverything(*fake);
+    useEmptyFolder();
+    expectSameLayout("no asset folder", fallback.layout, true);
+    (void)good;
+}
+
+TEST_F(BadFilesTest, AHugeDeclaredSizeIsRefusedBeforeDecoding) {
+    const QString dir = useCopyOfRunFolder();
+    for (const char* name : {"Images/exit.jpg", "Images/magnets1.bmp"}) {
+        QFile f(dir + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray good = f.readAll();
+        f.close();
+        spoil(f.fileName(), Spoil::HugeHeader, good, false);
+        EXPECT_FALSE(ui::LoadPicture(QString(name).replace('/', '\\')).has_value()) << name;
+    }
+    // Within the side limit but more than the reader may allocate, and cut short: refused
+    // without taking the memory.
+    QFile bmp(dir + "/Images/magnets2.bmp");
+    ASSERT_TRUE(bmp.open(QIODevice::ReadWrite));
+    QByteArray header = bmp.read(54);
+    qToLittleEndian<qint32>(4000, header.data() + 18);
+    qToLittleEndian<qint32>(4000, header.data() + 22);
+    bmp.resize(0);
+    bmp.write(header);
+    bmp.close();
+    EXPECT_FALSE(ui::LoadPicture("Images\\magnets2.bmp").has_value());
+}

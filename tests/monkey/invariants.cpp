@@ -1,0 +1,330 @@
+#include "tests/monkey/invariants.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QRegularExpression>
+#include <algorithm>
+
+#include "activities/labelling/labellingscreen.h"
+#include "activities/labelling/puberty.h"
+#include "activities/questions/circuits.h"
+#include "activities/questions/circuitstable.h"
+#include "activities/questions/magnets.h"
+#include "activities/questions/repro.h"
+#include "activities/questions/reprotable.h"
+#include "activities/wordgame/scramble.h"
+#include "app/intro0.h"
+#include "ui/formregistry.h"
+
+using namespace ui;
+
+namespace monkey {
+
+namespace {
+
+QString where(const Form& f) {
+    return f.name();
+}
+
+QString at(QPointF p) {
+    return QString("(%1, %2)").arg(p.x()).arg(p.y());
+}
+
+// The drop rule, worked out afresh from the boxes' places: strict bounds rounded to single
+// precision, targets before home slots, the last snap of the pass standing.
+bool inZone(float x, float y, const Label& box) {
+    const double L = box.Left(), T = box.Top(), W = box.Width(), H = box.Height();
+    return static_cast<float>(L - W / 2) < x && x < static_cast<float>(L + W) &&
+           static_cast<float>(T - H / 2) < y && y < static_cast<float>(T + H);
+}
+
+QPointF dropped(const LabellingScreen& s, QPointF from) {
+    float x = static_cast<float>(from.x()), y = static_cast<float>(from.y());
+    for (int i = 0; i < s.wordCount(); ++i) {
+        for (const Label* box : {&s.Label1(i), &s.Label4(i)}) {
+            if (inZone(x, y, *box)) {
+                x = box->Left();
+                y = box->Top();
+            }
+        }
+    }
+    return {x, y};
+}
+
+QPointF placeOf(const Control& c) {
+    return {c.Left(), c.Top()};
+}
+
+bool onABox(const LabellingScreen& s, QPointF p) {
+    for (int i = 0; i < s.wordCount(); ++i)
+        if (p == placeOf(s.Label1(i)) || p == placeOf(s.Label4(i))) return true;
+    return false;
+}
+
+bool inAnyZone(const LabellingScreen& s, QPointF p) {
+    for (int i = 0; i < s.wordCount(); ++i)
+        if (inZone(p.x(), p.y(), s.Label1(i)) || inZone(p.x(), p.y(), s.Label4(i))) return true;
+    return false;
+}
+
+// Check Score's count by the rules as the activities state them, not by the screen's code.
+int expectedScore(const LabellingScreen& s) {
+    if (!dynamic_cast<const puberty*>(&s)) {
+        int n = 0;
+        for (int i = 0; i < s.wordCount(); ++i) n += s.isOn(i, i);
+        return n;
+    }
+    const auto onAnyOf = [&s](int word, std::initializer_list<int> boxes) {
+        return std::any_of(boxes.begin(), boxes.end(), [&](int b) { return s.isOn(word, b); });
+    };
+    // Either body-hair word stands for either column, and a word on no box scores nothing.
+    const std::initializer_list<int> girls{1, 2, 3, 4, 5}, boys{0, 6, 7};
+    int score = (onAnyOf(0, girls) || onAnyOf(1, girls)) + (onAnyOf(0, boys) || onAnyOf(1, boys));
+    for (int j = 2; j <= 5; ++j) score += onAnyOf(j, girls);
+    for (int j = 6; j <= 7; ++j) score += onAnyOf(j, boys);
+    return score;
+}
+
+void checkLabelling(QStringList& findings, const LabellingScreen& s) {
+    const int n = s.wordCount();
+    const QString caption = s.Label6.Caption();
+    if (!caption.isEmpty()) {
+        static const QRegularExpression format("^(\\d+) out of (\\d+) correct$");
+        const QRegularExpressionMatch m = format.match(caption);
+        if (!m.hasMatch() || m.captured(2).toInt() != n || m.captured(1).toInt() < 0 ||
+            m.captured(1).toInt() > n)
+            findings << where(s) + ": score caption \"" + caption + "\"";
+        else if (s.Label6.Visible() && m.captured(1).toInt() != expectedScore(s))
+            findings << where(s) + QString(": shows \"%1\" but the words score %2")
+                                       .arg(caption)
+                                       .arg(expectedScore(s));
+    }
+    int placed = 0;
+    for (int i = 0; i < n; ++i)
+        for (int t = 0; t < n; ++t) placed += s.isOn(i, t);
+    if (placed == n && !s.Label3(2).Visible())
+        findings << where(s) + ": every word is on a box but Check Score is hidden";
+}
+
+void checkCircuits(QStringList& findings, const circuits& c) {
+    if (c.questno < 0 || c.questno > 10 ||
+        c.rightans != questions::kMaterials[std::clamp<int>(c.questno, 0, 10)].rightans) {
+        findings << QString("circuits: questno %1 rightans %2").arg(c.questno).arg(c.rightans);
+        return;
+    }
+    const QString feedback = c.Label5(2).Caption();
+    if (feedback != questions::kWellDone && feedback != "Wrong, Try Again")
+        findings << "circuits: feedback \"" + feedback + "\"";
+    if (c.Label4(1 - c.rightans).BackColor() != colours::kBlue)
+        findings << "circuits: the wrong answer button is not blue";
+    if (c.flash != 0 && c.flash != 1) findings << QString("circuits: flash %1").arg(c.flash);
+}
+
+void checkRepro(QStringList& findings, const repro& r) {
+    if (r.questno < 0 || r.questno > 29) {
+        findings << QString("repro: questno %1").arg(r.questno);
+        return;
+    }
+    const int right = questions::kStatements[r.questno].truefalse;
+    if (r.truefalse[r.questno] != right || r.Label7(0).Caption() != r.statement[r.questno] ||
+        r.statement[r.questno] != QString::fromLatin1(questions::kStatements[r.questno].text))
+        findings << QString("repro: statement %1 shown wrongly").arg(r.questno);
+    const QString feedback = r.Label7(1).Caption();
+    if (!feedback.isEmpty() && feedback != "Correct, Well Done!" && feedback != "Wrong, Try Again.")
+        findings << "repro: feedback \"" + feedback + "\"";
+    if (r.Label1(1 - right).ForeColor() != colours::kYellow)
+        findings << "repro: the wrong answer button is not yellow";
+    if (r.flash != 0 && r.flash != 1) findings << QString("repro: flash %1").arg(r.flash);
+}
+
+void checkMagnets(QStringList& findings, const MagnetsSection& m) {
+    const auto& d = m.design();
+    if (m.questno < 0 || m.questno > 7 || m.rightans != d.questions[m.questno].rightans) {
+        findings << where(m) + QString(": questno %1 rightans %2").arg(m.questno).arg(m.rightans);
+        return;
+    }
+    if (m.Label5(0).Caption() != d.answerText[m.rightans == 0 ? 0 : 1])
+        findings << where(m) + ": answer in words \"" + m.Label5(0).Caption() + "\"";
+    if (m.Label5(2).Caption() != questions::kWellDone)
+        findings << where(m) + ": praise \"" + m.Label5(2).Caption() + "\"";
+    int shown = 0;
+    for (int i : m.Image1.indices()) shown += m.Image1(i).Visible();
+    if (shown != 1) findings << where(m) + QString(": %1 picture slots shown").arg(shown);
+}
+
+void checkScramble(QStringList& findings, const scramble& s) {
+    const int running = s.Timer1.Enabled() + s.Timer2.Enabled() + s.Timer3.Enabled();
+    if (running > 1) findings << QString("scramble: %1 timers run at once").arg(running);
+    if (s.L < 0 || s.L > scramble::kTiles || s.flyframe < 0 || s.flyframe > 40 || s.flyletter < 0 ||
+        (s.L > 0 && s.flyletter >= s.L)) {
+        findings << QString("scramble: L %1 flyframe %2 flyletter %3")
+                        .arg(s.L)
+                        .arg(s.flyframe)
+                        .arg(s.flyletter);
+        return;
+    }
+    int flying = 0;
+    QStringList scrambled, answer;
+    for (int i = 0; i < scramble::kTiles; ++i) {
+        if (i >= s.L) {
+            if (s.Label5(i).Visible() || s.Label6(i).Visible() || s.Label7(i).Visible())
+                findings << QString("scramble: tile %1 shown beyond a word of %2").arg(i).arg(s.L);
+            continue;
+        }
+        scrambled << s.Label5(i).Caption();
+        answer << s.Label6(i).Caption();
+        const QPointF p = placeOf(s.Label7(i));
+        const QPointF target = placeOf(s.Label6(s.origpos[i + 1] - 1));
+        if (s.Label7(i).Visible() && p != placeOf(s.Label5(i)) && p != target) ++flying;
+    }
+    if (flying > 1) findings << QString("scramble: %1 letters fly at once").arg(flying);
+    scrambled.sort();
+    answer.sort();
+    if (scrambled != answer) findings << "scramble: the rows hold different letters";
+}
+
+}  // namespace
+
+Invariants::Invariants() {
+    qApp->installEventFilter(this);
+}
+
+Invariants::~Invariants() {
+    qApp->removeEventFilter(this);
+}
+
+void Invariants::before() {
+    words_.clear();
+    before_.clear();
+    dragged_.clear();
+    dropped_.clear();
+    loadedBefore_.clear();
+    for (Form* f : forms().loaded()) {
+        loadedBefore_.insert(f);
+        auto* s = dynamic_cast<LabellingScreen*>(f);
+        if (!s) continue;
+        WordState& state = before_[s];
+        state.window = s->window();
+        for (int i = 0; i < s->wordCount(); ++i) {
+            words_[s->Label2(i).widget()] = {s, i};
+            state.places.push_back(placeOf(s->Label2(i)));
+        }
+    }
+}
+
+bool Invariants::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) return false;
+    if (!watched->isWidgetType()) return false;
+    const auto word = words_.find(static_cast<QWidget*>(watched));
+    if (word == words_.end()) return false;
+    const auto& [screen, index] = word->second;
+    if (screen->isUnloaded()) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const std::pair key(screen, index);
+    if (type == QEvent::MouseMove) {
+        if (mouse->buttons() == Qt::LeftButton) dragged_.insert(word->first);
+        dropped_.erase(key);
+    } else {
+        // Worked out before the screen handles the release.
+        dropped_[key] = dropped(*screen, placeOf(screen->Label2(index)));
+    }
+    return false;
+}
+
+void Invariants::after(QStringList& findings, const QWidget* held, const Form* closed) {
+    checkForms(findings, closed);
+    checkWords(findings, held);
+    checkButtonsInside(findings);
+    checkScreens(findings);
+}
+
+void Invariants::checkForms(QStringList& findings, const Form* closed) {
+    const std::vector<Form*> loaded = forms().loaded();
+    std::set<QString> names;
+    bool anyShown = false;
+    for (const Form* f : loaded) {
+        if (!names.insert(f->name()).second) findings << "two instances of " + f->name();
+        const bool shown = f->window()->isVisible();
+        anyShown = anyShown || (shown && !f->staysBehind());
+        // Only the main screen may be loaded unseen: a menu refers to it for its picture.
+        if (!shown && !(f->name() == intro0::Name && f->shownOrder() == 0))
+            findings << f->name() + " is loaded but hidden";
+    }
+    std::map<QString, int> windows;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && ++windows[w->objectName()] == 2)
+            findings << "two windows of " + w->objectName() + " on screen";
+    if (!anyShown) findings << "no window left on screen";
+    if (closed && loadedBefore_.count(closed) && std::count(loaded.begin(), loaded.end(), closed) &&
+        !closed->window()->isVisible())
+        findings << closed->name() + " was closed by the window system but stays loaded";
+}
+
+void Invariants::checkWords(QStringList& findings, const QWidget* held) {
+    const std::vector<Form*> loaded = forms().loaded();
+    for (const auto& [key, place] : dropped_) {
+        auto* s = key.first;
+        if (std::count(loaded.begin(), loaded.end(), s) == 0) continue;
+        const QPointF now = placeOf(s->Label2(key.second));
+        if (now != place)
+            findings << where(*s) + QString(": word %1 released lies at %2, not at %3")
+                                        .arg(key.second)
+                                        .arg(at(now), at(place));
+    }
+    for (Form* f : loaded) {
+        auto* s = dynamic_cast<LabellingScreen*>(f);
+        if (!s) continue;
+        const auto was = before_.find(s);
+        const bool same = was != before_.end() && was->second.window == s->window();
+        for (int i = 0; i < s->wordCount(); ++i) {
+            const QWidget* w = s->Label2(i).widget();
+            const QPointF now = placeOf(s->Label2(i));
+            if (w != held && !onABox(*s, now) && inAnyZone(*s, now))
+                findings << where(*s) + QString(": word %1 rests at %2, near a box but not on it")
+                                            .arg(i)
+                                            .arg(at(now));
+            if (same && now != was->second.places[i] && !onABox(*s, now) && !dragged_.count(w))
+                findings << where(*s) +
+                                QString(": word %1 moved to %2 without a drag").arg(i).arg(at(now));
+        }
+    }
+}
+
+void Invariants::checkButtonsInside(QStringList& findings) {
+    for (const Form* f : forms().loaded()) {
+        const QWidget* window = f->window();
+        if (!window->isVisible() || f->staysBehind()) continue;
+        for (const Control* c : f->controls()) {
+            const QWidget* w = c->widget();
+            if (!w || !c->listened() || c->mayOverhang() || !w->isVisibleTo(window)) continue;
+            const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
+            if (!window->rect().contains(r))
+                findings << QString("%1: %2(%3) at %4,%5 %6x%7 leaves the window of %8x%9")
+                                .arg(f->name(), c->name())
+                                .arg(c->index())
+                                .arg(r.x())
+                                .arg(r.y())
+                                .arg(r.width())
+                                .arg(r.height())
+                                .arg(window->width())
+                                .arg(window->height());
+        }
+    }
+}
+
+void Invariants::checkScreens(QStringList& findings) {
+    checkScreenRules(findings);
+}
+
+void checkScreenRules(QStringList& findings) {
+    for (const Form* f : forms().loaded()) {
+        if (const auto* s = dynamic_cast<const LabellingScreen*>(f)) checkLabelling(findings, *s);
+        if (const auto* c = dynamic_cast<const circuits*>(f)) checkCircuits(findings, *c);
+        if (const auto* r = dynamic_cast<const repro*>(f)) checkRepro(findings, *r);
+        if (const auto* m = dynamic_cast<const MagnetsSection*>(f)) checkMagnets(findings, *m);
+        if (const auto* s = dynamic_cast<const scramble*>(f)) checkScramble(findings, *s);
+    }
+}
+
+}  // namespace monkey
