@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/appicon.h"
+#include "app/fontwarmup.h"
 #include "app/screens.h"
 #include "app/titlefrm.h"
 #include "ui/displayscale.h"
@@ -8,9 +8,9 @@
 #include "ui/module1.h"
 
 int main(int argc, char* argv[]) {
+    FontWarmup fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Brindlemark");
-    QApplication::setWindowIcon(brindlemarkIcon());
     // Only the title screen's Exit ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
     // A full-size screen fills as much of the display as whole quarter steps allow.

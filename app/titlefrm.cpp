@@ -1,5 +1,8 @@
 #include "app/titlefrm.h"
 
+#include <QApplication>
+#include <QTimer>
+
 #include "app/appicon.h"
 #include "app/texts.h"
 #include "ui/formregistry.h"
@@ -53,7 +56,6 @@ Titlefrm::Titlefrm() : Form(Name) {
     setBackColor(kGrey);
     setBorderStyle(BorderStyle::FixedSingle);
     setClientSize(5460, 6570);
-    window()->setWindowIcon(brindlemarkIcon());
 
     Frame1.setGeometry(0, -90, 5480, 6660);
     Frame1.setMayOverhang(true);  // designed a little larger than the client area
@@ -90,6 +92,16 @@ void Titlefrm::Form_Load() {
     Picture1.setDescription("A pendulum swinging");
     if (auto first = LoadPicture("opening\\phys00.jpg")) Picture1.setPicture(*first);
     Timer1.setEnabled(true);
+}
+
+void Titlefrm::paintSurface(QPainter&) {
+    // The icon takes a few milliseconds to paint: the window is on screen first.
+    if (iconGiven_) return;
+    iconGiven_ = true;
+    QTimer::singleShot(0, window(), [w = window()] {
+        QApplication::setWindowIcon(brindlemarkIcon());
+        w->setWindowIcon(brindlemarkIcon());
+    });
 }
 
 QString Titlefrm::openingPicture(int number) {

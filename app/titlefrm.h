@@ -17,6 +17,7 @@ class Titlefrm : public ui::Form {
     void Command2_Click();
     void Timer1_Timer();
     void closeRequested() override { Command2_Click(); }
+    void paintSurface(QPainter& painter) override;
 
     // The opening picture for a frame number, as "opening\phys07.jpg".
     static QString openingPicture(int number);
@@ -29,4 +30,7 @@ class Titlefrm : public ui::Form {
     ui::CommandButton Command2{*this, "Command2"};
     ui::Label Label2{*this, "Label2"};
     ui::Timer Timer1{*this, 25};
+
+  private:
+    bool iconGiven_ = false;
 };
