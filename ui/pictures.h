@@ -12,7 +12,8 @@ using Picture = QPixmap;
 // regular file, cannot be decoded or declares a size too large to be a real picture; the
 // empty path gives the empty picture, as the layout expects.
 // When the display scale is above 1 and a companion of twice the density lies beside the
-// file ("Images\x.jpg" -> "Images\x@2x.png", exactly twice its size), the companion is
+// file ("Images\x.jpg" -> "Images\x@2x.jpg", "Images\x.bmp" -> "Images\x@2x.png", exactly
+// twice its size), the companion is
 // loaded instead, so that pictures stay sharp when magnified.
 std::optional<Picture> LoadPicture(const QString& layoutPath);
 

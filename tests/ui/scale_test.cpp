@@ -164,9 +164,9 @@ TEST_F(ScaleTest, DensePicturesAreUsedAboveScaleOneOnlyWhenTheyMatch) {
     write("Images/a.bmp", {40, 30}, Qt::red);
     write("Images/a@2x.png", {80, 60}, Qt::blue);
     write("Images/b.jpg", {40, 30}, Qt::red);
-    write("Images/b@2x.png", {60, 60}, Qt::blue);  // stale: not twice the picture
+    write("Images/b@2x.jpg", {60, 60}, Qt::blue);  // stale: not twice the picture
     write("Images/c.jpg", {40, 30}, Qt::red);
-    QFile spoilt("Images/c@2x.png");
+    QFile spoilt("Images/c@2x.jpg");
     ASSERT_TRUE(spoilt.open(QIODevice::WriteOnly));
     spoilt.write("not a picture");
     spoilt.close();

@@ -19,7 +19,11 @@ void saveImage(const QImage& image, const QDir& out, const QString& relPath) {
     QString path = out.filePath(relPath);
     if (density != 1) {
         if (image.devicePixelRatio() != density) return;
-        path = path.left(path.lastIndexOf('.')) + QStringLiteral("@%1x.png").arg(density);
+        // Photographs stay JPEG, which decodes several times faster than PNG; BMP diagrams
+        // become PNG.
+        const bool photo = path.endsWith(".jpg", Qt::CaseInsensitive);
+        path = path.left(path.lastIndexOf('.')) +
+               QStringLiteral("@%1x.%2").arg(density).arg(photo ? "jpg" : "png");
     }
     const bool jpeg = path.endsWith(".jpg", Qt::CaseInsensitive);
     const bool bmp = path.endsWith(".bmp", Qt::CaseInsensitive);

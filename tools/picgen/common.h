@@ -15,7 +15,8 @@ void setDensity(int ratio);
 
 // Saves relPath (e.g. "Images/next.jpg") below out, creating folders as needed.
 // The suffix picks the format (.jpg, .bmp, else PNG); JPEGs use quality 92.
-// At twice the density the picture goes to its PNG companion ("Images/next@2x.png"), and a
+// At twice the density the picture goes to its companion ("Images/next@2x.jpg" for a JPEG,
+// "Images/magnets1@2x.png" for a BMP), and a
 // picture not drawn on a canvas (an icon) is not written again.
 // Throws std::runtime_error if the file cannot be written.
 void saveImage(const QImage& image, const QDir& out, const QString& relPath);
