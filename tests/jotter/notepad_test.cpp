@@ -32,13 +32,6 @@ void stroke(notepad& pad, int buttons, std::initializer_list<QPointF> points) {
     for (const QPointF& p : points) pad.Form_MouseMove(buttons, 0, p.x(), p.y());
 }
 
-struct Button {
-    const CommandButton* button;
-    float left, top, width;
-    const char* caption;
-    Colour back;
-};
-
 }  // namespace
 
 class JotterTest : public ScreenTest {
@@ -69,41 +62,6 @@ TEST_F(JotterTest, OpensLandscapeWithAYellowPenAndAlwaysOnTop) {
     EXPECT_TRUE(n.Frame_landscape.Visible());
     EXPECT_FALSE(n.Frame_portrait.Visible());
     EXPECT_TRUE(blank());
-}
-
-TEST_F(JotterTest, ToolbarsAsDesigned) {
-    notepad& n = forms().show<notepad>();
-    EXPECT_EQ(n.Frame_landscape.Left(), 0);
-    EXPECT_EQ(n.Frame_landscape.Top(), 2910);
-    EXPECT_EQ(n.Frame_landscape.Width(), 9920);
-    EXPECT_EQ(n.Frame_landscape.Height(), 750);
-    EXPECT_EQ(n.Frame_portrait.Top(), 0);
-    EXPECT_EQ(n.Frame_portrait.Width(), 1035);
-    EXPECT_EQ(n.Frame_portrait.Height(), 5250);
-
-    const Colour exit = RGB(255, 224, 192), write = RGB(255, 255, 192), erase = RGB(192, 192, 0),
-                 clear = RGB(255, 192, 128), flip = RGB(128, 128, 255);
-    const Button buttons[] = {
-        {&n.Command1, 60, 180, 930, "Exit", exit},
-        {&n.Command2, 1120, 180, 930, "Write", write},
-        {&n.Command5, 2180, 180, 930, "Erase", erase},
-        {&n.Command6, 3240, 180, 930, "Clear", clear},
-        {&n.Command3, 4305, 180, 585, "Flip", flip},
-        {&n.Command9, 60, 180, 930, "Exit", exit},
-        {&n.Command10, 60, 705, 930, "Write", write},
-        {&n.Command8, 60, 1230, 930, "Erase", erase},
-        {&n.Command7, 60, 1755, 930, "Clear", clear},
-        {&n.Command4, 60, 2280, 930, "Flip", flip},
-    };
-    for (const Button& b : buttons) {
-        SCOPED_TRACE(b.button->name().toStdString());
-        EXPECT_EQ(b.button->Left(), b.left);
-        EXPECT_EQ(b.button->Top(), b.top);
-        EXPECT_EQ(b.button->Width(), b.width);
-        EXPECT_EQ(b.button->Height(), 480);
-        EXPECT_EQ(b.button->Caption(), b.caption);
-        EXPECT_EQ(b.button->BackColor(), b.back);
-    }
 }
 
 TEST_F(JotterTest, SwatchesShowThePaletteInTheirPlaces) {
