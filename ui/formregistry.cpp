@@ -26,12 +26,11 @@ Form* FormRegistry::find(const QString& name) const {
     return nullptr;
 }
 
-Form& FormRegistry::load(const QString& name, const Factory& make) {
+Form& FormRegistry::load(const Factory& make) {
     std::unique_ptr<Form> made = make();
     Form& form = *made;
     // Registered before Form_Load, so a load that refers to its own form does not recurse.
     loaded_.push_back(std::move(made));
-    (void)name;
     form.Form_Load();
     return form;
 }
@@ -40,7 +39,7 @@ Form* FormRegistry::get(const QString& name) {
     if (Form* f = find(name)) return f;
     const auto factory = factories_.find(name);
     if (factory == factories_.end()) return nullptr;
-    return &load(name, factory->second);
+    return &load(factory->second);
 }
 
 Form* FormRegistry::show(const QString& name) {

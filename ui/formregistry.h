@@ -34,7 +34,7 @@ class FormRegistry {
     template <class F>
     F& get() {
         if (Form* f = find(F::Name)) return static_cast<F&>(*f);
-        return static_cast<F&>(load(F::Name, [] { return std::make_unique<F>(); }));
+        return static_cast<F&>(load([] { return std::make_unique<F>(); }));
     }
     template <class F>
     F& show() {
@@ -68,7 +68,7 @@ class FormRegistry {
     void clear();
 
   private:
-    Form& load(const QString& name, const Factory& make);
+    Form& load(const Factory& make);
 
     std::map<QString, Factory> factories_;
     std::map<QKeySequence, QString> shortcuts_;
