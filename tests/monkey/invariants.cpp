@@ -22,10 +22,6 @@ namespace monkey {
 
 namespace {
 
-QString where(const Form& f) {
-    return f.name();
-}
-
 QString at(QPointF p) {
     return QString("(%1, %2)").arg(p.x()).arg(p.y());
 }
@@ -93,9 +89,9 @@ void checkLabelling(QStringList& findings, const LabellingScreen& s) {
         const QRegularExpressionMatch m = format.match(caption);
         if (!m.hasMatch() || m.captured(2).toInt() != n || m.captured(1).toInt() < 0 ||
             m.captured(1).toInt() > n)
-            findings << where(s) + ": score caption \"" + caption + "\"";
+            findings << s.name() + ": score caption \"" + caption + "\"";
         else if (s.Label6.Visible() && m.captured(1).toInt() != expectedScore(s))
-            findings << where(s) + QString(": shows \"%1\" but the words score %2")
+            findings << s.name() + QString(": shows \"%1\" but the words score %2")
                                        .arg(caption)
                                        .arg(expectedScore(s));
     }
@@ -103,7 +99,7 @@ void checkLabelling(QStringList& findings, const LabellingScreen& s) {
     for (int i = 0; i < n; ++i)
         for (int t = 0; t < n; ++t) placed += s.isOn(i, t);
     if (placed == n && !s.Label3(2).Visible())
-        findings << where(s) + ": every word is on a box but Check Score is hidden";
+        findings << s.name() + ": every word is on a box but Check Score is hidden";
 }
 
 void checkCircuits(QStringList& findings, const circuits& c) {
@@ -140,16 +136,16 @@ void checkRepro(QStringList& findings, const repro& r) {
 void checkMagnets(QStringList& findings, const MagnetsSection& m) {
     const auto& d = m.design();
     if (m.questno < 0 || m.questno > 7 || m.rightans != d.questions[m.questno].rightans) {
-        findings << where(m) + QString(": questno %1 rightans %2").arg(m.questno).arg(m.rightans);
+        findings << m.name() + QString(": questno %1 rightans %2").arg(m.questno).arg(m.rightans);
         return;
     }
     if (m.Label5(0).Caption() != d.answerText[m.rightans == 0 ? 0 : 1])
-        findings << where(m) + ": answer in words \"" + m.Label5(0).Caption() + "\"";
+        findings << m.name() + ": answer in words \"" + m.Label5(0).Caption() + "\"";
     if (m.Label5(2).Caption() != questions::kWellDone)
-        findings << where(m) + ": praise \"" + m.Label5(2).Caption() + "\"";
+        findings << m.name() + ": praise \"" + m.Label5(2).Caption() + "\"";
     int shown = 0;
     for (int i : m.Image1.indices()) shown += m.Image1(i).Visible();
-    if (shown != 1) findings << where(m) + QString(": %1 picture slots shown").arg(shown);
+    if (shown != 1) findings << m.name() + QString(": %1 picture slots shown").arg(shown);
 }
 
 void checkScramble(QStringList& findings, const scramble& s) {
@@ -236,7 +232,7 @@ void Invariants::after(QStringList& findings, const QWidget* held, const Form* c
     checkForms(findings, closed);
     checkWords(findings, held);
     checkButtonsInside(findings);
-    checkScreens(findings);
+    checkScreenRules(findings);
 }
 
 void Invariants::checkForms(QStringList& findings, const Form* closed) {
@@ -268,7 +264,7 @@ void Invariants::checkWords(QStringList& findings, const QWidget* held) {
         if (std::count(loaded.begin(), loaded.end(), s) == 0) continue;
         const QPointF now = placeOf(s->Label2(key.second));
         if (now != place)
-            findings << where(*s) + QString(": word %1 released lies at %2, not at %3")
+            findings << s->name() + QString(": word %1 released lies at %2, not at %3")
                                         .arg(key.second)
                                         .arg(at(now), at(place));
     }
@@ -281,11 +277,11 @@ void Invariants::checkWords(QStringList& findings, const QWidget* held) {
             const QWidget* w = s->Label2(i).widget();
             const QPointF now = placeOf(s->Label2(i));
             if (w != held && !onABox(*s, now) && inAnyZone(*s, now))
-                findings << where(*s) + QString(": word %1 rests at %2, near a box but not on it")
+                findings << s->name() + QString(": word %1 rests at %2, near a box but not on it")
                                             .arg(i)
                                             .arg(at(now));
             if (same && now != was->second.places[i] && !onABox(*s, now) && !dragged_.count(w))
-                findings << where(*s) +
+                findings << s->name() +
                                 QString(": word %1 moved to %2 without a drag").arg(i).arg(at(now));
         }
     }
@@ -311,10 +307,6 @@ void Invariants::checkButtonsInside(QStringList& findings) {
                                 .arg(window->height());
         }
     }
-}
-
-void Invariants::checkScreens(QStringList& findings) {
-    checkScreenRules(findings);
 }
 
 void checkScreenRules(QStringList& findings) {

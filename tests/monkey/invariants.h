@@ -51,7 +51,6 @@ class Invariants : public QObject {
     void checkForms(QStringList& findings, const ui::Form* closed);
     void checkWords(QStringList& findings, const QWidget* held);
     void checkButtonsInside(QStringList& findings);
-    void checkScreens(QStringList& findings);
 
     std::map<const QWidget*, WordRef> words_;  // each word's widget, for the event filter
     std::map<LabellingScreen*, WordState> before_;
