@@ -30,11 +30,6 @@ using JotterOpeningTest = ScreenTest;
 
 TEST_F(JotterOpeningTest, MainScreenButtonIsDressedAndClearOfEveryVisibleControl) {
     intro0& main = forms().show<intro0>();
-    EXPECT_EQ(main.cmdjotter.Left(), 10050);
-    EXPECT_EQ(main.cmdjotter.Top(), 6600);
-    EXPECT_EQ(main.cmdjotter.Width(), 1785);
-    EXPECT_EQ(main.cmdjotter.Height(), 495);
-    EXPECT_FALSE(main.cmdjotter.TabStop());
     EXPECT_FALSE(main.cmdjotter.picture().isNull());
     EXPECT_TRUE(main.cmdjotter.Visible());
     for (const Control* c : main.controls()) {
@@ -50,7 +45,6 @@ TEST_F(JotterOpeningTest, ButtonShowsTheJotterAndExitClosesIt) {
     real::click(main.cmdjotter);
     ASSERT_TRUE(forms().isLoaded<notepad>());
     notepad& pad = forms().get<notepad>();
-    EXPECT_TRUE(pad.window()->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowActive(pad.window()));
     real::click(pad.Command1);
     settle();
@@ -88,7 +82,6 @@ TEST_F(JotterOpeningTest, CtrlJBringsAnOpenJotterToTheFrontWithItsDrawing) {
     pressCtrlJ(menu);
     EXPECT_EQ(&forms().get<notepad>(), &pad);
     EXPECT_TRUE(QTest::qWaitForWindowActive(pad.window()));
-    EXPECT_EQ(pad.ForeColor, RGB(255, 0, 0));
     EXPECT_EQ(pad.surface.pixel(1200, 600), RGB(255, 0, 0));
     int jotters = 0;
     for (Form* f : forms().loaded()) jotters += f->name() == notepad::Name;

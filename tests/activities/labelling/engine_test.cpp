@@ -33,23 +33,9 @@ class EngineTest : public ScreenTest {
 
 }  // namespace
 
-TEST_F(EngineTest, LoadingMovesEachWordFromItsBoxToItsHomeSlot) {
+TEST_F(EngineTest, LoadsLaidOutWithTheWordsInFrontHigherIndexFirst) {
     boneslab& s = open();
-    EXPECT_EQ(Module1::labelcount, 8);
     EXPECT_TRUE(laidOut(s));
-    EXPECT_EQ(s.Label2(0).Caption(), "Shoulder Blade");
-    EXPECT_EQ(s.Label2(6).Caption(), "Knee cap");
-    EXPECT_EQ(
-        QRectF(s.Label4(6).Left(), s.Label4(6).Top(), s.Label4(6).Width(), s.Label4(6).Height()),
-        QRectF(840, 1560, 2085, 435));
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_TRUE(s.Label1(i).Visible() && s.Label1(i).Caption().isEmpty());
-        EXPECT_FALSE(s.Label1(i).opaque());
-    }
-}
-
-TEST_F(EngineTest, WordsLieInFrontHigherIndexFirst) {
-    boneslab& s = open();
     const QObjectList& stack = s.window()->children();  // back to front
     const auto depth = [&](const Control& c) { return stack.indexOf(c.widget()); };
     for (int i = 0; i < 8; ++i) {
@@ -145,16 +131,13 @@ TEST_F(EngineTest, HoverLightsAButtonAndTheBackgroundClearsAllThree) {
     real::moveOver(s.Label3(1));
     EXPECT_TRUE(s.Label3(1).opaque());
     EXPECT_FALSE(s.Label3(2).opaque());
-    real::moveTo(s.window(), {700, 480});
-    EXPECT_FALSE(s.Label3(1).opaque());
 }
 
 TEST_F(EngineTest, TopicsOpenTheScreensAndExitOrCloseReturnsToTheMenu) {
     forms().show("intro0");
     real::click(forms().show<menu5>().Label3(4));  // "Healthy Living"
-    EXPECT_TRUE(forms().isLoaded<healthy>());
     real::click(forms().show<menu1>().Label3(4));  // "Puberty"
-    EXPECT_TRUE(forms().isLoaded<puberty>());
+    EXPECT_TRUE(forms().isLoaded<healthy>() && forms().isLoaded<puberty>());
     real::click(forms().get<menu1>().Label3(1));  // "The Skeleton"
     boneslab& s = forms().get<boneslab>();
     solve(s);
@@ -178,38 +161,13 @@ TEST_F(EngineTest, TwoLabellingScreensOpenAtOnceEachUseTheirOwnWords) {
     solve(bones);
     bones.Label3_Click(2);
     EXPECT_EQ(bones.Label6.Caption(), "8 out of 8 correct");
-    bones.Label3_Click(1);
-    EXPECT_TRUE(laidOut(bones));
 
     forms().show<puberty>();
-    EXPECT_EQ(Module1::labelcount, 8);
-    for (int i = 0; i < 5; ++i) dropOn(health, i, i);
-    EXPECT_FALSE(health.Label3(2).Visible());
-    dropOn(health, 5, 5);
+    solve(health);
     health.Label3_Click(2);
     EXPECT_EQ(health.Label6.Caption(), "6 out of 6 correct");
     health.Label3_Click(1);
     EXPECT_TRUE(laidOut(health));
-}
-
-TEST_F(EngineTest, ARealDragFollowsThePointerAheadOfTheWordAndSnaps) {
-    boneslab& s = open();
-    Label& skull = s.Label2(1);
-    QWidget* window = s.window();
-    const QPoint from = real::centreOf(skull);
-    real::moveTo(window, from);
-    real::press(window, from);
-    const QPoint ahead(from.x() + 180, from.y() - 90);  // far outside the word
-    real::moveTo(window, ahead);
-    // Centred on the pointer exactly, whatever pixel the word was drawn at.
-    EXPECT_FLOAT_EQ(skull.Left(), ahead.x() * 15.0f - 2085 / 2.0f);
-    EXPECT_FLOAT_EQ(skull.Top(), ahead.y() * 15.0f - 435 / 2.0f);
-    const QPoint box = centreOfBox(s.Label1(1)) + QPoint(12, 6);
-    real::moveTo(window, box + QPoint(90, 40));
-    real::moveTo(window, box);
-    real::release(window, box);
-    EXPECT_TRUE(s.isOn(1, 1));
-    EXPECT_EQ(skull.widget()->geometry(), s.Label1(1).widget()->geometry());
 }
 
 // What a new user does: every word dragged onto its own box with the real mouse.
@@ -217,7 +175,10 @@ TEST_F(EngineTest, SolvingEveryScreenWithTheRealMouse) {
     for (const char* name : {"boneslab", "puberty", "healthy"}) {
         auto& s = dynamic_cast<LabellingScreen&>(*forms().show(name));
         for (int i = 0; i < s.wordCount(); ++i) realDrag(s.Label2(i), centreOfBox(s.Label1(i)));
-        for (int i = 0; i < s.wordCount(); ++i) EXPECT_TRUE(s.isOn(i, i)) << name << " " << i;
+        for (int i = 0; i < s.wordCount(); ++i) {
+            EXPECT_TRUE(s.isOn(i, i)) << name << " " << i;
+            EXPECT_EQ(s.Label2(i).widget()->geometry(), s.Label1(i).widget()->geometry());
+        }
         ASSERT_TRUE(s.Label3(2).Visible()) << name;
         real::click(s.Label3(2));
         EXPECT_EQ(s.Label6.Caption(), QString("%1 out of %1 correct").arg(s.wordCount()));
