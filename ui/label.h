@@ -30,6 +30,36 @@ struct LabelDesign {
     bool carryBlankRuns = false;
 };
 
+// Yellow centred text straight on the window's colour: instructions, questions, feedback.
+constexpr LabelDesign textDesign(float left, float top, float width, float height, FontSpec font,
+                                 const char* caption = "", bool visible = true) {
+    return {.left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .caption = caption,
+            .font = font,
+            .fore = colours::kYellow,
+            .opaque = false,
+            .align = Align::Center,
+            .visible = visible};
+}
+
+// A label button: yellow bold text on a fill, with a single border.
+constexpr LabelDesign buttonDesign(float left, float top, float width, float height,
+                                   const char* caption, FontSpec font, Colour fill) {
+    return {.left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .caption = caption,
+            .font = font,
+            .fore = colours::kYellow,
+            .back = fill,
+            .border = true,
+            .align = Align::Center};
+}
+
 class Label : public Control {
   public:
     Label(Form& form, QString name, int index = -1, Control* container = nullptr);

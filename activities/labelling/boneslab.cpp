@@ -32,15 +32,8 @@ constexpr labelling::Layout kLayout{
     .score = {.left = 120, .top = 6960, .width = 3945, .height = 705},
 };
 
-constexpr LabelDesign kInstruction{.left = 120,
-                                   .top = 480,
-                                   .width = 3585,
-                                   .height = 945,
-                                   .caption = "Match these labels to the correct bones.",
-                                   .font = {"Arial", 18, true},
-                                   .fore = colours::kYellow,
-                                   .opaque = false,
-                                   .align = Align::Center};
+constexpr LabelDesign kInstruction = textDesign(120, 480, 3585, 945, {"Arial", 18, true},
+                                                "Match these labels to the correct bones.");
 
 }  // namespace
 

@@ -55,16 +55,9 @@ constexpr LabelDesign kPassageDesign{.left = 240,
                                      // The boxes stand where the design engine left the gaps.
                                      .carryBlankRuns = true};
 
-constexpr LabelDesign kInstruction{
-    .left = 2640,
-    .top = 480,
-    .width = 3825,
-    .height = 1545,
-    .caption = "Drag and drop the words to complete the sentences below.",
-    .font = {"Arial", 18, true},
-    .fore = colours::kYellow,
-    .opaque = false,
-    .align = Align::Center};
+constexpr LabelDesign kInstruction =
+    textDesign(2640, 480, 3825, 1545, {"Arial", 18, true},
+               "Drag and drop the words to complete the sentences below.");
 
 struct Topic {
     const char* caption;

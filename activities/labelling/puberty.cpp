@@ -34,34 +34,11 @@ constexpr labelling::Layout kLayout{
 };
 
 constexpr LabelDesign kTexts[] = {
-    {.left = 240,
-     .top = 360,
-     .width = 3945,
-     .height = 3465,
-     .caption = "Girls and boys bodies change in many ways at puberty. Which of the changes "
-                "described on the labels below refer to girls and which refer to boys?",
-     .font = {"Arial", 18, true},
-     .fore = colours::kYellow,
-     .opaque = false,
-     .align = Align::Center},
-    {.left = 8400,
-     .top = 120,
-     .width = 2385,
-     .height = 705,
-     .caption = "Boys",
-     .font = {"Arial", 24, true},
-     .fore = colours::kYellow,
-     .opaque = false,
-     .align = Align::Center},
-    {.left = 5280,
-     .top = 120,
-     .width = 2385,
-     .height = 705,
-     .caption = "Girls",
-     .font = {"Arial", 24, true},
-     .fore = colours::kYellow,
-     .opaque = false,
-     .align = Align::Center},
+    textDesign(240, 360, 3945, 3465, {"Arial", 18, true},
+               "Girls and boys bodies change in many ways at puberty. Which of the changes "
+               "described on the labels below refer to girls and which refer to boys?"),
+    textDesign(8400, 120, 2385, 705, {"Arial", 24, true}, "Boys"),
+    textDesign(5280, 120, 2385, 705, {"Arial", 24, true}, "Girls"),
 };
 
 // Line1(0) to Line1(2): the yellow lines that frame the two columns.

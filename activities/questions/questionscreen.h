@@ -28,36 +28,9 @@ constexpr ui::FontSpec kTimes(float points) {
     return {"Times New Roman", points, false};
 }
 
-// Yellow text on the window's own colour: questions, statements and feedback.
-constexpr ui::LabelDesign textDesign(float left, float top, float width, float height,
-                                     ui::FontSpec font, const char* caption = "",
-                                     bool visible = true) {
-    return {.left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .caption = caption,
-            .font = font,
-            .fore = ui::colours::kYellow,
-            .opaque = false,
-            .align = ui::Align::Center,
-            .visible = visible};
-}
-
-// A label button: yellow bold text on a fill, with a single border.
-constexpr ui::LabelDesign buttonDesign(float left, float top, float width, float height,
-                                       const char* caption, ui::FontSpec font, ui::Colour fill) {
-    return {.left = left,
-            .top = top,
-            .width = width,
-            .height = height,
-            .caption = caption,
-            .font = font,
-            .fore = ui::colours::kYellow,
-            .back = fill,
-            .border = true,
-            .align = ui::Align::Center};
-}
+// The program-wide label styles, under the names these screens use.
+using ui::buttonDesign;
+using ui::textDesign;
 
 class QuestionScreen : public ui::Form {
   public:
