@@ -1,20 +1,24 @@
 #include <QApplication>
 
-#include "app/fontwarmup.h"
 #include "app/screens.h"
+#include "app/startupwarmup.h"
 #include "app/titlefrm.h"
 #include "ui/displayscale.h"
 #include "ui/formregistry.h"
 #include "ui/module1.h"
+#include "ui/pictures.h"
 
 int main(int argc, char* argv[]) {
-    FontWarmup fonts;
+    StartupWarmup warmup;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Brindlemark");
     // Only the title screen's Exit ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
     // A full-size screen fills as much of the display as whole quarter steps allow.
     ui::fitToDisplay({ui::Module1::kScreenWidth, ui::Module1::kScreenHeight});
+    warmup.applicationReady();
+    // Decoded while the title screen's fonts load.
+    ui::prefetchPicture(Titlefrm::kStillPicture);
 
     registerScreens(ui::forms());
     ui::forms().show<Titlefrm>();

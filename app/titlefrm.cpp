@@ -83,7 +83,7 @@ void Titlefrm::Form_Load() {
     setTop(static_cast<float>(display.height() / 2 - Height() / 2.0));
     setLeft(static_cast<float>(display.width() / 2 - Width() / 2.0));
     Module1::framenumber = 0;
-    if (auto still = LoadPicture("Images\\sunflowersm.jpg")) {
+    if (auto still = LoadPicture(kStillPicture)) {
         Picture1.setPicture(*still);
         return;
     }

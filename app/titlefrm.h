@@ -10,6 +10,8 @@
 class Titlefrm : public ui::Form {
   public:
     static constexpr const char* Name = "Titlefrm";
+    // The still picture, decoded ahead while the program starts.
+    static constexpr const char* kStillPicture = "Images\\sunflowersm.jpg";
     Titlefrm();
 
     void Form_Load() override;

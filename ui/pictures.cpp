@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmapCache>
+#include <future>
+#include <map>
+#include <system_error>
 
 #include "ui/files.h"
 #include "ui/twips.h"
@@ -27,6 +30,16 @@ bool cutShort(const QByteArray& bytes) {
     return lastScan < 0 || bytes.indexOf("\xFF\xD9", lastScan) < 0;
 }
 
+// The format the first bytes name, so that the reader goes straight to its decoder instead
+// of asking every image plugin in turn (loading some of them) whether it knows the data.
+QByteArray sniffedFormat(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xD8\xFF")) return "jpeg";
+    if (bytes.startsWith("\x89PNG")) return "png";
+    if (bytes.startsWith("GIF8")) return "gif";
+    if (bytes.startsWith("BM")) return "bmp";
+    return {};
+}
+
 // The size a file declares, if it is one a picture may have.
 std::optional<QSize> declaredSize(QImageReader& reader) {
     reader.setAllocationLimit(kMaxDecodedMegabytes);  // a lying header is refused quickly
@@ -38,7 +51,9 @@ std::optional<QSize> declaredSize(QImageReader& reader) {
     return declared;
 }
 
-std::optional<Picture> decode(const QString& file) {
+// Everything up to the pixmap is safe on any thread, so the first picture can be decoded
+// while the first screen is being built.
+std::optional<QImage> decode(const QString& file) {
     // Read whole, within a limit, so that a JPEG cut short can be told from a whole one.
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxPictureBytes) return std::nullopt;
@@ -46,11 +61,11 @@ std::optional<Picture> decode(const QString& file) {
     if (bytes.size() > kMaxPictureBytes || cutShort(bytes)) return std::nullopt;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer, sniffedFormat(bytes));
     if (!declaredSize(reader)) return std::nullopt;
     QImage image;
     if (!reader.read(&image) || image.isNull()) return std::nullopt;
-    return QPixmap::fromImage(std::move(image));
+    return image;
 }
 
 // The companion of twice the density, when it exists and really is the same picture at twice
@@ -81,30 +96,107 @@ QString fileVersion(const QString& file) {
     return QStringLiteral("%1:%2").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
 }
 
-}  // namespace
+// The file a layout path names, at the density wanted, and the key of its present version.
+struct Source {
+    QString plain;
+    std::optional<QString> dense;
+    QString key;
+    const QString& file() const { return dense ? *dense : plain; }
+};
 
-std::optional<Picture> LoadPicture(const QString& layoutPath) {
-    if (layoutPath.isEmpty()) return Picture();
-    const std::optional<QString> file = resolveFile(layoutPath);
-    if (!file) return std::nullopt;
+std::optional<Source> locate(const QString& layoutPath, bool wantDense) {
+    const std::optional<QString> plain = resolveFile(layoutPath);
+    if (!plain) return std::nullopt;
+    Source source{*plain, wantDense ? denseFile(layoutPath, *plain) : std::nullopt, {}};
+    source.key = QStringLiteral("pic:%1:%2").arg(source.file(), fileVersion(source.file()));
+    return source;
+}
 
+struct Decoded {
+    std::optional<Source> source;
+    std::optional<QImage> image;
+    bool dense = false;
+};
+
+Decoded decodeSource(std::optional<Source> source) {
+    Decoded result{std::move(source), std::nullopt};
+    if (!result.source) return result;
+    result.image = decode(result.source->file());
+    result.dense = result.image && result.source->dense;
+    if (!result.image && result.source->dense) result.image = decode(result.source->plain);
+    return result;
+}
+
+Decoded locateAndDecode(const QString& layoutPath, bool wantDense) {
+    return decodeSource(locate(layoutPath, wantDense));
+}
+
+// Decodes started ahead, by layout path and the density they were made for. Only the main
+// thread touches the table; each entry is taken by the first load of its path.
+struct Prefetch {
+    bool wantDense;
+    std::future<Decoded> decoded;
+};
+std::map<QString, Prefetch>& prefetched() {
+    static std::map<QString, Prefetch> table;
+    return table;
+}
+
+std::optional<Decoded> takePrefetched(const QString& layoutPath, bool wantDense) {
+    const auto found = prefetched().find(layoutPath);
+    if (found == prefetched().end()) return std::nullopt;
+    Prefetch entry = std::move(found->second);
+    prefetched().erase(found);
+    if (entry.wantDense != wantDense) return std::nullopt;
+    return entry.decoded.get();
+}
+
+Picture toPicture(QImage image, bool dense) {
+    Picture picture = QPixmap::fromImage(std::move(image));
+    if (dense) picture.setDevicePixelRatio(2);
+    return picture;
+}
+
+void sizeCache() {
     // Animations load the same few files again and again; decode each version once.
     static const bool sized = [] {
         QPixmapCache::setCacheLimit(64 * 1024);
         return true;
     }();
     (void)sized;
-    const std::optional<QString> dense =
-        Twips::scale() > 1 ? denseFile(layoutPath, *file) : std::nullopt;
-    const QString& source = dense ? *dense : *file;
-    const QString key = QStringLiteral("pic:%1:%2").arg(source, fileVersion(source));
-    Picture cached;
-    if (QPixmapCache::find(key, &cached)) return cached;
-    std::optional<Picture> picture = decode(source);
-    if (picture && dense) picture->setDevicePixelRatio(2);
-    if (!picture && dense) return decode(*file);  // a spoilt companion: the picture itself
-    if (picture) QPixmapCache::insert(key, *picture);
+}
+
+}  // namespace
+
+std::optional<Picture> LoadPicture(const QString& layoutPath) {
+    if (layoutPath.isEmpty()) return Picture();
+    sizeCache();
+    const bool wantDense = Twips::scale() > 1;
+    std::optional<Decoded> decoded = takePrefetched(layoutPath, wantDense);
+    if (!decoded) {
+        std::optional<Source> source = locate(layoutPath, wantDense);
+        if (!source) return std::nullopt;
+        Picture cached;
+        if (QPixmapCache::find(source->key, &cached)) return cached;
+        decoded = decodeSource(std::move(source));
+    }
+    if (!decoded->image) return std::nullopt;
+    Picture picture = toPicture(std::move(*decoded->image), decoded->dense);
+    // A spoilt companion's stand-in is not cached under the companion's key.
+    if (decoded->dense || !decoded->source->dense)
+        QPixmapCache::insert(decoded->source->key, picture);
     return picture;
+}
+
+void prefetchPicture(const QString& layoutPath) {
+    const bool wantDense = Twips::scale() > 1;
+    try {
+        prefetched().insert_or_assign(
+            layoutPath, Prefetch{wantDense, std::async(std::launch::async, locateAndDecode,
+                                                       layoutPath, wantDense)});
+    } catch (const std::system_error&) {
+        // No thread to be had: the load decodes the picture itself.
+    }
 }
 
 QString denseCompanion(const QString& layoutPath) {

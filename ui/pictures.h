@@ -17,6 +17,10 @@ using Picture = QPixmap;
 // loaded instead, so that pictures stay sharp when magnified.
 std::optional<Picture> LoadPicture(const QString& layoutPath);
 
+// Starts decoding a picture on another thread, at the present display scale; the first
+// LoadPicture of the same path takes the result, waiting for it if need be.
+void prefetchPicture(const QString& layoutPath);
+
 // The name of a picture's companion of twice the density.
 QString denseCompanion(const QString& layoutPath);
 

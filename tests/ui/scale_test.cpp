@@ -10,6 +10,7 @@
 #include "tests/support/screentest.h"
 #include "ui/displayscale.h"
 #include "ui/label.h"
+#include "ui/pictures.h"
 #include "ui/twips.h"
 
 using namespace ui;
@@ -34,6 +35,11 @@ class ScaleTest : public ScreenTest {
     }
     // A point given in twips, in window pixels at the current scale.
     static QPoint pixelsOf(float x, float y) { return {Twips::toPixels(x), Twips::toPixels(y)}; }
+    static void writePicture(const QString& file, QSize size, QColor colour) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(file));
+    }
 };
 
 struct Played {
@@ -154,16 +160,11 @@ TEST_F(ScaleTest, TextIsMeasuredAtTheDesignScaleWhateverTheDisplayScale) {
 TEST_F(ScaleTest, DensePicturesAreUsedAboveScaleOneOnlyWhenTheyMatch) {
     useEmptyFolder();
     QDir().mkpath("Images");
-    const auto write = [](const QString& file, QSize size, QColor colour) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
-        ASSERT_TRUE(image.save(file));
-    };
-    write("Images/a.bmp", {40, 30}, Qt::red);
-    write("Images/a@2x.png", {80, 60}, Qt::blue);
-    write("Images/b.jpg", {40, 30}, Qt::red);
-    write("Images/b@2x.jpg", {60, 60}, Qt::blue);  // stale: not twice the picture
-    write("Images/c.jpg", {40, 30}, Qt::red);
+    writePicture("Images/a.bmp", {40, 30}, Qt::red);
+    writePicture("Images/a@2x.png", {80, 60}, Qt::blue);
+    writePicture("Images/b.jpg", {40, 30}, Qt::red);
+    writePicture("Images/b@2x.jpg", {60, 60}, Qt::blue);  // stale: not twice the picture
+    writePicture("Images/c.jpg", {40, 30}, Qt::red);
     QFile spoilt("Images/c@2x.jpg");
     ASSERT_TRUE(spoilt.open(QIODevice::WriteOnly));
     spoilt.write("not a picture");
@@ -184,6 +185,29 @@ TEST_F(ScaleTest, DensePicturesAreUsedAboveScaleOneOnlyWhenTheyMatch) {
     // A companion without its picture is no picture.
     QFile::remove("Images/a.bmp");
     EXPECT_FALSE(LoadPicture("Images\\a.bmp"));
+}
+
+TEST_F(ScaleTest, APictureDecodedAheadIsTheOneALoadGivesAtTheScaleItWasMadeFor) {
+    useEmptyFolder();
+    QDir().mkpath("Images");
+    writePicture("Images/a.bmp", {40, 30}, Qt::red);
+    writePicture("Images/a@2x.png", {80, 60}, Qt::blue);
+    const auto colourOf = [](const Picture& p) { return p.toImage().pixelColor(0, 0); };
+
+    Twips::setScale(1.75f);
+    prefetchPicture("Images\\a.bmp");
+    const Picture ahead = *LoadPicture("Images\\a.bmp");
+    EXPECT_EQ(ahead.devicePixelRatio(), 2.0);
+    EXPECT_EQ(colourOf(ahead), QColor(Qt::blue));
+    // Decoded for another scale: the load decodes afresh.
+    prefetchPicture("Images\\a.bmp");
+    Twips::setScale(1.0f);
+    const Picture plain = *LoadPicture("Images\\a.bmp");
+    EXPECT_EQ(plain.devicePixelRatio(), 1.0);
+    EXPECT_EQ(colourOf(plain), QColor(Qt::red));
+    // Nothing to decode is no picture, as for any load.
+    prefetchPicture("Images\\none.bmp");
+    EXPECT_FALSE(LoadPicture("Images\\none.bmp"));
 }
 
 TEST_F(ScaleTest, ADensePictureFillsItsSlotAtTheScaleAsSharplyAsItWasDrawn) {
