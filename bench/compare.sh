@@ -41,26 +41,39 @@ chmod 700 "$XDG_RUNTIME_DIR"
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (b + 0 == 0 || a == "-" || b == "-") print "-"; else printf "%.2f", a / b}'; }
 
-# startup SETTLE-MS DIR PROGRAM...: sets startup_ms and peak_kb, the medians of RUNS starts.
-startup() {
-    local settle=$1 dir=$2
-    shift 2
-    local out="$scratch/startup"
-    : >"$out"
-    for _ in $(seq "$RUNS"); do
-        (cd "$dir" && "$build/bench/firstpaint" "$settle" "$@" 2>/dev/null) >>"$out" || true
-    done
-    if [[ -s "$out" ]]; then
-        startup_ms=$(cut -d' ' -f1 "$out" | median)
-        peak_kb=$(cut -d' ' -f2 "$out" | median)
+# start OUT SETTLE-MS DIR PROGRAM...: one start, its "first-paint-ms peak-kB" added to OUT.
+start() {
+    local out=$1 settle=$2 dir=$3
+    shift 3
+    (cd "$dir" && "$build/bench/firstpaint" "$settle" "$@" 2>/dev/null) >>"$out" || true
+}
+
+# medians OUT: sets startup_ms and peak_kb, the medians of the starts in OUT.
+medians() {
+    if [[ -s "$1" ]]; then
+        startup_ms=$(cut -d' ' -f1 "$1" | median)
+        peak_kb=$(cut -d' ' -f2 "$1" | median)
     else
         startup_ms=- peak_kb=-
     fi
 }
 
-startup 300 "$build/run" "$build/brindlemark"
+# startup SETTLE-MS DIR PROGRAM...: RUNS starts of one program, then their medians.
+startup() {
+    : >"$scratch/startup"
+    for _ in $(seq "$RUNS"); do start "$scratch/startup" "$@"; done
+    medians "$scratch/startup"
+}
+
+# The program and the minimal window start in turn, so that a change in the machine's load
+# weighs on both alike.
+for _ in $(seq "$RUNS"); do
+    start "$scratch/ours" 300 "$build/run" "$build/brindlemark"
+    start "$scratch/qt" 300 "$build" "$build/bench/minimal_qt_window"
+done
+medians "$scratch/ours"
 ours_start=$startup_ms
-startup 300 "$build" "$build/bench/minimal_qt_window"
+medians "$scratch/qt"
 qt_start=$startup_ms qt_peak=$peak_kb
 gc_start=- gc_peak=- ka_start=- ka_peak=-
 if command -v gcompris-qt >/dev/null; then

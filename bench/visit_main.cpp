@@ -7,6 +7,7 @@
 
 #include "app/appicon.h"
 #include "app/screens.h"
+#include "app/startupwarmup.h"
 #include "app/titlefrm.h"
 #include "ui/formregistry.h"
 #include "ui/timer.h"
@@ -22,7 +23,9 @@ void paintAndSettle(int ms) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    StartupWarmup warmup;  // the program's fonts, as it starts
     QApplication app(argc, argv);
+    warmup.applicationReady();
     QApplication::setApplicationName("Brindlemark");
     QApplication::setWindowIcon(brindlemarkIcon());
     QApplication::setQuitOnLastWindowClosed(false);
