@@ -94,3 +94,9 @@ bool useProgramFonts() {
     return false;
 #endif
 }
+
+void loadSystemFontConfiguration() {
+#ifdef BRINDLEMARK_HAS_FONTCONFIG
+    FcInit();
+#endif
+}

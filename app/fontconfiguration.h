@@ -15,3 +15,7 @@ std::vector<std::string> programFontFolders(const std::vector<std::string>& cand
 // browser it starts still sees the system's). Call before the application object. Returns
 // false, and changes nothing, where the faces are not all found or there is no fontconfig.
 bool useProgramFonts();
+
+// Reads the system's configuration, as Qt's first font would; safe on any thread, and Qt's
+// own call then finds it loaded. Does nothing where there is no fontconfig.
+void loadSystemFontConfiguration();

@@ -5,11 +5,6 @@
 
 #include "app/fontconfiguration.h"
 
-#if __has_include(<fontconfig/fontconfig.h>)
-#include <fontconfig/fontconfig.h>
-#define BRINDLEMARK_HAS_FONTCONFIG 1
-#endif
-
 namespace {
 
 // A thread, or none where the system has none to give: the work is then done when needed.
@@ -25,11 +20,7 @@ std::thread startThread(Work work) {
 }  // namespace
 
 StartupWarmup::StartupWarmup() {
-    if (useProgramFonts()) return;
-#ifdef BRINDLEMARK_HAS_FONTCONFIG
-    // FcInit is safe from another thread; Qt's own call then finds the configuration loaded.
-    fonts_ = startThread([] { FcInit(); });
-#endif
+    if (!useProgramFonts()) fonts_ = startThread(loadSystemFontConfiguration);
 }
 
 StartupWarmup::~StartupWarmup() {
