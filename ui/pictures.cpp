@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "ui/files.h"
+#include "ui/jpeg.h"
 #include "ui/twips.h"
 
 #ifdef Q_OS_UNIX
@@ -40,12 +41,31 @@ QByteArray sniffedFormat(const QByteArray& bytes) {
     return {};
 }
 
-// The size a file declares, if it is one a picture may have.
-std::optional<QSize> declaredSize(QImageReader& reader) {
-    reader.setAllocationLimit(kMaxDecodedMegabytes);  // a lying header is refused quickly
-    const QSize declared = reader.size();
-    if (!declared.isValid() || declared.width() > kMaxPictureSide ||
-        declared.height() > kMaxPictureSide) {
+// The whole file, within the size limit.
+std::optional<QByteArray> readWhole(const QString& file) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxPictureBytes) return std::nullopt;
+    QByteArray bytes = in.read(kMaxPictureBytes + 1);
+    if (bytes.size() > kMaxPictureBytes) return std::nullopt;
+    return bytes;
+}
+
+// The size the data declares, if it is one a picture may have.
+std::optional<QSize> declaredSize(const QByteArray& bytes) {
+    const QByteArray format = sniffedFormat(bytes);
+    std::optional<QSize> declared;
+    if (format == "jpeg") {
+        declared = jpegSize(bytes);
+    } else {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, format);
+        reader.setAllocationLimit(kMaxDecodedMegabytes);  // a lying header is refused quickly
+        declared = reader.size();
+    }
+    if (!declared || !declared->isValid() || declared->width() > kMaxPictureSide ||
+        declared->height() > kMaxPictureSide) {
         return std::nullopt;
     }
     return declared;
@@ -54,15 +74,18 @@ std::optional<QSize> declaredSize(QImageReader& reader) {
 // Everything up to the pixmap is safe on any thread, so the first picture can be decoded
 // while the first screen is being built.
 std::optional<QImage> decode(const QString& file) {
-    // Read whole, within a limit, so that a JPEG cut short can be told from a whole one.
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxPictureBytes) return std::nullopt;
-    QByteArray bytes = in.read(kMaxPictureBytes + 1);
-    if (bytes.size() > kMaxPictureBytes || cutShort(bytes)) return std::nullopt;
-    QBuffer buffer(&bytes);
+    // Read whole, so that a JPEG cut short can be told from a whole one.
+    const std::optional<QByteArray> bytes = readWhole(file);
+    if (!bytes || cutShort(*bytes) || !declaredSize(*bytes)) return std::nullopt;
+    const QByteArray format = sniffedFormat(*bytes);
+    if (format == "jpeg") {
+        if (auto image = decodeJpeg(*bytes, qint64(kMaxDecodedMegabytes) << 20)) return image;
+    }
+    QBuffer buffer;
+    buffer.setData(*bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, sniffedFormat(bytes));
-    if (!declaredSize(reader)) return std::nullopt;
+    QImageReader reader(&buffer, format);
+    reader.setAllocationLimit(kMaxDecodedMegabytes);
     QImage image;
     if (!reader.read(&image) || image.isNull()) return std::nullopt;
     return image;
@@ -73,9 +96,11 @@ std::optional<QImage> decode(const QString& file) {
 std::optional<QString> denseFile(const QString& layoutPath, const QString& file) {
     const std::optional<QString> dense = resolveFile(denseCompanion(layoutPath));
     if (!dense) return std::nullopt;
-    QImageReader plain(file), twice(*dense);
-    const auto plainSize = declaredSize(plain);
-    const auto twiceSize = declaredSize(twice);
+    const auto sizeOf = [](const QString& f) -> std::optional<QSize> {
+        const std::optional<QByteArray> bytes = readWhole(f);
+        return bytes ? declaredSize(*bytes) : std::nullopt;
+    };
+    const std::optional<QSize> plainSize = sizeOf(file), twiceSize = sizeOf(*dense);
     if (!plainSize || !twiceSize || *twiceSize != *plainSize * 2) return std::nullopt;
     return dense;
 }

@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 #include <QTemporaryDir>
 
+#include "ui/jpeg.h"
 #include "ui/pictures.h"
 
 using namespace ui;
@@ -98,4 +100,33 @@ TEST_F(FilesTest, AChangedFileIsReadAgain) {
     QFile::remove("Images/pic.jpg");
     write("Images/pic.jpg", jpeg(30, 12));
     EXPECT_EQ(LoadPicture("Images\\pic.jpg")->size(), QSize(30, 12));
+}
+
+TEST(JpegTest, DecodesAsQtsOwnReaderDoes) {
+    // A gradient in every channel shows a swapped channel or a stray alpha byte at once.
+    QImage colour(48, 32, QImage::Format_RGB32);
+    for (int y = 0; y < colour.height(); ++y)
+        for (int x = 0; x < colour.width(); ++x) colour.setPixel(x, y, qRgb(x * 5, y * 7, 200 - x));
+    const auto encoded = [](const QImage& image, bool progressive) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setProgressiveScanWrite(progressive);
+        EXPECT_TRUE(writer.write(image));
+        return bytes;
+    };
+    for (const QImage& image : {colour, colour.convertToFormat(QImage::Format_Grayscale8)}) {
+        for (const bool progressive : {false, true}) {
+            const QByteArray bytes = encoded(image, progressive);
+            const std::optional<QImage> decoded = decodeJpeg(bytes, 1 << 20);
+            ASSERT_TRUE(decoded);
+            EXPECT_EQ(*decoded, QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32));
+            EXPECT_EQ(jpegSize(bytes), QSize(48, 32));
+        }
+    }
+    // More than the limit decoded, or no JPEG at all: nothing.
+    EXPECT_FALSE(decodeJpeg(encoded(colour, false), 48 * 32 * 4 - 1));
+    EXPECT_FALSE(decodeJpeg("not a picture", 1 << 20));
+    EXPECT_FALSE(jpegSize(QByteArray()));
 }
