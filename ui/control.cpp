@@ -73,14 +73,21 @@ void Control::setDescription(QString description) {
     announceNameChange();
 }
 
+// Only a control on screen has anything to announce: an assistive tool learns the rest when
+// their window appears. Asking first also keeps a screen being built from starting the
+// accessibility bridge (and its session bus connection) before its first paint.
+bool Control::announcing() const {
+    return widget_ && widget_->isVisible() && QAccessible::isActive();
+}
+
 void Control::announceNameChange() const {
-    if (!widget_ || !QAccessible::isActive()) return;
+    if (!announcing()) return;
     QAccessibleEvent event(widget_.data(), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 
 void Control::announceCheckedChange() const {
-    if (!widget_ || !QAccessible::isActive()) return;
+    if (!announcing()) return;
     QAccessible::State changed;
     changed.checked = true;
     QAccessibleStateChangeEvent event(widget_.data(), changed);

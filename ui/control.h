@@ -100,6 +100,7 @@ class Control {
     void announceCheckedChange() const;
 
   private:
+    bool announcing() const;
     void applyGeometry();
 
     Form& form_;
