@@ -41,6 +41,20 @@ QByteArray sniffedFormat(const QByteArray& bytes) {
     return {};
 }
 
+// Qt's reader over data in memory, sent straight to the decoder the data names, and with the
+// size it may decode limited, so that a lying header is refused quickly.
+struct MemoryReader {
+    explicit MemoryReader(const QByteArray& bytes) {
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&buffer);
+        reader.setFormat(sniffedFormat(bytes));
+        reader.setAllocationLimit(kMaxDecodedMegabytes);
+    }
+    QBuffer buffer;
+    QImageReader reader;
+};
+
 // The whole file, within the size limit.
 std::optional<QByteArray> readWhole(const QString& file) {
     QFile in(file);
@@ -52,18 +66,8 @@ std::optional<QByteArray> readWhole(const QString& file) {
 
 // The size the data declares, if it is one a picture may have.
 std::optional<QSize> declaredSize(const QByteArray& bytes) {
-    const QByteArray format = sniffedFormat(bytes);
-    std::optional<QSize> declared;
-    if (format == "jpeg") {
-        declared = jpegSize(bytes);
-    } else {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer, format);
-        reader.setAllocationLimit(kMaxDecodedMegabytes);  // a lying header is refused quickly
-        declared = reader.size();
-    }
+    const std::optional<QSize> declared =
+        sniffedFormat(bytes) == "jpeg" ? jpegSize(bytes) : MemoryReader(bytes).reader.size();
     if (!declared || !declared->isValid() || declared->width() > kMaxPictureSide ||
         declared->height() > kMaxPictureSide) {
         return std::nullopt;
@@ -77,17 +81,12 @@ std::optional<QImage> decode(const QString& file) {
     // Read whole, so that a JPEG cut short can be told from a whole one.
     const std::optional<QByteArray> bytes = readWhole(file);
     if (!bytes || cutShort(*bytes) || !declaredSize(*bytes)) return std::nullopt;
-    const QByteArray format = sniffedFormat(*bytes);
-    if (format == "jpeg") {
+    if (sniffedFormat(*bytes) == "jpeg") {
         if (auto image = decodeJpeg(*bytes, qint64(kMaxDecodedMegabytes) << 20)) return image;
     }
-    QBuffer buffer;
-    buffer.setData(*bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
-    reader.setAllocationLimit(kMaxDecodedMegabytes);
+    MemoryReader memory(*bytes);
     QImage image;
-    if (!reader.read(&image) || image.isNull()) return std::nullopt;
+    if (!memory.reader.read(&image) || image.isNull()) return std::nullopt;
     return image;
 }
 
