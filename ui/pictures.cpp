@@ -90,16 +90,25 @@ std::optional<QImage> decode(const QString& file) {
     return image;
 }
 
+// The size a file declares, reading no more of it than that takes: a header lies in the first
+// few kilobytes, and animations ask again at every frame.
+std::optional<QSize> declaredSizeOfFile(const QString& file) {
+    constexpr qint64 kHeaderBytes = 16 << 10;
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (std::optional<QSize> size = declaredSize(in.read(kHeaderBytes))) return size;
+    if (in.size() <= kHeaderBytes) return std::nullopt;
+    const std::optional<QByteArray> bytes = readWhole(file);  // a header behind a large block
+    return bytes ? declaredSize(*bytes) : std::nullopt;
+}
+
 // The companion of twice the density, when it exists and really is the same picture at twice
 // the size: a picture a teacher replaced keeps its own look even beside a stale companion.
 std::optional<QString> denseFile(const QString& layoutPath, const QString& file) {
     const std::optional<QString> dense = resolveFile(denseCompanion(layoutPath));
     if (!dense) return std::nullopt;
-    const auto sizeOf = [](const QString& f) -> std::optional<QSize> {
-        const std::optional<QByteArray> bytes = readWhole(f);
-        return bytes ? declaredSize(*bytes) : std::nullopt;
-    };
-    const std::optional<QSize> plainSize = sizeOf(file), twiceSize = sizeOf(*dense);
+    const std::optional<QSize> plainSize = declaredSizeOfFile(file);
+    const std::optional<QSize> twiceSize = declaredSizeOfFile(*dense);
     if (!plainSize || !twiceSize || *twiceSize != *plainSize * 2) return std::nullopt;
     return dense;
 }
