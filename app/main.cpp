@@ -2,11 +2,11 @@
 
 #include "app/screens.h"
 #include "app/startupwarmup.h"
-#include "app/titlefrm.h"
+#include "app/titlescreen.h"
 #include "ui/displayscale.h"
 #include "ui/formregistry.h"
-#include "ui/module1.h"
 #include "ui/pictures.h"
+#include "ui/programstate.h"
 
 int main(int argc, char* argv[]) {
     StartupWarmup warmup;
@@ -15,13 +15,13 @@ int main(int argc, char* argv[]) {
     // Only the title screen's Exit ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
     // A full-size screen fills as much of the display as whole quarter steps allow.
-    ui::fitToDisplay({ui::Module1::kScreenWidth, ui::Module1::kScreenHeight});
+    ui::fitToDisplay({ui::ProgramState::kScreenWidth, ui::ProgramState::kScreenHeight});
     warmup.applicationReady();
     // Decoded while the title screen's fonts load.
-    ui::prefetchPicture(Titlefrm::kStillPicture);
+    ui::prefetchPicture(TitleScreen::kStillPicture);
 
     registerScreens(ui::forms());
-    ui::forms().show<Titlefrm>();
+    ui::forms().show<TitleScreen>();
     const int status = QApplication::exec();
     ui::forms().clear();
     return status;

@@ -1,17 +1,17 @@
 #include "app/screens.h"
 
-#include "activities/labelling/boneslab.h"
-#include "activities/labelling/healthy.h"
-#include "activities/labelling/puberty.h"
-#include "activities/questions/circuits.h"
-#include "activities/questions/magnets.h"
-#include "activities/questions/repro.h"
-#include "activities/wordgame/scramble.h"
-#include "app/grey.h"
-#include "app/intro0.h"
-#include "app/titlefrm.h"
-#include "jotter/notepad.h"
-#include "menus/menuscreen.h"
+#include "activities/labelling/healthylivingscreen.h"
+#include "activities/labelling/pubertyscreen.h"
+#include "activities/labelling/skeletonscreen.h"
+#include "activities/questions/conductorsscreen.h"
+#include "activities/questions/magnetsscreen.h"
+#include "activities/questions/plantreproductionscreen.h"
+#include "activities/wordgame/scrambledwordsscreen.h"
+#include "app/backdrop.h"
+#include "app/mainscreen.h"
+#include "app/titlescreen.h"
+#include "jotter/jotter.h"
+#include "menus/topicmenu.h"
 #include "ui/formregistry.h"
 
 namespace {
@@ -22,24 +22,24 @@ void add(ui::FormRegistry& registry) {
 }  // namespace
 
 void registerScreens(ui::FormRegistry& registry) {
-    add<Titlefrm>(registry);
-    add<intro0>(registry);
-    add<Grey>(registry);
-    add<menu1>(registry);
-    add<menu2>(registry);
-    add<menu3>(registry);
-    add<menu4>(registry);
-    add<menu5>(registry);
-    add<boneslab>(registry);
-    add<puberty>(registry);
-    add<healthy>(registry);
-    add<scramble>(registry);
-    add<magnets>(registry);
-    add<magnets2>(registry);
-    add<circuits>(registry);
-    add<repro>(registry);
-    add<notepad>(registry);
+    add<TitleScreen>(registry);
+    add<MainScreen>(registry);
+    add<Backdrop>(registry);
+    add<TopicMenu1>(registry);
+    add<TopicMenu2>(registry);
+    add<TopicMenu3>(registry);
+    add<TopicMenu4>(registry);
+    add<TopicMenu5>(registry);
+    add<SkeletonScreen>(registry);
+    add<PubertyScreen>(registry);
+    add<HealthyLivingScreen>(registry);
+    add<ScrambledWordsScreen>(registry);
+    add<TwoMagnetsScreen>(registry);
+    add<MagnetAndMaterialScreen>(registry);
+    add<ConductorsScreen>(registry);
+    add<PlantReproductionScreen>(registry);
+    add<Jotter>(registry);
 
     // The Jotter opens from every full-size screen, or comes to the front if it is open.
-    registry.addShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), notepad::Name);
+    registry.addShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), Jotter::Name);
 }

@@ -4,23 +4,23 @@
 
 #include <QApplication>
 
-#include "jotter/notepad.h"
+#include "jotter/jotter.h"
 #include "ui/formregistry.h"
 
 namespace {
 
 // A zigzag of 20-pixel segments across the drawing surface, so no two are alike.
 void strokeSegment(benchmark::State& state) {
-    notepad& pad = ui::forms().show<notepad>();
-    if (state.range(0) == 30) pad.Command5_Click();
+    Jotter& pad = ui::forms().show<Jotter>();
+    if (state.range(0) == 30) pad.eraseClicked();
     const bool repaint = state.range(1) != 0;
-    pad.Form_MouseDown(1, 0, 300, 1500);
+    pad.onMouseDown(1, 0, 300, 1500);
     float x = 300;
     float y = 1500;
     for (auto _ : state) {
         x = x > 9000 ? 300 : x + 300;
         y = y == 1500 ? 1800 : 1500;
-        pad.Form_MouseMove(1, 0, x, y);
+        pad.onMouseMove(1, 0, x, y);
         if (repaint) QApplication::processEvents();  // paints the changed part, as on screen
     }
     ui::forms().clear();

@@ -16,7 +16,7 @@ void dragMove(benchmark::State& state, const char* name, QPoint from, QPoint to)
     auto& screen = dynamic_cast<LabellingScreen&>(*ui::forms().show(name));
     QApplication::processEvents();
     QWidget* window = screen.window();
-    QWidget* word = screen.Label2(0).widget();
+    QWidget* word = screen.words(0).widget();
     bool back = false;
     for (auto _ : state) {
         const QPoint at = back ? from : to;
@@ -31,6 +31,6 @@ void dragMove(benchmark::State& state, const char* name, QPoint from, QPoint to)
 
 }  // namespace
 
-BENCHMARK_CAPTURE(dragMove, boneslab, "boneslab", QPoint(500, 150), QPoint(540, 175));
-BENCHMARK_CAPTURE(dragMove, puberty, "puberty", QPoint(450, 120), QPoint(490, 145));
-BENCHMARK_CAPTURE(dragMove, healthy, "healthy", QPoint(300, 250), QPoint(340, 275));
+BENCHMARK_CAPTURE(dragMove, SkeletonScreen, "boneslab", QPoint(500, 150), QPoint(540, 175));
+BENCHMARK_CAPTURE(dragMove, PubertyScreen, "puberty", QPoint(450, 120), QPoint(490, 145));
+BENCHMARK_CAPTURE(dragMove, HealthyLivingScreen, "healthy", QPoint(300, 250), QPoint(340, 275));

@@ -4,8 +4,8 @@
 
 #include <QImage>
 
-#include "activities/questions/circuits.h"
-#include "activities/questions/repro.h"
+#include "activities/questions/conductorsscreen.h"
+#include "activities/questions/plantreproductionscreen.h"
 #include "ui/formregistry.h"
 
 namespace {
@@ -17,21 +17,21 @@ void paint(const ui::Control& c) {
 }
 
 void circuitsFlashTick(benchmark::State& state) {
-    circuits& c = ui::forms().show<circuits>();
-    c.Label3_Click(c.commandIndex(questions::Command::Answer));
+    ConductorsScreen& c = ui::forms().show<ConductorsScreen>();
+    c.commandClicked(c.commandIndex(questions::Command::Answer));
     for (auto _ : state) {
-        c.Timer1.fire();
-        paint(c.Label4(c.rightans));
+        c.flashTimer.fire();
+        paint(c.answerButtons(c.rightAnswer));
     }
     ui::forms().clear();
 }
 
 void reproFlashTick(benchmark::State& state) {
-    repro& r = ui::forms().show<repro>();
-    r.Label3_Click(r.commandIndex(questions::Command::Answer));
+    PlantReproductionScreen& r = ui::forms().show<PlantReproductionScreen>();
+    r.commandClicked(r.commandIndex(questions::Command::Answer));
     for (auto _ : state) {
-        r.Timer1.fire();
-        paint(r.Label1(r.truefalse[r.questno]));
+        r.flashTimer.fire();
+        paint(r.answerButtons(r.rightAnswers[r.questionNumber]));
     }
     ui::forms().clear();
 }

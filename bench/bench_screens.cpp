@@ -9,9 +9,9 @@
 #include <QPainter>
 
 #include "app/screens.h"
-#include "app/titlefrm.h"
+#include "app/titlescreen.h"
 #include "ui/formregistry.h"
-#include "ui/module1.h"
+#include "ui/programstate.h"
 
 namespace {
 
@@ -58,12 +58,12 @@ void openAndFirstPaint(benchmark::State& state, const char* name) {
 }
 
 void titleTick(benchmark::State& state) {
-    Titlefrm& title = ui::forms().get<Titlefrm>();
-    title.Timer1.setEnabled(true);
+    TitleScreen& title = ui::forms().get<TitleScreen>();
+    title.animationTimer.setEnabled(true);
     for (auto _ : state) {
-        title.Timer1.fire();
-        QImage image(title.Picture1.widget()->size(), QImage::Format_RGB32);
-        title.Picture1.widget()->render(&image);
+        title.animationTimer.fire();
+        QImage image(title.illustration.widget()->size(), QImage::Format_RGB32);
+        title.illustration.widget()->render(&image);
         benchmark::DoNotOptimize(image.bits());
     }
     ui::forms().clear();
@@ -72,37 +72,40 @@ void titleTick(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(titleTick);
-BENCHMARK_CAPTURE(openAndFirstPaint, Titlefrm, "Titlefrm")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, intro0, "intro0")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, Grey, "Grey")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, menu1, "menu1")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, menu2, "menu2")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, menu3, "menu3")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, menu4, "menu4")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, menu5, "menu5")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, boneslab, "boneslab")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, puberty, "puberty")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, healthy, "healthy")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, scramble, "scramble")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, magnets, "magnets")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, magnets2, "magnets2")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, circuits, "circuits")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, repro, "repro")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, notepad, "notepad")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(loadAndPaint, Titlefrm, "Titlefrm");
-BENCHMARK_CAPTURE(loadAndPaint, intro0, "intro0");
-BENCHMARK_CAPTURE(loadAndPaint, menu1, "menu1");
-BENCHMARK_CAPTURE(loadAndPaint, menu3, "menu3");
-BENCHMARK_CAPTURE(loadAndPaint, menu5, "menu5");
-BENCHMARK_CAPTURE(loadAndPaint, boneslab, "boneslab");
-BENCHMARK_CAPTURE(loadAndPaint, puberty, "puberty");
-BENCHMARK_CAPTURE(loadAndPaint, healthy, "healthy");
-BENCHMARK_CAPTURE(loadAndPaint, magnets, "magnets");
-BENCHMARK_CAPTURE(loadAndPaint, magnets2, "magnets2");
-BENCHMARK_CAPTURE(loadAndPaint, circuits, "circuits");
-BENCHMARK_CAPTURE(loadAndPaint, repro, "repro");
-BENCHMARK_CAPTURE(loadAndPaint, scramble, "scramble");
-BENCHMARK_CAPTURE(loadAndPaint, notepad, "notepad");
+BENCHMARK_CAPTURE(openAndFirstPaint, TitleScreen, "Titlefrm")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, MainScreen, "intro0")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, Backdrop, "Grey")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, TopicMenu1, "menu1")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, TopicMenu2, "menu2")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, TopicMenu3, "menu3")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, TopicMenu4, "menu4")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, TopicMenu5, "menu5")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, SkeletonScreen, "boneslab")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, PubertyScreen, "puberty")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, HealthyLivingScreen, "healthy")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, ScrambledWordsScreen, "scramble")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, TwoMagnetsScreen, "magnets")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, MagnetAndMaterialScreen, "magnets2")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, ConductorsScreen, "circuits")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, PlantReproductionScreen, "repro")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, Jotter, "notepad")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(loadAndPaint, TitleScreen, "Titlefrm");
+BENCHMARK_CAPTURE(loadAndPaint, MainScreen, "intro0");
+BENCHMARK_CAPTURE(loadAndPaint, TopicMenu1, "menu1");
+BENCHMARK_CAPTURE(loadAndPaint, TopicMenu3, "menu3");
+BENCHMARK_CAPTURE(loadAndPaint, TopicMenu5, "menu5");
+BENCHMARK_CAPTURE(loadAndPaint, SkeletonScreen, "boneslab");
+BENCHMARK_CAPTURE(loadAndPaint, PubertyScreen, "puberty");
+BENCHMARK_CAPTURE(loadAndPaint, HealthyLivingScreen, "healthy");
+BENCHMARK_CAPTURE(loadAndPaint, TwoMagnetsScreen, "magnets");
+BENCHMARK_CAPTURE(loadAndPaint, MagnetAndMaterialScreen, "magnets2");
+BENCHMARK_CAPTURE(loadAndPaint, ConductorsScreen, "circuits");
+BENCHMARK_CAPTURE(loadAndPaint, PlantReproductionScreen, "repro");
+BENCHMARK_CAPTURE(loadAndPaint, ScrambledWordsScreen, "scramble");
+BENCHMARK_CAPTURE(loadAndPaint, Jotter, "notepad");
 
 int main(int argc, char** argv) {
     // Headless unless a display is asked for (bench/compare.sh runs it on Xvfb).

@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "activities/wordgame/scramble.h"
+#include "activities/wordgame/scrambledwordsscreen.h"
 #include "activities/wordgame/wordlists.h"
 #include "ui/formregistry.h"
 
@@ -16,13 +16,13 @@ namespace {
 
 void scrambleFlightTick(benchmark::State& state) {
     const bool painted = state.range(0) != 0;
-    scramble& s = ui::forms().show<scramble>();
-    s.Timer3.fire();
-    s.Timer1.fire();
-    s.Timer2.setInterval(3600 * 1000);  // only the benchmark makes it tick
+    ScrambledWordsScreen& s = ui::forms().show<ScrambledWordsScreen>();
+    s.loadTimer.fire();
+    s.layoutTimer.fire();
+    s.flightTimer.setInterval(3600 * 1000);  // only the benchmark makes it tick
     for (auto _ : state) {
-        if (!s.Timer2.Enabled()) s.Label3_Click(2);  // the flight ended: replay it
-        s.Timer2.fire();
+        if (!s.flightTimer.Enabled()) s.commandClicked(2);  // the flight ended: replay it
+        s.flightTimer.fire();
         if (painted) QApplication::processEvents();
     }
     ui::forms().clear();

@@ -8,7 +8,7 @@
 #include "app/appicon.h"
 #include "app/screens.h"
 #include "app/startupwarmup.h"
-#include "app/titlefrm.h"
+#include "app/titlescreen.h"
 #include "ui/formregistry.h"
 #include "ui/timer.h"
 
@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(brindlemarkIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     registerScreens(ui::forms());
-    ui::forms().show<Titlefrm>();
+    ui::forms().show<TitleScreen>();
     paintAndSettle(300);
     for (const char* name : {"intro0", "Grey", "menu1", "menu2", "menu3", "menu4", "menu5",
                              "boneslab", "puberty", "healthy", "scramble", "magnets", "magnets2",

@@ -12,10 +12,10 @@ class Form;
 class ControlWidget;
 
 struct MouseArgs {
-    int Button = 0;  // 1 left, 2 right, 4 middle: held buttons for moves, the released one for up
-    int Shift = 0;   // 1 Shift, 2 Ctrl, 4 Alt
-    float X = 0;     // twips, relative to the control
-    float Y = 0;
+    int button = 0;  // 1 left, 2 right, 4 middle: held buttons for moves, the released one for up
+    int shift = 0;   // 1 Shift, 2 Ctrl, 4 Alt
+    float x = 0;     // twips, relative to the control
+    float y = 0;
     float formX = 0;  // twips, relative to the form's client area: steady while the control moves
     float formY = 0;
 };
@@ -130,13 +130,13 @@ std::function<void(int)> bind(S* screen, void (S::*handler)(int)) {
 template <class S>
 std::function<void(const MouseArgs&)> bind(S* screen, void (S::*handler)(int, int, float, float)) {
     return
-        [screen, handler](const MouseArgs& a) { (screen->*handler)(a.Button, a.Shift, a.X, a.Y); };
+        [screen, handler](const MouseArgs& a) { (screen->*handler)(a.button, a.shift, a.x, a.y); };
 }
 template <class S>
 std::function<void(int, const MouseArgs&)> bind(S* screen,
                                                 void (S::*handler)(int, int, int, float, float)) {
     return [screen, handler](int index, const MouseArgs& a) {
-        (screen->*handler)(index, a.Button, a.Shift, a.X, a.Y);
+        (screen->*handler)(index, a.button, a.shift, a.x, a.y);
     };
 }
 

@@ -27,7 +27,7 @@ QWidget* Form::window() const {
     return window_.get();
 }
 
-void Form::closeRequested() {
+void Form::onCloseRequested() {
     forms().unload(*this);
 }
 

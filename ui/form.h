@@ -33,13 +33,13 @@ class Form {
     const QString& name() const { return name_; }
     QWidget* window() const;
 
-    // Handlers a screen may give. Form_Load runs when the form is first referred to.
-    virtual void Form_Load() {}
-    virtual void Form_MouseDown(int, int, float, float) {}
-    virtual void Form_MouseMove(int, int, float, float) {}
-    virtual void Form_MouseUp(int, int, float, float) {}
+    // Handlers a screen may give. onLoad runs when the form is first referred to.
+    virtual void onLoad() {}
+    virtual void onMouseDown(int, int, float, float) {}
+    virtual void onMouseMove(int, int, float, float) {}
+    virtual void onMouseUp(int, int, float, float) {}
     // The window system asked to close the window: by default, what the screen's Exit does.
-    virtual void closeRequested();
+    virtual void onCloseRequested();
     // Drawing on the form's own surface, between its background and its controls.
     virtual void paintSurface(QPainter&) {}
 

@@ -29,9 +29,9 @@ Form* FormRegistry::find(const QString& name) const {
 Form& FormRegistry::load(const Factory& make) {
     std::unique_ptr<Form> made = make();
     Form& form = *made;
-    // Registered before Form_Load, so a load that refers to its own form does not recurse.
+    // Registered before onLoad, so a load that refers to its own form does not recurse.
     loaded_.push_back(std::move(made));
-    form.Form_Load();
+    form.onLoad();
     return form;
 }
 

@@ -25,7 +25,7 @@ class FormRegistry {
     void addShortcut(const QKeySequence& keys, const QString& screen);
     const std::map<QKeySequence, QString>& shortcuts() const { return shortcuts_; }
 
-    // The loaded form of that name, loading it (and running its Form_Load) if needed;
+    // The loaded form of that name, loading it (and running its onLoad) if needed;
     // null for a name no screen answers to.
     Form* get(const QString& name);
     // Loads if needed, shows modelessly and brings to the front; null as for get.

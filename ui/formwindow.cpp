@@ -29,25 +29,25 @@ void FormWindow::paintEvent(QPaintEvent*) {
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     if (!form_) return;
     const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()));
-    form_->Form_MouseDown(a.Button, a.Shift, a.X, a.Y);
+    form_->onMouseDown(a.button, a.shift, a.x, a.y);
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
     if (!form_) return;
     const MouseArgs a = mouseArgs(*event, *this, buttonsOf(event->buttons()));
-    form_->Form_MouseMove(a.Button, a.Shift, a.X, a.Y);
+    form_->onMouseMove(a.button, a.shift, a.x, a.y);
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (!form_) return;
     const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()));
-    form_->Form_MouseUp(a.Button, a.Shift, a.X, a.Y);
+    form_->onMouseUp(a.button, a.shift, a.x, a.y);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The window stays until the screen itself decides, as its Exit would.
     event->ignore();
-    if (form_ && !form_->isUnloaded()) form_->closeRequested();
+    if (form_ && !form_->isUnloaded()) form_->onCloseRequested();
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -11,10 +11,10 @@ int shiftOf(Qt::KeyboardModifiers m) {
 
 MouseArgs mouseArgs(const QMouseEvent& event, const QWidget& widget, int button) {
     MouseArgs a;
-    a.Button = button;
-    a.Shift = shiftOf(event.modifiers());
-    a.X = Twips::toTwips(event.position().x());
-    a.Y = Twips::toTwips(event.position().y());
+    a.button = button;
+    a.shift = shiftOf(event.modifiers());
+    a.x = Twips::toTwips(event.position().x());
+    a.y = Twips::toTwips(event.position().y());
     const QWidget* window = widget.window();
     const QPointF inWindow = event.globalPosition() - QPointF(window->mapToGlobal(QPoint(0, 0)));
     a.formX = Twips::toTwips(inWindow.x());

@@ -1,7 +1,7 @@
 #include "activities/labelling/labellingscreen.h"
 
 #include "ui/formregistry.h"
-#include "ui/module1.h"
+#include "ui/programstate.h"
 
 using namespace ui;
 
@@ -68,95 +68,94 @@ LabellingScreen::LabellingScreen(const char* name, const labelling::Layout& layo
         LabelDesign target = wordDesign(layout, w.word);
         target.left = w.target.left;
         target.top = w.target.top;
-        Label1.add(i).applyDesign(target);
+        targets.add(i).applyDesign(target);
 
         LabelDesign slot = wordDesign(layout, "");
         slot.opaque = false;
         slot.visible = false;
-        Label4.add(i).applyDesign(slot);
+        homes.add(i).applyDesign(slot);
 
         LabelDesign word = wordDesign(layout, "");
         word.left = w.start.left;
         word.top = w.start.top;
         word.visible = false;
-        Label2.add(i).applyDesign(word);
+        words.add(i).applyDesign(word);
         // A word may be dragged off the window; the window must not grow to follow it.
-        Label2(i).setMayOverhang(true);
+        words(i).setMayOverhang(true);
     }
-    for (int i = 0; i < 3; ++i) Label3.add(i).applyDesign(buttonDesign(kButtons[i]));
-    Label3(kCheckScore).setVisible(false);
-    Label6.applyDesign(scoreDesign(layout.score));
+    for (int i = 0; i < 3; ++i) commands.add(i).applyDesign(buttonDesign(kButtons[i]));
+    commands(kCheckScore).setVisible(false);
+    scoreText.applyDesign(scoreDesign(layout.score));
 
     // The word moves under the pointer, so X and Y are worked out from the pointer's steady
     // place in the window and the word's exact place, not from the word's rounded pixels.
-    Label2.MouseMove = [this](int i, const MouseArgs& a) {
-        Label2_MouseMove(i, a.Button, a.Shift, a.formX - Label2(i).Left(),
-                         a.formY - Label2(i).Top());
+    words.MouseMove = [this](int i, const MouseArgs& a) {
+        wordDragged(i, a.button, a.shift, a.formX - words(i).Left(), a.formY - words(i).Top());
     };
-    Label2.MouseUp = [this](int i, const MouseArgs& a) {
-        Label2_MouseUp(i, a.Button, a.Shift, a.formX - Label2(i).Left(), a.formY - Label2(i).Top());
+    words.MouseUp = [this](int i, const MouseArgs& a) {
+        wordReleased(i, a.button, a.shift, a.formX - words(i).Left(), a.formY - words(i).Top());
     };
-    Label3.Click = bind(this, &LabellingScreen::Label3_Click);
-    Label3.MouseMove = bind(this, &LabellingScreen::Label3_MouseMove);
+    commands.Click = bind(this, &LabellingScreen::commandClicked);
+    commands.MouseMove = bind(this, &LabellingScreen::pointerOverCommand);
 }
 
-void LabellingScreen::Form_Load() {
-    Module1::setupscreen(*this);
+void LabellingScreen::onLoad() {
+    ProgramState::applyScreenLayout(*this);
     setBackColor(kBackground);
     loadScreen();
     const int n = wordCount();
     for (int i = 0; i < n; ++i) {
-        Label1(i).setVisible(false);
-        Label4(i).setWidth(Label2(i).Width());
-        Label4(i).setHeight(Label2(i).Height());
+        targets(i).setVisible(false);
+        homes(i).setWidth(words(i).Width());
+        homes(i).setHeight(words(i).Height());
     }
     for (int i = 0; i < n; ++i) {
-        Label2(i).setCaption(Label1(i).Caption());
-        Label1(i).setCaption("");
-        Label1(i).setOpaque(false);
-        Label1(i).setVisible(true);
-        Label4(i).move(Label2(i).Left(), Label2(i).Top());
+        words(i).setCaption(targets(i).Caption());
+        targets(i).setCaption("");
+        targets(i).setOpaque(false);
+        targets(i).setVisible(true);
+        homes(i).move(words(i).Left(), words(i).Top());
     }
     for (int i = 0; i < n; ++i) {
-        Label2(i).setVisible(true);
-        Label4(i).setVisible(true);
+        words(i).setVisible(true);
+        homes(i).setVisible(true);
     }
     // Boxes and buttons lie over the screen's own pictures and texts (the skeleton reaches
     // down behind the buttons), and words over everything, a higher index in front.
     for (int i = 0; i < n; ++i) {
-        Label1(i).bringToFront();
-        Label4(i).bringToFront();
+        targets(i).bringToFront();
+        homes(i).bringToFront();
     }
-    for (int i = 0; i < 3; ++i) Label3(i).bringToFront();
-    Label6.bringToFront();
-    for (int i = 0; i < n; ++i) Label2(i).bringToFront();
+    for (int i = 0; i < 3; ++i) commands(i).bringToFront();
+    scoreText.bringToFront();
+    for (int i = 0; i < n; ++i) words(i).bringToFront();
 }
 
-void LabellingScreen::Label2_MouseMove(int Index, int Button, int, float X, float Y) {
-    Label& word = Label2(Index);
-    if (Button == 1)
-        word.move(word.Left() + X - word.Width() / 2, word.Top() + Y - word.Height() / 2);
-    Label6.setVisible(false);
+void LabellingScreen::wordDragged(int index, int button, int, float x, float y) {
+    Label& word = words(index);
+    if (button == 1)
+        word.move(word.Left() + x - word.Width() / 2, word.Top() + y - word.Height() / 2);
+    scoreText.setVisible(false);
 }
 
 void LabellingScreen::snapIfNear(Label& label, const Label& box) {
     if (inZone(label.Left(), label.Top(), box)) label.move(box.Left(), box.Top());
 }
 
-void LabellingScreen::Label2_MouseUp(int Index, int, int, float, float) {
-    Label& word = Label2(Index);
+void LabellingScreen::wordReleased(int index, int, int, float, float) {
+    Label& word = words(index);
     // Every test reads the word's current place, so the last snap of the pass stands.
     for (int i = 0; i < wordCount(); ++i) {
-        snapIfNear(word, Label1(i));
-        snapIfNear(word, Label4(i));
+        snapIfNear(word, targets(i));
+        snapIfNear(word, homes(i));
     }
     // Once shown, Check Score stays until Start Again.
-    if (placedCount() == wordCount()) Label3(kCheckScore).setVisible(true);
+    if (placedCount() == wordCount()) commands(kCheckScore).setVisible(true);
 }
 
 bool LabellingScreen::isOn(int label, int target) const {
-    return Label2(label).Left() == Label1(target).Left() &&
-           Label2(label).Top() == Label1(target).Top();
+    return words(label).Left() == targets(target).Left() &&
+           words(label).Top() == targets(target).Top();
 }
 
 int LabellingScreen::placedCount() const {
@@ -172,27 +171,27 @@ int LabellingScreen::score() const {
     return correct;
 }
 
-void LabellingScreen::Label3_Click(int Index) {
-    switch (Index) {
+void LabellingScreen::commandClicked(int index) {
+    switch (index) {
         case kExit:
             forms().unload(*this);
             break;
         case kStartAgain:
-            for (int i = 0; i < wordCount(); ++i) Label2(i).move(Label4(i).Left(), Label4(i).Top());
-            Label3(kCheckScore).setVisible(false);
-            Label6.setVisible(false);
+            for (int i = 0; i < wordCount(); ++i) words(i).move(homes(i).Left(), homes(i).Top());
+            commands(kCheckScore).setVisible(false);
+            scoreText.setVisible(false);
             break;
         case kCheckScore:
-            Label6.setCaption(QString("%1 out of %2 correct").arg(score()).arg(wordCount()));
-            Label6.setVisible(true);
+            scoreText.setCaption(QString("%1 out of %2 correct").arg(score()).arg(wordCount()));
+            scoreText.setVisible(true);
             break;
     }
 }
 
-void LabellingScreen::Label3_MouseMove(int Index, int, int, float, float) {
-    Label3(Index).setOpaque(true);
+void LabellingScreen::pointerOverCommand(int index, int, int, float, float) {
+    commands(index).setOpaque(true);
 }
 
-void LabellingScreen::Form_MouseMove(int, int, float, float) {
-    for (int i = 0; i < 3; ++i) Label3(i).setOpaque(false);
+void LabellingScreen::onMouseMove(int, int, float, float) {
+    for (int i = 0; i < 3; ++i) commands(i).setOpaque(false);
 }

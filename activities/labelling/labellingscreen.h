@@ -27,8 +27,8 @@ struct Layout {
     float clientWidth, clientHeight;
     float wordWidth, wordHeight;  // every word and every box
     ui::FontSpec wordFont;
-    std::span<const Word> words;  // index i is Label2(i) and its box Label1(i)
-    ui::LabelDesign score;        // Label6: its place (the style is the engine's)
+    std::span<const Word> words;  // index i is words(i) and its box targets(i)
+    ui::LabelDesign score;        // scoreText: its place (the style is the engine's)
 };
 
 }  // namespace labelling
@@ -37,28 +37,28 @@ class LabellingScreen : public ui::Form {
   public:
     LabellingScreen(const char* name, const labelling::Layout& layout);
 
-    void Form_Load() override;
-    void Label2_MouseMove(int Index, int Button, int Shift, float X, float Y);
-    void Label2_MouseUp(int Index, int Button, int Shift, float X, float Y);
-    void Label3_Click(int Index);
-    void Label3_MouseMove(int Index, int Button, int Shift, float X, float Y);
-    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
-    void closeRequested() override { Label3_Click(0); }
+    void onLoad() override;
+    void wordDragged(int index, int button, int shift, float x, float y);
+    void wordReleased(int index, int button, int shift, float x, float y);
+    void commandClicked(int index);
+    void pointerOverCommand(int index, int button, int shift, float x, float y);
+    void onMouseMove(int button, int shift, float x, float y) override;
+    void onCloseRequested() override { commandClicked(0); }
 
-    // The screen's own number of words. The shared labelcount holds the count of whichever
+    // The screen's own number of words. The shared labelCount holds the count of whichever
     // labelling screen loaded last, which need not be this one.
     int wordCount() const { return static_cast<int>(layout_.words.size()); }
-    // Whether Label2(label) lies exactly on Label1(target).
+    // Whether words(label) lies exactly on targets(target).
     bool isOn(int label, int target) const;
 
-    ui::ControlArray<ui::Label> Label1{*this, "Label1"};  // targets
-    ui::ControlArray<ui::Label> Label4{*this, "Label4"};  // home slots
-    ui::ControlArray<ui::Label> Label3{*this, "Label3"};  // Exit, Start Again, Check Score
-    ui::Label Label6{*this, "Label6"};                    // the score
-    ui::ControlArray<ui::Label> Label2{*this, "Label2"};  // the draggable words
+    ui::ControlArray<ui::Label> targets{*this, "Label1"};   // targets
+    ui::ControlArray<ui::Label> homes{*this, "Label4"};     // home slots
+    ui::ControlArray<ui::Label> commands{*this, "Label3"};  // Exit, Start Again, Check Score
+    ui::Label scoreText{*this, "Label6"};                   // the score
+    ui::ControlArray<ui::Label> words{*this, "Label2"};     // the draggable words
 
   protected:
-    // The screen's own loading steps, which end by setting labelcount.
+    // The screen's own loading steps, which end by setting labelCount.
     virtual void loadScreen() = 0;
     // Check Score's count; the plain rule counts the words on their own boxes.
     virtual int score() const;

@@ -12,8 +12,8 @@ struct PointerLine {
     float x1, y1, x2, y2;
 };
 
-// Line1(0) to Line1(7). A line of the left column runs from its box to the bone at (x2, y2);
-// one of the right column runs from the bone at (x1, y1) to its box.
+// pointerLines(0) to pointerLines(7). A line of the left column runs from its box to the bone at
+// (x2, y2); one of the right column runs from the bone at (x1, y1) to its box.
 constexpr PointerLine kLines[8] = {
     {"Skull", 6000, 480, 7680, 480},
     {"Rib Cage", 8280, 2160, 9600, 2160},

@@ -9,9 +9,9 @@ namespace questions {
 
 struct MagnetQuestion {
     const char* picture;
-    int slot;  // the member of Image1 that shows it
+    int slot;  // the member of pictures that shows it
     const char* question;
-    std::int16_t rightans;  // the member of Label4 that is right
+    std::int16_t rightAnswer;  // the member of answerButtons that is right
 };
 
 // ---- Section 1: two magnets -----------------------------------------------------------------
@@ -62,16 +62,16 @@ struct MagnetsSectionDesign {
     const char* name;
     const char* otherSection;  // the screen its section button shows
     const MagnetQuestion (&questions)[8];
-    // The answer in words depends only on rightans: for 0, and for any other value.
+    // The answer in words depends only on rightAnswer: for 0, and for any other value.
     const char* answerText[2];
-    ui::LabelDesign question;       // Label5(1)
-    ui::LabelDesign praise;         // Label5(2)
-    ui::LabelDesign answerInWords;  // Label5(0)
+    ui::LabelDesign question;       // messages(1)
+    ui::LabelDesign praise;         // messages(2)
+    ui::LabelDesign answerInWords;  // messages(0)
     SlotDesign slots[2];
     int slotCount;
     float answerTop;  // of the three answer buttons
     const char* answerCaptions[3];
-    CommandDesign commands[4];  // Label3(0) to Label3(3)
+    CommandDesign commands[4];  // commands(0) to commands(3)
 };
 
 constexpr MagnetsSectionDesign kMagnets1{

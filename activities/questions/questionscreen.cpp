@@ -4,8 +4,8 @@
 
 #include "activities/questions/picturetexts.h"
 #include "ui/formregistry.h"
-#include "ui/module1.h"
 #include "ui/platform.h"
+#include "ui/programstate.h"
 
 using namespace ui;
 
@@ -17,21 +17,21 @@ constexpr float kCommandHeight = 495;
 }  // namespace
 
 QuestionScreen::QuestionScreen(const char* name, const char* caption,
-                               std::span<const CommandDesign> commands)
-    : Form(name), commands_(commands) {
+                               std::span<const CommandDesign> designs)
+    : Form(name), commands_(designs) {
     setCaption(caption);
     setBorderStyle(BorderStyle::FixedSingle);
-    for (int i = 0; i < static_cast<int>(commands.size()); ++i) {
-        const CommandDesign& c = commands[i];
-        Label3.add(i).applyDesign(buttonDesign(c.left, c.top, c.width, kCommandHeight, c.caption,
-                                               kCommandFont, colours::kBlack));
+    for (int i = 0; i < static_cast<int>(designs.size()); ++i) {
+        const CommandDesign& c = designs[i];
+        commands.add(i).applyDesign(buttonDesign(c.left, c.top, c.width, kCommandHeight, c.caption,
+                                                 kCommandFont, colours::kBlack));
     }
-    Label3.Click = bind(this, &QuestionScreen::Label3_Click);
-    Label3.MouseMove = bind(this, &QuestionScreen::Label3_MouseMove);
+    commands.Click = bind(this, &QuestionScreen::commandClicked);
+    commands.MouseMove = bind(this, &QuestionScreen::pointerOverCommand);
 }
 
 void QuestionScreen::setupWithBackground(Colour back) {
-    Module1::setupscreen(*this);
+    ProgramState::applyScreenLayout(*this);
     setBackColor(back);
 }
 
@@ -41,9 +41,9 @@ int QuestionScreen::commandIndex(Command role) const {
     return -1;
 }
 
-void QuestionScreen::Label3_Click(int Index) {
-    if (Index < 0 || Index >= static_cast<int>(commands_.size())) return;
-    switch (commands_[Index].role) {
+void QuestionScreen::commandClicked(int index) {
+    if (index < 0 || index >= static_cast<int>(commands_.size())) return;
+    switch (commands_[index].role) {
         case Command::Exit:
             exitActivity();
             break;
@@ -59,13 +59,13 @@ void QuestionScreen::Label3_Click(int Index) {
     }
 }
 
-void QuestionScreen::Label3_MouseMove(int Index, int, int, float, float) {
-    Label3(Index).setOpaque(true);
+void QuestionScreen::pointerOverCommand(int index, int, int, float, float) {
+    commands(index).setOpaque(true);
 }
 
-void QuestionScreen::Form_MouseMove(int, int, float, float) {
+void QuestionScreen::onMouseMove(int, int, float, float) {
     for (int i = 0; i < static_cast<int>(commands_.size()); ++i)
-        if (commands_[i].role != Command::OtherSection) Label3(i).setOpaque(false);
+        if (commands_[i].role != Command::OtherSection) commands(i).setOpaque(false);
 }
 
 void QuestionScreen::exitActivity() {

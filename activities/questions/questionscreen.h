@@ -34,15 +34,15 @@ using ui::textDesign;
 
 class QuestionScreen : public ui::Form {
   public:
-    void Label3_Click(int Index);
-    void Label3_MouseMove(int Index, int Button, int Shift, float X, float Y);
-    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
-    void closeRequested() override { exitActivity(); }
+    void commandClicked(int index);
+    void pointerOverCommand(int index, int button, int shift, float x, float y);
+    void onMouseMove(int button, int shift, float x, float y) override;
+    void onCloseRequested() override { exitActivity(); }
 
     // The index of the command button with that role; -1 when the screen has none.
     int commandIndex(Command role) const;
 
-    ui::ControlArray<ui::Label> Label3{*this, "Label3"};
+    ui::ControlArray<ui::Label> commands{*this, "Label3"};
 
   protected:
     // Command button i is commands[i]; they start opaque.

@@ -17,7 +17,7 @@ WordLists readWordLists() {
         const CategoryWords read = readWordList(file);
         file.close();
         out.lists[c] = read.words;
-        out.wordcount[c] = read.count;
+        out.wordCounts[c] = read.count;
     }
     return out;
 }

@@ -22,7 +22,7 @@ constexpr Category kCategoryFiles[kCategories] = {
 
 struct WordLists {
     std::array<WordList, kCategories> lists;
-    std::array<std::int16_t, kCategories> wordcount{};
+    std::array<std::int16_t, kCategories> wordCounts{};
 };
 
 // Reads the three files in category order, one open at a time. A file that is missing or

@@ -3,9 +3,9 @@
 #include <QRectF>
 #include <QTest>
 
-#include "app/intro0.h"
-#include "app/titlefrm.h"
-#include "jotter/notepad.h"
+#include "app/mainscreen.h"
+#include "app/titlescreen.h"
+#include "jotter/jotter.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
 
@@ -29,72 +29,72 @@ void pressCtrlJ(Form& screen) {
 using JotterOpeningTest = ScreenTest;
 
 TEST_F(JotterOpeningTest, MainScreenButtonIsDressedAndClearOfEveryVisibleControl) {
-    intro0& main = forms().show<intro0>();
-    EXPECT_FALSE(main.cmdjotter.picture().isNull());
-    EXPECT_TRUE(main.cmdjotter.Visible());
+    MainScreen& main = forms().show<MainScreen>();
+    EXPECT_FALSE(main.jotterButton.picture().isNull());
+    EXPECT_TRUE(main.jotterButton.Visible());
     for (const Control* c : main.controls()) {
-        if (c == &main.cmdjotter || !c->Visible()) continue;
-        EXPECT_FALSE(rectOf(*c).intersects(rectOf(main.cmdjotter)))
+        if (c == &main.jotterButton || !c->Visible()) continue;
+        EXPECT_FALSE(rectOf(*c).intersects(rectOf(main.jotterButton)))
             << c->name().toStdString() << "(" << c->index() << ")";
     }
-    EXPECT_LE(rectOf(main.cmdjotter).bottom(), main.ScaleHeight());
+    EXPECT_LE(rectOf(main.jotterButton).bottom(), main.ScaleHeight());
 }
 
 TEST_F(JotterOpeningTest, ButtonShowsTheJotterAndExitClosesIt) {
-    intro0& main = forms().show<intro0>();
-    real::click(main.cmdjotter);
-    ASSERT_TRUE(forms().isLoaded<notepad>());
-    notepad& pad = forms().get<notepad>();
+    MainScreen& main = forms().show<MainScreen>();
+    real::click(main.jotterButton);
+    ASSERT_TRUE(forms().isLoaded<Jotter>());
+    Jotter& pad = forms().get<Jotter>();
     ASSERT_TRUE(QTest::qWaitForWindowActive(pad.window()));
-    real::click(pad.Command1);
+    real::click(pad.exitButton);
     settle();
-    EXPECT_FALSE(forms().isLoaded<notepad>());
+    EXPECT_FALSE(forms().isLoaded<Jotter>());
     EXPECT_TRUE(main.window()->isVisible());
 
     // The main screen has the keyboard again, so Ctrl+J works at once.
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.window()));
     QTest::keyClick(main.window(), Qt::Key_J, Qt::ControlModifier);
-    EXPECT_TRUE(forms().isLoaded<notepad>());
+    EXPECT_TRUE(forms().isLoaded<Jotter>());
 }
 
 TEST_F(JotterOpeningTest, CtrlJOpensTheJotterFromEveryFullSizeScreen) {
     for (const char* screen : {"intro0", "menu1", "menu4"}) {
         SCOPED_TRACE(screen);
-        forms().unload<notepad>();
+        forms().unload<Jotter>();
         settle();
         Form* form = forms().show(screen);
         ASSERT_NE(form, nullptr);
         pressCtrlJ(*form);
-        ASSERT_TRUE(forms().isLoaded<notepad>());
-        EXPECT_TRUE(forms().get<notepad>().window()->isVisible());
+        ASSERT_TRUE(forms().isLoaded<Jotter>());
+        EXPECT_TRUE(forms().get<Jotter>().window()->isVisible());
     }
 }
 
 TEST_F(JotterOpeningTest, CtrlJBringsAnOpenJotterToTheFrontWithItsDrawing) {
-    intro0& main = forms().show<intro0>();
-    main.cmdjotter_Click();
-    notepad& pad = forms().get<notepad>();
-    pad.Label1_Click(12);
-    pad.Form_MouseDown(1, 0, 600, 600);
-    pad.Form_MouseMove(1, 0, 1800, 600);
+    MainScreen& main = forms().show<MainScreen>();
+    main.jotterClicked();
+    Jotter& pad = forms().get<Jotter>();
+    pad.swatchClicked(12);
+    pad.onMouseDown(1, 0, 600, 600);
+    pad.onMouseMove(1, 0, 1800, 600);
 
     Form& menu = *forms().show("menu2");
     pressCtrlJ(menu);
-    EXPECT_EQ(&forms().get<notepad>(), &pad);
+    EXPECT_EQ(&forms().get<Jotter>(), &pad);
     EXPECT_TRUE(QTest::qWaitForWindowActive(pad.window()));
     EXPECT_EQ(pad.surface.pixel(1200, 600), RGB(255, 0, 0));
     int jotters = 0;
-    for (Form* f : forms().loaded()) jotters += f->name() == notepad::Name;
+    for (Form* f : forms().loaded()) jotters += f->name() == Jotter::Name;
     EXPECT_EQ(jotters, 1);
 
     // The button does the same.
-    main.cmdjotter_Click();
-    EXPECT_EQ(&forms().get<notepad>(), &pad);
+    main.jotterClicked();
+    EXPECT_EQ(&forms().get<Jotter>(), &pad);
     EXPECT_EQ(pad.surface.pixel(1200, 600), RGB(255, 0, 0));
 }
 
 TEST_F(JotterOpeningTest, TheSmallTitleScreenHasNoShortcut) {
-    Titlefrm& title = forms().show<Titlefrm>();
+    TitleScreen& title = forms().show<TitleScreen>();
     pressCtrlJ(title);
-    EXPECT_FALSE(forms().isLoaded<notepad>());
+    EXPECT_FALSE(forms().isLoaded<Jotter>());
 }

@@ -3,13 +3,13 @@
 #include <QCoreApplication>
 
 #include "activities/labelling/labellingscreen.h"
-#include "activities/questions/circuits.h"
-#include "activities/questions/magnets.h"
-#include "activities/questions/repro.h"
-#include "activities/wordgame/scramble.h"
-#include "app/intro0.h"
-#include "app/titlefrm.h"
-#include "jotter/notepad.h"
+#include "activities/questions/conductorsscreen.h"
+#include "activities/questions/magnetsscreen.h"
+#include "activities/questions/plantreproductionscreen.h"
+#include "activities/wordgame/scrambledwordsscreen.h"
+#include "app/mainscreen.h"
+#include "app/titlescreen.h"
+#include "jotter/jotter.h"
 #include "tests/monkey/invariants.h"
 #include "tests/support/fakeplatform.h"
 #include "ui/choice.h"
@@ -57,10 +57,10 @@ void everyMagnetsQuestion(FakePlatform& fake, const std::function<void(Form&, QS
     for (int q = 0; q < 8; ++q) {
         fake.draws = {(q + 0.5) / 8};
         Section& s = forms().show<Section>();
-        if (q > 0) s.Label3_Click(s.commandIndex(questions::Command::NewQuestion));
-        s.Label4_Click((s.rightans + 1) % 3);
-        s.Label4_Click(s.rightans);
-        s.Label3_Click(s.commandIndex(questions::Command::Answer));
+        if (q > 0) s.commandClicked(s.commandIndex(questions::Command::NewQuestion));
+        s.answerClicked((s.rightAnswer + 1) % 3);
+        s.answerClicked(s.rightAnswer);
+        s.commandClicked(s.commandIndex(questions::Command::Answer));
         settle();
         snap(s, QString("question %1").arg(q));
     }
@@ -93,25 +93,25 @@ Walk visitEverything(FakePlatform& fake) {
         monkey::checkScreenRules(walk.findings);
     };
 
-    Titlefrm& title = forms().show<Titlefrm>();
+    TitleScreen& title = forms().show<TitleScreen>();
     runTimers(title, 41);  // the opening pictures, once round, when they play
     settle();
     snap(title, "");
-    title.Command1_Click();
+    title.okClicked();
     settle();
 
-    intro0& main = forms().get<intro0>();
-    main.Check1.setValue(1);
-    main.Check1.setValue(0);
+    MainScreen& main = forms().get<MainScreen>();
+    main.hideDesktop.setValue(1);
+    main.hideDesktop.setValue(0);
     settle();
     snap(main, "");
-    main.cmdjotter_Click();
-    notepad& pad = forms().get<notepad>();
-    pad.Command3_Click();
-    pad.Command4_Click();
+    main.jotterClicked();
+    Jotter& pad = forms().get<Jotter>();
+    pad.flipClicked();
+    pad.portraitFlipClicked();
     settle();
     snap(pad, "");
-    pad.Command1_Click();
+    pad.exitClicked();
 
     for (const char* menu : {"menu1", "menu2", "menu3", "menu4", "menu5"}) {
         Form* m = forms().show(menu);
@@ -124,46 +124,46 @@ Walk visitEverything(FakePlatform& fake) {
     for (const char* name : {"boneslab", "puberty", "healthy"}) {
         auto& s = dynamic_cast<LabellingScreen&>(*forms().show(name));
         runTimers(s, 5);
-        s.Label3_Click(2);
+        s.commandClicked(2);
         settle();
         snap(s, "");
-        s.Label3_Click(0);
+        s.commandClicked(0);
         settle();
     }
 
-    everyMagnetsQuestion<magnets>(fake, snap);
-    everyMagnetsQuestion<magnets2>(fake, snap);
+    everyMagnetsQuestion<TwoMagnetsScreen>(fake, snap);
+    everyMagnetsQuestion<MagnetAndMaterialScreen>(fake, snap);
 
     for (int q = 0; q < 11; ++q) {
         fake.draws = {(q + 0.5) / 11};
-        circuits& c = forms().show<circuits>();
-        if (q > 0) c.Label3_Click(c.commandIndex(questions::Command::NewQuestion));
-        c.Label4_Click(1 - c.rightans);
-        c.Label4_Click(c.rightans);  // the outcome picture
-        c.Timer1.fire();
-        c.Timer1.fire();
+        ConductorsScreen& c = forms().show<ConductorsScreen>();
+        if (q > 0) c.commandClicked(c.commandIndex(questions::Command::NewQuestion));
+        c.answerClicked(1 - c.rightAnswer);
+        c.answerClicked(c.rightAnswer);  // the outcome picture
+        c.flashTimer.fire();
+        c.flashTimer.fire();
         settle();
         snap(c, QString("material %1").arg(q));
     }
-    forms().unload<circuits>();
+    forms().unload<ConductorsScreen>();
 
-    repro& r = forms().show<repro>();
+    PlantReproductionScreen& r = forms().show<PlantReproductionScreen>();
     runTimers(r, 1);
-    r.Label1_Click(1 - r.truefalse[r.questno]);
-    r.Label1_Click(r.truefalse[r.questno]);
-    r.Timer1.fire();
+    r.answerClicked(1 - r.rightAnswers[r.questionNumber]);
+    r.answerClicked(r.rightAnswers[r.questionNumber]);
+    r.flashTimer.fire();
     settle();
     snap(r, "");
-    forms().unload<repro>();
+    forms().unload<PlantReproductionScreen>();
 
-    scramble& s = forms().show<scramble>();
+    ScrambledWordsScreen& s = forms().show<ScrambledWordsScreen>();
     runTimers(s, 3);
     for (int c = 0; c < 3; ++c) {
-        s.Option1(c).setValue(true);
+        s.categories(c).setValue(true);
         runTimers(s, 3);
-        s.Label3_Click(2);  // Show Answer: every letter flies
-        runTimers(s, 41 * scramble::kTiles + 2);
-        s.Label3_Click(1);
+        s.commandClicked(2);  // Show Answer: every letter flies
+        runTimers(s, 41 * ScrambledWordsScreen::kTiles + 2);
+        s.commandClicked(1);
         runTimers(s, 3);
         settle();
         snap(s, QString("category %1").arg(c));

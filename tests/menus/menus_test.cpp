@@ -1,7 +1,7 @@
 // The five topic menus: layout from their tables, switching by tabs, the way back, topics,
 // and the hover highlight with real pointer moves.
-#include "app/intro0.h"
-#include "menus/menuscreen.h"
+#include "app/mainscreen.h"
+#include "menus/topicmenu.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
 
@@ -17,10 +17,10 @@ class Activity : public Form {
 
 class MenusTest : public ScreenTest {
   protected:
-    MenuScreen& openMenu(int k) {
-        forms().show<intro0>();
-        real::click(forms().get<intro0>().Label2(k - 1));
-        return dynamic_cast<MenuScreen&>(*forms().find(QString("menu%1").arg(k)));
+    TopicMenu& openMenu(int k) {
+        forms().show<MainScreen>();
+        real::click(forms().get<MainScreen>().menuEntries(k - 1));
+        return dynamic_cast<TopicMenu&>(*forms().find(QString("menu%1").arg(k)));
     }
 };
 
@@ -31,100 +31,100 @@ class MenusTest : public ScreenTest {
 TEST_F(MenusTest, FiveMenusFromOneDesign) {
     const char* enabled[5] = {"01001", "01000", "11000", "00000", "00011"};
     for (int k = 1; k <= 5; ++k) {
-        MenuScreen& menu = openMenu(k);
+        TopicMenu& menu = openMenu(k);
         SCOPED_TRACE(k);
-        EXPECT_EQ(menu.Label1.Caption(), QString("Menu %1").arg(k));
+        EXPECT_EQ(menu.title.Caption(), QString("Menu %1").arg(k));
         EXPECT_FALSE(menu.picture().isNull());
         for (int i = 0; i <= 4; ++i) {
-            const Label& topic = menu.Label3(i);
+            const Label& topic = menu.topics(i);
             EXPECT_EQ(topic.Left(), (12000 - topic.Width()) / 2) << i;
             EXPECT_EQ(topic.Top(), 2400 + 750 * i);
             EXPECT_TRUE(topic.Visible());
             EXPECT_EQ(topic.Enabled(), enabled[k - 1][i] == '1') << i;
-            EXPECT_EQ(menu.Label2(i).Top(), topic.Top());
-            EXPECT_EQ(menu.Label2(i).Caption(), QString("Menu %1").arg(i + 1));
-            EXPECT_TRUE(menu.Label2(i).Visible());
+            EXPECT_EQ(menu.tabs(i).Top(), topic.Top());
+            EXPECT_EQ(menu.tabs(i).Caption(), QString("Menu %1").arg(i + 1));
+            EXPECT_TRUE(menu.tabs(i).Visible());
         }
-        EXPECT_FALSE(menu.Label2(5).Visible());  // WWW Links
+        EXPECT_FALSE(menu.tabs(5).Visible());  // WWW Links
         forms().clear();
     }
 }
 
 TEST_F(MenusTest, TopicsOpenTheirActivityInFrontAndTheMenuStays) {
     forms().registerScreen("circuits", [] { return std::make_unique<Activity>(); });
-    MenuScreen& menu = openMenu(3);
-    real::click(menu.Label3(0));
+    TopicMenu& menu = openMenu(3);
+    real::click(menu.topics(0));
     ASSERT_TRUE(forms().isLoaded("activity"));
     EXPECT_TRUE(forms().isLoaded("menu3"));
     forms().unload(*forms().find("activity"));
     settle();
     // The menu answers as before once the activity has gone.
-    real::click(menu.Label2(0));
+    real::click(menu.tabs(0));
     settle();
     EXPECT_TRUE(forms().isLoaded("menu1"));
     EXPECT_FALSE(forms().isLoaded("menu3"));
 }
 
 TEST_F(MenusTest, DisabledTopicsOpenNothing) {
-    MenuScreen& menu = openMenu(4);
+    TopicMenu& menu = openMenu(4);
     const size_t before = forms().loaded().size();
-    for (int i = 0; i <= 4; ++i) real::click(menu.Label3(i));
+    for (int i = 0; i <= 4; ++i) real::click(menu.topics(i));
     EXPECT_EQ(forms().loaded().size(), before);
 }
 
 TEST_F(MenusTest, TabsSwitchMenusAndTheOwnTabDoesNothing) {
-    MenuScreen& two = openMenu(2);
-    real::click(two.Label2(1));  // its own tab
+    TopicMenu& two = openMenu(2);
+    real::click(two.tabs(1));  // its own tab
     settle();
     EXPECT_EQ(forms().find("menu2"), &two);
 
-    real::click(two.Label2(3));
+    real::click(two.tabs(3));
     settle();
     EXPECT_FALSE(forms().isLoaded("menu2"));
-    auto* four = dynamic_cast<MenuScreen*>(forms().find("menu4"));
+    auto* four = dynamic_cast<TopicMenu*>(forms().find("menu4"));
     ASSERT_NE(four, nullptr);
     EXPECT_TRUE(four->window()->isVisible());
 
-    real::click(four->Command1);
+    real::click(four->exitButton);
     settle();
     EXPECT_FALSE(forms().isLoaded("menu4"));
-    EXPECT_TRUE(forms().isLoaded<intro0>());
+    EXPECT_TRUE(forms().isLoaded<MainScreen>());
     EXPECT_EQ(forms().loaded().size(), 1u);
 }
 
 TEST_F(MenusTest, HoverLightsTabsUntilThePointerCrossesTheBackground) {
-    MenuScreen& menu = openMenu(1);
+    TopicMenu& menu = openMenu(1);
     QWidget* window = menu.window();
-    EXPECT_TRUE(menu.Label1.opaque());  // a black box until the first move over the background
-    EXPECT_FALSE(menu.Label2(0).opaque());
+    EXPECT_TRUE(menu.title.opaque());  // a black box until the first move over the background
+    EXPECT_FALSE(menu.tabs(0).opaque());
 
     real::moveTo(window, QPoint(40, 300));  // bare background
-    EXPECT_FALSE(menu.Label1.opaque());
+    EXPECT_FALSE(menu.title.opaque());
 
-    real::moveOver(menu.Label2(0));
-    EXPECT_TRUE(menu.Label2(0).opaque());
-    real::moveOver(menu.Label2(1));  // straight onto the next tab: the first stays lit
-    EXPECT_TRUE(menu.Label2(1).opaque());
-    EXPECT_TRUE(menu.Label2(0).opaque());
-    real::moveOver(menu.Label1);
-    EXPECT_TRUE(menu.Label1.opaque());
+    real::moveOver(menu.tabs(0));
+    EXPECT_TRUE(menu.tabs(0).opaque());
+    real::moveOver(menu.tabs(1));  // straight onto the next tab: the first stays lit
+    EXPECT_TRUE(menu.tabs(1).opaque());
+    EXPECT_TRUE(menu.tabs(0).opaque());
+    real::moveOver(menu.title);
+    EXPECT_TRUE(menu.title.opaque());
 
     real::moveTo(window, QPoint(40, 300));
-    for (int i = 0; i <= 5; ++i) EXPECT_FALSE(menu.Label2(i).opaque()) << i;
-    EXPECT_FALSE(menu.Label1.opaque());
+    for (int i = 0; i <= 5; ++i) EXPECT_FALSE(menu.tabs(i).opaque()) << i;
+    EXPECT_FALSE(menu.title.opaque());
     // Topics stay opaque throughout.
-    for (int i = 0; i <= 4; ++i) EXPECT_TRUE(menu.Label3(i).opaque()) << i;
+    for (int i = 0; i <= 4; ++i) EXPECT_TRUE(menu.topics(i).opaque()) << i;
 
     // A move over a disabled topic reaches the background's handler.
-    real::moveOver(menu.Label2(2));
-    real::moveOver(menu.Label3(0));
-    EXPECT_FALSE(menu.Label2(2).opaque());
+    real::moveOver(menu.tabs(2));
+    real::moveOver(menu.topics(0));
+    EXPECT_FALSE(menu.tabs(2).opaque());
 }
 
 TEST_F(MenusTest, AMenuLoadsTheMainScreenToBorrowItsBackground) {
     Form* menu = forms().show("menu5");
     ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(forms().isLoaded<intro0>());
-    EXPECT_FALSE(forms().get<intro0>().window()->isVisible());
+    EXPECT_TRUE(forms().isLoaded<MainScreen>());
+    EXPECT_FALSE(forms().get<MainScreen>().window()->isVisible());
     EXPECT_FALSE(menu->picture().isNull());
 }

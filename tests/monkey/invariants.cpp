@@ -6,14 +6,14 @@
 #include <algorithm>
 
 #include "activities/labelling/labellingscreen.h"
-#include "activities/labelling/puberty.h"
-#include "activities/questions/circuits.h"
-#include "activities/questions/circuitstable.h"
-#include "activities/questions/magnets.h"
-#include "activities/questions/repro.h"
-#include "activities/questions/reprotable.h"
-#include "activities/wordgame/scramble.h"
-#include "app/intro0.h"
+#include "activities/labelling/pubertyscreen.h"
+#include "activities/questions/conductorsscreen.h"
+#include "activities/questions/conductorstable.h"
+#include "activities/questions/magnetsscreen.h"
+#include "activities/questions/plantreproductionscreen.h"
+#include "activities/questions/plantreproductiontable.h"
+#include "activities/wordgame/scrambledwordsscreen.h"
+#include "app/mainscreen.h"
 #include "ui/formregistry.h"
 
 using namespace ui;
@@ -37,7 +37,7 @@ bool inZone(float x, float y, const Label& box) {
 QPointF dropped(const LabellingScreen& s, QPointF from) {
     float x = static_cast<float>(from.x()), y = static_cast<float>(from.y());
     for (int i = 0; i < s.wordCount(); ++i) {
-        for (const Label* box : {&s.Label1(i), &s.Label4(i)}) {
+        for (const Label* box : {&s.targets(i), &s.homes(i)}) {
             if (inZone(x, y, *box)) {
                 x = box->Left();
                 y = box->Top();
@@ -53,19 +53,19 @@ QPointF placeOf(const Control& c) {
 
 bool onABox(const LabellingScreen& s, QPointF p) {
     for (int i = 0; i < s.wordCount(); ++i)
-        if (p == placeOf(s.Label1(i)) || p == placeOf(s.Label4(i))) return true;
+        if (p == placeOf(s.targets(i)) || p == placeOf(s.homes(i))) return true;
     return false;
 }
 
 bool inAnyZone(const LabellingScreen& s, QPointF p) {
     for (int i = 0; i < s.wordCount(); ++i)
-        if (inZone(p.x(), p.y(), s.Label1(i)) || inZone(p.x(), p.y(), s.Label4(i))) return true;
+        if (inZone(p.x(), p.y(), s.targets(i)) || inZone(p.x(), p.y(), s.homes(i))) return true;
     return false;
 }
 
 // Check Score's count by the rules as the activities state them, not by the screen's code.
 int expectedScore(const LabellingScreen& s) {
-    if (!dynamic_cast<const puberty*>(&s)) {
+    if (!dynamic_cast<const PubertyScreen*>(&s)) {
         int n = 0;
         for (int i = 0; i < s.wordCount(); ++i) n += s.isOn(i, i);
         return n;
@@ -83,14 +83,14 @@ int expectedScore(const LabellingScreen& s) {
 
 void checkLabelling(QStringList& findings, const LabellingScreen& s) {
     const int n = s.wordCount();
-    const QString caption = s.Label6.Caption();
+    const QString caption = s.scoreText.Caption();
     if (!caption.isEmpty()) {
         static const QRegularExpression format("^(\\d+) out of (\\d+) correct$");
         const QRegularExpressionMatch m = format.match(caption);
         if (!m.hasMatch() || m.captured(2).toInt() != n || m.captured(1).toInt() < 0 ||
             m.captured(1).toInt() > n)
             findings << s.name() + ": score caption \"" + caption + "\"";
-        else if (s.Label6.Visible() && m.captured(1).toInt() != expectedScore(s))
+        else if (s.scoreText.Visible() && m.captured(1).toInt() != expectedScore(s))
             findings << s.name() + QString(": shows \"%1\" but the words score %2")
                                        .arg(caption)
                                        .arg(expectedScore(s));
@@ -98,80 +98,92 @@ void checkLabelling(QStringList& findings, const LabellingScreen& s) {
     int placed = 0;
     for (int i = 0; i < n; ++i)
         for (int t = 0; t < n; ++t) placed += s.isOn(i, t);
-    if (placed == n && !s.Label3(2).Visible())
+    if (placed == n && !s.commands(2).Visible())
         findings << s.name() + ": every word is on a box but Check Score is hidden";
 }
 
-void checkCircuits(QStringList& findings, const circuits& c) {
-    if (c.questno < 0 || c.questno > 10 ||
-        c.rightans != questions::kMaterials[std::clamp<int>(c.questno, 0, 10)].rightans) {
-        findings << QString("circuits: questno %1 rightans %2").arg(c.questno).arg(c.rightans);
+void checkCircuits(QStringList& findings, const ConductorsScreen& c) {
+    if (c.questionNumber < 0 || c.questionNumber > 10 ||
+        c.rightAnswer !=
+            questions::kMaterials[std::clamp<int>(c.questionNumber, 0, 10)].rightAnswer) {
+        findings
+            << QString("circuits: questno %1 rightans %2").arg(c.questionNumber).arg(c.rightAnswer);
         return;
     }
-    const QString feedback = c.Label5(2).Caption();
+    const QString feedback = c.messages(2).Caption();
     if (feedback != questions::kWellDone && feedback != "Wrong, Try Again")
         findings << "circuits: feedback \"" + feedback + "\"";
-    if (c.Label4(1 - c.rightans).BackColor() != colours::kBlue)
+    if (c.answerButtons(1 - c.rightAnswer).BackColor() != colours::kBlue)
         findings << "circuits: the wrong answer button is not blue";
     if (c.flash != 0 && c.flash != 1) findings << QString("circuits: flash %1").arg(c.flash);
 }
 
-void checkRepro(QStringList& findings, const repro& r) {
-    if (r.questno < 0 || r.questno > 29) {
-        findings << QString("repro: questno %1").arg(r.questno);
+void checkRepro(QStringList& findings, const PlantReproductionScreen& r) {
+    if (r.questionNumber < 0 || r.questionNumber > 29) {
+        findings << QString("repro: questno %1").arg(r.questionNumber);
         return;
     }
-    const int right = questions::kStatements[r.questno].truefalse;
-    if (r.truefalse[r.questno] != right || r.Label7(0).Caption() != r.statement[r.questno] ||
-        r.statement[r.questno] != QString::fromLatin1(questions::kStatements[r.questno].text))
-        findings << QString("repro: statement %1 shown wrongly").arg(r.questno);
-    const QString feedback = r.Label7(1).Caption();
+    const int right = questions::kStatements[r.questionNumber].rightAnswer;
+    if (r.rightAnswers[r.questionNumber] != right ||
+        r.messages(0).Caption() != r.statement[r.questionNumber] ||
+        r.statement[r.questionNumber] !=
+            QString::fromLatin1(questions::kStatements[r.questionNumber].text))
+        findings << QString("repro: statement %1 shown wrongly").arg(r.questionNumber);
+    const QString feedback = r.messages(1).Caption();
     if (!feedback.isEmpty() && feedback != "Correct, Well Done!" && feedback != "Wrong, Try Again.")
         findings << "repro: feedback \"" + feedback + "\"";
-    if (r.Label1(1 - right).ForeColor() != colours::kYellow)
+    if (r.answerButtons(1 - right).ForeColor() != colours::kYellow)
         findings << "repro: the wrong answer button is not yellow";
     if (r.flash != 0 && r.flash != 1) findings << QString("repro: flash %1").arg(r.flash);
 }
 
-void checkMagnets(QStringList& findings, const MagnetsSection& m) {
+void checkMagnets(QStringList& findings, const MagnetsScreen& m) {
     const auto& d = m.design();
-    if (m.questno < 0 || m.questno > 7 || m.rightans != d.questions[m.questno].rightans) {
-        findings << m.name() + QString(": questno %1 rightans %2").arg(m.questno).arg(m.rightans);
+    if (m.questionNumber < 0 || m.questionNumber > 7 ||
+        m.rightAnswer != d.questions[m.questionNumber].rightAnswer) {
+        findings
+            << m.name() +
+                   QString(": questno %1 rightans %2").arg(m.questionNumber).arg(m.rightAnswer);
         return;
     }
-    if (m.Label5(0).Caption() != d.answerText[m.rightans == 0 ? 0 : 1])
-        findings << m.name() + ": answer in words \"" + m.Label5(0).Caption() + "\"";
-    if (m.Label5(2).Caption() != questions::kWellDone)
-        findings << m.name() + ": praise \"" + m.Label5(2).Caption() + "\"";
+    if (m.messages(0).Caption() != d.answerText[m.rightAnswer == 0 ? 0 : 1])
+        findings << m.name() + ": answer in words \"" + m.messages(0).Caption() + "\"";
+    if (m.messages(2).Caption() != questions::kWellDone)
+        findings << m.name() + ": praise \"" + m.messages(2).Caption() + "\"";
     int shown = 0;
-    for (int i : m.Image1.indices()) shown += m.Image1(i).Visible();
+    for (int i : m.pictures.indices()) shown += m.pictures(i).Visible();
     if (shown != 1) findings << m.name() + QString(": %1 picture slots shown").arg(shown);
 }
 
-void checkScramble(QStringList& findings, const scramble& s) {
-    const int running = s.Timer1.Enabled() + s.Timer2.Enabled() + s.Timer3.Enabled();
+void checkScramble(QStringList& findings, const ScrambledWordsScreen& s) {
+    const int running = s.layoutTimer.Enabled() + s.flightTimer.Enabled() + s.loadTimer.Enabled();
     if (running > 1) findings << QString("scramble: %1 timers run at once").arg(running);
-    if (s.L < 0 || s.L > scramble::kTiles || s.flyframe < 0 || s.flyframe > 40 || s.flyletter < 0 ||
-        (s.L > 0 && s.flyletter >= s.L)) {
+    if (s.wordLength < 0 || s.wordLength > ScrambledWordsScreen::kTiles || s.flightFrame < 0 ||
+        s.flightFrame > 40 || s.flightLetter < 0 ||
+        (s.wordLength > 0 && s.flightLetter >= s.wordLength)) {
         findings << QString("scramble: L %1 flyframe %2 flyletter %3")
-                        .arg(s.L)
-                        .arg(s.flyframe)
-                        .arg(s.flyletter);
+                        .arg(s.wordLength)
+                        .arg(s.flightFrame)
+                        .arg(s.flightLetter);
         return;
     }
     int flying = 0;
     QStringList scrambled, answer;
-    for (int i = 0; i < scramble::kTiles; ++i) {
-        if (i >= s.L) {
-            if (s.Label5(i).Visible() || s.Label6(i).Visible() || s.Label7(i).Visible())
-                findings << QString("scramble: tile %1 shown beyond a word of %2").arg(i).arg(s.L);
+    for (int i = 0; i < ScrambledWordsScreen::kTiles; ++i) {
+        if (i >= s.wordLength) {
+            if (s.scrambledTiles(i).Visible() || s.answerTiles(i).Visible() ||
+                s.flyingTiles(i).Visible())
+                findings << QString("scramble: tile %1 shown beyond a word of %2")
+                                .arg(i)
+                                .arg(s.wordLength);
             continue;
         }
-        scrambled << s.Label5(i).Caption();
-        answer << s.Label6(i).Caption();
-        const QPointF p = placeOf(s.Label7(i));
-        const QPointF target = placeOf(s.Label6(s.origpos[i + 1] - 1));
-        if (s.Label7(i).Visible() && p != placeOf(s.Label5(i)) && p != target) ++flying;
+        scrambled << s.scrambledTiles(i).Caption();
+        answer << s.answerTiles(i).Caption();
+        const QPointF p = placeOf(s.flyingTiles(i));
+        const QPointF target = placeOf(s.answerTiles(s.originalPlace[i + 1] - 1));
+        if (s.flyingTiles(i).Visible() && p != placeOf(s.scrambledTiles(i)) && p != target)
+            ++flying;
     }
     if (flying > 1) findings << QString("scramble: %1 letters fly at once").arg(flying);
     scrambled.sort();
@@ -202,8 +214,8 @@ void Invariants::before() {
         WordState& state = before_[s];
         state.window = s->window();
         for (int i = 0; i < s->wordCount(); ++i) {
-            words_[s->Label2(i).widget()] = {s, i};
-            state.places.push_back(placeOf(s->Label2(i)));
+            words_[s->words(i).widget()] = {s, i};
+            state.places.push_back(placeOf(s->words(i)));
         }
     }
 }
@@ -223,7 +235,7 @@ bool Invariants::eventFilter(QObject* watched, QEvent* event) {
         dropped_.erase(key);
     } else {
         // Worked out before the screen handles the release.
-        dropped_[key] = dropped(*screen, placeOf(screen->Label2(index)));
+        dropped_[key] = dropped(*screen, placeOf(screen->words(index)));
     }
     return false;
 }
@@ -244,7 +256,7 @@ void Invariants::checkForms(QStringList& findings, const Form* closed) {
         const bool shown = f->window()->isVisible();
         anyShown = anyShown || (shown && !f->staysBehind());
         // Only the main screen may be loaded unseen: a menu refers to it for its picture.
-        if (!shown && !(f->name() == intro0::Name && f->shownOrder() == 0))
+        if (!shown && !(f->name() == MainScreen::Name && f->shownOrder() == 0))
             findings << f->name() + " is loaded but hidden";
     }
     std::map<QString, int> windows;
@@ -262,7 +274,7 @@ void Invariants::checkWords(QStringList& findings, const QWidget* held) {
     for (const auto& [key, place] : dropped_) {
         auto* s = key.first;
         if (std::count(loaded.begin(), loaded.end(), s) == 0) continue;
-        const QPointF now = placeOf(s->Label2(key.second));
+        const QPointF now = placeOf(s->words(key.second));
         if (now != place)
             findings << s->name() + QString(": word %1 released lies at %2, not at %3")
                                         .arg(key.second)
@@ -274,8 +286,8 @@ void Invariants::checkWords(QStringList& findings, const QWidget* held) {
         const auto was = before_.find(s);
         const bool same = was != before_.end() && was->second.window == s->window();
         for (int i = 0; i < s->wordCount(); ++i) {
-            const QWidget* w = s->Label2(i).widget();
-            const QPointF now = placeOf(s->Label2(i));
+            const QWidget* w = s->words(i).widget();
+            const QPointF now = placeOf(s->words(i));
             if (w != held && !onABox(*s, now) && inAnyZone(*s, now))
                 findings << s->name() + QString(": word %1 rests at %2, near a box but not on it")
                                             .arg(i)
@@ -312,10 +324,12 @@ void Invariants::checkButtonsInside(QStringList& findings) {
 void checkScreenRules(QStringList& findings) {
     for (const Form* f : forms().loaded()) {
         if (const auto* s = dynamic_cast<const LabellingScreen*>(f)) checkLabelling(findings, *s);
-        if (const auto* c = dynamic_cast<const circuits*>(f)) checkCircuits(findings, *c);
-        if (const auto* r = dynamic_cast<const repro*>(f)) checkRepro(findings, *r);
-        if (const auto* m = dynamic_cast<const MagnetsSection*>(f)) checkMagnets(findings, *m);
-        if (const auto* s = dynamic_cast<const scramble*>(f)) checkScramble(findings, *s);
+        if (const auto* c = dynamic_cast<const ConductorsScreen*>(f)) checkCircuits(findings, *c);
+        if (const auto* r = dynamic_cast<const PlantReproductionScreen*>(f))
+            checkRepro(findings, *r);
+        if (const auto* m = dynamic_cast<const MagnetsScreen*>(f)) checkMagnets(findings, *m);
+        if (const auto* s = dynamic_cast<const ScrambledWordsScreen*>(f))
+            checkScramble(findings, *s);
     }
 }
 

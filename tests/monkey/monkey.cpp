@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "activities/labelling/labellingscreen.h"
-#include "app/titlefrm.h"
-#include "jotter/notepad.h"
+#include "app/titlescreen.h"
+#include "jotter/jotter.h"
 #include "tests/support/fakeplatform.h"
 #include "ui/formregistry.h"
-#include "ui/module1.h"
+#include "ui/programstate.h"
 #include "ui/timer.h"
 #include "ui/twips.h"
 
@@ -38,8 +38,8 @@ void collectWarnings(QtMsgType type, const QMessageLogContext& context, const QS
 // The controls that leave a screen: Exit, the exit picture buttons, the title's Exit.
 bool isAWayOut(const Form& form, const Control& c) {
     const QString& name = c.name();
-    if (form.name() == Titlefrm::Name) return name == "Command2";
-    if (form.name() == notepad::Name) return name == "Command1" || name == "Command9";
+    if (form.name() == TitleScreen::Name) return name == "Command2";
+    if (form.name() == Jotter::Name) return name == "Command1" || name == "Command9";
     if (dynamic_cast<const ui::Label*>(&c) && name == "Label3") return c.index() == 0;
     return name == "Command1";
 }
@@ -78,8 +78,8 @@ Result Monkey::run(long events) {
     Timer::setHeld(true);
 
     forms().clear();
-    Module1::reset();
-    forms().show<Titlefrm>();
+    ProgramState::reset();
+    forms().show<TitleScreen>();
     QCoreApplication::processEvents();
     endCalls_ = platform_.endCalls;
     while (result_.events < limit_ && result_.findings.size() < kMaxFindings) {
@@ -163,7 +163,7 @@ void Monkey::drag() {
         }
         const int i = !loose.empty() && chance(0.8) ? loose[below(static_cast<int>(loose.size()))]
                                                     : below(screen->wordCount());
-        word = &screen->Label2(i);
+        word = &screen->words(i);
         from = word->widget()->mapTo(window, word->widget()->rect().center());
     } else {
         from = chance(0.7) ? onAControl(window) : somewhereIn(window, 0);
@@ -413,7 +413,7 @@ QPoint Monkey::nearABox(QWidget* window, const Control* word) {
     auto* screen = dynamic_cast<LabellingScreen*>(formOf(window));
     if (!screen) return somewhereIn(window, 0);
     const int i = below(screen->wordCount());
-    const Label& box = chance(0.85) ? screen->Label1(i) : screen->Label4(i);
+    const Label& box = chance(0.85) ? screen->targets(i) : screen->homes(i);
     const float w = word ? word->Width() : box.Width(), h = word ? word->Height() : box.Height();
     // The word's corner lands about the zone's edges (half a box before, one box after).
     const float dx = (-0.7f + 1.9f * below(1000) / 1000.0f) * box.Width();
@@ -432,8 +432,8 @@ void Monkey::restartIfEnded() {
     ++result_.exits;
     forms().clear();
     QCoreApplication::processEvents();
-    Module1::reset();
-    window_ = forms().show<Titlefrm>().window();
+    ProgramState::reset();
+    window_ = forms().show<TitleScreen>().window();
     QCoreApplication::processEvents();
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
         if (held_ & b) release(b, at_);

@@ -12,7 +12,7 @@
 #include "app/screens.h"
 #include "tests/monkey/monkey.h"
 #include "ui/formregistry.h"
-#include "ui/module1.h"
+#include "ui/programstate.h"
 #include "ui/timer.h"
 
 namespace {
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QDir::setCurrent(QStringLiteral(BRINDLEMARK_RUN_DIR));
-    ui::Module1::reset();
+    ui::ProgramState::reset();
     registerScreens(ui::forms());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

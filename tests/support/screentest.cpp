@@ -5,7 +5,7 @@
 #include <QFile>
 
 #include "app/screens.h"
-#include "ui/module1.h"
+#include "ui/programstate.h"
 #include "ui/twips.h"
 
 void ScreenTest::SetUp() {
@@ -15,7 +15,7 @@ void ScreenTest::SetUp() {
     previousDir_ = QDir::currentPath();
     QDir::setCurrent(QStringLiteral(BRINDLEMARK_RUN_DIR));
     ui::Twips::setScale(1.0f);
-    ui::Module1::reset();
+    ui::ProgramState::reset();
     registerScreens(ui::forms());
 }
 

@@ -4,9 +4,9 @@
 #include <QAccessibleActionInterface>
 #include <QTest>
 
-#include "activities/labelling/boneslab.h"
-#include "app/intro0.h"
-#include "jotter/notepad.h"
+#include "activities/labelling/skeletonscreen.h"
+#include "app/mainscreen.h"
+#include "jotter/jotter.h"
 #include "tests/monkey/monkey.h"
 #include "tests/support/screentest.h"
 #include "ui/choice.h"
@@ -95,34 +95,34 @@ TEST_F(AccessibilityTest, EveryScreensTreeNamesItsButtonsAndDescribesItsPictures
 }
 
 TEST_F(AccessibilityTest, ActionsDoWhatAClickDoesAndOnlyWhenItCould) {
-    intro0& main = forms().show<intro0>();
+    MainScreen& main = forms().show<MainScreen>();
     // Pressing a menu entry opens its menu; toggling Hide Desktop ticks it.
-    interfaceOf(main.Label2(0))
+    interfaceOf(main.menuEntries(0))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(forms().isLoaded("menu1"));
-    QAccessibleInterface* hide = interfaceOf(main.Check1);
+    QAccessibleInterface* hide = interfaceOf(main.hideDesktop);
     hide->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-    EXPECT_EQ(main.Check1.Value(), 1);
+    EXPECT_EQ(main.hideDesktop.Value(), 1);
     EXPECT_TRUE(hide->state().checked);
     // A disabled entry does nothing, as it takes no clicks.
-    EXPECT_TRUE(interfaceOf(main.Label2(7))->state().disabled);
+    EXPECT_TRUE(interfaceOf(main.menuEntries(7))->state().disabled);
     int clicks = 0;
-    main.Label2.Click = [&](int) { ++clicks; };
-    interfaceOf(main.Label2(7))
+    main.menuEntries.Click = [&](int) { ++clicks; };
+    interfaceOf(main.menuEntries(7))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicks, 0);
 
     // Names follow the captions and descriptions as they change.
-    main.Label2(1).setCaption("Plants  and\nAnimals");
-    EXPECT_EQ(interfaceOf(main.Label2(1))->text(QAccessible::Name), "Plants and Animals");
-    EXPECT_EQ(interfaceOf(main.Command1)->text(QAccessible::Name), "Exit");
+    main.menuEntries(1).setCaption("Plants  and\nAnimals");
+    EXPECT_EQ(interfaceOf(main.menuEntries(1))->text(QAccessible::Name), "Plants and Animals");
+    EXPECT_EQ(interfaceOf(main.exitButton)->text(QAccessible::Name), "Exit");
 
     // Draggable words are buttons too; a picture-less swatch is named by its colour.
-    boneslab& bones = forms().show<boneslab>();
-    EXPECT_EQ(interfaceOf(bones.Label2(1))->role(), QAccessible::Button);
-    EXPECT_EQ(interfaceOf(bones.Label2(1))->text(QAccessible::Name), bones.Label2(1).Caption());
-    notepad& jotter = forms().show<notepad>();
-    EXPECT_EQ(interfaceOf(jotter.Label1(14))->text(QAccessible::Name), "Yellow");
+    SkeletonScreen& bones = forms().show<SkeletonScreen>();
+    EXPECT_EQ(interfaceOf(bones.words(1))->role(), QAccessible::Button);
+    EXPECT_EQ(interfaceOf(bones.words(1))->text(QAccessible::Name), bones.words(1).Caption());
+    Jotter& jotter = forms().show<Jotter>();
+    EXPECT_EQ(interfaceOf(jotter.swatches(14))->text(QAccessible::Name), "Yellow");
 }

@@ -13,38 +13,38 @@ using namespace ui;
 namespace {
 
 class Probe : public Form {
-public:
+  public:
     static constexpr const char* Name = "Probe";
     static inline int loads = 0;
     static inline bool timerOnAfterUnload = true;
     static inline QString captionAfterUnload;
     Probe() : Form(Name) {
         setClientSize(6000, 4000);
-        Label1.setGeometry(100, 100, 2000, 400);
-        Label1.setCaption("Quit");
-        Label1.Click = [this] {
+        quitLabel.setGeometry(100, 100, 2000, 400);
+        quitLabel.setCaption("Quit");
+        quitLabel.Click = [this] {
             forms().unload(*this);
             // Still running inside the unloaded form's own handler: it must be intact.
-            timerOnAfterUnload = Timer1.Enabled();
-            captionAfterUnload = Label1.Caption();
+            timerOnAfterUnload = timer.Enabled();
+            captionAfterUnload = quitLabel.Caption();
         };
-        Option1.add(0).setGeometry(100, 1000, 1500, 300);
-        Option1.add(1).setGeometry(100, 1400, 1500, 300);
-        Option1.Click = [this](int i) { clicks.push_back(i); };
-        Timer1.Tick = [this] {
+        options.add(0).setGeometry(100, 1000, 1500, 300);
+        options.add(1).setGeometry(100, 1400, 1500, 300);
+        options.Click = [this](int i) { clicks.push_back(i); };
+        timer.Tick = [this] {
             ++ticks;
-            if (oneShot) Timer1.setEnabled(false);
+            if (oneShot) timer.setEnabled(false);
         };
     }
-    void Form_Load() override {
+    void onLoad() override {
         ++loads;
         // Referring to itself while loading finds the form already loaded.
-        forms().get<Probe>().Label1.setCaption("Quit now");
+        forms().get<Probe>().quitLabel.setCaption("Quit now");
     }
 
-    Label Label1{*this, "Label1"};
-    ControlArray<OptionButton> Option1{*this, "Option1"};
-    Timer Timer1{*this, 1};
+    Label quitLabel{*this, "Label1"};
+    ControlArray<OptionButton> options{*this, "Option1"};
+    Timer timer{*this, 1};
     std::vector<int> clicks;
     int ticks = 0;
     bool oneShot = true;
@@ -58,7 +58,7 @@ TEST_F(FormsTest, LoadsOnceEvenWhenItsLoadRefersToItself) {
     Probe::loads = 0;
     Probe& probe = forms().show<Probe>();
     EXPECT_EQ(Probe::loads, 1);
-    EXPECT_EQ(probe.Label1.Caption(), "Quit now");
+    EXPECT_EQ(probe.quitLabel.Caption(), "Quit now");
     forms().show<Probe>();
     EXPECT_EQ(Probe::loads, 1);
 }
@@ -66,8 +66,8 @@ TEST_F(FormsTest, LoadsOnceEvenWhenItsLoadRefersToItself) {
 TEST_F(FormsTest, UnloadingFromItsOwnHandlerIsSafeAndANewReferenceLoadsAgain) {
     Probe::loads = 0;
     Probe& probe = forms().show<Probe>();
-    probe.Timer1.setEnabled(true);
-    real::click(probe.Label1);
+    probe.timer.setEnabled(true);
+    real::click(probe.quitLabel);
     EXPECT_FALSE(forms().isLoaded<Probe>());
     EXPECT_FALSE(Probe::timerOnAfterUnload) << "unloading stops the form's timers";
     EXPECT_EQ(Probe::captionAfterUnload, "Quit now");
@@ -78,40 +78,47 @@ TEST_F(FormsTest, UnloadingFromItsOwnHandlerIsSafeAndANewReferenceLoadsAgain) {
 
 TEST_F(FormsTest, TimersKeepTheirCountdownAndOneTickTimersStayOnUntilTheirTick) {
     Probe& probe = forms().get<Probe>();
-    probe.Timer1.setInterval(40);
-    probe.Timer1.setEnabled(true);
+    probe.timer.setInterval(40);
+    probe.timer.setEnabled(true);
     QTest::qWait(25);
-    probe.Timer1.setEnabled(true);  // on already: the countdown goes on, not restarts
+    probe.timer.setEnabled(true);  // on already: the countdown goes on, not restarts
     QTest::qWait(25);
     settle();
     EXPECT_EQ(probe.ticks, 1);
-    EXPECT_FALSE(probe.Timer1.Enabled());
+    EXPECT_FALSE(probe.timer.Enabled());
 
-    probe.Timer1.setInterval(1);
-    probe.Timer1.setEnabled(true);
-    EXPECT_TRUE(probe.Timer1.Enabled()) << "busy until its own tick";
+    probe.timer.setInterval(1);
+    probe.timer.setEnabled(true);
+    EXPECT_TRUE(probe.timer.Enabled()) << "busy until its own tick";
     QTest::qWait(20);
     EXPECT_EQ(probe.ticks, 2);
-    EXPECT_FALSE(probe.Timer1.Enabled());
+    EXPECT_FALSE(probe.timer.Enabled());
 }
 
 TEST_F(FormsTest, OptionsRaiseClickOnceForTheOneSet) {
     Probe& probe = forms().show<Probe>();
-    probe.Option1(0).setValue(true);  // from code: raises Click
+    probe.options(0).setValue(true);  // from code: raises Click
     EXPECT_EQ(probe.clicks, std::vector<int>{0});
-    real::click(probe.Option1(1));
+    real::click(probe.options(1));
     EXPECT_EQ(probe.clicks, (std::vector<int>{0, 1}));
-    EXPECT_FALSE(probe.Option1(0).Value());
-    EXPECT_TRUE(probe.Option1(1).Value());
+    EXPECT_FALSE(probe.options(0).Value());
+    EXPECT_TRUE(probe.options(1).Value());
 }
 
 TEST_F(FormsTest, RunTimeCopiesTakeTheFirstMembersDesignAndStartHidden) {
     Probe& probe = forms().show<Probe>();
     ControlArray<Label> labels(probe, "Label9");
     Label& first = labels.add(0);
-    first.applyDesign({.left = 10, .top = 20, .width = 1500, .height = 400, .caption = "A",
-                       .font = {"Tahoma", 12, true}, .fore = RGB(1, 2, 3),
-                       .back = RGB(4, 5, 6), .opaque = false, .border = true,
+    first.applyDesign({.left = 10,
+                       .top = 20,
+                       .width = 1500,
+                       .height = 400,
+                       .caption = "A",
+                       .font = {"Tahoma", 12, true},
+                       .fore = RGB(1, 2, 3),
+                       .back = RGB(4, 5, 6),
+                       .opaque = false,
+                       .border = true,
                        .enabled = false});
     Label& copy = labels.load(3);
     EXPECT_FALSE(copy.Visible());
@@ -129,8 +136,13 @@ TEST_F(FormsTest, RunTimeCopiesTakeTheFirstMembersDesignAndStartHidden) {
 TEST_F(FormsTest, ACaptionTooWideForItsLabelShrinksButTheLabelKeepsItsSize) {
     Probe& probe = forms().show<Probe>();
     Label label(probe, "Label8");
-    label.applyDesign({.left = 0, .top = 0, .width = 2085, .height = 435,
-                       .caption = "Shoulder Blade", .font = {"Arial", 14.25f, true}, .border = true,
+    label.applyDesign({.left = 0,
+                       .top = 0,
+                       .width = 2085,
+                       .height = 435,
+                       .caption = "Shoulder Blade",
+                       .font = {"Arial", 14.25f, true},
+                       .border = true,
                        .align = Align::Center});
     EXPECT_LT(label.fittedPoints(), 14.25f);
     EXPECT_TRUE(label.captionFitsAt(label.fittedPoints()));

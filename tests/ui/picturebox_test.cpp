@@ -13,12 +13,12 @@ namespace {
 class Slots : public Form {
   public:
     Slots() : Form("slots") {
-        Image2.setGeometry(0, 0, 1500, 1500);
-        Image1.add(0).setGeometry(3000, 0, 1500, 1500);
+        image.setGeometry(0, 0, 1500, 1500);
+        slots.add(0).setGeometry(3000, 0, 1500, 1500);
     }
-    void Form_MouseMove(int, int, float, float) override { ++backgroundMoves; }
-    PictureBox Image2{*this, "Image2"};
-    ControlArray<PictureBox> Image1{*this, "Image1"};
+    void onMouseMove(int, int, float, float) override { ++backgroundMoves; }
+    PictureBox image{*this, "Image2"};
+    ControlArray<PictureBox> slots{*this, "Image1"};
     int backgroundMoves = 0;
 };
 }  // namespace
@@ -29,15 +29,15 @@ TEST_F(PictureBoxTest, MovesOverAnUnhandledSlotReachTheWindow) {
     Slots form;
     form.showWindow();
     settle();
-    real::moveOver(form.Image2);
+    real::moveOver(form.image);
     EXPECT_EQ(form.backgroundMoves, 1);
-    real::moveOver(form.Image1(0));
+    real::moveOver(form.slots(0));
     EXPECT_EQ(form.backgroundMoves, 2);
 
     int slotMoves = 0;
-    form.Image1.MouseMove = [&](int, const MouseArgs&) { ++slotMoves; };
-    real::moveOver(form.Image2);
-    real::moveOver(form.Image1(0));
+    form.slots.MouseMove = [&](int, const MouseArgs&) { ++slotMoves; };
+    real::moveOver(form.image);
+    real::moveOver(form.slots(0));
     EXPECT_EQ(slotMoves, 1);
     EXPECT_EQ(form.backgroundMoves, 3);
 }

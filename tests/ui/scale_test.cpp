@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <cmath>
 
-#include "activities/labelling/boneslab.h"
-#include "app/intro0.h"
+#include "activities/labelling/skeletonscreen.h"
+#include "app/mainscreen.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
 #include "ui/displayscale.h"
@@ -57,16 +57,16 @@ struct Played {
 // left in open space, one released just inside the edge of its box's zone. Pointer targets are
 // whole multiples of 15 twips, so that they are whole pixels at scales 1 and 2.
 Played playSkeleton() {
-    boneslab& s = forms().show<boneslab>();
+    SkeletonScreen& s = forms().show<SkeletonScreen>();
     const auto on15 = [](float v) { return std::round(v / 15) * 15; };
     for (int i = 0; i < s.wordCount(); ++i) {
-        const Label& box = s.Label1(i < 3 ? (i + 1) % 3 : i);
+        const Label& box = s.targets(i < 3 ? (i + 1) % 3 : i);
         float x = on15(box.Left() + box.Width() / 2 + 75);
         float y = on15(box.Top() + box.Height() / 2 + 30);
         if (i == 5) x = 6000, y = 7995;         // nowhere near a box
         if (i == 6) x = on15(box.Left() + 15);  // the word's corner just inside the zone
         QWidget* window = s.window();
-        const QPoint from = real::centreOf(s.Label2(i));
+        const QPoint from = real::centreOf(s.words(i));
         real::moveTo(window, from);
         real::press(window, from);
         const QPoint to(Twips::toPixels(x), Twips::toPixels(y));
@@ -76,9 +76,9 @@ Played playSkeleton() {
     }
     Played out;
     for (int i = 0; i < s.wordCount(); ++i)
-        out.places.emplace_back(s.Label2(i).Left(), s.Label2(i).Top());
-    s.Label3_Click(2);
-    out.score = s.Label6.Caption();
+        out.places.emplace_back(s.words(i).Left(), s.words(i).Top());
+    s.commandClicked(2);
+    out.score = s.scoreText.Caption();
     return out;
 }
 
@@ -90,7 +90,7 @@ TEST_F(ScaleTest, CentringIsTheSameInTwipsAndLandsInTheMiddleOfTheDisplay) {
         // The same display at twice the pixel density is the same display in twips.
         fake->display = {Twips::toTwips(1600 * s), Twips::toTwips(1200 * s)};
         EXPECT_EQ(fake->display, QSizeF(24000, 18000)) << s;
-        intro0& main = forms().show<intro0>();
+        MainScreen& main = forms().show<MainScreen>();
         EXPECT_EQ(main.Left(), 6000) << s;
         EXPECT_EQ(main.Top(), 4500) << s;
         EXPECT_EQ(main.window()->pos(), QPoint(400, 300) * s) << s;
@@ -116,10 +116,10 @@ TEST_F(ScaleTest, TheSameDragsGiveTheSamePlacesAndScoreAtScalesOneAndTwo) {
 TEST_F(ScaleTest, PointerPositionsAreTheSameTwipsAtEveryScale) {
     for (float s : {1.0f, 1.75f, 2.0f}) {
         Twips::setScale(s);
-        intro0& main = forms().show<intro0>();
+        MainScreen& main = forms().show<MainScreen>();
         MouseArgs seen;
-        main.Label2(1).MouseMove = [&](const MouseArgs& a) { seen = a; };
-        const Label& entry = main.Label2(1);
+        main.menuEntries(1).MouseMove = [&](const MouseArgs& a) { seen = a; };
+        const Label& entry = main.menuEntries(1);
         // A point whose twips are whole pixels at every scale (60 twips: 4, 7 and 8 pixels).
         const float x = std::round((entry.Left() + 200) / 60) * 60;
         const float y = std::round((entry.Top() + 100) / 60) * 60;
@@ -127,8 +127,8 @@ TEST_F(ScaleTest, PointerPositionsAreTheSameTwipsAtEveryScale) {
         EXPECT_FLOAT_EQ(seen.formX, x) << s;
         EXPECT_FLOAT_EQ(seen.formY, y) << s;
         // Relative to the entry, within the pixel its edge was rounded to.
-        EXPECT_NEAR(seen.X, x - entry.Left(), Twips::perPixel() / 2 + 0.01) << s;
-        EXPECT_NEAR(seen.Y, y - entry.Top(), Twips::perPixel() / 2 + 0.01) << s;
+        EXPECT_NEAR(seen.x, x - entry.Left(), Twips::perPixel() / 2 + 0.01) << s;
+        EXPECT_NEAR(seen.y, y - entry.Top(), Twips::perPixel() / 2 + 0.01) << s;
         forms().clear();
         settle();
     }

@@ -8,13 +8,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/grey.h"
-#include "app/intro0.h"
+#include "app/backdrop.h"
+#include "app/mainscreen.h"
 #include "app/screens.h"
-#include "app/titlefrm.h"
+#include "app/titlescreen.h"
 #include "tests/support/mouse.h"
 #include "ui/formregistry.h"
-#include "ui/module1.h"
+#include "ui/programstate.h"
 
 using namespace ui;
 
@@ -31,7 +31,7 @@ QColor shownAt(QPoint global) {
 class X11Test : public ::testing::Test {
   protected:
     void SetUp() override {
-        Module1::reset();
+        ProgramState::reset();
         registerScreens(forms());
     }
     void TearDown() override {
@@ -43,11 +43,11 @@ class X11Test : public ::testing::Test {
 }  // namespace
 
 TEST_F(X11Test, TheBackdropStaysBehindTheProgramsWindows) {
-    intro0& main = forms().show<intro0>();
+    MainScreen& main = forms().show<MainScreen>();
     QTest::qWait(150);
-    real::click(main.Check1);
-    ASSERT_TRUE(forms().isLoaded<Grey>());
-    QWidget* backdrop = forms().get<Grey>().window();
+    real::click(main.hideDesktop);
+    ASSERT_TRUE(forms().isLoaded<Backdrop>());
+    QWidget* backdrop = forms().get<Backdrop>().window();
     const QRect display = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(backdrop->frameGeometry(), display);
 
@@ -59,9 +59,9 @@ TEST_F(X11Test, TheBackdropStaysBehindTheProgramsWindows) {
     EXPECT_EQ(shownAt(onTitle), QColor(Qt::black));
 
     // Opening a menu, showing the backdrop again or raising it leave it behind.
-    real::click(main.Label2(0));
+    real::click(main.menuEntries(0));
     ASSERT_NE(forms().find("menu1"), nullptr);
-    forms().show<Grey>();
+    forms().show<Backdrop>();
     EXPECT_NE(shownAt(onTitle), backdropBlue);
     backdrop->raise();  // as a window manager with its own ideas might
     EXPECT_NE(shownAt(onTitle), backdropBlue);
@@ -69,8 +69,8 @@ TEST_F(X11Test, TheBackdropStaysBehindTheProgramsWindows) {
 }
 
 TEST_F(X11Test, ExitEndsTheProgramWithStatusZero) {
-    Titlefrm& title = forms().show<Titlefrm>();
-    QTimer::singleShot(300, [&] { real::click(title.Command2); });
+    TitleScreen& title = forms().show<TitleScreen>();
+    QTimer::singleShot(300, [&] { real::click(title.exitButton); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(3); });  // never hang the suite
     EXPECT_EQ(QApplication::exec(), 0);
 }

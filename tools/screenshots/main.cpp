@@ -15,7 +15,7 @@
 #include "app/screens.h"
 #include "ui/control.h"
 #include "ui/formregistry.h"
-#include "ui/module1.h"
+#include "ui/programstate.h"
 #include "ui/twips.h"
 
 namespace {
@@ -48,7 +48,7 @@ bool capture(const QString& request, const QDir& out) {
     const QStringList parts = request.split('/');
     const QString& name = parts[0];
     ui::forms().clear();
-    ui::Module1::reset();
+    ui::ProgramState::reset();
     // Activities sit in front of the main screen, as they do when opened from a menu.
     if (name != "Titlefrm" && name != "notepad") ui::forms().show("intro0");
     ui::Form* form = ui::forms().show(name);

@@ -9,13 +9,13 @@ namespace labelling_test {
 
 // Releases word i with its top-left corner at (left, top), as after a drag.
 inline void dropAt(LabellingScreen& s, int i, float left, float top, int button = 1) {
-    s.Label2(i).move(left, top);
-    s.Label2_MouseUp(i, button, 0, 0, 0);
+    s.words(i).move(left, top);
+    s.wordReleased(i, button, 0, 0, 0);
 }
 
 // Releases word i near the box `target`, a little right of and below its corner.
 inline void dropOn(LabellingScreen& s, int i, int target) {
-    dropAt(s, i, s.Label1(target).Left() + 200, s.Label1(target).Top() + 100);
+    dropAt(s, i, s.targets(target).Left() + 200, s.targets(target).Top() + 100);
 }
 
 inline void solve(LabellingScreen& s) {

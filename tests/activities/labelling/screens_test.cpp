@@ -3,10 +3,10 @@
 #include <QFontMetricsF>
 #include <QImage>
 
-#include "activities/labelling/boneslab.h"
-#include "activities/labelling/healthy.h"
-#include "activities/labelling/puberty.h"
+#include "activities/labelling/healthylivingscreen.h"
+#include "activities/labelling/pubertyscreen.h"
 #include "activities/labelling/skeletonlines.h"
+#include "activities/labelling/skeletonscreen.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
 
@@ -24,8 +24,8 @@ QRectF boxOf(const Control& c) {
 using SkeletonTest = ScreenTest;
 
 TEST_F(SkeletonTest, EveryPointerLineEndsOnABoneAndNoneLiesBehindTheButtons) {
-    boneslab& s = forms().show<boneslab>();
-    const QImage picture = s.Image1(0).picture().toImage();
+    SkeletonScreen& s = forms().show<SkeletonScreen>();
+    const QImage picture = s.skeletonPicture(0).picture().toImage();
     ASSERT_EQ(picture.size(), QSize(177, 560));
     for (const skeleton::PointerLine& l : skeleton::kLines) {
         const int x = static_cast<int>((skeleton::tipX(l) - skeleton::kPictureLeft) / 15);
@@ -34,7 +34,8 @@ TEST_F(SkeletonTest, EveryPointerLineEndsOnABoneAndNoneLiesBehindTheButtons) {
         EXPECT_GT(qRed(picture.pixel(x, y)), 150) << l.bone;
     }
     // No bone lies behind the buttons.
-    const int buttonsTop = static_cast<int>((s.Label3(2).Top() - s.Image1(0).Top()) / 15);
+    const int buttonsTop =
+        static_cast<int>((s.commands(2).Top() - s.skeletonPicture(0).Top()) / 15);
     for (int y = buttonsTop; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             ASSERT_LT(qRed(picture.pixel(x, y)), 60) << x << "," << y;
@@ -42,15 +43,15 @@ TEST_F(SkeletonTest, EveryPointerLineEndsOnABoneAndNoneLiesBehindTheButtons) {
 
 TEST_F(SkeletonTest, WithoutItsPictureTheScreenStillWorks) {
     useEmptyFolder();
-    boneslab& s = forms().show<boneslab>();
-    for (int i = 0; i < 8; ++i) EXPECT_TRUE(s.Line1(i).Visible());
+    SkeletonScreen& s = forms().show<SkeletonScreen>();
+    for (int i = 0; i < 8; ++i) EXPECT_TRUE(s.pointerLines(i).Visible());
     solve(s);
-    s.Label3_Click(2);
-    EXPECT_EQ(s.Label6.Caption(), "8 out of 8 correct");
+    s.commandClicked(2);
+    EXPECT_EQ(s.scoreText.Caption(), "8 out of 8 correct");
 }
 
 TEST_F(ScreenTest, OverlappingZonesGoToTheLowestIndex) {
-    puberty& s = forms().show<puberty>();
+    PubertyScreen& s = forms().show<PubertyScreen>();
     struct Case {
         float x, y;
         int target;
@@ -60,7 +61,7 @@ TEST_F(ScreenTest, OverlappingZonesGoToTheLowestIndex) {
         dropAt(s, 6, c.x, c.y);
         EXPECT_TRUE(s.isOn(6, c.target)) << c.x << "," << c.y;
     }
-    healthy& h = forms().show<healthy>();
+    HealthyLivingScreen& h = forms().show<HealthyLivingScreen>();
     dropAt(h, 2, 240, 4000);  // between the boxes of "tobacco" and "plant"
     EXPECT_TRUE(h.isOn(2, 1));
 }
@@ -87,7 +88,7 @@ TEST_F(ScreenTest, PubertyScoresByColumn) {
         {{0, -1, 2, 3, 4, 5, 6, 7}, "7 out of 8 correct"},
         {{-1, -1, 2, 3, 4, 5, 6, 7}, "6 out of 8 correct"},
         {{-1, -1, -1, -1, -1, -1, -1, -1}, "0 out of 8 correct"}};
-    puberty& s = forms().show<puberty>();
+    PubertyScreen& s = forms().show<PubertyScreen>();
     solve(s);  // Check Score shows
     for (const Arrangement& a : cases) {
         for (int i = 0; i < 8; ++i) {
@@ -96,40 +97,40 @@ TEST_F(ScreenTest, PubertyScoresByColumn) {
             else
                 dropOn(s, i, a.boxes[i]);
         }
-        s.Label3_Click(2);
-        EXPECT_EQ(s.Label6.Caption(), a.caption) << a.boxes[0] << " " << a.boxes[1];
+        s.commandClicked(2);
+        EXPECT_EQ(s.scoreText.Caption(), a.caption) << a.boxes[0] << " " << a.boxes[1];
     }
 }
 
-using HealthyTest = ScreenTest;
+using HealthyLivingTest = ScreenTest;
 
-TEST_F(HealthyTest, TheOptionsAppearAtTheTimersOneTick) {
+TEST_F(HealthyLivingTest, TheOptionsAppearAtTheTimersOneTick) {
     forms().show("menu5");
-    healthy& s = forms().show<healthy>();
-    ASSERT_TRUE(s.Timer1.Enabled());
-    for (int i = 0; i < 4; ++i) EXPECT_FALSE(s.Option1(i).Visible());
+    HealthyLivingScreen& s = forms().show<HealthyLivingScreen>();
+    ASSERT_TRUE(s.showOptionsTimer.Enabled());
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(s.passages(i).Visible());
     settle();
-    s.Timer1.fire();  // in case the event loop has not ticked it yet
-    EXPECT_FALSE(s.Timer1.Enabled());
+    s.showOptionsTimer.fire();  // in case the event loop has not ticked it yet
+    EXPECT_FALSE(s.showOptionsTimer.Enabled());
     for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(s.Option1(i).Visible());
-        EXPECT_EQ(s.Option1(i).Value(), i == 0);
-        EXPECT_EQ(s.Option1(i).Enabled(), i == 0);
+        EXPECT_TRUE(s.passages(i).Visible());
+        EXPECT_EQ(s.passages(i).Value(), i == 0);
+        EXPECT_EQ(s.passages(i).Enabled(), i == 0);
     }
-    real::click(s.Option1(2));
-    real::click(s.Option1(0));
-    EXPECT_TRUE(s.Option1(0).Value());
-    EXPECT_FALSE(s.Option1(2).Value());
-    s.Label3_Click(1);
-    EXPECT_TRUE(s.Option1(3).Visible());
+    real::click(s.passages(2));
+    real::click(s.passages(0));
+    EXPECT_TRUE(s.passages(0).Value());
+    EXPECT_FALSE(s.passages(2).Value());
+    s.commandClicked(1);
+    EXPECT_TRUE(s.passages(3).Visible());
 }
 
 // Every box lies over its gap of the passage as laid out in the shipped font, and no box
 // hides any part of a word. (Qt alone would hang the blank runs off the line ends, and
 // three of the six gaps would vanish.)
-TEST_F(HealthyTest, EveryGapOfThePassageLiesUnderItsBox) {
-    healthy& s = forms().show<healthy>();
-    const Label& passage = s.Label5;
+TEST_F(HealthyLivingTest, EveryGapOfThePassageLiesUnderItsBox) {
+    HealthyLivingScreen& s = forms().show<HealthyLivingScreen>();
+    const Label& passage = s.passageText;
     ASSERT_EQ(passage.fittedPoints(), 24.0f);
     const QPointF origin(passage.Left(), passage.Top());
     const QString text = passage.Caption();
@@ -143,7 +144,7 @@ TEST_F(HealthyTest, EveryGapOfThePassageLiesUnderItsBox) {
     for (const Gap& g : gaps) {
         EXPECT_EQ(text.mid(g.start, g.length), QString(g.length, u' ')) << g.start;
         EXPECT_TRUE(text[g.start - 1] != u' ' && text[g.start + g.length] != u' ') << g.start;
-        const QRectF box = boxOf(s.Label1(g.word));
+        const QRectF box = boxOf(s.targets(g.word));
         boxes.push_back(box);
         bool under = false;
         for (QRectF piece : passage.textRangeRects(g.start, g.length)) {

@@ -1,0 +1,23 @@
+#pragma once
+#include "activities/labelling/labellingscreen.h"
+#include "ui/choice.h"
+#include "ui/timer.h"
+
+// Healthy Living: six words are dragged into the gaps of a passage about smoking.
+class HealthyLivingScreen : public LabellingScreen {
+  public:
+    static constexpr const char* Name = "healthy";
+    HealthyLivingScreen();
+
+    void onLoad() override;
+    void passageChosen(int index);
+    void showOptions();
+
+    ui::Label passageText{*this, "Label5"};
+    ui::Label instruction{*this, "Label7"};
+    ui::ControlArray<ui::OptionButton> passages{*this, "Option1"};
+    ui::Timer showOptionsTimer{*this, 1};
+
+  protected:
+    void loadScreen() override;
+};

@@ -1,0 +1,12 @@
+#pragma once
+#include "ui/form.h"
+
+// The backdrop: a borderless blue window over the whole display, behind the program's
+// own windows, that takes neither focus nor clicks.
+class Backdrop : public ui::Form {
+  public:
+    static constexpr const char* Name = "Grey";
+    Backdrop();
+    void onLoad() override;
+    void onCloseRequested() override {}  // only unticking "Hide Desktop" removes it
+};

@@ -1,0 +1,33 @@
+#pragma once
+#include "ui/choice.h"
+#include "ui/commandbutton.h"
+#include "ui/controlarray.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/picturebox.h"
+
+// The main screen: the five menu entries, the guide page, "Hide Desktop", the Jotter and
+// the way back to the title screen.
+class MainScreen : public ui::Form {
+  public:
+    static constexpr const char* Name = "intro0";
+    MainScreen();
+
+    void onLoad() override;
+    void menuEntryClicked(int index);
+    void hideDesktopToggled();
+    void exitClicked();
+    void jotterClicked();
+    void pointerOverMenuEntry(int index, int button, int shift, float x, float y);
+    void pointerOverTitle(int button, int shift, float x, float y);
+    void onMouseMove(int, int, float, float) override {}
+    void onCloseRequested() override { exitClicked(); }
+
+    ui::PictureBox logo{*this, "Image2"};
+    ui::Label title{*this, "Label1"};
+    ui::CheckBox hideDesktop{*this, "Check1"};
+    ui::ControlArray<ui::Label> menuEntries{*this, "Label2"};
+    ui::CommandButton exitButton{*this, "Command1"};
+    ui::Label notice{*this, "Label3"};
+    ui::CommandButton jotterButton{*this, "cmdjotter"};
+};

@@ -1,0 +1,142 @@
+// Plant reproduction, true or false: the thirty statements, the lock while the right
+// button flashes, and the pointer's path from the menu.
+#include "activities/questions/plantreproductionscreen.h"
+#include "activities/questions/plantreproductiontable.h"
+#include "menus/topicmenu.h"
+#include "tests/support/mouse.h"
+#include "tests/support/screentest.h"
+
+using namespace ui;
+
+namespace {
+
+constexpr Colour kYellow = RGB(255, 255, 0);
+constexpr Colour kWhite = RGB(255, 255, 255);
+constexpr int kTrue = 0, kFalse = 1;
+// The command buttons on this screen: New Question and Answer the other way round from the others.
+constexpr int kExit = 0, kNewQuestion = 1, kAnswer = 2;
+
+double drawFor(int q) {
+    return (q + 0.5) / 30;
+}
+
+}  // namespace
+
+class PlantReproductionTest : public ScreenTest {
+  protected:
+    PlantReproductionScreen& openOn(int q) {
+        fake->draws = {drawFor(q)};
+        return forms().show<PlantReproductionScreen>();
+    }
+    void ask(PlantReproductionScreen& r, int q) {
+        fake->draws = {drawFor(q)};
+        r.commandClicked(kNewQuestion);
+        ASSERT_EQ(r.questionNumber, q);
+    }
+};
+
+TEST_F(PlantReproductionTest, ThirtyStatementsFromTheTableAndTheEmptyLast) {
+    PlantReproductionScreen& r = openOn(0);
+    EXPECT_FALSE(r.messages(0).Visible()) << "the statement waits for the first tick";
+    r.statementTimer.fire();
+    EXPECT_TRUE(r.messages(0).Visible());
+    EXPECT_FALSE(r.statementTimer.Enabled());
+    EXPECT_FALSE(r.flowerPicture.picture().isNull());
+    EXPECT_TRUE(r.statement[30].isEmpty());
+    const int trues[] = {0, 4, 6, 7, 8, 9, 11, 13, 15, 16, 18, 21, 22, 23, 25, 27, 28};
+    for (int i = 0; i < 30; ++i) {
+        const bool isTrue = std::find(std::begin(trues), std::end(trues), i) != std::end(trues);
+        EXPECT_EQ(r.rightAnswers[i], isTrue ? kTrue : kFalse) << i;
+        ask(r, i);
+        EXPECT_EQ(r.messages(0).Caption(), r.statement[i]);
+        EXPECT_TRUE(r.messages(0).Visible()) << "a new question shows at once";
+        EXPECT_TRUE(r.messages(0).captionFitsAt(r.messages(0).fittedPoints())) << i;
+    }
+    ask(r, 28);
+    EXPECT_EQ(r.messages(0).Caption(), "Pea seeds are spread by explosion. ") << "trailing blank";
+}
+
+TEST_F(PlantReproductionTest, WrongAgainThenRightThenLocked) {
+    PlantReproductionScreen& r = openOn(0);  // true
+    r.answerClicked(kFalse);
+    r.answerClicked(kFalse);
+    EXPECT_EQ(r.messages(1).Caption(), "Wrong, Try Again.");
+    EXPECT_FALSE(r.flashTimer.Enabled());
+    r.answerClicked(kTrue);
+    EXPECT_EQ(r.messages(1).Caption(), "Correct, Well Done!");
+    EXPECT_TRUE(r.flashTimer.Enabled());
+    EXPECT_EQ(r.flashTimer.Interval(), 200);
+
+    // Settled: no click on TRUE or FALSE counts, the wrong one included.
+    r.flashTimer.fire();
+    r.answerClicked(kFalse);
+    r.answerClicked(kTrue);
+    EXPECT_EQ(r.messages(1).Caption(), "Correct, Well Done!");
+    EXPECT_TRUE(r.messages(1).Visible());
+    EXPECT_EQ(r.flash, 1);
+    EXPECT_EQ(r.answerButtons(kTrue).ForeColor(), kWhite);
+}
+
+TEST_F(PlantReproductionTest, AnswerAfterAWrongClickHidesTheTextAndLocks) {
+    PlantReproductionScreen& r = openOn(5);  // false
+    r.answerClicked(kTrue);
+    ASSERT_TRUE(r.messages(1).Visible());
+    r.commandClicked(kAnswer);
+    EXPECT_FALSE(r.messages(1).Visible());
+    EXPECT_TRUE(r.flashTimer.Enabled());
+    r.answerClicked(kFalse);
+    EXPECT_FALSE(r.messages(1).Visible()) << "locked";
+    // Answer again while settled: the text stays hidden, the flashing goes on.
+    r.commandClicked(kAnswer);
+    EXPECT_TRUE(r.flashTimer.Enabled());
+}
+
+TEST_F(PlantReproductionTest, FlashingTextAndNewQuestionReleasesTheLock) {
+    PlantReproductionScreen& r = openOn(5);  // false
+    r.answerClicked(kFalse);
+    r.flashTimer.fire();
+    EXPECT_EQ(r.answerButtons(kFalse).ForeColor(), kWhite);
+    EXPECT_EQ(r.answerButtons(kTrue).ForeColor(), kYellow);
+    EXPECT_EQ(r.answerButtons(kFalse).BackColor(), RGB(0, 0, 0)) << "the fill never changes";
+    r.flashTimer.fire();
+    EXPECT_EQ(r.answerButtons(kFalse).ForeColor(), kYellow);
+    r.flashTimer.fire();
+
+    ask(r, 5);  // the same statement again, white at the moment
+    EXPECT_EQ(r.answerButtons(kFalse).ForeColor(), kYellow);
+    EXPECT_EQ(r.flash, 0);
+    EXPECT_FALSE(r.flashTimer.Enabled());
+    EXPECT_FALSE(r.messages(1).Visible());
+    r.answerClicked(kTrue);
+    EXPECT_EQ(r.messages(1).Caption(), "Wrong, Try Again.");
+}
+
+TEST_F(PlantReproductionTest, ThePointerFromTheMenuToExit) {
+    forms().show("intro0");
+    auto* menu = static_cast<TopicMenu*>(forms().show("menu2"));
+    settle();
+    fake->draws = {drawFor(24)};  // dandelions: false
+    real::click(menu->topics(1));
+    ASSERT_TRUE(forms().isLoaded<PlantReproductionScreen>());
+    PlantReproductionScreen& r = forms().get<PlantReproductionScreen>();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return r.messages(0).Visible(); }, 1000));
+    EXPECT_EQ(r.messages(0).Caption(), "Dandelion seeds are spread by insects.");
+
+    real::click(r.answerButtons(kTrue));
+    EXPECT_EQ(r.messages(1).Caption(), "Wrong, Try Again.");
+    real::click(r.answerButtons(kFalse));
+    EXPECT_EQ(r.messages(1).Caption(), "Correct, Well Done!");
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return r.answerButtons(kFalse).ForeColor() == kWhite; }, 1000));
+    real::click(r.answerButtons(kTrue));
+    EXPECT_EQ(r.messages(1).Caption(), "Correct, Well Done!");
+
+    fake->draws = {drawFor(0)};
+    real::click(r.commands(kNewQuestion));
+    EXPECT_EQ(r.answerButtons(kFalse).ForeColor(), kYellow);
+    EXPECT_FALSE(r.messages(1).Visible());
+    real::click(r.commands(kExit));
+    settle();
+    EXPECT_FALSE(forms().isLoaded<PlantReproductionScreen>());
+    EXPECT_TRUE(menu->window()->isVisible());
+}

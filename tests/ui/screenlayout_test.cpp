@@ -1,0 +1,113 @@
+// The common setup: centring, the chained picture-button column and tolerance of absent
+// controls and pictures.
+#include "tests/support/screentest.h"
+#include "ui/commandbutton.h"
+#include "ui/label.h"
+#include "ui/picturebox.h"
+#include "ui/programstate.h"
+
+using namespace ui;
+
+namespace {
+
+// A screen carrying whichever standard controls a test asks for.
+class Carrier : public Form {
+  public:
+    explicit Carrier(std::initializer_list<const char*> names) : Form("Carrier") {
+        for (const char* n : names) buttons.push_back(std::make_unique<CommandButton>(*this, n));
+        for (auto& b : buttons) b->setGeometry(1, 2, 3, 4);
+    }
+    CommandButton& button(const char* name) {
+        return *dynamic_cast<CommandButton*>(findControl(name));
+    }
+    std::vector<std::unique_ptr<CommandButton>> buttons;
+};
+
+}  // namespace
+
+using SetupTest = ScreenTest;
+
+TEST_F(SetupTest, CentresOnTheDisplayWithoutClamping) {
+    Carrier screen({});
+    fake->display = {640 * 15, 480 * 15};
+    ProgramState::applyScreenLayout(screen);
+    EXPECT_EQ(screen.Left(), -1200);
+    EXPECT_EQ(screen.Top(), -900);
+    EXPECT_EQ(screen.Width(), 12000);
+    EXPECT_EQ(screen.Height(), 9000);
+
+    fake->display = {800 * 15, 600 * 15};
+    ProgramState::applyScreenLayout(screen);
+    EXPECT_EQ(screen.Left(), 0);
+    EXPECT_EQ(screen.Top(), 0);
+    EXPECT_FALSE(fake->busy) << "the hourglass must not stay";
+    EXPECT_GE(fake->busyCalls, 2);
+}
+
+TEST_F(SetupTest, StacksTheRightHandColumnFlush) {
+    Carrier screen({"cmdgo", "cmdjotter", "cmdsoln", "cmdcheckit", "cmdexit", "cmdscramble"});
+    ProgramState::applyScreenLayout(screen);
+    const struct {
+        const char* name;
+        float left, top;
+    } expected[] = {{"cmdgo", 10050, 7950},
+                    {"cmdjotter", 10050, 7455},
+                    {"cmdsoln", 10050, 6960},
+                    {"cmdcheckit", 10050, 6465},
+                    {"cmdexit", 60, 7950}};
+    for (const auto& e : expected) {
+        CommandButton& b = screen.button(e.name);
+        EXPECT_EQ(b.Left(), e.left) << e.name;
+        EXPECT_EQ(b.Top(), e.top) << e.name;
+        EXPECT_EQ(b.Width(), 1785) << e.name;
+        EXPECT_EQ(b.Height(), 495) << e.name;
+        EXPECT_FALSE(b.TabStop()) << e.name;
+        EXPECT_FALSE(b.picture().isNull()) << e.name;
+    }
+    // The scramble button gets its picture and nothing else.
+    CommandButton& ScrambledWordsScreen = screen.button("cmdscramble");
+    EXPECT_EQ(ScrambledWordsScreen.Left(), 1);
+    EXPECT_EQ(ScrambledWordsScreen.Top(), 2);
+    EXPECT_FALSE(ScrambledWordsScreen.picture().isNull());
+}
+
+TEST_F(SetupTest, AButtonWithoutTheOneBelowKeepsItsDesignedTop) {
+    Carrier screen({"cmdjotter", "cmdsoln"});
+    screen.button("cmdjotter").setTop(4321);
+    ProgramState::applyScreenLayout(screen);
+    EXPECT_EQ(screen.button("cmdjotter").Top(), 4321);
+    EXPECT_EQ(screen.button("cmdjotter").Left(), 10050);
+    EXPECT_EQ(screen.button("cmdsoln").Top(), 4321 - 495);
+}
+
+TEST_F(SetupTest, RunningTwiceEqualsRunningOnce) {
+    Carrier once({"cmdgo", "cmdjotter", "cmdsoln", "cmdexit"});
+    Carrier twice({"cmdgo", "cmdjotter", "cmdsoln", "cmdexit"});
+    ProgramState::applyScreenLayout(once);
+    ProgramState::applyScreenLayout(twice);
+    ProgramState::applyScreenLayout(twice);
+    EXPECT_EQ(QPointF(once.Left(), once.Top()), QPointF(twice.Left(), twice.Top()));
+    for (const char* n : {"cmdgo", "cmdjotter", "cmdsoln", "cmdexit"})
+        EXPECT_EQ(QPointF(once.button(n).Left(), once.button(n).Top()),
+                  QPointF(twice.button(n).Left(), twice.button(n).Top()))
+            << n;
+}
+
+TEST_F(SetupTest, MissingPicturesLeaveButtonsAsTheyWere) {
+    useEmptyFolder();
+    Carrier screen({"cmdgo", "cmdexit"});
+    ProgramState::applyScreenLayout(screen);
+    EXPECT_TRUE(screen.button("cmdgo").picture().isNull());
+    EXPECT_EQ(screen.button("cmdgo").Top(), 7950);
+    EXPECT_EQ(screen.button("cmdexit").Left(), 60);
+}
+
+TEST_F(SetupTest, AControlOfTheWrongKindIsPassedOver) {
+    Carrier screen({});
+    Label notAButton(screen, "cmdgo");
+    notAButton.setGeometry(5, 6, 7, 8);
+    Label notABox(screen, "Picture1");
+    ProgramState::applyScreenLayout(screen);
+    EXPECT_EQ(notAButton.Top(), 6);
+    EXPECT_EQ(screen.Width(), 12000);
+}
