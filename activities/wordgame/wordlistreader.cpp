@@ -102,16 +102,17 @@ std::optional<Field> readField(ByteSource& in, bool endsAtSpace) {
     return f;
 }
 
-// A whole decimal number that fits the 16-bit count; anything else, or less than 1, is 0.
+// A whole decimal number; anything else, or less than 1, is 0. However large the number,
+// it asks for no more than the words present: every field takes at least one byte, so
+// capping it at the byte limit changes nothing but keeps it from overflowing.
 int parseCount(const std::optional<Field>& field) {
     if (!field || field->overlong || field->bytes.isEmpty()) return 0;
-    int n = 0;
+    std::int64_t n = 0;
     for (char c : field->bytes) {
         if (c < '0' || c > '9') return 0;
-        n = n * 10 + (c - '0');
-        if (n > INT16_MAX) return 0;
+        n = std::min(n * 10 + (c - '0'), kMaxFileBytes);
     }
-    return n;
+    return static_cast<int>(n);
 }
 
 }  // namespace
