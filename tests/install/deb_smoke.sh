@@ -21,8 +21,20 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-libera
     [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 
+# Debian's own checks of the package. Run as root, lintian first says that it is: a notice
+# on its standard error, not a finding, so only its findings and its exit status count.
+command -v lintian >/dev/null || fail "lintian is not installed (scripts/install-deps.sh)"
+timeout 180 lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>"$scratch/lintian.err" ||
+    { cat "$scratch/lintian.log" "$scratch/lintian.err" >&2; fail "lintian found faults"; }
+
 root="$scratch/root"
 dpkg -x "$deb" "$root"
+# lintian does not compare the changelog with the package: its newest entry must be this
+# version, or the changelog was left behind when the version was raised.
+version=$(dpkg-deb -f "$deb" Version)
+doc="$root/usr/share/doc/brindlemark"
+newest=$(gzip -dc "$doc/changelog.gz" | head -n 1)
+[[ "$newest" == "brindlemark ($version) "* ]] || fail "changelog does not start at $version: $newest"
 entry="$root/usr/share/applications/org.brindlemark.Brindlemark.desktop"
 [[ -f "$entry" ]] || fail "no desktop entry"
 [[ -f "$root/usr/share/icons/hicolor/256x256/apps/brindlemark.png" ]] || fail "no icon"
