@@ -24,6 +24,12 @@ constexpr qreal kWireWidth = 7;
 const QColor kRedWire(220, 40, 40);
 const QColor kBlackWire(30, 30, 34);
 
+constexpr qreal kJawLength = 24;
+// While the pupil decides, the clips stand open and back from the material, so that the
+// picture claims neither a complete circuit nor a broken one.
+constexpr qreal kOpenJawDegrees = 26;
+constexpr int kOpenClipGap = 26;  // from the material's edge to where the jaws would close
+
 enum class Outcome { Waiting, Lights, NoCurrent };
 
 void wire(QPainter& p, const QPainterPath& path, QColor colour) {
@@ -37,33 +43,42 @@ void wire(QPainter& p, const QPainterPath& path, QColor colour) {
 }
 
 // A crocodile clip: a coloured boot on the wire and metal jaws whose teeth end at `tip`.
-void crocodileClip(QPainter& p, qreal tip, bool pointsRight, QColor boot) {
+// Open, the jaws part about their hinge and grip nothing.
+void crocodileClip(QPainter& p, qreal tip, bool pointsRight, QColor boot, bool open) {
     const qreal dir = pointsRight ? 1 : -1;
-    const qreal y = kTopWire;
-    const qreal jawStart = tip - dir * 24;
     p.save();
-    QPainterPath jaws;
-    jaws.moveTo(jawStart, y - 9);
-    jaws.lineTo(tip, y - 4);
-    jaws.lineTo(tip, y + 4);
-    jaws.lineTo(jawStart, y + 9);
-    jaws.closeSubpath();
-    QLinearGradient steel(0, y - 9, 0, y + 9);
+    p.translate(tip - dir * kJawLength, kTopWire);  // the hinge, where the jaws leave the boot
+    QLinearGradient steel(0, -9, 0, 9);
     steel.setColorAt(0, QColor(235, 238, 242));
     steel.setColorAt(0.5, QColor(160, 165, 172));
     steel.setColorAt(1, QColor(110, 115, 122));
-    p.setPen(QPen(QColor(60, 60, 70), 1));
-    p.setBrush(steel);
-    p.drawPath(jaws);
-    p.setPen(QPen(QColor(70, 70, 80), 1));
-    for (int i = 1; i <= 4; ++i) {  // teeth
-        const qreal x = jawStart + dir * i * 5;
-        p.drawLine(QPointF(x, y - 1), QPointF(x + dir * 2.5, y + 1));
+    // Closed, one piece (side 0); open, the upper (-1) and lower (1) halves turned apart.
+    for (int half = 0; half < (open ? 2 : 1); ++half) {
+        const qreal side = open ? (half == 0 ? -1 : 1) : 0;
+        p.save();
+        p.rotate(side * dir * kOpenJawDegrees);
+        QPainterPath jaws;
+        jaws.moveTo(0, side > 0 ? 0 : -9);
+        jaws.lineTo(dir * kJawLength, side > 0 ? 0 : -4);
+        jaws.lineTo(dir * kJawLength, side < 0 ? 0 : 4);
+        jaws.lineTo(0, side < 0 ? 0 : 9);
+        jaws.closeSubpath();
+        p.setPen(QPen(QColor(60, 60, 70), 1));
+        p.setBrush(steel);
+        p.drawPath(jaws);
+        p.setPen(QPen(QColor(70, 70, 80), 1));
+        for (int i = 1; i <= 4; ++i) {  // teeth, facing whatever the jaws grip
+            const qreal x = dir * i * 5;
+            if (side == 0)
+                p.drawLine(QPointF(x, -1), QPointF(x + dir * 2.5, 1));
+            else
+                p.drawLine(QPointF(x, 0), QPointF(x + dir * 2.5, -side * 2.5));
+        }
+        p.restore();
     }
-    const QRectF bootRect(pointsRight ? jawStart - 30 : jawStart, y - 10, 30, 20);
     p.setPen(QPen(boot.darker(150), 1));
     p.setBrush(boot);
-    p.drawRoundedRect(bootRect, 6, 6);
+    p.drawRoundedRect(QRectF(pointsRight ? -30 : 0, -10, 30, 20), 6, 6);
     p.restore();
 }
 
@@ -183,6 +198,11 @@ QImage circuit(Outcome outcome) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF cell(330, kBottom - 24, 130, 48);
+    // The clips' tips: on the material's edges, or short of them while waiting.
+    const bool waiting = outcome == Outcome::Waiting;
+    const qreal leftTip = kMaterialSlot.left() - (waiting ? kOpenClipGap : 0);
+    const qreal rightTip =
+        kMaterialSlot.left() + kMaterialSlot.width() + (waiting ? kOpenClipGap : 0);
 
     // Negative side: from the cell round the left to the left-hand clip.
     QPainterPath black;
@@ -191,7 +211,7 @@ QImage circuit(Outcome outcome) {
     black.quadTo(kLeft, kBottom, kLeft, kBottom - 20);
     black.lineTo(kLeft, kTopWire + 20);
     black.quadTo(kLeft, kTopWire, kLeft + 20, kTopWire);
-    black.lineTo(kMaterialSlot.left() - 40, kTopWire);
+    black.lineTo(leftTip - 40, kTopWire);
     wire(p, black, kBlackWire);
     // Positive side: from the cell up through the bulb to the right-hand clip.
     QPainterPath red;
@@ -202,11 +222,11 @@ QImage circuit(Outcome outcome) {
     red.moveTo(kRight, 188);
     red.lineTo(kRight, kTopWire + 20);
     red.quadTo(kRight, kTopWire, kRight - 20, kTopWire);
-    red.lineTo(kMaterialSlot.left() + kMaterialSlot.width() + 40, kTopWire);
+    red.lineTo(rightTip + 40, kTopWire);
     wire(p, red, kRedWire);
 
-    crocodileClip(p, kMaterialSlot.left(), true, kBlackWire.lighter(200));
-    crocodileClip(p, kMaterialSlot.left() + kMaterialSlot.width(), false, kRedWire);
+    crocodileClip(p, leftTip, true, kBlackWire.lighter(200), waiting);
+    crocodileClip(p, rightTip, false, kRedWire, waiting);
     battery(p, cell);
     bulb(p, outcome == Outcome::Lights);
 
@@ -226,6 +246,14 @@ QImage circuit(Outcome outcome) {
     // The answer buttons must lie on plain background.
     if (!isPlain(image, kAnswerButtons, kQuestionScreenBlue))
         throw std::runtime_error("the circuit reaches under the answer buttons");
+    // Open clips touch nothing: plain background on both sides of the material.
+    const QRect besideLeft(kMaterialSlot.left() - kOpenClipGap / 2, 0, kOpenClipGap / 2,
+                           kMaterialSlot.height());
+    const QRect besideRight(kMaterialSlot.left() + kMaterialSlot.width(), 0, kOpenClipGap / 2,
+                            kMaterialSlot.height());
+    if (waiting && !(isPlain(image, besideLeft, kQuestionScreenBlue) &&
+                     isPlain(image, besideRight, kQuestionScreenBlue)))
+        throw std::runtime_error("an open clip reaches the material");
     return image;
 }
 
