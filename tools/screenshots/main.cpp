@@ -1,71 +1,131 @@
-// Renders every screen to a PNG:
-//   screenshots [--scale S] <output folder> [screen[/Control(i)/ms] ...]
-// at display scale S (1 by default), as the program draws on a larger display.
-// Run it in the run folder so that the pictures are found.
+// Renders the program's screens to PNG files:
+//   screenshots [--scale S] <output folder> [shot ...]
+// at display scale S (1 by default), as the program draws on a larger display. A shot is a
+// name from shots.cpp ("boneslab-solved"), or a screen and its steps ("circuits/Label4(1)/300ms",
+// see script.h); without any, every shot of shots.cpp is rendered. Run it in the run folder
+// so that the pictures are found. The same shots always give the same pictures: timers tick
+// in counted time, not by the clock, and random draws come from each shot's seed.
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QImage>
-#include <QRegularExpression>
-#include <QStringList>
+#include <QTemporaryDir>
 #include <QTextStream>
-#include <QTimer>
 #include <QWidget>
+#include <optional>
 
 #include "app/screens.h"
-#include "ui/control.h"
+#include "tools/screenshots/script.h"
+#include "tools/screenshots/shots.h"
+#include "ui/files.h"
 #include "ui/formregistry.h"
+#include "ui/platform.h"
 #include "ui/programstate.h"
+#include "ui/random.h"
+#include "ui/timer.h"
 #include "ui/twips.h"
 
 namespace {
 
-const QStringList kScreens = {"Titlefrm", "intro0",   "menu1",    "menu2",   "menu3",   "menu4",
-                              "menu5",    "boneslab", "puberty",  "healthy", "magnets", "magnets2",
-                              "circuits", "repro",    "scramble", "notepad"};
+using screenshots::Shot;
 
-// Runs the event loop for a while, so that timers tick as they would on screen.
-void runFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+// The machine's own platform, but with a fixed sequence of random draws: reseeding from the
+// clock would give another question on every run.
+class FixedDraws final : public ui::Platform {
+  public:
+    void restart(std::uint64_t seed) { random_ = ui::RandomSource(seed); }
+
+    QSizeF displayTwips() const override { return machine_->displayTwips(); }
+    void setBusyCursor(bool busy) override { machine_->setBusyCursor(busy); }
+    void openUrl(const QString&) override {}
+    void endProgram() override {}
+    double secondsSinceMidnight() const override { return 36000; }
+    void randomize() override {}
+    double rnd() override { return random_.next(); }
+
+  private:
+    std::unique_ptr<ui::Platform> machine_ = ui::makeQtPlatform();
+    ui::RandomSource random_;
+};
+
+FixedDraws* draws = nullptr;
+
+// A copy of the working folder without one file (and its sharper companions), made the
+// working folder while it lives.
+class FolderWithout {
+  public:
+    explicit FolderWithout(const QString& layoutPath) : home_(QDir::currentPath()) {
+        const std::optional<QString> gone = ui::resolveFile(layoutPath);
+        const QString goneStem = gone ? QFileInfo(*gone).completeBaseName() : QString();
+        QDirIterator it(home_, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo file(it.next());
+            if (gone && file.path() == QFileInfo(*gone).path() &&
+                (file.completeBaseName() == goneStem ||
+                 file.completeBaseName().startsWith(goneStem + '@')))
+                continue;
+            const QString target = copy_.filePath(QDir(home_).relativeFilePath(file.filePath()));
+            QDir().mkpath(QFileInfo(target).path());
+            QFile::copy(file.filePath(), target);
+        }
+        QDir::setCurrent(copy_.path());
+    }
+    ~FolderWithout() { QDir::setCurrent(home_); }
+
+  private:
+    QString home_;
+    QTemporaryDir copy_;
+};
+
+QString fileNameFor(QString script) {
+    script.replace('/', '-').replace('(', '_').remove(')').replace('>', "_to_").replace(',', '_');
+    return script;
 }
 
-// The control named "Label3(2)" or "Command1" on a form.
-ui::Control* findControl(const ui::Form& form, const QString& request) {
-    static const QRegularExpression pattern(R"(^(\w+?)(?:\((\d+)\))?$)");
-    const QRegularExpressionMatch m = pattern.match(request);
-    if (!m.hasMatch()) return nullptr;
-    const int index = m.captured(2).isEmpty() ? -1 : m.captured(2).toInt();
-    for (ui::Control* c : form.controls())
-        if (c->name() == m.captured(1) && c->index() == index) return c;
-    return nullptr;
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
 }
 
-// "screen" is the screen as it first appears; "screen/Control(i)/ms" then clicks that
-// control and takes the picture ms milliseconds later (an animation in flight, say).
-bool capture(const QString& request, const QDir& out) {
-    const QStringList parts = request.split('/');
-    const QString& name = parts[0];
+bool capture(const Shot& shot, const QDir& out) {
+    std::optional<FolderWithout> folder;
+    if (!shot.missing.isEmpty()) folder.emplace(shot.missing);
+    const QStringList steps = shot.script.split('/');
+    const QString& name = steps[0];
     ui::forms().clear();
     ui::ProgramState::reset();
+    screenshots::resetTime();
+    draws->restart(shot.seed);
     // Activities sit in front of the main screen, as they do when opened from a menu.
     if (name != "Titlefrm" && name != "notepad") ui::forms().show("intro0");
     ui::Form* form = ui::forms().show(name);
     if (!form) return false;
-    // Let one-tick timers lay the screen out, as the event loop would right after showing.
-    runFor(300);
-    QString file = name;
-    if (parts.size() == 3) {
-        ui::Control* control = findControl(*form, parts[1]);
-        if (!control || !control->Click) return false;
-        control->Click();
-        runFor(parts[2].toInt());
-        file = QString("%1-%2-%3ms").arg(name, parts[1], parts[2]);
-        file.replace('(', '_').remove(')');
+    // The one-tick timers lay the screen out, as right after showing it.
+    settle();
+    screenshots::letTimePass(300);
+    settle();
+    for (const QString& step : steps.mid(1)) {
+        QString error;
+        const bool done = !form->isUnloaded() && screenshots::runStep(*form, step, error);
+        if (!done) {
+            QTextStream(stderr) << shot.file << ": " << (error.isEmpty() ? step : error) << "\n";
+            return false;
+        }
+        settle();
     }
     const QImage image = form->window()->grab().toImage();
-    return image.save(out.filePath(file + ".png"));
+    const bool saved = image.save(out.filePath(shot.file + ".png"));
+    ui::forms().clear();
+    return saved;
+}
+
+// A shot of the table by its name, or else a screen and its steps.
+std::optional<Shot> shotFor(const QString& request) {
+    for (const Shot& shot : screenshots::shots())
+        if (shot.file == request) return shot;
+    if (!ui::forms().knows(request.section('/', 0, 0))) return std::nullopt;
+    return Shot{fileNameFor(request), request};
 }
 
 }  // namespace
@@ -74,6 +134,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     registerScreens(ui::forms());
+    auto platform = std::make_unique<FixedDraws>();
+    draws = platform.get();
+    ui::installPlatform(std::move(platform));
+    ui::Timer::setHeld(true);
+
     QStringList args = app.arguments().mid(1);
     if (args.size() >= 2 && args[0] == "--scale") {
         bool ok = false;
@@ -86,17 +151,28 @@ int main(int argc, char** argv) {
         args = args.mid(2);
     }
     if (args.isEmpty()) {
-        QTextStream(stderr)
-            << "usage: screenshots [--scale S] <output folder> [screen[/Control(i)/ms] ...]\n";
+        QTextStream(stderr) << "usage: screenshots [--scale S] <output folder> [shot ...]\n";
         return 2;
     }
-    QDir out(args.first());
+    // Absolute, since a shot may run in another working folder.
+    const QDir out(QDir(args.first()).absolutePath());
     out.mkpath(".");
-    const QStringList wanted = args.size() > 1 ? args.mid(1) : kScreens;
-    for (const QString& name : wanted) {
-        if (!ui::forms().knows(name.section('/', 0, 0))) continue;
-        QTextStream(stdout) << name << (capture(name, out) ? " written\n" : " failed\n");
+    std::vector<Shot> wanted;
+    int failed = 0;
+    for (const QString& request : args.mid(1)) {
+        if (const std::optional<Shot> shot = shotFor(request)) {
+            wanted.push_back(*shot);
+        } else {
+            QTextStream(stderr) << "screenshots: no shot or screen called " << request << "\n";
+            ++failed;
+        }
+    }
+    if (args.size() == 1) wanted = screenshots::shots();
+    for (const Shot& shot : wanted) {
+        const bool ok = capture(shot, out);
+        failed += !ok;
+        QTextStream(stdout) << shot.file << (ok ? " written\n" : " failed\n");
     }
     ui::forms().clear();
-    return 0;
+    return failed ? 1 : 0;
 }
