@@ -10,3 +10,7 @@ void writeSkeleton(const QDir& out);
 void writeMagnetPictures(const QDir& out);
 void writeCircuitPictures(const QDir& out);
 void writePlantPictures(const QDir& out);
+void writeBodyActivityPictures(const QDir& out);
+void writeNatureActivityPictures(const QDir& out);
+void writePhysicsActivityPictures(const QDir& out);
+void writeQuestionActivityPictures(const QDir& out);
