@@ -243,6 +243,16 @@ QImage waterCycle() {
     return image;
 }
 
+// A closed outline with rounded corners through the midpoints of the polygon's sides.
+QPainterPath smooth(const QPolygonF& corners) {
+    const auto mid = [&](int i) {
+        return (corners[i % corners.size()] + corners[(i + 1) % corners.size()]) / 2;
+    };
+    QPainterPath path(mid(0));
+    for (int i = 1; i <= corners.size(); ++i) path.quadTo(corners[i % corners.size()], mid(i));
+    return path;
+}
+
 // ---- Day and night: the Sun lights one half of the Earth ----------------------------------
 
 QImage dayAndNight() {
@@ -266,8 +276,9 @@ QImage dayAndNight() {
     sun.setColorAt(1, QColor(255, 160, 20));
     p.setBrush(sun);
     p.drawEllipse(QPointF(-60, 150), 120, 120);
-    p.setPen(QPen(QColor(255, 230, 120, 160), 2, Qt::DashLine));
-    for (int y : {70, 110, 150, 190, 230}) p.drawLine(QPointF(66, y), QPointF(earth.x() - 110, y));
+    for (int y : {80, 115, 150, 185, 220})
+        drawArrow(p, straight({70, qreal(y)}, {earth.x() - radius - 12, qreal(y)}),
+                  QColor(255, 225, 90), 2.5, 11);
     // The Earth: sea and land, the half facing away from the Sun in darkness.
     QPainterPath globe;
     globe.addEllipse(earth, radius, radius);
@@ -282,8 +293,8 @@ QImage dayAndNight() {
                           earth + QPointF(-70, -10)};
     const QPolygonF land2{earth + QPointF(10, 0), earth + QPointF(60, -20), earth + QPointF(80, 40),
                           earth + QPointF(30, 80)};
-    p.drawPolygon(land1);
-    p.drawPolygon(land2);
+    p.drawPath(smooth(land1));
+    p.drawPath(smooth(land2));
     p.setBrush(QColor(0, 0, 20, 185));
     p.drawRect(QRectF(earth.x(), earth.y() - radius, radius, 2 * radius));
     p.restore();
