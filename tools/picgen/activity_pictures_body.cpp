@@ -417,7 +417,7 @@ QImage teeth() {
 }  // namespace
 
 void writeBodyActivityPictures(const QDir& out) {
-    saveImage(organs(), out, "Images/organs.png");
-    saveImage(arm(), out, "Images/arm-muscles.png");
-    saveImage(teeth(), out, "Images/teeth.png");
+    saveImage(organs(), out, "Images/organs.jpg");
+    saveImage(arm(), out, "Images/arm-muscles.jpg");
+    saveImage(teeth(), out, "Images/teeth.jpg");
 }

@@ -322,7 +322,7 @@ QImage dayAndNight() {
 }  // namespace
 
 void writeNatureActivityPictures(const QDir& out) {
-    saveImage(foodChain(), out, "Images/food-chain.png");
-    saveImage(waterCycle(), out, "Images/water-cycle.png");
-    saveImage(dayAndNight(), out, "Images/day-and-night.png");
+    saveImage(foodChain(), out, "Images/food-chain.jpg");
+    saveImage(waterCycle(), out, "Images/water-cycle.jpg");
+    saveImage(dayAndNight(), out, "Images/day-and-night.jpg");
 }

@@ -207,6 +207,6 @@ QImage rayDiagram() {
 }  // namespace
 
 void writePhysicsActivityPictures(const QDir& out) {
-    saveImage(circuitSymbols(), out, "Images/circuit-symbols.png");
-    saveImage(rayDiagram(), out, "Images/ray-diagram.png");
+    saveImage(circuitSymbols(), out, "Images/circuit-symbols.jpg");
+    saveImage(rayDiagram(), out, "Images/ray-diagram.jpg");
 }

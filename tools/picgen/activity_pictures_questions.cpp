@@ -319,13 +319,13 @@ QImage saucerInSun() {
 void writeQuestionActivityPictures(const QDir& out) {
     for (int reading = 2; reading <= 9; ++reading)
         saveImage(newtonMeter(reading), out,
-                  QStringLiteral("Images/newton-meter-%1.png").arg(reading));
-    saveImage(stonesAndSand(), out, "Images/stones-and-sand.png");
-    saveImage(ironAndSand(), out, "Images/iron-and-sand.png");
-    saveImage(clipsAndRice(), out, "Images/clips-and-rice.png");
-    saveImage(sandyWater(), out, "Images/sandy-water.png");
-    saveImage(saltWater(), out, "Images/salt-water.png");
-    saveImage(filterFunnel(), out, "Images/filter-funnel.png");
-    saveImage(sieve(), out, "Images/sieve.png");
-    saveImage(saucerInSun(), out, "Images/saucer-in-sun.png");
+                  QStringLiteral("Images/newton-meter-%1.jpg").arg(reading));
+    saveImage(stonesAndSand(), out, "Images/stones-and-sand.jpg");
+    saveImage(ironAndSand(), out, "Images/iron-and-sand.jpg");
+    saveImage(clipsAndRice(), out, "Images/clips-and-rice.jpg");
+    saveImage(sandyWater(), out, "Images/sandy-water.jpg");
+    saveImage(saltWater(), out, "Images/salt-water.jpg");
+    saveImage(filterFunnel(), out, "Images/filter-funnel.jpg");
+    saveImage(sieve(), out, "Images/sieve.jpg");
+    saveImage(saucerInSun(), out, "Images/saucer-in-sun.jpg");
 }
