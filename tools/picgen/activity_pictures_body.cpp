@@ -230,10 +230,10 @@ QImage arm() {
     fill(p, blade, kBone);
     // Bones: the humerus above, the radius and ulna side by side below the elbow.
     fill(p, stroked(line(kShoulder, kElbow - QPointF(0, 8)), 13), kBone);
-    fill(p,
-         stroked(line({kShoulder.x(), kShoulder.y() - 4}, {kShoulder.x(), kShoulder.y() + 4}), 22),
-         kBone);
-    fill(p, stroked(line(kElbow - QPointF(6, 8), kElbow + QPointF(6, -8)), 18), kBone);
+    fill(p, stroked(line(kShoulder - QPointF(0, 4), kShoulder + QPointF(0, 4)), 22),
+         kBone);  // its rounded head
+    fill(p, stroked(line(kElbow - QPointF(6, 8), kElbow + QPointF(6, -8)), 18),
+         kBone);                                                              // its wide lower end
     fill(p, stroked(line(QPointF(238, 240), QPointF(412, 236)), 9), kBone);   // ulna
     fill(p, stroked(line(QPointF(216, 238), QPointF(238, 240)), 12), kBone);  // its elbow point
     fill(p, stroked(line(QPointF(246, 220), QPointF(412, 218)), 9), kBone);   // radius

@@ -1,10 +1,11 @@
 // Pictures for question activities: newton meters showing readings, and the mixtures and
-// equipment of separating. Each sits on the question screens' blue.
+// equipment of separating, mostly on the question screens' blue.
 #include <QDir>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <cmath>
 
 #include "common.h"
 #include "materials.h"
