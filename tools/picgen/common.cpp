@@ -5,6 +5,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -85,5 +88,26 @@ void drawShadowedText(QPainter& p, const QRectF& box, int flags, const QString& 
     p.drawText(box.translated(1, 1), flags, text);
     p.setPen(ink);
     p.drawText(box, flags, text);
+    p.restore();
+}
+
+void drawArrow(QPainter& p, const QPainterPath& path, QColor colour, qreal width, qreal head) {
+    p.save();
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    const QPointF tip = path.pointAtPercent(1);
+    const qreal angle = qDegreesToRadians(path.angleAtPercent(1));
+    const QPointF back(-std::cos(angle), std::sin(angle));  // y grows downwards
+    const QPointF side(back.y(), -back.x());
+    const QPointF base = tip + back * head;
+    // Stop the shaft inside the head so the point stays sharp.
+    const qreal end = path.percentAtLength(std::max(0.0, path.length() - head * 0.7));
+    QPainterPath shaft(path.pointAtPercent(0));
+    for (int i = 1; i <= 40; ++i) shaft.lineTo(path.pointAtPercent(end * i / 40));
+    p.drawPath(shaft);
+    QPolygonF headShape{tip, base + side * head * 0.55, base - side * head * 0.55};
+    p.setPen(QPen(colour, 1));
+    p.setBrush(colour);
+    p.drawPolygon(headShape);
     p.restore();
 }

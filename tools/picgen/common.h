@@ -8,6 +8,7 @@
 
 class QDir;
 class QPainter;
+class QPainterPath;
 
 // Pictures are drawn once at their own size and once at twice the density, for displays
 // that magnify them; drawing code works in the picture's own pixels either way.
@@ -39,3 +40,6 @@ void drawCaption(QPainter& p, const QRectF& box, const QString& text, const QFon
 
 // Text with a one-pixel dark drop shadow so it stays legible on coloured faces.
 void drawShadowedText(QPainter& p, const QRectF& box, int flags, const QString& text, QColor ink);
+
+// A line along the path with a filled arrowhead at its end, `head` pixels long.
+void drawArrow(QPainter& p, const QPainterPath& path, QColor colour, qreal width, qreal head);

@@ -11,8 +11,17 @@
 namespace {
 // Add a new group of pictures here.
 constexpr void (*kPictureGroups[])(const QDir&) = {
-    writeShellPictures,  writeButtons,         writeOpeningSequence, writeSkeleton,
-    writeMagnetPictures, writeCircuitPictures, writePlantPictures,
+    writeShellPictures,
+    writeButtons,
+    writeOpeningSequence,
+    writeSkeleton,
+    writeMagnetPictures,
+    writeCircuitPictures,
+    writePlantPictures,
+    writeBodyActivityPictures,
+    writeNatureActivityPictures,
+    writePhysicsActivityPictures,
+    writeQuestionActivityPictures,
 };
 }  // namespace
 
