@@ -24,5 +24,6 @@ int main(int argc, char* argv[]) {
     ui::forms().show<TitleScreen>();
     const int status = QApplication::exec();
     ui::forms().clear();
+    warmup.finish();
     return status;
 }

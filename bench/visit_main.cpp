@@ -46,6 +46,7 @@ int main(int argc, char* argv[]) {
     }
     ui::forms().clear();
     paintAndSettle(50);
+    warmup.finish();
     QFile status("/proc/self/status");
     status.open(QIODevice::ReadOnly);
     for (const QByteArray& line : status.readAll().split('\n'))

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "ui/control.h"
@@ -18,7 +19,10 @@ class ControlArray {
 
     T& operator()(int index) const {
         auto it = members_.find(index);
-        if (it == members_.end()) throw std::out_of_range("no such control array member");
+        // Caught where the event that asked for it entered, if it came from one.
+        if (it == members_.end())
+            throw std::out_of_range("no member " + std::to_string(index) + " in control array " +
+                                    name_.toStdString());
         return *it->second;
     }
     bool exists(int index) const { return members_.count(index) != 0; }

@@ -5,6 +5,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/control.h"
+#include "ui/eventguard.h"
 #include "ui/mouse.h"
 
 namespace ui {
@@ -18,13 +19,13 @@ ControlWidget::ControlWidget(Control& control, QWidget* parent)
 
 void ControlWidget::activate() {
     if (control_ && control_->Enabled() && control_->Visible() && isVisible())
-        control_->userClick();
+        deliver("a click", [this] { control_->userClick(); });
 }
 
 void ControlWidget::paintEvent(QPaintEvent*) {
     if (!control_) return;
     QPainter painter(this);
-    control_->paint(painter, rect());
+    deliver("painting", [&] { control_->paint(painter, rect()); });
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event) {
@@ -32,13 +33,13 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     update();
     const MouseArgs args = mouseArgs(*event, *this, buttonOf(event->button()));
-    if (control_->MouseDown) control_->MouseDown(args);
+    if (control_->MouseDown) deliver("a mouse press", [&] { control_->MouseDown(args); });
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!control_ || !control_->acceptsMouse()) return event->ignore();
     const MouseArgs args = mouseArgs(*event, *this, buttonsOf(event->buttons()));
-    if (control_->MouseMove) control_->MouseMove(args);
+    if (control_->MouseMove) deliver("a mouse move", [&] { control_->MouseMove(args); });
 }
 
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -48,10 +49,11 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) pressed_ = false;
     update();
     const MouseArgs args = mouseArgs(*event, *this, buttonOf(event->button()));
-    if (control_->MouseUp) control_->MouseUp(args);
+    if (control_->MouseUp) deliver("a mouse release", [&] { control_->MouseUp(args); });
     // The handler may have unloaded the form; its controls live until the event loop
     // deletes them, and a detached widget has no control to click.
-    if (click && control_ && control_->Enabled()) control_->userClick();
+    if (click && control_ && control_->Enabled())
+        deliver("a click", [this] { control_->userClick(); });
 }
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/control.h"
+#include "ui/eventguard.h"
 #include "ui/formregistry.h"
 #include "ui/formwindow.h"
 #include "ui/timer.h"
@@ -90,8 +91,9 @@ void Form::takeScreenShortcuts() {
     for (const auto& [keys, screen] : forms().shortcuts()) {
         auto* shortcut = new QShortcut(keys, window_.get());
         shortcut->setContext(Qt::WindowShortcut);
-        QObject::connect(shortcut, &QShortcut::activated,
-                         [screen = screen] { forms().show(screen); });
+        QObject::connect(shortcut, &QShortcut::activated, [screen = screen] {
+            deliver("a shortcut", [&] { forms().show(screen); });
+        });
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "ui/eventguard.h"
 #include "ui/form.h"
 #include "ui/mouse.h"
 #include "ui/painting.h"
@@ -23,31 +24,32 @@ void FormWindow::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), toQColor(form_->BackColor()));
     const Picture& picture = form_->picture();
     drawPicture(painter, QRectF(QPointF(0, 0), designSize(picture) * Twips::scale()), picture);
-    form_->paintSurface(painter);
+    deliver("painting", [&] { form_->paintSurface(painter); });
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     if (!form_) return;
     const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()));
-    form_->onMouseDown(a.button, a.shift, a.x, a.y);
+    deliver("a mouse press", [&] { form_->onMouseDown(a.button, a.shift, a.x, a.y); });
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
     if (!form_) return;
     const MouseArgs a = mouseArgs(*event, *this, buttonsOf(event->buttons()));
-    form_->onMouseMove(a.button, a.shift, a.x, a.y);
+    deliver("a mouse move", [&] { form_->onMouseMove(a.button, a.shift, a.x, a.y); });
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (!form_) return;
     const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()));
-    form_->onMouseUp(a.button, a.shift, a.x, a.y);
+    deliver("a mouse release", [&] { form_->onMouseUp(a.button, a.shift, a.x, a.y); });
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The window stays until the screen itself decides, as its Exit would.
     event->ignore();
-    if (form_ && !form_->isUnloaded()) form_->onCloseRequested();
+    if (form_ && !form_->isUnloaded())
+        deliver("a close request", [this] { form_->onCloseRequested(); });
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {

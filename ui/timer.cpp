@@ -1,5 +1,6 @@
 #include "ui/timer.h"
 
+#include "ui/eventguard.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -7,7 +8,7 @@ namespace ui {
 Timer::Timer(Form& form, int intervalMs) : form_(form), interval_(intervalMs) {
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
-        if (!held_) fire();
+        if (!held_) deliver("a timer tick", [this] { fire(); });
     });
     form_.registerTimer(*this);
 }

@@ -105,6 +105,21 @@ TEST_F(FormsTest, OptionsRaiseClickOnceForTheOneSet) {
     EXPECT_TRUE(probe.options(1).Value());
 }
 
+TEST_F(FormsTest, AHandlerReachingForAMissingMemberDropsItsEventAndTheProgramGoesOn) {
+    Probe& probe = forms().show<Probe>();
+    probe.options.Click = [&](int i) {
+        probe.options(i + 1);  // a wiring fault: there is no member 2
+        probe.clicks.push_back(i);
+    };
+    ::testing::internal::CaptureStderr();
+    real::click(probe.options(1));
+    real::click(probe.options(0));
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(probe.clicks, std::vector<int>{0}) << "the next event is handled as ever";
+    EXPECT_NE(said.find("a click dropped: no member 2 in control array Option1"), std::string::npos)
+        << said;
+}
+
 TEST_F(FormsTest, RunTimeCopiesTakeTheFirstMembersDesignAndStartHidden) {
     Probe& probe = forms().show<Probe>();
     ControlArray<Label> labels(probe, "Label9");
