@@ -151,9 +151,10 @@ std::vector<DataFile> listDataFiles(const QString& subFolder, const QString& pat
         const std::optional<QString> dir = resolveUnder(folder, subFolder, Want::Directory);
         if (!dir) continue;
         const QDir listing(*dir);
-        // Name filters ignore case unless told otherwise.
-        const QStringList names = listing.entryList(
-            {pattern}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+        // Name filters ignore case unless told otherwise. Hidden files are passed over, as file
+        // managers hide them: a Mac leaves a "._" copy of each file it puts on a USB stick.
+        const QStringList names =
+            listing.entryList({pattern}, QDir::Files | QDir::System, QDir::Name | QDir::IgnoreCase);
         int taken = 0;
         for (const QString& name : names) {
             if (taken == kMaxListedFiles) break;

@@ -167,7 +167,7 @@ TEST_F(DataFoldersTest, ListingGathersEachNameOnceFirstFolderFirst) {
     QDir().mkpath(system("activities"));
     QDir().mkpath("activities/sub.toml");
     for (const char* f : {"Sound.toml", "notes.txt"}) write(user("Activities/") + f, "user");
-    for (const char* f : {"sound.TOML", "forces.toml", "bad.toml"})
+    for (const char* f : {"sound.TOML", "forces.toml", "bad.toml", "._bad.toml"})
         write(system("activities/") + f, "system");
     for (const char* f : {"forces.toml", "changes.toml"})
         write(QString("activities/") + f, "start");
