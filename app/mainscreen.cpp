@@ -34,8 +34,7 @@ constexpr LabelDesign kGuide{.left = 9600,
                              .fore = colours::kYellow,
                              .back = colours::kBlack,
                              .border = true,
-                             .align = Align::Center,
-                             .enabled = false};
+                             .align = Align::Center};
 constexpr LabelDesign kMenuEntry{.left = 9600,
                                  .top = 2400,
                                  .width = 2235,
@@ -47,11 +46,11 @@ constexpr LabelDesign kMenuEntry{.left = 9600,
                                  .border = true,
                                  .align = Align::Center,
                                  .visible = false};
-constexpr LabelDesign kWebAddress{.left = 8520,
+constexpr LabelDesign kAboutLabel{.left = 8520,
                                   .top = 7800,
                                   .width = 3315,
                                   .height = 375,
-                                  .caption = texts::kGuidePage,
+                                  .caption = texts::kAboutCaption,
                                   .font = kArial12Bold,
                                   .fore = colours::kYellow,
                                   .back = colours::kBlack,
@@ -67,13 +66,19 @@ constexpr LabelDesign kNotice{.left = 7440,
                               .opaque = false,
                               .align = Align::Right};
 
-// What each entry of the column opens; index 5 is never shown and 7 is disabled.
+// What each entry of the column opens; index 5 is never shown.
 constexpr const char* kMenuScreens[] = {"menu1", "menu2", "menu3", "menu4", "menu5"};
 constexpr const char* kEntryCaptions[] = {"", "Menu 2", "Menu 3", "Menu 4", "Menu 5", "WWW Links"};
-constexpr int kWebEntry = 6;
+constexpr int kAboutEntry = 6;
+constexpr int kGuideEntry = 7;
+
+// Opens a page shipped with the program; a missing page or browser is passed over.
+void openPage(const char* page) {
+    if (auto path = resolveFile(page)) platform().openUrl(*path);
+}
 
 // The common setup dresses the Jotter button; with no Next button below it, the button
-// keeps this Top: midway between "Menu 5" (ends at 5895) and the web address (from 7800).
+// keeps this Top: midway between "Menu 5" (ends at 5895) and the About label (from 7800).
 constexpr float kJotterTop = 6600;
 
 }  // namespace
@@ -93,7 +98,7 @@ MainScreen::MainScreen() : Form(Name) {
     logo.setGeometry(180, 5700, 1500, 2085);
     logo.setStretch(true);
     logo.setDescription("Brindlemark logo: a seedling growing in a flask");
-    menuEntries.add(kWebEntry).applyDesign(kWebAddress);
+    menuEntries.add(kAboutEntry).applyDesign(kAboutLabel);
     exitButton.setGeometry(120, 7920, 1650, 500);
     exitButton.setTabStop(false);
     exitButton.setVisible(false);
@@ -132,9 +137,10 @@ void MainScreen::onLoad() {
 void MainScreen::menuEntryClicked(int index) {
     if (index >= 0 && index <= 4) {
         forms().show(kMenuScreens[index]);
-    } else if (index == kWebEntry) {
-        // The guide lies beside the program; a missing page or browser is passed over.
-        if (auto page = resolveFile(texts::kGuidePage)) platform().openUrl(*page);
+    } else if (index == kAboutEntry) {
+        openPage(texts::kAboutPage);
+    } else if (index == kGuideEntry) {
+        openPage(texts::kGuidePage);
     }
 }
 

@@ -6,8 +6,8 @@
 #include "ui/label.h"
 #include "ui/picturebox.h"
 
-// The main screen: the five menu entries, the guide page, "Hide Desktop", the Jotter and
-// the way back to the title screen.
+// The main screen: the five menu entries, the Teachers' Guide and the page about the
+// program, "Hide Desktop", the Jotter and the way back to the title screen.
 class MainScreen : public ui::Form {
   public:
     static constexpr const char* Name = "intro0";

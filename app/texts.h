@@ -6,7 +6,10 @@ namespace texts {
 constexpr const char* kTitleCredits = "Science activities for ages 7 to 11";
 constexpr const char* kTitleNotice = "Free for use in schools. Made with Qt.";
 constexpr const char* kMainNotice = "Brindlemark science activities";
-// The guide page shipped beside the program; the main screen opens it in the browser.
+// Pages shipped with the program, opened in the browser from the main screen: the Teachers'
+// Guide from its entry, the page about the program from the label at the foot.
 constexpr const char* kGuidePage = "brindlemark.html";
+constexpr const char* kAboutPage = "about.html";
+constexpr const char* kAboutCaption = "About Brindlemark";
 
 }  // namespace texts

@@ -1,13 +1,44 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace ui {
 
-// Turns a layout path such as "Images\exit.jpg" into a regular file under the working
-// directory: backslashes become slashes, each component is matched without regard to
-// case, and nothing outside the working directory, nor anything that is not a regular
-// file (a folder, a FIFO, a device), is ever returned.
+// The data folders, searched in this order: the user's ($XDG_DATA_HOME/brindlemark), the
+// system's (brindlemark under each of $XDG_DATA_DIRS), then the folder the program starts in.
+// Only folders that exist are listed, each once, by its canonical path: the installed program
+// starts in a system folder, and a file found there twice is one file.
+QStringList dataFolders();
+
+// The user's and system's folders are read from the environment once, at the first lookup;
+// this reads them again (for tests that point them elsewhere).
+void reloadDataFolders();
+
+// A file found in a data folder: its canonical path and the folder it lies in.
+struct DataFile {
+    QString path;
+    QString folder;
+};
+
+// Turns a layout path such as "Images\exit.jpg" into a regular file of the first data folder
+// that has it: backslashes become slashes, each component is matched without regard to case,
+// and nothing outside that folder, nor anything that is not a regular file (a folder, a FIFO,
+// a device), is ever returned.
+std::optional<DataFile> findDataFile(const QString& layoutPath);
 std::optional<QString> resolveFile(const QString& layoutPath);
+
+// The same rules within one given folder only.
+std::optional<QString> resolveFileIn(const QString& folder, const QString& layoutPath);
+
+// The regular files of a sub-folder (matched as the resolver matches it) whose names fit a
+// wildcard pattern such as "*.toml", gathered across the data folders in their order, each
+// folder's by name; hidden files (".name") are left out. A name seen in an earlier folder hides the
+// same name, in any case, in a later one, so a teacher's own file replaces a shipped one. At most
+// kMaxListedFiles are taken from each folder, so that a folder filled by mistake cannot stall the
+// program.
+std::vector<DataFile> listDataFiles(const QString& subFolder, const QString& pattern);
+constexpr int kMaxListedFiles = 200;
 
 }  // namespace ui

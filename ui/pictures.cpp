@@ -103,11 +103,12 @@ std::optional<QSize> declaredSizeOfFile(const QString& file) {
 }
 
 // The companion of twice the density, when it exists and really is the same picture at twice
-// the size: a picture a teacher replaced keeps its own look even beside a stale companion.
-std::optional<QString> denseFile(const QString& layoutPath, const QString& file) {
-    const std::optional<QString> dense = resolveFile(denseCompanion(layoutPath));
+// the size: a picture a teacher replaced keeps its own look even beside a stale companion. Only
+// the picture's own folder counts: a shipped companion never stands in for a teacher's picture.
+std::optional<QString> denseFile(const QString& layoutPath, const DataFile& file) {
+    const std::optional<QString> dense = resolveFileIn(file.folder, denseCompanion(layoutPath));
     if (!dense) return std::nullopt;
-    const std::optional<QSize> plainSize = declaredSizeOfFile(file);
+    const std::optional<QSize> plainSize = declaredSizeOfFile(file.path);
     const std::optional<QSize> twiceSize = declaredSizeOfFile(*dense);
     if (!plainSize || !twiceSize || *twiceSize != *plainSize * 2) return std::nullopt;
     return dense;
@@ -138,9 +139,9 @@ struct Source {
 };
 
 std::optional<Source> locate(const QString& layoutPath, bool wantDense) {
-    const std::optional<QString> plain = resolveFile(layoutPath);
+    const std::optional<DataFile> plain = findDataFile(layoutPath);
     if (!plain) return std::nullopt;
-    Source source{*plain, wantDense ? denseFile(layoutPath, *plain) : std::nullopt, {}};
+    Source source{plain->path, wantDense ? denseFile(layoutPath, *plain) : std::nullopt, {}};
     source.key = QStringLiteral("pic:%1:%2").arg(source.file(), fileVersion(source.file()));
     return source;
 }

@@ -108,13 +108,14 @@ TEST_F(ShellTest, HideDesktopSurvivesATripToTheTitleScreen) {
     EXPECT_FALSE(forms().isLoaded<Backdrop>());
 }
 
-TEST_F(ShellTest, WebLabelOpensTheGuidePageAndGuideEntryIsInert) {
+TEST_F(ShellTest, GuideEntryOpensTheGuideAndTheLabelTheAboutPage) {
     MainScreen& main = forms().show<MainScreen>();
-    real::click(main.menuEntries(6));
-    ASSERT_EQ(fake->openedUrls.size(), 1);
-    EXPECT_TRUE(fake->openedUrls[0].endsWith("/brindlemark.html"));
+    EXPECT_EQ(main.menuEntries(6).Caption(), "About Brindlemark");
     real::click(main.menuEntries(7));
-    EXPECT_EQ(fake->openedUrls.size(), 1);
+    real::click(main.menuEntries(6));
+    ASSERT_EQ(fake->openedUrls.size(), 2);
+    EXPECT_TRUE(fake->openedUrls[0].endsWith("/brindlemark.html"));
+    EXPECT_TRUE(fake->openedUrls[1].endsWith("/about.html"));
     EXPECT_EQ(forms().loaded().size(), 1u);
 }
 
@@ -139,6 +140,7 @@ TEST_F(ShellTest, WithNoAssetFolderTheTitleCyclesAndNoGuideOpens) {
     EXPECT_TRUE(title.illustration.picture().isNull());
     real::click(title.okButton);
     settle();
-    real::click(forms().get<MainScreen>().menuEntries(6));  // no guide page: nothing happens
+    // No pages: nothing happens.
+    for (int entry : {6, 7}) real::click(forms().get<MainScreen>().menuEntries(entry));
     EXPECT_TRUE(fake->openedUrls.isEmpty());
 }

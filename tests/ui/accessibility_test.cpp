@@ -106,6 +106,7 @@ TEST_F(AccessibilityTest, ActionsDoWhatAClickDoesAndOnlyWhenItCould) {
     EXPECT_EQ(main.hideDesktop.Value(), 1);
     EXPECT_TRUE(hide->state().checked);
     // A disabled entry does nothing, as it takes no clicks.
+    main.menuEntries(7).setEnabled(false);
     EXPECT_TRUE(interfaceOf(main.menuEntries(7))->state().disabled);
     int clicks = 0;
     main.menuEntries.Click = [&](int) { ++clicks; };

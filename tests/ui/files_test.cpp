@@ -1,6 +1,6 @@
-// The path resolver and picture loading: layout paths reach files whatever their case,
-// never anything outside the working directory, never anything that could block, and a bad
-// picture is a value, not a failure.
+// The path resolver and picture loading: layout paths reach files whatever their case, in the
+// user's, the system's and the start folder in that order, never anything outside the folder,
+// never anything that could block, and a bad picture is a value, not a failure.
 #include "ui/files.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 
 #include "ui/jpeg.h"
 #include "ui/pictures.h"
+#include "ui/twips.h"
 
 using namespace ui;
 
@@ -100,6 +101,94 @@ TEST_F(FilesTest, AChangedFileIsReadAgain) {
     QFile::remove("Images/pic.jpg");
     write("Images/pic.jpg", jpeg(30, 12));
     EXPECT_EQ(LoadPicture("Images\\pic.jpg")->size(), QSize(30, 12));
+}
+
+// The user's and a system folder as the environment names them, with the test's folder as the
+// start folder.
+class DataFoldersTest : public FilesTest {
+  protected:
+    void SetUp() override {
+        FilesTest::SetUp();
+        saved_ = {qgetenv("XDG_DATA_HOME"), qgetenv("XDG_DATA_DIRS")};
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data_.filePath("home")));
+        qputenv("XDG_DATA_DIRS",
+                QFile::encodeName(data_.filePath("missing") + ':' + data_.filePath("system")));
+        reloadDataFolders();
+        for (const QString& f : {user(""), system("")}) QDir().mkpath(f + "Images");
+    }
+    void TearDown() override {
+        qputenv("XDG_DATA_HOME", saved_.first);
+        qputenv("XDG_DATA_DIRS", saved_.second);
+        reloadDataFolders();
+        Twips::setScale(1.0f);
+        FilesTest::TearDown();
+    }
+    QString user(const QString& file) const { return data_.filePath("home/brindlemark/" + file); }
+    QString system(const QString& file) const {
+        return data_.filePath("system/brindlemark/" + file);
+    }
+    static QString contents(const std::optional<QString>& path) {
+        QFile f(path.value_or(""));
+        return f.open(QIODevice::ReadOnly) ? QString(f.readAll()) : QString("none");
+    }
+
+    QTemporaryDir data_;
+    std::pair<QByteArray, QByteArray> saved_;
+};
+
+TEST_F(DataFoldersTest, TheUsersFolderThenTheSystemsThenTheStartFolder) {
+    write(user("Life0.TXT"), "user");
+    for (const QString& f : {system("life0.txt"), system("words.txt"), QString("life0.txt"),
+                             QString("words.txt"), QString("start.txt")}) {
+        write(f, f.startsWith('/') ? "system" : "start");
+    }
+    EXPECT_EQ(contents(resolveFile("life0.txt")), "user");
+    EXPECT_EQ(contents(resolveFile("WORDS.txt")), "system");
+    EXPECT_EQ(contents(resolveFile("start.txt")), "start");
+
+    // The rules hold in each folder, and a file refused in one is looked for in the next.
+    ASSERT_EQ(mkfifo(QFile::encodeName(user("Images/a.jpg")).constData(), 0600), 0);
+    write(system("Images/A.jpg"), "system");
+    EXPECT_EQ(contents(resolveFile("Images\\a.jpg")), "system");
+    QFile::link(data_.filePath("secret.txt"), system("Images/b.jpg"));
+    write(data_.filePath("secret.txt"), "outside");
+    EXPECT_FALSE(resolveFile("Images\\b.jpg"));
+
+    // A teacher's own picture is drawn as she made it, never as a shipped sharper copy.
+    write(user("Images/pic.jpg"), jpeg(20, 10));
+    write("Images/pic.jpg", jpeg(20, 10));
+    write("Images/pic@2x.jpg", jpeg(40, 20));
+    Twips::setScale(1.75f);
+    EXPECT_EQ(LoadPicture("Images\\pic.jpg")->devicePixelRatio(), 1.0);
+}
+
+TEST_F(DataFoldersTest, ListingGathersEachNameOnceFirstFolderFirst) {
+    QDir().mkpath(user("Activities"));
+    QDir().mkpath(system("activities"));
+    QDir().mkpath("activities/sub.toml");
+    for (const char* f : {"Sound.toml", "notes.txt"}) write(user("Activities/") + f, "user");
+    for (const char* f : {"sound.TOML", "forces.toml", "bad.toml", "._bad.toml"})
+        write(system("activities/") + f, "system");
+    for (const char* f : {"forces.toml", "changes.toml"})
+        write(QString("activities/") + f, "start");
+    QFile::link(data_.filePath("secret.toml"), system("activities/escape.toml"));
+    write(data_.filePath("secret.toml"), "outside");
+    ASSERT_EQ(mkfifo(QFile::encodeName(system("activities/fifo.toml")).constData(), 0600), 0);
+
+    const auto listed = [] {
+        QStringList out;
+        for (const DataFile& f : listDataFiles("ACTIVITIES", "*.toml")) {
+            EXPECT_TRUE(f.path.startsWith(f.folder + '/')) << f.path.toStdString();
+            out << QFileInfo(f.path).fileName() + '=' + contents(f.path);
+        }
+        return out;
+    };
+    EXPECT_EQ(listed(), QStringList({"Sound.toml=user", "bad.toml=system", "forces.toml=system",
+                                     "changes.toml=start"}));
+    // Started in the system folder, as the installed program is: still each file once.
+    QDir::setCurrent(system(""));
+    EXPECT_EQ(dataFolders().size(), 2);
+    EXPECT_EQ(listed().size(), 3);
 }
 
 TEST(JpegTest, DecodesAsQtsOwnReaderDoes) {
