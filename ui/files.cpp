@@ -27,11 +27,16 @@ bool isRegularFile(const QString& path) {
 }  // namespace
 
 std::optional<QString> resolveFile(const QString& layoutPath) {
+    return resolveFileIn(QDir::currentPath(), layoutPath);
+}
+
+std::optional<QString> resolveFileIn(const QString& folder, const QString& layoutPath) {
     QString path = layoutPath;
     path.replace('\\', '/');
     if (path.isEmpty() || path.startsWith('/') || path.contains(':')) return std::nullopt;
 
-    const QString root = QDir::current().canonicalPath();
+    const QString root = QDir(folder).canonicalPath();
+    if (root.isEmpty()) return std::nullopt;
     QDir dir(root);
     std::optional<QString> found;
     const QStringList parts = path.split('/', Qt::SkipEmptyParts);

@@ -10,4 +10,7 @@ namespace ui {
 // file (a folder, a FIFO, a device), is ever returned.
 std::optional<QString> resolveFile(const QString& layoutPath);
 
+// The same, under `folder` in place of the working directory.
+std::optional<QString> resolveFileIn(const QString& folder, const QString& layoutPath);
+
 }  // namespace ui

@@ -113,10 +113,10 @@ void registerPlanned(MenuBuild& build, const Entry& e, const Planned& p, int slo
             for (int k = 0; k < n; ++k) links.screens.push_back(screenName(e.file.fileName, k));
             for (int k = 0; k < n; ++k) {
                 links.chosen = k;
-                build.screens.emplace_back(
-                    links.screens[k], [name = links.screens[k], activity, plan = p.drags[k], links] {
-                        return std::make_unique<FileDragScreen>(name, activity->title, plan, links);
-                    });
+                build.screens.emplace_back(links.screens[k], [name = links.screens[k], activity,
+                                                              plan = p.drags[k], links] {
+                    return std::make_unique<FileDragScreen>(name, activity->title, plan, links);
+                });
             }
             break;
         }
@@ -132,7 +132,8 @@ void registerPlanned(MenuBuild& build, const Entry& e, const Planned& p, int slo
             break;
     }
     build.slots[slot].screen = name;
-    if (captionSlot(activity->menu, activity->topic) < 0) build.slots[slot].caption = activity->topic;
+    if (captionSlot(activity->menu, activity->topic) < 0)
+        build.slots[slot].caption = activity->topic;
 }
 
 // Healthy Living's other passages: options by caption or the first free, laid out with the
@@ -178,8 +179,7 @@ void addHealthyPassages(MenuBuild& build, const std::vector<const Entry*>& files
             laid.push_back({&p, static_cast<int>(k), option});
         }
     }
-    for (int o = 1; o < 4; ++o)
-        build.healthy[o] = {options.captions[o], links.screens[o]};
+    for (int o = 1; o < 4; ++o) build.healthy[o] = {options.captions[o], links.screens[o]};
     for (const Laid& l : laid) {
         PassageLinks mine = links;
         mine.chosen = l.option;
@@ -220,7 +220,8 @@ MenuBuild buildMenu(int menu, const std::vector<Entry>& entries,
                           e->activity->topicPos, e->file.fileName});
     const std::vector<Assignment> slots = assignSlots(claims);
     for (size_t i = 0; i < usable.size(); ++i) {
-        for (const Problem& p : slots[i].problems) build.problems.emplace_back(usable[i]->file.path, p);
+        for (const Problem& p : slots[i].problems)
+            build.problems.emplace_back(usable[i]->file.path, p);
         if (slots[i].slot < 0) continue;
         if (!plans[i]) {
             healthy.push_back(usable[i]);
@@ -234,8 +235,7 @@ MenuBuild buildMenu(int menu, const std::vector<Entry>& entries,
 }
 
 std::vector<Entry> readEntries(const std::vector<FoundFile>& files,
-                               std::vector<std::pair<QString, Problem>>& problems,
-                               bool cached) {
+                               std::vector<std::pair<QString, Problem>>& problems, bool cached) {
     std::vector<Entry> entries;
     for (const FoundFile& f : files) {
         QString version;
@@ -324,9 +324,8 @@ std::vector<Assignment> assignSlots(const std::vector<Claim>& claims) {
                     if (holder[c.menu][s] == -1) slot = s;
                 if (slot < 0) {
                     out[i].problems.push_back(
-                        {c.topicPos, QString("menu %1 has no free place for \"%2\"")
-                                         .arg(c.menu)
-                                         .arg(c.topic)});
+                        {c.topicPos,
+                         QString("menu %1 has no free place for \"%2\"").arg(c.menu).arg(c.topic)});
                     continue;
                 }
             }
@@ -396,7 +395,8 @@ std::vector<Report> checkFiles(const std::vector<FoundFile>& files, bool decodeP
                                                               "PNG or JPEG picture")
                                                           .arg(name)});
             };
-            for (const DragPlan& d : planned->drags) tryDecode(d.picturePath, a.picturePos, a.picture);
+            for (const DragPlan& d : planned->drags)
+                tryDecode(d.picturePath, a.picturePos, a.picture);
             for (size_t q = 0; q < planned->questions.size(); ++q) {
                 if (a.kind == Kind::TrueFalse)
                     tryDecode(planned->questions[q].picturePath, a.picturePos, a.picture);
@@ -411,9 +411,10 @@ std::vector<Report> checkFiles(const std::vector<FoundFile>& files, bool decodeP
         Report r{f.path, {}};
         for (const auto& [path, p] : problems)
             if (path == f.path) r.problems.push_back(p);
-        std::stable_sort(r.problems.begin(), r.problems.end(), [](const Problem& a, const Problem& b) {
-            return a.at.line != b.at.line ? a.at.line < b.at.line : a.at.column < b.at.column;
-        });
+        std::stable_sort(
+            r.problems.begin(), r.problems.end(), [](const Problem& a, const Problem& b) {
+                return a.at.line != b.at.line ? a.at.line < b.at.line : a.at.column < b.at.column;
+            });
         out.push_back(std::move(r));
     }
     return out;
@@ -435,7 +436,8 @@ MenuSlots menuSlots(int menu) {
                                 .arg(p.message);
         if (reported().insert(key).second) print(path, p);
     }
-    for (auto& [name, factory] : build.screens) ui::forms().registerScreen(name, std::move(factory));
+    for (auto& [name, factory] : build.screens)
+        ui::forms().registerScreen(name, std::move(factory));
     if (menu == kHealthyMenu) HealthyLivingScreen::otherPassages = build.healthy;
     return build.slots;
 }

@@ -18,8 +18,8 @@ void place(Control& c, const QRectF& r) {
 }
 
 LabelDesign textAt(const Text& t, FontSpec font, Align align = Align::Center) {
-    LabelDesign d = textDesign(f(t.rect.left()), f(t.rect.top()), f(t.rect.width()),
-                               f(t.rect.height()), font);
+    LabelDesign d =
+        textDesign(f(t.rect.left()), f(t.rect.top()), f(t.rect.width()), f(t.rect.height()), font);
     d.align = align;
     return d;
 }

@@ -97,12 +97,14 @@ class Planner {
     std::optional<std::pair<QString, QSize>> picture(const QString& name, Position at) {
         const std::optional<QString> path = locatePicture(a_, name);
         if (!path) {
-            problem(at, QString("picture \"%1\" is neither beside the file nor in Images").arg(name));
+            problem(at,
+                    QString("picture \"%1\" is neither beside the file nor in Images").arg(name));
             return std::nullopt;
         }
         const std::optional<QSize> size = ui::pictureFileSize(*path);
         if (!size || size->isEmpty()) {
-            problem(at, QString("picture \"%1\" cannot be read as a PNG or JPEG picture").arg(name));
+            problem(at,
+                    QString("picture \"%1\" cannot be read as a PNG or JPEG picture").arg(name));
             return std::nullopt;
         }
         return std::make_pair(*path, *size);
@@ -189,12 +191,12 @@ class Planner {
             }
             // Centred on its point, but kept inside the picture's area.
             const QPointF c = onScreen(l.at);
-            const float left = std::clamp(roundUp(static_cast<float>(c.x()) - w / 2),
-                                          static_cast<float>(area.left()),
-                                          static_cast<float>(area.right()) - w);
-            const float top = std::clamp(roundUp(static_cast<float>(c.y()) - h / 2),
-                                         static_cast<float>(area.top()),
-                                         static_cast<float>(area.bottom()) - h);
+            const float left =
+                std::clamp(roundUp(static_cast<float>(c.x()) - w / 2),
+                           static_cast<float>(area.left()), static_cast<float>(area.right()) - w);
+            const float top =
+                std::clamp(roundUp(static_cast<float>(c.y()) - h / 2),
+                           static_cast<float>(area.top()), static_cast<float>(area.bottom()) - h);
             p.boxes[i].box = {left, top, w, h};
             p.boxes[i].group = static_cast<int>(all.indexOf(l.word));
             for (int j = 0; j < i; ++j)
@@ -243,7 +245,8 @@ class Planner {
                  QString("the column heading \"%1\"").arg(a_.columns[c]));
         }
         for (const SortWord& word : a_.words) {
-            const float left = kMargin + word.column * (columnWidth + kMargin) + (columnWidth - w) / 2;
+            const float left =
+                kMargin + word.column * (columnWidth + kMargin) + (columnWidth - w) / 2;
             const float top = kBoxesTop + filled[word.column]++ * (h + kStep);
             p.boxes.push_back({word.text, {roundUp(left), top, w, h}, {}, word.column});
             bottom = std::max(bottom, top + h);
@@ -351,11 +354,10 @@ class Planner {
                 const float runWidth =
                     Twips::fromDesignPixels(metrics.horizontalAdvance(QString(blanks, ' ')));
                 const float y = static_cast<float>(k) * lineTwips;
-                p.boxes[i].box = {roundUp(static_cast<float>(p.passage.rect.left()) + x +
-                                          (runWidth - w) / 2),
-                                  roundUp(static_cast<float>(p.passage.rect.top()) + y +
-                                          (lineTwips - h) / 2),
-                                  w, h};
+                p.boxes[i].box = {
+                    roundUp(static_cast<float>(p.passage.rect.left()) + x + (runWidth - w) / 2),
+                    roundUp(static_cast<float>(p.passage.rect.top()) + y + (lineTwips - h) / 2), w,
+                    h};
             }
             if (split) continue;
             for (const ui::TextLine& line : lines) {
@@ -379,9 +381,9 @@ class Planner {
         const int n = static_cast<int>(q.answers.size());
         const float rowWidth = n * kAnswerWidth + (n - 1) * kAnswerGap;
         for (int i = 0; i < n; ++i) {
-            plan.answers.emplace_back(roundUp((kClientWidth - rowWidth) / 2) +
-                                          i * (kAnswerWidth + kAnswerGap),
-                                      kAnswerTop, kAnswerWidth, kAnswerHeight);
+            plan.answers.emplace_back(
+                roundUp((kClientWidth - rowWidth) / 2) + i * (kAnswerWidth + kAnswerGap),
+                kAnswerTop, kAnswerWidth, kAnswerHeight);
             fits({"Tahoma", 15.75f, true}, q.answers[i], {kAnswerWidth, kAnswerHeight}, q.where,
                  QString("the answer \"%1\"").arg(q.answers[i]), true);
         }
@@ -422,12 +424,12 @@ QString answerInWords(const Question& q) {
 }
 
 bool fitsAt(const FontSpec& font, float points, const QString& text, QSizeF size, bool border) {
-    QRect inner = Twips::designRect(static_cast<float>(size.width()),
-                                    static_cast<float>(size.height()));
+    QRect inner =
+        Twips::designRect(static_cast<float>(size.width()), static_cast<float>(size.height()));
     if (border) inner.adjust(1, 1, -1, -1);
-    const QRect need = QFontMetrics(ui::makeFont(font, points))
-                           .boundingRect(inner, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                                         text);
+    const QRect need =
+        QFontMetrics(ui::makeFont(font, points))
+            .boundingRect(inner, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);
     return need.width() <= inner.width() && need.height() <= inner.height();
 }
 

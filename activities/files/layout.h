@@ -99,7 +99,6 @@ constexpr float kOptionStep = 480;
 QString answerInWords(const Question& q);
 
 // Whether a caption fits a fixed label of that size (wrapped at its words) at that size.
-bool fitsAt(const ui::FontSpec& font, float points, const QString& text, QSizeF size,
-            bool border);
+bool fitsAt(const ui::FontSpec& font, float points, const QString& text, QSizeF size, bool border);
 
 }  // namespace activityfiles

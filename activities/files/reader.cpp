@@ -22,13 +22,19 @@ struct KindInfo {
     const char* instruction;                         // when the file gives none
 };
 const KindInfo kKinds[] = {
-    {Kind::Labelling, "labelling", {"picture", "label"},
+    {Kind::Labelling,
+     "labelling",
+     {"picture", "label"},
      "Drag each label to its place on the picture."},
     {Kind::Sorting, "sorting", {"columns", "word"}, "Drag each word into its column."},
-    {Kind::Passage, "passage", {"passage"},
+    {Kind::Passage,
+     "passage",
+     {"passage"},
      "Drag and drop the words to complete the sentences below."},
     {Kind::Questions, "questions", {"question"}, ""},
-    {Kind::TrueFalse, "truefalse", {"picture", "statement"},
+    {Kind::TrueFalse,
+     "truefalse",
+     {"picture", "statement"},
      "Is the statement below true or false? Click the correct button."},
 };
 constexpr std::string_view kCommonFields[] = {"menu", "topic", "kind", "title", "instruction"};
@@ -121,7 +127,8 @@ class Reader {
             return std::nullopt;
         }
         if (s.size() > kMaxTextLength) {
-            problem(at, QString("\"%1\" is longer than %2 characters").arg(name).arg(kMaxTextLength));
+            problem(at,
+                    QString("\"%1\" is longer than %2 characters").arg(name).arg(kMaxTextLength));
             return std::nullopt;
         }
         return s.normalized(QString::NormalizationForm_C);
@@ -137,8 +144,9 @@ class Reader {
         }
         const Position at = keyPos(t, key);
         const toml::array* array = node->as_array();
-        const QString wanted = QString("\"%1\" must be a list of %2 to %3 texts, such as "
-                                       "[\"First\", \"Second\"]")
+        const QString wanted = QString(
+                                   "\"%1\" must be a list of %2 to %3 texts, such as "
+                                   "[\"First\", \"Second\"]")
                                    .arg(name)
                                    .arg(least)
                                    .arg(most);
@@ -189,8 +197,8 @@ class Reader {
         if (!name) return std::nullopt;
         where = keyPos(t, "picture");
         if (!isPlainPictureName(*name)) {
-            problem(where, QString("picture \"%1\" must be a plain file name, with no folder")
-                               .arg(*name));
+            problem(where,
+                    QString("picture \"%1\" must be a plain file name, with no folder").arg(*name));
             return std::nullopt;
         }
         if (!isPictureSuffix(*name)) {
@@ -264,10 +272,11 @@ class Reader {
             bool otherKind = false;
             for (const KindInfo& other : kKinds)
                 for (std::string_view f : other.fields) otherKind = otherKind || k.str() == f;
-            problem(positionOf(k.source()),
-                    otherKind ? QString("\"%1\" is not used in a %2 activity")
-                                    .arg(qs(k.str()), info->name)
-                              : QString("unknown field \"%1\"").arg(qs(k.str())));
+            problem(
+                positionOf(k.source()),
+                otherKind
+                    ? QString("\"%1\" is not used in a %2 activity").arg(qs(k.str()), info->name)
+                    : QString("unknown field \"%1\"").arg(qs(k.str())));
         }
 
         switch (a.kind) {

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "app/screens.h"
+#include "menus/menuslots.h"
 #include "ui/control.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
@@ -74,6 +75,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     registerScreens(ui::forms());
+    // The activity files' screens ("file:sound.toml") are known once the menus have read them.
+    for (int menu = 1; menu <= 5; ++menu) menus::slotSource(menu);
     QStringList args = app.arguments().mid(1);
     if (args.size() >= 2 && args[0] == "--scale") {
         bool ok = false;
