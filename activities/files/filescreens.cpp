@@ -29,31 +29,31 @@ constexpr Colour kQuestionsBackground = RGB(39, 63, 137);
 
 }  // namespace
 
-DragTables::DragTables(const QString& title, const DragPlan& plan) : caption(title.toUtf8()) {
-    for (const Box& b : plan.boxes) words.push_back(b.word.toUtf8());
+DragTables::DragTables(const QString& title, const DragPlan& plan) : captionBytes(title.toUtf8()) {
+    for (const Box& b : plan.boxes) wordBytes.push_back(b.word.toUtf8());
     for (size_t i = 0; i < plan.boxes.size(); ++i) {
         const Box& b = plan.boxes[i];
-        table.push_back({words[i].constData(),
-                         {f(b.box.left()), f(b.box.top())},
-                         {f(b.start.x()), f(b.start.y())}});
+        wordTable.push_back({wordBytes[i].constData(),
+                             {f(b.box.left()), f(b.box.top())},
+                             {f(b.start.x()), f(b.start.y())}});
     }
-    layout = {.caption = caption.constData(),
-              .clientWidth = 11790,
-              .clientHeight = 8400,
-              .wordWidth = f(plan.wordSize.width()),
-              .wordHeight = f(plan.wordSize.height()),
-              .wordFont = kWordFont,
-              .words = table,
-              .score = {.left = f(plan.score.left()),
-                        .top = f(plan.score.top()),
-                        .width = f(plan.score.width()),
-                        .height = f(plan.score.height())}};
+    engineLayout = {.caption = captionBytes.constData(),
+                    .clientWidth = 11790,
+                    .clientHeight = 8400,
+                    .wordWidth = f(plan.wordSize.width()),
+                    .wordHeight = f(plan.wordSize.height()),
+                    .wordFont = kWordFont,
+                    .words = wordTable,
+                    .score = {.left = f(plan.score.left()),
+                              .top = f(plan.score.top()),
+                              .width = f(plan.score.width()),
+                              .height = f(plan.score.height())}};
 }
 
 FileDragScreen::FileDragScreen(const QString& name, const QString& title, DragPlan plan,
                                PassageLinks links)
     : DragTables(title, plan),
-      LabellingScreen(name.toUtf8().constData(), layout),
+      LabellingScreen(name.toUtf8().constData(), engineLayout),
       plan_(std::move(plan)),
       links_(std::move(links)) {
     instruction.applyDesign(textAt(plan_.instruction, kInstructionFont));

@@ -25,10 +25,10 @@ struct PassageLinks {
 // What the labelling engine reads from its layout must outlive the engine's construction.
 struct DragTables {
     DragTables(const QString& title, const DragPlan& plan);
-    QByteArray caption;
-    std::vector<QByteArray> words;
-    std::vector<labelling::Word> table;
-    labelling::Layout layout;
+    QByteArray captionBytes;
+    std::vector<QByteArray> wordBytes;
+    std::vector<labelling::Word> wordTable;
+    labelling::Layout engineLayout;
 };
 
 class FileDragScreen : private DragTables, public LabellingScreen {

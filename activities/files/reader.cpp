@@ -2,7 +2,19 @@
 // exceptions: a teacher's mistake is a value with a line and column, never a throw.
 #define TOML_HEADER_ONLY 1
 #define TOML_EXCEPTIONS 0
+// toml++ 3.3 asserts, and built by clang assumes, what a malformed table header such as
+// "[[[label]]" or "[=]" breaks, although its own error path reports that input well: an
+// abort in a debug build, undefined behaviour in a release. Its checks are left out here, and
+// the fuzz corpus keeps such headers.
+#ifdef NDEBUG
+#define BRINDLEMARK_NDEBUG
+#undef NDEBUG
+#endif
+#define TOML_ASSERT(expr) static_cast<void>(0)
 #include <toml++/toml.h>
+#ifdef BRINDLEMARK_NDEBUG
+#define NDEBUG
+#endif
 
 #include <QFile>
 #include <QFileInfo>
