@@ -266,8 +266,7 @@ std::vector<FoundFile> findActivityFiles(const QStringList& folders) {
         const QDir dir(folders[i]);
         const QString root = dir.canonicalPath();
         if (root.isEmpty()) continue;
-        const QFileInfoList found =
-            dir.entryInfoList({"*.toml"}, QDir::Files | QDir::Hidden, QDir::Name);
+        const QFileInfoList found = dir.entryInfoList({"*.toml"}, QDir::Files, QDir::Name);
         int taken = 0;
         for (const QFileInfo& info : found) {
             // Regular files only, and nothing that a link takes outside the folder.

@@ -76,16 +76,16 @@ class Planner {
 
     // A fixed text that must fit at 12 pt or more.
     bool fits(const FontSpec& font, const QString& text, QSizeF size, Position at,
-              const QString& what, bool border = false) {
+              const QString& what, bool border = false, const char* where = "on the screen") {
         if (fitsAt(font, kSmallestPoints, text, size, border)) return true;
-        problem(at, QString("%1 is too long to fit on the screen").arg(what));
+        problem(at, QString("%1 is too long to fit %2").arg(what, where));
         return false;
     }
 
     void words(const std::vector<Box>& boxes, const std::vector<Position>& where, QSizeF size) {
         for (size_t i = 0; i < boxes.size(); ++i)
             fits(kWordFont, boxes[i].word, size, where[i],
-                 QString("\"%1\"").arg(boxes[i].word) + " (for its box)", true);
+                 QString("the word \"%1\"").arg(boxes[i].word), true, "in its box");
     }
 
     Text instruction(const QRectF& rect) {

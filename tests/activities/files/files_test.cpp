@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "activities/files/catalogue.h"
+#include "activities/files/check.h"
 #include "activities/files/filescreens.h"
 #include "activities/labelling/healthylivingscreen.h"
 #include "menus/topicmenu.h"
@@ -224,11 +225,22 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
         int line;
         const char* message;
     } const cases[] = {
-        {"long.toml", 9, "too long to fit"},
+        {"long.toml", 9, "too long to fit in its box"},
         {"missing.toml", 4, "neither beside the file nor in Images"},
         {"broken.toml", 4, "cannot be read"},
         {"crowded.toml", 9, "overlap"},
     };
+    // What a teacher sees of it: FILE:LINE:COLUMN: message, and the exit status.
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(runCheck({"activities/long.toml", "activities/crowded.toml"}), 1);
+    EXPECT_EQ(
+        testing::internal::GetCapturedStdout(),
+        "activities/long.toml:9:1: the word \"Photosynthesisingchlorophyllcontaining\" is too "
+        "long to fit in its box\nactivities/crowded.toml:9:1: the boxes of "
+        "\"Petal\" and \"Stem\" overlap: move their points further apart\n");
+    write("water.toml", kLabelling);
+    EXPECT_EQ(runCheck({}), 1) << "every file of the folder";
+    EXPECT_EQ(runCheck({"activities/water.toml"}), 0);
     for (const Case& c : cases) {
         const auto problems = problemsOf(c.file);
         ASSERT_EQ(problems.size(), 1u) << c.file;
