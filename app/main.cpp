@@ -1,5 +1,9 @@
 #include <QApplication>
+#include <QGuiApplication>
+#include <cstring>
 
+#include "activities/files/check.h"
+#include "app/fontconfiguration.h"
 #include "app/screens.h"
 #include "app/startupwarmup.h"
 #include "app/titlescreen.h"
@@ -8,7 +12,23 @@
 #include "ui/pictures.h"
 #include "ui/programstate.h"
 
+namespace {
+
+// Checks activity files and ends, without a window: text is measured as the screens measure
+// it, so no display is needed, and none is touched.
+int check(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    useProgramFonts();
+    QGuiApplication app(argc, argv);
+    QStringList files;
+    for (int i = 2; i < argc; ++i) files << QString::fromLocal8Bit(argv[i]);
+    return activityfiles::runCheck(files);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) return check(argc, argv);
     StartupWarmup warmup;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Brindlemark");

@@ -1,5 +1,6 @@
 #include "app/screens.h"
 
+#include "activities/files/catalogue.h"
 #include "activities/labelling/healthylivingscreen.h"
 #include "activities/labelling/pubertyscreen.h"
 #include "activities/labelling/skeletonscreen.h"
@@ -39,6 +40,9 @@ void registerScreens(ui::FormRegistry& registry) {
     add<ConductorsScreen>(registry);
     add<PlantReproductionScreen>(registry);
     add<Jotter>(registry);
+
+    // Menus take the activity files' topics each time they open.
+    menus::slotSource = activityfiles::menuSlots;
 
     // The Jotter opens from every full-size screen, or comes to the front if it is open.
     registry.addShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), Jotter::Name);

@@ -10,6 +10,7 @@
 
 #include "app/screens.h"
 #include "app/titlescreen.h"
+#include "bench/openandpaint.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
 
@@ -27,6 +28,18 @@ void loadAndPaint(benchmark::State& state, const char* name) {
     }
 }
 
+void titleTick(benchmark::State& state) {
+    TitleScreen& title = ui::forms().get<TitleScreen>();
+    title.animationTimer.setEnabled(true);
+    for (auto _ : state) {
+        title.animationTimer.fire();
+        QImage image(title.illustration.widget()->size(), QImage::Format_RGB32);
+        title.illustration.widget()->render(&image);
+        benchmark::DoNotOptimize(image.bits());
+    }
+    ui::forms().clear();
+}
+
 // Counts the paint events a window receives.
 class PaintWatch : public QObject {
   public:
@@ -39,7 +52,8 @@ class PaintWatch : public QObject {
     }
 };
 
-// A screen shown and painted on the display, as the user sees it open.
+}  // namespace
+
 void openAndFirstPaint(benchmark::State& state, const char* name) {
     for (auto _ : state) {
         ui::Form* form = ui::forms().get(name);
@@ -56,20 +70,6 @@ void openAndFirstPaint(benchmark::State& state, const char* name) {
         state.ResumeTiming();
     }
 }
-
-void titleTick(benchmark::State& state) {
-    TitleScreen& title = ui::forms().get<TitleScreen>();
-    title.animationTimer.setEnabled(true);
-    for (auto _ : state) {
-        title.animationTimer.fire();
-        QImage image(title.illustration.widget()->size(), QImage::Format_RGB32);
-        title.illustration.widget()->render(&image);
-        benchmark::DoNotOptimize(image.bits());
-    }
-    ui::forms().clear();
-}
-
-}  // namespace
 
 BENCHMARK(titleTick);
 BENCHMARK_CAPTURE(openAndFirstPaint, TitleScreen, "Titlefrm")->Unit(benchmark::kMillisecond);

@@ -43,7 +43,17 @@ constexpr const char* kTabCaptions[] = {"Menu 1", "Menu 2", "Menu 3",
 
 }  // namespace
 
-TopicMenu::TopicMenu(int number) : Form(menus::kMenus[number - 1].name), number_(number) {
+menus::MenuSlots menus::builtInSlots(int menu) {
+    MenuSlots slots;
+    for (int i = 0; i < 5; ++i) {
+        const Topic& t = kMenus[menu - 1].topics[i];
+        slots[i] = {QString::fromUtf8(t.caption), t.screen ? QString(t.screen) : QString()};
+    }
+    return slots;
+}
+
+TopicMenu::TopicMenu(int number)
+    : Form(menus::kMenus[number - 1].name), number_(number), slots_(menus::builtInSlots(number)) {
     setCaption("Halverin");
     setBorderStyle(BorderStyle::FixedSingle);
 
@@ -67,6 +77,8 @@ TopicMenu::TopicMenu(int number) : Form(menus::kMenus[number - 1].name), number_
 }
 
 void TopicMenu::onLoad() {
+    // Activity files are read as the menu opens, so a change shows the next time it does.
+    if (menus::slotSource) slots_ = menus::slotSource(number_);
     ProgramState::applyScreenLayout(*this);
     setBackColor(RGB(49, 135, 215));
     setPicture(forms().get<MainScreen>().picture());
@@ -85,19 +97,19 @@ void TopicMenu::onLoad() {
         }
     }
     for (int i = 1; i <= 5; ++i) tabs(i).setCaption(kTabCaptions[i]);
-    for (int i = 1; i <= 4; ++i) topics(i).setCaption(table().topics[i].caption);
+    for (int i = 0; i <= 4; ++i) topics(i).setCaption(slots_[i].caption);
     for (int i = 0; i <= 4; ++i) {
         tabs(i).setVisible(true);
         topics(i).setVisible(true);
     }
     for (int i = 0; i <= 4; ++i)
-        if (table().topics[i].screen) topics(i).setEnabled(true);
+        if (!slots_[i].screen.isEmpty()) topics(i).setEnabled(true);
 }
 
 void TopicMenu::topicClicked(int index) {
     if (index < 0 || index > 4) return;
     // A topic whose activity is not part of this build opens nothing.
-    if (const char* screen = table().topics[index].screen) forms().show(screen);
+    if (!slots_[index].screen.isEmpty()) forms().show(slots_[index].screen);
 }
 
 void TopicMenu::tabClicked(int index) {

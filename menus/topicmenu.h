@@ -1,4 +1,5 @@
 #pragma once
+#include "menus/menuslots.h"
 #include "menus/menutables.h"
 #include "ui/commandbutton.h"
 #include "ui/controlarray.h"
@@ -21,6 +22,7 @@ class TopicMenu : public ui::Form {
     void onCloseRequested() override { exitClicked(); }
 
     int number() const { return number_; }
+    const menus::MenuSlots& slots() const { return slots_; }
 
     ui::Label title{*this, "Label1"};
     ui::ControlArray<ui::Label> topics{*this, "Label3"};
@@ -30,6 +32,7 @@ class TopicMenu : public ui::Form {
   private:
     const menus::MenuTable& table() const { return menus::kMenus[number_ - 1]; }
     int number_;
+    menus::MenuSlots slots_;
 };
 
 class TopicMenu1 : public TopicMenu {

@@ -222,6 +222,22 @@ std::optional<Picture> LoadPicture(const QString& layoutPath) {
     return picture;
 }
 
+std::optional<Picture> loadPictureFile(const QString& file) {
+    sizeCache();
+    Source source{file, std::nullopt, QStringLiteral("pic:%1:%2").arg(file, fileVersion(file))};
+    Picture cached;
+    if (QPixmapCache::find(source.key, &cached)) return cached;
+    const std::optional<QImage> image = decode(file);
+    if (!image) return std::nullopt;
+    Picture picture = toPicture(*image, false);
+    QPixmapCache::insert(source.key, picture);
+    return picture;
+}
+
+std::optional<QSize> pictureFileSize(const QString& file) {
+    return declaredSizeOfFile(file);
+}
+
 void prefetchPicture(const QString& layoutPath) {
     const bool wantDense = Twips::scale() > 1;
     try {

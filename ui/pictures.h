@@ -17,6 +17,12 @@ using Picture = QPixmap;
 // loaded instead, so that pictures stay sharp when magnified.
 std::optional<Picture> LoadPicture(const QString& layoutPath);
 
+// Loads a picture from a file already found (see resolveFileIn), by the same rules.
+std::optional<Picture> loadPictureFile(const QString& file);
+// The size a picture file declares, reading only its first kilobytes; nothing for a file
+// that is no picture or declares a size too large to be a real one.
+std::optional<QSize> pictureFileSize(const QString& file);
+
 // Starts decoding a picture on another thread, at the present display scale; the first
 // LoadPicture of the same path takes the result, waiting for it if need be.
 void prefetchPicture(const QString& layoutPath);

@@ -1,5 +1,6 @@
 #include "activities/labelling/healthylivingscreen.h"
 
+#include "ui/formregistry.h"
 #include "ui/programstate.h"
 
 using namespace ui;
@@ -89,10 +90,11 @@ HealthyLivingScreen::HealthyLivingScreen() : LabellingScreen(Name, kLayout) {
     for (int i = 0; i < 4; ++i) {
         OptionButton& option = passages.add(i);
         option.setGeometry(240, kTopics[i].top, 1575, 375);
-        option.setCaption(kTopics[i].caption);
+        const OtherPassage& other = otherPassages[i];
+        option.setCaption(other.caption.isEmpty() ? QString(kTopics[i].caption) : other.caption);
         option.setFont({"Arial", 12, true});
         option.setForeColor(colours::kYellow);
-        option.setEnabled(kTopics[i].enabled);
+        option.setEnabled(kTopics[i].enabled || !other.screen.isEmpty());
         option.setValue(kTopics[i].selected);  // design state: no handler is wired yet
         option.setVisible(false);
     }
@@ -115,6 +117,9 @@ void HealthyLivingScreen::showOptions() {
     showOptionsTimer.setEnabled(false);
 }
 
-void HealthyLivingScreen::passageChosen(int) {
-    // Only the smoking passage exists, and it is the one shown.
+void HealthyLivingScreen::passageChosen(int index) {
+    // Another passage has a screen of its own, shown in place of this one.
+    if (index <= 0 || index >= 4 || otherPassages[index].screen.isEmpty()) return;
+    forms().show(otherPassages[index].screen);
+    forms().unload(*this);
 }

@@ -1,4 +1,7 @@
 #pragma once
+#include <QString>
+#include <array>
+
 #include "activities/labelling/labellingscreen.h"
 #include "ui/choice.h"
 #include "ui/timer.h"
@@ -17,6 +20,14 @@ class HealthyLivingScreen : public LabellingScreen {
     ui::Label instruction{*this, "Label7"};
     ui::ControlArray<ui::OptionButton> passages{*this, "Option1"};
     ui::Timer showOptionsTimer{*this, 1};
+
+    // Passages that activity files add: option i's caption and the screen that shows its
+    // passage (none: the option stays greyed). Option 0, smoking, is this screen's own.
+    struct OtherPassage {
+        QString caption;
+        QString screen;
+    };
+    static inline std::array<OtherPassage, 4> otherPassages;
 
   protected:
     void loadScreen() override;

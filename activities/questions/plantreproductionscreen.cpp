@@ -1,102 +1,23 @@
 #include "activities/questions/plantreproductionscreen.h"
 
-#include "activities/questions/flashing.h"
 #include "activities/questions/plantreproductiontable.h"
 
-using namespace ui;
 using namespace questions;
 
-namespace {
-
-constexpr Colour kBackground = RGB(0, 78, 152);
-constexpr Colour kWhite = RGB(255, 255, 255);
-constexpr FontSpec kAnswerFont{"Arial", 48, true};
-
-constexpr CommandDesign kCommands[] = {
-    {Command::Exit, 10560, 7920, 1245, "Exit"},
-    {Command::NewQuestion, 120, 7920, 2565, "New Question"},
-    {Command::Answer, 4920, 7920, 2085, "Answer"},
-};
-
-constexpr LabelDesign kInstruction =
-    textDesign(120, 960, 8265, 1425, kTimes(27.75f),
-               "Is the statement below true or false? Click the correct button.");
-constexpr LabelDesign kStatement =
-    textDesign(240, 3240, 11385, 1995, {"Arial", 36, true}, "", false);
-constexpr LabelDesign kTrue =
-    buttonDesign(1800, 5520, 3555, 1200, "TRUE", kAnswerFont, colours::kBlack);
-constexpr LabelDesign kFalse =
-    buttonDesign(6480, 5520, 3555, 1200, "FALSE", kAnswerFont, colours::kBlack);
-constexpr LabelDesign kFeedback = textDesign(1800, 6960, 8265, 945, kTimes(36), "", false);
-
-// The text of the right button: white in phase 1, yellow in phase 0.
-constexpr FlashColours kFlash{
-    .fill = false, .phase = {colours::kYellow, kWhite}, .steady = colours::kYellow};
-
-}  // namespace
-
 PlantReproductionScreen::PlantReproductionScreen()
-    : QuestionScreen(Name, "Plant Reproduction", kCommands) {
-    flowerPicture.setGeometry(8400, 120, 3195, 3150);
-    messages.add(3).applyDesign(kInstruction);
-    messages.add(0).applyDesign(kStatement);
-    answerButtons.add(0).applyDesign(kTrue);
-    answerButtons.add(1).applyDesign(kFalse);
-    messages.add(1).applyDesign(kFeedback);
+    : TrueFalseScreen(Name, "Plant Reproduction",
+                      "Is the statement below true or false? Click the correct button.",
+                      {8400, 120, 3195, 3150}) {}
 
-    answerButtons.Click = bind(this, &PlantReproductionScreen::answerClicked);
-    flashTimer.Tick = bind(this, &PlantReproductionScreen::flashTick);
-    statementTimer.Tick = bind(this, &PlantReproductionScreen::showFirstStatement);
-}
-
-void PlantReproductionScreen::onLoad() {
-    setupWithBackground(kBackground);
+void PlantReproductionScreen::showScreenPicture() {
     showPicture(flowerPicture, "Images\\flower.jpg");
-    fillStatements();
-    showQuestion();
-    statementTimer.setEnabled(true);
 }
 
 void PlantReproductionScreen::fillStatements() {
+    statement.assign(31, QString());
+    rightAnswers.assign(31, 0);
     for (int i = 0; i < 30; ++i) {
         statement[i] = QString::fromUtf8(kStatements[i].text);
         rightAnswers[i] = kStatements[i].rightAnswer;
     }
-}
-
-void PlantReproductionScreen::showQuestion() {
-    questionNumber = drawIndex(30);
-    messages(0).setCaption(statement[questionNumber]);
-}
-
-void PlantReproductionScreen::showFirstStatement() {
-    messages(0).setVisible(true);
-    statementTimer.setEnabled(false);
-}
-
-void PlantReproductionScreen::answerClicked(int index) {
-    if (flashTimer.Enabled()) return;  // settled: the right button is flashing
-    if (index != rightAnswers[questionNumber]) {
-        messages(1).setCaption("Wrong, Try Again.");
-        messages(1).setVisible(true);
-    } else {
-        messages(1).setCaption("Correct, Well Done!");
-        messages(1).setVisible(true);
-        flashTimer.setEnabled(true);
-    }
-}
-
-void PlantReproductionScreen::revealAnswer() {
-    messages(1).setVisible(false);
-    flashTimer.setEnabled(true);
-}
-
-void PlantReproductionScreen::newQuestion() {
-    messages(1).setVisible(false);
-    stopFlashing(kFlash, flashTimer, flash, answerButtons);
-    showQuestion();
-}
-
-void PlantReproductionScreen::flashTick() {
-    flashStep(kFlash, flash, answerButtons(rightAnswers[questionNumber]));
 }

@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 
+#include "activities/files/catalogue.h"
 #include "app/screens.h"
 #include "ui/programstate.h"
 #include "ui/twips.h"
@@ -17,6 +18,7 @@ void ScreenTest::SetUp() {
     ui::Twips::setScale(1.0f);
     ui::ProgramState::reset();
     registerScreens(ui::forms());
+    activityfiles::forgetActivityFiles();
 }
 
 void ScreenTest::TearDown() {

@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "app/screens.h"
+#include "menus/menuslots.h"
 #include "tools/screenshots/script.h"
 #include "tools/screenshots/shots.h"
 #include "ui/files.h"
@@ -138,6 +139,8 @@ int main(int argc, char** argv) {
     draws = platform.get();
     ui::installPlatform(std::move(platform));
     ui::Timer::setHeld(true);
+    // The activity files' screens ("file:sound.toml") are known once the menus have read them.
+    for (int menu = 1; menu <= 5; ++menu) menus::slotSource(menu);
 
     QStringList args = app.arguments().mid(1);
     if (args.size() >= 2 && args[0] == "--scale") {

@@ -1,0 +1,446 @@
+#include "activities/files/layout.h"
+
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+#include "activities/questions/questionscreen.h"
+#include "ui/blankwrap.h"
+#include "ui/files.h"
+#include "ui/pictures.h"
+#include "ui/twips.h"
+
+using ui::FontSpec;
+using ui::Twips;
+
+namespace activityfiles {
+
+namespace {
+
+constexpr float kContentTop = 960;      // below the instruction
+constexpr float kContentBottom = 7200;  // above the score
+constexpr QRectF kInstruction{kMargin, kMargin, kClientWidth - 2 * kMargin, 705};
+constexpr QRectF kScore{3360, 7260, 5205, 585};
+constexpr float kWordHeight = 435, kTwoLineWordHeight = 795;
+constexpr float kMinWordWidth = 1215, kMaxWordWidth = 3000;
+constexpr float kPadding = 240;  // around a word in its box
+constexpr float kStep = 105;     // between words and boxes
+
+float roundUp(float twips) {
+    return std::ceil(twips / 15) * 15;
+}
+
+float textWidth(const FontSpec& font, const QString& text) {
+    return Twips::fromDesignPixels(QFontMetricsF(ui::makeFont(font)).horizontalAdvance(text));
+}
+
+// The box width for these words: the longest at the words' font, within limits.
+float wordWidth(const QStringList& words, float most = kMaxWordWidth) {
+    float widest = 0;
+    for (const QString& w : words) widest = std::max(widest, textWidth(kWordFont, w));
+    return std::clamp(roundUp(widest + kPadding), kMinWordWidth, most);
+}
+
+class Planner {
+  public:
+    Planner(const Activity& a, const OptionSet* options) : a_(a), options_(options) {}
+
+    Planned run() {
+        // The narrowest menu's topic entry, bordered.
+        fits({"Tahoma", 15.75f, true}, a_.topic, {4455, 495}, a_.topicPos, "the topic", true);
+        switch (a_.kind) {
+            case Kind::Labelling:
+                labelling();
+                break;
+            case Kind::Sorting:
+                sorting();
+                break;
+            case Kind::Passage:
+                for (const Passage& p : a_.passages) passage(p);
+                break;
+            case Kind::Questions:
+                for (const Question& q : a_.questions) question(q);
+                break;
+            case Kind::TrueFalse:
+                trueFalse();
+                break;
+        }
+        return std::move(out_);
+    }
+
+  private:
+    void problem(Position at, QString message) {
+        out_.problems.push_back({at, std::move(message)});
+    }
+
+    // A fixed text that must fit at 12 pt or more.
+    bool fits(const FontSpec& font, const QString& text, QSizeF size, Position at,
+              const QString& what, bool border = false, const char* where = "on the screen") {
+        if (fitsAt(font, kSmallestPoints, text, size, border)) return true;
+        problem(at, QString("%1 is too long to fit %2").arg(what, where));
+        return false;
+    }
+
+    void words(const std::vector<Box>& boxes, const std::vector<Position>& where, QSizeF size) {
+        for (size_t i = 0; i < boxes.size(); ++i)
+            fits(kWordFont, boxes[i].word, size, where[i],
+                 QString("the word \"%1\"").arg(boxes[i].word), true, "in its box");
+    }
+
+    Text instruction(const QRectF& rect) {
+        fits(kInstructionFont, a_.instruction, rect.size(), {1, 1}, "the instruction");
+        return {a_.instruction, rect};
+    }
+
+    // A picture found and readable, and its size in pixels.
+    std::optional<std::pair<QString, QSize>> picture(const QString& name, Position at) {
+        const std::optional<QString> path = locatePicture(a_, name);
+        if (!path) {
+            problem(at,
+                    QString("picture \"%1\" is neither beside the file nor in Images").arg(name));
+            return std::nullopt;
+        }
+        const std::optional<QSize> size = ui::pictureFileSize(*path);
+        if (!size || size->isEmpty()) {
+            problem(at,
+                    QString("picture \"%1\" cannot be read as a PNG or JPEG picture").arg(name));
+            return std::nullopt;
+        }
+        return std::make_pair(*path, *size);
+    }
+
+    // The largest rectangle of the picture's proportions inside the area, centred.
+    static QRectF fitted(QSize picture, const QRectF& area) {
+        const double s = std::min(area.width() / picture.width(), area.height() / picture.height());
+        const QSizeF size(picture.width() * s, picture.height() * s);
+        return {area.center() - QPointF(size.width() / 2, size.height() / 2), size};
+    }
+
+    // Start places in rows of up to `perRow`, centred, from `top`; their bottom edge.
+    static float rows(std::vector<Box>& boxes, QSizeF size, float top) {
+        const int perRow = std::max(
+            1, static_cast<int>((kClientWidth - 2 * kMargin + kStep) / (size.width() + kStep)));
+        const int n = static_cast<int>(boxes.size());
+        for (int i = 0; i < n; ++i) {
+            const int row = i / perRow, inRow = std::min(perRow, n - row * perRow);
+            const float rowWidth = inRow * size.width() + (inRow - 1) * kStep;
+            const float left = (kClientWidth - rowWidth) / 2;
+            boxes[i].start = {roundUp(left + (i % perRow) * (size.width() + kStep)),
+                              top + row * static_cast<float>(size.height() + kStep)};
+        }
+        const int rowCount = (n + perRow - 1) / perRow;
+        return top + rowCount * static_cast<float>(size.height() + kStep) - kStep;
+    }
+
+    static int rowsNeeded(int n, QSizeF size) {
+        const int perRow = std::max(
+            1, static_cast<int>((kClientWidth - 2 * kMargin + kStep) / (size.width() + kStep)));
+        return (n + perRow - 1) / perRow;
+    }
+
+    void tooMany(const char* what) {
+        problem({1, 1}, QString("more %1 than the screen has room for").arg(what));
+    }
+
+    void labelling() {
+        DragPlan p;
+        QStringList all;
+        std::vector<Position> where;
+        for (const LabelEntry& l : a_.labels) {
+            all << l.word;
+            where.push_back(l.where);
+        }
+        p.wordSize = {wordWidth(all), kWordHeight};
+        p.instruction = instruction(kInstruction);
+        p.score = kScore;
+        const int n = static_cast<int>(a_.labels.size());
+        for (int i = 0; i < n; ++i) p.boxes.push_back({all[i], {}, {}, 0});
+
+        // Start places in a column on the left when they fit, or else in rows at the bottom.
+        const float w = static_cast<float>(p.wordSize.width()), h = kWordHeight;
+        QRectF area;
+        if (kContentTop + n * (h + kStep) - kStep <= kContentBottom) {
+            for (int i = 0; i < n; ++i) p.boxes[i].start = {kMargin, kContentTop + i * (h + kStep)};
+            const float left = kMargin + w + 2 * kMargin;
+            area = {left, kContentTop, kClientWidth - kMargin - left, kContentBottom - kContentTop};
+        } else {
+            const float top = kContentBottom - rowsNeeded(n, p.wordSize) * (h + kStep) + kStep;
+            rows(p.boxes, p.wordSize, top);
+            area = {kMargin, kContentTop, kClientWidth - 2 * kMargin, top - kStep - kContentTop};
+            if (area.height() < 1500) return tooMany("labels");
+        }
+        words(p.boxes, where, p.wordSize);
+
+        const auto pic = picture(a_.picture, a_.picturePos);
+        if (!pic) return;
+        p.picturePath = pic->first;
+        p.pictureRect = fitted(pic->second, area);
+        const double s = p.pictureRect.width() / pic->second.width();
+        const QRectF inPicture(QPointF(0, 0), QSizeF(pic->second));
+        const auto onScreen = [&](QPointF at) { return p.pictureRect.topLeft() + at * s; };
+        for (int i = 0; i < n; ++i) {
+            const LabelEntry& l = a_.labels[i];
+            if (!inPicture.contains(l.at) || (l.lineTo && !inPicture.contains(*l.lineTo))) {
+                problem(l.where, QString("a point of \"%1\" lies outside the picture (%2 by %3 "
+                                         "pixels)")
+                                     .arg(l.word)
+                                     .arg(pic->second.width())
+                                     .arg(pic->second.height()));
+                continue;
+            }
+            // Centred on its point, but kept inside the picture's area.
+            const QPointF c = onScreen(l.at);
+            const float left =
+                std::clamp(roundUp(static_cast<float>(c.x()) - w / 2),
+                           static_cast<float>(area.left()), static_cast<float>(area.right()) - w);
+            const float top =
+                std::clamp(roundUp(static_cast<float>(c.y()) - h / 2),
+                           static_cast<float>(area.top()), static_cast<float>(area.bottom()) - h);
+            p.boxes[i].box = {left, top, w, h};
+            p.boxes[i].group = static_cast<int>(all.indexOf(l.word));
+            for (int j = 0; j < i; ++j)
+                if (p.boxes[j].box.intersects(p.boxes[i].box))
+                    problem(l.where, QString("the boxes of \"%1\" and \"%2\" overlap: move their "
+                                             "points further apart")
+                                         .arg(p.boxes[j].word, l.word));
+            if (l.lineTo) {
+                // From the edge of the box nearest the point it shows.
+                const QPointF tip = onScreen(*l.lineTo);
+                const QRectF& b = p.boxes[i].box;
+                const QPointF from(std::clamp(tip.x(), b.left(), b.right()),
+                                   std::clamp(tip.y(), b.top(), b.bottom()));
+                p.pointers.emplace_back(from, tip);
+            }
+        }
+        out_.drags.push_back(std::move(p));
+    }
+
+    void sorting() {
+        DragPlan p;
+        const int columns = static_cast<int>(a_.columns.size());
+        const float columnWidth = (kClientWidth - 2 * kMargin - (columns - 1) * kMargin) / columns;
+        QStringList all;
+        std::vector<Position> where;
+        for (const SortWord& w : a_.words) {
+            all << w.text;
+            where.push_back(w.where);
+        }
+        const float w = wordWidth(all, std::min(kMaxWordWidth, columnWidth - kMargin));
+        bool oneLine = true;
+        for (const QString& word : all)
+            oneLine = oneLine && textWidth(kWordFont, word) + kPadding <= w;
+        p.wordSize = {w, oneLine ? kWordHeight : kTwoLineWordHeight};
+        const float h = static_cast<float>(p.wordSize.height());
+        p.instruction = instruction(kInstruction);
+        p.score = kScore;
+
+        constexpr float kHeadingTop = 840, kHeadingHeight = 555, kBoxesTop = 1515;
+        std::vector<int> filled(columns, 0);
+        float bottom = kBoxesTop;
+        for (int c = 0; c < columns; ++c) {
+            const float left = kMargin + c * (columnWidth + kMargin);
+            p.headings.push_back({a_.columns[c], {left, kHeadingTop, columnWidth, kHeadingHeight}});
+            fits(kHeadingFont, a_.columns[c], {columnWidth, kHeadingHeight}, {1, 1},
+                 QString("the column heading \"%1\"").arg(a_.columns[c]));
+        }
+        for (const SortWord& word : a_.words) {
+            const float left =
+                kMargin + word.column * (columnWidth + kMargin) + (columnWidth - w) / 2;
+            const float top = kBoxesTop + filled[word.column]++ * (h + kStep);
+            p.boxes.push_back({word.text, {roundUp(left), top, w, h}, {}, word.column});
+            bottom = std::max(bottom, top + h);
+        }
+        for (int c = 1; c < columns; ++c) {
+            const float x = c * (columnWidth + kMargin) + kMargin / 2;
+            p.columnLines.emplace_back(x, kHeadingTop, x, bottom);
+        }
+        words(p.boxes, where, p.wordSize);
+        if (rows(p.boxes, p.wordSize, bottom + 2 * kMargin) > kContentBottom)
+            return tooMany("words");
+        out_.drags.push_back(std::move(p));
+    }
+
+    // The passage at the largest size from 24 pt down that fits with its gaps, each gap a
+    // run of blanks as wide as a box and never split between lines.
+    void passage(const Passage& source) {
+        DragPlan p;
+        const bool withOptions = options_ || a_.passages.size() > 1;
+        float top = kContentTop;
+        if (withOptions) {
+            const QStringList captions = options_ ? options_->captions : [&] {
+                QStringList c;
+                for (const Passage& each : a_.passages) c << each.option;
+                return c;
+            }();
+            for (int i = 0; i < captions.size(); ++i) {
+                QRectF r = places::kPassageOption;
+                r.translate(0, i * places::kOptionStep);
+                p.options.push_back({captions[i], r});
+                fits(kOptionFont, captions[i], {r.width() - 300, r.height()}, source.where,
+                     QString("the option \"%1\"").arg(captions[i]));
+                top = static_cast<float>(r.bottom()) + kMargin;
+            }
+        }
+        const float textLeft = withOptions ? 2040 : kMargin;
+        p.instruction = instruction({textLeft, kMargin, kClientWidth - kMargin - textLeft, 1200});
+        top = std::max(top, 1440.0f);
+        p.score = kScore;
+
+        const float w = wordWidth(source.gaps);
+        std::vector<Position> where(source.gaps.size(), source.where);
+        for (const QString& g : source.gaps) p.boxes.push_back({g, {}, {}, 0});
+        for (size_t i = 0; i < p.boxes.size(); ++i)
+            p.boxes[i].group = static_cast<int>(source.gaps.indexOf(p.boxes[i].word));
+        const float startTop =
+            kContentBottom -
+            rowsNeeded(static_cast<int>(p.boxes.size()), {w, kWordHeight}) * (kWordHeight + kStep) +
+            kStep;
+        const QRectF rect(2 * kMargin, top, kClientWidth - 4 * kMargin, startTop - kMargin - top);
+        if (rect.height() < 600) return tooMany("gaps");
+        p.passage.rect = rect;
+
+        for (float points = 24; points >= kSmallestPoints; points -= ui::kFitStepPoints) {
+            if (!layPassage(source, p, points, w)) continue;
+            rows(p.boxes, p.wordSize, startTop);
+            words(p.boxes, where, p.wordSize);
+            out_.drags.push_back(std::move(p));
+            return;
+        }
+        problem(source.where, "the passage is too long to fit on the screen with its gaps");
+    }
+
+    static bool layPassage(const Passage& source, DragPlan& p, float points, float w) {
+        const QFontMetricsF metrics(ui::makeFont({"Arial", points, true}));
+        const QRect inner = Twips::designRect(static_cast<float>(p.passage.rect.width()),
+                                              static_cast<float>(p.passage.rect.height()));
+        const float lineTwips = Twips::fromDesignPixels(metrics.lineSpacing());
+        const float h = std::min(kWordHeight, roundUp(lineTwips) - 30);
+        if (h < 300) return false;
+        const int blanks = static_cast<int>(
+            std::ceil((w + kMargin) / Twips::fromDesignPixels(metrics.horizontalAdvance(' '))));
+        // Pieces and runs; a run split between lines gets a line break before it.
+        std::vector<bool> breakBefore(source.gaps.size(), false);
+        for (int attempt = 0; attempt <= source.gaps.size(); ++attempt) {
+            QString caption;
+            std::vector<int> runStart;
+            for (int i = 0; i < source.gaps.size(); ++i) {
+                // The run of blanks stands for the spaces around its gap.
+                QString piece = source.pieces[i];
+                while (i > 0 && piece.startsWith(' ')) piece.remove(0, 1);
+                caption += piece;
+                while (caption.endsWith(' ')) caption.chop(1);
+                if (breakBefore[i]) caption += '\n';
+                runStart.push_back(static_cast<int>(caption.size()));
+                caption += QString(blanks, ' ');
+            }
+            QString last = source.pieces.back();
+            while (last.startsWith(' ')) last.remove(0, 1);
+            caption += last;
+            const auto lines = ui::wrapCarryingBlankRuns(caption, metrics, inner.width());
+            if (lines.size() * metrics.lineSpacing() > inner.height()) return false;
+            bool split = false;
+            p.boxes.resize(source.gaps.size());
+            for (int i = 0; i < source.gaps.size(); ++i) {
+                const int s = runStart[i];
+                size_t k = 0;
+                while (k < lines.size() && lines[k].start + lines[k].length <= s) ++k;
+                if (k == lines.size() || s + blanks > lines[k].start + lines[k].length) {
+                    split = breakBefore[i] = true;
+                    continue;
+                }
+                const QString before = caption.mid(lines[k].start, s - lines[k].start);
+                const float x = Twips::fromDesignPixels(metrics.horizontalAdvance(before));
+                const float runWidth =
+                    Twips::fromDesignPixels(metrics.horizontalAdvance(QString(blanks, ' ')));
+                const float y = static_cast<float>(k) * lineTwips;
+                p.boxes[i].box = {
+                    roundUp(static_cast<float>(p.passage.rect.left()) + x + (runWidth - w) / 2),
+                    roundUp(static_cast<float>(p.passage.rect.top()) + y + (lineTwips - h) / 2), w,
+                    h};
+            }
+            if (split) continue;
+            for (const ui::TextLine& line : lines) {
+                QString text = caption.mid(line.start, line.length);
+                while (text.endsWith(' ')) text.chop(1);
+                if (metrics.horizontalAdvance(text) > inner.width()) return false;
+            }
+            p.passage.caption = caption;
+            p.passagePoints = points;
+            p.wordSize = {w, h};
+            return true;
+        }
+        return false;
+    }
+
+    void question(const Question& q) {
+        using namespace places;
+        QuestionPlan plan;
+        fits(ui::FontSpec{"Times New Roman", 26.25f, false}, q.text, kQuestionText.size(), q.where,
+             "the question");
+        const int n = static_cast<int>(q.answers.size());
+        const float rowWidth = n * kAnswerWidth + (n - 1) * kAnswerGap;
+        for (int i = 0; i < n; ++i) {
+            plan.answers.emplace_back(
+                roundUp((kClientWidth - rowWidth) / 2) + i * (kAnswerWidth + kAnswerGap),
+                kAnswerTop, kAnswerWidth, kAnswerHeight);
+            fits({"Tahoma", 15.75f, true}, q.answers[i], {kAnswerWidth, kAnswerHeight}, q.where,
+                 QString("the answer \"%1\"").arg(q.answers[i]), true);
+        }
+        fits(questions::kTimes(27.75f), answerInWords(q), kAnswerInWords.size(), q.where,
+             "the right answer");
+        if (!q.picture.isEmpty()) {
+            const auto pic = picture(q.picture, q.picturePos);
+            if (!pic) return;
+            plan.picturePath = pic->first;
+            plan.pictureRect = fitted(pic->second, kQuestionPicture);
+        }
+        out_.questions.push_back(std::move(plan));
+    }
+
+    void trueFalse() {
+        for (const Statement& s : a_.statements)
+            fits({"Arial", 36, true}, s.text, places::kStatement.size(), s.where, "the statement");
+        fits(questions::kTimes(27.75f), a_.instruction, {8265, 1425}, {1, 1}, "the instruction");
+        QuestionPlan plan;
+        if (!a_.picture.isEmpty()) {
+            const auto pic = picture(a_.picture, a_.picturePos);
+            if (!pic) return;
+            plan.picturePath = pic->first;
+            plan.pictureRect = fitted(pic->second, places::kStatementPicture);
+        }
+        out_.questions.push_back(std::move(plan));
+    }
+
+    const Activity& a_;
+    const OptionSet* options_;
+    Planned out_;
+};
+
+}  // namespace
+
+QString answerInWords(const Question& q) {
+    return QString("The answer is: %1").arg(q.answers.value(q.right));
+}
+
+bool fitsAt(const FontSpec& font, float points, const QString& text, QSizeF size, bool border) {
+    QRect inner =
+        Twips::designRect(static_cast<float>(size.width()), static_cast<float>(size.height()));
+    if (border) inner.adjust(1, 1, -1, -1);
+    const QRect need =
+        QFontMetrics(ui::makeFont(font, points))
+            .boundingRect(inner, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);
+    return need.width() <= inner.width() && need.height() <= inner.height();
+}
+
+std::optional<QString> locatePicture(const Activity& activity, const QString& name) {
+    if (!activity.folder.isEmpty())
+        if (auto beside = ui::resolveFileIn(activity.folder, name)) return beside;
+    return ui::resolveFile("Images/" + name);
+}
+
+Planned plan(const Activity& activity, const OptionSet* options) {
+    return Planner(activity, options).run();
+}
+
+}  // namespace activityfiles

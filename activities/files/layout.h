@@ -1,0 +1,104 @@
+#pragma once
+// The layout of a file-made screen, computed from its activity: a teacher never types a
+// place. Laying out is also the check that everything fits: every text at 12 pt or more,
+// inside the client area, nothing overlapping.
+#include <QLineF>
+#include <QRectF>
+#include <QSize>
+#include <optional>
+#include <vector>
+
+#include "activities/files/activity.h"
+#include "ui/fonts.h"
+
+namespace activityfiles {
+
+// The client area every full-size screen has, less a margin, and the row of the buttons
+// that the engines place themselves.
+constexpr float kClientWidth = 11910, kClientHeight = 8565;
+constexpr float kMargin = 120;
+constexpr float kButtonsTop = 7920;
+constexpr float kSmallestPoints = 12;
+
+constexpr ui::FontSpec kWordFont{"Arial", 15.75f, true};
+constexpr ui::FontSpec kInstructionFont{"Arial", 18, true};
+constexpr ui::FontSpec kHeadingFont{"Arial", 20.25f, true};
+constexpr ui::FontSpec kOptionFont{"Arial", 12, true};
+
+struct Text {
+    QString caption;
+    QRectF rect;
+};
+
+// A draggable word and its box; words of one group are interchangeable on their boxes.
+struct Box {
+    QString word;
+    QRectF box;
+    QPointF start;
+    int group = 0;
+};
+
+// The labelling engine's screens: labelling, sorting and one passage of a passage set.
+struct DragPlan {
+    QSizeF wordSize;
+    std::vector<Box> boxes;
+    Text instruction;
+    QRectF score;
+    // labelling
+    QString picturePath;
+    QRectF pictureRect;
+    std::vector<QLineF> pointers;
+    // sorting
+    std::vector<Text> headings;
+    std::vector<QLineF> columnLines;
+    // passage
+    Text passage;
+    float passagePoints = 0;
+    std::vector<Text> options;  // one per passage when there are several
+};
+
+// A question screen's question: its picture, where it goes and where its answers go.
+struct QuestionPlan {
+    QString picturePath;
+    QRectF pictureRect;
+    std::vector<QRectF> answers;
+};
+
+struct Planned {
+    std::vector<DragPlan> drags;          // labelling and sorting: one; passage: one each
+    std::vector<QuestionPlan> questions;  // questions: one each; truefalse: its picture only
+    std::vector<Problem> problems;
+};
+
+// The passage options of a set, in order; the option shown is `chosen`.
+struct OptionSet {
+    QStringList captions;
+    std::vector<bool> enabled;
+};
+
+// Finds a picture: beside the activity file first, then in Images/ of the data folders.
+std::optional<QString> locatePicture(const Activity& activity, const QString& name);
+
+// Lays out every screen of the activity, or says what does not fit. A passage set with
+// options given (Healthy Living's) uses them in place of the passages' own.
+Planned plan(const Activity& activity, const OptionSet* options = nullptr);
+
+// The fixed places of the question screens, shared by their plans and their screens.
+namespace places {
+constexpr QRectF kQuestionText{720, 120, 10185, 1305};
+constexpr QRectF kQuestionPicture{720, 1560, 10470, 3000};
+constexpr float kAnswerTop = 4800, kAnswerWidth = 2565, kAnswerHeight = 495, kAnswerGap = 435;
+constexpr QRectF kAnswerInWords{120, 6720, 10200, 1125};
+constexpr QRectF kStatementPicture{8400, 120, 3195, 3150};
+constexpr QRectF kStatement{240, 3240, 11385, 1995};
+constexpr QRectF kPassageOption{240, 240, 1575, 375};
+constexpr float kOptionStep = 480;
+}  // namespace places
+
+// What a question screen shows when the answer is given away.
+QString answerInWords(const Question& q);
+
+// Whether a caption fits a fixed label of that size (wrapped at its words) at that size.
+bool fitsAt(const ui::FontSpec& font, float points, const QString& text, QSizeF size, bool border);
+
+}  // namespace activityfiles

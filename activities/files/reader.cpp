@@ -1,0 +1,491 @@
+// The one place that parses TOML. The parser is compiled into this file alone, without
+// exceptions: a teacher's mistake is a value with a line and column, never a throw.
+#define TOML_HEADER_ONLY 1
+#define TOML_EXCEPTIONS 0
+// toml++ 3.3 asserts, and built by clang assumes, what a malformed table header such as
+// "[[[label]]" or "[=]" breaks, although its own error path reports that input well: an
+// abort in a debug build, undefined behaviour in a release. Its checks are left out here, and
+// the fuzz corpus keeps such headers.
+#ifdef NDEBUG
+#define BRINDLEMARK_NDEBUG
+#undef NDEBUG
+#endif
+#define TOML_ASSERT(expr) static_cast<void>(0)
+#include <toml++/toml.h>
+#ifdef BRINDLEMARK_NDEBUG
+#define NDEBUG
+#endif
+
+#include <QFile>
+#include <QFileInfo>
+#include <cmath>
+#include <set>
+
+#include "activities/files/activity.h"
+
+namespace activityfiles {
+
+namespace {
+
+struct KindInfo {
+    Kind kind;
+    const char* name;
+    std::initializer_list<std::string_view> fields;  // besides the common ones
+    const char* instruction;                         // when the file gives none
+};
+const KindInfo kKinds[] = {
+    {Kind::Labelling,
+     "labelling",
+     {"picture", "label"},
+     "Drag each label to its place on the picture."},
+    {Kind::Sorting, "sorting", {"columns", "word"}, "Drag each word into its column."},
+    {Kind::Passage,
+     "passage",
+     {"passage"},
+     "Drag and drop the words to complete the sentences below."},
+    {Kind::Questions, "questions", {"question"}, ""},
+    {Kind::TrueFalse,
+     "truefalse",
+     {"picture", "statement"},
+     "Is the statement below true or false? Click the correct button."},
+};
+constexpr std::string_view kCommonFields[] = {"menu", "topic", "kind", "title", "instruction"};
+
+Position positionOf(const toml::source_region& s) {
+    return {static_cast<int>(s.begin.line), static_cast<int>(s.begin.column)};
+}
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+bool isPlainPictureName(const QString& name) {
+    return !name.contains('/') && !name.contains('\\') && !name.contains(':') &&
+           !name.startsWith('.');
+}
+
+bool isPictureSuffix(const QString& name) {
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    return suffix == "png" || suffix == "jpg" || suffix == "jpeg";
+}
+
+class Reader {
+  public:
+    explicit Reader(QString fileName) { activity_.fileName = std::move(fileName); }
+
+    ReadResult read(const QByteArray& bytes) {
+        toml::parse_result parsed =
+            toml::parse(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        if (!parsed) {
+            const toml::parse_error& error = parsed.error();
+            problem(positionOf(error.source()), qs(error.description()));
+            return finish();
+        }
+        readRoot(parsed.table());
+        return finish();
+    }
+
+  private:
+    ReadResult finish() {
+        ReadResult result;
+        result.problems = std::move(problems_);
+        if (result.problems.empty()) result.activity = std::move(activity_);
+        return result;
+    }
+
+    void problem(Position at, QString message) { problems_.push_back({at, std::move(message)}); }
+
+    // A table's own place: the [[header]] line, or the top of the file.
+    static Position tablePos(const toml::table& t) {
+        const Position p = positionOf(t.source());
+        return p.line > 0 ? p : Position{1, 1};
+    }
+
+    static Position keyPos(const toml::table& t, std::string_view key) {
+        for (auto&& [k, v] : t)
+            if (k.str() == key) return positionOf(k.source());
+        return tablePos(t);
+    }
+
+    // Fields that the kind does not use, or that no kind knows, are named: a misspelt field
+    // would otherwise be silently left out.
+    void checkFields(const toml::table& t, std::initializer_list<std::string_view> known,
+                     const char* where) {
+        for (auto&& [k, v] : t) {
+            bool ok = false;
+            for (std::string_view f : known) ok = ok || k.str() == f;
+            if (!ok)
+                problem(positionOf(k.source()),
+                        QString("unknown field \"%1\" in %2").arg(qs(k.str()), where));
+        }
+    }
+
+    std::optional<QString> text(const toml::table& t, std::string_view key, bool required) {
+        const toml::node* node = t.get(key);
+        const QString name = qs(key);
+        if (!node) {
+            if (required) problem(tablePos(t), QString("missing field \"%1\"").arg(name));
+            return std::nullopt;
+        }
+        const Position at = keyPos(t, key);
+        const auto value = node->value<std::string_view>();
+        if (!value) {
+            problem(at, QString("\"%1\" must be text in quotes").arg(name));
+            return std::nullopt;
+        }
+        const QString s = qs(*value).trimmed();
+        if (s.isEmpty()) {
+            problem(at, QString("\"%1\" is empty").arg(name));
+            return std::nullopt;
+        }
+        if (s.size() > kMaxTextLength) {
+            problem(at,
+                    QString("\"%1\" is longer than %2 characters").arg(name).arg(kMaxTextLength));
+            return std::nullopt;
+        }
+        return s.normalized(QString::NormalizationForm_C);
+    }
+
+    std::optional<QStringList> texts(const toml::table& t, std::string_view key, int least,
+                                     int most) {
+        const toml::node* node = t.get(key);
+        const QString name = qs(key);
+        if (!node) {
+            problem(tablePos(t), QString("missing field \"%1\"").arg(name));
+            return std::nullopt;
+        }
+        const Position at = keyPos(t, key);
+        const toml::array* array = node->as_array();
+        const QString wanted = QString(
+                                   "\"%1\" must be a list of %2 to %3 texts, such as "
+                                   "[\"First\", \"Second\"]")
+                                   .arg(name)
+                                   .arg(least)
+                                   .arg(most);
+        if (!array || static_cast<int>(array->size()) < least ||
+            static_cast<int>(array->size()) > most) {
+            problem(at, wanted);
+            return std::nullopt;
+        }
+        QStringList out;
+        for (const toml::node& element : *array) {
+            const auto value = element.value<std::string_view>();
+            const QString s = value ? qs(*value).trimmed() : QString();
+            if (s.isEmpty() || s.size() > kMaxTextLength) {
+                problem(at, wanted);
+                return std::nullopt;
+            }
+            if (out.contains(s, Qt::CaseInsensitive)) {
+                problem(at, QString("\"%1\" holds \"%2\" twice").arg(name, s));
+                return std::nullopt;
+            }
+            out << s.normalized(QString::NormalizationForm_C);
+        }
+        return out;
+    }
+
+    std::optional<QPointF> point(const toml::table& t, std::string_view key, bool required) {
+        const toml::node* node = t.get(key);
+        if (!node) {
+            if (required) problem(tablePos(t), QString("missing field \"%1\"").arg(qs(key)));
+            return std::nullopt;
+        }
+        const toml::array* array = node->as_array();
+        if (array && array->size() == 2) {
+            const auto x = (*array)[0].value<double>();
+            const auto y = (*array)[1].value<double>();
+            if (x && y && std::isfinite(*x) && std::isfinite(*y) && *x >= 0 && *y >= 0 &&
+                *x <= 100000 && *y <= 100000)
+                return QPointF(*x, *y);
+        }
+        problem(keyPos(t, key),
+                QString("\"%1\" must be two numbers of the picture's pixels, such as [412, 300]")
+                    .arg(qs(key)));
+        return std::nullopt;
+    }
+
+    std::optional<QString> picture(const toml::table& t, bool required, Position& where) {
+        std::optional<QString> name = text(t, "picture", required);
+        if (!name) return std::nullopt;
+        where = keyPos(t, "picture");
+        if (!isPlainPictureName(*name)) {
+            problem(where,
+                    QString("picture \"%1\" must be a plain file name, with no folder").arg(*name));
+            return std::nullopt;
+        }
+        if (!isPictureSuffix(*name)) {
+            problem(where, QString("picture \"%1\" must be a PNG or JPEG file").arg(*name));
+            return std::nullopt;
+        }
+        return name;
+    }
+
+    // The [[name]] tables, at least one and at most `most`.
+    std::vector<const toml::table*> entries(const toml::table& root, std::string_view name,
+                                            int most) {
+        std::vector<const toml::table*> out;
+        const toml::node* node = root.get(name);
+        const QString n = qs(name);
+        if (!node) {
+            problem({1, 1}, QString("no [[%1]]: this kind needs at least one").arg(n));
+            return out;
+        }
+        const toml::array* array = node->as_array();
+        if (!array || !array->is_array_of_tables()) {
+            problem(keyPos(root, name),
+                    QString("\"%1\" must be written [[%1]], once for each").arg(n));
+            return out;
+        }
+        if (static_cast<int>(array->size()) > most) {
+            problem(positionOf((*array)[static_cast<size_t>(most)].source()),
+                    QString("more than %1 [[%2]]: at most %1 fit on the screen").arg(most).arg(n));
+            return out;
+        }
+        for (const toml::node& element : *array) out.push_back(element.as_table());
+        return out;
+    }
+
+    void readRoot(const toml::table& root) {
+        Activity& a = activity_;
+        // menu
+        if (const toml::node* menu = root.get("menu")) {
+            a.menuPos = keyPos(root, "menu");
+            const auto n = menu->value_exact<int64_t>();
+            if (n && *n >= 1 && *n <= 5)
+                a.menu = static_cast<int>(*n);
+            else
+                problem(a.menuPos, "\"menu\" must be a whole number from 1 to 5");
+        } else {
+            problem({1, 1}, "missing field \"menu\"");
+        }
+        a.topicPos = keyPos(root, "topic");
+        a.topic = text(root, "topic", true).value_or(QString());
+        const KindInfo* info = nullptr;
+        if (std::optional<QString> kind = text(root, "kind", true)) {
+            for (const KindInfo& k : kKinds)
+                if (*kind == QLatin1String(k.name)) info = &k;
+            if (!info)
+                problem(keyPos(root, "kind"),
+                        QString("unknown kind \"%1\": it must be labelling, sorting, passage, "
+                                "questions or truefalse")
+                            .arg(*kind));
+        }
+        a.title = text(root, "title", false).value_or(a.topic);
+        a.instruction = text(root, "instruction", false).value_or(QString());
+        if (!info) return;
+        a.kind = info->kind;
+        if (a.instruction.isEmpty()) a.instruction = QString::fromUtf8(info->instruction);
+
+        for (auto&& [k, v] : root) {
+            bool known = false;
+            for (std::string_view f : kCommonFields) known = known || k.str() == f;
+            for (std::string_view f : info->fields) known = known || k.str() == f;
+            if (known) continue;
+            bool otherKind = false;
+            for (const KindInfo& other : kKinds)
+                for (std::string_view f : other.fields) otherKind = otherKind || k.str() == f;
+            problem(
+                positionOf(k.source()),
+                otherKind
+                    ? QString("\"%1\" is not used in a %2 activity").arg(qs(k.str()), info->name)
+                    : QString("unknown field \"%1\"").arg(qs(k.str())));
+        }
+
+        switch (a.kind) {
+            case Kind::Labelling:
+                a.picture = picture(root, true, a.picturePos).value_or(QString());
+                readLabels(root);
+                break;
+            case Kind::Sorting:
+                readSorting(root);
+                break;
+            case Kind::Passage:
+                readPassages(root);
+                break;
+            case Kind::Questions:
+                readQuestions(root);
+                break;
+            case Kind::TrueFalse:
+                a.picture = picture(root, false, a.picturePos).value_or(QString());
+                readStatements(root);
+                break;
+        }
+    }
+
+    void readLabels(const toml::table& root) {
+        for (const toml::table* t : entries(root, "label", kMaxWords)) {
+            checkFields(*t, {"word", "at", "line_to"}, "[[label]]");
+            LabelEntry e;
+            e.where = tablePos(*t);
+            const auto word = text(*t, "word", true);
+            const auto at = point(*t, "at", true);
+            e.lineTo = point(*t, "line_to", false);
+            if (!word || !at) continue;
+            e.word = *word;
+            e.at = *at;
+            activity_.labels.push_back(std::move(e));
+        }
+    }
+
+    void readSorting(const toml::table& root) {
+        const auto columns = texts(root, "columns", kMinColumns, kMaxColumns);
+        if (columns) activity_.columns = *columns;
+        for (const toml::table* t : entries(root, "word", kMaxWords)) {
+            checkFields(*t, {"text", "column"}, "[[word]]");
+            SortWord w;
+            w.where = tablePos(*t);
+            const auto word = text(*t, "text", true);
+            const auto column = text(*t, "column", true);
+            if (!word || !column || !columns) continue;
+            w.text = *word;
+            w.column = static_cast<int>(columns->indexOf(*column));
+            if (w.column < 0) {
+                problem(keyPos(*t, "column"),
+                        QString("column \"%1\" is none of the columns").arg(*column));
+                continue;
+            }
+            activity_.words.push_back(std::move(w));
+        }
+    }
+
+    // Splits "made from [tobacco]." into its pieces and gaps.
+    bool splitPassage(const QString& text, Passage& p, Position at) {
+        QString piece;
+        int open = -1;
+        for (int i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (c == '[') {
+                if (open >= 0) {
+                    problem(at, "a gap inside a gap: \"[\" before the \"]\" that ends the last");
+                    return false;
+                }
+                open = i;
+            } else if (c == ']') {
+                if (open < 0) {
+                    problem(at, "a \"]\" with no \"[\" before it");
+                    return false;
+                }
+                const QString gap = text.mid(open + 1, i - open - 1).trimmed();
+                if (gap.isEmpty()) {
+                    problem(at, "an empty gap \"[]\": put the word to drag between the brackets");
+                    return false;
+                }
+                p.pieces << piece;
+                p.gaps << gap;
+                piece.clear();
+                open = -1;
+            } else if (open < 0) {
+                piece += c;
+            }
+        }
+        if (open >= 0) {
+            problem(at, "a \"[\" with no \"]\" after it");
+            return false;
+        }
+        p.pieces << piece;
+        if (p.gaps.isEmpty()) {
+            problem(at, "a passage with no gap: put each word to drag in [brackets]");
+            return false;
+        }
+        if (p.gaps.size() > kMaxWords) {
+            problem(at, QString("more than %1 gaps in a passage").arg(kMaxWords));
+            return false;
+        }
+        return true;
+    }
+
+    void readPassages(const toml::table& root) {
+        const auto tables = entries(root, "passage", kMaxPassages);
+        for (const toml::table* t : tables) {
+            checkFields(*t, {"option", "text"}, "[[passage]]");
+            Passage p;
+            p.where = tablePos(*t);
+            const auto option = text(*t, "option", tables.size() > 1);
+            const auto body = text(*t, "text", true);
+            if (option) {
+                for (const Passage& earlier : activity_.passages)
+                    if (earlier.option.compare(*option, Qt::CaseInsensitive) == 0)
+                        problem(keyPos(*t, "option"),
+                                QString("two passages have the option \"%1\"").arg(*option));
+                p.option = *option;
+            }
+            if (!body || !splitPassage(*body, p, keyPos(*t, "text"))) continue;
+            activity_.passages.push_back(std::move(p));
+        }
+    }
+
+    void readQuestions(const toml::table& root) {
+        for (const toml::table* t : entries(root, "question", kMaxQuestions)) {
+            checkFields(*t, {"text", "picture", "answers", "right"}, "[[question]]");
+            Question q;
+            q.where = tablePos(*t);
+            const auto body = text(*t, "text", true);
+            q.picture = picture(*t, false, q.picturePos).value_or(QString());
+            const auto answers = texts(*t, "answers", kMinAnswers, kMaxAnswers);
+            const auto right = text(*t, "right", true);
+            if (!body || !answers || !right) continue;
+            q.text = *body;
+            q.answers = *answers;
+            q.right = static_cast<int>(answers->indexOf(*right));
+            if (q.right < 0) {
+                problem(keyPos(*t, "right"),
+                        QString("the right answer \"%1\" is none of the answers").arg(*right));
+                continue;
+            }
+            activity_.questions.push_back(std::move(q));
+        }
+    }
+
+    void readStatements(const toml::table& root) {
+        for (const toml::table* t : entries(root, "statement", kMaxQuestions)) {
+            checkFields(*t, {"text", "true"}, "[[statement]]");
+            Statement s;
+            s.where = tablePos(*t);
+            const auto body = text(*t, "text", true);
+            const toml::node* truth = t->get("true");
+            if (!truth) problem(s.where, "missing field \"true\"");
+            const auto value = truth ? truth->value_exact<bool>() : std::nullopt;
+            if (truth && !value) problem(keyPos(*t, "true"), "\"true\" must be true or false");
+            if (!body || !value) continue;
+            s.text = *body;
+            s.isTrue = *value;
+            activity_.statements.push_back(std::move(s));
+        }
+    }
+
+    Activity activity_;
+    std::vector<Problem> problems_;
+};
+
+}  // namespace
+
+const char* kindName(Kind kind) {
+    for (const KindInfo& k : kKinds)
+        if (k.kind == kind) return k.name;
+    return "";
+}
+
+ReadResult readActivity(const QByteArray& bytes, const QString& fileName) {
+    if (bytes.size() > kMaxFileBytes) {
+        ReadResult result;
+        result.problems.push_back({{1, 1}, "the file is larger than 256 KiB"});
+        return result;
+    }
+    return Reader(fileName).read(bytes);
+}
+
+ReadResult readActivityFile(const QString& path) {
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        ReadResult result;
+        result.problems.push_back({{1, 1}, "the file cannot be read"});
+        return result;
+    }
+    // One byte more than allowed tells a huge file, even one still growing, from a full one.
+    ReadResult result = readActivity(file.read(kMaxFileBytes + 1), info.fileName());
+    if (result.activity) result.activity->folder = info.absolutePath();
+    return result;
+}
+
+}  // namespace activityfiles

@@ -1,0 +1,100 @@
+#include "activities/questions/truefalsescreen.h"
+
+#include "activities/questions/flashing.h"
+
+using namespace ui;
+
+namespace questions {
+
+namespace {
+
+constexpr Colour kBackground = RGB(0, 78, 152);
+constexpr Colour kWhite = RGB(255, 255, 255);
+constexpr FontSpec kAnswerFont{"Arial", 48, true};
+
+constexpr CommandDesign kCommands[] = {
+    {Command::Exit, 10560, 7920, 1245, "Exit"},
+    {Command::NewQuestion, 120, 7920, 2565, "New Question"},
+    {Command::Answer, 4920, 7920, 2085, "Answer"},
+};
+
+constexpr LabelDesign kInstruction = textDesign(120, 960, 8265, 1425, kTimes(27.75f));
+constexpr LabelDesign kStatement =
+    textDesign(240, 3240, 11385, 1995, {"Arial", 36, true}, "", false);
+constexpr LabelDesign kTrue =
+    buttonDesign(1800, 5520, 3555, 1200, "TRUE", kAnswerFont, colours::kBlack);
+constexpr LabelDesign kFalse =
+    buttonDesign(6480, 5520, 3555, 1200, "FALSE", kAnswerFont, colours::kBlack);
+constexpr LabelDesign kFeedback = textDesign(1800, 6960, 8265, 945, kTimes(36), "", false);
+
+// The text of the right button: white in phase 1, yellow in phase 0.
+constexpr FlashColours kFlash{
+    .fill = false, .phase = {colours::kYellow, kWhite}, .steady = colours::kYellow};
+
+}  // namespace
+
+TrueFalseScreen::TrueFalseScreen(const char* name, const QString& caption,
+                                 const QString& instruction, const QRectF& pictureRect)
+    : QuestionScreen(name, "", kCommands) {
+    setCaption(caption);
+    picture.setGeometry(
+        static_cast<float>(pictureRect.left()), static_cast<float>(pictureRect.top()),
+        static_cast<float>(pictureRect.width()), static_cast<float>(pictureRect.height()));
+    messages.add(3).applyDesign(kInstruction);
+    messages(3).setCaption(instruction);
+    messages.add(0).applyDesign(kStatement);
+    answerButtons.add(0).applyDesign(kTrue);
+    answerButtons.add(1).applyDesign(kFalse);
+    messages.add(1).applyDesign(kFeedback);
+
+    answerButtons.Click = bind(this, &TrueFalseScreen::answerClicked);
+    flashTimer.Tick = bind(this, &TrueFalseScreen::flashTick);
+    statementTimer.Tick = bind(this, &TrueFalseScreen::showFirstStatement);
+}
+
+void TrueFalseScreen::onLoad() {
+    setupWithBackground(kBackground);
+    showScreenPicture();
+    fillStatements();
+    showQuestion();
+    statementTimer.setEnabled(true);
+}
+
+void TrueFalseScreen::showQuestion() {
+    questionNumber = drawIndex(statementCount());
+    messages(0).setCaption(statement[questionNumber]);
+}
+
+void TrueFalseScreen::showFirstStatement() {
+    messages(0).setVisible(true);
+    statementTimer.setEnabled(false);
+}
+
+void TrueFalseScreen::answerClicked(int index) {
+    if (flashTimer.Enabled()) return;  // settled: the right button is flashing
+    if (index != rightAnswers[questionNumber]) {
+        messages(1).setCaption("Wrong, Try Again.");
+        messages(1).setVisible(true);
+    } else {
+        messages(1).setCaption("Correct, Well Done!");
+        messages(1).setVisible(true);
+        flashTimer.setEnabled(true);
+    }
+}
+
+void TrueFalseScreen::revealAnswer() {
+    messages(1).setVisible(false);
+    flashTimer.setEnabled(true);
+}
+
+void TrueFalseScreen::newQuestion() {
+    messages(1).setVisible(false);
+    stopFlashing(kFlash, flashTimer, flash, answerButtons);
+    showQuestion();
+}
+
+void TrueFalseScreen::flashTick() {
+    flashStep(kFlash, flash, answerButtons(rightAnswers[questionNumber]));
+}
+
+}  // namespace questions

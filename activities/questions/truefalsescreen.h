@@ -1,0 +1,48 @@
+#pragma once
+// The true-or-false engine: a statement at a time, drawn at random; the right button flashes
+// and both buttons are locked until the next statement.
+#include <QRectF>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "activities/questions/questionscreen.h"
+#include "ui/timer.h"
+
+namespace questions {
+
+class TrueFalseScreen : public QuestionScreen {
+  public:
+    void onLoad() override;
+    void showQuestion();
+    void answerClicked(int index);
+    void flashTick();
+    void showFirstStatement();
+
+    // One entry more than there are statements; the last stays empty and is never drawn.
+    std::vector<QString> statement;
+    std::vector<std::int16_t> rightAnswers;  // 0 TRUE, 1 FALSE
+    std::int16_t questionNumber = 0;
+    std::int16_t flash = 0;
+
+    ui::PictureBox picture{*this, "Image1"};
+    ui::ControlArray<ui::Label> messages{*this, "Label7"};
+    ui::ControlArray<ui::Label> answerButtons{*this, "Label1"};
+    ui::Timer flashTimer{*this, 200};    // the flashing
+    ui::Timer statementTimer{*this, 1};  // shows the statement once the screen is up
+
+  protected:
+    TrueFalseScreen(const char* name, const QString& caption, const QString& instruction,
+                    const QRectF& pictureRect);
+
+    // Fills statement and rightAnswers.
+    virtual void fillStatements() = 0;
+    virtual void showScreenPicture() = 0;
+    void revealAnswer() override;
+    void newQuestion() override;
+
+  private:
+    int statementCount() const { return static_cast<int>(statement.size()) - 1; }
+};
+
+}  // namespace questions

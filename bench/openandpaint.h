@@ -1,0 +1,5 @@
+#pragma once
+#include <benchmark/benchmark.h>
+
+// A screen shown and painted on the display, as the user sees it open.
+void openAndFirstPaint(benchmark::State& state, const char* name);
