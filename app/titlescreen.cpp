@@ -66,6 +66,8 @@ TitleScreen::TitleScreen() : Form(Name) {
     credits.applyDesign(kCredits);
     designButton(okButton, 1320, "OK");
     designButton(exitButton, 2760, "Exit");
+    okButton.setTabIndex(4);
+    exitButton.setTabIndex(5);
     notice.applyDesign(kNotice);
 
     okButton.Click = bind(this, &TitleScreen::okClicked);
@@ -120,6 +122,10 @@ void TitleScreen::showNextFrame() {
 void TitleScreen::okClicked() {
     forms().show("intro0");
     forms().unload(*this);
+}
+
+void TitleScreen::onEscape() {
+    // Exit ends the program here: Escape must not.
 }
 
 void TitleScreen::exitClicked() {

@@ -19,6 +19,7 @@ class TitleScreen : public ui::Form {
     void exitClicked();
     void showNextFrame();
     void onCloseRequested() override { exitClicked(); }
+    void onEscape() override;
     void paintSurface(QPainter& painter) override;
 
     // The opening picture for a frame number, as "opening\phys07.jpg".

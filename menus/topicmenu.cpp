@@ -40,6 +40,8 @@ constexpr LabelDesign kTab{.left = 9600,
                            .visible = false};
 constexpr const char* kTabCaptions[] = {"Menu 1", "Menu 2", "Menu 3",
                                         "Menu 4", "Menu 5", "WWW Links"};
+constexpr int kFirstTabTab = 5;  // tab indexes: topics 0 to 4, the tabs, then the exit
+constexpr int kExitTab = 11;
 
 }  // namespace
 
@@ -66,6 +68,7 @@ TopicMenu::TopicMenu(int number)
     tabs.add(0).applyDesign(kTab);
     exitButton.setGeometry(10320, 7560, 1264, 420);
     exitButton.setTabStop(false);
+    exitButton.setTabIndex(kExitTab);
 
     exitButton.setDescription("Exit");
     topics.Click = bind(this, &TopicMenu::topicClicked);
@@ -96,6 +99,9 @@ void TopicMenu::onLoad() {
             topic.setTop(topics(0).Top() + 750 * i);
         }
     }
+    // The keys go down the topics, then down the tabs, then to the exit button.
+    for (int i = 0; i <= 5; ++i) tabs(i).setTabIndex(kFirstTabTab + i);
+    for (int i = 0; i <= 4; ++i) topics(i).setTabIndex(i);
     for (int i = 1; i <= 5; ++i) tabs(i).setCaption(kTabCaptions[i]);
     for (int i = 0; i <= 4; ++i) topics(i).setCaption(slots_[i].caption);
     for (int i = 0; i <= 4; ++i) {

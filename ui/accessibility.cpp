@@ -48,7 +48,7 @@ class ControlAccessible final : public QAccessibleWidget {
                 return caption.isEmpty() ? c->Description() : caption;
             }
             case QAccessible::Description:
-                return c->Description();
+                return c->announcement().isEmpty() ? c->Description() : c->announcement();
             default:
                 return QAccessibleWidget::text(t);
         }
@@ -59,6 +59,7 @@ class ControlAccessible final : public QAccessibleWidget {
         const Control* c = control();
         if (!c) return s;
         s.disabled = !c->Enabled();
+        s.focusable = c->reactsToClick();
         if (const auto* box = dynamic_cast<const CheckBox*>(c)) {
             s.checkable = true;
             s.checked = box->Value() != 0;

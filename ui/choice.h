@@ -17,6 +17,8 @@ class ChoiceControl : public Control {
     void setForeColor(Colour c);
     void setBackColor(Colour c);
     void setFont(const FontSpec& f);
+    // A click ticks or chooses it, whether or not a handler listens.
+    bool reactsToClick() const override { return true; }
 
   protected:
     void paintChoice(QPainter& painter, const QRect& area, bool round, bool marked) const;

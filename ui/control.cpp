@@ -4,6 +4,7 @@
 
 #include "ui/controlwidget.h"
 #include "ui/form.h"
+#include "ui/platform.h"
 #include "ui/twips.h"
 
 namespace ui {
@@ -34,13 +35,45 @@ void Control::setGeometry(float left, float top, float width, float height) {
 
 void Control::applyGeometry() {
     if (!widget_) return;
-    const QRect r = Twips::toPixels(left_, top_, width_, height_);
+    const float left = shownAt_ ? static_cast<float>(shownAt_->x()) : left_;
+    const float top = shownAt_ ? static_cast<float>(shownAt_->y()) : top_;
+    const QRect r = Twips::toPixels(left, top, width_, height_);
     widget_->setGeometry(r);
     widget_->update();
 }
 
 void Control::refresh() {
     applyGeometry();
+}
+
+void Control::showAt(float left, float top) {
+    shownAt_ = QPointF(left, top);
+    applyGeometry();
+}
+
+void Control::showInPlace() {
+    if (!shownAt_) return;
+    shownAt_.reset();
+    applyGeometry();
+}
+
+void Control::clickAtCentre() {
+    if (!widget_ || !enabled_ || !widget_->isVisible() || !acceptsMouse()) return;
+    MouseArgs a;
+    a.button = 1;
+    a.x = width_ / 2;
+    a.y = height_ / 2;
+    a.formX = left_ + a.x;
+    a.formY = top_ + a.y;
+    for (const Control* c = container_; c; c = c->container_) {
+        a.formX += c->left_;
+        a.formY += c->top_;
+    }
+    // As for the pointer: a handler may unload the form, whose controls live on until the
+    // event loop deletes them.
+    if (MouseDown) MouseDown(a);
+    if (MouseUp) MouseUp(a);
+    if (enabled_) userClick();
 }
 
 void Control::setVisible(bool v) {
@@ -77,13 +110,17 @@ void Control::setDescription(QString description) {
 // their window appears. Asking first also keeps a screen being built from starting the
 // accessibility bridge (and its session bus connection) before its first paint.
 bool Control::announcing() const {
-    return widget_ && widget_->isVisible() && QAccessible::isActive();
+    return widget_ && widget_->isVisible() && platform().assistiveTechnologyActive();
 }
 
 void Control::announceNameChange() const {
-    if (!announcing()) return;
-    QAccessibleEvent event(widget_.data(), QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    if (announcing()) platform().tellAssistiveTechnology(widget_.data(), QAccessible::NameChanged);
+}
+
+void Control::announce(const QString& text) {
+    announcement_ = text;
+    if (announcing())
+        platform().tellAssistiveTechnology(widget_.data(), QAccessible::DescriptionChanged);
 }
 
 void Control::announceCheckedChange() const {

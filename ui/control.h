@@ -1,10 +1,12 @@
 #pragma once
 // The base of every control: geometry in twips, visibility, enabled state, stacking and
 // mouse events carrying the layout's arguments.
+#include <QPointF>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace ui {
 
@@ -50,6 +52,10 @@ class Control {
     void setEnabled(bool v);
     bool TabStop() const { return tabStop_; }
     void setTabStop(bool v) { tabStop_ = v; }
+    // Where the control comes in the keyboard's order: controls with a tab index first, by
+    // it, the others after them in reading order (ui/keyboard.h). -1: none given.
+    int TabIndex() const { return tabIndex_; }
+    void setTabIndex(int v) { tabIndex_ = v; }
 
     // Stacking among the controls of the same container.
     void bringToFront();
@@ -76,6 +82,17 @@ class Control {
         return clickableBy_ ? clickableBy_() : (Click || MouseDown || MouseUp);
     }
     void setClickableBy(std::function<bool()> answer) { clickableBy_ = std::move(answer); }
+    // Whether a click does anything here, so that the keyboard may click it too.
+    virtual bool reactsToClick() const { return acceptsMouse() && clickable(); }
+    // What a left-button click in the control's centre does (press, release and Click, with
+    // the arguments the pointer would give); the keyboard's Enter and Space.
+    void clickAtCentre();
+
+    // Draws the control at another place while its Left and Top stay as they are (a word
+    // carried by the keys over a box); showInPlace() puts the drawing back.
+    void showAt(float left, float top);
+    void showInPlace();
+    bool isShownElsewhere() const { return shownAt_.has_value(); }
 
     // Repaints the control; also called when the display scale changes.
     virtual void refresh();
@@ -86,6 +103,14 @@ class Control {
     void setDescription(QString description);
     // The caption the control shows, if it has one.
     virtual QString shownCaption() const { return {}; }
+    // Tells assistive technology something that just happened here ("Skull, picked up"), as
+    // a change of the description (Qt has no announcement event); kept until the focus
+    // leaves the control.
+    void announce(const QString& text);
+    const QString& announcement() const { return announcement_; }
+    void clearAnnouncement() { announcement_.clear(); }
+    // Tells assistive technology that the caption or the value changed.
+    void announceNameChange() const;
 
   protected:
     friend class ControlWidget;
@@ -95,8 +120,6 @@ class Control {
     // What run-time copies of a control array's first member take from it.
     void copyBaseDesign(const Control& from);
     virtual bool acceptsMouse() const { return true; }
-    // Tells assistive technology that the caption or the value changed.
-    void announceNameChange() const;
     void announceCheckedChange() const;
 
   private:
@@ -112,10 +135,13 @@ class Control {
     bool visible_ = true;
     bool enabled_ = true;
     bool tabStop_ = true;
+    int tabIndex_ = -1;
+    std::optional<QPointF> shownAt_;
     bool mayOverhang_ = false;
     std::function<bool()> listenedBy_;
     std::function<bool()> clickableBy_;
     QString description_;
+    QString announcement_;
 };
 
 // Binds a screen's handler to an event, so that wiring reads like the handler's name.

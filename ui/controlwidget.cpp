@@ -6,6 +6,8 @@
 #include "ui/accessibility.h"
 #include "ui/control.h"
 #include "ui/eventguard.h"
+#include "ui/form.h"
+#include "ui/keyboard.h"
 #include "ui/mouse.h"
 
 namespace ui {
@@ -22,6 +24,21 @@ void ControlWidget::activate() {
         deliver("a click", [this] { control_->userClick(); });
 }
 
+bool ControlWidget::event(QEvent* event) {
+    // Before QWidget's own handling, which would take Tab for Qt's focus chain.
+    if (event->type() == QEvent::KeyPress && control_) {
+        control_->form().keyboard().keyPressed(static_cast<const QKeyEvent&>(*event));
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void ControlWidget::focusOutEvent(QFocusEvent* event) {
+    // What was announced here is told; the control's own description stands again.
+    if (control_) control_->clearAnnouncement();
+    QWidget::focusOutEvent(event);
+}
+
 void ControlWidget::paintEvent(QPaintEvent*) {
     if (!control_) return;
     QPainter painter(this);
@@ -30,6 +47,8 @@ void ControlWidget::paintEvent(QPaintEvent*) {
 
 void ControlWidget::mousePressEvent(QMouseEvent* event) {
     if (!control_ || !control_->acceptsMouse()) return event->ignore();
+    control_->form().keyboard().pointerPressed(control_);
+    if (!control_) return;
     pressed_ = event->button() == Qt::LeftButton;
     update();
     const MouseArgs args = mouseArgs(*event, *this, buttonOf(event->button()));

@@ -7,6 +7,7 @@ class Control;
 
 // The Qt widget behind every control: it paints through its control and turns Qt's mouse
 // events into the control's events. Qt grabs the mouse on press, so a drag stays with it.
+// Keys go to the form's keyboard, whichever control has the focus.
 class ControlWidget final : public QWidget {
   public:
     ControlWidget(Control& control, QWidget* parent);
@@ -17,6 +18,8 @@ class ControlWidget final : public QWidget {
     void activate();
 
   protected:
+    bool event(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

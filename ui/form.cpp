@@ -13,7 +13,10 @@
 
 namespace ui {
 
-Form::Form(QString name) : name_(std::move(name)), window_(std::make_unique<FormWindow>(*this)) {
+Form::Form(QString name)
+    : name_(std::move(name)),
+      window_(std::make_unique<FormWindow>(*this)),
+      keyboard_(std::make_unique<Keyboard>(*this)) {
     window_->setObjectName(name_);
     setBorderStyle(BorderStyle::FixedSingle);
     setCaption(name_);
@@ -235,6 +238,7 @@ void Form::showWindow() {
     }
     window_->raise();
     window_->activateWindow();
+    keyboard_->focusFirstStop();
     // Topmost windows stay above the one just shown, also where no window manager keeps
     // them there.
     if (isTopmost()) return;

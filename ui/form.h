@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/colour.h"
+#include "ui/keyboard.h"
 #include "ui/pictures.h"
 
 class QPainter;
@@ -42,6 +43,16 @@ class Form {
     virtual void onCloseRequested();
     // Drawing on the form's own surface, between its background and its controls.
     virtual void paintSurface(QPainter&) {}
+    // Keys a screen takes before the ones every screen shares (ui/keyboard.h), with the
+    // control that has the focus (or null); true when it took the key.
+    virtual bool onKey(Control*, Key) { return false; }
+    // Escape: what the screen's Exit does, as for the window system's close request.
+    virtual void onEscape() { onCloseRequested(); }
+    // A pointer press anywhere in the window: what the keys had under way gives way.
+    virtual void onPointerPressed() {}
+
+    // Focus, keys and the focus ring of this window.
+    Keyboard& keyboard() const { return *keyboard_; }
 
     // Window properties. Left, Top, Width and Height are the outer window, in twips.
     const QString& Caption() const { return caption_; }
@@ -108,6 +119,7 @@ class Form {
   private:
     QString name_;
     std::unique_ptr<FormWindow> window_;
+    std::unique_ptr<Keyboard> keyboard_;  // after the window, so that it goes first
     std::vector<Control*> controls_;
     std::vector<Timer*> timers_;
     QString caption_;

@@ -7,6 +7,7 @@
 
 #include "ui/eventguard.h"
 #include "ui/form.h"
+#include "ui/keyboard.h"
 #include "ui/mouse.h"
 #include "ui/painting.h"
 #include "ui/twips.h"
@@ -29,6 +30,7 @@ void FormWindow::paintEvent(QPaintEvent*) {
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     if (!form_) return;
+    form_->keyboard().pointerPressed(nullptr);
     const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()));
     deliver("a mouse press", [&] { form_->onMouseDown(a.button, a.shift, a.x, a.y); });
 }
@@ -59,7 +61,18 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+bool FormWindow::focusNextPrevChild(bool next) {
+    // Qt moves the focus on when the focused control is hidden or disabled: in our order.
+    if (!form_ || form_->isUnloaded()) return false;
+    return form_->keyboard().step(next);
+}
+
 bool FormWindow::event(QEvent* event) {
+    // Keys sent to the window itself act on its focused control, as keys sent to that control.
+    if (event->type() == QEvent::KeyPress && form_) {
+        form_->keyboard().keyPressed(static_cast<const QKeyEvent&>(*event));
+        return true;
+    }
     const bool handled = QWidget::event(event);
     // The window system's frame is known only once the window is shown.
     if (form_ && (event->type() == QEvent::Show || event->type() == QEvent::Move))

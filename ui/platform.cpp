@@ -39,6 +39,11 @@ class QtPlatform final : public Platform {
         random_.reseed(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()));
     }
     double rnd() override { return random_.next(); }
+    bool assistiveTechnologyActive() const override { return QAccessible::isActive(); }
+    void tellAssistiveTechnology(QObject* object, QAccessible::Event change) override {
+        QAccessibleEvent event(object, change);
+        QAccessible::updateAccessibility(&event);
+    }
 
   private:
     bool busy_ = false;

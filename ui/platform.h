@@ -1,4 +1,5 @@
 #pragma once
+#include <QAccessible>
 #include <QSizeF>
 #include <QString>
 #include <memory>
@@ -16,6 +17,10 @@ class Platform {
     virtual double secondsSinceMidnight() const = 0;
     virtual void randomize() = 0;  // reseed from the clock
     virtual double rnd() = 0;      // uniform on [0, 1)
+    // Whether a screen reader or other assistive technology listens, and telling it that an
+    // object's name or description changed.
+    virtual bool assistiveTechnologyActive() const = 0;
+    virtual void tellAssistiveTechnology(QObject* object, QAccessible::Event change) = 0;
 };
 
 Platform& platform();

@@ -97,6 +97,7 @@ HealthyLivingScreen::HealthyLivingScreen() : LabellingScreen(Name, kLayout) {
         option.setEnabled(kTopics[i].enabled || !other.screen.isEmpty());
         option.setValue(kTopics[i].selected);  // design state: no handler is wired yet
         option.setVisible(false);
+        option.setTabIndex(i);  // the group comes before the words
     }
     passages.Click = bind(this, &HealthyLivingScreen::passageChosen);
     showOptionsTimer.Tick = bind(this, &HealthyLivingScreen::showOptions);

@@ -1,5 +1,7 @@
 #include "activities/labelling/labellingscreen.h"
 
+#include <QGuiApplication>
+
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
 
@@ -85,6 +87,11 @@ LabellingScreen::LabellingScreen(const char* name, const labelling::Layout& layo
     }
     for (int i = 0; i < 3; ++i) commands.add(i).applyDesign(buttonDesign(kButtons[i]));
     commands(kCheckScore).setVisible(false);
+    for (int i = 0; i < wordCount(); ++i) words(i).setTabIndex(kFirstWordTab + i);
+    const int firstButtonTab = kFirstWordTab + wordCount();
+    commands(kStartAgain).setTabIndex(firstButtonTab);
+    commands(kCheckScore).setTabIndex(firstButtonTab + 1);
+    commands(kExit).setTabIndex(firstButtonTab + 2);
     scoreText.applyDesign(scoreDesign(layout.score));
 
     // The word moves under the pointer, so X and Y are worked out from the pointer's steady
@@ -184,6 +191,8 @@ void LabellingScreen::commandClicked(int index) {
         case kCheckScore:
             scoreText.setCaption(QString("%1 out of %2 correct").arg(score()).arg(wordCount()));
             scoreText.setVisible(true);
+            // Told again even when the count is the same as last time.
+            scoreText.announceNameChange();
             break;
     }
 }
@@ -194,4 +203,90 @@ void LabellingScreen::pointerOverCommand(int index, int, int, float, float) {
 
 void LabellingScreen::onMouseMove(int, int, float, float) {
     for (int i = 0; i < 3; ++i) commands(i).setOpaque(false);
+}
+
+bool LabellingScreen::onKey(Control* focused, Key key) {
+    if (held_ < 0) {
+        if (key != Key::Activate || !focused) return false;
+        for (int i = 0; i < wordCount(); ++i) {
+            if (focused != &words(i)) continue;
+            // A word the pointer is dragging stays with the pointer.
+            if (QGuiApplication::mouseButtons() == Qt::NoButton) pickUp(i);
+            return true;
+        }
+        return false;
+    }
+    switch (key) {
+        case Key::Tab:
+        case Key::Next:
+            carryTo((over_ + 1) % wordCount());
+            break;
+        case Key::BackTab:
+        case Key::Previous:
+            carryTo((over_ + wordCount() - 1) % wordCount());
+            break;
+        case Key::Activate:
+            dropHeld();
+            break;
+        case Key::Escape:
+            putBack();
+            break;
+    }
+    return true;  // while a word is held, no key goes elsewhere
+}
+
+void LabellingScreen::pickUp(int word) {
+    held_ = word;
+    words(word).bringToFront();  // carried over every other word
+    showOver(0);
+    words(word).announce(words(word).Caption() + ", picked up");
+}
+
+void LabellingScreen::carryTo(int box) {
+    showOver(box);
+    words(held_).announce(QString("%1, over box %2").arg(words(held_).Caption()).arg(box + 1));
+}
+
+void LabellingScreen::showOver(int box) {
+    over_ = box;
+    Label& word = words(held_);
+    const Label& target = targets(box);
+    word.showAt(target.Left() + (target.Width() - word.Width()) / 2,
+                target.Top() + (target.Height() - word.Height()) / 2);
+}
+
+void LabellingScreen::dropHeld() {
+    const int i = held_;
+    held_ = -1;
+    words(i).showInPlace();
+    restackWords();
+    // The pointer at the box's centre: the drag's last move there, then the release.
+    const float centreX = targets(over_).Left() + targets(over_).Width() / 2;
+    const float centreY = targets(over_).Top() + targets(over_).Height() / 2;
+    wordDragged(i, 1, 0, centreX - words(i).Left(), centreY - words(i).Top());
+    wordReleased(i, 1, 0, centreX - words(i).Left(), centreY - words(i).Top());
+    words(i).announce(words(i).Caption() + ", " + placeOf(i));
+}
+
+void LabellingScreen::putBack() {
+    if (held_ < 0) return;
+    const int i = held_;
+    held_ = -1;
+    words(i).showInPlace();
+    restackWords();
+    words(i).announce(words(i).Caption() + ", put back");
+}
+
+void LabellingScreen::restackWords() {
+    // A higher index in front again, as the words were before one was carried.
+    for (int i = 0; i < wordCount(); ++i) words(i).bringToFront();
+}
+
+QString LabellingScreen::placeOf(int word) const {
+    for (int m = 0; m < wordCount(); ++m)
+        if (isOn(word, m)) return QString("on box %1").arg(m + 1);
+    for (int m = 0; m < wordCount(); ++m)
+        if (words(word).Left() == homes(m).Left() && words(word).Top() == homes(m).Top())
+            return "back at the start";
+    return "not on a box";
 }

@@ -45,6 +45,18 @@ class LabellingScreen : public ui::Form {
     void onMouseMove(int button, int shift, float x, float y) override;
     void onCloseRequested() override { commandClicked(0); }
 
+    // Drag-and-drop by keys: Enter or Space on a word picks it up and shows it over box 0;
+    // Tab, Shift+Tab and the arrows carry it from box to box; Enter or Space drops it as the
+    // pointer would at the box's centre; Escape puts it back.
+    bool onKey(ui::Control* focused, ui::Key key) override;
+    void onPointerPressed() override { putBack(); }
+    // The word held by the keys; -1 while none is.
+    int heldWord() const { return held_; }
+
+    // Tab indexes below this are free for a screen's own controls that come first; the
+    // words follow in index order, then the buttons from left to right.
+    static constexpr int kFirstWordTab = 10;
+
     // The screen's own number of words. The shared labelCount holds the count of whichever
     // labelling screen loaded last, which need not be this one.
     int wordCount() const { return static_cast<int>(layout_.words.size()); }
@@ -66,6 +78,16 @@ class LabellingScreen : public ui::Form {
   private:
     void snapIfNear(ui::Label& label, const ui::Label& box);
     int placedCount() const;
+    void pickUp(int word);
+    void carryTo(int box);
+    void showOver(int box);
+    void dropHeld();
+    void putBack();
+    void restackWords();
+    // Where word i lies, told to a screen reader after "Skull, ".
+    QString placeOf(int word) const;
 
     const labelling::Layout& layout_;
+    int held_ = -1;
+    int over_ = 0;
 };

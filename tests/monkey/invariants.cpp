@@ -258,6 +258,13 @@ void Invariants::checkForms(QStringList& findings, const Form* closed) {
         // Only the main screen may be loaded unseen: a menu refers to it for its picture.
         if (!shown && !(f->name() == MainScreen::Name && f->shownOrder() == 0))
             findings << f->name() + " is loaded but hidden";
+        // The keys act where the focus is: never a control that a click could not reach.
+        const Control* c = f->keyboard().focused();
+        if (c && shown && QApplication::focusWidget() == c->widget() &&
+            (!c->Enabled() || !c->widget()->isVisible()))
+            findings << f->name() + QString(": the focus is on %1(%2), hidden or disabled")
+                                        .arg(c->name())
+                                        .arg(c->index());
     }
     std::map<QString, int> windows;
     for (const QWidget* w : QApplication::topLevelWidgets())
@@ -292,6 +299,8 @@ void Invariants::checkWords(QStringList& findings, const QWidget* held) {
                 findings << s->name() + QString(": word %1 rests at %2, near a box but not on it")
                                             .arg(i)
                                             .arg(at(now));
+            if (s->words(i).isShownElsewhere() != (i == s->heldWord()))
+                findings << s->name() + QString(": word %1 is drawn away from its place").arg(i);
             if (same && now != was->second.places[i] && !onABox(*s, now) && !dragged_.count(w))
                 findings << s->name() +
                                 QString(": word %1 moved to %2 without a drag").arg(i).arg(at(now));

@@ -120,11 +120,11 @@ void Monkey::act() {
         pressOrRelease();
     else if (r < 680)
         moveSomewhere();
-    else if (r < 730)
-        key();
-    else if (r < 745)
-        closeAWindow();
     else if (r < 760)
+        key();
+    else if (r < 775)
+        closeAWindow();
+    else if (r < 790)
         jump();
     else
         ticks();
@@ -217,16 +217,17 @@ void Monkey::key() {
     if (!window) window = chooseWindow();
     if (!window) return;
     const int r = below(100);
-    if (r < 35) {
+    if (r < 20) {
         keyClick(Qt::Key_J, Qt::ControlModifier);
-    } else if (r < 50) {
+    } else if (r < 30) {
         // Alt+F4 reaches the program, and the window manager closes the active window.
         keyClick(Qt::Key_F4, Qt::AltModifier);
         if (Form* f = formOf(window); f && window->isVisible()) closeByWindowSystem(*f);
     } else {
-        const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape,   Qt::Key_Tab,
-                                Qt::Key_Left,  Qt::Key_Up,     Qt::Key_A,        Qt::Key_J,
-                                Qt::Key_F1,    Qt::Key_Delete, Qt::Key_Backspace};
+        const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter,   Qt::Key_Escape,
+                                Qt::Key_Tab,   Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Left,
+                                Qt::Key_Up,    Qt::Key_Right,  Qt::Key_Down,    Qt::Key_A,
+                                Qt::Key_J,     Qt::Key_F1,     Qt::Key_Delete,  Qt::Key_Backspace};
         const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::ShiftModifier,
                                               Qt::ControlModifier, Qt::AltModifier};
         keyClick(keys[below(std::size(keys))], mods[below(4)]);

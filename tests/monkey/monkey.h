@@ -1,7 +1,8 @@
 #pragma once
 // A monkey at the whiteboard: seeded random real input through the window system layer
 // (presses, moves and releases of every button, several held together, clicks, double
-// clicks, drags that leave the window and come back, keys with Ctrl+J and Alt+F4, windows
+// clicks, drags that leave the window and come back, keys (Tab, Shift+Tab, arrows, Enter,
+// Space, Escape, letters, Ctrl+J and Alt+F4), windows
 // closed by the window system), timer ticks between events, and jumps to any screen through
 // the registry. Every rule of Invariants is checked after every event. The same seed
 // replays the same run: timers tick only when the monkey says so.

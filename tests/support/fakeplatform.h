@@ -1,6 +1,7 @@
 #pragma once
 #include <QStringList>
 #include <deque>
+#include <vector>
 
 #include "ui/platform.h"
 
@@ -16,6 +17,7 @@ class FakePlatform : public ui::Platform {
     int randomizeCalls = 0;
     int busyCalls = 0;
     bool busy = false;
+    bool screenReader = false;  // assistive technology listens
 
     QSizeF displayTwips() const override { return display; }
     void setBusyCursor(bool b) override {
@@ -26,6 +28,15 @@ class FakePlatform : public ui::Platform {
     void endProgram() override { ++endCalls; }
     double secondsSinceMidnight() const override { return clock; }
     void randomize() override { ++randomizeCalls; }
+    bool assistiveTechnologyActive() const override { return screenReader; }
+    // What a screen reader was told, with the name or description it then read.
+    std::vector<std::pair<QAccessible::Event, QString>> told;
+    void tellAssistiveTechnology(QObject* object, QAccessible::Event change) override {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(object);
+        const auto text =
+            change == QAccessible::NameChanged ? QAccessible::Name : QAccessible::Description;
+        told.emplace_back(change, node ? node->text(text) : QString());
+    }
     double rnd() override {
         if (draws.empty()) return 0.0;
         const double r = draws.front();

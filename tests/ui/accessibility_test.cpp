@@ -1,5 +1,6 @@
 // What assistive technology finds on every screen: each clickable label and picture button a
-// named button, each picture slot described, check boxes and options in their own roles.
+// named button, each picture slot described, check boxes and options in their own roles, and
+// the focus where the keys put it.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QTest>
@@ -96,6 +97,12 @@ TEST_F(AccessibilityTest, EveryScreensTreeNamesItsButtonsAndDescribesItsPictures
 
 TEST_F(AccessibilityTest, ActionsDoWhatAClickDoesAndOnlyWhenItCould) {
     MainScreen& main = forms().show<MainScreen>();
+    // The control the keys moved to is reported focused, and no other.
+    settle();
+    QTest::keyClick(main.window(), Qt::Key_Tab);
+    EXPECT_TRUE(interfaceOf(main.menuEntries(0))->state().focused);
+    EXPECT_TRUE(interfaceOf(main.menuEntries(0))->state().focusable);
+    EXPECT_FALSE(interfaceOf(main.hideDesktop)->state().focused);
     // Pressing a menu entry opens its menu; toggling Hide Desktop ticks it.
     interfaceOf(main.menuEntries(0))
         ->actionInterface()

@@ -1,6 +1,7 @@
 // What only a real X server shows: the stacking of the backdrop behind the program's
-// windows, the program ending with status 0 through the title screen's Exit, and the
-// program itself starting and ending beside a session bus that never answers.
+// windows, the keyboard handed back as a window closes, the program ending with status 0
+// through the title screen's Exit, and the program itself starting and ending beside a
+// session bus that never answers.
 #include <QtGui/qguiapplication_platform.h>
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +25,7 @@
 #include "app/mainscreen.h"
 #include "app/screens.h"
 #include "app/titlescreen.h"
+#include "menus/topicmenu.h"
 #include "tests/support/mouse.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
@@ -128,6 +131,21 @@ TEST_F(X11Test, TheBackdropStaysBehindTheProgramsWindows) {
     backdrop->raise();  // as a window manager with its own ideas might
     EXPECT_NE(shownAt(onTitle), backdropBlue);
     EXPECT_EQ(shownAt(corner), backdropBlue);
+}
+
+TEST_F(X11Test, WithoutAWindowManagerTheKeysComeBackToTheTopicThatOpenedAnActivity) {
+    TopicMenu1& menu = forms().show<TopicMenu1>();
+    QTest::qWait(150);
+    QWindow* window = menu.window()->windowHandle();
+    QTest::keyClick(window, Qt::Key_Down);  // from "The Skeleton" to "Puberty"
+    QTest::keyClick(window, Qt::Key_Return);
+    ASSERT_TRUE(forms().isLoaded("puberty"));
+    QTest::qWait(150);
+    QTest::keyClick(forms().find("puberty")->window()->windowHandle(), Qt::Key_Escape);
+    QTest::qWait(150);
+    EXPECT_FALSE(forms().isLoaded("puberty"));
+    EXPECT_EQ(QApplication::activeWindow(), menu.window());
+    EXPECT_EQ(QApplication::focusWidget(), menu.topics(4).widget());
 }
 
 TEST_F(X11Test, ExitEndsTheProgramWithStatusZero) {
