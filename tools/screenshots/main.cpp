@@ -44,6 +44,8 @@ class FixedDraws final : public ui::Platform {
     double secondsSinceMidnight() const override { return 36000; }
     void randomize() override {}
     double rnd() override { return random_.next(); }
+    bool assistiveTechnologyActive() const override { return false; }
+    void tellAssistiveTechnology(QObject*, QAccessible::Event) override {}
 
   private:
     std::unique_ptr<ui::Platform> machine_ = ui::makeQtPlatform();
