@@ -137,7 +137,7 @@ TEST_F(X11Test, WithoutAWindowManagerTheKeysComeBackToTheTopicThatOpenedAnActivi
     TopicMenu1& menu = forms().show<TopicMenu1>();
     QTest::qWait(150);
     QWindow* window = menu.window()->windowHandle();
-    QTest::keyClick(window, Qt::Key_Down);  // from "The Skeleton" to "Puberty"
+    for (int i = 0; i < 4; ++i) QTest::keyClick(window, Qt::Key_Down);  // "Organs" to "Puberty"
     QTest::keyClick(window, Qt::Key_Return);
     ASSERT_TRUE(forms().isLoaded("puberty"));
     QTest::qWait(150);

@@ -185,6 +185,11 @@ TEST(ActivitySlots, CaptionsBuiltInsNewTopicsAndConflicts) {
 
 class FileScreenTest : public ScreenTest {
   protected:
+    // A copy of the run folder whose activity files are only the test's own.
+    void useOwnActivities() {
+        useCopyOfRunFolder();
+        QDir("activities").removeRecursively();
+    }
     void write(const QString& name, const QByteArray& text) {
         QDir().mkpath("activities");
         QFile f("activities/" + name);
@@ -192,7 +197,7 @@ class FileScreenTest : public ScreenTest {
         f.write(text);
     }
     void writeAll() {
-        useCopyOfRunFolder();
+        useOwnActivities();
         write("water.toml", kLabelling);
         write("states.toml", kSorting);
         write("rocks.toml", kPassage);
@@ -207,7 +212,7 @@ class FileScreenTest : public ScreenTest {
 };
 
 TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
-    useCopyOfRunFolder();
+    useOwnActivities();
     QByteArray tooLong = kLabelling;
     tooLong.replace("\"Stem\"", "\"Photosynthesisingchlorophyllcontaining\"");
     write("long.toml", tooLong);
@@ -250,7 +255,7 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
 }
 
 TEST_F(FileScreenTest, MenusTakeTheFilesTopicsAndHealthyLivingItsPassages) {
-    useCopyOfRunFolder();
+    useOwnActivities();
     QByteArray rocks = kPassage;
     write("rocks.toml", rocks);
     rocks.replace("menu = 4\ntopic = \"Rocks\"", "menu = 5\ntopic = \"Healthy Living\"");
@@ -329,6 +334,35 @@ TEST_F(FileScreenTest, EachKindPlayedToFullMarksByThePointer) {
     EXPECT_EQ(t->messages(1).Caption(), "Correct, Well Done!");
 }
 
+// Every control shown lies inside the client area, and its caption whole at 12 pt or more;
+// nothing overlaps but words on their home slots, the passage under its boxes and the picture.
+static void expectLaidOutWhole(const Form& form) {
+    const std::string name = form.name().toStdString();
+    std::vector<const Control*> shown;
+    for (const Control* c : form.controls())
+        if (c->Visible() && c->Width() > 0 && !dynamic_cast<const Line*>(c)) shown.push_back(c);
+    const QRectF client(0, 0, form.ScaleWidth(), form.ScaleHeight());
+    for (const Control* c : shown) {
+        const QRectF r(c->Left(), c->Top(), c->Width(), c->Height());
+        EXPECT_TRUE(client.contains(r)) << name << " " << c->name().toStdString();
+        if (const auto* l = dynamic_cast<const Label*>(c)) {
+            EXPECT_GE(l->fittedPoints(), 12) << name << " " << l->Caption().toStdString();
+            EXPECT_TRUE(l->captionFitsAt(l->fittedPoints())) << l->Caption().toStdString();
+        }
+        for (const Control* d : shown) {
+            const QRectF o(d->Left(), d->Top(), d->Width(), d->Height());
+            const bool expected = c->name() == "Label4" || d->name() == "Label4" ||
+                                  c->name() == "Label5" || d->name() == "Label5" ||
+                                  c->name() == "Image1" || d->name() == "Image1";
+            if (c < d && !expected) {
+                EXPECT_FALSE(r.intersects(o))
+                    << name << " " << c->name().toStdString() << c->index() << " "
+                    << d->name().toStdString() << d->index();
+            }
+        }
+    }
+}
+
 TEST_F(FileScreenTest, LaidOutWholeAtBothScales) {
     for (float scale : {1.0f, 1.75f}) {
         forms().clear();
@@ -339,32 +373,44 @@ TEST_F(FileScreenTest, LaidOutWholeAtBothScales) {
             Form* form = forms().show(name);
             ASSERT_TRUE(form) << name;
             settle();
-            std::vector<const Control*> shown;
-            for (const Control* c : form->controls())
-                if (c->Visible() && c->Width() > 0 && !dynamic_cast<const Line*>(c))
-                    shown.push_back(c);
-            const QRectF client(0, 0, form->ScaleWidth(), form->ScaleHeight());
-            for (const Control* c : shown) {
-                const QRectF r(c->Left(), c->Top(), c->Width(), c->Height());
-                EXPECT_TRUE(client.contains(r)) << name << " " << c->name().toStdString();
-                if (const auto* l = dynamic_cast<const Label*>(c)) {
-                    EXPECT_GE(l->fittedPoints(), 12) << name << " " << l->Caption().toStdString();
-                    EXPECT_TRUE(l->captionFitsAt(l->fittedPoints())) << l->Caption().toStdString();
-                }
-                // Words start on their home slots and boxes lie on the passage's gaps.
-                for (const Control* d : shown) {
-                    const QRectF o(d->Left(), d->Top(), d->Width(), d->Height());
-                    const bool expected = c->name() == "Label4" || d->name() == "Label4" ||
-                                          c->name() == "Label5" || d->name() == "Label5" ||
-                                          c->name() == "Image1" || d->name() == "Image1";
-                    if (c < d && !expected) {
-                        EXPECT_FALSE(r.intersects(o))
-                            << name << " " << c->name().toStdString() << c->index() << " "
-                            << d->name().toStdString() << d->index();
-                    }
-                }
-            }
+            expectLaidOutWhole(*form);
             forms().unload(*form);
         }
+    }
+}
+
+// The activities the program ships: no topic greyed on any menu, each opening a window with
+// its activity's title, laid out whole at both scales, and the drag kinds solved by the pointer.
+TEST_F(FileScreenTest, EveryShippedActivityOpensLaidOutAndSolved) {
+    for (float scale : {1.0f, 1.75f}) {
+        forms().clear();
+        Twips::setScale(scale);
+        useCopyOfRunFolder();
+        forms().show("intro0");
+        int opened = 0;
+        for (int m = 1; m <= 5; ++m) {
+            auto* menu = static_cast<TopicMenu*>(forms().show(QString("menu%1").arg(m)));
+            for (int t = 0; t < 5; ++t) {
+                ASSERT_TRUE(menu->topics(t).Enabled()) << "menu " << m << " topic " << t;
+                real::click(menu->topics(t));
+                settle();
+                // The window the topic opened is the one shown last.
+                Form* form = menu;
+                for (Form* f : forms().loaded())
+                    if (f->shownOrder() > form->shownOrder()) form = f;
+                ASSERT_NE(form, menu) << "menu " << m << " topic " << t;
+                if (!form->name().startsWith("file:")) {
+                    forms().unload(*form);
+                    continue;
+                }
+                ++opened;
+                expectLaidOutWhole(*form);
+                if (auto* drag = dynamic_cast<FileDragScreen*>(form); drag && scale == 1.0f)
+                    solveByPointer(*drag);
+                forms().unload(*form);
+                settle();
+            }
+        }
+        EXPECT_EQ(opened, 18);
     }
 }
