@@ -1,6 +1,7 @@
 // Activity files: each kind read right, each bad file named with its line, the slots rule,
 // and each kind played to full marks by a pupil's pointer, laid out whole at both scales.
 #include <QFile>
+#include <QTest>
 
 #include "activities/files/catalogue.h"
 #include "activities/files/check.h"
@@ -302,6 +303,26 @@ static void solveByPointer(FileDragScreen& s) {
               QString("%1 out of %1 correct").arg(s.wordCount()).toStdString().c_str());
 }
 
+// The same by keys alone: each word picked up, carried over its box and dropped.
+static void solveByKeys(FileDragScreen& s) {
+    const auto press = [&](Qt::Key key) { QTest::keyClick(s.window(), key); };
+    const auto tabTo = [&](const Control& c) {
+        for (int k = 0; k < 80 && s.keyboard().focused() != &c; ++k) press(Qt::Key_Tab);
+        ASSERT_EQ(s.keyboard().focused(), &c) << s.name().toStdString();
+    };
+    for (int i = 0; i < s.wordCount(); ++i) {
+        tabTo(s.words(i));
+        press(Qt::Key_Return);  // picked up, over box 0
+        for (int k = 0; k < i; ++k) press(Qt::Key_Tab);
+        press(Qt::Key_Return);
+    }
+    tabTo(s.commands(2));
+    press(Qt::Key_Return);
+    EXPECT_EQ(s.scoreText.Caption(),
+              QString("%1 out of %1 correct").arg(s.wordCount()).toStdString().c_str())
+        << s.name().toStdString();
+}
+
 TEST_F(FileScreenTest, EachKindPlayedToFullMarksByThePointer) {
     writeAll();
     for (const char* name : {"file:water.toml", "file:states.toml", "file:rocks.toml"}) {
@@ -404,9 +425,13 @@ TEST_F(FileScreenTest, EveryShippedActivityOpensLaidOutAndSolved) {
                     continue;
                 }
                 ++opened;
+                const ReadResult read = readActivityFile("activities/" + form->name().mid(5));
+                ASSERT_TRUE(read.activity) << form->name().toStdString();
+                EXPECT_EQ(form->Caption(), read.activity->title);
                 expectLaidOutWhole(*form);
-                if (auto* drag = dynamic_cast<FileDragScreen*>(form); drag && scale == 1.0f)
-                    solveByPointer(*drag);
+                // By the pointer at one scale, by keys at the other.
+                if (auto* drag = dynamic_cast<FileDragScreen*>(form))
+                    scale == 1.0f ? solveByPointer(*drag) : solveByKeys(*drag);
                 forms().unload(*form);
                 settle();
             }
