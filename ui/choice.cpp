@@ -9,6 +9,7 @@
 namespace ui {
 
 void ChoiceControl::setCaption(const QString& c) {
+    prepareText(c);
     caption_ = c;
     refresh();
     announceNameChange();

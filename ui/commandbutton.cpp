@@ -10,6 +10,7 @@
 namespace ui {
 
 void CommandButton::setCaption(const QString& c) {
+    prepareText(c);
     caption_ = c;
     refresh();
     announceNameChange();

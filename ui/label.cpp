@@ -48,6 +48,7 @@ void Label::copyDesignFrom(const Label& from) {
 
 void Label::setCaption(const QString& caption) {
     if (caption == caption_) return;
+    prepareText(caption);
     caption_ = caption;
     relayout();
     announceNameChange();
