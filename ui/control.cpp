@@ -34,9 +34,13 @@ void Control::setGeometry(float left, float top, float width, float height) {
 
 void Control::applyGeometry() {
     if (!widget_) return;
-    const QRect r = Twips::toPixels(left_, top_, width_, height_);
+    const QRect r = Twips::toPixels(left_, top_, width_, height_, scale());
     widget_->setGeometry(r);
     widget_->update();
+}
+
+float Control::scale() const {
+    return form_.scale();
 }
 
 void Control::refresh() {

@@ -4,10 +4,12 @@
 #include <QPointer>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ui/colour.h"
 #include "ui/pictures.h"
+#include "ui/twips.h"
 
 class QPainter;
 
@@ -77,6 +79,13 @@ class Form {
     float ScaleWidth() const;  // the client area, in twips
     float ScaleHeight() const;
 
+    // The scale the window draws at: the screens' (Twips::scale) unless it has its own.
+    float scale() const { return ownScale_ > 0 ? ownScale_ : Twips::scale(); }
+    // Takes the outer size (as setDesignSize) at its own scale: the largest quarter step from
+    // the screens' scale down to `lowest` at which the window fits the display's work area,
+    // `lowest` where none does; and keeps the window inside that area.
+    void setDesignSizeWithin(float width, float height, float lowest);
+
     // The frame the layout assumes for a border style, in twips.
     static float designFrameWidth(BorderStyle style);
     static float designFrameHeight(BorderStyle style);
@@ -106,6 +115,9 @@ class Form {
     void applyWindowGeometry(bool place = true);
 
   private:
+    // The window system's frame (left and right, top and bottom) once the window is shown.
+    std::optional<QSize> knownFrame() const;
+
     QString name_;
     std::unique_ptr<FormWindow> window_;
     std::vector<Control*> controls_;
@@ -115,6 +127,7 @@ class Form {
     Picture picture_;
     BorderStyle border_ = BorderStyle::FixedSingle;
     float left_ = 0, top_ = 0, width_ = 12000, height_ = 9000;
+    float ownScale_ = 0;
     bool unloaded_ = false;
     bool behind_ = false;
     unsigned long long shownOrder_ = 0;

@@ -22,25 +22,25 @@ void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(form_->BackColor()));
     const Picture& picture = form_->picture();
-    drawPicture(painter, QRectF(QPointF(0, 0), designSize(picture) * Twips::scale()), picture);
+    drawPicture(painter, QRectF(QPointF(0, 0), designSize(picture) * form_->scale()), picture);
     form_->paintSurface(painter);
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     if (!form_) return;
-    const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()));
+    const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()), form_->scale());
     form_->onMouseDown(a.button, a.shift, a.x, a.y);
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
     if (!form_) return;
-    const MouseArgs a = mouseArgs(*event, *this, buttonsOf(event->buttons()));
+    const MouseArgs a = mouseArgs(*event, *this, buttonsOf(event->buttons()), form_->scale());
     form_->onMouseMove(a.button, a.shift, a.x, a.y);
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (!form_) return;
-    const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()));
+    const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()), form_->scale());
     form_->onMouseUp(a.button, a.shift, a.x, a.y);
 }
 
