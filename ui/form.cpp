@@ -9,6 +9,7 @@
 #include "ui/formregistry.h"
 #include "ui/formwindow.h"
 #include "ui/platform.h"
+#include "ui/stacking.h"
 #include "ui/timer.h"
 
 namespace ui {
@@ -98,12 +99,31 @@ void Form::takeScreenShortcuts() {
 
 void Form::setStaysBehind(bool behind) {
     behind_ = behind;
-    window_->setWindowFlag(Qt::WindowStaysOnBottomHint, behind);
+    // An ordinary window, so that it can stand above other programs' windows; it takes
+    // clicks (none falls through to what it hides) but never the keyboard.
     window_->setWindowFlag(Qt::WindowDoesNotAcceptFocus, behind);
-    window_->setWindowFlag(Qt::WindowTransparentForInput, behind);
-    // Window managers keep a desktop-type window below the others and off the task bar.
-    window_->setAttribute(Qt::WA_X11NetWmWindowTypeDesktop, behind);
     window_->setAttribute(Qt::WA_ShowWithoutActivating, behind);
+}
+
+void Form::keepBelowProgram() {
+    if (!behind_ || !window_->isVisible()) return;
+    std::vector<Form*> ours;
+    for (Form* f : forms().loaded())
+        if (f != this && !f->staysBehind() && f->window()->isVisible()) ours.push_back(f);
+    std::sort(ours.begin(), ours.end(),
+              [](const Form* a, const Form* b) { return a->shownOrder() < b->shownOrder(); });
+    std::vector<QWidget*> windows{window_.get()};
+    for (const Form* f : ours) windows.push_back(f->window());
+    // Where the display tells the order, windows already above are left alone, and the
+    // others keep the order they stand in; elsewhere the order they were shown in counts.
+    const std::optional<std::vector<QWidget*>> stacked = stackedBottomToTop(windows);
+    if (stacked && stacked->front() == window_.get()) return;
+    if (stacked) windows = *stacked;
+    for (bool topmost : {false, true})
+        for (QWidget* w : windows)
+            if (w != window_.get() &&
+                w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost)
+                w->raise();
 }
 
 float Form::designFrameWidth(BorderStyle style) {
@@ -257,11 +277,15 @@ void Form::showWindow() {
     static unsigned long long shown = 0;
     shownOrder_ = ++shown;
     applyWindowGeometry();
-    window_->show();
     if (behind_) {
-        window_->lower();
+        // Above every other program's windows, then the program's own above it again.
+        if (!window_->isVisible()) keepOffTaskbar(*window_);
+        window_->show();
+        window_->raise();
+        keepBelowProgram();
         return;
     }
+    window_->show();
     window_->raise();
     window_->activateWindow();
     // Topmost windows stay above the one just shown, also where no window manager keeps

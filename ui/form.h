@@ -61,9 +61,13 @@ class Form {
     // The window system chooses the window's place and the user may move it; Left and Top
     // then follow the window instead of placing it.
     void setPlacedBySystem(bool bySystem);
-    // A window that lies behind all the program's others, takes no focus and no clicks.
+    // A backdrop: a window that stands above other programs' windows and below all the
+    // program's own, and takes neither focus nor clicks. It keeps out of the task bar.
     void setStaysBehind(bool behind);
     bool staysBehind() const { return behind_; }
+    // Raises the program's other windows above this backdrop, in the order they stand, if
+    // any of them lies beneath it (always, where the display cannot tell).
+    void keepBelowProgram();
     float Left() const { return left_; }
     float Top() const { return top_; }
     float Width() const { return width_; }

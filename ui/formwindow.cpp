@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QPainter>
-#include <QTimer>
 #include <QWindow>
 
 #include "ui/form.h"
@@ -28,6 +27,8 @@ void FormWindow::paintEvent(QPaintEvent*) {
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     if (!form_) return;
+    // A window manager raises a window clicked on: a backdrop goes back beneath the rest.
+    if (form_->staysBehind()) form_->keepBelowProgram();
     const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()), form_->scale());
     form_->onMouseDown(a.button, a.shift, a.x, a.y);
 }
@@ -51,9 +52,8 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-    // A backdrop exposed anew has come in front of something: it goes back behind.
-    if (form_ && form_->staysBehind() && event->type() == QEvent::Expose)
-        QTimer::singleShot(0, this, [this] { lower(); });
+    // A backdrop exposed anew may have come in front of the program's windows.
+    if (form_ && form_->staysBehind() && event->type() == QEvent::Expose) form_->keepBelowProgram();
     return QWidget::eventFilter(watched, event);
 }
 
