@@ -110,6 +110,7 @@ void Form::keepBelowProgram() {
     std::vector<Form*> ours;
     for (Form* f : forms().loaded())
         if (f != this && !f->staysBehind() && f->window()->isVisible()) ours.push_back(f);
+    if (ours.empty()) return;
     std::sort(ours.begin(), ours.end(),
               [](const Form* a, const Form* b) { return a->shownOrder() < b->shownOrder(); });
     std::vector<QWidget*> windows{window_.get()};

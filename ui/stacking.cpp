@@ -1,6 +1,7 @@
 #include "ui/stacking.h"
 
 #include <QGuiApplication>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -24,13 +25,19 @@ xcb_connection_t* x11Connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-    const auto cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
-    xcb_atom_t a = XCB_ATOM_NONE;
-    if (reply) a = reply->atom;
-    free(reply);
-    return a;
+// The atoms of the names, asked for together: one round trip.
+template <size_t N>
+std::array<xcb_atom_t, N> atoms(xcb_connection_t* c, const std::array<const char*, N>& names) {
+    std::array<xcb_intern_atom_cookie_t, N> cookies{};
+    for (size_t i = 0; i < N; ++i)
+        cookies[i] = xcb_intern_atom(c, 0, static_cast<uint16_t>(strlen(names[i])), names[i]);
+    std::array<xcb_atom_t, N> out{};
+    for (size_t i = 0; i < N; ++i) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookies[i], nullptr);
+        out[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        free(reply);
+    }
+    return out;
 }
 
 struct TreePlace {
@@ -64,9 +71,9 @@ void keepOffTaskbar(QWidget& window) {
     xcb_connection_t* c = x11Connection();
     if (!c) return;
     const auto w = static_cast<xcb_window_t>(window.winId());
-    const xcb_atom_t state = atom(c, "_NET_WM_STATE");
-    const xcb_atom_t skip[] = {atom(c, "_NET_WM_STATE_SKIP_TASKBAR"),
-                               atom(c, "_NET_WM_STATE_SKIP_PAGER")};
+    const auto [state, skipTaskbar, skipPager] =
+        atoms<3>(c, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
+    const xcb_atom_t skip[] = {skipTaskbar, skipPager};
     if (!window.isVisible()) {
         // Qt adds its own states to these when it maps the window.
         xcb_change_property(c, XCB_PROP_MODE_APPEND, w, state, XCB_ATOM_ATOM, 32, 2, skip);

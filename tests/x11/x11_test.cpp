@@ -45,10 +45,19 @@ QColor shownAt(QPoint global) {
     return shot.pixelColor(0, 0);
 }
 
-// Whether the display shows this window at a point of its own, rather than another window.
+// Whether the display comes to show that colour there (a loaded machine may take a while).
+bool displays(QPoint global, const QColor& colour) {
+    return QTest::qWaitFor([&] { return shownAt(global) == colour; }, 5000);
+}
+
+// Whether the display comes to show this window at a point of its own, not another window.
 bool showsWindow(QWidget* window, QPoint local) {
-    const QColor shown = shownAt(window->mapToGlobal(local));
-    return shown == window->grab().toImage().pixelColor(local);
+    return QTest::qWaitFor(
+        [&] {
+            const QColor shown = shownAt(window->mapToGlobal(local));
+            return shown == window->grab().toImage().pixelColor(local);
+        },
+        5000);
 }
 
 // A click of the pointer itself, which the window manager sees first.
@@ -103,7 +112,7 @@ TEST_F(X11Test, HideDesktopHidesOtherProgramsBeneathOursAndTakesNoClick) {
     QProcess other;
     other.start(QCoreApplication::applicationFilePath(), {"--other-program"});
     const QPoint onOther = kOtherWindow.center();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return shownAt(onOther) == QColor(Qt::red); }, 5000));
+    ASSERT_TRUE(displays(onOther, Qt::red));
     // Its clicks are seen: the check below that none reaches it means something.
     clickDisplayAt(onOther);
     ASSERT_TRUE(QTest::qWaitFor([&] { return other.readAllStandardOutput().contains("pressed"); }));
@@ -111,12 +120,12 @@ TEST_F(X11Test, HideDesktopHidesOtherProgramsBeneathOursAndTakesNoClick) {
     MainScreen& main = forms().show<MainScreen>();
     // Low on the left, clear of the Jotter put at the top right below.
     const QPoint low(20, main.window()->height() - 20);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return showsWindow(main.window(), low); }, 5000));
+    ASSERT_TRUE(showsWindow(main.window(), low));
     clickDisplayOn(main.hideDesktop);
     ASSERT_TRUE(forms().isLoaded<Backdrop>());
     QWidget* backdrop = forms().get<Backdrop>().window();
     EXPECT_EQ(backdrop->frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
-    EXPECT_EQ(shownAt(onOther), kBackdropBlue);
+    EXPECT_TRUE(displays(onOther, kBackdropBlue));
     EXPECT_TRUE(showsWindow(main.window(), low));
     QProcess xprop;
     xprop.start("xprop", {"-id", QString::number(backdrop->winId()), "_NET_WM_STATE"});
@@ -132,12 +141,12 @@ TEST_F(X11Test, HideDesktopHidesOtherProgramsBeneathOursAndTakesNoClick) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     jotter.window()->move(area.right() - jotter.window()->frameGeometry().width(), area.top());
     const QPoint onSwatch = real::centreOf(jotter.swatches(14));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return showsWindow(jotter.window(), onSwatch); }, 5000));
+    ASSERT_TRUE(showsWindow(jotter.window(), onSwatch));
 
     // A click on the backdrop, just where the other program lies: nothing changes and nothing
     // reaches that program.
     for (int i = 0; i < 2; ++i) clickDisplayAt(onOther);
-    EXPECT_EQ(shownAt(onOther), kBackdropBlue);
+    EXPECT_TRUE(displays(onOther, kBackdropBlue));
     EXPECT_TRUE(showsWindow(menu->window(), low));
     EXPECT_TRUE(showsWindow(jotter.window(), onSwatch));
     EXPECT_NE(QGuiApplication::focusWindow(), backdrop->windowHandle());
@@ -152,7 +161,7 @@ TEST_F(X11Test, HideDesktopHidesOtherProgramsBeneathOursAndTakesNoClick) {
     // Unticking removes it at once.
     forms().unload(*menu);
     main.hideDesktop.setValue(0);
-    EXPECT_EQ(shownAt(onOther), QColor(Qt::red));
+    EXPECT_TRUE(displays(onOther, Qt::red));
     EXPECT_TRUE(showsWindow(main.window(), low));
     other.kill();
     other.waitForFinished();
