@@ -5,7 +5,6 @@
 #include "activities/labelling/healthylivingscreen.h"
 #include "activities/labelling/pubertyscreen.h"
 #include "activities/labelling/skeletonscreen.h"
-#include "menus/topicmenu.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
 #include "ui/programstate.h"
@@ -133,25 +132,6 @@ TEST_F(EngineTest, HoverLightsAButtonAndTheBackgroundClearsAllThree) {
     EXPECT_FALSE(s.commands(2).opaque());
 }
 
-TEST_F(EngineTest, TopicsOpenTheScreensAndExitOrCloseReturnsToTheMenu) {
-    forms().show("intro0");
-    real::click(forms().show<TopicMenu5>().topics(4));  // "Healthy Living"
-    real::click(forms().show<TopicMenu1>().topics(4));  // "Puberty"
-    EXPECT_TRUE(forms().isLoaded<HealthyLivingScreen>() && forms().isLoaded<PubertyScreen>());
-    real::click(forms().get<TopicMenu1>().topics(1));  // "The Skeleton"
-    SkeletonScreen& s = forms().get<SkeletonScreen>();
-    solve(s);
-    real::click(s.commands(0));
-    settle();
-    EXPECT_FALSE(forms().isLoaded<SkeletonScreen>());
-    real::click(forms().get<TopicMenu1>().topics(1));
-    EXPECT_TRUE(laidOut(forms().get<SkeletonScreen>()));  // the design layout again
-    forms().get<SkeletonScreen>().window()->close();
-    settle();
-    EXPECT_FALSE(forms().isLoaded<SkeletonScreen>());
-    EXPECT_TRUE(forms().isLoaded<TopicMenu1>());
-}
-
 // labelCount holds the count of the labelling screen loaded last; each screen must still
 // use its own, or the skeleton would score "out of 6" and Healthy Living reach words 6 and 7.
 TEST_F(EngineTest, TwoLabellingScreensOpenAtOnceEachUseTheirOwnWords) {
@@ -174,7 +154,7 @@ TEST_F(EngineTest, TwoLabellingScreensOpenAtOnceEachUseTheirOwnWords) {
 TEST_F(EngineTest, SolvingEveryScreenWithTheRealMouse) {
     for (const char* name : {"boneslab", "puberty", "healthy"}) {
         auto& s = dynamic_cast<LabellingScreen&>(*forms().show(name));
-        for (int i = 0; i < s.wordCount(); ++i) realDrag(s.words(i), centreOfBox(s.targets(i)));
+        for (int i = 0; i < s.wordCount(); ++i) realDrag(s.words(i), real::centreOf(s.targets(i)));
         for (int i = 0; i < s.wordCount(); ++i) {
             EXPECT_TRUE(s.isOn(i, i)) << name << " " << i;
             EXPECT_EQ(s.words(i).widget()->geometry(), s.targets(i).widget()->geometry());

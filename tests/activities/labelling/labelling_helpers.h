@@ -22,11 +22,6 @@ inline void solve(LabellingScreen& s) {
     for (int i = 0; i < s.wordCount(); ++i) dropOn(s, i, i);
 }
 
-// The centre of a control's design box, in window pixels.
-inline QPoint centreOfBox(const ui::Control& c) {
-    return c.widget()->mapTo(c.widget()->window(), c.widget()->rect().center());
-}
-
 // A pupil's drag: press on the word, nudge it, jump ahead of it to `to`, settle, release.
 // While dragged, the word is centred on the pointer exactly, whatever pixel it was drawn at.
 inline void realDrag(const ui::Control& word, QPoint to) {
