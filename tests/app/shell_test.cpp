@@ -24,32 +24,29 @@ TEST_F(ShellTest, TitleKeepsItsDesignWithTheStillPicture) {
     EXPECT_EQ(title.window()->size(), QSize(364, 445));
 }
 
-TEST_F(ShellTest, TitleFallbackCyclesFortyPictures) {
+TEST_F(ShellTest, TitleFallbackCyclesFortyPicturesEvery25Milliseconds) {
     const QString dir = useCopyOfRunFolder();
     QFile::remove(dir + "/Images/sunflowersm.jpg");
     ProgramState::titleFrame = 17;
     TitleScreen& title = forms().show<TitleScreen>();
     EXPECT_EQ(ProgramState::titleFrame, 0);
     EXPECT_EQ(title.Width(), 12000);
-    ASSERT_TRUE(title.animationTimer.Enabled());
-
-    title.animationTimer.fire();
+    const auto shows = [&](const char* file) {
+        return title.illustration.picture().toImage() == LoadPicture(file)->toImage();
+    };
+    passTime(25);
     EXPECT_EQ(ProgramState::titleFrame, 1);
-    const QImage first = title.illustration.picture().toImage();
-    EXPECT_EQ(first, LoadPicture("opening\\phys01.jpg")->toImage());
-    for (int i = 2; i <= 40; ++i) title.animationTimer.fire();
+    EXPECT_TRUE(shows("opening\\phys01.jpg"));
+    passTime(39 * 25);
     EXPECT_EQ(ProgramState::titleFrame, 0);
-    EXPECT_EQ(title.illustration.picture().toImage(),
-              LoadPicture("opening\\phys00.jpg")->toImage());
+    EXPECT_TRUE(shows("opening\\phys00.jpg"));
+    EXPECT_EQ(TitleScreen::openingPicture(39), "opening\\phys39.jpg");
 
     // A missing picture leaves the last one shown and the count going on.
     QFile::remove(dir + "/opening/phys01.jpg");
-    title.animationTimer.fire();
+    passTime(25);
     EXPECT_EQ(ProgramState::titleFrame, 1);
-    EXPECT_EQ(title.illustration.picture().toImage(),
-              LoadPicture("opening\\phys00.jpg")->toImage());
-    EXPECT_EQ(TitleScreen::openingPicture(9), "opening\\phys09.jpg");
-    EXPECT_EQ(TitleScreen::openingPicture(39), "opening\\phys39.jpg");
+    EXPECT_TRUE(shows("opening\\phys00.jpg"));
 }
 
 TEST_F(ShellTest, OkLeadsToTheMainScreenAndBackComesCancel) {
@@ -99,9 +96,6 @@ TEST_F(ShellTest, HideDesktopSurvivesATripToTheTitleScreen) {
     MainScreen& again = forms().get<MainScreen>();
     EXPECT_EQ(again.hideDesktop.Value(), 1);
     EXPECT_EQ(&forms().get<Backdrop>(), &grey);  // the same backdrop, not a second one
-    int backdrops = 0;
-    for (Form* f : forms().loaded()) backdrops += f->name() == "Grey";
-    EXPECT_EQ(backdrops, 1);
 
     real::click(again.hideDesktop);
     EXPECT_FALSE(ProgramState::hideDesktop);
@@ -133,8 +127,7 @@ TEST_F(ShellTest, ClosingWindowsThroughTheWindowSystemDoesWhatExitDoes) {
 TEST_F(ShellTest, WithNoAssetFolderTheTitleCyclesAndNoGuideOpens) {
     useEmptyFolder();
     TitleScreen& title = forms().show<TitleScreen>();
-    EXPECT_TRUE(title.animationTimer.Enabled());
-    for (int i = 0; i < 45; ++i) title.animationTimer.fire();
+    passTime(45 * 25);
     EXPECT_EQ(ProgramState::titleFrame, 5);
     EXPECT_TRUE(title.illustration.picture().isNull());
     real::click(title.okButton);

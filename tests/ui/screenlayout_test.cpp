@@ -1,5 +1,4 @@
-// The common setup: centring, the chained picture-button column and tolerance of absent
-// controls and pictures.
+// The common setup: centring and the chained picture-button column.
 #include "tests/support/screentest.h"
 #include "ui/commandbutton.h"
 #include "ui/label.h"
@@ -78,36 +77,4 @@ TEST_F(SetupTest, AButtonWithoutTheOneBelowKeepsItsDesignedTop) {
     EXPECT_EQ(screen.button("cmdjotter").Top(), 4321);
     EXPECT_EQ(screen.button("cmdjotter").Left(), 10050);
     EXPECT_EQ(screen.button("cmdsoln").Top(), 4321 - 495);
-}
-
-TEST_F(SetupTest, RunningTwiceEqualsRunningOnce) {
-    Carrier once({"cmdgo", "cmdjotter", "cmdsoln", "cmdexit"});
-    Carrier twice({"cmdgo", "cmdjotter", "cmdsoln", "cmdexit"});
-    ProgramState::applyScreenLayout(once);
-    ProgramState::applyScreenLayout(twice);
-    ProgramState::applyScreenLayout(twice);
-    EXPECT_EQ(QPointF(once.Left(), once.Top()), QPointF(twice.Left(), twice.Top()));
-    for (const char* n : {"cmdgo", "cmdjotter", "cmdsoln", "cmdexit"})
-        EXPECT_EQ(QPointF(once.button(n).Left(), once.button(n).Top()),
-                  QPointF(twice.button(n).Left(), twice.button(n).Top()))
-            << n;
-}
-
-TEST_F(SetupTest, MissingPicturesLeaveButtonsAsTheyWere) {
-    useEmptyFolder();
-    Carrier screen({"cmdgo", "cmdexit"});
-    ProgramState::applyScreenLayout(screen);
-    EXPECT_TRUE(screen.button("cmdgo").picture().isNull());
-    EXPECT_EQ(screen.button("cmdgo").Top(), 7950);
-    EXPECT_EQ(screen.button("cmdexit").Left(), 60);
-}
-
-TEST_F(SetupTest, AControlOfTheWrongKindIsPassedOver) {
-    Carrier screen({});
-    Label notAButton(screen, "cmdgo");
-    notAButton.setGeometry(5, 6, 7, 8);
-    Label notABox(screen, "Picture1");
-    ProgramState::applyScreenLayout(screen);
-    EXPECT_EQ(notAButton.Top(), 6);
-    EXPECT_EQ(screen.Width(), 12000);
 }
