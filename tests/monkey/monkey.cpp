@@ -4,11 +4,11 @@
 #include <QPointer>
 #include <QTest>
 #include <QWindow>
-#include <deque>
 #include <random>
 
 #include "activities/labelling/labellingscreen.h"
 #include "app/titlescreen.h"
+#include "jotter/jotter.h"
 #include "tests/monkey/invariants.h"
 #include "tests/support/fakeplatform.h"
 #include "ui/formregistry.h"
@@ -24,7 +24,7 @@ namespace {
 
 constexpr int kMaxFindings = 20;  // a fault found once is usually found again at once
 constexpr Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-enum Mouse { Move, Press, Release, DoubleClick };
+enum Mouse { Move, Press, Release };
 
 // Qt's own warnings are findings too, but for the test library's note on a pointer sent
 // outside a window on purpose and the headless platform's notes on what it cannot do.
@@ -39,10 +39,13 @@ void collectWarnings(QtMsgType type, const QMessageLogContext& context, const QS
     if (type == QtFatalMsg && previousHandler) previousHandler(type, context, text);
 }
 
-Form* formOf(const QWidget* window) {
-    for (Form* f : forms().loaded())
-        if (f->window() == window) return f;
-    return nullptr;
+// The controls that leave a screen: Exit, the exit picture buttons, the title's Exit.
+bool isAWayOut(const Form& form, const Control& c) {
+    const QString& name = c.name();
+    if (form.name() == TitleScreen::Name) return name == "Command2";
+    if (form.name() == Jotter::Name) return name == "Command1" || name == "Command9";
+    if (dynamic_cast<const ui::Label*>(&c) && name == "Label3") return c.index() == 0;
+    return name == "Command1";
 }
 
 std::vector<Form*> shownForms() {
@@ -65,23 +68,18 @@ class Monkey {
         start();
         while (result_.events < limit_ && result_.findings.size() < kMaxFindings) {
             act();
-            if (ended()) {
+            if (platform_.endCalls != endCalls_) {
                 // Exit ended the program: start it again, as the teacher would.
                 ++result_.exits;
                 start();
-                for (Qt::MouseButton b : kButtons)
-                    if (held_ & b) mouse(Release, b, at_);
             }
             for (const QString& w : qtWarnings)
                 result_.findings << QString("event %1: %2").arg(result_.events).arg(w);
             qtWarnings.clear();
         }
-        // Leave no button held for whatever runs next; these releases are not counted.
-        const long counted = result_.events;
-        limit_ = counted + 3;
-        for (Qt::MouseButton b : kButtons)
-            if (held_ & b) mouse(Release, b, at_);
-        result_.events = counted;
+        limit_ = result_.events + 3;  // the last releases, not counted
+        releaseHeld();
+        result_.events = limit_ - 3;
         Timer::setHeld(false);
         forms().clear();
         QCoreApplication::processEvents();
@@ -96,40 +94,58 @@ class Monkey {
         forms().clear();
         QCoreApplication::processEvents();
         ProgramState::reset();
-        window_ = forms().show<TitleScreen>().window();
+        forms().show<TitleScreen>();
         QCoreApplication::processEvents();
+        releaseHeld();
     }
 
-    // One user action: a click is a move, a press and a release, each an event.
-    void act() {
-        // In front of a labelling screen, pupils mostly drag words.
-        QWidget* front = chooseWindow();
-        if (front && dynamic_cast<LabellingScreen*>(formOf(front)) && chance(0.35)) return drag();
-        const int r = below(1000);
-        if (!held_ || !pressedWindow_) window_ = chooseWindow();
-        if (!window_) return;
-        if (r < 280) {
-            const QPoint at = chance(0.9) ? onAControl(window_) : somewhereIn(window_, 0);
-            mouse(Move, Qt::NoButton, at);
-            // With buttons already down this is the two-handed case: the press goes where
-            // the held ones went.
-            if (r < 30 && !held_) return mouse(DoubleClick, Qt::LeftButton, at);
-            mouse(Press, Qt::LeftButton, at);
-            return mouse(Release, Qt::LeftButton, at);
-        }
-        if (r < 420) return drag();
-        const QPoint at = chance(0.5) ? onAControl(window_) : somewhereIn(window_, 0.1);
-        if (r < 560) {
-            // A button goes down or up, where the pointer is or elsewhere.
-            const Qt::MouseButton b = kButtons[below(3)];
-            return mouse((held_ & b) ? Release : Press, b, chance(0.5) ? at_ : at);
-        }
-        if (r < 680) return mouse(Move, Qt::NoButton, at);
-        if (r < 730) return key();
+    // Qt must hear of every release, or it would take the buttons as held from then on.
+    void releaseHeld(QWidget* window = nullptr, QPoint at = {1, 1}) {
         const std::vector<Form*> shown = shownForms();
-        if (r < 745 && !shown.empty())
-            return closeByWindowSystem(*shown[below(static_cast<int>(shown.size()))]);
-        if (r < 760) {
+        if (!window && !shown.empty()) window = shown.front()->window();
+        for (Qt::MouseButton b : kButtons)
+            if (held_ & b) mouse(window, Release, b, at);
+    }
+
+    // One user action; each of its events is followed by the checks.
+    void act() {
+        const std::vector<Form*> shown = shownForms();
+        if (shown.empty()) return;
+        // Mostly the window shown last, which is the one in front.
+        const auto earlier = [](Form* a, Form* b) { return a->shownOrder() < b->shownOrder(); };
+        Form& form = chance(0.65) ? **std::max_element(shown.begin(), shown.end(), earlier)
+                                  : *shown[below(static_cast<int>(shown.size()))];
+        // In front of a labelling screen, pupils mostly drag words.
+        const int r = dynamic_cast<LabellingScreen*>(&form) && chance(0.5) ? 0 : below(1000);
+        if (r < 400) return drag(form);
+        if (r < 750) {
+            // A click, mostly with the left button, mostly on a control that takes clicks.
+            const QPoint at = somewhereIn(form, true);
+            return drag(form, at, at, chance(0.85) ? Qt::LeftButton : kButtons[1 + below(2)]);
+        }
+        if (r < 800) {
+            // Ctrl+J mostly, else a key a pupil or teacher might press.
+            const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_Tab,
+                                    Qt::Key_Left,   Qt::Key_A,      Qt::Key_F4};
+            const bool ctrlJ = chance(0.5);
+            const Qt::Key key = ctrlJ ? Qt::Key_J : keys[below(std::size(keys))];
+            const auto mods = ctrlJ         ? Qt::ControlModifier
+                              : chance(0.3) ? Qt::AltModifier
+                                            : Qt::NoModifier;
+            QWindow* to = QGuiApplication::focusWindow() ? QGuiApplication::focusWindow()
+                                                         : form.window()->windowHandle();
+            event(QString("key %1 %2").arg(int(key)).arg(int(mods)),
+                  [&] { QTest::keyClick(to, key, mods); });
+            return;
+        }
+        if (r < 820) {
+            // A window manager's close: the window system's close event, as for the title bar.
+            QWindow* handle = form.window()->windowHandle();
+            event(
+                "window system closes " + form.name(), [&] { handle->close(); }, &form);
+            return;
+        }
+        if (r < 860) {
             const QString name = kScreens[below(std::size(kScreens))];
             event("jump to " + name, [&] { forms().show(name); });
             return;
@@ -137,16 +153,11 @@ class Monkey {
         ticks();
     }
 
-    void drag() {
-        QWidget* window = chooseWindow();
-        if (!window) return;
-        window_ = window;
-        auto* screen = dynamic_cast<LabellingScreen*>(formOf(window));
-        QPoint from = chance(0.7) ? onAControl(window) : somewhereIn(window, 0);
-        QPoint to = somewhereIn(window, 0.1);
-        if (screen && chance(0.7)) {
-            // Mostly a word not yet on a box, as pupils finish the task, to about the edges
-            // of a box's zone (half a box before, one box after).
+    // Press, move in a few steps (now and then off the window and back) and release; on a
+    // labelling screen mostly a word not yet on a box, to about the edges of a box's zone.
+    void drag(Form& form) {
+        QPoint from = somewhereIn(form, true), to = somewhereIn(form, false);
+        if (auto* screen = dynamic_cast<LabellingScreen*>(&form); screen && chance(0.8)) {
             const int n = screen->wordCount();
             const auto placed = [&](int i) {
                 for (int t = 0; t < n; ++t)
@@ -156,47 +167,35 @@ class Monkey {
             int word = below(n);
             for (int tries = 0; tries < 8 && placed(word); ++tries) word = below(n);
             const QWidget* w = screen->words(word).widget();
-            from = w->mapTo(window, w->rect().center());
+            from = w->mapTo(form.window(), w->rect().center());
             const Label& box = chance(0.85) ? screen->targets(below(n)) : screen->homes(below(n));
             const float dx = (-0.2f + 1.9f * below(1000) / 1000.0f) * box.Width();
             const float dy = (-0.2f + 1.9f * below(1000) / 1000.0f) * box.Height();
-            if (chance(0.7))
-                to = {Twips::toPixels(box.Left() + dx), Twips::toPixels(box.Top() + dy)};
+            to = {Twips::toPixels(box.Left() + dx), Twips::toPixels(box.Top() + dy)};
         }
-        const Qt::MouseButton button = chance(0.85) ? Qt::LeftButton : kButtons[1 + below(2)];
-        // A key or a tick on the way may close the window.
-        const QPointer<QWidget> alive(window);
-        mouse(Move, Qt::NoButton, from);
-        mouse(Press, button, from);
-        const int steps = 1 + below(10);
-        for (int i = 1; i <= steps && held_; ++i) {
-            QPoint p = from + (to - from) * i / steps;
-            if (i < steps && alive && chance(0.15)) p = somewhereIn(alive, 1.0);  // off and back
-            mouse(Move, Qt::NoButton, p);
-            if (chance(0.03)) mouse(Press, Qt::RightButton, p);  // a second hand on the board
-            if (chance(0.02)) key();
-            if (chance(0.05)) ticks();
-        }
-        for (Qt::MouseButton b : {Qt::RightButton, Qt::LeftButton, Qt::MiddleButton})
-            if (held_ & b) mouse(Release, b, to);
+        drag(form, from, to, chance(0.9) ? Qt::LeftButton : kButtons[1 + below(2)]);
     }
 
-    // Ctrl+J mostly, else a key a pupil or teacher might press, with or without a modifier.
-    void key() {
-        const Qt::Key keys[] = {Qt::Key_J,   Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape,
-                                Qt::Key_Tab, Qt::Key_Left,  Qt::Key_Up,     Qt::Key_A,
-                                Qt::Key_F4,  Qt::Key_F1,    Qt::Key_Delete, Qt::Key_Backspace};
-        const Qt::KeyboardModifier mods[] = {Qt::ControlModifier, Qt::NoModifier, Qt::ShiftModifier,
-                                             Qt::AltModifier};
-        const bool ctrlJ = chance(0.35);
-        keyClick(ctrlJ ? Qt::Key_J : keys[below(std::size(keys))],
-                 ctrlJ ? mods[0] : mods[below(4)]);
+    void drag(Form& form, QPoint from, QPoint to, Qt::MouseButton button) {
+        const QPointer<QWidget> window(form.window());
+        mouse(window, Move, Qt::NoButton, from);
+        mouse(window, Press, button, from);
+        const int steps = below(6);
+        for (int i = 1; i <= steps && window; ++i) {
+            const bool off = i < steps && chance(0.15);
+            mouse(window, Move, Qt::NoButton,
+                  off ? QPoint(-1 - below(80), from.y()) : from + (to - from) * i / steps);
+            if (chance(0.03)) mouse(window, Press, Qt::RightButton, to);  // a second hand
+            if (chance(0.03)) ticks();
+        }
+        // The window system sends the releases to the window pressed on, or, once it has
+        // gone, wherever the pointer is.
+        releaseHeld(window && window->isVisible() ? window.data() : nullptr, to);
     }
 
     // Each running timer ticks a few times, as time passes between two events.
     void ticks() {
-        const int rounds = 1 + below(12);
-        for (int round = 0; round < rounds; ++round)
+        for (int round = 1 + below(12); round > 0; --round)
             for (const char* name : kScreens)
                 // The screen is found afresh at each tick: a tick may close it.
                 for (int t = 0; forms().find(name) && t < int(forms().find(name)->timers().size());
@@ -205,122 +204,64 @@ class Monkey {
                         event(QString("tick %1 timer %2").arg(name).arg(t), [&] { timer->fire(); });
     }
 
-    // Sends one event, then checks the invariants.
+    void mouse(QWidget* window, Mouse what, Qt::MouseButton b, QPoint at) {
+        if (!window || !window->isVisible() || (what == Press && (held_ & b))) return;
+        if (what == Press && !held_) pressedWidget_ = window->childAt(at);
+        QWindow* handle = window->windowHandle();
+        const auto mods = chance(0.1) ? Qt::ShiftModifier : Qt::NoModifier;
+        const bool sent = event(QString::asprintf("mouse %d button %d at %s (%d,%d)", what, int(b),
+                                                  qPrintable(window->objectName()), at.x(), at.y()),
+                                [&] {
+                                    if (what == Move) QTest::mouseMove(handle, at);
+                                    if (what == Press) QTest::mousePress(handle, b, mods, at);
+                                    if (what == Release)
+                                        QTest::mouseRelease(handle, b, Qt::NoModifier, at);
+                                });
+        // The buttons held are those Qt has heard go down and not yet up. While one is down,
+        // the word pressed on may move under the pointer, releases included (Qt moves it first
+        // when the release comes from elsewhere).
+        if (sent && what == Press) held_ |= b;
+        if (sent && what == Release) held_ &= ~b;
+        if (!held_) pressedWidget_ = nullptr;
+    }
+
+    // Sends one event, then checks the invariants; false once the run is over or the program
+    // has ended, when nothing more reaches it.
     template <class Send>
     bool event(const QString& what, Send send, const Form* closed = nullptr) {
-        // Once Exit has ended the program nothing reaches it until it is started again.
-        if (result_.events >= limit_ || ended()) return false;
+        if (result_.events >= limit_ || platform_.endCalls != endCalls_) return false;
         invariants_.before();
         send();
         QCoreApplication::processEvents();
         ++result_.events;
-        recent_.push_back(QString("%1 %2").arg(result_.events).arg(what));
-        if (recent_.size() > 12) recent_.pop_front();
-        if (ended()) return true;
+        if (platform_.endCalls != endCalls_) return true;
         for (const Form* f : forms().loaded())
             if (f->window()->isVisible()) ++result_.shown[f->name()];
         QStringList found;
         invariants_.after(found, held_ ? pressedWidget_.data() : nullptr, closed);
-        const QStringList trail(recent_.begin(), recent_.end());
         for (const QString& f : found)
-            result_.findings << QString("event %1: %2\n    after: %3")
-                                    .arg(result_.events)
-                                    .arg(f, trail.join("\n           "));
+            result_.findings << QString("event %1 (%2): %3").arg(result_.events).arg(what, f);
         return true;
     }
 
-    // A mouse event as the window system sends it: to the window that holds the pressed
-    // buttons while any is down, else to the window under the pointer.
-    void mouse(Mouse what, Qt::MouseButton b, QPoint at) {
-        QWidget* window = held_ && pressedWindow_ && pressedWindow_->isVisible()
-                              ? pressedWindow_.data()
-                              : window_.data();
-        // Qt must hear of every release, even when the window pressed on has gone.
-        if (what == Release && (!window || !window->isVisible())) window = chooseWindow();
-        if (!window || !window->isVisible() || (what == Press && (held_ & b))) return;
-        if (what == Press && !held_) {
-            // A first button goes down only on the window under the pointer.
-            if (!window->rect().contains(at)) at = somewhereIn(window, 0);
-            pressedWindow_ = window;
-            pressedWidget_ = window->childAt(at);
-        }
-        QWindow* handle = window->windowHandle();
-        const auto mods = chance(0.1) ? Qt::ShiftModifier : Qt::NoModifier;
-        const char* names[] = {"move", "press", "release", "double click"};
-        const bool sent = event(
-            QString::asprintf("%s %d held %d at %s (%d,%d)", names[what], int(b), held_.toInt(),
-                              qPrintable(window->objectName()), at.x(), at.y()),
-            [&] {
-                if (what == Move) QTest::mouseMove(handle, at);
-                if (what == Press) QTest::mousePress(handle, b, mods, at);
-                if (what == Release) QTest::mouseRelease(handle, b, Qt::NoModifier, at);
-                if (what == DoubleClick) QTest::mouseDClick(handle, b, Qt::NoModifier, at);
-            });
-        // The buttons held are those Qt has heard go down and not yet up: a release it did not
-        // hear is sent again later. While one is down, its word may move under the pointer
-        // (Qt moves it first when a release comes from elsewhere).
-        if (sent && what == Press) held_ |= b;
-        if (sent && what == Release) held_ &= ~b;
-        if (!held_) pressedWidget_ = nullptr;
-        at_ = at;
-    }
-
-    void keyClick(Qt::Key key, Qt::KeyboardModifier mods) {
-        QWindow* focus = QGuiApplication::focusWindow();
-        QWidget* window = chooseWindow();
-        QWindow* to = focus && focus->isVisible() ? focus
-                      : window                    ? window->windowHandle()
-                                                  : nullptr;
-        if (to)
-            event(
-                QString::asprintf("key %s mods %d to %s", qPrintable(QKeySequence(key).toString()),
-                                  int(mods), qPrintable(to->objectName())),
-                [&] { QTest::keyClick(to, key, mods); });
-    }
-
-    // A window manager's close: the window system's close event, as for the title bar.
-    void closeByWindowSystem(Form& form) {
-        if (QWindow* handle = form.window()->windowHandle())
-            event(
-                "window system closes " + form.name(), [&] { handle->close(); }, &form);
-    }
-
-    // Mostly the window shown last, which is the one in front.
-    QWidget* chooseWindow() {
-        const std::vector<Form*> shown = shownForms();
-        if (shown.empty()) return nullptr;
-        const auto earlier = [](Form* a, Form* b) { return a->shownOrder() < b->shownOrder(); };
-        return (chance(0.65) ? *std::max_element(shown.begin(), shown.end(), earlier)
-                             : shown[below(static_cast<int>(shown.size()))])
-            ->window();
-    }
-
-    QPoint somewhereIn(QWidget* window, double outside) {
-        const int w = window->width(), h = window->height();
-        if (!chance(outside)) return {1 + below(std::max(1, w - 2)), 1 + below(std::max(1, h - 2))};
-        // Past an edge by up to 80 pixels, as a drag across the board does.
-        const int x = -80 + below(w + 160), y = -80 + below(h + 160);
-        return chance(0.5) ? QPoint(chance(0.5) ? -1 - below(80) : w + below(80), y)
-                           : QPoint(x, chance(0.5) ? -1 - below(80) : h + below(80));
-    }
-
-    // Mostly a control that takes clicks.
-    QPoint onAControl(QWidget* window) {
-        const Form* form = formOf(window);
-        if (!form) return somewhereIn(window, 0);
-        std::vector<const Control*> targets;
-        const bool buttonsOnly = chance(0.8);
-        for (const Control* c : form->controls())
-            if (c->widget() && c->widget()->isVisibleTo(window) && (!buttonsOnly || c->listened()))
-                targets.push_back(c);
-        if (targets.empty()) return somewhereIn(window, 0);
-        const QWidget* w = targets[below(static_cast<int>(targets.size()))]->widget();
+    // Mostly a control that takes clicks, else anywhere in the window. The ways out are
+    // found, but not at every other click, so that screens get played.
+    QPoint somewhereIn(const Form& form, bool onAControl) {
+        const QWidget* window = form.window();
+        std::vector<const QWidget*> targets;
+        const bool spareExit = chance(0.8);
+        for (const Control* c : form.controls())
+            if (c->widget() && c->widget()->isVisibleTo(window) && c->listened() &&
+                !(spareExit && isAWayOut(form, *c)))
+                targets.push_back(c->widget());
+        if (!onAControl || targets.empty() || chance(0.2))
+            return {1 + below(std::max(1, window->width() - 2)),
+                    1 + below(std::max(1, window->height() - 2))};
+        const QWidget* w = targets[below(static_cast<int>(targets.size()))];
         const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
-        if (r.width() < 3 || r.height() < 3) return r.center();
-        return {r.left() + 1 + below(r.width() - 2), r.top() + 1 + below(r.height() - 2)};
+        return {r.left() + below(std::max(1, r.width())), r.top() + below(std::max(1, r.height()))};
     }
 
-    bool ended() const { return platform_.endCalls != endCalls_; }
     int below(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
     bool chance(double p) { return std::uniform_real_distribution<>(0, 1)(random_) < p; }
 
@@ -330,14 +271,8 @@ class Monkey {
     Result result_;
     long limit_ = 0;
     int endCalls_ = 0;
-    // The pointer: the window it is over, where, the buttons held and what they were
-    // pressed on (the window system keeps sending to that window until all are up).
-    QPointer<QWidget> window_;
-    QPoint at_;
     Qt::MouseButtons held_;
-    QPointer<QWidget> pressedWindow_;
-    QPointer<QWidget> pressedWidget_;
-    std::deque<QString> recent_;  // the last events, told with a finding
+    QPointer<QWidget> pressedWidget_;  // what the held buttons went down on
 };
 
 }  // namespace

@@ -1,10 +1,10 @@
 #pragma once
 // A monkey at the whiteboard: seeded random real input through the window system layer
-// (presses, moves and releases of every button, several held together, clicks, double
-// clicks, drags that leave the window and come back, keys with Ctrl+J and Alt+F4, windows
-// closed by the window system), timer ticks between events, and jumps to any screen through
-// the registry. The invariants are checked after every event. The same seed replays the
-// same run: timers tick only when the monkey says so.
+// (clicks and drags of every button, now and then a second one held or a drag that leaves
+// the window and comes back, keys with Ctrl+J, windows closed by the window system), timer
+// ticks between events, and jumps to any screen through the registry. The invariants are
+// checked after every event. The same seed replays the same run: timers tick only when the
+// monkey says so.
 #include <QStringList>
 #include <cstdint>
 #include <map>
