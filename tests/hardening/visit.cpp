@@ -124,16 +124,4 @@ Walk visitEverything(FakePlatform& fake) {
     return walk;
 }
 
-QStringList withoutWords(const QStringList& layout) {
-    QStringList out;
-    bool inScramble = false;
-    for (const QString& line : layout) {
-        if (!line.startsWith("  ")) inScramble = line.startsWith("scramble ");
-        const bool tile = line.startsWith("  Label5(") || line.startsWith("  Label6(") ||
-                          line.startsWith("  Label7(") || line.startsWith("  Option1(");
-        if (!(inScramble && tile)) out << line;
-    }
-    return out;
-}
-
 }  // namespace hardening

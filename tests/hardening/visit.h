@@ -16,8 +16,4 @@ struct Walk {
 
 Walk visitEverything(FakePlatform& fake);
 
-// The layout lines that depend on the words read (the letter tiles, which categories can be
-// chosen): left out when the word lists themselves are spoiled.
-QStringList withoutWords(const QStringList& layout);
-
 }  // namespace hardening

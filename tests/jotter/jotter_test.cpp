@@ -5,7 +5,6 @@
 #include <QTest>
 #include <QWindow>
 
-#include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
 #include "ui/twips.h"
 
@@ -162,27 +161,6 @@ TEST_F(JotterTest, FlipChangesShapeAndToolbarAndClearsButKeepsThePen) {
     EXPECT_TRUE(blank());
     EXPECT_EQ(n.penColour, kRed);
     EXPECT_EQ(n.penWidth, 3);
-}
-
-TEST_F(JotterTest, RealMouseDrawsOnlyWithTheLeftButton) {
-    Jotter& n = forms().show<Jotter>();
-    QWidget* w = n.window();
-    real::click(n.swatches(12));
-    EXPECT_EQ(n.penColour, kRed);
-
-    // A click without moving: nothing.
-    real::press(w, {300, 100});
-    real::release(w, {300, 100});
-    EXPECT_TRUE(blank());
-
-    // Left-button drag: a red line.
-    real::moveTo(w, {100, 150});
-    real::press(w, {100, 150});
-    real::moveTo(w, {150, 150});
-    real::moveTo(w, {200, 150});
-    real::release(w, {200, 150});
-    EXPECT_EQ(shownAt(n, 125 * 15, 150 * 15), kRed);
-    EXPECT_EQ(shownAt(n, 175 * 15, 150 * 15), kRed);
 }
 
 TEST_F(JotterTest, TouchDrawsLikeTheLeftButton) {

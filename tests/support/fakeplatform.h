@@ -13,7 +13,6 @@ class FakePlatform : public ui::Platform {
     std::deque<double> draws;  // the next values rnd() gives; 0 once they run out
     QStringList openedUrls;
     int endCalls = 0;
-    int randomizeCalls = 0;
     int busyCalls = 0;
     bool busy = false;
 
@@ -25,7 +24,7 @@ class FakePlatform : public ui::Platform {
     void openUrl(const QString& url) override { openedUrls << url; }
     void endProgram() override { ++endCalls; }
     double secondsSinceMidnight() const override { return clock; }
-    void randomize() override { ++randomizeCalls; }
+    void randomize() override {}
     double rnd() override {
         if (draws.empty()) return 0.0;
         const double r = draws.front();

@@ -35,13 +35,4 @@ void moveOver(const ui::Control& c) {
     moveTo(c.widget()->window(), centreOf(c));
 }
 
-void drag(const ui::Control& c, QPoint to, int steps) {
-    QWidget* window = c.widget()->window();
-    const QPoint from = centreOf(c);
-    moveTo(window, from);
-    press(window, from);
-    for (int i = 1; i <= steps; ++i) moveTo(window, from + (to - from) * i / steps);
-    release(window, to);
-}
-
 }  // namespace real

@@ -3,8 +3,6 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 
-#include "app/mainscreen.h"
-#include "jotter/jotter.h"
 #include "tests/monkey/monkey.h"
 #include "tests/support/screentest.h"
 #include "ui/choice.h"
@@ -27,14 +25,6 @@ void walk(QAccessibleInterface* root, std::vector<QAccessibleInterface*>& out) {
         out.push_back(child);
         walk(child, out);
     }
-}
-
-QAccessibleInterface* interfaceOf(const Control& c) {
-    return QAccessible::queryAccessibleInterface(c.widget());
-}
-
-void press(const Control& c, const QString& action = QAccessibleActionInterface::pressAction()) {
-    interfaceOf(c)->actionInterface()->doAction(action);
 }
 
 }  // namespace
@@ -94,23 +84,4 @@ TEST_F(AccessibilityTest, EveryScreensTreeNamesItsButtonsAndDescribesItsPictures
         forms().clear();
         settle();
     }
-}
-
-TEST_F(AccessibilityTest, ActionsDoWhatAClickDoesAndOnlyWhenItCould) {
-    MainScreen& main = forms().show<MainScreen>();
-    // Pressing a menu entry opens its menu; toggling Hide Desktop ticks it.
-    press(main.menuEntries(0));
-    EXPECT_TRUE(forms().isLoaded("menu1"));
-    press(main.hideDesktop, QAccessibleActionInterface::toggleAction());
-    EXPECT_EQ(main.hideDesktop.Value(), 1);
-    EXPECT_TRUE(interfaceOf(main.hideDesktop)->state().checked);
-    // A disabled entry does nothing, as it takes no clicks.
-    int clicks = 0;
-    main.menuEntries.Click = [&](int) { ++clicks; };
-    press(main.menuEntries(7));
-    EXPECT_EQ(clicks, 0);
-    // Names follow the captions as they change; a picture-less swatch is named by its colour.
-    main.menuEntries(1).setCaption("Plants  and\nAnimals");
-    EXPECT_EQ(interfaceOf(main.menuEntries(1))->text(QAccessible::Name), "Plants and Animals");
-    EXPECT_EQ(interfaceOf(forms().show<Jotter>().swatches(14))->text(QAccessible::Name), "Yellow");
 }

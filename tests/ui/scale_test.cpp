@@ -1,15 +1,12 @@
-// The display scale draws everything larger while twips stay twips: the same display in
-// twips, the same pointer positions, layouts, snaps and scores at every scale.
-#include <QImage>
+// The display scale draws everything larger while twips stay twips: the same pointer
+// positions, layouts, snaps and scores at every scale.
 #include <cmath>
 
 #include "activities/labelling/skeletonscreen.h"
-#include "app/mainscreen.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
 #include "ui/displayscale.h"
 #include "ui/label.h"
-#include "ui/pictures.h"
 #include "ui/twips.h"
 
 using namespace ui;
@@ -31,13 +28,6 @@ class ScaleTest : public ScreenTest {
     void TearDown() override {
         ScreenTest::TearDown();
         Twips::setScale(1.0f);
-    }
-    // A point given in twips, in window pixels at the current scale.
-    static QPoint pixelsOf(float x, float y) { return {Twips::toPixels(x), Twips::toPixels(y)}; }
-    static void writePicture(const QString& file, QSize size, QColor colour) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
-        ASSERT_TRUE(image.save(file));
     }
 };
 
@@ -83,33 +73,6 @@ Played playSkeleton() {
 
 }  // namespace
 
-TEST_F(ScaleTest, CentringAndPointerPositionsAreTheSameTwipsAtEveryScale) {
-    for (float s : {1.0f, 1.75f, 2.0f}) {
-        Twips::setScale(s);
-        // The same display at a higher pixel density is the same display in twips.
-        fake->display = {Twips::toTwips(1600 * s), Twips::toTwips(1200 * s)};
-        EXPECT_EQ(fake->display, QSizeF(24000, 18000)) << s;
-        MainScreen& main = forms().show<MainScreen>();
-        EXPECT_EQ(QPointF(main.Left(), main.Top()), QPointF(6000, 4500)) << s;
-        EXPECT_EQ(main.window()->pos(), QPoint(400, 300) * s) << s;
-        EXPECT_EQ(main.window()->width(), Twips::toPixels(main.ScaleWidth())) << s;
-        MouseArgs seen;
-        main.menuEntries(1).MouseMove = [&](const MouseArgs& a) { seen = a; };
-        const Label& entry = main.menuEntries(1);
-        // A point whose twips are whole pixels at every scale (60 twips: 4, 7 and 8 pixels).
-        const float x = std::round((entry.Left() + 200) / 60) * 60;
-        const float y = std::round((entry.Top() + 100) / 60) * 60;
-        real::moveTo(main.window(), pixelsOf(x, y));
-        EXPECT_FLOAT_EQ(seen.formX, x) << s;
-        EXPECT_FLOAT_EQ(seen.formY, y) << s;
-        // Relative to the entry, within the pixel its edge was rounded to.
-        EXPECT_NEAR(seen.x, x - entry.Left(), Twips::perPixel() / 2 + 0.01) << s;
-        EXPECT_NEAR(seen.y, y - entry.Top(), Twips::perPixel() / 2 + 0.01) << s;
-        forms().clear();
-        settle();
-    }
-}
-
 TEST_F(ScaleTest, TheSameDragsGiveTheSamePlacesAndScoreAtScalesOneAndTwo) {
     Twips::setScale(1.0f);
     const Played once = playSkeleton();
@@ -144,20 +107,4 @@ TEST_F(ScaleTest, TextIsMeasuredAtTheDesignScaleWhateverTheDisplayScale) {
     EXPECT_LT(unit.fitted, 12.0f);
     EXPECT_EQ(measure(1.75f), unit);
     EXPECT_EQ(measure(2.0f), unit);
-}
-
-TEST_F(ScaleTest, DensePicturesAreUsedAboveScaleOneOnlyWhenTheyMatch) {
-    useEmptyFolder();
-    QDir().mkpath("Images");
-    writePicture("Images/a.bmp", {40, 30}, Qt::red);
-    writePicture("Images/a@2x.png", {80, 60}, Qt::blue);
-    writePicture("Images/b.jpg", {40, 30}, Qt::red);
-    writePicture("Images/b@2x.jpg", {60, 60}, Qt::blue);  // stale: not twice the picture
-    EXPECT_EQ(LoadPicture("images\\A.bmp")->devicePixelRatio(), 1.0);  // scale 1: as designed
-    Twips::setScale(1.75f);
-    const Picture a = *LoadPicture("images\\A.bmp");
-    EXPECT_EQ(a.devicePixelRatio(), 2.0);
-    EXPECT_EQ(designSize(a), QSizeF(40, 30));
-    EXPECT_EQ(a.toImage().pixelColor(0, 0), QColor(Qt::blue));
-    EXPECT_EQ(LoadPicture("Images\\b.jpg")->devicePixelRatio(), 1.0);
 }

@@ -1,8 +1,6 @@
 // The common setup: centring and the chained picture-button column.
 #include "tests/support/screentest.h"
 #include "ui/commandbutton.h"
-#include "ui/label.h"
-#include "ui/picturebox.h"
 #include "ui/programstate.h"
 
 using namespace ui;
@@ -30,15 +28,12 @@ TEST_F(SetupTest, CentresOnTheDisplayWithoutClamping) {
     Carrier screen({});
     fake->display = {640 * 15, 480 * 15};
     ProgramState::applyScreenLayout(screen);
-    EXPECT_EQ(screen.Left(), -1200);
-    EXPECT_EQ(screen.Top(), -900);
-    EXPECT_EQ(screen.Width(), 12000);
-    EXPECT_EQ(screen.Height(), 9000);
+    EXPECT_EQ(QRectF(screen.Left(), screen.Top(), screen.Width(), screen.Height()),
+              QRectF(-1200, -900, 12000, 9000));
 
     fake->display = {800 * 15, 600 * 15};
     ProgramState::applyScreenLayout(screen);
-    EXPECT_EQ(screen.Left(), 0);
-    EXPECT_EQ(screen.Top(), 0);
+    EXPECT_EQ(QPointF(screen.Left(), screen.Top()), QPointF(0, 0));
     EXPECT_FALSE(fake->busy) << "the hourglass must not stay";
     EXPECT_GE(fake->busyCalls, 2);
 }
@@ -56,18 +51,16 @@ TEST_F(SetupTest, StacksTheRightHandColumnFlush) {
                     {"cmdexit", 60, 7950}};
     for (const auto& e : expected) {
         CommandButton& b = screen.button(e.name);
-        EXPECT_EQ(b.Left(), e.left) << e.name;
-        EXPECT_EQ(b.Top(), e.top) << e.name;
-        EXPECT_EQ(b.Width(), 1785) << e.name;
-        EXPECT_EQ(b.Height(), 495) << e.name;
+        EXPECT_EQ(QRectF(b.Left(), b.Top(), b.Width(), b.Height()),
+                  QRectF(e.left, e.top, 1785, 495))
+            << e.name;
         EXPECT_FALSE(b.TabStop()) << e.name;
         EXPECT_FALSE(b.picture().isNull()) << e.name;
     }
     // The scramble button gets its picture and nothing else.
-    CommandButton& ScrambledWordsScreen = screen.button("cmdscramble");
-    EXPECT_EQ(ScrambledWordsScreen.Left(), 1);
-    EXPECT_EQ(ScrambledWordsScreen.Top(), 2);
-    EXPECT_FALSE(ScrambledWordsScreen.picture().isNull());
+    CommandButton& scramble = screen.button("cmdscramble");
+    EXPECT_EQ(QPointF(scramble.Left(), scramble.Top()), QPointF(1, 2));
+    EXPECT_FALSE(scramble.picture().isNull());
 }
 
 TEST_F(SetupTest, AButtonWithoutTheOneBelowKeepsItsDesignedTop) {

@@ -72,18 +72,6 @@ TEST_F(ConductorsTest, AnswerStartsTheOutcomeWithoutPraiseAndAnswersGoOnCounting
     EXPECT_EQ(c.answerButtons(kInsulator).BackColor(), kBlue);
 }
 
-TEST_F(ConductorsTest, MissingPicturesLeaveTheirSlotsEmpty) {
-    const QString dir = useCopyOfRunFolder();
-    QFile::remove(dir + "/Images/circuiton.bmp");
-    QFile::remove(dir + "/Images/gold.bmp");
-    ConductorsScreen& c = openOn(2);
-    EXPECT_TRUE(c.pictures(1).picture().isNull());
-    EXPECT_FALSE(c.pictures(0).picture().isNull());
-    c.answerClicked(kConductor);
-    EXPECT_TRUE(c.pictures(0).picture().isNull()) << "no waiting circuit left behind";
-    passTime(1000);
-}
-
 TEST_F(ConductorsTest, ThePointerAnswersAndTheRightButtonFlashesInItsPhases) {
     forms().show("intro0");
     auto* menu = static_cast<TopicMenu*>(forms().show("menu3"));
