@@ -142,14 +142,12 @@ TEST_F(JotterTest, FlipChangesShapeAndToolbarAndClearsButKeepsThePen) {
     stroke(n, 1, {{600, 600}, {1800, 600}});
 
     n.flipClicked();
-    EXPECT_EQ(n.Width(), 4000);
-    EXPECT_EQ(n.Height(), 12000);
+    EXPECT_EQ(QSizeF(n.Width(), n.Height()), QSizeF(4000, 12000));
     EXPECT_EQ(n.window()->size(), QSize(261, 768));  // 3910 x 11520
     EXPECT_EQ(n.portraitToolbar.Left(), 2885);
     EXPECT_TRUE(blank());
-    EXPECT_EQ(n.penColour, kBackground);
-    EXPECT_EQ(n.penWidth, 30);
-    EXPECT_EQ(n.writingColour, kRed);
+    EXPECT_EQ(std::tuple(n.penColour, n.penWidth, n.writingColour),
+              std::tuple(kBackground, 30, kRed));
 
     // The tall surface takes drawing all the way down.
     n.portraitWriteClicked();
@@ -159,8 +157,7 @@ TEST_F(JotterTest, FlipChangesShapeAndToolbarAndClearsButKeepsThePen) {
     n.portraitFlipClicked();
     EXPECT_EQ(n.window()->size(), QSize(661, 244));  // 9915 x 3660
     EXPECT_TRUE(blank());
-    EXPECT_EQ(n.penColour, kRed);
-    EXPECT_EQ(n.penWidth, 3);
+    EXPECT_EQ(std::pair(n.penColour, n.penWidth), std::pair(kRed, 3));
 }
 
 TEST_F(JotterTest, TouchDrawsLikeTheLeftButton) {

@@ -1,6 +1,15 @@
+// A monkey at the whiteboard: seeded random real input through the window system layer
+// (clicks and drags of every button, now and then a second one held or a drag that leaves
+// the window and comes back, keys with Ctrl+J, windows closed by the window system), timer
+// ticks between events, and jumps to any screen through the registry, with the invariants
+// checked after every event. `make test` sends a short run from fixed seeds; a long run takes
+// its seeds and length from BRINDLEMARK_MONKEY_SEEDS (comma separated) and
+// BRINDLEMARK_MONKEY_EVENTS (per seed). The same seed replays the same run: timers tick only
+// when the monkey says so.
 #include "tests/monkey/monkey.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
 #include <QWindow>
@@ -10,7 +19,7 @@
 #include "app/titlescreen.h"
 #include "jotter/jotter.h"
 #include "tests/monkey/invariants.h"
-#include "tests/support/fakeplatform.h"
+#include "tests/support/screentest.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
 #include "ui/timer.h"
@@ -54,6 +63,13 @@ std::vector<Form*> shownForms() {
         if (f->window()->isVisible() && !f->staysBehind()) out.push_back(f);
     return out;
 }
+
+struct Result {
+    long events = 0;
+    long exits = 0;  // times Exit ended the program, which the monkey then starts again
+    QStringList findings;
+    std::map<QString, long> shown;  // events after which each screen was on screen
+};
 
 class Monkey {
   public:
@@ -275,10 +291,42 @@ class Monkey {
     QPointer<QWidget> pressedWidget_;  // what the held buttons went down on
 };
 
+class SeededPlatform : public FakePlatform {
+  public:
+    explicit SeededPlatform(std::uint64_t seed) : random_(seed) {}
+    double rnd() override { return std::uniform_real_distribution<>(0, 1)(random_); }
+
+  private:
+    std::mt19937_64 random_;
+};
+
 }  // namespace
 
-Result run(std::uint64_t seed, FakePlatform& platform, long events) {
-    return Monkey(seed, platform).run(events);
-}
-
 }  // namespace monkey
+
+using MonkeyTest = ScreenTest;
+
+TEST_F(MonkeyTest, NoRuleBreaksWhateverThePupilsDo) {
+    const QByteArray seeds = qgetenv("BRINDLEMARK_MONKEY_SEEDS");
+    const QByteArray events = qgetenv("BRINDLEMARK_MONKEY_EVENTS");
+    const long perSeed = events.isEmpty() ? 10000 : events.toLong();
+    for (const QByteArray& given : seeds.isEmpty() ? QByteArrayList{"1", "2"} : seeds.split(',')) {
+        const std::uint64_t seed = given.trimmed().toULongLong();
+        auto platform = std::make_unique<monkey::SeededPlatform>(seed);
+        monkey::Monkey monkey(seed, *platform);
+        auto previous = ui::installPlatform(std::move(platform));
+        QElapsedTimer clock;  // only told, never checked
+        clock.start();
+        const monkey::Result r = monkey.run(perSeed);
+        ui::installPlatform(std::move(previous));
+        std::printf("monkey: seed %llu, %ld events, %ld exits, %lld findings, %.1f s\n",
+                    static_cast<unsigned long long>(seed), r.events, r.exits,
+                    static_cast<long long>(r.findings.size()), clock.elapsed() / 1000.0);
+        std::fflush(stdout);
+        for (const char* name : monkey::kScreens)
+            EXPECT_TRUE(r.shown.count(name)) << name << " never reached, seed " << seed;
+        for (const QString& f : r.findings)
+            ADD_FAILURE() << "seed " << seed << ", " << f.toStdString();
+        EXPECT_EQ(r.events, perSeed) << "seed " << seed;
+    }
+}

@@ -46,38 +46,36 @@ TEST_F(AccessibilityTest, EveryScreensTreeNamesItsButtonsAndDescribesItsPictures
             if (!widget || !widget->control()) continue;
             ++reached;
             const Control& c = *widget->control();
-            const QString where = QStringLiteral("%1 %2(%3)").arg(name, c.name()).arg(c.index());
+            const std::string where =
+                QString("%1 %2(%3)").arg(name, c.name()).arg(c.index()).toStdString();
             const QString spoken = node->text(QAccessible::Name);
             if (node->role() == QAccessible::Button) {
                 ++buttons;
-                EXPECT_FALSE(spoken.isEmpty()) << where.toStdString();
+                EXPECT_FALSE(spoken.isEmpty()) << where;
                 EXPECT_TRUE(node->actionInterface()->actionNames().contains(
                     QAccessibleActionInterface::pressAction()))
-                    << where.toStdString();
+                    << where;
             }
-            EXPECT_EQ(node->state().disabled, !c.Enabled()) << where.toStdString();
+            EXPECT_EQ(node->state().disabled, !c.Enabled()) << where;
             if (!c.Visible()) continue;  // a hidden slot is described when it is shown
-            if (auto* label = dynamic_cast<const Label*>(&c)) {
-                EXPECT_EQ(node->role(),
-                          c.clickable() ? QAccessible::Button : QAccessible::StaticText)
-                    << where.toStdString();
-                if (!label->Caption().trimmed().isEmpty()) {
-                    EXPECT_EQ(spoken, label->Caption().simplified()) << where.toStdString();
-                }
-            } else if (dynamic_cast<const CommandButton*>(&c)) {
-                EXPECT_EQ(node->role(), QAccessible::Button) << where.toStdString();
-            } else if (auto* box = dynamic_cast<const CheckBox*>(&c)) {
-                EXPECT_EQ(node->role(), QAccessible::CheckBox) << where.toStdString();
-                EXPECT_EQ(spoken, box->Caption());
-                EXPECT_EQ(node->state().checked, box->Value() != 0);
-            } else if (auto* option = dynamic_cast<const OptionButton*>(&c)) {
-                EXPECT_EQ(node->role(), QAccessible::RadioButton) << where.toStdString();
-                EXPECT_EQ(spoken, option->Caption());
-                EXPECT_EQ(node->state().checked, option->Value());
-            } else if (dynamic_cast<const PictureBox*>(&c)) {
-                EXPECT_EQ(node->role(), QAccessible::Graphic) << where.toStdString();
-                EXPECT_FALSE(node->text(QAccessible::Description).isEmpty()) << where.toStdString();
-            }
+            const auto* box = dynamic_cast<const CheckBox*>(&c);
+            const auto* option = dynamic_cast<const OptionButton*>(&c);
+            const bool picture = dynamic_cast<const PictureBox*>(&c);
+            const bool label = dynamic_cast<const Label*>(&c);
+            const bool button = dynamic_cast<const CommandButton*>(&c);
+            if (box || option || picture || label || button)
+                EXPECT_EQ(node->role(), box                       ? QAccessible::CheckBox
+                                        : option                  ? QAccessible::RadioButton
+                                        : picture                 ? QAccessible::Graphic
+                                        : c.clickable() || button ? QAccessible::Button
+                                                                  : QAccessible::StaticText)
+                    << where;
+            if ((label || box || option) && !c.shownCaption().trimmed().isEmpty())
+                EXPECT_EQ(spoken, c.shownCaption().simplified()) << where;
+            if (box || option)
+                EXPECT_EQ(node->state().checked, box ? box->Value() != 0 : option->Value())
+                    << where;
+            if (picture) EXPECT_FALSE(node->text(QAccessible::Description).isEmpty()) << where;
         }
         EXPECT_GT(buttons, 0) << name;
         EXPECT_EQ(reached, form->controls().size()) << name;  // nothing left out of the tree

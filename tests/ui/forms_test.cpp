@@ -5,7 +5,6 @@
 #include "ui/choice.h"
 #include "ui/controlarray.h"
 #include "ui/label.h"
-#include "ui/random.h"
 #include "ui/timer.h"
 
 using namespace ui;
@@ -146,18 +145,4 @@ TEST_F(FormsTest, ACaptionTooWideForItsLabelShrinksButTheLabelKeepsItsSize) {
     EXPECT_EQ(label.Height(), 435);
     label.setCaption("Skull");
     EXPECT_EQ(label.fittedPoints(), 14.25f);
-}
-
-TEST(RandomSourceTest, NeverOneAndReseedingWithinASecondDiffers) {
-    RandomSource a(1), b(1);
-    a.reseed(36000000);
-    b.reseed(36000001);  // one millisecond later
-    EXPECT_NE(a.next(), b.next());
-    RandomSource c(7);
-    for (int i = 0; i < 100000; ++i) {
-        const double r = c.next();
-        ASSERT_GE(r, 0.0);
-        ASSERT_LT(r, 1.0);
-        ASSERT_LT(int(r * 8), 8);
-    }
 }
