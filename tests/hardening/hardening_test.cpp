@@ -295,29 +295,6 @@ TEST_F(BadFilesTest, EveryPictureSpoiledEveryWay) {
     }
 }
 
-TEST_F(BadFilesTest, AHugeDeclaredSizeIsRefusedBeforeDecoding) {
-    const QString dir = useCopyOfRunFolder();
-    for (const char* name : {"Images/exit.jpg", "Images/magnets1.bmp"}) {
-        QFile f(dir + "/" + name);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QByteArray good = f.readAll();
-        f.close();
-        spoil({f.fileName(), good}, Spoil::HugeHeader);
-        EXPECT_FALSE(ui::LoadPicture(QString(name).replace('/', '\\')).has_value()) << name;
-    }
-    // Within the side limit but more than the reader may allocate, and cut short: refused
-    // without taking the memory.
-    QFile bmp(dir + "/Images/magnets2.bmp");
-    ASSERT_TRUE(bmp.open(QIODevice::ReadWrite));
-    QByteArray header = bmp.read(54);
-    qToLittleEndian<qint32>(4000, header.data() + 18);
-    qToLittleEndian<qint32>(4000, header.data() + 22);
-    bmp.resize(0);
-    bmp.write(header);
-    bmp.close();
-    EXPECT_FALSE(ui::LoadPicture("Images\\magnets2.bmp").has_value());
-}
-
 using ReadOnlyFolderTest = ScreenTest;
 
 TEST_F(ReadOnlyFolderTest, EveryScreenWorksAndNothingIsWritten) {

@@ -1,5 +1,5 @@
 // The five topic menus: layout from their tables, switching by tabs, the way back, topics,
-// and the hover highlight with real pointer moves.
+// through real clicks.
 #include "app/mainscreen.h"
 #include "menus/topicmenu.h"
 #include "tests/support/mouse.h"
@@ -70,28 +70,4 @@ TEST_F(MenusTest, TopicsOpenTheirActivityTheMenuStaysAndTabsSwitchMenus) {
     real::click(four->exitButton);
     EXPECT_TRUE(forms().isLoaded<MainScreen>());
     EXPECT_EQ(forms().loaded().size(), 1u);
-}
-
-TEST_F(MenusTest, HoverLightsTabsUntilThePointerCrossesTheBackground) {
-    TopicMenu& menu = openMenu(1);
-    QWidget* window = menu.window();
-    EXPECT_TRUE(menu.title.opaque());  // a black box until the first move over the background
-    EXPECT_FALSE(menu.tabs(0).opaque());
-
-    real::moveTo(window, QPoint(40, 300));  // bare background
-    EXPECT_FALSE(menu.title.opaque());
-
-    real::moveOver(menu.tabs(0));
-    real::moveOver(menu.tabs(1));  // straight onto the next tab: the first stays lit
-    real::moveOver(menu.title);
-    EXPECT_TRUE(menu.tabs(0).opaque() && menu.tabs(1).opaque() && menu.title.opaque());
-    real::moveTo(window, QPoint(40, 300));
-    for (int i = 0; i <= 5; ++i) EXPECT_FALSE(menu.tabs(i).opaque()) << i;
-    EXPECT_FALSE(menu.title.opaque());
-    for (int i = 0; i <= 4; ++i) EXPECT_TRUE(menu.topics(i).opaque()) << "topics stay opaque";
-
-    // A move over a disabled topic reaches the background's handler.
-    real::moveOver(menu.tabs(2));
-    real::moveOver(menu.topics(0));
-    EXPECT_FALSE(menu.tabs(2).opaque());
 }

@@ -17,8 +17,8 @@ class Form;
 
 namespace monkey {
 
-// The activities' own state on every loaded screen: the score's wording, one picture slot
-// shown, one letter in flight.
+// The activities' own state on every loaded screen: the score's wording, one letter in
+// flight.
 void checkScreenRules(QStringList& findings);
 
 class Invariants {

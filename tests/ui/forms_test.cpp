@@ -126,23 +126,3 @@ TEST_F(FormsTest, RunTimeCopiesTakeTheFirstMembersDesignAndStartHidden) {
     EXPECT_EQ(copy.font().points, 12);
     EXPECT_EQ(&labels.load(3), &copy) << "loading an existing member gives it back";
 }
-
-TEST_F(FormsTest, ACaptionTooWideForItsLabelShrinksButTheLabelKeepsItsSize) {
-    Probe& probe = forms().show<Probe>();
-    Label label(probe, "Label8");
-    label.applyDesign({.left = 0,
-                       .top = 0,
-                       .width = 2085,
-                       .height = 435,
-                       .caption = "Shoulder Blade",
-                       .font = {"Arial", 14.25f, true},
-                       .border = true,
-                       .align = Align::Center});
-    EXPECT_LT(label.fittedPoints(), 14.25f);
-    EXPECT_TRUE(label.captionFitsAt(label.fittedPoints()));
-    EXPECT_FALSE(label.captionFitsAt(label.fittedPoints() + 0.75f));
-    EXPECT_EQ(label.Width(), 2085);
-    EXPECT_EQ(label.Height(), 435);
-    label.setCaption("Skull");
-    EXPECT_EQ(label.fittedPoints(), 14.25f);
-}

@@ -93,8 +93,8 @@ TEST_F(ScrambledWordsTest, OpensWithAShuffledWordOfARandomCategory) {
     }
 }
 
-TEST_F(ScrambledWordsTest, FlightPositionsFrameByFrameAndReplay) {
-    useLists(list({"Magnet"}), QByteArray(), QByteArray());
+TEST_F(ScrambledWordsTest, FlightPositionsFrameByFrameAndTheBusyRule) {
+    useLists(list({"Magnet"}), list({"Wood"}), QByteArray());
     ScrambledWordsScreen& s = open();
     const auto expectAt = [&s](int tile, int frame) {
         const Label& start = s.scrambledTiles(tile);
@@ -112,6 +112,11 @@ TEST_F(ScrambledWordsTest, FlightPositionsFrameByFrameAndReplay) {
     expectAt(0, 1);
     EXPECT_FALSE(s.flyingTiles(1).Visible());
     passTime(19 * 25);
+    // Busy: New Question, Show Answer and the categories wait for the last tile to land.
+    s.commandClicked(1);
+    s.commandClicked(2);
+    s.categoryChosen(1);
+    EXPECT_EQ(std::tuple(s.category, s.flightFrame, markedOption(s)), std::tuple(0, 20, 0));
     expectAt(0, 20);
     passTime(20 * 25);
     expectAt(0, 40);  // lands exactly
@@ -126,38 +131,6 @@ TEST_F(ScrambledWordsTest, FlightPositionsFrameByFrameAndReplay) {
                   QPointF(target.Left(), target.Top()));
         EXPECT_EQ(s.flyingTiles(i).Caption(), target.Caption()) << "covers the same letter";
     }
-}
-
-TEST_F(ScrambledWordsTest, RealClicksWaitForTheStartAndForTheLastTileToLand) {
-    useLists(list({"Heart", "Lungs", "Blood"}), list({"Wood", "Metal"}), QByteArray());
-    fake->draws = {0.0, 0.0};  // Life Processes, starting after slot 0: "lungs"
-    ScrambledWordsScreen& s = forms().show<ScrambledWordsScreen>();
-    clickAll({&s.categories(2), &s.commands(1), &s.commands(2)});
-    EXPECT_EQ(markedOption(s), -1) << "no category is marked before the words show";
-    EXPECT_FALSE(s.layoutTimer.Enabled() || s.flightTimer.Enabled());
-
-    passTime(2);
-    ASSERT_EQ(s.wordlist[1], "lungs");
-    real::click(s.commands(2));
-    for (int i = 0; i < 45; ++i) s.flightTimer.fire();
-    const QString shown = row(s.scrambledTiles, 5);
-    clickAll({&s.commands(1), &s.commands(2), &s.categories(1)});
-    EXPECT_EQ(s.wordNumber, 1);
-    EXPECT_EQ(s.category, 0);
-    EXPECT_EQ(row(s.scrambledTiles, 5), shown);
-    EXPECT_EQ(s.flightLetter * 41 + s.flightFrame, 45) << "the flight goes on undisturbed";
-    EXPECT_EQ(markedOption(s), 0) << "the refused category is not left marked";
-
-    flyAll(s);
-    real::click(s.commands(1));
-    EXPECT_EQ(s.wordNumber, 2);
-    EXPECT_EQ(visibleTiles(s.answerTiles) + visibleTiles(s.flyingTiles), 0);
-    real::click(s.categories(1));  // refused while the layout tick is due
-    EXPECT_EQ(markedOption(s), 0);
-    passTime(1);
-    real::click(s.categories(1));
-    EXPECT_EQ(markedOption(s), 1);
-    EXPECT_EQ(s.wordlist[s.wordNumber], "metal") << "slot (2 + 1) mod 2";
 }
 
 TEST_F(ScrambledWordsTest, WordsComeInTurnAndOnlyAToZLoseTheirCapital) {
