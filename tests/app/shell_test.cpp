@@ -11,19 +11,6 @@ using namespace ui;
 
 using ShellTest = ScreenTest;
 
-TEST_F(ShellTest, TitleKeepsItsDesignWithTheStillPicture) {
-    fake->display = {800 * 15, 600 * 15};
-    TitleScreen& title = forms().show<TitleScreen>();
-    // Centred on the display.
-    EXPECT_FLOAT_EQ(title.Top(), 4500 - 7005 / 2.0f);
-    EXPECT_FLOAT_EQ(title.Left(), 6000 - 5550 / 2.0f);
-    EXPECT_FALSE(title.illustration.picture().isNull());
-    EXPECT_FALSE(title.animationTimer.Enabled());
-    // The client area is as designed, but for the notice line, which ends at 6675 twips:
-    // the window grows just enough to show it whole.
-    EXPECT_EQ(title.window()->size(), QSize(364, 445));
-}
-
 TEST_F(ShellTest, TitleFallbackCyclesFortyPicturesEvery25Milliseconds) {
     const QString dir = useCopyOfRunFolder();
     QFile::remove(dir + "/Images/sunflowersm.jpg");
@@ -96,6 +83,9 @@ TEST_F(ShellTest, WebLabelOpensTheGuidePageAndGuideEntryIsInert) {
     real::click(main.menuEntries(7));
     EXPECT_EQ(fake->openedUrls.size(), 1);
     EXPECT_EQ(forms().loaded().size(), 1u);
+    useEmptyFolder();
+    real::click(main.menuEntries(6));  // no guide page: nothing happens
+    EXPECT_EQ(fake->openedUrls.size(), 1);
 }
 
 TEST_F(ShellTest, ClosingWindowsThroughTheWindowSystemDoesWhatExitDoes) {
@@ -105,14 +95,4 @@ TEST_F(ShellTest, ClosingWindowsThroughTheWindowSystemDoesWhatExitDoes) {
     EXPECT_EQ(fake->endCalls, 0);
     forms().get<TitleScreen>().window()->close();
     EXPECT_EQ(fake->endCalls, 1);
-}
-
-TEST_F(ShellTest, WithNoAssetFolderTheTitleCyclesAndNoGuideOpens) {
-    useEmptyFolder();
-    TitleScreen& title = forms().show<TitleScreen>();
-    passTime(45 * 25);
-    EXPECT_EQ(ProgramState::titleFrame, 5);
-    EXPECT_TRUE(title.illustration.picture().isNull());
-    real::click(forms().show<MainScreen>().menuEntries(6));  // no guide page: nothing happens
-    EXPECT_TRUE(fake->openedUrls.isEmpty());
 }

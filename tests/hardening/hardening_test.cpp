@@ -41,19 +41,6 @@ struct Walk {
     QStringList findings;  // rules broken on the way
 };
 
-// Ticks a screen's running timers until they stop, or a tick limit for those that never do.
-void runTimers(Form& f, int limit) {
-    for (int i = 0; i < limit; ++i) {
-        bool any = false;
-        for (Timer* t : f.timers())
-            if (t->Enabled()) {
-                t->fire();
-                any = true;
-            }
-        if (!any) return;
-    }
-}
-
 // Every question of a question screen, each answered wrongly, then rightly, then revealed.
 template <class S>
 void everyQuestion(FakePlatform& fake, int count, const std::function<int(S&)>& rightAnswer,
@@ -61,12 +48,12 @@ void everyQuestion(FakePlatform& fake, int count, const std::function<int(S&)>& 
     for (int q = 0; q < count; ++q) {
         fake.draws = {(q + 0.5) / count};
         S& s = forms().show<S>();
-        runTimers(s, 1);
+        ScreenTest::passTime(1);
         if (q > 0) s.commandClicked(s.commandIndex(questions::Command::NewQuestion));
         s.answerClicked(rightAnswer(s) == 0 ? 1 : 0);
         s.answerClicked(rightAnswer(s));
         s.commandClicked(s.commandIndex(questions::Command::Answer));
-        runTimers(s, 2);
+        ScreenTest::passTime(500);  // the flashing, both phases
         ScreenTest::settle();
         snap(s, QString("question %1").arg(q));
     }
@@ -89,7 +76,7 @@ Walk visitEverything(FakePlatform& fake) {
     };
 
     TitleScreen& title = forms().show<TitleScreen>();
-    runTimers(title, 41);  // the opening pictures, once round, when they play
+    ScreenTest::passTime(41 * 25);  // the opening pictures, once round, when they play
     ScreenTest::settle();
     snap(title, "");
     title.okClicked();
@@ -111,7 +98,7 @@ Walk visitEverything(FakePlatform& fake) {
     for (const char* name :
          {"menu1", "menu2", "menu3", "menu4", "menu5", "boneslab", "puberty", "healthy"}) {
         Form* f = forms().show(name);
-        runTimers(*f, 5);
+        ScreenTest::passTime(5);
         if (auto* s = dynamic_cast<LabellingScreen*>(f)) s->commandClicked(2);
         ScreenTest::settle();
         snap(*f, "");
@@ -129,14 +116,14 @@ Walk visitEverything(FakePlatform& fake) {
         snap);
 
     ScrambledWordsScreen& s = forms().show<ScrambledWordsScreen>();
-    runTimers(s, 3);
+    ScreenTest::passTime(5);
     for (int c = 0; c < 3; ++c) {
         s.categories(c).setValue(true);
-        runTimers(s, 3);
+        ScreenTest::passTime(5);
         s.commandClicked(2);  // Show Answer: every letter flies
-        runTimers(s, 41 * ScrambledWordsScreen::kTiles + 2);
+        ScreenTest::passTime(25 * (41 * ScrambledWordsScreen::kTiles + 2));
         s.commandClicked(1);
-        runTimers(s, 3);
+        ScreenTest::passTime(5);
         ScreenTest::settle();
         snap(s, QString("category %1").arg(c));
     }

@@ -1,9 +1,6 @@
-// The Jotter: its two toolbars, the pen's states, drawing with the left button only (mouse,
-// touch) and a drawing that survives repainting.
+// The Jotter: its two toolbars, the pen's states, drawing with the left button only and what
+// the window shows.
 #include "jotter/jotter.h"
-
-#include <QTest>
-#include <QWindow>
 
 #include "tests/support/screentest.h"
 #include "ui/twips.h"
@@ -45,18 +42,6 @@ class JotterTest : public ScreenTest {
         return true;
     }
 };
-
-TEST_F(JotterTest, OpensWithAYellowPenAndTheSwatchesInTheirPlaces) {
-    Jotter& n = forms().show<Jotter>();
-    EXPECT_EQ(n.penColour, kYellow);
-    EXPECT_TRUE(blank());
-    // The second column of portrait swatches sits beside the first, and both rows of
-    // swatches end inside their toolbars.
-    EXPECT_EQ(n.portraitSwatches(8).Left(), 580);
-    EXPECT_EQ(n.portraitSwatches(8).Top(), n.portraitSwatches(0).Top());
-    EXPECT_EQ(n.swatches(15).Left() + 240, 9825);
-    EXPECT_EQ(n.portraitSwatches(7).Top() + 240, 5090);
-}
 
 TEST_F(JotterTest, OnlyTheLeftButtonAloneDraws) {
     Jotter& n = forms().show<Jotter>();
@@ -108,6 +93,13 @@ TEST_F(JotterTest, EraseWriteSwatchAndClear) {
     Jotter& n = forms().show<Jotter>();
     // The pen's colour and width, and the colour Write brings back.
     const auto pen = [&n] { return std::tuple(n.penColour, n.penWidth, n.writingColour); };
+    EXPECT_EQ(pen(), std::tuple(kYellow, 3, kYellow)) << "a new Jotter's pen";
+    // The second column of portrait swatches sits beside the first, and both rows of
+    // swatches end inside their toolbars.
+    EXPECT_EQ(QPointF(n.portraitSwatches(8).Left(), n.portraitSwatches(8).Top()),
+              QPointF(580, n.portraitSwatches(0).Top()));
+    EXPECT_EQ(n.swatches(15).Left() + 240, 9825);
+    EXPECT_EQ(n.portraitSwatches(7).Top() + 240, 5090);
     n.swatchClicked(12);
     // Erase then Write: back to the colour in use before, narrow again.
     n.eraseClicked();
@@ -158,16 +150,4 @@ TEST_F(JotterTest, FlipChangesShapeAndToolbarAndClearsButKeepsThePen) {
     EXPECT_EQ(n.window()->size(), QSize(661, 244));  // 9915 x 3660
     EXPECT_TRUE(blank());
     EXPECT_EQ(std::pair(n.penColour, n.penWidth), std::pair(kRed, 3));
-}
-
-TEST_F(JotterTest, TouchDrawsLikeTheLeftButton) {
-    static QPointingDevice* touchScreen = QTest::createTouchDevice();
-    Jotter& n = forms().show<Jotter>();
-    QWindow* window = n.window()->windowHandle();
-    QTest::touchEvent(window, touchScreen).press(0, {100, 100}, window);
-    QTest::touchEvent(window, touchScreen).move(0, {150, 100}, window);
-    QTest::touchEvent(window, touchScreen).move(0, {200, 100}, window);
-    QTest::touchEvent(window, touchScreen).release(0, {200, 100}, window);
-    EXPECT_EQ(n.surface.pixel(125 * 15, 100 * 15), kYellow);
-    EXPECT_EQ(n.surface.pixel(175 * 15, 100 * 15), kYellow);
 }

@@ -85,26 +85,3 @@ TEST_F(ScaleTest, TheSameDragsGiveTheSamePlacesAndScoreAtScalesOneAndTwo) {
     // The word left in open space is centred on the pointer, in twips.
     EXPECT_EQ(twice.places[5], std::make_pair(6000 - 2085 / 2.0f, 7995 - 435 / 2.0f));
 }
-
-TEST_F(ScaleTest, TextIsMeasuredAtTheDesignScaleWhateverTheDisplayScale) {
-    struct Measured {
-        float width, height, fitted;
-        bool operator==(const Measured&) const = default;
-    };
-    const auto measure = [](float s) {
-        Twips::setScale(s);
-        Form form("texts");
-        Label tile(form, "tile");
-        tile.applyDesign({.caption = "Skeleton", .font = {"Arial", 48, false}, .autoSize = true});
-        Label fixed(form, "fixed");
-        fixed.applyDesign({.width = 1500,
-                           .height = 300,
-                           .caption = "A caption far too long for its label",
-                           .font = {"Arial", 12, true}});
-        return Measured{tile.Width(), tile.Height(), fixed.fittedPoints()};
-    };
-    const Measured unit = measure(1.0f);
-    EXPECT_LT(unit.fitted, 12.0f);
-    EXPECT_EQ(measure(1.75f), unit);
-    EXPECT_EQ(measure(2.0f), unit);
-}

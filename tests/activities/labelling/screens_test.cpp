@@ -138,17 +138,11 @@ TEST_F(HealthyLivingTest, TheOptionsAppearOneMillisecondAfterLoading) {
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(s.passages(i).Visible());
     passTime(1);
     EXPECT_FALSE(s.showOptionsTimer.Enabled());
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(s.passages(i).Visible());
-        EXPECT_EQ(s.passages(i).Value(), i == 0);
-        EXPECT_EQ(s.passages(i).Enabled(), i == 0);
-    }
-    real::click(s.passages(2));
-    real::click(s.passages(0));
-    EXPECT_TRUE(s.passages(0).Value());
-    EXPECT_FALSE(s.passages(2).Value());
-    s.commandClicked(1);
-    EXPECT_TRUE(s.passages(3).Visible());
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(s.passages(i).Visible() && s.passages(i).Value() == (i == 0) &&
+                    s.passages(i).Enabled() == (i == 0));
+    real::click(s.passages(2));  // greyed: no answer
+    EXPECT_TRUE(s.passages(0).Value() && !s.passages(2).Value());
 }
 
 // Every box lies over its gap of the passage as laid out in the shipped font, and no box
