@@ -1,6 +1,7 @@
 #include "app/backdrop.h"
 
 #include "ui/platform.h"
+#include "ui/twips.h"
 
 using namespace ui;
 
@@ -12,11 +13,11 @@ Backdrop::Backdrop() : Form(Name) {
 
 void Backdrop::onLoad() {
     setBackColor(RGB(48, 133, 214));
-    // Covers the display as a plain window: a full-screen state would let the window
-    // manager bring it to the front.
-    const QSizeF display = platform().displayTwips();
-    setLeft(0);
-    setTop(0);
-    setWidth(static_cast<float>(display.width()));
-    setHeight(static_cast<float>(display.height()));
+    // Covers the work area as a maximised window would, leaving the desktop's own panels in
+    // view. Never full-screen: window managers keep a full-screen window above the others.
+    const QRect area = platform().workArea();
+    setLeft(Twips::toTwips(area.x()));
+    setTop(Twips::toTwips(area.y()));
+    setWidth(Twips::toTwips(area.width()));
+    setHeight(Twips::toTwips(area.height()));
 }

@@ -1,8 +1,8 @@
 #pragma once
 #include "ui/form.h"
 
-// The backdrop: a borderless blue window over the whole display, behind the program's
-// own windows, that takes neither focus nor clicks.
+// The backdrop: a borderless blue window over the display's work area, above other programs'
+// windows and below the program's own, that takes neither focus nor clicks.
 class Backdrop : public ui::Form {
   public:
     static constexpr const char* Name = "Grey";

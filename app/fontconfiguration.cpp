@@ -1,9 +1,15 @@
 #include "app/fontconfiguration.h"
 
+#include <QFontDatabase>
+#include <QList>
+#include <QString>
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <set>
 #include <system_error>
+
+#include "ui/fonts.h"
 
 #if __has_include(<fontconfig/fontconfig.h>)
 #include <fontconfig/fontconfig.h>
@@ -56,6 +62,111 @@ std::string configurationFor(const std::vector<std::string>& folders) {
         "</fontconfig>";
     return xml;
 }
+
+// Characters the program's faces lack are drawn, as in any program, from whatever installed
+// font has them. The program's configuration knows only its own faces, so each such font is
+// found in the system's configuration, read the first time one is needed, and added to the
+// program's, where Qt's fallback finds it.
+struct Fallback {
+    FcConfig* program = nullptr;
+    FcCharSet* covered = nullptr;  // what the program's faces and the fonts added draw
+    std::set<char32_t> unfound;    // what no installed font draws
+    FcConfig* system = nullptr;
+    QString lastAdded;
+};
+
+Fallback& fallback() {
+    static Fallback f;
+    return f;
+}
+
+// What every font of the configuration draws.
+FcCharSet* coverageOf(FcConfig* config) {
+    FcCharSet* all = FcCharSetCreate();
+    if (FcFontSet* fonts = FcConfigGetFonts(config, FcSetSystem))
+        for (int i = 0; i < fonts->nfont; ++i) {
+            FcCharSet* charset = nullptr;
+            if (FcPatternGetCharSet(fonts->fonts[i], FC_CHARSET, 0, &charset) == FcResultMatch)
+                FcCharSetMerge(all, charset, nullptr);
+        }
+    return all;
+}
+
+bool addFont(FcPattern* font) {
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch) return false;
+    const QString path = QString::fromUtf8(reinterpret_cast<const char*>(file));
+    if (QFontDatabase::addApplicationFont(path) < 0) return false;
+    fallback().lastAdded = path;
+    FcCharSet* charset = nullptr;
+    if (FcPatternGetCharSet(font, FC_CHARSET, 0, &charset) == FcResultMatch)
+        FcCharSetMerge(fallback().covered, charset, nullptr);
+    return true;
+}
+
+// The bold face of the font's family too, so that bold captions need not be made bold.
+void addBoldTwin(FcConfig* system, FcPattern* font) {
+    FcChar8* family = nullptr;
+    if (FcPatternGetString(font, FC_FAMILY, 0, &family) != FcResultMatch) return;
+    FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, family, FC_WEIGHT,
+                                        FcTypeInteger, FC_WEIGHT_BOLD, nullptr);
+    FcConfigSubstitute(system, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* bold = FcFontMatch(system, pattern, &result);
+    int weight = 0;
+    FcChar8* boldFamily = nullptr;
+    if (bold && FcPatternGetInteger(bold, FC_WEIGHT, 0, &weight) == FcResultMatch &&
+        weight >= FC_WEIGHT_BOLD &&
+        FcPatternGetString(bold, FC_FAMILY, 0, &boldFamily) == FcResultMatch &&
+        FcStrCmp(family, boldFamily) == 0)
+        addFont(bold);
+    if (bold) FcPatternDestroy(bold);
+    FcPatternDestroy(pattern);
+}
+
+void addFallbackFonts(const QString& text) {
+    // Most captions are plain ASCII, which the program's faces draw.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) return;
+    Fallback& f = fallback();
+    if (!f.covered) f.covered = coverageOf(f.program);
+    std::vector<char32_t> missing;
+    for (const char32_t c : text.toUcs4())
+        if (c >= 0x80 && !FcCharSetHasChar(f.covered, c) && !f.unfound.count(c))
+            missing.push_back(c);
+    if (missing.empty()) return;
+    if (!f.system) f.system = FcInitLoadConfigAndFonts();
+    FcCharSet* wanted = FcCharSetCreate();
+    for (const char32_t c : missing) FcCharSetAddChar(wanted, c);
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>("sans-serif"));
+    FcPatternAddCharSet(pattern, FC_CHARSET, wanted);
+    FcConfigSubstitute(f.system, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    // Best first, each adding characters the ones before it lack.
+    FcFontSet* fonts = f.system ? FcFontSort(f.system, pattern, FcTrue, nullptr, &result) : nullptr;
+    bool added = false;
+    for (int i = 0; fonts && i < fonts->nfont; ++i) {
+        FcCharSet* charset = nullptr;
+        if (FcPatternGetCharSet(fonts->fonts[i], FC_CHARSET, 0, &charset) != FcResultMatch)
+            continue;
+        const bool useful = std::any_of(missing.begin(), missing.end(), [&](char32_t c) {
+            return !FcCharSetHasChar(f.covered, c) && FcCharSetHasChar(charset, c);
+        });
+        if (!useful || !addFont(fonts->fonts[i])) continue;
+        added = true;
+        addBoldTwin(f.system, fonts->fonts[i]);
+    }
+    if (fonts) FcFontSetDestroy(fonts);
+    FcPatternDestroy(pattern);
+    FcCharSetDestroy(wanted);
+    for (const char32_t c : missing)
+        if (!FcCharSetHasChar(f.covered, c)) f.unfound.insert(c);
+    // Qt keeps each script's list of fallback fonts once it has asked for it; taking an
+    // application font away makes it ask again.
+    if (added) QFontDatabase::removeApplicationFont(QFontDatabase::addApplicationFont(f.lastAdded));
+}
 #endif
 
 }  // namespace
@@ -87,7 +198,11 @@ bool useProgramFonts() {
                            config, reinterpret_cast<const FcChar8*>(xml.c_str()), FcTrue) &&
                        FcConfigBuildFonts(config);
     // Once current it stays so for the life of the process: it is never released.
-    if (built && FcConfigSetCurrent(config)) return true;
+    if (built && FcConfigSetCurrent(config)) {
+        fallback().program = config;
+        ui::setTextPreparer(addFallbackFonts);
+        return true;
+    }
     FcConfigDestroy(config);
     return false;
 #else

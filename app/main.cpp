@@ -7,6 +7,7 @@
 #include "app/screens.h"
 #include "app/startupwarmup.h"
 #include "app/titlescreen.h"
+#include "app/windowsystem.h"
 #include "ui/displayscale.h"
 #include "ui/formregistry.h"
 #include "ui/pictures.h"
@@ -29,9 +30,11 @@ int check(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) return check(argc, argv);
+    PlatformArguments arguments(argc, argv);
     StartupWarmup warmup;
-    QApplication app(argc, argv);
+    QApplication app(arguments.argc(), arguments.argv());
     QApplication::setApplicationName("Brindlemark");
+    warnOfNativeWayland();
     // Only the title screen's Exit ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
     // A full-size screen fills as much of the display as whole quarter steps allow.

@@ -19,6 +19,9 @@ constexpr float kLandscapeHeight = 4140;
 constexpr float kPortraitWidth = 4000;
 constexpr float kPortraitHeight = 12000;
 constexpr float kPortraitGap = 80;  // between the portrait toolbar and the right edge
+// Each shape takes the largest scale, up to the screens', at which it fits the display: the
+// tall one is too tall for a laptop even at scale 1. Below half size it would be no use.
+constexpr float kSmallestScale = 0.5f;
 
 struct FrameDesign {
     float left, top, width, height;
@@ -95,7 +98,7 @@ Jotter::Jotter() : Form(Name) {
     setCaption("Jotter");
     setBorderStyle(BorderStyle::FixedDialog);
     setPlacedBySystem(true);
-    setDesignSize(kLandscapeWidth, kLandscapeHeight);
+    setDesignSizeWithin(kLandscapeWidth, kLandscapeHeight, kSmallestScale);
 
     design(landscapeToolbar, kLandscapeFrame);
     design(exitButton, kCommand1);
@@ -245,7 +248,7 @@ void Jotter::chooseColour(Colour colour) {
 void Jotter::flipToPortrait() {
     surface.clear(kBackground);
     landscapeToolbar.setVisible(false);
-    setDesignSize(kPortraitWidth, kPortraitHeight);
+    setDesignSizeWithin(kPortraitWidth, kPortraitHeight, kSmallestScale);
     portraitToolbar.setLeft(Width() - portraitToolbar.Width() - kPortraitGap);
     portraitToolbar.setVisible(true);
 }
@@ -253,6 +256,6 @@ void Jotter::flipToPortrait() {
 void Jotter::flipToLandscape() {
     surface.clear(kBackground);
     portraitToolbar.setVisible(false);
-    setDesignSize(kLandscapeWidth, kLandscapeHeight);
+    setDesignSizeWithin(kLandscapeWidth, kLandscapeHeight, kSmallestScale);
     landscapeToolbar.setVisible(true);
 }

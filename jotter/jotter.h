@@ -8,7 +8,7 @@
 
 // The Jotter: a small drawing pad that stays above every other window. Freehand lines in
 // 16 colours, a wide eraser, Clear, and Flip between a wide and a tall shape, each shape
-// with its own toolbar.
+// with its own toolbar and drawn at the largest scale at which it fits the display.
 class Jotter : public ui::Form {
   public:
     static constexpr const char* Name = "notepad";

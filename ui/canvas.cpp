@@ -8,11 +8,10 @@
 
 namespace ui {
 
-namespace {
-QPointF toPoint(float x, float y) {
-    return {x / Twips::perPixel(), y / Twips::perPixel()};
+QPointF Canvas::toPoint(float x, float y) const {
+    const float perPixel = Twips::perPixel(form_.scale());
+    return {x / perPixel, y / perPixel};
 }
-}  // namespace
 
 void Canvas::clear(Colour back) {
     back_ = back;
@@ -39,7 +38,7 @@ void Canvas::fit() {
 
 void Canvas::line(float x1, float y1, float x2, float y2, Colour colour, int pixels) {
     fit();
-    const qreal width = pixels * Twips::scale();
+    const qreal width = pixels * form_.scale();
     const QPointF from = toPoint(x1, y1);
     const QPointF to = toPoint(x2, y2);
     {

@@ -28,6 +28,8 @@ class Canvas {
     const QImage& image() const { return image_; }
 
   private:
+    // A point in twips, in pixels of the window's surface at its scale.
+    QPointF toPoint(float x, float y) const;
     // Grows the image to cover the client area, keeping what is drawn.
     void fit();
 

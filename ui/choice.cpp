@@ -9,6 +9,7 @@
 namespace ui {
 
 void ChoiceControl::setCaption(const QString& c) {
+    prepareText(c);
     caption_ = c;
     refresh();
     announceNameChange();
@@ -33,7 +34,7 @@ void ChoiceControl::paintChoice(QPainter& painter, const QRect& area, bool round
                                 bool marked) const {
     painter.fillRect(area, toQColor(back_));
     // Mark and caption are laid out at the design scale and magnified together.
-    const DesignScale design(painter);
+    const DesignScale design(painter, scale());
     const QRect rect = Twips::designRect(Width(), Height());
     const QFont font = makeFont(font_);
     const int box = std::max(13, QFontMetrics(font).ascent());

@@ -10,6 +10,7 @@
 namespace ui {
 
 void CommandButton::setCaption(const QString& c) {
+    prepareText(c);
     caption_ = c;
     refresh();
     announceNameChange();
@@ -34,24 +35,24 @@ void CommandButton::paint(QPainter& painter, const QRect& rect) const {
     const bool down = widget() && widget()->underMouse() &&
                       (QGuiApplication::mouseButtons() & Qt::LeftButton) && Enabled();
     painter.fillRect(rect, toQColor(back_));
-    const int nudge = Twips::strokePixels(1);
+    const int nudge = Twips::strokePixels(1, scale());
     const QPoint shift = down ? QPoint(nudge, nudge) : QPoint(0, 0);
     if (!picture_.isNull()) {
         // The picture is drawn at its own size (times the display scale), centred.
-        QRectF target(QPointF(0, 0), designSize(picture_) * Twips::scale());
+        QRectF target(QPointF(0, 0), designSize(picture_) * scale());
         target.moveCenter(QRectF(rect).center() + shift);
         drawPicture(painter, target, picture_);
     }
     if (!caption_.isEmpty()) {
         painter.save();
         painter.translate(shift);
-        const DesignScale design(painter);
+        const DesignScale design(painter, scale());
         painter.setFont(makeFont(font_));
         drawCaption(painter, Twips::designRect(Width(), Height()),
                     Qt::AlignCenter | Qt::TextWordWrap, caption_, Qt::black, Enabled());
         painter.restore();
     }
-    drawBevel(painter, rect, down);
+    drawBevel(painter, rect, down, scale());
 }
 
 }  // namespace ui

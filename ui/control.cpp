@@ -37,9 +37,13 @@ void Control::applyGeometry() {
     if (!widget_) return;
     const float left = shownAt_ ? static_cast<float>(shownAt_->x()) : left_;
     const float top = shownAt_ ? static_cast<float>(shownAt_->y()) : top_;
-    const QRect r = Twips::toPixels(left, top, width_, height_);
+    const QRect r = Twips::toPixels(left, top, width_, height_, scale());
     widget_->setGeometry(r);
     widget_->update();
+}
+
+float Control::scale() const {
+    return form_.scale();
 }
 
 void Control::refresh() {

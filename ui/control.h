@@ -32,6 +32,8 @@ class Control {
     const QString& name() const { return name_; }
     int index() const { return index_; }
     Form& form() const { return form_; }
+    // The scale its window draws at.
+    float scale() const;
     Control* container() const { return container_; }
     QWidget* widget() const { return widget_; }
 

@@ -51,13 +51,13 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
     if (!control_) return;
     pressed_ = event->button() == Qt::LeftButton;
     update();
-    const MouseArgs args = mouseArgs(*event, *this, buttonOf(event->button()));
+    const MouseArgs args = mouseArgs(*event, *this, buttonOf(event->button()), control_->scale());
     if (control_->MouseDown) deliver("a mouse press", [&] { control_->MouseDown(args); });
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!control_ || !control_->acceptsMouse()) return event->ignore();
-    const MouseArgs args = mouseArgs(*event, *this, buttonsOf(event->buttons()));
+    const MouseArgs args = mouseArgs(*event, *this, buttonsOf(event->buttons()), control_->scale());
     if (control_->MouseMove) deliver("a mouse move", [&] { control_->MouseMove(args); });
 }
 
@@ -67,7 +67,7 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton) pressed_ = false;
     update();
-    const MouseArgs args = mouseArgs(*event, *this, buttonOf(event->button()));
+    const MouseArgs args = mouseArgs(*event, *this, buttonOf(event->button()), control_->scale());
     if (control_->MouseUp) deliver("a mouse release", [&] { control_->MouseUp(args); });
     // The handler may have unloaded the form; its controls live until the event loop
     // deletes them, and a detached widget has no control to click.

@@ -4,6 +4,18 @@
 
 namespace ui {
 
+namespace {
+void (*textPreparer)(const QString&) = nullptr;
+}  // namespace
+
+void prepareText(const QString& text) {
+    if (textPreparer) textPreparer(text);
+}
+
+void setTextPreparer(void (*prepare)(const QString& text)) {
+    textPreparer = prepare;
+}
+
 QString installedFamily(const QString& designFamily) {
     // Metric twins keep captions where the layout expects them. Tahoma has none;
     // Liberation Sans is close in width and keeps every fixed caption inside its label.

@@ -14,6 +14,11 @@ struct FontSpec {
 // The step by which a caption that cannot fit is made smaller (one pixel at 96 dpi).
 constexpr float kFitStepPoints = 0.75f;
 
+// Text about to be shown passes here first, so that fonts holding the characters the design
+// faces lack can be made ready before it is measured or drawn (see app/fontconfiguration).
+void prepareText(const QString& text);
+void setTextPreparer(void (*prepare)(const QString& text));
+
 // The installed face that stands in for a design family.
 QString installedFamily(const QString& designFamily);
 

@@ -5,11 +5,13 @@
 #include <algorithm>
 
 #include "ui/control.h"
+#include "ui/displayscale.h"
 #include "ui/eventguard.h"
 #include "ui/formregistry.h"
 #include "ui/formwindow.h"
+#include "ui/platform.h"
+#include "ui/stacking.h"
 #include "ui/timer.h"
-#include "ui/twips.h"
 
 namespace ui {
 
@@ -102,12 +104,32 @@ void Form::takeScreenShortcuts() {
 
 void Form::setStaysBehind(bool behind) {
     behind_ = behind;
-    window_->setWindowFlag(Qt::WindowStaysOnBottomHint, behind);
+    // An ordinary window, so that it can stand above other programs' windows; it takes
+    // clicks (none falls through to what it hides) but never the keyboard.
     window_->setWindowFlag(Qt::WindowDoesNotAcceptFocus, behind);
-    window_->setWindowFlag(Qt::WindowTransparentForInput, behind);
-    // Window managers keep a desktop-type window below the others and off the task bar.
-    window_->setAttribute(Qt::WA_X11NetWmWindowTypeDesktop, behind);
     window_->setAttribute(Qt::WA_ShowWithoutActivating, behind);
+}
+
+void Form::keepBelowProgram() {
+    if (!behind_ || !window_->isVisible()) return;
+    std::vector<Form*> ours;
+    for (Form* f : forms().loaded())
+        if (f != this && !f->staysBehind() && f->window()->isVisible()) ours.push_back(f);
+    if (ours.empty()) return;
+    std::sort(ours.begin(), ours.end(),
+              [](const Form* a, const Form* b) { return a->shownOrder() < b->shownOrder(); });
+    std::vector<QWidget*> windows{window_.get()};
+    for (const Form* f : ours) windows.push_back(f->window());
+    // Where the display tells the order, windows already above are left alone, and the
+    // others keep the order they stand in; elsewhere the order they were shown in counts.
+    const std::optional<std::vector<QWidget*>> stacked = stackedBottomToTop(windows);
+    if (stacked && stacked->front() == window_.get()) return;
+    if (stacked) windows = *stacked;
+    for (bool topmost : {false, true})
+        for (QWidget* w : windows)
+            if (w != window_.get() &&
+                w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost)
+                w->raise();
 }
 
 float Form::designFrameWidth(BorderStyle style) {
@@ -160,44 +182,74 @@ void Form::setDesignSize(float width, float height) {
 }
 
 float Form::ScaleWidth() const {
-    return Twips::toTwips(window_->width());
+    return Twips::toTwips(window_->width(), scale());
 }
 float Form::ScaleHeight() const {
-    return Twips::toTwips(window_->height());
+    return Twips::toTwips(window_->height(), scale());
+}
+
+std::optional<QSize> Form::knownFrame() const {
+    const QWindow* handle = window_->windowHandle();
+    if (!handle || !window_->isVisible()) return std::nullopt;
+    const QMargins frame = handle->frameMargins();
+    if (frame.top() + frame.bottom() <= 0) return std::nullopt;
+    return QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
 }
 
 void Form::applyWindowGeometry(bool place) {
     static bool busy = false;
     if (busy || !window_) return;
     busy = true;
+    const float s = scale();
     // The client area is the outer size less the window system's frame; before the frame
     // is known, less the frame the layout was designed with.
-    QMargins frame;
-    if (const QWindow* handle = window_->windowHandle(); handle && window_->isVisible())
-        frame = handle->frameMargins();
-    const bool known = frame.top() + frame.bottom() > 0 && !sizedByClient_;
-    const int frameW =
-        known ? frame.left() + frame.right() : Twips::toPixels(designFrameWidth(border_));
-    const int frameH =
-        known ? frame.top() + frame.bottom() : Twips::toPixels(designFrameHeight(border_));
-    int clientW = std::max(1, Twips::toPixels(width_) - frameW);
-    int clientH = std::max(1, Twips::toPixels(height_) - frameH);
+    const std::optional<QSize> frame = sizedByClient_ ? std::nullopt : knownFrame();
+    const int frameW = frame ? frame->width() : Twips::toPixels(designFrameWidth(border_), s);
+    const int frameH = frame ? frame->height() : Twips::toPixels(designFrameHeight(border_), s);
+    int clientW = std::max(1, Twips::toPixels(width_, s) - frameW);
+    int clientH = std::max(1, Twips::toPixels(height_, s) - frameH);
     // A taller frame than designed must not hide the lowest controls: the window grows.
     for (const Control* c : controls_) {
         if (c->container() || !c->Visible() || c->mayOverhang()) continue;
-        clientW = std::max(clientW, Twips::toPixels(c->Left() + c->Width()));
-        clientH = std::max(clientH, Twips::toPixels(c->Top() + c->Height()));
+        clientW = std::max(clientW, Twips::toPixels(c->Left() + c->Width(), s));
+        clientH = std::max(clientH, Twips::toPixels(c->Top() + c->Height(), s));
     }
     if (window_->size() != QSize(clientW, clientH)) window_->setFixedSize(clientW, clientH);
     if (placedBySystem_) {
         const QPoint at = window_->frameGeometry().topLeft();
-        left_ = Twips::toTwips(at.x());
-        top_ = Twips::toTwips(at.y());
+        left_ = Twips::toTwips(at.x(), s);
+        top_ = Twips::toTwips(at.y(), s);
     } else if (place) {
-        const QPoint at(Twips::toPixels(left_), Twips::toPixels(top_));
+        const QPoint at(Twips::toPixels(left_, s), Twips::toPixels(top_, s));
         if (window_->frameGeometry().topLeft() != at) window_->move(at);
     }
     busy = false;
+}
+
+void Form::setDesignSizeWithin(float width, float height, float lowest) {
+    const QRect area = platform().workArea();
+    // The window system's frame, once known, is the same at every scale.
+    const std::optional<QSize> frame = knownFrame();
+    const float s =
+        frame
+            ? fittingScale({width - designFrameWidth(border_), height - designFrameHeight(border_)},
+                           area.size() - *frame, lowest, Twips::scale())
+            : fittingScale({width, height}, area.size(), lowest, Twips::scale());
+    const bool rescaled = s != scale();
+    ownScale_ = s;
+    setDesignSize(width, height);
+    if (rescaled) {
+        for (Control* c : controls_) c->refresh();
+        window_->update();
+    }
+    // Placed anew only where it would stick out; before it is shown, the system places it.
+    if (!window_->isVisible()) return;
+    const QRect outer = window_->frameGeometry();
+    const QPoint at(std::clamp(outer.left(), area.left(),
+                               std::max(area.left(), area.right() + 1 - outer.width())),
+                    std::clamp(outer.top(), area.top(),
+                               std::max(area.top(), area.bottom() + 1 - outer.height())));
+    if (at != outer.topLeft()) window_->move(at);
 }
 
 Control* Form::findControl(const QString& name) const {
@@ -231,11 +283,15 @@ void Form::showWindow() {
     static unsigned long long shown = 0;
     shownOrder_ = ++shown;
     applyWindowGeometry();
-    window_->show();
     if (behind_) {
-        window_->lower();
+        // Above every other program's windows, then the program's own above it again.
+        if (!window_->isVisible()) keepOffTaskbar(*window_);
+        window_->show();
+        window_->raise();
+        keepBelowProgram();
         return;
     }
+    window_->show();
     window_->raise();
     window_->activateWindow();
     keyboard_->focusFirstStop();

@@ -4,11 +4,13 @@
 #include <QPointer>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ui/colour.h"
 #include "ui/keyboard.h"
 #include "ui/pictures.h"
+#include "ui/twips.h"
 
 class QPainter;
 
@@ -70,9 +72,13 @@ class Form {
     // The window system chooses the window's place and the user may move it; Left and Top
     // then follow the window instead of placing it.
     void setPlacedBySystem(bool bySystem);
-    // A window that lies behind all the program's others, takes no focus and no clicks.
+    // A backdrop: a window that stands above other programs' windows and below all the
+    // program's own, and takes neither focus nor clicks. It keeps out of the task bar.
     void setStaysBehind(bool behind);
     bool staysBehind() const { return behind_; }
+    // Raises the program's other windows above this backdrop, in the order they stand, if
+    // any of them lies beneath it (always, where the display cannot tell).
+    void keepBelowProgram();
     float Left() const { return left_; }
     float Top() const { return top_; }
     float Width() const { return width_; }
@@ -87,6 +93,13 @@ class Form {
     void setDesignSize(float width, float height);
     float ScaleWidth() const;  // the client area, in twips
     float ScaleHeight() const;
+
+    // The scale the window draws at: the screens' (Twips::scale) unless it has its own.
+    float scale() const { return ownScale_ > 0 ? ownScale_ : Twips::scale(); }
+    // Takes the outer size (as setDesignSize) at its own scale: the largest quarter step from
+    // the screens' scale down to `lowest` at which the window fits the display's work area,
+    // `lowest` where none does; and keeps the window inside that area.
+    void setDesignSizeWithin(float width, float height, float lowest);
 
     // The frame the layout assumes for a border style, in twips.
     static float designFrameWidth(BorderStyle style);
@@ -117,6 +130,9 @@ class Form {
     void applyWindowGeometry(bool place = true);
 
   private:
+    // The window system's frame (left and right, top and bottom) once the window is shown.
+    std::optional<QSize> knownFrame() const;
+
     QString name_;
     std::unique_ptr<FormWindow> window_;
     std::unique_ptr<Keyboard> keyboard_;  // after the window, so that it goes first
@@ -127,6 +143,7 @@ class Form {
     Picture picture_;
     BorderStyle border_ = BorderStyle::FixedSingle;
     float left_ = 0, top_ = 0, width_ = 12000, height_ = 9000;
+    float ownScale_ = 0;
     bool unloaded_ = false;
     bool behind_ = false;
     unsigned long long shownOrder_ = 0;

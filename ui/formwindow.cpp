@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QPainter>
-#include <QTimer>
 #include <QWindow>
 
 #include "ui/eventguard.h"
@@ -24,26 +23,28 @@ void FormWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(form_->BackColor()));
     const Picture& picture = form_->picture();
-    drawPicture(painter, QRectF(QPointF(0, 0), designSize(picture) * Twips::scale()), picture);
+    drawPicture(painter, QRectF(QPointF(0, 0), designSize(picture) * form_->scale()), picture);
     deliver("painting", [&] { form_->paintSurface(painter); });
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
     if (!form_) return;
+    // A window manager raises a window clicked on: a backdrop goes back beneath the rest.
+    if (form_->staysBehind()) form_->keepBelowProgram();
     form_->keyboard().pointerPressed(nullptr);
-    const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()));
+    const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()), form_->scale());
     deliver("a mouse press", [&] { form_->onMouseDown(a.button, a.shift, a.x, a.y); });
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
     if (!form_) return;
-    const MouseArgs a = mouseArgs(*event, *this, buttonsOf(event->buttons()));
+    const MouseArgs a = mouseArgs(*event, *this, buttonsOf(event->buttons()), form_->scale());
     deliver("a mouse move", [&] { form_->onMouseMove(a.button, a.shift, a.x, a.y); });
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (!form_) return;
-    const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()));
+    const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()), form_->scale());
     deliver("a mouse release", [&] { form_->onMouseUp(a.button, a.shift, a.x, a.y); });
 }
 
@@ -55,9 +56,8 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-    // A backdrop exposed anew has come in front of something: it goes back behind.
-    if (form_ && form_->staysBehind() && event->type() == QEvent::Expose)
-        QTimer::singleShot(0, this, [this] { lower(); });
+    // A backdrop exposed anew may have come in front of the program's windows.
+    if (form_ && form_->staysBehind() && event->type() == QEvent::Expose) form_->keepBelowProgram();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -18,7 +18,7 @@ void Frame::setBorder(bool b) {
 
 void Frame::paint(QPainter& painter, const QRect& rect) const {
     painter.fillRect(rect, toQColor(back_));
-    if (border_) drawEtchedFrame(painter, rect);
+    if (border_) drawEtchedFrame(painter, rect, scale());
 }
 
 }  // namespace ui

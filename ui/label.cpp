@@ -48,6 +48,7 @@ void Label::copyDesignFrom(const Label& from) {
 
 void Label::setCaption(const QString& caption) {
     if (caption == caption_) return;
+    prepareText(caption);
     caption_ = caption;
     relayout();
     announceNameChange();
@@ -207,9 +208,9 @@ std::vector<QRectF> Label::textRangeRects(int from, int count) const {
 
 void Label::paint(QPainter& painter, const QRect& rect) const {
     if (opaque_) painter.fillRect(rect, toQColor(back_));
-    if (border_) drawSingleBorder(painter, rect);
+    if (border_) drawSingleBorder(painter, rect, scale());
     // The caption is drawn where it was measured: in the design rectangle, magnified.
-    const DesignScale design(painter);
+    const DesignScale design(painter, scale());
     const QRect inner = textRect(Twips::designRect(Width(), Height()));
     if (!lines_.empty()) return paintCarried(painter, inner);
     painter.setFont(makeFont(font_, fittedPoints_));

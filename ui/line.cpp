@@ -32,19 +32,19 @@ void Line::setBorderWidth(int pixels) {
 
 void Line::place() {
     // The widget covers the line's box with room for the pen on every side.
-    const float pad = Twips::toTwips(width_ * Twips::scale() + 1);
+    const float pad = Twips::toTwips(width_ * scale() + 1, scale());
     const float left = std::min(x1_, x2_) - pad;
     const float top = std::min(y1_, y2_) - pad;
     setGeometry(left, top, std::abs(x2_ - x1_) + 2 * pad, std::abs(y2_ - y1_) + 2 * pad);
 }
 
 void Line::paint(QPainter& painter, const QRect&) const {
-    const QPointF origin(Twips::toPixels(Left()), Twips::toPixels(Top()));
+    const QPointF origin(Twips::toPixels(Left(), scale()), Twips::toPixels(Top(), scale()));
     const auto at = [&](float x, float y) {
-        return QPointF(x / Twips::perPixel(), y / Twips::perPixel()) - origin;
+        return QPointF(x / Twips::perPixel(scale()), y / Twips::perPixel(scale())) - origin;
     };
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(toQColor(colour_), width_ * Twips::scale(), Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(toQColor(colour_), width_ * scale(), Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(at(x1_, y1_), at(x2_, y2_));
 }
 

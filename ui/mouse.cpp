@@ -9,16 +9,16 @@ int shiftOf(Qt::KeyboardModifiers m) {
            (m & Qt::AltModifier ? 4 : 0);
 }
 
-MouseArgs mouseArgs(const QMouseEvent& event, const QWidget& widget, int button) {
+MouseArgs mouseArgs(const QMouseEvent& event, const QWidget& widget, int button, float scale) {
     MouseArgs a;
     a.button = button;
     a.shift = shiftOf(event.modifiers());
-    a.x = Twips::toTwips(event.position().x());
-    a.y = Twips::toTwips(event.position().y());
+    a.x = Twips::toTwips(event.position().x(), scale);
+    a.y = Twips::toTwips(event.position().y(), scale);
     const QWidget* window = widget.window();
     const QPointF inWindow = event.globalPosition() - QPointF(window->mapToGlobal(QPoint(0, 0)));
-    a.formX = Twips::toTwips(inWindow.x());
-    a.formY = Twips::toTwips(inWindow.y());
+    a.formX = Twips::toTwips(inWindow.x(), scale);
+    a.formY = Twips::toTwips(inWindow.y(), scale);
     return a;
 }
 

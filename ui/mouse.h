@@ -15,7 +15,8 @@ inline int buttonOf(Qt::MouseButton b) {
 }
 int shiftOf(Qt::KeyboardModifiers m);
 
-// The event's position in twips, relative to `widget` and to its window's client area.
-MouseArgs mouseArgs(const QMouseEvent& event, const QWidget& widget, int button);
+// The event's position in twips at the window's scale, relative to `widget` and to its
+// window's client area.
+MouseArgs mouseArgs(const QMouseEvent& event, const QWidget& widget, int button, float scale);
 
 }  // namespace ui

@@ -17,19 +17,19 @@ void drawFrameBands(QPainter& painter, const QRect& rect, int width, const QColo
 }
 }  // namespace
 
-void drawSingleBorder(QPainter& painter, const QRect& rect) {
-    drawFrameBands(painter, rect, Twips::strokePixels(1), Qt::black, Qt::black);
+void drawSingleBorder(QPainter& painter, const QRect& rect, float scale) {
+    drawFrameBands(painter, rect, Twips::strokePixels(1, scale), Qt::black, Qt::black);
 }
 
-void drawBevel(QPainter& painter, const QRect& rect, bool sunken) {
+void drawBevel(QPainter& painter, const QRect& rect, bool sunken, float scale) {
     const QColor light = sunken ? QColor(64, 64, 64) : QColor(255, 255, 255);
     const QColor dark = sunken ? QColor(255, 255, 255) : QColor(64, 64, 64);
-    drawFrameBands(painter, rect, Twips::strokePixels(1), light, dark);
+    drawFrameBands(painter, rect, Twips::strokePixels(1, scale), light, dark);
 }
 
-void drawEtchedFrame(QPainter& painter, const QRect& rect) {
+void drawEtchedFrame(QPainter& painter, const QRect& rect, float scale) {
     // A grey line with a white one just inside and below it.
-    const int w = Twips::strokePixels(1);
+    const int w = Twips::strokePixels(1, scale);
     const QColor grey(128, 128, 128), white(255, 255, 255);
     drawFrameBands(painter, rect.adjusted(0, 0, -w, -w), w, grey, grey);
     drawFrameBands(painter, rect.adjusted(w, w, 0, 0), w, white, white);
@@ -56,9 +56,9 @@ void drawPicture(QPainter& painter, const QRectF& target, const Picture& picture
     painter.restore();
 }
 
-DesignScale::DesignScale(QPainter& painter) : painter_(painter) {
+DesignScale::DesignScale(QPainter& painter, float scale) : painter_(painter) {
     painter_.save();
-    painter_.scale(Twips::scale(), Twips::scale());
+    painter_.scale(scale, scale);
 }
 
 DesignScale::~DesignScale() {

@@ -9,10 +9,10 @@
 
 namespace ui {
 
-// Borders and bevels are one design pixel wide, in whole pixels at the display scale.
-void drawSingleBorder(QPainter& painter, const QRect& rect);
-void drawBevel(QPainter& painter, const QRect& rect, bool sunken);
-void drawEtchedFrame(QPainter& painter, const QRect& rect);
+// Borders and bevels are one design pixel wide, in whole pixels at the window's scale.
+void drawSingleBorder(QPainter& painter, const QRect& rect, float scale);
+void drawBevel(QPainter& painter, const QRect& rect, bool sunken, float scale);
+void drawEtchedFrame(QPainter& painter, const QRect& rect, float scale);
 // The pen of a caption: its colour, or grey while disabled.
 QColor captionColour(const QColor& colour, bool enabled);
 // A disabled caption is drawn grey. The rectangle is at the design scale (see DesignScale).
@@ -22,10 +22,10 @@ void drawCaption(QPainter& painter, const QRect& rect, int flags, const QString&
 void drawPicture(QPainter& painter, const QRectF& target, const Picture& picture);
 
 // While it lives, the painter draws at the design scale (15 twips to a pixel) magnified by
-// the display scale: text laid out at the design scale lands where it was measured.
+// the window's scale: text laid out at the design scale lands where it was measured.
 class DesignScale {
   public:
-    explicit DesignScale(QPainter& painter);
+    DesignScale(QPainter& painter, float scale);
     ~DesignScale();
     DesignScale(const DesignScale&) = delete;
     DesignScale& operator=(const DesignScale&) = delete;

@@ -32,13 +32,13 @@ void PictureBox::paint(QPainter& painter, const QRect& rect) const {
     if (!picture_.isNull()) {
         painter.save();
         painter.setClipRect(rect);
-        const QRectF target =
-            stretch_ ? QRectF(rect)
-                     : QRectF(QPointF(rect.topLeft()), designSize(picture_) * Twips::scale());
+        const QRectF target = stretch_
+                                  ? QRectF(rect)
+                                  : QRectF(QPointF(rect.topLeft()), designSize(picture_) * scale());
         drawPicture(painter, target, picture_);
         painter.restore();
     }
-    if (border_) drawBevel(painter, rect, true);
+    if (border_) drawBevel(painter, rect, true, scale());
 }
 
 }  // namespace ui

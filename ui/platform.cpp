@@ -22,6 +22,10 @@ class QtPlatform final : public Platform {
         const QSize px = screen ? screen->geometry().size() : QSize(800, 600);
         return {Twips::toTwips(px.width()), Twips::toTwips(px.height())};
     }
+    QRect workArea() const override {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->availableGeometry() : Platform::workArea();
+    }
     void setBusyCursor(bool busy) override {
         if (busy && !busy_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         if (!busy && busy_) QGuiApplication::restoreOverrideCursor();
@@ -56,6 +60,12 @@ std::unique_ptr<Platform>& current() {
 }
 
 }  // namespace
+
+QRect Platform::workArea() const {
+    const QSizeF display = displayTwips();
+    return {0, 0, Twips::toPixels(static_cast<float>(display.width())),
+            Twips::toPixels(static_cast<float>(display.height()))};
+}
 
 std::unique_ptr<Platform> makeQtPlatform() {
     return std::make_unique<QtPlatform>();

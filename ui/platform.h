@@ -1,5 +1,6 @@
 #pragma once
 #include <QAccessible>
+#include <QRect>
 #include <QSizeF>
 #include <QString>
 #include <memory>
@@ -10,7 +11,9 @@ namespace ui {
 class Platform {
   public:
     virtual ~Platform() = default;
-    virtual QSizeF displayTwips() const = 0;       // the whole display, in twips
+    virtual QSizeF displayTwips() const = 0;  // the whole display, in twips
+    // The display less the desktop's own panels, in pixels: where a maximised window lies.
+    virtual QRect workArea() const;
     virtual void setBusyCursor(bool busy) = 0;     // hourglass or default pointer
     virtual void openUrl(const QString& url) = 0;  // failures are ignored
     virtual void endProgram() = 0;                 // exit status 0

@@ -11,15 +11,20 @@ class Twips {
   public:
     static constexpr float kPerPixelAtUnitScale = 15.0f;
 
-    // Display scale: 1 draws 15 twips to a pixel; a larger scale draws everything bigger.
+    // The screens' display scale: 1 draws 15 twips to a pixel; a larger scale draws everything
+    // bigger. A window may draw at a scale of its own (Form::scale), passed as `s`.
     static float scale() { return scale_; }
     static void setScale(float s) { scale_ = s > 0 ? s : 1.0f; }
 
-    static float perPixel() { return kPerPixelAtUnitScale / scale_; }
-    static int toPixels(float twips) { return static_cast<int>(std::lround(twips / perPixel())); }
-    static float toTwips(double pixels) { return static_cast<float>(pixels * perPixel()); }
-    static QRect toPixels(float left, float top, float width, float height) {
-        return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+    static float perPixel(float s = scale()) { return kPerPixelAtUnitScale / s; }
+    static int toPixels(float twips, float s = scale()) {
+        return static_cast<int>(std::lround(twips / perPixel(s)));
+    }
+    static float toTwips(double pixels, float s = scale()) {
+        return static_cast<float>(pixels * perPixel(s));
+    }
+    static QRect toPixels(float left, float top, float width, float height, float s = scale()) {
+        return {toPixels(left, s), toPixels(top, s), toPixels(width, s), toPixels(height, s)};
     }
 
     // Text is laid out at the design scale, 15 twips to a pixel, whatever the display scale,
@@ -34,8 +39,8 @@ class Twips {
         return static_cast<float>(pixels * kPerPixelAtUnitScale);
     }
     // A pen or border width given in pixels at the design scale, in whole display pixels.
-    static int strokePixels(int designPixels) {
-        return std::max(1, static_cast<int>(std::lround(designPixels * scale_)));
+    static int strokePixels(int designPixels, float s = scale()) {
+        return std::max(1, static_cast<int>(std::lround(designPixels * s)));
     }
 
   private:

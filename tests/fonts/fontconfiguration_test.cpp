@@ -8,8 +8,11 @@
 #include <QFontInfo>
 #include <QTemporaryDir>
 #include <fstream>
+#include <string_view>
 
 #include "ui/fonts.h"
+#include "ui/form.h"
+#include "ui/label.h"
 
 namespace {
 
@@ -54,6 +57,23 @@ TEST(ProgramFonts, EveryDesignFamilyAndTheDefaultFontResolveToTheProgramsFaces) 
     EXPECT_EQ(QFontInfo(QApplication::font()).family(), "Liberation Sans")
         << "default " << QApplication::font().family().toStdString();
     EXPECT_EQ(QFontInfo(QFont("Helvetica")).family(), "Liberation Sans");
+}
+
+TEST(ProgramFonts, LettersTheProgramsFacesLackAreDrawnFromAnInstalledFont) {
+    if (!installed) GTEST_SKIP() << "the Liberation fonts are not installed here";
+    // As Scrambled Words draws its tiles: one code point each, as wide as its letter.
+    ui::Form form("tiles");
+    const auto tile = [&](char32_t c) {
+        ui::Label label(form, "tile");
+        label.applyDesign(
+            {.font = {"Arial", 48, false}, .back = ui::RGB(255, 255, 255), .autoSize = true});
+        label.setCaption(QString::fromUcs4(&c, 1));
+        return label.widget()->grab().toImage();
+    };
+    const QImage missingGlyph = tile(U'\u0378');  // no font has it: unassigned
+    // "Magnet" in Georgian and in Arabic; DejaVu Sans has both, the Liberation faces neither.
+    for (const char32_t letter : std::u32string_view(U"მაგნიტიمغناطيس"))
+        EXPECT_NE(tile(letter), missingGlyph) << std::hex << static_cast<unsigned>(letter);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ constexpr Colour kGreen = RGB(0, 128, 0);  // swatch 2
 // The colour shown at a point of the window (twips), as painted now.
 Colour shownAt(const Form& form, float x, float y) {
     const QImage image = form.window()->grab().toImage();
-    const QRgb c = image.pixel(Twips::toPixels(x), Twips::toPixels(y));
+    const QRgb c = image.pixel(Twips::toPixels(x, form.scale()), Twips::toPixels(y, form.scale()));
     return RGB(qRed(c), qGreen(c), qBlue(c));
 }
 
@@ -150,6 +150,7 @@ TEST_F(JotterTest, EraseWriteSwatchAndClear) {
 }
 
 TEST_F(JotterTest, FlipChangesShapeAndToolbarAndClearsButKeepsThePen) {
+    fake->display = {12000, 13500};  // room for the tall shape at scale 1
     Jotter& n = forms().show<Jotter>();
     n.swatchClicked(12);
     n.eraseClicked();
@@ -241,6 +242,35 @@ TEST_F(JotterTest, TouchDrawsLikeTheLeftButton) {
     QTest::touchEvent(window, touchScreen).release(0, {200, 100}, window);
     EXPECT_EQ(n.surface.pixel(125 * 15, 100 * 15), kYellow);
     EXPECT_EQ(n.surface.pixel(175 * 15, 100 * 15), kYellow);
+}
+
+TEST_F(JotterTest, EachShapeTakesTheLargestScaleAtWhichItFitsTheDisplay) {
+    struct Display {
+        QSize pixels;
+        float screens, tall;
+    };
+    for (const Display d :
+         {Display{{1920, 1080}, 1.75f, 1.25f}, Display{{1366, 768}, 1.25f, 0.75f}}) {
+        Twips::setScale(d.screens);
+        fake->display = {Twips::toTwips(d.pixels.width()), Twips::toTwips(d.pixels.height())};
+        const QRect area({0, 0}, d.pixels);
+        Jotter& n = forms().show<Jotter>();
+        EXPECT_EQ(n.scale(), d.screens);
+        n.window()->move(area.bottomRight() - QPoint(700, 400));  // low on the display
+        n.flipClicked();
+        EXPECT_EQ(n.scale(), d.tall);
+        EXPECT_TRUE(area.contains(n.window()->frameGeometry())) << d.pixels.width();
+        // The toolbar, the drawing and what is kept of it scale with the window.
+        EXPECT_EQ(n.portraitToolbar.widget()->geometry(),
+                  Twips::toPixels(2885, 0, 1035, 5250, d.tall));
+        stroke(n, 1, {{600, 10500}, {1800, 10500}});
+        EXPECT_EQ(shownAt(n, 1200, 10500), kYellow);
+        n.portraitFlipClicked();
+        EXPECT_EQ(n.scale(), d.screens);
+        EXPECT_TRUE(area.contains(n.window()->frameGeometry())) << d.pixels.width();
+        forms().clear();
+        settle();
+    }
 }
 
 // Exit from the landscape toolbar: see tests/app/jotter_opening_test.cpp.
