@@ -19,16 +19,29 @@ Timer::~Timer() {
 
 void Timer::setInterval(int ms) {
     interval_ = ms;
-    if (enabled_) timer_.start(interval_);
+    if (enabled_) start();
 }
 
 void Timer::setEnabled(bool on) {
     if (on == enabled_) return;
     enabled_ = on;
     if (on && interval_ > 0)
-        timer_.start(interval_);
+        start();
     else
         timer_.stop();
+}
+
+void Timer::start() {
+    countdown_ = interval_;
+    timer_.start(interval_);
+}
+
+void Timer::advance(int ms) {
+    if (!enabled_ || interval_ <= 0) return;
+    countdown_ -= ms;
+    if (countdown_ > 0) return;
+    countdown_ = interval_;
+    fire();
 }
 
 void Timer::fire() {

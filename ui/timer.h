@@ -22,6 +22,10 @@ class Timer {
 
     // Runs one tick now, as the event loop would; for tests and benchmarks.
     void fire();
+    // Moves a held timer's own clock on by `ms`: it ticks when its countdown runs out, the
+    // countdown starting wherever the real one starts, so a test can check intervals without
+    // waiting on the wall clock.
+    void advance(int ms);
 
     // While held, no timer ticks by itself and only fire() moves time on, so that a test
     // driven by a seed replays exactly.
@@ -31,10 +35,13 @@ class Timer {
     std::function<void()> Tick;
 
   private:
+    void start();
+
     Form& form_;
     QTimer timer_;
     int interval_;
     bool enabled_ = false;
+    int countdown_ = 0;  // what is left of the interval on the held clock
     static inline bool held_ = false;
 };
 

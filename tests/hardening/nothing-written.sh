@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the read-only walk (readonly_test.cpp), and then the program itself for a few seconds
-# from its start, in a copy of the run folder mounted read-only, under strace, and fails on
-# any call that changed a file anywhere: an open for writing or
+# Runs the read-only walk (ReadOnlyFolderTest in hardening_test.cpp), and then the program
+# itself for a few seconds from its start, in a copy of the run folder mounted read-only,
+# under strace, and fails on any call that changed a file anywhere: an open for writing or
 # creating, a new folder or link, a rename, a removal, a change of size or of permissions
 # (a folder made again where it exists already changes nothing: Qt does so for its runtime
 # folder; nor does opening /dev/null to write, as the session bus's launcher does).

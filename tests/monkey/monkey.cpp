@@ -1,14 +1,26 @@
+// A monkey at the whiteboard: seeded random real input through the window system layer
+// (clicks and drags of every button, now and then a second one held or a drag that leaves
+// the window and comes back, keys with Ctrl+J, windows closed by the window system), timer
+// ticks between events, and jumps to any screen through the registry, with the invariants
+// checked after every event. `make test` sends a short run from fixed seeds; a long run takes
+// its seeds and length from BRINDLEMARK_MONKEY_SEEDS (comma separated) and
+// BRINDLEMARK_MONKEY_EVENTS (per seed). The same seed replays the same run: timers tick only
+// when the monkey says so.
 #include "tests/monkey/monkey.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QTest>
 #include <QWindow>
-#include <algorithm>
+#include <random>
+#include <set>
 
 #include "activities/labelling/labellingscreen.h"
 #include "app/titlescreen.h"
 #include "jotter/jotter.h"
-#include "tests/support/fakeplatform.h"
+#include "tests/monkey/invariants.h"
+#include "tests/support/screentest.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
 #include "ui/timer.h"
@@ -21,6 +33,8 @@ namespace monkey {
 namespace {
 
 constexpr int kMaxFindings = 20;  // a fault found once is usually found again at once
+constexpr Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+enum Mouse { Move, Press, Release };
 
 // Qt's own warnings are findings too, but for the test library's note on a pointer sent
 // outside a window on purpose and the headless platform's notes on what it cannot do.
@@ -44,400 +58,278 @@ bool isAWayOut(const Form& form, const Control& c) {
     return name == "Command1";
 }
 
-Form* formOf(const QWidget* window) {
-    for (Form* f : forms().loaded())
-        if (f->window() == window) return f;
-    return nullptr;
-}
-
-QString describe(Qt::MouseButtons b) {
-    QString s;
-    if (b & Qt::LeftButton) s += "L";
-    if (b & Qt::RightButton) s += "R";
-    if (b & Qt::MiddleButton) s += "M";
-    return s.isEmpty() ? "-" : s;
-}
-
-QString placeIn(const QWidget* w, QPoint at) {
-    return QString("%1 (%2,%3)").arg(w ? w->objectName() : "?").arg(at.x()).arg(at.y());
-}
-
-}  // namespace
-
-Monkey::Monkey(std::uint64_t seed, FakePlatform& platform) : random_(seed), platform_(platform) {
-    result_.seed = seed;
-}
-
-Monkey::~Monkey() = default;
-
-Result Monkey::run(long events) {
-    limit_ = events;
-    QStringList qtWarnings;
-    warnings = &qtWarnings;
-    previousHandler = qInstallMessageHandler(collectWarnings);
-    Timer::setHeld(true);
-
-    forms().clear();
-    ProgramState::reset();
-    forms().show<TitleScreen>();
-    QCoreApplication::processEvents();
-    endCalls_ = platform_.endCalls;
-    while (result_.events < limit_ && result_.findings.size() < kMaxFindings) {
-        act();
-        restartIfEnded();
-        for (const QString& w : qtWarnings)
-            result_.findings << QString("event %1: %2").arg(result_.events).arg(w);
-        qtWarnings.clear();
-    }
-    // Leave no button held for whatever runs next.
-    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-        if (held_ & b) {
-            QWidget* w = pressedWindow_ ? pressedWindow_.data() : chooseWindow();
-            if (w) QTest::mouseRelease(w->windowHandle(), b, Qt::NoModifier, at_);
-        }
-    Timer::setHeld(false);
-    forms().clear();
-    QCoreApplication::processEvents();
-    qInstallMessageHandler(previousHandler);
-    warnings = nullptr;
-    return result_;
-}
-
-// ---- actions --------------------------------------------------------------------------------
-
-void Monkey::act() {
-    // In front of a labelling screen, pupils mostly drag words.
-    QWidget* front = chooseWindow();
-    if (front && dynamic_cast<LabellingScreen*>(formOf(front)) && chance(0.35)) return drag();
-    const int r = below(1000);
-    if (r < 250)
-        click(false);
-    else if (r < 280)
-        click(true);
-    else if (r < 420)
-        drag();
-    else if (r < 560)
-        pressOrRelease();
-    else if (r < 680)
-        moveSomewhere();
-    else if (r < 760)
-        key();
-    else if (r < 775)
-        closeAWindow();
-    else if (r < 790)
-        jump();
-    else
-        ticks();
-}
-
-void Monkey::click(bool twice) {
-    QWidget* window = chooseWindow();
-    if (!window) return;
-    const QPoint at = chance(0.9) ? onAControl(window) : somewhereIn(window, 0);
-    window_ = window;
-    moveTo(at);
-    // A click with buttons already down is the two-handed case: the press goes where the
-    // held ones went.
-    if (twice && !held_) {
-        doubleClick(at);
-        return;
-    }
-    press(Qt::LeftButton, at);
-    release(Qt::LeftButton, at);
-}
-
-void Monkey::drag() {
-    QWidget* window = chooseWindow();
-    if (!window) return;
-    window_ = window;
-    auto* screen = dynamic_cast<LabellingScreen*>(formOf(window));
-    const Control* word = nullptr;
-    QPoint from;
-    if (screen && chance(0.7)) {
-        // Mostly a word not yet on a box, as pupils finish the task.
-        std::vector<int> loose;
-        for (int i = 0; i < screen->wordCount(); ++i) {
-            bool placed = false;
-            for (int t = 0; t < screen->wordCount(); ++t) placed = placed || screen->isOn(i, t);
-            if (!placed) loose.push_back(i);
-        }
-        const int i = !loose.empty() && chance(0.8) ? loose[below(static_cast<int>(loose.size()))]
-                                                    : below(screen->wordCount());
-        word = &screen->words(i);
-        from = word->widget()->mapTo(window, word->widget()->rect().center());
-    } else {
-        from = chance(0.7) ? onAControl(window) : somewhereIn(window, 0);
-    }
-    const Qt::MouseButton button = chance(0.85)  ? Qt::LeftButton
-                                   : chance(0.5) ? Qt::RightButton
-                                                 : Qt::MiddleButton;
-    const QPoint to = screen && chance(0.7) ? nearABox(window, word) : somewhereIn(window, 0.1);
-    // A key or a tick on the way may close the window.
-    const QPointer<QWidget> alive(window);
-    moveTo(from);
-    press(button, from);
-    const int steps = 1 + below(10);
-    for (int i = 1; i <= steps && held_; ++i) {
-        QPoint p = from + (to - from) * i / steps;
-        if (i < steps && alive && chance(0.15)) p = somewhereIn(alive, 1.0);  // off and back
-        moveTo(p);
-        if (chance(0.03)) press(Qt::RightButton, p);  // a second hand on the board
-        if (chance(0.02)) key();
-        if (chance(0.05)) ticks();
-    }
-    for (Qt::MouseButton b : {Qt::RightButton, Qt::LeftButton, Qt::MiddleButton})
-        if (held_ & b) release(b, to);
-}
-
-void Monkey::pressOrRelease() {
-    if (!held_) window_ = chooseWindow();
-    if (!window_) return;
-    const QPoint at = chance(0.5)   ? at_
-                      : chance(0.7) ? onAControl(window_)
-                                    : somewhereIn(window_, 0.1);
-    const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-    const Qt::MouseButton b = buttons[below(3)];
-    if (held_ & b)
-        release(b, at);
-    else
-        press(b, at);
-}
-
-void Monkey::moveSomewhere() {
-    if (!held_ || !pressedWindow_) window_ = chooseWindow();
-    if (!window_) return;
-    moveTo(chance(0.5) ? onAControl(window_) : somewhereIn(window_, 0.1));
-}
-
-void Monkey::key() {
-    QWindow* focus = QGuiApplication::focusWindow();
-    QWidget* window = nullptr;
-    for (Form* f : shownForms())
-        if (f->window()->windowHandle() == focus) window = f->window();
-    if (!window) window = chooseWindow();
-    if (!window) return;
-    const int r = below(100);
-    if (r < 20) {
-        keyClick(Qt::Key_J, Qt::ControlModifier);
-    } else if (r < 30) {
-        // Alt+F4 reaches the program, and the window manager closes the active window.
-        keyClick(Qt::Key_F4, Qt::AltModifier);
-        if (Form* f = formOf(window); f && window->isVisible()) closeByWindowSystem(*f);
-    } else {
-        const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter,   Qt::Key_Escape,
-                                Qt::Key_Tab,   Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Left,
-                                Qt::Key_Up,    Qt::Key_Right,  Qt::Key_Down,    Qt::Key_A,
-                                Qt::Key_J,     Qt::Key_F1,     Qt::Key_Delete,  Qt::Key_Backspace};
-        const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::ShiftModifier,
-                                              Qt::ControlModifier, Qt::AltModifier};
-        keyClick(keys[below(std::size(keys))], mods[below(4)]);
-    }
-}
-
-void Monkey::closeAWindow() {
-    std::vector<Form*> shown = shownForms();
-    if (shown.empty()) return;
-    closeByWindowSystem(*shown[below(static_cast<int>(shown.size()))]);
-}
-
-void Monkey::jump() {
-    const QString name = kScreens[below(std::size(kScreens))];
-    event("jump to " + name, [&] { forms().show(name); });
-}
-
-void Monkey::ticks() {
-    // Each running timer ticks a few times, as time passes between two events.
-    const int rounds = 1 + below(12);
-    for (int round = 0; round < rounds; ++round) {
-        for (const char* name : kScreens) {
-            Form* f = forms().find(name);
-            if (!f) continue;
-            for (int t = 0; t < static_cast<int>(f->timers().size()); ++t)
-                if (f->timers()[t]->Enabled()) tick(*f, t);
-        }
-    }
-}
-
-// ---- events ---------------------------------------------------------------------------------
-
-template <class Send>
-void Monkey::event(const QString& what, Send send, const Form* closed) {
-    // Once Exit has ended the program nothing more reaches it until it is started again.
-    if (result_.events >= limit_ || ended()) return;
-    invariants_.before();
-    send();
-    QCoreApplication::processEvents();
-    ++result_.events;
-    recent_.push_back(QString("%1 %2").arg(result_.events).arg(what));
-    if (recent_.size() > 12) recent_.pop_front();
-    if (ended()) return;
-    for (const Form* f : forms().loaded())
-        if (f->window()->isVisible()) ++result_.shown[f->name()];
-
-    QStringList found;
-    invariants_.after(found, held_ ? pressedWidget_.data() : nullptr, closed);
-    for (const QString& f : found) {
-        QStringList trail(recent_.begin(), recent_.end());
-        result_.findings << QString("event %1: %2\n    after: %3")
-                                .arg(result_.events)
-                                .arg(f, trail.join("\n           "));
-    }
-}
-
-void Monkey::moveTo(QPoint at) {
-    QWidget* window = held_ && pressedWindow_ && pressedWindow_->isVisible() ? pressedWindow_.data()
-                                                                             : window_.data();
-    if (!window || !window->isVisible()) return;
-    event("move " + describe(held_) + " " + placeIn(window, at),
-          [&] { QTest::mouseMove(window->windowHandle(), at); });
-    at_ = at;
-}
-
-void Monkey::press(Qt::MouseButton b, QPoint at) {
-    QWidget* window = held_ && pressedWindow_ && pressedWindow_->isVisible() ? pressedWindow_.data()
-                                                                             : window_.data();
-    if (!window || !window->isVisible() || (held_ & b)) return;
-    // A first button goes down only on the window under the pointer; with one held, the
-    // window system sends everything to the window that has it, wherever the pointer is.
-    if (!held_ && !window->rect().contains(at)) at = somewhereIn(window, 0);
-    const Qt::KeyboardModifiers mods = chance(0.1) ? Qt::ShiftModifier : Qt::NoModifier;
-    if (!held_) {
-        pressedWindow_ = window;
-        pressedWidget_ = window->childAt(at);
-    }
-    held_ |= b;
-    event("press " + describe(b) + " " + placeIn(window, at),
-          [&] { QTest::mousePress(window->windowHandle(), b, mods, at); });
-    at_ = at;
-}
-
-void Monkey::release(Qt::MouseButton b, QPoint at) {
-    QWidget* window =
-        pressedWindow_ && pressedWindow_->isVisible() ? pressedWindow_.data() : chooseWindow();
-    held_ &= ~b;
-    if (!held_) pressedWidget_ = nullptr;
-    if (!window) return;
-    event("release " + describe(b) + " " + placeIn(window, at),
-          [&] { QTest::mouseRelease(window->windowHandle(), b, Qt::NoModifier, at); });
-    at_ = at;
-}
-
-void Monkey::doubleClick(QPoint at) {
-    QWidget* window = window_.data();
-    if (!window || !window->isVisible()) return;
-    event("double click " + placeIn(window, at),
-          [&] { QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at); });
-    at_ = at;
-}
-
-void Monkey::keyClick(Qt::Key key, Qt::KeyboardModifiers mods) {
-    QWindow* focus = QGuiApplication::focusWindow();
-    QWidget* window = chooseWindow();
-    QWindow* to = focus && focus->isVisible() ? focus : window ? window->windowHandle() : nullptr;
-    if (!to) return;
-    event(QString("key %1 mods %2 to %3")
-              .arg(QKeySequence(key).toString())
-              .arg(static_cast<int>(mods))
-              .arg(to->objectName()),
-          [&] { QTest::keyClick(to, key, mods); });
-}
-
-void Monkey::closeByWindowSystem(Form& form) {
-    // A window manager's close: the window system's close event, as for the title bar.
-    QWindow* handle = form.window()->windowHandle();
-    if (!handle) return;
-    event(
-        "window system closes " + form.name(), [&] { handle->close(); }, &form);
-}
-
-void Monkey::tick(Form& form, int timer) {
-    event(QString("tick %1 timer %2").arg(form.name()).arg(timer),
-          [&] { form.timers()[timer]->fire(); });
-}
-
-// ---- where ----------------------------------------------------------------------------------
-
-std::vector<Form*> Monkey::shownForms() const {
+std::vector<Form*> shownForms() {
     std::vector<Form*> out;
     for (Form* f : forms().loaded())
         if (f->window()->isVisible() && !f->staysBehind()) out.push_back(f);
     return out;
 }
 
-QWidget* Monkey::chooseWindow() {
-    std::vector<Form*> shown = shownForms();
-    if (shown.empty()) return nullptr;
-    Form* front = nullptr;
-    Form* topmost = nullptr;
-    for (Form* f : shown) {
-        if (f->isTopmost())
-            topmost = f;
-        else if (!front || f->shownOrder() > front->shownOrder())
-            front = f;
+struct Result {
+    long events = 0;
+    long exits = 0;  // times Exit ended the program, which the monkey then starts again
+    QStringList findings;
+    std::map<QString, long> shown;  // events after which each screen was on screen
+};
+
+class Monkey {
+  public:
+    Monkey(std::uint64_t seed, FakePlatform& platform) : random_(seed), platform_(platform) {}
+
+    Result run(long events) {
+        limit_ = events;
+        QStringList qtWarnings;
+        warnings = &qtWarnings;
+        previousHandler = qInstallMessageHandler(collectWarnings);
+        Timer::setHeld(true);
+        start();
+        while (result_.events < limit_ && result_.findings.size() < kMaxFindings) {
+            act();
+            if (platform_.endCalls != endCalls_) {
+                // Exit ended the program: start it again, as the teacher would.
+                ++result_.exits;
+                start();
+            }
+            for (const QString& w : qtWarnings)
+                result_.findings << QString("event %1: %2").arg(result_.events).arg(w);
+            qtWarnings.clear();
+        }
+        limit_ = result_.events + 3;  // the last releases, not counted
+        releaseHeld();
+        result_.events = limit_ - 3;
+        Timer::setHeld(false);
+        forms().clear();
+        QCoreApplication::processEvents();
+        qInstallMessageHandler(previousHandler);
+        warnings = nullptr;
+        return result_;
     }
-    const int r = below(100);
-    if (r < 60 && front) return front->window();
-    if (r < 75 && topmost) return topmost->window();
-    return shown[below(static_cast<int>(shown.size()))]->window();
-}
 
-QPoint Monkey::somewhereIn(QWidget* window, double outside) {
-    const int w = window->width(), h = window->height();
-    if (chance(outside)) {
-        // Past an edge by up to 80 pixels, as a drag across the board does.
-        const int x = -80 + below(w + 160), y = -80 + below(h + 160);
-        return chance(0.5) ? QPoint(chance(0.5) ? -1 - below(80) : w + below(80), y)
-                           : QPoint(x, chance(0.5) ? -1 - below(80) : h + below(80));
+  private:
+    void start() {
+        endCalls_ = platform_.endCalls;
+        forms().clear();
+        QCoreApplication::processEvents();
+        ProgramState::reset();
+        forms().show<TitleScreen>();
+        QCoreApplication::processEvents();
+        releaseHeld();
     }
-    return {1 + below(std::max(1, w - 2)), 1 + below(std::max(1, h - 2))};
-}
 
-QPoint Monkey::onAControl(QWidget* window) {
-    const Form* form = formOf(window);
-    if (!form) return somewhereIn(window, 0);
-    std::vector<const Control*> targets;
-    const bool buttonsOnly = chance(0.8);
-    // The ways out are found, but not at every other click, so that screens get played.
-    const bool spareExit = chance(0.8);
-    for (const Control* c : form->controls())
-        if (c->widget() && c->widget()->isVisibleTo(window) && (!buttonsOnly || c->listened()) &&
-            !(spareExit && isAWayOut(*form, *c)))
-            targets.push_back(c);
-    if (targets.empty()) return somewhereIn(window, 0);
-    const QWidget* w = targets[below(static_cast<int>(targets.size()))]->widget();
-    const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
-    if (r.width() < 3 || r.height() < 3) return r.center();
-    return {r.left() + 1 + below(r.width() - 2), r.top() + 1 + below(r.height() - 2)};
-}
+    // Qt must hear of every release, or it would take the buttons as held from then on.
+    void releaseHeld(QWidget* window = nullptr, QPoint at = {1, 1}) {
+        const std::vector<Form*> shown = shownForms();
+        if (!window && !shown.empty()) window = shown.front()->window();
+        for (Qt::MouseButton b : kButtons)
+            if (held_ & b) mouse(window, Release, b, at);
+    }
 
-QPoint Monkey::nearABox(QWidget* window, const Control* word) {
-    auto* screen = dynamic_cast<LabellingScreen*>(formOf(window));
-    if (!screen) return somewhereIn(window, 0);
-    const int i = below(screen->wordCount());
-    const Label& box = chance(0.85) ? screen->targets(i) : screen->homes(i);
-    const float w = word ? word->Width() : box.Width(), h = word ? word->Height() : box.Height();
-    // The word's corner lands about the zone's edges (half a box before, one box after).
-    const float dx = (-0.7f + 1.9f * below(1000) / 1000.0f) * box.Width();
-    const float dy = (-0.7f + 1.9f * below(1000) / 1000.0f) * box.Height();
-    return {Twips::toPixels(box.Left() + dx + w / 2), Twips::toPixels(box.Top() + dy + h / 2)};
-}
+    // One user action; each of its events is followed by the checks.
+    void act() {
+        const std::vector<Form*> shown = shownForms();
+        if (shown.empty()) return;
+        // Mostly the window shown last, which is the one in front.
+        const auto earlier = [](Form* a, Form* b) { return a->shownOrder() < b->shownOrder(); };
+        Form& form = chance(0.65) ? **std::max_element(shown.begin(), shown.end(), earlier)
+                                  : *shown[below(static_cast<int>(shown.size()))];
+        // In front of a labelling screen, pupils mostly drag words.
+        const int r = dynamic_cast<LabellingScreen*>(&form) && chance(0.5) ? 0 : below(1000);
+        if (r < 400) return drag(form);
+        if (r < 750) {
+            // A click, mostly with the left button, mostly on a control that takes clicks.
+            const QPoint at = somewhereIn(form, true);
+            return drag(form, at, at, chance(0.85) ? Qt::LeftButton : kButtons[1 + below(2)]);
+        }
+        if (r < 800) {
+            // Ctrl+J mostly, else a key a pupil or teacher might press.
+            const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return,  Qt::Key_Enter, Qt::Key_Space,
+                                    Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Left,  Qt::Key_Right,
+                                    Qt::Key_Up,     Qt::Key_Down,    Qt::Key_A,     Qt::Key_F4};
+            const bool ctrlJ = chance(0.5);
+            const Qt::Key key = ctrlJ ? Qt::Key_J : keys[below(std::size(keys))];
+            const auto mods = ctrlJ         ? Qt::ControlModifier
+                              : chance(0.3) ? Qt::AltModifier
+                                            : Qt::NoModifier;
+            QWindow* to = QGuiApplication::focusWindow() ? QGuiApplication::focusWindow()
+                                                         : form.window()->windowHandle();
+            event(QString("key %1 %2").arg(int(key)).arg(int(mods)),
+                  [&] { QTest::keyClick(to, key, mods); });
+            return;
+        }
+        if (r < 820) {
+            // A window manager's close: the window system's close event, as for the title bar.
+            QWindow* handle = form.window()->windowHandle();
+            event(
+                "window system closes " + form.name(), [&] { handle->close(); }, &form);
+            return;
+        }
+        if (r < 860) {
+            const QString name = kScreens[below(std::size(kScreens))];
+            event("jump to " + name, [&] { forms().show(name); });
+            return;
+        }
+        ticks();
+    }
 
-bool Monkey::ended() const {
-    return platform_.endCalls != endCalls_;
-}
+    // Press, move in a few steps (now and then off the window and back) and release; on a
+    // labelling screen mostly a word not yet on a box, to about the edges of a box's zone.
+    void drag(Form& form) {
+        QPoint from = somewhereIn(form, true), to = somewhereIn(form, false);
+        if (auto* screen = dynamic_cast<LabellingScreen*>(&form); screen && chance(0.8)) {
+            const int n = screen->wordCount();
+            const auto placed = [&](int i) {
+                for (int t = 0; t < n; ++t)
+                    if (screen->isOn(i, t)) return true;
+                return false;
+            };
+            int word = below(n);
+            for (int tries = 0; tries < 8 && placed(word); ++tries) word = below(n);
+            const QWidget* w = screen->words(word).widget();
+            from = w->mapTo(form.window(), w->rect().center());
+            const Label& box = chance(0.85) ? screen->targets(below(n)) : screen->homes(below(n));
+            const float dx = (-0.2f + 1.9f * below(1000) / 1000.0f) * box.Width();
+            const float dy = (-0.2f + 1.9f * below(1000) / 1000.0f) * box.Height();
+            to = {Twips::toPixels(box.Left() + dx), Twips::toPixels(box.Top() + dy)};
+        }
+        drag(form, from, to, chance(0.9) ? Qt::LeftButton : kButtons[1 + below(2)]);
+    }
 
-void Monkey::restartIfEnded() {
-    if (!ended()) return;
-    // Exit ended the program: start it again, as the teacher would.
-    endCalls_ = platform_.endCalls;
-    ++result_.exits;
-    forms().clear();
-    QCoreApplication::processEvents();
-    ProgramState::reset();
-    window_ = forms().show<TitleScreen>().window();
-    QCoreApplication::processEvents();
-    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-        if (held_ & b) release(b, at_);
-}
+    void drag(Form& form, QPoint from, QPoint to, Qt::MouseButton button) {
+        const QPointer<QWidget> window(form.window());
+        mouse(window, Move, Qt::NoButton, from);
+        mouse(window, Press, button, from);
+        const int steps = below(6);
+        for (int i = 1; i <= steps && window; ++i) {
+            const bool off = i < steps && chance(0.15);
+            mouse(window, Move, Qt::NoButton,
+                  off ? QPoint(-1 - below(80), from.y()) : from + (to - from) * i / steps);
+            if (chance(0.03)) mouse(window, Press, Qt::RightButton, to);  // a second hand
+            if (chance(0.03)) ticks();
+        }
+        // The window system sends the releases to the window pressed on, or, once it has
+        // gone, wherever the pointer is.
+        releaseHeld(window && window->isVisible() ? window.data() : nullptr, to);
+    }
+
+    // Each running timer ticks a few times, as time passes between two events.
+    void ticks() {
+        for (int round = 1 + below(12); round > 0; --round)
+            for (const char* name : kScreens)
+                // The screen is found afresh at each tick: a tick may close it.
+                for (int t = 0; forms().find(name) && t < int(forms().find(name)->timers().size());
+                     ++t)
+                    if (Timer* timer = forms().find(name)->timers()[t]; timer->Enabled())
+                        event(QString("tick %1 timer %2").arg(name).arg(t), [&] { timer->fire(); });
+    }
+
+    void mouse(QWidget* window, Mouse what, Qt::MouseButton b, QPoint at) {
+        if (!window || !window->isVisible() || (what == Press && (held_ & b))) return;
+        if (what == Press && !held_) pressedWidget_ = window->childAt(at);
+        QWindow* handle = window->windowHandle();
+        const auto mods = chance(0.1) ? Qt::ShiftModifier : Qt::NoModifier;
+        const bool sent = event(QString::asprintf("mouse %d button %d at %s (%d,%d)", what, int(b),
+                                                  qPrintable(window->objectName()), at.x(), at.y()),
+                                [&] {
+                                    if (what == Move) QTest::mouseMove(handle, at);
+                                    if (what == Press) QTest::mousePress(handle, b, mods, at);
+                                    if (what == Release)
+                                        QTest::mouseRelease(handle, b, Qt::NoModifier, at);
+                                });
+        // The buttons held are those Qt has heard go down and not yet up. While one is down,
+        // the word pressed on may move under the pointer, releases included (Qt moves it first
+        // when the release comes from elsewhere).
+        if (sent && what == Press) held_ |= b;
+        if (sent && what == Release) held_ &= ~b;
+        if (!held_) pressedWidget_ = nullptr;
+    }
+
+    // Sends one event, then checks the invariants; false once the run is over or the program
+    // has ended, when nothing more reaches it.
+    template <class Send>
+    bool event(const QString& what, Send send, const Form* closed = nullptr) {
+        if (result_.events >= limit_ || platform_.endCalls != endCalls_) return false;
+        invariants_.before();
+        send();
+        QCoreApplication::processEvents();
+        ++result_.events;
+        if (platform_.endCalls != endCalls_) return true;
+        for (const Form* f : forms().loaded())
+            if (f->window()->isVisible()) ++result_.shown[f->name()];
+        QStringList found;
+        invariants_.after(found, held_ ? pressedWidget_.data() : nullptr, closed);
+        for (const QString& f : found)
+            result_.findings << QString("event %1 (%2): %3").arg(result_.events).arg(what, f);
+        return true;
+    }
+
+    // Mostly a control that takes clicks, else anywhere in the window. The ways out are
+    // found, but not at every other click, so that screens get played.
+    QPoint somewhereIn(const Form& form, bool onAControl) {
+        const QWidget* window = form.window();
+        std::vector<const QWidget*> targets;
+        const bool spareExit = chance(0.8);
+        for (const Control* c : form.controls())
+            if (c->widget() && c->widget()->isVisibleTo(window) && c->listened() &&
+                !(spareExit && isAWayOut(form, *c)))
+                targets.push_back(c->widget());
+        if (!onAControl || targets.empty() || chance(0.2))
+            return {1 + below(std::max(1, window->width() - 2)),
+                    1 + below(std::max(1, window->height() - 2))};
+        const QWidget* w = targets[below(static_cast<int>(targets.size()))];
+        const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
+        return {r.left() + below(std::max(1, r.width())), r.top() + below(std::max(1, r.height()))};
+    }
+
+    int below(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
+    bool chance(double p) { return std::uniform_real_distribution<>(0, 1)(random_) < p; }
+
+    std::mt19937_64 random_;
+    FakePlatform& platform_;
+    Invariants invariants_;
+    Result result_;
+    long limit_ = 0;
+    int endCalls_ = 0;
+    Qt::MouseButtons held_;
+    QPointer<QWidget> pressedWidget_;  // what the held buttons went down on
+};
+
+class SeededPlatform : public FakePlatform {
+  public:
+    explicit SeededPlatform(std::uint64_t seed) : random_(seed) {}
+    double rnd() override { return std::uniform_real_distribution<>(0, 1)(random_); }
+
+  private:
+    std::mt19937_64 random_;
+};
+
+}  // namespace
 
 }  // namespace monkey
+
+using MonkeyTest = ScreenTest;
+
+TEST_F(MonkeyTest, NoRuleBreaksWhateverThePupilsDo) {
+    const QByteArray seeds = qgetenv("BRINDLEMARK_MONKEY_SEEDS");
+    const QByteArray events = qgetenv("BRINDLEMARK_MONKEY_EVENTS");
+    const long perSeed = events.isEmpty() ? 10000 : events.toLong();
+    std::set<QString> reached;  // over all seeds: the activity files share the menus' clicks
+    for (const QByteArray& given : seeds.isEmpty() ? QByteArrayList{"1", "2"} : seeds.split(',')) {
+        const std::uint64_t seed = given.trimmed().toULongLong();
+        auto platform = std::make_unique<monkey::SeededPlatform>(seed);
+        monkey::Monkey monkey(seed, *platform);
+        auto previous = ui::installPlatform(std::move(platform));
+        QElapsedTimer clock;  // only told, never checked
+        clock.start();
+        const monkey::Result r = monkey.run(perSeed);
+        ui::installPlatform(std::move(previous));
+        std::printf("monkey: seed %llu, %ld events, %ld exits, %lld findings, %.1f s\n",
+                    static_cast<unsigned long long>(seed), r.events, r.exits,
+                    static_cast<long long>(r.findings.size()), clock.elapsed() / 1000.0);
+        std::fflush(stdout);
+        for (const auto& [name, count] : r.shown) reached.insert(name);
+        for (const QString& f : r.findings)
+            ADD_FAILURE() << "seed " << seed << ", " << f.toStdString();
+        EXPECT_EQ(r.events, perSeed) << "seed " << seed;
+    }
+    for (const char* name : monkey::kScreens) EXPECT_TRUE(reached.count(name)) << name;
+}

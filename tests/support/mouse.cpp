@@ -23,6 +23,16 @@ void release(QWidget* window, QPoint at, Qt::MouseButton b) {
     QTest::mouseRelease(window->windowHandle(), b, Qt::NoModifier, at);
 }
 
+void drag(const ui::Control& c, QPoint to) {
+    QWidget* window = c.widget()->window();
+    const QPoint from = centreOf(c);
+    moveTo(window, from);
+    press(window, from);
+    moveTo(window, (from + to) / 2);
+    moveTo(window, to);
+    release(window, to);
+}
+
 void click(const ui::Control& c) {
     QWidget* window = c.widget()->window();
     const QPoint at = centreOf(c);
@@ -33,15 +43,6 @@ void click(const ui::Control& c) {
 
 void moveOver(const ui::Control& c) {
     moveTo(c.widget()->window(), centreOf(c));
-}
-
-void drag(const ui::Control& c, QPoint to, int steps) {
-    QWidget* window = c.widget()->window();
-    const QPoint from = centreOf(c);
-    moveTo(window, from);
-    press(window, from);
-    for (int i = 1; i <= steps; ++i) moveTo(window, from + (to - from) * i / steps);
-    release(window, to);
 }
 
 }  // namespace real

@@ -14,7 +14,7 @@ void moveOver(const ui::Control& c);
 void moveTo(QWidget* window, QPoint at);
 void press(QWidget* window, QPoint at, Qt::MouseButton b = Qt::LeftButton);
 void release(QWidget* window, QPoint at, Qt::MouseButton b = Qt::LeftButton);
-// Press on the control's centre, move in steps to `to` (window coordinates), release.
-void drag(const ui::Control& c, QPoint to, int steps = 8);
+// Presses on c, moves in two steps to `to` in c's window and releases there.
+void drag(const ui::Control& c, QPoint to);
 
 }  // namespace real

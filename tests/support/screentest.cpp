@@ -7,6 +7,7 @@
 #include "activities/files/catalogue.h"
 #include "app/screens.h"
 #include "ui/programstate.h"
+#include "ui/timer.h"
 #include "ui/twips.h"
 
 void ScreenTest::SetUp() {
@@ -19,11 +20,13 @@ void ScreenTest::SetUp() {
     ui::ProgramState::reset();
     registerScreens(ui::forms());
     activityfiles::forgetActivityFiles();
+    ui::Timer::setHeld(true);
 }
 
 void ScreenTest::TearDown() {
     ui::forms().clear();
     settle();
+    ui::Timer::setHeld(false);
     QDir::setCurrent(previousDir_);
     ui::installPlatform(std::move(previousPlatform_));
     fake = nullptr;
@@ -53,4 +56,10 @@ void ScreenTest::settle(int rounds) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
+}
+
+void ScreenTest::passTime(int ms) {
+    for (int i = 0; i < ms; ++i)
+        for (ui::Form* f : ui::forms().loaded())
+            for (ui::Timer* t : f->timers()) t->advance(1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The fixture every screen test starts from: a fake platform, the screens registered, the
-// program-wide variables reset and the run folder (with its pictures) as working directory.
+// program-wide variables reset, the run folder (with its pictures) as working directory and
+// the timers held, so that only the test moves time on.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,6 +11,12 @@
 #include "ui/formregistry.h"
 
 class ScreenTest : public ::testing::Test {
+  public:
+    // Lets queued events and deferred deletions run.
+    static void settle(int rounds = 3);
+    // Moves the held clock on, a millisecond at a time, through every loaded screen's timers.
+    static void passTime(int ms);
+
   protected:
     void SetUp() override;
     void TearDown() override;
@@ -18,9 +25,6 @@ class ScreenTest : public ::testing::Test {
     void useEmptyFolder();
     // A scratch folder holding copies of the run folder's files, to spoil some of them.
     QString useCopyOfRunFolder();
-
-    // Lets queued events, deferred deletions and due timers run.
-    static void settle(int rounds = 3);
 
     FakePlatform* fake = nullptr;
 

@@ -30,6 +30,7 @@ TEST_F(CaptionTest, EveryCaptionShowsWhole) {
         Form* form = forms().show(screen);
         ASSERT_NE(form, nullptr) << screen;
         const auto shrinking = kMayShrink.find(screen);
+        passTime(5);
         settle();
         for (const Control* c : form->controls()) {
             const auto* label = dynamic_cast<const Label*>(c);
@@ -45,6 +46,8 @@ TEST_F(CaptionTest, EveryCaptionShowsWhole) {
                 EXPECT_TRUE(shrinking != kMayShrink.end() &&
                             shrinking->second.contains(label->Caption()))
                     << where.toStdString();
+                EXPECT_FALSE(label->captionFitsAt(label->fittedPoints() + 0.75f))
+                    << "0.75-pt steps";
             }
         }
     }

@@ -1,16 +1,12 @@
-// The display scale draws everything larger while twips stay twips: the same display in
-// twips, the same pointer positions, layouts, snaps and scores at every scale.
-#include <QImage>
-#include <QPainter>
+// The display scale draws everything larger while twips stay twips: the same pointer
+// positions, layouts, snaps and scores at every scale.
 #include <cmath>
 
 #include "activities/labelling/skeletonscreen.h"
-#include "app/mainscreen.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
 #include "ui/displayscale.h"
 #include "ui/label.h"
-#include "ui/pictures.h"
 #include "ui/twips.h"
 
 using namespace ui;
@@ -32,13 +28,6 @@ class ScaleTest : public ScreenTest {
     void TearDown() override {
         ScreenTest::TearDown();
         Twips::setScale(1.0f);
-    }
-    // A point given in twips, in window pixels at the current scale.
-    static QPoint pixelsOf(float x, float y) { return {Twips::toPixels(x), Twips::toPixels(y)}; }
-    static void writePicture(const QString& file, QSize size, QColor colour) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
-        ASSERT_TRUE(image.save(file));
     }
 };
 
@@ -84,22 +73,6 @@ Played playSkeleton() {
 
 }  // namespace
 
-TEST_F(ScaleTest, CentringIsTheSameInTwipsAndLandsInTheMiddleOfTheDisplay) {
-    for (float s : {1.0f, 2.0f}) {
-        Twips::setScale(s);
-        // The same display at twice the pixel density is the same display in twips.
-        fake->display = {Twips::toTwips(1600 * s), Twips::toTwips(1200 * s)};
-        EXPECT_EQ(fake->display, QSizeF(24000, 18000)) << s;
-        MainScreen& main = forms().show<MainScreen>();
-        EXPECT_EQ(main.Left(), 6000) << s;
-        EXPECT_EQ(main.Top(), 4500) << s;
-        EXPECT_EQ(main.window()->pos(), QPoint(400, 300) * s) << s;
-        EXPECT_EQ(main.window()->width(), Twips::toPixels(main.ScaleWidth())) << s;
-        forms().clear();
-        settle();
-    }
-}
-
 TEST_F(ScaleTest, TheSameDragsGiveTheSamePlacesAndScoreAtScalesOneAndTwo) {
     Twips::setScale(1.0f);
     const Played once = playSkeleton();
@@ -111,120 +84,4 @@ TEST_F(ScaleTest, TheSameDragsGiveTheSamePlacesAndScoreAtScalesOneAndTwo) {
     EXPECT_EQ(once, twice);
     // The word left in open space is centred on the pointer, in twips.
     EXPECT_EQ(twice.places[5], std::make_pair(6000 - 2085 / 2.0f, 7995 - 435 / 2.0f));
-}
-
-TEST_F(ScaleTest, PointerPositionsAreTheSameTwipsAtEveryScale) {
-    for (float s : {1.0f, 1.75f, 2.0f}) {
-        Twips::setScale(s);
-        MainScreen& main = forms().show<MainScreen>();
-        MouseArgs seen;
-        main.menuEntries(1).MouseMove = [&](const MouseArgs& a) { seen = a; };
-        const Label& entry = main.menuEntries(1);
-        // A point whose twips are whole pixels at every scale (60 twips: 4, 7 and 8 pixels).
-        const float x = std::round((entry.Left() + 200) / 60) * 60;
-        const float y = std::round((entry.Top() + 100) / 60) * 60;
-        real::moveTo(main.window(), pixelsOf(x, y));
-        EXPECT_FLOAT_EQ(seen.formX, x) << s;
-        EXPECT_FLOAT_EQ(seen.formY, y) << s;
-        // Relative to the entry, within the pixel its edge was rounded to.
-        EXPECT_NEAR(seen.x, x - entry.Left(), Twips::perPixel() / 2 + 0.01) << s;
-        EXPECT_NEAR(seen.y, y - entry.Top(), Twips::perPixel() / 2 + 0.01) << s;
-        forms().clear();
-        settle();
-    }
-}
-
-TEST_F(ScaleTest, TextIsMeasuredAtTheDesignScaleWhateverTheDisplayScale) {
-    struct Measured {
-        float width, height, fitted;
-        bool operator==(const Measured&) const = default;
-    };
-    const auto measure = [](float s) {
-        Twips::setScale(s);
-        Form form("texts");
-        Label tile(form, "tile");
-        tile.applyDesign({.caption = "Skeleton", .font = {"Arial", 48, false}, .autoSize = true});
-        Label fixed(form, "fixed");
-        fixed.applyDesign({.width = 1500,
-                           .height = 300,
-                           .caption = "A caption far too long for its label",
-                           .font = {"Arial", 12, true}});
-        return Measured{tile.Width(), tile.Height(), fixed.fittedPoints()};
-    };
-    const Measured unit = measure(1.0f);
-    EXPECT_LT(unit.fitted, 12.0f);
-    EXPECT_EQ(measure(1.75f), unit);
-    EXPECT_EQ(measure(2.0f), unit);
-}
-
-TEST_F(ScaleTest, DensePicturesAreUsedAboveScaleOneOnlyWhenTheyMatch) {
-    useEmptyFolder();
-    QDir().mkpath("Images");
-    writePicture("Images/a.bmp", {40, 30}, Qt::red);
-    writePicture("Images/a@2x.png", {80, 60}, Qt::blue);
-    writePicture("Images/b.jpg", {40, 30}, Qt::red);
-    writePicture("Images/b@2x.jpg", {60, 60}, Qt::blue);  // stale: not twice the picture
-    writePicture("Images/c.jpg", {40, 30}, Qt::red);
-    QFile spoilt("Images/c@2x.jpg");
-    ASSERT_TRUE(spoilt.open(QIODevice::WriteOnly));
-    spoilt.write("not a picture");
-    spoilt.close();
-
-    EXPECT_EQ(LoadPicture("images\\A.bmp")->devicePixelRatio(), 1.0);  // scale 1: as designed
-    Twips::setScale(1.75f);
-    const Picture a = *LoadPicture("images\\A.bmp");
-    EXPECT_EQ(a.devicePixelRatio(), 2.0);
-    EXPECT_EQ(designSize(a), QSizeF(40, 30));
-    EXPECT_EQ(a.toImage().pixelColor(0, 0), QColor(Qt::blue));
-    for (const char* plain : {"Images\\b.jpg", "Images\\c.jpg"}) {
-        const std::optional<Picture> p = LoadPicture(plain);
-        ASSERT_TRUE(p) << plain;
-        EXPECT_EQ(p->devicePixelRatio(), 1.0) << plain;
-        EXPECT_EQ(designSize(*p), QSizeF(40, 30)) << plain;
-    }
-    // A companion without its picture is no picture.
-    QFile::remove("Images/a.bmp");
-    EXPECT_FALSE(LoadPicture("Images\\a.bmp"));
-}
-
-TEST_F(ScaleTest, APictureDecodedAheadIsTheOneALoadGivesAtTheScaleItWasMadeFor) {
-    useEmptyFolder();
-    QDir().mkpath("Images");
-    writePicture("Images/a.bmp", {40, 30}, Qt::red);
-    writePicture("Images/a@2x.png", {80, 60}, Qt::blue);
-    const auto colourOf = [](const Picture& p) { return p.toImage().pixelColor(0, 0); };
-
-    Twips::setScale(1.75f);
-    prefetchPicture("Images\\a.bmp");
-    const Picture ahead = *LoadPicture("Images\\a.bmp");
-    EXPECT_EQ(ahead.devicePixelRatio(), 2.0);
-    EXPECT_EQ(colourOf(ahead), QColor(Qt::blue));
-    // Decoded for another scale: the load decodes afresh.
-    prefetchPicture("Images\\a.bmp");
-    Twips::setScale(1.0f);
-    const Picture plain = *LoadPicture("Images\\a.bmp");
-    EXPECT_EQ(plain.devicePixelRatio(), 1.0);
-    EXPECT_EQ(colourOf(plain), QColor(Qt::red));
-    // Nothing to decode is no picture, as for any load.
-    prefetchPicture("Images\\none.bmp");
-    EXPECT_FALSE(LoadPicture("Images\\none.bmp"));
-}
-
-TEST_F(ScaleTest, ADensePictureFillsItsSlotAtTheScaleAsSharplyAsItWasDrawn) {
-    Twips::setScale(2.0f);
-    Form form("slot");
-    PictureBox slot(form, "slot");
-    slot.setGeometry(0, 0, 600, 450);
-    QImage dense(80, 60, QImage::Format_RGB32);
-    dense.fill(Qt::white);
-    for (int x = 0; x < 80; x += 2)
-        for (int y = 0; y < 60; ++y) dense.setPixelColor(x, y, Qt::black);  // 1-pixel stripes
-    Picture picture = QPixmap::fromImage(dense);
-    picture.setDevicePixelRatio(2);
-    slot.setPicture(picture);
-    const QImage shown = slot.widget()->grab().toImage();
-    ASSERT_EQ(shown.size(), QSize(80, 60));
-    // Every stripe survives: one pixel of the slot is one pixel of the picture.
-    EXPECT_EQ(shown.pixelColor(10, 10), QColor(Qt::black));
-    EXPECT_EQ(shown.pixelColor(11, 10), QColor(Qt::white));
 }

@@ -162,7 +162,8 @@ class X11Test : public ::testing::Test {
     }
     void TearDown() override {
         forms().clear();
-        QTest::qWait(50);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
     }
 };
 
@@ -261,8 +262,8 @@ TEST_F(X11Test, WithoutAWindowManagerTheKeysComeBackToTheTopicThatOpenedAnActivi
 
 TEST_F(X11Test, ExitEndsTheProgramWithStatusZero) {
     TitleScreen& title = forms().show<TitleScreen>();
-    QTimer::singleShot(300, [&] { real::click(title.exitButton); });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(3); });  // never hang the suite
+    QTimer::singleShot(0, [&] { real::click(title.exitButton); });
+    QTimer::singleShot(10000, [] { QCoreApplication::exit(3); });  // never hang the suite
     EXPECT_EQ(QApplication::exec(), 0);
 }
 

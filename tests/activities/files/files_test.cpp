@@ -296,7 +296,7 @@ static void solveByPointer(FileDragScreen& s) {
             if (j != i && s.plan().boxes[j].group == s.plan().boxes[i].group &&
                 s.plan().headings.size())
                 box = j;
-        labelling_test::realDrag(s.words(i), labelling_test::centreOfBox(s.targets(box)));
+        real::drag(s.words(i), real::centreOf(s.targets(box)));
     }
     real::click(s.commands(2));
     EXPECT_EQ(s.scoreText.Caption(),

@@ -5,7 +5,6 @@
 #include "activities/labelling/healthylivingscreen.h"
 #include "activities/labelling/pubertyscreen.h"
 #include "activities/labelling/skeletonscreen.h"
-#include "menus/topicmenu.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
 #include "ui/programstate.h"
@@ -33,9 +32,8 @@ class EngineTest : public ScreenTest {
 
 }  // namespace
 
-TEST_F(EngineTest, LoadsLaidOutWithTheWordsInFrontHigherIndexFirst) {
+TEST_F(EngineTest, TheWordsLieInFrontHigherIndexFirst) {
     SkeletonScreen& s = open();
-    EXPECT_TRUE(laidOut(s));
     const QObjectList& stack = s.window()->children();  // back to front
     const auto depth = [&](const Control& c) { return stack.indexOf(c.widget()); };
     for (int i = 0; i < 8; ++i) {
@@ -74,35 +72,26 @@ TEST_F(EngineTest, BoundsOfTheZoneAreExclusive) {
     }
 }
 
-TEST_F(EngineTest, AnotherWordsHomeSlotTakesAWordAndStartAgainSortsThemOut) {
+TEST_F(EngineTest, PlacedWordsShowCheckScoreWhichScoresWhatIsThereUntilStartAgain) {
     SkeletonScreen& s = open();
-    dropAt(s, 7, 900, 1600);  // into the slot of word 6, which still lies there
+    dropAt(s, 7, 900, 1600);  // into the home slot of word 6, which still lies there
     EXPECT_EQ(QPointF(s.words(7).Left(), s.words(7).Top()), QPointF(840, 1560));
-    dropOn(s, 0, 1);
-    s.commandClicked(1);
-    EXPECT_TRUE(laidOut(s));
-}
-
-TEST_F(EngineTest, TwoWordsOnOneBoxBothCountAsPlacedButOnlyTheRightOneScores) {
-    SkeletonScreen& s = open();
     for (int i = 2; i < 8; ++i) dropOn(s, i, i);
     dropOn(s, 0, 0);
     EXPECT_FALSE(s.commands(2).Visible());  // Skull still lies in its home slot
-    dropOn(s, 1, 0);  // Skull into Shoulder Blade's box; Skull's own box stays empty
-    EXPECT_TRUE(s.commands(2).Visible());
+    dropOn(s, 1, 0);                        // Skull into Shoulder Blade's box: both count as placed
+    ASSERT_TRUE(s.commands(2).Visible());
     s.commandClicked(2);
     EXPECT_EQ(s.scoreText.Caption(), "7 out of 8 correct");
-}
-
-TEST_F(EngineTest, CheckScoreStaysAfterAWordIsDraggedOffAndScoresWhatIsThere) {
-    SkeletonScreen& s = open();
-    solve(s);
-    s.commandClicked(2);
-    EXPECT_EQ(s.scoreText.Caption(), "8 out of 8 correct");
+    // Dragged off again, Check Score stays and scores what is there.
+    dropOn(s, 1, 1);
     dropAt(s, 3, 6500, 7000);
     EXPECT_TRUE(s.commands(2).Visible());
     s.commandClicked(2);
     EXPECT_EQ(s.scoreText.Caption(), "7 out of 8 correct");
+    // Passing over a word without a button hides the score.
+    s.wordDragged(5, 0, 0, 100, 100);
+    EXPECT_FALSE(s.scoreText.Visible());
     s.commandClicked(1);
     EXPECT_TRUE(laidOut(s));
 }
@@ -121,35 +110,12 @@ TEST_F(EngineTest, OnlyTheLeftButtonAloneDragsButAnyReleaseDrops) {
     EXPECT_EQ(s.words(2).Left(), 4200);
     real::release(window, from + QPoint(200, -100), Qt::RightButton);
     EXPECT_TRUE(s.isOn(2, 2));
-}
-
-TEST_F(EngineTest, HoverLightsAButtonAndTheBackgroundClearsAllThree) {
-    SkeletonScreen& s = open();
-    solve(s);
-    real::moveTo(s.window(), {700, 480});  // the background
-    for (int i = 0; i < 3; ++i) EXPECT_FALSE(s.commands(i).opaque());
-    real::moveOver(s.commands(1));
-    EXPECT_TRUE(s.commands(1).opaque());
-    EXPECT_FALSE(s.commands(2).opaque());
-}
-
-TEST_F(EngineTest, TopicsOpenTheScreensAndExitOrCloseReturnsToTheMenu) {
-    forms().show("intro0");
-    real::click(forms().show<TopicMenu5>().topics(4));  // "Healthy Living"
-    real::click(forms().show<TopicMenu1>().topics(4));  // "Puberty"
-    EXPECT_TRUE(forms().isLoaded<HealthyLivingScreen>() && forms().isLoaded<PubertyScreen>());
-    real::click(forms().get<TopicMenu1>().topics(1));  // "The Skeleton"
-    SkeletonScreen& s = forms().get<SkeletonScreen>();
-    solve(s);
-    real::click(s.commands(0));
-    settle();
-    EXPECT_FALSE(forms().isLoaded<SkeletonScreen>());
-    real::click(forms().get<TopicMenu1>().topics(1));
-    EXPECT_TRUE(laidOut(forms().get<SkeletonScreen>()));  // the design layout again
-    forms().get<SkeletonScreen>().window()->close();
-    settle();
-    EXPECT_FALSE(forms().isLoaded<SkeletonScreen>());
-    EXPECT_TRUE(forms().isLoaded<TopicMenu1>());
+    // Dragged off the window, a word stays there and the window does not grow.
+    const QSize size = window->size();
+    s.wordDragged(0, 1, 0, 14000, 12000);
+    s.wordReleased(0, 1, 0, 0, 0);
+    EXPECT_GT(s.words(0).Left(), 12000);
+    EXPECT_EQ(window->size(), size);
 }
 
 // labelCount holds the count of the labelling screen loaded last; each screen must still
@@ -161,40 +127,7 @@ TEST_F(EngineTest, TwoLabellingScreensOpenAtOnceEachUseTheirOwnWords) {
     solve(bones);
     bones.commandClicked(2);
     EXPECT_EQ(bones.scoreText.Caption(), "8 out of 8 correct");
-
     forms().show<PubertyScreen>();
-    solve(health);
-    health.commandClicked(2);
-    EXPECT_EQ(health.scoreText.Caption(), "6 out of 6 correct");
     health.commandClicked(1);
     EXPECT_TRUE(laidOut(health));
-}
-
-// What a new user does: every word dragged onto its own box with the real mouse.
-TEST_F(EngineTest, SolvingEveryScreenWithTheRealMouse) {
-    for (const char* name : {"boneslab", "puberty", "healthy"}) {
-        auto& s = dynamic_cast<LabellingScreen&>(*forms().show(name));
-        for (int i = 0; i < s.wordCount(); ++i) realDrag(s.words(i), centreOfBox(s.targets(i)));
-        for (int i = 0; i < s.wordCount(); ++i) {
-            EXPECT_TRUE(s.isOn(i, i)) << name << " " << i;
-            EXPECT_EQ(s.words(i).widget()->geometry(), s.targets(i).widget()->geometry());
-        }
-        ASSERT_TRUE(s.commands(2).Visible()) << name;
-        real::click(s.commands(2));
-        EXPECT_EQ(s.scoreText.Caption(), QString("%1 out of %1 correct").arg(s.wordCount()));
-        // A click on a placed word snaps it into the same box, and passing over it
-        // hides the score.
-        real::click(s.words(1));
-        EXPECT_TRUE(s.isOn(1, 1));
-        EXPECT_FALSE(s.scoreText.Visible());
-    }
-}
-
-TEST_F(EngineTest, AWordDraggedOffTheWindowStaysThereWithoutGrowingIt) {
-    SkeletonScreen& s = open();
-    const QSize size = s.window()->size();
-    s.wordDragged(0, 1, 0, 14000, 12000);
-    s.wordReleased(0, 1, 0, 0, 0);
-    EXPECT_GT(s.words(0).Left(), 12000);
-    EXPECT_EQ(s.window()->size(), size);
 }

@@ -22,25 +22,4 @@ inline void solve(LabellingScreen& s) {
     for (int i = 0; i < s.wordCount(); ++i) dropOn(s, i, i);
 }
 
-// The centre of a control's design box, in window pixels.
-inline QPoint centreOfBox(const ui::Control& c) {
-    return c.widget()->mapTo(c.widget()->window(), c.widget()->rect().center());
-}
-
-// A pupil's drag: press on the word, nudge it, jump ahead of it to `to`, settle, release.
-// While dragged, the word is centred on the pointer exactly, whatever pixel it was drawn at.
-inline void realDrag(const ui::Control& word, QPoint to) {
-    QWidget* window = word.widget()->window();
-    const QPoint from = real::centreOf(word);
-    real::moveTo(window, from);
-    real::press(window, from);
-    real::moveTo(window, from + QPoint(4, 2));
-    const QPoint ahead = to + QPoint(-3, 5);  // far ahead of the word: it must still follow
-    real::moveTo(window, ahead);
-    EXPECT_FLOAT_EQ(word.Left(), ahead.x() * 15.0f - word.Width() / 2);
-    EXPECT_FLOAT_EQ(word.Top(), ahead.y() * 15.0f - word.Height() / 2);
-    real::moveTo(window, to);
-    real::release(window, to);
-}
-
 }  // namespace labelling_test

@@ -1,5 +1,5 @@
 // The word list reader: the field rules, the two character sets, lists that break the
-// limits, files that never end, and the lists shipped beside the program.
+// limits, and the lists shipped beside the program.
 #include "activities/wordgame/wordlistreader.h"
 
 #include <gtest/gtest.h>
@@ -30,25 +30,6 @@ QStringList words(const QByteArray& bytes) {
     for (int i = list.count; i < kSlots; ++i) EXPECT_TRUE(list.words[i].isEmpty()) << i;
     return out;
 }
-
-// A device that never ends: a head, then 'x' for ever, with no line end.
-class EndlessDevice : public QIODevice {
-  public:
-    explicit EndlessDevice(QByteArray head) : head_(std::move(head)) { open(ReadOnly); }
-    bool isSequential() const override { return true; }
-    qint64 served = 0;
-
-  protected:
-    qint64 readData(char* data, qint64 max) override {
-        for (qint64 i = 0; i < max; ++i, ++served)
-            data[i] = served < head_.size() ? head_[served] : 'x';
-        return max;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-  private:
-    QByteArray head_;
-};
 
 const QStringList kThree = {"Heart", "Lungs", "Blood"};
 
@@ -129,18 +110,6 @@ TEST(WordListCharacters, OneCharacterIsOneCodePointAfterNfc) {
     for (int i = 0; i < 16; ++i) sixteenFlowers += "\xF0\x9F\x8C\xBB";
     EXPECT_EQ(read(sixteenFlowers).count, 1);
     EXPECT_EQ(read(sixteenFlowers + "\xF0\x9F\x8C\xBB").count, 0);
-}
-
-TEST(WordListLimits, AFileThatNeverEndsIsNotReadWhole) {
-    EndlessDevice endless("3\r\nHeart\r\n");
-    const CategoryWords list = readWordList(endless);
-    EXPECT_EQ(list.count, 1);
-    EXPECT_EQ(list.words[0], "Heart");
-    EXPECT_LE(endless.served, 2 * kMaxFileBytes);
-
-    EndlessDevice noCount("");
-    EXPECT_EQ(readWordList(noCount).count, 0);
-    EXPECT_LE(noCount.served, 2 * kMaxFileBytes);
 }
 
 // The lists shipped beside the program keep the limits the game relies on, in the layout
