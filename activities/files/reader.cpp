@@ -22,6 +22,7 @@
 #include <set>
 
 #include "activities/files/activity.h"
+#include "activities/files/parserletters.h"
 
 namespace activityfiles {
 
@@ -56,7 +57,7 @@ Position positionOf(const toml::source_region& s) {
 }
 
 QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    return restoreLetters(s);
 }
 
 bool isPlainPictureName(const QString& name) {
@@ -74,8 +75,9 @@ class Reader {
     explicit Reader(QString fileName) { activity_.fileName = std::move(fileName); }
 
     ReadResult read(const QByteArray& bytes) {
+        const QByteArray moved = moveLettersForParser(bytes);
         toml::parse_result parsed =
-            toml::parse(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+            toml::parse(std::string_view(moved.constData(), static_cast<size_t>(moved.size())));
         if (!parsed) {
             const toml::parse_error& error = parsed.error();
             problem(positionOf(error.source()), qs(error.description()));

@@ -125,6 +125,7 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
     const Case cases[] = {
         {"menu = 3\ntopic = \"Rocks\n", 2, 15, "while parsing string"},
         {"menu = 3\n[[[label]]\n", 2, 3, "expected bare key"},
+        {"menu = 3\n[[\u00e9t\u00e9]]\n", 2, 3, "\u00e9"},  // a letter the parser is kept from
         {"menu = 3\ntopic = \"Rocks\"\nkind = \"quiz\"\n", 3, 1, "unknown kind \"quiz\""},
         {"menu = 3\nkind = \"truefalse\"\n[[statement]]\ntext = \"x\"\ntrue = true\n", 1, 1,
          "missing field \"topic\""},
@@ -153,6 +154,13 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
         EXPECT_EQ(p.at.column, c.column) << c.message;
         EXPECT_TRUE(p.message.contains(c.message)) << p.message.toStdString();
     }
+}
+
+TEST(ActivityReader, LettersOfEveryScriptReadBackAsWritten) {
+    const QString words = QString::fromUtf8("Caf\u00e9, \u0451\u0436, \u304b\u3048\u308b\uff01");
+    const ReadResult r = read(QString(kTrueFalse).replace("Sound", words));
+    ASSERT_TRUE(r.activity);
+    EXPECT_EQ(r.activity->statements[0].text, words + " travels through solids.");
 }
 
 TEST(ActivitySlots, CaptionsBuiltInsNewTopicsAndConflicts) {
