@@ -166,8 +166,12 @@ void spoil(const Asset& a, Spoil how) {
     QFile::remove(a.path);
     QFile out(a.path);
     if (how == Spoil::Folder) QDir().mkpath(a.path + "/inside");
-    if (how == Spoil::Fifo) ASSERT_EQ(::mkfifo(QFile::encodeName(a.path).constData(), 0644), 0);
-    if (how == Spoil::DeviceLink) ASSERT_TRUE(QFile::link("/dev/zero", a.path));
+    if (how == Spoil::Fifo) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(a.path).constData(), 0644), 0);
+    }
+    if (how == Spoil::DeviceLink) {
+        ASSERT_TRUE(QFile::link("/dev/zero", a.path));
+    }
     if (how != Spoil::Empty && how != Spoil::Truncated && how != Spoil::Text &&
         how != Spoil::HugeHeader)
         return;
@@ -262,7 +266,7 @@ TEST_F(BadFilesTest, EveryPictureSpoiledEveryWay) {
     const Walk good = visitEverything(*fake);
     EXPECT_TRUE(good.findings.isEmpty()) << good.findings.join("\n").toStdString();
     std::vector<Asset> pictures;
-    for (const QString& folder : {"Images", "opening"})
+    for (const char* folder : {"Images", "opening"})
         for (QDirIterator it(dir + "/" + folder, QDir::Files); it.hasNext();) {
             QFile f(it.next());
             pictures.push_back(

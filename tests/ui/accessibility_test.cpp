@@ -62,10 +62,12 @@ TEST_F(AccessibilityTest, EveryScreensTreeNamesItsButtonsAndDescribesItsPictures
                 EXPECT_FALSE(node->text(QAccessible::Name).isEmpty()) << where;
                 EXPECT_FALSE(node->actionInterface()->actionNames().isEmpty()) << where;
             }
-            if (dynamic_cast<const PictureBox*>(&c))
+            if (dynamic_cast<const PictureBox*>(&c)) {
                 EXPECT_FALSE(node->text(QAccessible::Description).isEmpty()) << where;
-            if (dynamic_cast<const Label*>(&c) && !c.shownCaption().trimmed().isEmpty())
+            }
+            if (dynamic_cast<const Label*>(&c) && !c.shownCaption().trimmed().isEmpty()) {
                 EXPECT_EQ(node->text(QAccessible::Name), c.shownCaption().simplified()) << where;
+            }
         }
         EXPECT_GT(buttons, 0) << name;
         EXPECT_EQ(reached, form->controls().size()) << name;  // nothing left out of the tree
