@@ -95,8 +95,9 @@ void scatter(QPainter& p, QRectF area, int count, qreal size, QColor colour, qui
     }
 }
 
-// A shallow dish, seen from the side and a little above, holding a mixture.
-QRectF dish(QPainter& p) {
+// A shallow dish, seen from the side and a little above, holding a mixture whose main part
+// has the colour `fill`; the mixture's area.
+QRectF dish(QPainter& p, QColor fill) {
     const QRectF top(40, 90, 320, 100);
     p.setPen(QPen(QColor(60, 60, 80), 2));
     p.setBrush(QColor(225, 225, 235));
@@ -106,7 +107,11 @@ QRectF dish(QPainter& p) {
     p.drawPath(body);
     p.setBrush(QColor(200, 200, 215));
     p.drawEllipse(top);
-    return top.adjusted(14, 8, -14, -8);
+    const QRectF mix = top.adjusted(14, 8, -14, -8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawEllipse(mix);
+    return mix;
 }
 
 // A glass beaker with water up to `level`, a mark scale on its side.
@@ -134,10 +139,7 @@ QImage stonesAndSand() {
     QImage image = canvas(kWidth, kHeight, kBackground);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF mix = dish(p);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(222, 190, 120));
-    p.drawEllipse(mix);
+    const QRectF mix = dish(p, QColor(222, 190, 120));
     scatter(p, mix, 260, 1.4, QColor(200, 160, 90), 7);
     scatter(p, mix.adjusted(10, 6, -10, -6), 26, 9, QColor(140, 140, 150), 11);
     return image;
@@ -147,10 +149,7 @@ QImage ironAndSand() {
     QImage image = canvas(kWidth, kHeight, kBackground);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF mix = dish(p);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(222, 190, 120));
-    p.drawEllipse(mix);
+    const QRectF mix = dish(p, QColor(222, 190, 120));
     scatter(p, mix, 260, 1.4, QColor(200, 160, 90), 7);
     scatter(p, mix, 320, 2.6, QColor(60, 60, 66), 5, false);
     return image;
@@ -160,10 +159,7 @@ QImage clipsAndRice() {
     QImage image = canvas(kWidth, kHeight, kBackground);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF mix = dish(p);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(245, 242, 230));
-    p.drawEllipse(mix);
+    const QRectF mix = dish(p, QColor(245, 242, 230));
     scatter(p, mix, 220, 4, QColor(250, 248, 238), 3, false);
     // Steel paper clips.
     QRandomGenerator random(17);
