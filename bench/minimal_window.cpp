@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
                     QApplication::processEvents();
                 }));
     std::printf("drag %.1f\n", medianMicroseconds(200, [&] {
-                    label->move(++n % 2 ? 330 : 300, n % 2 ? 425 : 400);
+                    const bool odd = ++n % 2;
+                    label->move(odd ? 330 : 300, odd ? 425 : 400);
                     QApplication::processEvents();
                 }));
     window.surface = QImage(800, 600, QImage::Format_ARGB32_Premultiplied);

@@ -4,6 +4,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/colour.h"
 #include "ui/control.h"
 #include "ui/displayscale.h"
 #include "ui/eventguard.h"
@@ -285,7 +286,14 @@ void Form::showWindow() {
     applyWindowGeometry();
     if (behind_) {
         // Above every other program's windows, then the program's own above it again.
-        if (!window_->isVisible()) keepOffTaskbar(*window_);
+        if (!window_->isVisible()) {
+            keepOffTaskbar(*window_);
+            // A plain colour over the whole display: the server fills it, or the program
+            // would send it the display's every pixel at each opening.
+            if (picture().isNull() && controls().empty() &&
+                fillOnServer(*window_, toQColor(BackColor())))
+                window_->setFilledOnServer();
+        }
         window_->show();
         window_->raise();
         keepBelowProgram();

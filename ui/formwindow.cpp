@@ -19,7 +19,7 @@ FormWindow::FormWindow(Form& form) : QWidget(nullptr), form_(&form) {
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {
-    if (!form_) return;
+    if (!form_ || filledOnServer_) return;
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(form_->BackColor()));
     const Picture& picture = form_->picture();

@@ -11,6 +11,14 @@ class FormWindow final : public QWidget {
   public:
     explicit FormWindow(Form& form);
     void detach() { form_ = nullptr; }
+    // Painted by the display server alone: no paint reaches the window.
+    void setFilledOnServer() {
+        filledOnServer_ = true;
+        setAttribute(Qt::WA_PaintOnScreen);
+    }
+    QPaintEngine* paintEngine() const override {
+        return filledOnServer_ ? nullptr : QWidget::paintEngine();
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,6 +32,7 @@ class FormWindow final : public QWidget {
 
   private:
     Form* form_;
+    bool filledOnServer_ = false;
 };
 
 }  // namespace ui

@@ -95,6 +95,30 @@ void keepOffTaskbar(QWidget& window) {
     xcb_flush(c);
 }
 
+bool fillOnServer(QWidget& window, QColor colour) {
+    xcb_connection_t* c = x11Connection();
+    if (!c) return false;
+    // The colour's pixel value in the window's own colour map, whatever the display's depth.
+    const auto w = static_cast<xcb_window_t>(window.winId());
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr);
+    if (!attributes) return false;
+    const auto channel = [](int value) { return static_cast<uint16_t>(value * 257); };
+    xcb_alloc_color_reply_t* allocated =
+        xcb_alloc_color_reply(c,
+                              xcb_alloc_color(c, attributes->colormap, channel(colour.red()),
+                                              channel(colour.green()), channel(colour.blue())),
+                              nullptr);
+    free(attributes);
+    if (!allocated) return false;
+    const uint32_t pixel = allocated->pixel;
+    free(allocated);
+    xcb_change_window_attributes(c, w, XCB_CW_BACK_PIXEL, &pixel);
+    xcb_clear_area(c, 0, w, 0, 0, 0, 0);
+    xcb_flush(c);
+    return true;
+}
+
 std::optional<std::vector<QWidget*>> stackedBottomToTop(const std::vector<QWidget*>& windows) {
     xcb_connection_t* c = x11Connection();
     if (!c || windows.empty()) return std::nullopt;
@@ -125,6 +149,10 @@ std::optional<std::vector<QWidget*>> stackedBottomToTop(const std::vector<QWidge
 #else
 
 void keepOffTaskbar(QWidget&) {}
+
+bool fillOnServer(QWidget&, QColor) {
+    return false;
+}
 
 std::optional<std::vector<QWidget*>> stackedBottomToTop(const std::vector<QWidget*>&) {
     return std::nullopt;
