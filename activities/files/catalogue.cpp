@@ -278,8 +278,10 @@ std::vector<FoundFile> findActivityFiles(const QStringList& folders) {
         const QFileInfoList found = dir.entryInfoList({"*.toml"}, QDir::Files, QDir::Name);
         int taken = 0;
         for (const QFileInfo& info : found) {
-            // Regular files only, and nothing that a link takes outside the folder.
-            const QString real = info.canonicalFilePath();
+            // Regular files only, and nothing that a link takes outside the folder. Only a link
+            // needs resolving (a path's every step asked of the system, at each menu opening).
+            const QString real =
+                info.isSymLink() ? info.canonicalFilePath() : root + '/' + info.fileName();
             if (!info.isFile() || !real.startsWith(root + '/')) continue;
             if (++taken > kMaxFilesPerFolder) break;
             if (!names.insert(info.fileName()).second) continue;
