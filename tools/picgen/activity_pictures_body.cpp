@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 #include <QtMath>
 
 #include "common.h"
@@ -22,14 +21,6 @@ const QColor kBoneEdge(110, 96, 70);
 const QColor kMuscle(196, 58, 58);
 const QColor kMuscleEdge(110, 24, 24);
 const QColor kTendon(236, 232, 214);
-
-QPainterPath stroked(const QPainterPath& centre, qreal width) {
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(centre).simplified();
-}
 
 void fill(QPainter& p, const QPainterPath& shape, QColor colour, qreal edge = 1.2) {
     p.setPen(QPen(colour.darker(170), edge));
@@ -157,7 +148,7 @@ void paintAbdomen(QPainter& p) {
     colon.quadTo(284, 288, 284, 296);
     colon.lineTo(284, 334);
     colon.quadTo(284, 346, 262, 350);
-    fill(p, stroked(colon, 15), QColor(196, 146, 92));
+    fill(p, thick(colon, 15), QColor(196, 146, 92));
     p.setPen(QPen(QColor(140, 96, 54), 1));
     for (int y = 300; y < 344; y += 9) {
         p.drawLine(QPointF(180, y), QPointF(193, y));
@@ -176,7 +167,7 @@ void paintAbdomen(QPainter& p) {
         }
         gut.quadTo(rightward ? 272 : 202, y + 5, rightward ? 270 : 204, y + 10);
     }
-    fill(p, stroked(gut, 8), QColor(240, 176, 164), 1);
+    fill(p, thick(gut, 8), QColor(240, 176, 164), 1);
     // The bladder, low in the middle, in front of the end of the gut.
     QPainterPath bladder;
     bladder.moveTo(222, 352);
@@ -229,14 +220,14 @@ QImage arm() {
     blade.closeSubpath();
     fill(p, blade, kBone);
     // Bones: the humerus above, the radius and ulna side by side below the elbow.
-    fill(p, stroked(line(kShoulder, kElbow - QPointF(0, 8)), 13), kBone);
-    fill(p, stroked(line(kShoulder - QPointF(0, 4), kShoulder + QPointF(0, 4)), 22),
+    fill(p, thick(line(kShoulder, kElbow - QPointF(0, 8)), 13), kBone);
+    fill(p, thick(line(kShoulder - QPointF(0, 4), kShoulder + QPointF(0, 4)), 22),
          kBone);  // its rounded head
-    fill(p, stroked(line(kElbow - QPointF(6, 8), kElbow + QPointF(6, -8)), 18),
-         kBone);                                                              // its wide lower end
-    fill(p, stroked(line(QPointF(238, 240), QPointF(412, 236)), 9), kBone);   // ulna
-    fill(p, stroked(line(QPointF(216, 238), QPointF(238, 240)), 12), kBone);  // its elbow point
-    fill(p, stroked(line(QPointF(246, 220), QPointF(412, 218)), 9), kBone);   // radius
+    fill(p, thick(line(kElbow - QPointF(6, 8), kElbow + QPointF(6, -8)), 18),
+         kBone);                                                            // its wide lower end
+    fill(p, thick(line(QPointF(238, 240), QPointF(412, 236)), 9), kBone);   // ulna
+    fill(p, thick(line(QPointF(216, 238), QPointF(238, 240)), 12), kBone);  // its elbow point
+    fill(p, thick(line(QPointF(246, 220), QPointF(412, 218)), 9), kBone);   // radius
     // The hand, closed.
     QPainterPath hand;
     hand.addRoundedRect(QRectF(414, 206, 42, 42), 14, 14);

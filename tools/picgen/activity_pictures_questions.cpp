@@ -135,12 +135,18 @@ QRectF beaker(QPainter& p, QRectF glass, qreal level, QColor water) {
     return QRectF(glass.left(), level, glass.width(), glass.bottom() - level);
 }
 
+// A dish of sand, ready for what is mixed into it.
+QRectF sandyDish(QPainter& p) {
+    const QRectF mix = dish(p, QColor(222, 190, 120));
+    scatter(p, mix, 260, 1.4, QColor(200, 160, 90), 7);
+    return mix;
+}
+
 QImage stonesAndSand() {
     QImage image = canvas(kWidth, kHeight, kBackground);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF mix = dish(p, QColor(222, 190, 120));
-    scatter(p, mix, 260, 1.4, QColor(200, 160, 90), 7);
+    const QRectF mix = sandyDish(p);
     scatter(p, mix.adjusted(10, 6, -10, -6), 26, 9, QColor(140, 140, 150), 11);
     return image;
 }
@@ -149,8 +155,7 @@ QImage ironAndSand() {
     QImage image = canvas(kWidth, kHeight, kBackground);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF mix = dish(p, QColor(222, 190, 120));
-    scatter(p, mix, 260, 1.4, QColor(200, 160, 90), 7);
+    const QRectF mix = sandyDish(p);
     scatter(p, mix, 320, 2.6, QColor(60, 60, 66), 5, false);
     return image;
 }

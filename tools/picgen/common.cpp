@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -110,4 +111,12 @@ void drawArrow(QPainter& p, const QPainterPath& path, QColor colour, qreal width
     p.setBrush(colour);
     p.drawPolygon(headShape);
     p.restore();
+}
+
+QPainterPath thick(const QPainterPath& centre, qreal width) {
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    return stroker.createStroke(centre).simplified();
 }

@@ -42,4 +42,8 @@ void drawCaption(QPainter& p, const QRectF& box, const QString& text, const QFon
 void drawShadowedText(QPainter& p, const QRectF& box, int flags, const QString& text, QColor ink);
 
 // A line along the path with a filled arrowhead at its end, `head` pixels long.
+// The outline of a stroke `width` wide along `centre`, rounded at its ends and corners: a
+// bone, a muscle, a tendon.
+QPainterPath thick(const QPainterPath& centre, qreal width);
+
 void drawArrow(QPainter& p, const QPainterPath& path, QColor colour, qreal width, qreal head);

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 #include <QTransform>
 #include <cmath>
 #include <optional>
@@ -46,15 +45,6 @@ void fillBone(QPainter& p, const QPainterPath& shape, const QColor& colour = kBo
 void bothSides(QPainter& p, const QPainterPath& left, const QColor& colour = kBone) {
     fillBone(p, left, colour);
     fillBone(p, mirrored(left), colour);
-}
-
-// A bone drawn along a path with the given thickness, rounded at its ends.
-QPainterPath thick(const QPainterPath& centre, qreal width) {
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(centre).simplified();
 }
 
 QPainterPath segment(QPointF a, QPointF b) {
