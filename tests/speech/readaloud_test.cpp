@@ -11,6 +11,7 @@
 #include "speech/recordingvoice.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
+#include "ui/line.h"
 
 using namespace ui;
 
@@ -156,4 +157,30 @@ TEST_F(ReadAloudTest, ScrambledWordsReadsTheWordOnceShowAnswerHasPutItTogether) 
         s.flightTimer.fire();
     }
     EXPECT_EQ(voice->said, QStringList{s.wordlist[s.wordNumber]});
+}
+
+TEST_F(ReadAloudTest, TheBoxItsReasonAndEverySpeakerButtonLieClearOfTheOtherControls) {
+    const auto expectClear = [](const Form& form, const Control& mine) {
+        const QRectF r(mine.Left(), mine.Top(), mine.Width(), mine.Height());
+        EXPECT_TRUE(mine.Visible()) << mine.name().toStdString();
+        EXPECT_TRUE(QRectF(0, 0, form.ScaleWidth(), form.ScaleHeight()).contains(r));
+        for (const Control* c : form.controls()) {
+            if (c == &mine || !c->Visible() || dynamic_cast<const Line*>(c)) continue;
+            EXPECT_FALSE(r.intersects({c->Left(), c->Top(), c->Width(), c->Height()}))
+                << form.name().toStdString() << ": " << mine.name().toStdString() << " over "
+                << c->name().toStdString() << "(" << c->index() << ")";
+        }
+    };
+    voice->answersAtOnce = false;
+    MainScreen& main = tick();
+    voice->ready();
+    for (const char* name : {"boneslab", "puberty", "healthy", "magnets", "magnets2", "circuits",
+                             "repro", "scramble"}) {
+        Form& form = *forms().show(name);
+        passTime(5);
+        expectClear(form, *form.findControl("cmdspeak"));
+    }
+    speech::giveUpStarting();
+    expectClear(main, main.readAloud);
+    expectClear(main, main.readAloudReason);
 }
