@@ -38,7 +38,7 @@ void voiceReady(int generation) {
     ReadingState& s = state();
     if (generation != s.generation || !s.failure.isEmpty()) return;
     s.ready = true;
-    s.deadline.reset();
+    if (s.deadline) s.deadline->stop();
     if (s.on && !s.waiting.isEmpty()) s.voice->say(s.waiting);
     s.waiting.clear();
 }
@@ -50,7 +50,8 @@ void voiceFailed(int generation, const QString& reason) {
     s.on = false;
     s.ready = false;
     s.waiting.clear();
-    s.deadline.reset();
+    // Stopped, not destroyed: this may run inside the timer's own timeout.
+    if (s.deadline) s.deadline->stop();
     tellWatchers();
 }
 
@@ -59,6 +60,7 @@ void start() {
     s.started = true;
     s.deadline = std::make_unique<QTimer>();
     s.deadline->setSingleShot(true);
+    s.deadline->setTimerType(Qt::PreciseTimer);
     QObject::connect(s.deadline.get(), &QTimer::timeout, [] { giveUpStarting(); });
     s.deadline->start(kStartDeadlineMs);
     const int generation = s.generation;
@@ -120,6 +122,7 @@ void say(const QString& text) {
 }
 
 void giveUpStarting() {
+    if (state().ready) return;
     voiceFailed(state().generation, QStringLiteral("The speech service did not answer"));
 }
 

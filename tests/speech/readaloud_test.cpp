@@ -168,8 +168,7 @@ TEST_F(ReadAloudTest, TheBoxItsReasonAndEverySpeakerButtonLieClearOfTheOtherCont
         }
     };
     voice->answersAtOnce = false;
-    MainScreen& main = tick();
-    voice->ready();
+    MainScreen& main = tick();  // the buttons show while the voice starts
     for (const char* name : {"boneslab", "puberty", "healthy", "magnets", "magnets2", "circuits",
                              "repro", "scramble"}) {
         Form& form = *forms().show(name);
