@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "activities/files/check.h"
@@ -8,6 +10,8 @@
 #include "app/startupwarmup.h"
 #include "app/titlescreen.h"
 #include "app/windowsystem.h"
+#include "speech/readaloud.h"
+#include "speech/speechdvoice.h"
 #include "ui/displayscale.h"
 #include "ui/formregistry.h"
 #include "ui/pictures.h"
@@ -44,9 +48,16 @@ int main(int argc, char* argv[]) {
     ui::prefetchPicture(TitleScreen::kStillPicture);
 
     registerScreens(ui::forms());
+    // Nothing of the speech service is started until reading aloud is switched on.
+    speech::installVoice(speech::makeSpeechDispatcherVoice());
     ui::forms().show<TitleScreen>();
     const int status = QApplication::exec();
     ui::forms().clear();
+    if (!speech::closeVoice()) {
+        // The speech service hung: Exit must still end the program now.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     warmup.finish();
     return status;
 }

@@ -66,6 +66,17 @@ constexpr LabelDesign kNotice{.left = 7440,
                               .opaque = false,
                               .align = Align::Right};
 
+// Below Hide Desktop, in its style; the reason it cannot be ticked, when it cannot, below it.
+constexpr float kReadAloudTop = 1680;
+constexpr LabelDesign kReadAloudReason{.left = 120,
+                                       .top = 2100,
+                                       .width = 4335,
+                                       .height = 315,
+                                       .font = {"Tahoma", 9.75f, false},
+                                       .fore = colours::kYellow,
+                                       .opaque = false,
+                                       .visible = false};
+
 // What each entry of the column opens; index 5 is never shown.
 constexpr const char* kMenuScreens[] = {"menu1", "menu2", "menu3", "menu4", "menu5"};
 constexpr const char* kEntryCaptions[] = {"", "Menu 2", "Menu 3", "Menu 4", "Menu 5", "WWW Links"};
@@ -90,9 +101,14 @@ MainScreen::MainScreen() : Form(Name) {
     title.applyDesign(kTitle);
     hideDesktop.setGeometry(120, 1200, 1935, 375);
     hideDesktop.setCaption("Hide Desktop");
-    hideDesktop.setForeColor(colours::kYellow);
-    hideDesktop.setBackColor(colours::kBrown);
-    hideDesktop.setFont(kArial12Bold);
+    readAloud.setGeometry(120, kReadAloudTop, 1935, 375);
+    readAloud.setCaption("Read Aloud");
+    for (CheckBox* box : {&hideDesktop, &readAloud}) {
+        box->setForeColor(colours::kYellow);
+        box->setBackColor(colours::kBrown);
+        box->setFont(kArial12Bold);
+    }
+    readAloudReason.applyDesign(kReadAloudReason);
     menuEntries.add(7).applyDesign(kGuide);
     menuEntries.add(0).applyDesign(kMenuEntry);
     logo.setGeometry(180, 5700, 1500, 2085);
@@ -112,6 +128,7 @@ MainScreen::MainScreen() : Form(Name) {
     menuEntries.MouseMove = bind(this, &MainScreen::pointerOverMenuEntry);
     title.MouseMove = bind(this, &MainScreen::pointerOverTitle);
     hideDesktop.Click = bind(this, &MainScreen::hideDesktopToggled);
+    readAloud.Click = bind(this, &MainScreen::readAloudToggled);
     exitButton.Click = bind(this, &MainScreen::exitClicked);
     jotterButton.Click = bind(this, &MainScreen::jotterClicked);
 }
@@ -120,6 +137,7 @@ void MainScreen::onLoad() {
     ProgramState::applyScreenLayout(*this);
     setBackColor(RGB(49, 135, 215));
     if (ProgramState::hideDesktop) hideDesktop.setValue(1);
+    showReadAloud();
     exitButton.setVisible(true);
     if (auto background = LoadPicture("Images\\opening.jpg")) setPicture(*background);
     if (auto picture = LoadPicture("Images\\logo2.jpg")) logo.setPicture(*picture);
@@ -153,6 +171,18 @@ void MainScreen::hideDesktopToggled() {
         forms().show<Backdrop>();
     }
     forms().show<MainScreen>();
+}
+
+void MainScreen::readAloudToggled() {
+    speech::setReading(readAloud.Value() == 1);
+}
+
+void MainScreen::showReadAloud() {
+    // Setting the value raises Click, which asks for what already holds.
+    readAloud.setValue(speech::isReading() ? 1 : 0);
+    readAloud.setEnabled(speech::canRead());
+    readAloudReason.setCaption(speech::whyNot());
+    readAloudReason.setVisible(!speech::canRead());
 }
 
 void MainScreen::exitClicked() {

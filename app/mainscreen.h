@@ -1,4 +1,5 @@
 #pragma once
+#include "speech/readaloud.h"
 #include "ui/choice.h"
 #include "ui/commandbutton.h"
 #include "ui/controlarray.h"
@@ -7,7 +8,7 @@
 #include "ui/picturebox.h"
 
 // The main screen: the five menu entries, the Teachers' Guide and the page about the
-// program, "Hide Desktop", the Jotter and the way back to the title screen.
+// program, "Hide Desktop", "Read Aloud", the Jotter and the way back to the title screen.
 class MainScreen : public ui::Form {
   public:
     static constexpr const char* Name = "intro0";
@@ -16,6 +17,9 @@ class MainScreen : public ui::Form {
     void onLoad() override;
     void menuEntryClicked(int index);
     void hideDesktopToggled();
+    void readAloudToggled();
+    // The box follows reading aloud: unticked and greyed, with the reason, when it cannot be.
+    void showReadAloud();
     void exitClicked();
     void jotterClicked();
     void pointerOverMenuEntry(int index, int button, int shift, float x, float y);
@@ -30,4 +34,9 @@ class MainScreen : public ui::Form {
     ui::CommandButton exitButton{*this, "Command1"};
     ui::Label notice{*this, "Label3"};
     ui::CommandButton jotterButton{*this, "cmdjotter"};
+    ui::CheckBox readAloud{*this, "chkReadAloud"};
+    ui::Label readAloudReason{*this, "lblReadAloudReason"};
+
+  private:
+    speech::Watch readAloudWatch_{[this] { showReadAloud(); }};
 };

@@ -32,8 +32,11 @@ struct Problem {
     QString message;
 };
 
+// `say`, where a file gives it, is how a text is read aloud when its spoken form differs
+// from its written one; empty otherwise.
 struct LabelEntry {
     QString word;
+    QString say;
     QPointF at;  // the centre of its box, in the picture's own pixels
     std::optional<QPointF> lineTo;
     Position where;
@@ -41,6 +44,7 @@ struct LabelEntry {
 
 struct SortWord {
     QString text;
+    QString say;
     int column = 0;  // into Activity::columns
     Position where;
 };
@@ -55,6 +59,7 @@ struct Passage {
 
 struct Question {
     QString text;
+    QString say;
     QString picture;  // a plain file name, or empty
     QStringList answers;
     int right = 0;  // into answers
@@ -63,6 +68,7 @@ struct Question {
 
 struct Statement {
     QString text;
+    QString say;
     bool isTrue = false;
     Position where;
 };

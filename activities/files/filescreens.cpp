@@ -1,5 +1,7 @@
 #include "activities/files/filescreens.h"
 
+#include "speech/readaloud.h"
+#include "speech/spoken.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
 
@@ -126,6 +128,14 @@ int FileDragScreen::score() const {
     return correct;
 }
 
+QString FileDragScreen::spokenText() const {
+    return speech::sentences({instruction.Caption(), speech::withGapsRead(passageText.Caption())});
+}
+
+QString FileDragScreen::spokenWord(int word) const {
+    return speech::spokenForm(words(word).Caption(), plan_.boxes[word].say);
+}
+
 void FileDragScreen::passageChosen(int index) {
     if (index == links_.chosen || index < 0 || index >= static_cast<int>(links_.screens.size()) ||
         links_.screens[index].isEmpty())
@@ -194,17 +204,22 @@ void FileQuestionsScreen::showQuestion() {
     messages(0).setCaption(answerInWords(q));
 }
 
+QString FileQuestionsScreen::spokenText() const {
+    const Question& q = activity_->questions[questionNumber];
+    return spokenQuestion(speech::spokenForm(q.text, q.say), answerButtons);
+}
+
 void FileQuestionsScreen::answerClicked(int index) {
     if (index == rightAnswer) {
-        messages(2).setVisible(true);
+        showFeedback(messages(2));
     } else {
         messages(2).setVisible(false);
-        messages(0).setVisible(true);
+        showFeedback(messages(0));
     }
 }
 
 void FileQuestionsScreen::revealAnswer() {
-    messages(0).setVisible(true);
+    showFeedback(messages(0));
 }
 
 void FileQuestionsScreen::newQuestion() {
@@ -228,6 +243,11 @@ void FileTrueFalseScreen::showScreenPicture() {
     picture.setStretch(true);
     picture.setPicture(loadPictureFile(plan_.picturePath).value_or(Picture()));
     picture.setDescription(activity_->title);
+}
+
+QString FileTrueFalseScreen::spokenStatement() const {
+    const Statement& s = activity_->statements[questionNumber];
+    return speech::spokenForm(s.text, s.say);
 }
 
 void FileTrueFalseScreen::fillStatements() {

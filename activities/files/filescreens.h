@@ -51,6 +51,8 @@ class FileDragScreen : private DragTables, public LabellingScreen {
     void loadScreen() override;
     // A word scores on any box of its group: its column, or a box of the same word.
     int score() const override;
+    QString spokenText() const override;
+    QString spokenWord(int word) const override;
 
   private:
     DragPlan plan_;
@@ -66,6 +68,7 @@ class FileQuestionsScreen : public questions::QuestionScreen {
     void onLoad() override;
     void showQuestion();
     void answerClicked(int index);
+    QString spokenText() const override;
 
     std::int16_t questionNumber = 0;
     std::int16_t rightAnswer = 0;
@@ -91,6 +94,7 @@ class FileTrueFalseScreen : public questions::TrueFalseScreen {
   protected:
     void fillStatements() override;
     void showScreenPicture() override;
+    QString spokenStatement() const override;
 
   private:
     std::shared_ptr<const Activity> activity_;

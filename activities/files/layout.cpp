@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "activities/questions/questionscreen.h"
+#include "speech/speakerbutton.h"
 #include "ui/blankwrap.h"
 #include "ui/files.h"
 #include "ui/pictures.h"
@@ -26,6 +27,19 @@ constexpr float kWordHeight = 435, kTwoLineWordHeight = 795;
 constexpr float kMinWordWidth = 1215, kMaxWordWidth = 3000;
 constexpr float kPadding = 240;  // around a word in its box
 constexpr float kStep = 105;     // between words and boxes
+
+// The speaker button's corner of each kind stays free of whatever a file places there.
+constexpr bool clearOf(const QRectF& r, speech::Corner c) {
+    return r.left() >= c.left + speech::kSpeakerSide || r.top() >= c.top + speech::kSpeakerSide ||
+           r.right() <= c.left || r.bottom() <= c.top;
+}
+// Words, boxes and pictures lie between kContentTop and kContentBottom.
+static_assert(kContentBottom <= speech::kLabellingCorner.top);
+static_assert(clearOf(kScore, speech::kLabellingCorner));
+static_assert(clearOf(places::kQuestionText, speech::kQuestionsCorner));
+static_assert(clearOf(places::kQuestionPicture, speech::kQuestionsCorner));
+static_assert(places::kAnswerTop >= speech::kQuestionsCorner.top + speech::kSpeakerSide);
+static_assert(clearOf(places::kStatementPicture, speech::kQuestionsCorner));
 
 float roundUp(float twips) {
     return std::ceil(twips / 15) * 15;
@@ -155,7 +169,7 @@ class Planner {
         p.instruction = instruction(kInstruction);
         p.score = kScore;
         const int n = static_cast<int>(a_.labels.size());
-        for (int i = 0; i < n; ++i) p.boxes.push_back({all[i], {}, {}, 0});
+        for (int i = 0; i < n; ++i) p.boxes.push_back({all[i], a_.labels[i].say, {}, {}, 0});
 
         // Start places in a column on the left when they fit, or else in rows at the bottom.
         const float w = static_cast<float>(p.wordSize.width()), h = kWordHeight;
@@ -248,7 +262,7 @@ class Planner {
             const float left =
                 kMargin + word.column * (columnWidth + kMargin) + (columnWidth - w) / 2;
             const float top = kBoxesTop + filled[word.column]++ * (h + kStep);
-            p.boxes.push_back({word.text, {roundUp(left), top, w, h}, {}, word.column});
+            p.boxes.push_back({word.text, word.say, {roundUp(left), top, w, h}, {}, word.column});
             bottom = std::max(bottom, top + h);
         }
         for (int c = 1; c < columns; ++c) {
@@ -289,7 +303,7 @@ class Planner {
 
         const float w = wordWidth(source.gaps);
         std::vector<Position> where(source.gaps.size(), source.where);
-        for (const QString& g : source.gaps) p.boxes.push_back({g, {}, {}, 0});
+        for (const QString& g : source.gaps) p.boxes.push_back({g, {}, {}, {}, 0});
         for (size_t i = 0; i < p.boxes.size(); ++i)
             p.boxes[i].group = static_cast<int>(source.gaps.indexOf(p.boxes[i].word));
         const float startTop =

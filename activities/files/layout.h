@@ -33,6 +33,7 @@ struct Text {
 // A draggable word and its box; words of one group are interchangeable on their boxes.
 struct Box {
     QString word;
+    QString say;  // how the word is read aloud, when it differs
     QRectF box;
     QPointF start;
     int group = 0;

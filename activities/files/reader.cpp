@@ -316,12 +316,13 @@ class Reader {
 
     void readLabels(const toml::table& root) {
         for (const toml::table* t : entries(root, "label", kMaxWords)) {
-            checkFields(*t, {"word", "at", "line_to"}, "[[label]]");
+            checkFields(*t, {"word", "say", "at", "line_to"}, "[[label]]");
             LabelEntry e;
             e.where = tablePos(*t);
             const auto word = text(*t, "word", true);
             const auto at = point(*t, "at", true);
             e.lineTo = point(*t, "line_to", false);
+            e.say = text(*t, "say", false).value_or(QString());
             if (!word || !at) continue;
             e.word = *word;
             e.at = *at;
@@ -333,11 +334,12 @@ class Reader {
         const auto columns = texts(root, "columns", kMinColumns, kMaxColumns);
         if (columns) activity_.columns = *columns;
         for (const toml::table* t : entries(root, "word", kMaxWords)) {
-            checkFields(*t, {"text", "column"}, "[[word]]");
+            checkFields(*t, {"text", "say", "column"}, "[[word]]");
             SortWord w;
             w.where = tablePos(*t);
             const auto word = text(*t, "text", true);
             const auto column = text(*t, "column", true);
+            w.say = text(*t, "say", false).value_or(QString());
             if (!word || !column || !columns) continue;
             w.text = *word;
             w.column = static_cast<int>(columns->indexOf(*column));
@@ -418,13 +420,14 @@ class Reader {
 
     void readQuestions(const toml::table& root) {
         for (const toml::table* t : entries(root, "question", kMaxQuestions)) {
-            checkFields(*t, {"text", "picture", "answers", "right"}, "[[question]]");
+            checkFields(*t, {"text", "say", "picture", "answers", "right"}, "[[question]]");
             Question q;
             q.where = tablePos(*t);
             const auto body = text(*t, "text", true);
             q.picture = picture(*t, false, q.picturePos).value_or(QString());
             const auto answers = texts(*t, "answers", kMinAnswers, kMaxAnswers);
             const auto right = text(*t, "right", true);
+            q.say = text(*t, "say", false).value_or(QString());
             if (!body || !answers || !right) continue;
             q.text = *body;
             q.answers = *answers;
@@ -440,10 +443,11 @@ class Reader {
 
     void readStatements(const toml::table& root) {
         for (const toml::table* t : entries(root, "statement", kMaxQuestions)) {
-            checkFields(*t, {"text", "true"}, "[[statement]]");
+            checkFields(*t, {"text", "say", "true"}, "[[statement]]");
             Statement s;
             s.where = tablePos(*t);
             const auto body = text(*t, "text", true);
+            s.say = text(*t, "say", false).value_or(QString());
             const toml::node* truth = t->get("true");
             if (!truth) problem(s.where, "missing field \"true\"");
             const auto value = truth ? truth->value_exact<bool>() : std::nullopt;

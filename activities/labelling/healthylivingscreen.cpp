@@ -1,5 +1,6 @@
 #include "activities/labelling/healthylivingscreen.h"
 
+#include "speech/spoken.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
 
@@ -106,6 +107,10 @@ HealthyLivingScreen::HealthyLivingScreen() : LabellingScreen(Name, kLayout) {
 void HealthyLivingScreen::loadScreen() {
     for (int i = 0; i < 4; ++i) passages(i).setBackColor(BackColor());
     ProgramState::labelCount = 6;
+}
+
+QString HealthyLivingScreen::spokenText() const {
+    return speech::sentences({instruction.Caption(), speech::withGapsRead(passageText.Caption())});
 }
 
 void HealthyLivingScreen::onLoad() {

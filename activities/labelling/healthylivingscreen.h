@@ -31,4 +31,5 @@ class HealthyLivingScreen : public LabellingScreen {
 
   protected:
     void loadScreen() override;
+    QString spokenText() const override;
 };

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include "speech/readaloud.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
 
@@ -99,6 +100,10 @@ LabellingScreen::LabellingScreen(const char* name, const labelling::Layout& layo
     words.MouseMove = [this](int i, const MouseArgs& a) {
         wordDragged(i, a.button, a.shift, a.formX - words(i).Left(), a.formY - words(i).Top());
     };
+    // A word taken up by the pointer is read, as one picked up by the keys is.
+    words.MouseDown = [this](int i, const MouseArgs& a) {
+        if (a.button == 1) speech::say(spokenWord(i));
+    };
     words.MouseUp = [this](int i, const MouseArgs& a) {
         wordReleased(i, a.button, a.shift, a.formX - words(i).Left(), a.formY - words(i).Top());
     };
@@ -193,6 +198,7 @@ void LabellingScreen::commandClicked(int index) {
             scoreText.setVisible(true);
             // Told again even when the count is the same as last time.
             scoreText.announceNameChange();
+            speech::say(scoreText.Caption());
             break;
     }
 }
@@ -240,6 +246,7 @@ void LabellingScreen::pickUp(int word) {
     words(word).bringToFront();  // carried over every other word
     showOver(0);
     words(word).announce(words(word).Caption() + ", picked up");
+    speech::say(spokenWord(word));
 }
 
 void LabellingScreen::carryTo(int box) {

@@ -4,6 +4,7 @@
 // box or slot released near it, and are scored by "Check Score".
 #include <span>
 
+#include "speech/speakerbutton.h"
 #include "ui/controlarray.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -68,12 +69,17 @@ class LabellingScreen : public ui::Form {
     ui::ControlArray<ui::Label> commands{*this, "Label3"};  // Exit, Start Again, Check Score
     ui::Label scoreText{*this, "Label6"};                   // the score
     ui::ControlArray<ui::Label> words{*this, "Label2"};     // the draggable words
+    speech::SpeakerButton speaker{*this, speech::kLabellingCorner, [this] { return spokenText(); }};
 
   protected:
     // The screen's own loading steps, which end by setting labelCount.
     virtual void loadScreen() = 0;
     // Check Score's count; the plain rule counts the words on their own boxes.
     virtual int score() const;
+    // What the speaker button reads: the instruction, and a passage with its gaps.
+    virtual QString spokenText() const = 0;
+    // How word i is read when it is picked up.
+    virtual QString spokenWord(int word) const { return words(word).Caption(); }
 
   private:
     void snapIfNear(ui::Label& label, const ui::Label& box);

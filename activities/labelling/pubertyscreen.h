@@ -14,5 +14,6 @@ class PubertyScreen : public LabellingScreen {
 
   protected:
     void loadScreen() override;
+    QString spokenText() const override { return headings(0).Caption(); }
     int score() const override;
 };

@@ -15,4 +15,5 @@ class SkeletonScreen : public LabellingScreen {
 
   protected:
     void loadScreen() override;
+    QString spokenText() const override { return instruction.Caption(); }
 };

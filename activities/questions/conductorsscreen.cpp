@@ -73,7 +73,7 @@ void ConductorsScreen::answerClicked(int index) {
         flashTimer.setEnabled(true);  // already flashing after "Answer": the countdown runs on
         showOutcome();
     }
-    messages(2).setVisible(true);
+    showFeedback(messages(2));
 }
 
 void ConductorsScreen::revealAnswer() {

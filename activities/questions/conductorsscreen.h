@@ -14,6 +14,9 @@ class ConductorsScreen : public questions::QuestionScreen {
     void onLoad() override;
     void showQuestion();
     void answerClicked(int index);
+    QString spokenText() const override {
+        return spokenQuestion(messages(1).Caption(), answerButtons);
+    }
     void flashTick();
 
     std::int16_t questionNumber = 0;

@@ -48,10 +48,10 @@ void MagnetsScreen::showQuestion() {
 
 void MagnetsScreen::answerClicked(int index) {
     if (index == rightAnswer) {
-        messages(2).setVisible(true);
+        showFeedback(messages(2));
     } else {
         messages(2).setVisible(false);
-        messages(0).setVisible(true);
+        showFeedback(messages(0));
     }
 }
 
@@ -61,7 +61,7 @@ void MagnetsScreen::exitActivity() {
 }
 
 void MagnetsScreen::revealAnswer() {
-    messages(0).setVisible(true);
+    showFeedback(messages(0));
 }
 
 void MagnetsScreen::newQuestion() {

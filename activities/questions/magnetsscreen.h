@@ -11,6 +11,9 @@ class MagnetsScreen : public questions::QuestionScreen {
     void onLoad() override;
     void showQuestion();
     void answerClicked(int index);
+    QString spokenText() const override {
+        return spokenQuestion(messages(1).Caption(), answerButtons);
+    }
 
     const questions::MagnetsSectionDesign& design() const { return design_; }
 

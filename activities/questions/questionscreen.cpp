@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "activities/questions/picturetexts.h"
+#include "speech/readaloud.h"
+#include "speech/spoken.h"
 #include "ui/formregistry.h"
 #include "ui/platform.h"
 #include "ui/programstate.h"
@@ -82,6 +84,19 @@ std::int16_t QuestionScreen::drawIndex(int count) {
 void QuestionScreen::showPicture(PictureBox& slot, const char* file) {
     slot.setPicture(LoadPicture(file).value_or(Picture()));
     slot.setDescription(QString::fromUtf8(pictureText(file)));
+}
+
+void QuestionScreen::showFeedback(Label& message) {
+    message.setVisible(true);
+    speech::say(message.Caption());
+}
+
+QString QuestionScreen::spokenQuestion(const QString& question,
+                                       const ControlArray<Label>& answers) {
+    QStringList parts{question};
+    for (int i : answers.indices())
+        if (answers(i).Visible()) parts << answers(i).Caption();
+    return speech::sentences(parts);
 }
 
 }  // namespace questions

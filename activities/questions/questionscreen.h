@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "speech/speakerbutton.h"
 #include "ui/controlarray.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -43,6 +44,10 @@ class QuestionScreen : public ui::Form {
     int commandIndex(Command role) const;
 
     ui::ControlArray<ui::Label> commands{*this, "Label3"};
+    speech::SpeakerButton speaker{*this, speech::kQuestionsCorner, [this] { return spokenText(); }};
+
+    // What the speaker button reads: the instruction, the question or statement, the answers.
+    virtual QString spokenText() const = 0;
 
   protected:
     // Command button i is commands[i]; they start opaque.
@@ -60,6 +65,11 @@ class QuestionScreen : public ui::Form {
     static std::int16_t drawIndex(int count);
     // Puts a picture into its slot; one that is missing or unreadable leaves the slot empty.
     static void showPicture(ui::PictureBox& slot, const char* file);
+    // Shows praise or the answer, and reads it.
+    static void showFeedback(ui::Label& message);
+    // The question, then the answers shown, in order.
+    static QString spokenQuestion(const QString& question,
+                                  const ui::ControlArray<ui::Label>& answers);
 
   private:
     std::span<const CommandDesign> commands_;

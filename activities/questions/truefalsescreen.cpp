@@ -1,6 +1,7 @@
 #include "activities/questions/truefalsescreen.h"
 
 #include "activities/questions/flashing.h"
+#include "speech/spoken.h"
 
 using namespace ui;
 
@@ -70,16 +71,20 @@ void TrueFalseScreen::showFirstStatement() {
     statementTimer.setEnabled(false);
 }
 
+QString TrueFalseScreen::spokenText() const {
+    return speech::sentences(
+        {messages(3).Caption(), spokenQuestion(spokenStatement(), answerButtons)});
+}
+
 void TrueFalseScreen::answerClicked(int index) {
     if (flashTimer.Enabled()) return;  // settled: the right button is flashing
     if (index != rightAnswers[questionNumber]) {
         messages(1).setCaption("Wrong, Try Again.");
-        messages(1).setVisible(true);
     } else {
         messages(1).setCaption("Correct, Well Done!");
-        messages(1).setVisible(true);
         flashTimer.setEnabled(true);
     }
+    showFeedback(messages(1));
 }
 
 void TrueFalseScreen::revealAnswer() {

@@ -18,6 +18,7 @@ class TrueFalseScreen : public QuestionScreen {
     void answerClicked(int index);
     void flashTick();
     void showFirstStatement();
+    QString spokenText() const override;
 
     // One entry more than there are statements; the last stays empty and is never drawn.
     std::vector<QString> statement;
@@ -38,6 +39,8 @@ class TrueFalseScreen : public QuestionScreen {
     // Fills statement and rightAnswers.
     virtual void fillStatements() = 0;
     virtual void showScreenPicture() = 0;
+    // The statement drawn, as it is read aloud.
+    virtual QString spokenStatement() const { return statement[questionNumber]; }
     void revealAnswer() override;
     void newQuestion() override;
 

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "speech/readaloud.h"
 #include "ui/formregistry.h"
 #include "ui/platform.h"
 #include "ui/programstate.h"
@@ -216,6 +217,8 @@ void ScrambledWordsScreen::flyNextFrame() {
             flightFrame = 0;
             flightLetter = 0;
             flightTimer.setEnabled(false);
+            // Every letter has landed: the word is whole.
+            speech::say(wordlist[wordNumber]);
             return;
         }
     }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "activities/wordgame/wordlists.h"
+#include "speech/speakerbutton.h"
 #include "ui/choice.h"
 #include "ui/controlarray.h"
 #include "ui/form.h"
@@ -43,6 +44,8 @@ class ScrambledWordsScreen : public ui::Form {
     ui::Timer layoutTimer{*this, 1};                              // lays out the tiles, one tick
     ui::Timer flightTimer{*this, 25};                             // the answer animation
     ui::Timer loadTimer{*this, 1};  // loads the words after the screen appears, one tick
+    speech::SpeakerButton speaker{*this, speech::kWordGameCorner,
+                                  [this] { return instruction.Caption(); }};
 
     std::int16_t category = 0;
     std::array<wordgame::WordList, wordgame::kCategories> lists;

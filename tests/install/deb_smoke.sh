@@ -20,6 +20,11 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation xdg-utils; do
     [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
+# Reading aloud: the speech service, recommended so that a school may leave it out.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for wanted in qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng; do
+    [[ "$recommends" == *"$wanted"* ]] || fail "Recommends lacks $wanted: $recommends"
+done
 
 # Debian's own checks of the package. Run as root, lintian first says that it is: a notice
 # on its standard error, not a finding, so only its findings and its exit status count.

@@ -6,6 +6,7 @@
 
 #include "activities/files/catalogue.h"
 #include "app/screens.h"
+#include "speech/readaloud.h"
 #include "ui/programstate.h"
 #include "ui/timer.h"
 #include "ui/twips.h"
@@ -18,6 +19,7 @@ void ScreenTest::SetUp() {
     QDir::setCurrent(QStringLiteral(BRINDLEMARK_RUN_DIR));
     ui::Twips::setScale(1.0f);
     ui::ProgramState::reset();
+    speech::installVoice(nullptr);  // reading aloud off, and no voice unless a test gives one
     registerScreens(ui::forms());
     activityfiles::forgetActivityFiles();
     ui::Timer::setHeld(true);
@@ -26,6 +28,7 @@ void ScreenTest::SetUp() {
 void ScreenTest::TearDown() {
     ui::forms().clear();
     settle();
+    speech::installVoice(nullptr);
     ui::Timer::setHeld(false);
     QDir::setCurrent(previousDir_);
     ui::installPlatform(std::move(previousPlatform_));

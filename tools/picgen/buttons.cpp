@@ -1,4 +1,5 @@
-// The six picture buttons: raised faces with a word and a symbol, all 119x33.
+// The picture buttons: raised faces with a word and a symbol, 119x33; the speaker button is a
+// square face with its symbol alone.
 #include <QDir>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -10,6 +11,7 @@
 
 namespace {
 constexpr int kWidth = 119;
+constexpr int kSquare = 33;
 constexpr int kHeight = 33;
 constexpr qreal kSymbolBox = 24;  // symbols are drawn in a square of this size
 const QColor kInk(255, 255, 255);
@@ -113,12 +115,30 @@ void letterTiles(QPainter& p, const QRectF& r) {
     }
 }
 
+void speaker(QPainter& p, const QRectF& r) {
+    const qreal s = r.width();
+    const QPointF c = r.center();
+    QPolygonF cone{{c.x() - s * 0.38, c.y() - s * 0.14}, {c.x() - s * 0.2, c.y() - s * 0.14},
+                   {c.x() + s * 0.04, c.y() - s * 0.36}, {c.x() + s * 0.04, c.y() + s * 0.36},
+                   {c.x() - s * 0.2, c.y() + s * 0.14},  {c.x() - s * 0.38, c.y() + s * 0.14}};
+    p.setPen(QPen(QColor(0, 0, 0, 120), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kInk);
+    p.drawPolygon(cone);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kInk, 2, Qt::SolidLine, Qt::RoundCap));
+    for (qreal radius : {s * 0.2, s * 0.34}) {  // sound waves
+        const QRectF arc(c.x() + s * 0.04 - radius, c.y() - radius, 2 * radius, 2 * radius);
+        p.drawArc(arc, -45 * 16, 90 * 16);
+    }
+}
+
 struct ButtonStyle {
     const char* file;
     const char* label;
     QRgb face;
     SymbolPainter symbol;
     bool symbolAfterLabel;  // "Next" reads towards its arrow
+    int width = kWidth;
 };
 
 constexpr ButtonStyle kButtons[] = {
@@ -128,16 +148,18 @@ constexpr ButtonStyle kButtons[] = {
     {"check", "Check", qRgb(0, 125, 125), tick, false},
     {"jotter", "Jotter", qRgb(180, 90, 10), pencil, false},
     {"scramble", "Scramble", qRgb(115, 55, 170), letterTiles, false},
+    {"speaker", "", qRgb(30, 90, 180), speaker, false, kSquare},
 };
 
 QImage button(const ButtonStyle& b) {
     const QColor face(b.face);
-    QImage image = canvas(kWidth, kHeight, face.darker(250));
+    const int width = b.width;
+    QImage image = canvas(width, kHeight, face.darker(250));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     // Light from above: bright top edge, dark bottom edge, gently curved face.
-    const QRectF outer(1, 1, kWidth - 2, kHeight - 2);
+    const QRectF outer(1, 1, width - 2, kHeight - 2);
     QLinearGradient shade(0, 0, 0, kHeight);
     shade.setColorAt(0, face.lighter(145));
     shade.setColorAt(0.5, face);
@@ -147,7 +169,12 @@ QImage button(const ButtonStyle& b) {
     p.drawRoundedRect(outer, 5, 5);
     p.setPen(QPen(QColor(255, 255, 255, 110), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(6, 2.5), QPointF(kWidth - 6, 2.5));
+    p.drawLine(QPointF(6, 2.5), QPointF(width - 6, 2.5));
+    if (b.label[0] == '\0') {
+        b.symbol(p, QRectF((width - kSymbolBox) / 2, (kHeight - kSymbolBox) / 2, kSymbolBox,
+                           kSymbolBox));
+        return image;
+    }
 
     constexpr qreal kPad = 6;
     const QString label = b.label;

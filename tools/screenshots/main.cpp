@@ -17,6 +17,8 @@
 
 #include "app/screens.h"
 #include "menus/menuslots.h"
+#include "speech/readaloud.h"
+#include "speech/recordingvoice.h"
 #include "tools/screenshots/script.h"
 #include "tools/screenshots/shots.h"
 #include "ui/files.h"
@@ -98,6 +100,7 @@ bool capture(const Shot& shot, const QDir& out) {
     const QString& name = steps[0];
     ui::forms().clear();
     ui::ProgramState::reset();
+    speech::setReading(shot.readingAloud);
     screenshots::resetTime();
     draws->restart(shot.seed);
     // Activities sit in front of the main screen, as they do when opened from a menu.
@@ -141,6 +144,8 @@ int main(int argc, char** argv) {
     draws = platform.get();
     ui::installPlatform(std::move(platform));
     ui::Timer::setHeld(true);
+    // A voice that is always ready and never speaks, so that "Read Aloud" can be ticked.
+    speech::installVoice(std::make_unique<speech::RecordingVoice>());
     // The activity files' screens ("file:sound.toml") are known once the menus have read them.
     for (int menu = 1; menu <= 5; ++menu) menus::slotSource(menu);
 

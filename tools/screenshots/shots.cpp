@@ -110,6 +110,7 @@ const std::vector<Shot>& shots() {
         {"boneslab", "boneslab"},
         // Every word dragged onto its own box, then Check Score.
         {"boneslab-solved", "boneslab/Label2>Label1/Label3(2)"},
+        {"boneslab-read-aloud", "boneslab", 1, {}, true},
         {"puberty", "puberty"},
         {"puberty-solved", "puberty/Label2>Label1/Label3(2)"},
         {"healthy", "healthy"},

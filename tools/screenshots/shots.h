@@ -12,7 +12,8 @@ struct Shot {
     QString file;    // the picture's name, without ".png"
     QString script;  // the screen's registry key, then its steps, separated by '/'
     std::uint64_t seed = 1;
-    QString missing = {};  // a file left out of the run folder for this picture
+    QString missing = {};       // a file left out of the run folder for this picture
+    bool readingAloud = false;  // the main screen's "Read Aloud" ticked
 };
 
 const std::vector<Shot>& shots();

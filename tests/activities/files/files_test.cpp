@@ -8,6 +8,8 @@
 #include "activities/files/filescreens.h"
 #include "activities/labelling/healthylivingscreen.h"
 #include "menus/topicmenu.h"
+#include "speech/readaloud.h"
+#include "speech/recordingvoice.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
 #include "ui/twips.h"
@@ -295,6 +297,35 @@ TEST_F(FileScreenTest, MenusTakeTheFilesTopicsAndHealthyLivingItsPassages) {
     EXPECT_TRUE(forms().isLoaded("healthy")) << "Smoking brings the built-in passage back";
 }
 
+TEST_F(FileScreenTest, ASpokenFormIsReadInPlaceOfTheWrittenOne) {
+    auto owned = std::make_unique<speech::RecordingVoice>();
+    speech::RecordingVoice& voice = *owned;
+    speech::installVoice(std::move(owned));
+    speech::setReading(true);
+    useOwnActivities();
+    QByteArray sorting = kSorting, questions = kQuestions, statements = kTrueFalse;
+    sorting.replace("\"Ice\"", "\"Ice\"\nsay = \"frozen water\"");
+    questions.replace("right", "say = \"How is sand taken out of water?\"\nright");
+    statements.replace("true =", "say = \"Sound goes through solids.\"\ntrue =");
+    write("states.toml", sorting);
+    write("sep.toml", questions);
+    write("sound.toml", statements);
+    for (int m = 3; m <= 5; ++m) menus::slotSource(m);  // registers the files' screens
+    auto* s = dynamic_cast<FileDragScreen*>(forms().show("file:states.toml"));
+    ASSERT_TRUE(s);
+    s->onKey(&s->words(0), Key::Activate);
+    dynamic_cast<FileQuestionsScreen*>(forms().show("file:sep.toml"))->speaker.read();
+    auto* t = dynamic_cast<FileTrueFalseScreen*>(forms().show("file:sound.toml"));
+    t->speaker.read();
+    EXPECT_EQ(voice.said,
+              (QStringList{"frozen water",
+                           "How is sand taken out of water? Sieving. Filtering. Evaporating.",
+                           t->messages(3).Caption() + " Sound goes through solids. TRUE. FALSE."}));
+    EXPECT_EQ(s->words(0).Caption(), "Ice") << "the written form is shown";
+    sorting.replace("frozen water", "");
+    EXPECT_EQ(read(sorting).problems[0].message, "\"say\" is empty");
+}
+
 // Every word dragged by the pointer to a box of its own, then Check Score.
 static void solveByPointer(FileDragScreen& s) {
     for (int i = 0; i < s.wordCount(); ++i) {
@@ -409,8 +440,12 @@ TEST_F(FileScreenTest, LaidOutWholeAtBothScales) {
 }
 
 // The activities the program ships: no topic greyed on any menu, each opening a window with
-// its activity's title, laid out whole at both scales, and the drag kinds solved by the pointer.
+// its activity's title, laid out whole at both scales with the speaker button, and the drag
+// kinds solved by the pointer.
 TEST_F(FileScreenTest, EveryShippedActivityOpensLaidOutAndSolved) {
+    // With reading aloud on, so that the speaker buttons are laid out too.
+    speech::installVoice(std::make_unique<speech::RecordingVoice>());
+    speech::setReading(true);
     for (float scale : {1.0f, 1.75f}) {
         forms().clear();
         Twips::setScale(scale);

@@ -1,0 +1,25 @@
+#include "speech/spoken.h"
+
+#include <QRegularExpression>
+
+namespace speech {
+
+QString sentences(const QStringList& parts) {
+    QStringList out;
+    for (QString part : parts) {
+        part = part.simplified();
+        if (part.isEmpty()) continue;
+        const QChar last = part.back();
+        if (last != u'.' && last != u'?' && last != u'!') part += u'.';
+        out << part;
+    }
+    return out.join(u' ');
+}
+
+QString withGapsRead(const QString& passage) {
+    // A gap is two blanks or more; a single blank is the space between words.
+    static const QRegularExpression gap(QStringLiteral(" {2,}"));
+    return QString(passage).replace(gap, QStringLiteral(" blank ")).simplified();
+}
+
+}  // namespace speech

@@ -1,0 +1,181 @@
+// Reading aloud through a recording voice: the main screen's box, the voice's start and its
+// deadline, the speaker buttons, and what each kind of screen reads and when.
+#include "speech/readaloud.h"
+
+#include "activities/labelling/healthylivingscreen.h"
+#include "activities/labelling/skeletonscreen.h"
+#include "activities/questions/magnetsscreen.h"
+#include "activities/questions/plantreproductionscreen.h"
+#include "activities/wordgame/scrambledwordsscreen.h"
+#include "app/mainscreen.h"
+#include "speech/recordingvoice.h"
+#include "tests/support/mouse.h"
+#include "tests/support/screentest.h"
+#include "ui/line.h"
+
+using namespace ui;
+
+class ReadAloudTest : public ScreenTest {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        auto v = std::make_unique<speech::RecordingVoice>();
+        voice = v.get();
+        speech::installVoice(std::move(v));
+    }
+    MainScreen& tick() {
+        MainScreen& main = forms().show<MainScreen>();
+        real::click(main.readAloud);
+        return main;
+    }
+    speech::RecordingVoice* voice = nullptr;
+};
+
+TEST_F(ReadAloudTest, TheBoxStartsTheVoiceOnlyWhenFirstTickedAndItsFirstWordsWait) {
+    voice->answersAtOnce = false;
+    MainScreen& main = forms().show<MainScreen>();
+    EXPECT_EQ(main.readAloud.Value(), 0);
+    EXPECT_TRUE(main.readAloud.Enabled());
+    EXPECT_FALSE(main.readAloudReason.Visible());
+    EXPECT_EQ(voice->starts, 0);
+    for (int i = 0; i < 3; ++i) real::click(main.readAloud);
+    EXPECT_EQ(voice->starts, 1);
+    EXPECT_TRUE(speech::isReading());
+    speech::say("first");
+    speech::say("second");
+    voice->ready();
+    EXPECT_EQ(voice->said, QStringList{"second"}) << "only the last text waits";
+    // Kept for the run: the main screen made again shows it ticked.
+    forms().unload(main);
+    settle();
+    EXPECT_EQ(forms().show<MainScreen>().readAloud.Value(), 1);
+}
+
+TEST_F(ReadAloudTest, AVoiceNotReadyInTimeUnticksAndGreysTheBoxForGood) {
+    voice->answersAtOnce = false;
+    MainScreen& main = tick();
+    SkeletonScreen& s = forms().show<SkeletonScreen>();
+    s.speaker.read();  // waits for the voice, as does only the last text
+    s.commandClicked(2);
+    EXPECT_TRUE(voice->said.isEmpty());
+    speech::giveUpStarting();
+    voice->ready();  // too late
+    EXPECT_EQ(main.readAloud.Value(), 0);
+    EXPECT_FALSE(main.readAloud.Enabled());
+    EXPECT_EQ(main.readAloudReason.Caption(), "The speech service did not answer");
+    EXPECT_TRUE(main.readAloudReason.Visible());
+    EXPECT_FALSE(s.speaker.Visible());
+    real::click(main.readAloud);
+    EXPECT_FALSE(speech::isReading());
+    EXPECT_TRUE(voice->said.isEmpty());
+}
+
+TEST_F(ReadAloudTest, WithoutASpeechServiceTheBoxIsGreyedWithItsReason) {
+    voice->installed = false;
+    MainScreen& main = tick();
+    EXPECT_FALSE(main.readAloud.Enabled());
+    EXPECT_EQ(main.readAloud.Value(), 0);
+    EXPECT_EQ(main.readAloudReason.Caption(), "No speech service installed");
+    EXPECT_EQ(voice->starts, 0);
+}
+
+TEST_F(ReadAloudTest, LabellingReadsTheInstructionAWordPickedUpAndTheScore) {
+    SkeletonScreen& s = forms().show<SkeletonScreen>();
+    EXPECT_FALSE(s.speaker.Visible());
+    real::press(s.window(), real::centreOf(s.words(1)));
+    s.commandClicked(2);
+    EXPECT_TRUE(voice->said.isEmpty()) << "nothing while unticked";
+    real::release(s.window(), real::centreOf(s.words(1)));
+
+    tick();
+    EXPECT_TRUE(s.speaker.Visible());
+    EXPECT_EQ(s.speaker.Left(), 120);
+    EXPECT_EQ(s.speaker.Top(), 7920);
+    real::click(s.speaker);
+    real::press(s.window(), real::centreOf(s.words(1)));
+    real::release(s.window(), real::centreOf(s.words(1)));
+    s.onKey(&s.words(2), Key::Activate);
+    s.commandClicked(2);
+    EXPECT_EQ(voice->said,
+              (QStringList{"Match these labels to the correct bones.", s.words(1).Caption(),
+                           s.words(2).Caption(), "0 out of 8 correct"}));
+    real::click(forms().get<MainScreen>().readAloud);
+    EXPECT_FALSE(s.speaker.Visible());
+    EXPECT_EQ(voice->stops, 1);
+}
+
+TEST_F(ReadAloudTest, APassageIsReadWithEachGapAsBlank) {
+    tick();
+    HealthyLivingScreen& s = forms().show<HealthyLivingScreen>();
+    s.speaker.read();
+    ASSERT_EQ(voice->said.size(), 1);
+    EXPECT_TRUE(voice->said[0].startsWith(
+        "Drag and drop the words to complete the sentences below. Cigarettes, cigars and pipes "
+        "all are made from blank . Tobacco comes from the leaves of a blank that has the blank "
+        "drug"))
+        << voice->said[0].toStdString();
+    EXPECT_TRUE(voice->said[0].endsWith("breathing problems and blank ."));
+}
+
+TEST_F(ReadAloudTest, AQuestionIsReadWithItsAnswersAndItsFeedbackWhenShown) {
+    tick();
+    fake->draws = {0.5 / 8};
+    MagnetsScreen& s = forms().show<TwoMagnetsScreen>();
+    s.speaker.read();
+    s.answerClicked(s.rightAnswer == 0 ? 1 : 0);
+    s.answerClicked(s.rightAnswer);
+    ASSERT_EQ(voice->said.size(), 3);
+    EXPECT_EQ(voice->said[0], s.messages(1).Caption().simplified() + " Attract. Repel. No Force.");
+    EXPECT_EQ(voice->said[1], s.messages(0).Caption());
+    EXPECT_EQ(voice->said[2], "Correct!  Well Done");
+    EXPECT_EQ(s.speaker.Left(), 120);
+    EXPECT_EQ(s.speaker.Top(), 120);
+}
+
+TEST_F(ReadAloudTest, AStatementIsReadAfterTheInstructionAndThenTrueAndFalse) {
+    tick();
+    PlantReproductionScreen& s = forms().show<PlantReproductionScreen>();
+    s.speaker.read();
+    s.answerClicked(s.rightAnswers[s.questionNumber]);
+    EXPECT_EQ(voice->said,
+              (QStringList{"Is the statement below true or false? Click the correct button. " +
+                               s.statement[s.questionNumber] + " TRUE. FALSE.",
+                           "Correct, Well Done!"}));
+}
+
+TEST_F(ReadAloudTest, ScrambledWordsReadsTheWordOnceShowAnswerHasPutItTogether) {
+    tick();
+    ScrambledWordsScreen& s = forms().show<ScrambledWordsScreen>();
+    passTime(2);
+    s.commandClicked(2);
+    for (int ticks = 0; s.flightTimer.Enabled() && ticks < 10000; ++ticks) {
+        ASSERT_TRUE(voice->said.isEmpty()) << "read before the last letter landed";
+        s.flightTimer.fire();
+    }
+    EXPECT_EQ(voice->said, QStringList{s.wordlist[s.wordNumber]});
+}
+
+TEST_F(ReadAloudTest, TheBoxItsReasonAndEverySpeakerButtonLieClearOfTheOtherControls) {
+    const auto expectClear = [](const Form& form, const Control& mine) {
+        const QRectF r(mine.Left(), mine.Top(), mine.Width(), mine.Height());
+        EXPECT_TRUE(mine.Visible()) << mine.name().toStdString();
+        EXPECT_TRUE(QRectF(0, 0, form.ScaleWidth(), form.ScaleHeight()).contains(r));
+        for (const Control* c : form.controls()) {
+            if (c == &mine || !c->Visible() || dynamic_cast<const Line*>(c)) continue;
+            EXPECT_FALSE(r.intersects({c->Left(), c->Top(), c->Width(), c->Height()}))
+                << form.name().toStdString() << ": " << mine.name().toStdString() << " over "
+                << c->name().toStdString() << "(" << c->index() << ")";
+        }
+    };
+    voice->answersAtOnce = false;
+    MainScreen& main = tick();  // the buttons show while the voice starts
+    for (const char* name : {"boneslab", "puberty", "healthy", "magnets", "magnets2", "circuits",
+                             "repro", "scramble"}) {
+        Form& form = *forms().show(name);
+        passTime(5);
+        expectClear(form, *form.findControl("cmdspeak"));
+    }
+    speech::giveUpStarting();
+    expectClear(main, main.readAloud);
+    expectClear(main, main.readAloudReason);
+}
