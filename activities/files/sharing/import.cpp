@@ -120,13 +120,17 @@ Installed installPackage(const Inspection& in, const QStringList& mayReplace) {
     const QStringList there = folderEntries(in.folder);
     QStringList order = in.pictures;
     order << in.activityFile;  // last, so that it appears with its pictures in place
-    QStringList targets;
+    struct Move {
+        QString from, target, backup;  // backup: where what she had waits until the end
+    };
+    std::vector<Move> moves;
     for (const QString& name : order) {
         const QString existing = sameName(there, name);
         if (!existing.isEmpty() && sameName(mayReplace, existing).isEmpty() &&
             sameName(mayReplace, name).isEmpty())
             return refuse(QString("\"%1\" is already in your activities folder").arg(existing));
-        targets << in.folder + '/' + (existing.isEmpty() ? name : existing);
+        moves.push_back({name, in.folder + '/' + (existing.isEmpty() ? name : existing),
+                         existing.isEmpty() ? QString() : "replaced/" + name});
     }
     if (!QDir().mkpath(in.folder))
         return refuse(QString("your activities folder %1 cannot be made").arg(in.folder));
@@ -135,18 +139,18 @@ Installed installPackage(const Inspection& in, const QStringList& mayReplace) {
     QTemporaryDir staging(in.folder + "/.import-XXXXXX");
     if (!staging.isValid())
         return refuse("your activities folder cannot be written: " + staging.errorString());
-    const QString replaced = staging.filePath("replaced");
-    if (!QDir().mkdir(replaced)) return refuse("your activities folder cannot be written");
-    for (const QString& name : order) {
+    if (!QDir().mkdir(staging.filePath("replaced")))
+        return refuse("your activities folder cannot be written");
+    for (Move& move : moves) {
+        const QString name = move.from;
         QFile from(in.unpackedPath(name));
-        if (!from.copy(staging.filePath(name)))
+        move.from = staging.filePath(name);
+        if (!from.copy(move.from))
             return refuse(QString("\"%1\" cannot be written into your activities folder: %2")
                               .arg(name, from.errorString()));
+        if (!move.backup.isEmpty()) move.backup = staging.filePath(move.backup);
     }
 
-    struct Move {
-        QString target, backup;
-    };
     std::vector<Move> done;
     auto putBack = [&done] {
         for (auto m = done.rbegin(); m != done.rend(); ++m) {
@@ -154,21 +158,16 @@ Installed installPackage(const Inspection& in, const QStringList& mayReplace) {
             if (!m->backup.isEmpty()) moveFile(m->backup, m->target);
         }
     };
-    for (qsizetype i = 0; i < order.size(); ++i) {
-        Move move{targets[i], {}};
-        if (QFileInfo::exists(move.target) || QFileInfo(move.target).isSymLink()) {
-            move.backup = replaced + '/' + order[i];
-            if (!moveFile(move.target, move.backup)) {
-                putBack();
-                return refuse(QString("\"%1\" cannot be replaced").arg(move.target));
-            }
-        }
-        if (!moveFile(staging.filePath(order[i]), move.target)) {
-            if (!move.backup.isEmpty()) moveFile(move.backup, move.target);
+    for (const Move& move : moves) {
+        // Only what she allowed is moved aside; anything that came since stays as it is.
+        const bool present = QFileInfo::exists(move.target) || QFileInfo(move.target).isSymLink();
+        const bool aside = present && !move.backup.isEmpty() && moveFile(move.target, move.backup);
+        if (present != aside || !moveFile(move.from, move.target)) {
+            if (aside) moveFile(move.backup, move.target);
             putBack();
             return refuse(QString("\"%1\" cannot be written").arg(move.target));
         }
-        done.push_back(move);
+        done.push_back(aside ? move : Move{move.from, move.target, {}});
         out.written << move.target;
     }
     return out;

@@ -64,6 +64,11 @@ void write(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
 // Every entry below `folder` with what it holds.
 QStringList listing(const QString& folder) {
     QStringList out;
@@ -117,7 +122,6 @@ TEST_F(SharingTest, EachRefusedFileSaysWhyAndWritesNothing) {
         const Inspection in = inspectPackage(kCorpus + c.seed + ".brindlemark");
         EXPECT_FALSE(in.ok());
         EXPECT_TRUE(in.problem.contains(c.words)) << in.problem.toStdString();
-        EXPECT_FALSE(in.activity);
         EXPECT_FALSE(installPackage(in, {"flower.toml", "flower.png"}).problem.isEmpty());
         EXPECT_EQ(listing(root_.path()), before);
     }
@@ -151,6 +155,7 @@ right = "Skull"
     EXPECT_TRUE(exportActivity(mine("mixtures.toml"), root_.path()).problem.contains("already"));
 
     useAccount("second");
+    write(root_.filePath("run/activities/Mixtures.toml"), "shipped");
     const Inspection in = inspectPackage(sent.path);
     ASSERT_TRUE(in.ok()) << in.problem.toStdString();
     EXPECT_EQ(in.files(), (QStringList{"mixtures.toml", "Sand.JPG", "skeleton.jpg"}));
@@ -158,18 +163,17 @@ right = "Skull"
     EXPECT_TRUE(in.existing.isEmpty());
     EXPECT_EQ(in.place.menu, 2);
     EXPECT_EQ(in.place.topic, "Mixtures");
+    EXPECT_EQ(in.place.inPlaceOf,
+              QFileInfo(root_.filePath("run/activities/Mixtures.toml")).canonicalFilePath());
     EXPECT_FALSE(QFileInfo::exists(in.folder));
 
     const Installed done = installPackage(in);
     ASSERT_TRUE(done.problem.isEmpty()) << done.problem.toStdString();
-    EXPECT_EQ(done.written.last(), mine("mixtures.toml"));
     EXPECT_EQ(contents(mine("mixtures.toml")), activity);
     EXPECT_EQ(contents(mine("Sand.JPG")),
               contents(root_.filePath("first/brindlemark/activities/sand.jpg")));
     EXPECT_EQ(contents(mine("skeleton.jpg")), contents(root_.filePath("run/Images/skeleton.jpg")));
-    EXPECT_EQ(QDir(in.folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                        QDir::Name),
-              (QStringList{"Sand.JPG", "mixtures.toml", "skeleton.jpg"}));
+    EXPECT_EQ(entries(in.folder), (QStringList{"Sand.JPG", "mixtures.toml", "skeleton.jpg"}));
 }
 
 TEST_F(SharingTest, ReplacesOnlyWhatSheAllowsUnderHerOwnNames) {
@@ -188,9 +192,7 @@ TEST_F(SharingTest, ReplacesOnlyWhatSheAllowsUnderHerOwnNames) {
     ASSERT_TRUE(done.problem.isEmpty()) << done.problem.toStdString();
     EXPECT_EQ(done.written, (QStringList{mine("FLOWER.png"), mine("flower.toml")}));
     EXPECT_EQ(contents(mine("FLOWER.png")), contents(in.unpackedPath("flower.png")));
-    EXPECT_EQ(QDir(in.folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                        QDir::Name),
-              (QStringList{"FLOWER.png", "flower.toml"}));
+    EXPECT_EQ(entries(in.folder), (QStringList{"FLOWER.png", "flower.toml"}));
 }
 
 }  // namespace
