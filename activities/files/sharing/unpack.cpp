@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <algorithm>
 #include <vector>
 
 #include "activities/files/sharing/package.h"
@@ -76,7 +77,7 @@ QString copyEntry(QuaZipFile& entry, const QuaZipFileInfo64& info, EntryKind kin
         const qint64 got = entry.read(chunk.data(), kChunkBytes);
         if (got < 0) return named("\"%1\" is damaged", info.name);
         if (got == 0) break;
-        if (head.size() < 8) head += chunk.left(8 - head.size());
+        if (head.size() < 8) head += chunk.left(std::min<qint64>(got, 8 - head.size()));
         size += got;
         total += got;
         if (size > sizeLimit(kind)) return sizeProblem(info.name, kind);
