@@ -149,6 +149,9 @@ right = "Skull"
 )";
     write(mine("mixtures.toml"), activity);
     write(mine("sand.jpg"), "\xff\xd8\xff her photo");
+    write(mine("lost.toml"), QByteArray(activity).replace("Sand.JPG", "lost.jpg"));
+    EXPECT_TRUE(exportActivity(mine("lost.toml"), root_.path()).problem.contains("\"lost.jpg\""));
+    EXPECT_FALSE(QFileInfo::exists(root_.filePath("lost.brindlemark")));
     const Exported sent = exportActivity(mine("mixtures.toml"), root_.path());
     ASSERT_TRUE(sent.problem.isEmpty()) << sent.problem.toStdString();
     EXPECT_EQ(sent.path, root_.filePath("mixtures.brindlemark"));
