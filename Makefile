@@ -45,19 +45,23 @@ bench: deps
 compare: deps
 	bench/compare.sh
 
-# libFuzzer on the word list reader, the JPEG decoder and the activity reader, FUZZ_SECONDS
-# each; new inputs go to build/fuzz/corpus, the seeds stay.
+# libFuzzer on the word list reader, the JPEG decoder, the activity reader and the import of a
+# shared activity, FUZZ_SECONDS each; new inputs go to build/fuzz/corpus, the seeds stay.
 FUZZ_SECONDS ?= 300
 fuzz: deps
 	cmake --preset fuzz
-	cmake --build --preset fuzz -j $(JOBS) --target wordlist_fuzz jpeg_fuzz activity_fuzz
-	mkdir -p build/fuzz/corpus/wordlist build/fuzz/corpus/jpeg build/fuzz/corpus/activity
+	cmake --build --preset fuzz -j $(JOBS) \
+		--target wordlist_fuzz jpeg_fuzz activity_fuzz import_fuzz
+	mkdir -p build/fuzz/corpus/wordlist build/fuzz/corpus/jpeg build/fuzz/corpus/activity \
+		build/fuzz/corpus/import
 	build/fuzz/fuzz/wordlist_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
 		build/fuzz/corpus/wordlist fuzz/corpus/wordlist
 	build/fuzz/fuzz/jpeg_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
 		build/fuzz/corpus/jpeg fuzz/corpus/jpeg
 	build/fuzz/fuzz/activity_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
 		build/fuzz/corpus/activity fuzz/corpus/activity
+	build/fuzz/fuzz/import_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=16384 \
+		build/fuzz/corpus/import fuzz/corpus/import
 
 screenshots: deps
 	cmake --preset release

@@ -52,6 +52,9 @@ if command -v desktop-file-validate >/dev/null; then
     timeout 30 desktop-file-validate "$entry" >&2 || fail "desktop entry is not valid"
 fi
 grep -q '^Categories=Education;' "$entry" || fail "not in the Education category"
+mime="$root/usr/share/mime/packages/org.brindlemark.Brindlemark.xml"
+[[ -f "$mime" ]] || fail "no MIME type for shared activities"
+"$(dirname "$0")/mime_type.sh" "$mime" >&2 || fail "the MIME type is not valid"
 
 # Start it as the desktop entry does: Exec in the folder named by Path, both under the
 # scratch root instead of /.
