@@ -61,7 +61,7 @@ void TrueFalseScreen::onLoad() {
 }
 
 void TrueFalseScreen::showQuestion() {
-    questionNumber = drawIndex(statementCount());
+    questionNumber = drawQuestion(statementCount(), questionNumber);
     messages(0).setCaption(statement[questionNumber]);
 }
 

@@ -1,5 +1,7 @@
 // Plant reproduction, true or false: the thirty statements, the lock while the right
 // button flashes, and the pointer's path from the menu.
+#include <set>
+
 #include "activities/questions/plantreproductionscreen.h"
 #include "menus/topicmenu.h"
 #include "tests/support/mouse.h"
@@ -26,7 +28,7 @@ class PlantReproductionTest : public QuestionTest {
 };
 
 TEST_F(PlantReproductionTest, ThirtyStatementsFromTheTableAndTheEmptyLast) {
-    PlantReproductionScreen& r = openOn(0);
+    PlantReproductionScreen& r = openOn(29);
     EXPECT_FALSE(r.messages(0).Visible()) << "the statement waits for the first tick";
     passTime(1);
     EXPECT_TRUE(r.messages(0).Visible());
@@ -42,6 +44,21 @@ TEST_F(PlantReproductionTest, ThirtyStatementsFromTheTableAndTheEmptyLast) {
     }
     ask(r, 28);
     EXPECT_EQ(r.messages(0).Caption(), "Pea seeds are spread by explosion. ") << "trailing blank";
+}
+
+// One draw over the other statements: never the one showing, and every other one can come.
+// The magnets, circuits and file-made screens draw the same way (the fixture's ask()).
+TEST_F(PlantReproductionTest, NewQuestionNeverDrawsTheStatementShowing) {
+    PlantReproductionScreen& r = openOn(12);
+    std::set<int> drawn;
+    for (int k = 0; k < 290; ++k) {
+        const int before = r.questionNumber;
+        fake->draws = {k / 290.0};
+        r.commandClicked(1);
+        EXPECT_NE(r.questionNumber, before) << k;
+        drawn.insert(r.questionNumber);
+    }
+    EXPECT_EQ(drawn.size(), 30u);
 }
 
 TEST_F(PlantReproductionTest, RightLocksBothButtonsUntilTheNextStatement) {
@@ -60,8 +77,8 @@ TEST_F(PlantReproductionTest, RightLocksBothButtonsUntilTheNextStatement) {
     EXPECT_EQ(r.answerButtons(kFalse).ForeColor(), kWhite);
     EXPECT_EQ(r.answerButtons(kTrue).ForeColor(), kYellow);
     EXPECT_EQ(r.answerButtons(kFalse).BackColor(), RGB(0, 0, 0));
-    // The same statement drawn again, white at the moment: yellow, still, unlocked.
-    ask(r, 5);
+    // The next statement, another false one, while FALSE is white: yellow, still, unlocked.
+    ask(r, 10);
     EXPECT_EQ(r.answerButtons(kFalse).ForeColor(), kYellow);
     EXPECT_FALSE(r.flashTimer.Enabled() || r.messages(1).Visible());
     r.answerClicked(kTrue);
