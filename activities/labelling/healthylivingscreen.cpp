@@ -12,7 +12,7 @@ constexpr float kStartTop = 7200;
 // Word (the gap it fills in the comment), box Left and Top, start Left and Top.
 constexpr labelling::Word kWords[] = {
     {"cancer", {9600, 5280}, {720, kStartTop}},      // gap 6
-    {"tobacco", {3585, 3060}, {2520, kStartTop}},    // gap 1
+    {"tobacco", {3585, 3090}, {2520, kStartTop}},    // gap 1
     {"plant", {240, 4200}, {4320, kStartTop}},       // gap 2
     {"heart", {8400, 4740}, {7920, kStartTop}},      // gap 4
     {"addictive", {4800, 4200}, {9720, kStartTop}},  // gap 3

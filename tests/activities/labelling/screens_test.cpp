@@ -90,8 +90,8 @@ TEST_F(ScreenTest, OverlappingZonesGoToTheLowestIndex) {
         EXPECT_TRUE(s.isOn(6, c.target)) << c.x << "," << c.y;
     }
     HealthyLivingScreen& h = forms().show<HealthyLivingScreen>();
-    dropAt(h, 2, 240, 4000);  // between the boxes of "tobacco" and "plant"
-    EXPECT_TRUE(h.isOn(2, 1));
+    dropAt(h, 2, 9000, 5100);  // between the boxes of "heart" (3) and "cancer" (0)
+    EXPECT_TRUE(h.isOn(2, 0));
 }
 
 // Girls boxes are 1 to 5, Boys boxes 0, 6 and 7; words 0 and 1 are the body-hair pair.
