@@ -10,6 +10,8 @@
 #include "menus/topicmenu.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
+#include "ui/blankwrap.h"
+#include "ui/fonts.h"
 #include "ui/twips.h"
 
 using namespace activityfiles;
@@ -62,6 +64,7 @@ text = "A [fossil] forms in [sedimentary] rock."
 const char* kQuestions = R"(menu = 4
 topic = "Separation"
 kind = "questions"
+instruction = "Choose the best way to separate each mixture."
 [[question]]
 text = "Which way separates sand from water?"
 picture = "flower.jpg"
@@ -231,6 +234,10 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
     write("broken.png", "\x89PNG\r\n\x1a\n but not a picture");
     missing.replace("nowhere.png", "broken.png");
     write("broken.toml", missing);
+    QByteArray wordy = kQuestions;
+    wordy.replace("Choose the best way",
+                  "Look closely at each picture of a mixture, then choose the best way");
+    write("wordy.toml", wordy);
     QByteArray crowded = kLabelling;
     crowded.replace("[100, 180]", "[45, 62]");
     write("crowded.toml", crowded);
@@ -243,6 +250,7 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
         {"missing.toml", 4, "neither beside the file nor in Images"},
         {"broken.toml", 4, "cannot be read"},
         {"crowded.toml", 9, "overlap"},
+        {"wordy.toml", 1, "the instruction is too long to fit on one line"},
     };
     // What a teacher sees of it: FILE:LINE:COLUMN: message, and the exit status.
     testing::internal::CaptureStdout();
@@ -348,6 +356,10 @@ TEST_F(FileScreenTest, EachKindPlayedToFullMarksByThePointer) {
 
     auto* q = dynamic_cast<FileQuestionsScreen*>(forms().show("file:sep.toml"));
     ASSERT_TRUE(q);
+    // The instruction, on one line above the question.
+    EXPECT_EQ(q->messages(3).Caption(), "Choose the best way to separate each mixture.");
+    EXPECT_TRUE(q->messages(3).Visible());
+    EXPECT_LE(q->messages(3).Top() + q->messages(3).Height(), q->messages(1).Top());
     EXPECT_FALSE(q->answerButtons(3).Visible());
     real::click(q->answerButtons(0));
     EXPECT_TRUE(q->messages(0).Visible()) << "a wrong answer shows the right one";
@@ -388,6 +400,45 @@ static void expectLaidOutWhole(const Form& form) {
                     << name << " " << c->name().toStdString() << c->index() << " "
                     << d->name().toStdString() << d->index();
             }
+        }
+    }
+}
+
+// The shipped passages as laid out: no line starts with a comma or a full stop, each comma
+// after a gap stands against its box, and no line before the last holds only a word or two.
+TEST_F(FileScreenTest, PassagesKeepPunctuationAgainstItsGap) {
+    useCopyOfRunFolder();
+    const ReadResult read = readActivityFile("activities/healthy-living.toml");
+    ASSERT_TRUE(read.activity);
+    const Planned planned = plan(*read.activity);
+    ASSERT_EQ(planned.drags.size(), 3u);
+    for (size_t d = 0; d < planned.drags.size(); ++d) {
+        const DragPlan& p = planned.drags[d];
+        const QString& text = p.passage.caption;
+        const QFontMetricsF metrics(makeFont({"Arial", p.passagePoints, true}));
+        const auto lines = wrapCarryingBlankRuns(
+            text, metrics, Twips::designRect(float(p.passage.rect.width()), 1).width());
+        for (size_t k = 0; k < lines.size(); ++k) {
+            QString line = text.mid(lines[k].start, lines[k].length);
+            while (line.startsWith(' ')) line.remove(0, 1);  // a gap's no-break run stays
+            EXPECT_FALSE(line.startsWith(',') || line.startsWith('.')) << line.toStdString();
+            if (k + 1 < lines.size())
+                EXPECT_GT(line.split(' ', Qt::SkipEmptyParts).size(), 2) << line.toStdString();
+        }
+        const Passage& source = read.activity->passages[d];
+        for (int g = 0; g < source.gaps.size(); ++g) {
+            if (!source.pieces[g + 1].startsWith(',')) continue;
+            // Where the comma is drawn: after the run of its gap, on the box's line.
+            const int comma = text.indexOf(QString(QChar(0xA0)) + ',') + 1;
+            ASSERT_GT(comma, 0);
+            const QRectF& box = p.boxes[g].box;
+            int k = 0;
+            while (lines[k].start + lines[k].length <= comma) ++k;
+            const float x = float(p.passage.rect.left()) +
+                            Twips::fromDesignPixels(metrics.horizontalAdvance(
+                                text.mid(lines[k].start, comma - lines[k].start)));
+            EXPECT_NEAR(box.right(), x, 30) << source.gaps[g].toStdString();
+            break;  // the first comma after a gap of each passage
         }
     }
 }
