@@ -74,7 +74,7 @@ FileDragScreen::FileDragScreen(const QString& name, const QString& title, DragPl
     }
     for (size_t i = 0; i < plan_.headings.size(); ++i) {
         Label& heading = headings.add(static_cast<int>(i));
-        heading.applyDesign(textAt(plan_.headings[i], kHeadingFont));
+        heading.applyDesign(textAt(plan_.headings[i], {"Arial", plan_.headingPoints, true}));
         heading.setCaption(plan_.headings[i].caption);
     }
     for (size_t i = 0; i < plan_.columnLines.size(); ++i) {
@@ -89,7 +89,7 @@ FileDragScreen::FileDragScreen(const QString& name, const QString& title, DragPl
     passageText.setVisible(!plan_.passage.caption.isEmpty());
     if (!plan_.passage.caption.isEmpty()) {
         LabelDesign d = textAt(plan_.passage, {"Arial", plan_.passagePoints, true}, Align::Left);
-        d.carryBlankRuns = true;  // the boxes stand over the runs of blanks
+        d.carryBlankRuns = true;  // wrapped as its plan was, under its boxes
         passageText.applyDesign(d);
         passageText.setCaption(plan_.passage.caption);
     }
@@ -162,6 +162,10 @@ FileQuestionsScreen::FileQuestionsScreen(const QString& name,
       plans_(std::move(plans)) {
     using namespace questions;
     setCaption(activity_->title);
+    const QRectF& i = places::kQuestionInstruction;
+    messages.add(3).applyDesign(
+        textDesign(f(i.left()), f(i.top()), f(i.width()), f(i.height()), kInstructionFont));
+    messages(3).setCaption(activity_->instruction);
     const QRectF& q = places::kQuestionText;
     messages.add(1).applyDesign(
         textDesign(f(q.left()), f(q.top()), f(q.width()), f(q.height()), kTimes(26.25f)));
@@ -182,7 +186,7 @@ void FileQuestionsScreen::onLoad() {
 }
 
 void FileQuestionsScreen::showQuestion() {
-    questionNumber = drawIndex(static_cast<int>(activity_->questions.size()));
+    questionNumber = drawQuestion(static_cast<int>(activity_->questions.size()), questionNumber);
     const Question& q = activity_->questions[questionNumber];
     const QuestionPlan& p = plans_[questionNumber];
     picture.setVisible(!p.picturePath.isEmpty());
@@ -206,7 +210,8 @@ void FileQuestionsScreen::showQuestion() {
 
 QString FileQuestionsScreen::spokenText() const {
     const Question& q = activity_->questions[questionNumber];
-    return spokenQuestion(speech::spokenForm(q.text, q.say), answerButtons);
+    return speech::sentences(
+        {messages(3).Caption(), spokenQuestion(speech::spokenForm(q.text, q.say), answerButtons)});
 }
 
 void FileQuestionsScreen::answerClicked(int index) {

@@ -36,6 +36,7 @@ constexpr bool clearOf(const QRectF& r, speech::Corner c) {
 // Words, boxes and pictures lie between kContentTop and kContentBottom.
 static_assert(kContentBottom <= speech::kLabellingCorner.top);
 static_assert(clearOf(kScore, speech::kLabellingCorner));
+static_assert(clearOf(places::kQuestionInstruction, speech::kQuestionsCorner));
 static_assert(clearOf(places::kQuestionText, speech::kQuestionsCorner));
 static_assert(clearOf(places::kQuestionPicture, speech::kQuestionsCorner));
 static_assert(places::kAnswerTop >= speech::kQuestionsCorner.top + speech::kSpeakerSide);
@@ -44,6 +45,12 @@ static_assert(clearOf(places::kStatementPicture, speech::kQuestionsCorner));
 float roundUp(float twips) {
     return std::ceil(twips / 15) * 15;
 }
+
+float roundDown(float twips) {
+    return std::floor(twips / 15) * 15;
+}
+
+constexpr QChar kNoBreak(0x00A0);
 
 float textWidth(const FontSpec& font, const QString& text) {
     return Twips::fromDesignPixels(QFontMetricsF(ui::makeFont(font)).horizontalAdvance(text));
@@ -74,6 +81,8 @@ class Planner {
                 for (const Passage& p : a_.passages) passage(p);
                 break;
             case Kind::Questions:
+                fits(kInstructionFont, a_.instruction, places::kQuestionInstruction.size(), {1, 1},
+                     "the instruction", false, "on one line");
                 for (const Question& q : a_.questions) question(q);
                 break;
             case Kind::TrueFalse:
@@ -249,19 +258,24 @@ class Planner {
         p.instruction = instruction(kInstruction);
         p.score = kScore;
 
-        constexpr float kHeadingTop = 840, kHeadingHeight = 555, kBoxesTop = 1515;
+        constexpr float kHeadingTop = 840;
+        const auto [points, headingHeight] = headingSize(columnWidth);
+        p.headingPoints = points;
+        const float boxesTop = kHeadingTop + headingHeight + kMargin;
         std::vector<int> filled(columns, 0);
-        float bottom = kBoxesTop;
+        float bottom = boxesTop;
         for (int c = 0; c < columns; ++c) {
             const float left = kMargin + c * (columnWidth + kMargin);
-            p.headings.push_back({a_.columns[c], {left, kHeadingTop, columnWidth, kHeadingHeight}});
-            fits(kHeadingFont, a_.columns[c], {columnWidth, kHeadingHeight}, {1, 1},
-                 QString("the column heading \"%1\"").arg(a_.columns[c]));
+            p.headings.push_back({a_.columns[c], {left, kHeadingTop, columnWidth, headingHeight}});
+            if (!fitsAt(kHeadingFont, points, a_.columns[c], {columnWidth, headingHeight}, false))
+                problem({1, 1},
+                        QString("the column heading \"%1\" is too long to fit on the screen")
+                            .arg(a_.columns[c]));
         }
         for (const SortWord& word : a_.words) {
             const float left =
                 kMargin + word.column * (columnWidth + kMargin) + (columnWidth - w) / 2;
-            const float top = kBoxesTop + filled[word.column]++ * (h + kStep);
+            const float top = boxesTop + filled[word.column]++ * (h + kStep);
             p.boxes.push_back({word.text, word.say, {roundUp(left), top, w, h}, {}, word.column});
             bottom = std::max(bottom, top + h);
         }
@@ -275,8 +289,26 @@ class Planner {
         out_.drags.push_back(std::move(p));
     }
 
+    // One size for every column heading: the largest, from the headings' own down to the
+    // smallest, at which each fits its column in two lines at most; and their height, one
+    // line or two.
+    std::pair<float, float> headingSize(float columnWidth) const {
+        for (float points = kHeadingFont.points; points >= kSmallestPoints;
+             points -= ui::kFitStepPoints) {
+            const float line = Twips::fromDesignPixels(
+                QFontMetricsF(ui::makeFont(kHeadingFont, points)).lineSpacing());
+            for (const float height : {std::max(555.0f, roundUp(line)), roundUp(2 * line)}) {
+                if (std::all_of(a_.columns.begin(), a_.columns.end(), [&](const QString& c) {
+                        return fitsAt(kHeadingFont, points, c, {columnWidth, height}, false);
+                    }))
+                    return {points, height};
+            }
+        }
+        return {kSmallestPoints, 555};
+    }
+
     // The passage at the largest size from 24 pt down that fits with its gaps, each gap a
-    // run of blanks as wide as a box and never split between lines.
+    // run of spaces as wide as a box and never split between lines.
     void passage(const Passage& source) {
         DragPlan p;
         const bool withOptions = options_ || a_.passages.size() > 1;
@@ -324,6 +356,9 @@ class Planner {
         problem(source.where, "the passage is too long to fit on the screen with its gaps");
     }
 
+    // Each gap is a run of no-break spaces as wide as a box, glued to the punctuation after
+    // it: the wrap moves a gap and its comma to the next line together, never one without
+    // the other, and fills every line before it.
     static bool layPassage(const Passage& source, DragPlan& p, float points, float w) {
         const QFontMetricsF metrics(ui::makeFont({"Arial", points, true}));
         const QRect inner = Twips::designRect(static_cast<float>(p.passage.rect.width()),
@@ -331,60 +366,42 @@ class Planner {
         const float lineTwips = Twips::fromDesignPixels(metrics.lineSpacing());
         const float h = std::min(kWordHeight, roundUp(lineTwips) - 30);
         if (h < 300) return false;
-        const int blanks = static_cast<int>(
-            std::ceil((w + kMargin) / Twips::fromDesignPixels(metrics.horizontalAdvance(' '))));
-        // Pieces and runs; a run split between lines gets a line break before it.
-        std::vector<bool> breakBefore(source.gaps.size(), false);
-        for (int attempt = 0; attempt <= source.gaps.size(); ++attempt) {
-            QString caption;
-            std::vector<int> runStart;
-            for (int i = 0; i < source.gaps.size(); ++i) {
-                // The run of blanks stands for the spaces around its gap.
-                QString piece = source.pieces[i];
-                while (i > 0 && piece.startsWith(' ')) piece.remove(0, 1);
-                caption += piece;
-                while (caption.endsWith(' ')) caption.chop(1);
-                if (breakBefore[i]) caption += '\n';
-                runStart.push_back(static_cast<int>(caption.size()));
-                caption += QString(blanks, ' ');
-            }
-            QString last = source.pieces.back();
-            while (last.startsWith(' ')) last.remove(0, 1);
-            caption += last;
-            const auto lines = ui::wrapCarryingBlankRuns(caption, metrics, inner.width());
-            if (lines.size() * metrics.lineSpacing() > inner.height()) return false;
-            bool split = false;
-            p.boxes.resize(source.gaps.size());
-            for (int i = 0; i < source.gaps.size(); ++i) {
-                const int s = runStart[i];
-                size_t k = 0;
-                while (k < lines.size() && lines[k].start + lines[k].length <= s) ++k;
-                if (k == lines.size() || s + blanks > lines[k].start + lines[k].length) {
-                    split = breakBefore[i] = true;
-                    continue;
-                }
-                const QString before = caption.mid(lines[k].start, s - lines[k].start);
-                const float x = Twips::fromDesignPixels(metrics.horizontalAdvance(before));
-                const float runWidth =
-                    Twips::fromDesignPixels(metrics.horizontalAdvance(QString(blanks, ' ')));
-                const float y = static_cast<float>(k) * lineTwips;
-                p.boxes[i].box = {
-                    roundUp(static_cast<float>(p.passage.rect.left()) + x + (runWidth - w) / 2),
-                    roundUp(static_cast<float>(p.passage.rect.top()) + y + (lineTwips - h) / 2), w,
-                    h};
-            }
-            if (split) continue;
-            for (const ui::TextLine& line : lines) {
-                QString text = caption.mid(line.start, line.length);
-                while (text.endsWith(' ')) text.chop(1);
-                if (metrics.horizontalAdvance(text) > inner.width()) return false;
-            }
-            p.passage.caption = caption;
-            p.passagePoints = points;
-            p.wordSize = {w, h};
-            return true;
+        const QString run(static_cast<int>(std::ceil(
+                              w / Twips::fromDesignPixels(metrics.horizontalAdvance(kNoBreak)))),
+                          kNoBreak);
+        const float runWidth = Twips::fromDesignPixels(metrics.horizontalAdvance(run));
+        QString caption;
+        std::vector<int> runStart;
+        for (int i = 0; i < source.gaps.size(); ++i) {
+            caption += source.pieces[i];
+            runStart.push_back(static_cast<int>(caption.size()));
+            caption += run;
         }
-        return false;
+        caption += source.pieces.back();
+        const auto lines = ui::wrapCarryingBlankRuns(caption, metrics, inner.width());
+        if (lines.size() * metrics.lineSpacing() > inner.height()) return false;
+        for (const ui::TextLine& line : lines) {
+            QString text = caption.mid(line.start, line.length);
+            while (text.endsWith(' ')) text.chop(1);
+            if (metrics.horizontalAdvance(text) > inner.width()) return false;
+        }
+        p.boxes.resize(source.gaps.size());
+        for (int i = 0; i < source.gaps.size(); ++i) {
+            const int s = runStart[i];
+            size_t k = 0;
+            while (k + 1 < lines.size() && lines[k].start + lines[k].length <= s) ++k;
+            const QString before = caption.mid(lines[k].start, s - lines[k].start);
+            const float x = Twips::fromDesignPixels(metrics.horizontalAdvance(before));
+            const float y = static_cast<float>(k) * lineTwips;
+            // At the run's right end, so that what follows the gap stands right after its box.
+            p.boxes[i].box = {
+                roundDown(static_cast<float>(p.passage.rect.left()) + x + runWidth - w),
+                roundUp(static_cast<float>(p.passage.rect.top()) + y + (lineTwips - h) / 2), w, h};
+        }
+        p.passage.caption = caption;
+        p.passagePoints = points;
+        p.wordSize = {w, h};
+        return true;
     }
 
     void question(const Question& q) {

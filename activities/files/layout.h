@@ -51,6 +51,7 @@ struct DragPlan {
     std::vector<QLineF> pointers;
     // sorting
     std::vector<Text> headings;
+    float headingPoints = 0;  // one size for all
     std::vector<QLineF> columnLines;
     // passage
     Text passage;
@@ -86,9 +87,11 @@ Planned plan(const Activity& activity, const OptionSet* options = nullptr);
 
 // The fixed places of the question screens, shared by their plans and their screens.
 namespace places {
-constexpr QRectF kQuestionText{720, 120, 10185, 1305};
-constexpr QRectF kQuestionPicture{720, 1560, 10470, 3000};
-constexpr float kAnswerTop = 4800, kAnswerWidth = 2565, kAnswerHeight = 495, kAnswerGap = 435;
+// The instruction takes one line above the question.
+constexpr QRectF kQuestionInstruction{720, 120, 10185, 435};
+constexpr QRectF kQuestionText{720, 600, 10185, 1305};
+constexpr QRectF kQuestionPicture{720, 2010, 10470, 3030};
+constexpr float kAnswerTop = 5160, kAnswerWidth = 2565, kAnswerHeight = 495, kAnswerGap = 435;
 constexpr QRectF kAnswerInWords{120, 6720, 10200, 1125};
 constexpr QRectF kStatementPicture{8400, 120, 3195, 3150};
 constexpr QRectF kStatement{240, 3240, 11385, 1995};

@@ -13,7 +13,7 @@ constexpr float kStartTop = 7200;
 // Word (the gap it fills in the comment), box Left and Top, start Left and Top.
 constexpr labelling::Word kWords[] = {
     {"cancer", {9600, 5280}, {720, kStartTop}},      // gap 6
-    {"tobacco", {240, 3600}, {2520, kStartTop}},     // gap 1
+    {"tobacco", {3585, 3090}, {2520, kStartTop}},    // gap 1
     {"plant", {240, 4200}, {4320, kStartTop}},       // gap 2
     {"heart", {8400, 4740}, {7920, kStartTop}},      // gap 4
     {"addictive", {4800, 4200}, {9720, kStartTop}},  // gap 3
@@ -37,8 +37,8 @@ struct PassagePiece {
     int gap;
 };
 constexpr PassagePiece kPassage[] = {
-    {"Cigarettes, cigars and pipes all are made from", 19},
-    {". Tobacco comes from the leaves of a", 23},
+    {"People smoke", 14},
+    {"in cigarettes, cigars and pipes. Tobacco comes from the leaves of a", 25},
     {"that has the", 14},
     {"drug nicotine in it. Smokers have a higher chance of a", 14},
     {"attack, blocked", 13},

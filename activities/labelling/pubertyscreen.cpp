@@ -35,7 +35,7 @@ constexpr labelling::Layout kLayout{
 
 constexpr LabelDesign kTexts[] = {
     textDesign(240, 360, 3945, 3465, {"Arial", 18, true},
-               "Girls and boys bodies change in many ways at puberty. Which of the changes "
+               "Girls' and boys' bodies change in many ways at puberty. Which of the changes "
                "described on the labels below refer to girls and which refer to boys?"),
     textDesign(8400, 120, 2385, 705, {"Arial", 24, true}, "Boys"),
     textDesign(5280, 120, 2385, 705, {"Arial", 24, true}, "Girls"),

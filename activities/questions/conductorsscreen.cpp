@@ -53,7 +53,7 @@ void ConductorsScreen::onLoad() {
 }
 
 void ConductorsScreen::showQuestion() {
-    questionNumber = drawIndex(11);
+    questionNumber = drawQuestion(11, questionNumber);
     const Material& m = kMaterials[questionNumber];
     showPicture(pictures(0), kCircuitOff);
     showPicture(pictures(1), m.picture);

@@ -37,7 +37,7 @@ void MagnetsScreen::onLoad() {
 
 void MagnetsScreen::showQuestion() {
     for (int slot : pictures.indices()) pictures(slot).setVisible(false);
-    questionNumber = drawIndex(8);
+    questionNumber = drawQuestion(8, questionNumber);
     const MagnetQuestion& q = design_.questions[questionNumber];
     showPicture(pictures(q.slot), q.picture);
     pictures(q.slot).setVisible(true);

@@ -81,6 +81,15 @@ std::int16_t QuestionScreen::drawIndex(int count) {
     return static_cast<std::int16_t>(std::clamp(index, 0, count - 1));
 }
 
+std::int16_t QuestionScreen::drawQuestion(int count, int showing) {
+    if (!drawn_ || count < 2 || showing < 0 || showing >= count) {
+        drawn_ = true;
+        return drawIndex(count);
+    }
+    const std::int16_t other = drawIndex(count - 1);
+    return static_cast<std::int16_t>(other < showing ? other : other + 1);
+}
+
 void QuestionScreen::showPicture(PictureBox& slot, const char* file) {
     slot.setPicture(LoadPicture(file).value_or(Picture()));
     slot.setDescription(QString::fromUtf8(pictureText(file)));

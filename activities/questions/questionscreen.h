@@ -63,6 +63,9 @@ class QuestionScreen : public ui::Form {
 
     // One draw from the clock-seeded source: an index from 0 to count - 1.
     static std::int16_t drawIndex(int count);
+    // The question to show: the first draw is over all of them; after that one draw over
+    // the others than `showing`, so New Question always changes it and the odds stay even.
+    std::int16_t drawQuestion(int count, int showing);
     // Puts a picture into its slot; one that is missing or unreadable leaves the slot empty.
     static void showPicture(ui::PictureBox& slot, const char* file);
     // Shows praise or the answer, and reads it.
@@ -73,6 +76,7 @@ class QuestionScreen : public ui::Form {
 
   private:
     std::span<const CommandDesign> commands_;
+    bool drawn_ = false;
 };
 
 }  // namespace questions

@@ -62,7 +62,7 @@ void TrueFalseScreen::onLoad() {
 }
 
 void TrueFalseScreen::showQuestion() {
-    questionNumber = drawIndex(statementCount());
+    questionNumber = drawQuestion(statementCount(), questionNumber);
     messages(0).setCaption(statement[questionNumber]);
 }
 

@@ -21,6 +21,7 @@ constexpr float kScrambledTop = 2880;
 constexpr float kAnswerTop = 5640;
 constexpr float kLetterAllowance = 540;  // per letter, to centre a row roughly
 constexpr int kFrames = 40;              // steps of one tile's flight
+constexpr int kReshuffles = 5;           // shuffles more of a word that came out unscrambled
 
 constexpr FontSpec kOptionFont{"Arial", 12, true};
 constexpr float kOptionTops[] = {360, 840, 1320};
@@ -155,12 +156,21 @@ void ScrambledWordsScreen::newQuestion() {
         originalPlace[i] = static_cast<std::int16_t>(i);
     }
     platform().randomize();
-    for (int pass = 0; pass < 100; ++pass) {
-        for (int k = 1; k <= wordLength; ++k) {
-            const int r = drawIndex(wordLength) + 1;
-            std::swap(letters[k], letters[r]);
-            std::swap(originalPlace[k], originalPlace[r]);
-        }
+    shuffleLetters();
+    // Letters that come out in the answer's order give the answer away (a three-letter word
+    // one time in six): shuffle again a few times, then turn them round by one place, which
+    // changes any word of two different letters. A bound, as scripted draws may repeat.
+    const auto showsAnswer = [&] {
+        for (int i = 1; i <= wordLength; ++i)
+            if (letters[i] != chars[i - 1]) return false;
+        return std::any_of(chars.begin(), chars.begin() + wordLength,
+                           [&](const QString& c) { return c != chars[0]; });
+    };
+    for (int again = 0; again < kReshuffles && showsAnswer(); ++again) shuffleLetters();
+    if (showsAnswer()) {
+        std::rotate(letters.begin() + 1, letters.begin() + 2, letters.begin() + wordLength + 1);
+        std::rotate(originalPlace.begin() + 1, originalPlace.begin() + 2,
+                    originalPlace.begin() + wordLength + 1);
     }
     for (int i = 1; i <= wordLength; ++i) {
         scrambledTiles(i - 1).setCaption(letters[i]);
@@ -169,6 +179,16 @@ void ScrambledWordsScreen::newQuestion() {
     }
     scrambledTiles(0).move((Width() - kLetterAllowance * wordLength) / 2, kScrambledTop);
     layoutTimer.setEnabled(true);
+}
+
+void ScrambledWordsScreen::shuffleLetters() {
+    for (int pass = 0; pass < 100; ++pass) {
+        for (int k = 1; k <= wordLength; ++k) {
+            const int r = drawIndex(wordLength) + 1;
+            std::swap(letters[k], letters[r]);
+            std::swap(originalPlace[k], originalPlace[r]);
+        }
+    }
 }
 
 void ScrambledWordsScreen::layOutTiles() {

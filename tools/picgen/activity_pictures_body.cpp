@@ -36,6 +36,10 @@ QPainterPath line(QPointF a, QPointF b) {
 
 // ---- Organs: a child's head and body from the front ------------------------------------------
 
+// Taller than the other pictures, so that the hips and the tops of the legs show below the
+// bladder.
+constexpr int kBodyHeight = 430;
+
 QPainterPath bodyOutline() {
     QPainterPath body;
     body.addEllipse(QPointF(235, 55), 37, 43);
@@ -43,22 +47,28 @@ QPainterPath bodyOutline() {
     torso.moveTo(222, 90);
     torso.lineTo(222, 106);
     torso.cubicTo(200, 108, 172, 110, 168, 132);  // the right shoulder (on the left as we look)
-    torso.cubicTo(166, 190, 172, 240, 176, 268);
-    torso.cubicTo(172, 300, 168, 340, 168, 372);
-    torso.lineTo(302, 372);
-    torso.cubicTo(302, 340, 298, 300, 294, 268);
+    torso.cubicTo(166, 190, 172, 240, 176, 268);  // the waist
+    torso.cubicTo(170, 300, 164, 340, 166, 376);  // the hip
+    torso.cubicTo(168, 396, 172, 414, 174, kBodyHeight);  // the outside of the thigh
+    torso.lineTo(229, kBodyHeight);
+    torso.cubicTo(230, 414, 231, 400, 235, 392);  // between the legs
+    torso.cubicTo(239, 400, 240, 414, 241, kBodyHeight);
+    torso.lineTo(296, kBodyHeight);
+    torso.cubicTo(298, 414, 302, 396, 304, 376);
+    torso.cubicTo(306, 340, 300, 300, 294, 268);
     torso.cubicTo(298, 240, 304, 190, 302, 132);
     torso.cubicTo(298, 110, 270, 108, 248, 106);
     torso.lineTo(248, 90);
     torso.closeSubpath();
     body = body.united(torso);
-    // The arms hang a little apart from the body.
+    // The arms hang a little apart from the body, the hands beside the hips.
     QPainterPath arm;
     arm.moveTo(166, 122);
-    arm.cubicTo(150, 130, 144, 170, 146, 230);
-    arm.lineTo(148, 372);
-    arm.lineTo(164, 372);
-    arm.cubicTo(162, 300, 164, 220, 166, 180);
+    arm.cubicTo(150, 130, 144, 170, 144, 230);
+    arm.lineTo(140, 360);
+    arm.cubicTo(136, 384, 142, 404, 150, 404);
+    arm.cubicTo(158, 404, 160, 384, 156, 360);
+    arm.cubicTo(158, 300, 162, 220, 166, 180);
     arm.closeSubpath();
     body = body.united(arm);
     body = body.united(QTransform(-1, 0, 0, 1, 470, 0).map(arm));
@@ -178,7 +188,7 @@ void paintAbdomen(QPainter& p) {
 }
 
 QImage organs() {
-    QImage image = canvas(kWidth, kHeight, kScreenBlue);
+    QImage image = canvas(kWidth, kBodyHeight, kScreenBlue);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     fill(p, bodyOutline(), kSkin, 1.5);
@@ -319,26 +329,25 @@ void paintJaw(QPainter& p) {
 }
 
 // One molar, cut down the middle: enamel over dentine, the pulp inside, roots in the gum.
-constexpr qreal kToothMid = 160;
+constexpr qreal kToothMid = 166;
 constexpr qreal kGumLine = 150;
 
 void paintCutTooth(QPainter& p) {
-    // The jaw bone and the gum around the root.
+    // The jaw bone the roots stand in, and the gum over it: a wedge either side of the
+    // tooth's neck, behind the tooth, so that dentine and pulp run on unbroken.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(226, 214, 186));
     p.drawRect(QRectF(kToothMid - 50, 196, 100, 150));
     QPainterPath gum;
-    gum.moveTo(kToothMid - 50, 346);
-    gum.lineTo(kToothMid - 50, 176);
-    gum.cubicTo(kToothMid - 45, 150, kToothMid - 44, 140, kToothMid - 36, kGumLine);
-    gum.lineTo(kToothMid + 36, kGumLine);
-    gum.cubicTo(kToothMid + 44, 140, kToothMid + 45, 150, kToothMid + 50, 176);
-    gum.lineTo(kToothMid + 50, 346);
-    gum.lineTo(kToothMid + 45, 346);
-    gum.lineTo(kToothMid + 45, 206);
-    gum.lineTo(kToothMid - 45, 206);
-    gum.lineTo(kToothMid - 45, 346);
+    gum.moveTo(kToothMid - 50, 218);
+    gum.lineTo(kToothMid - 50, 178);
+    gum.cubicTo(kToothMid - 46, 156, kToothMid - 40, 146, kToothMid - 30, kGumLine);
+    gum.lineTo(kToothMid + 30, kGumLine);
+    gum.cubicTo(kToothMid + 40, 146, kToothMid + 46, 156, kToothMid + 50, 178);
+    gum.lineTo(kToothMid + 50, 218);
+    gum.cubicTo(kToothMid + 30, 208, kToothMid - 30, 208, kToothMid - 50, 218);
     gum.closeSubpath();
+    fill(p, gum, kGum, 1.2);
     // The tooth: a wide crown with two roots.
     QPainterPath tooth;
     tooth.moveTo(kToothMid - 38, 70);
@@ -373,7 +382,6 @@ void paintCutTooth(QPainter& p) {
     pulp.lineTo(kToothMid - 14, 306);
     pulp.cubicTo(kToothMid - 16, 260, kToothMid - 18, 170, kToothMid - 16, 100);
     fill(p, pulp, kPulp, 1);
-    fill(p, gum, kGum, 1.2);
     // Brackets on the right show the crown (above the gum) and the root (below it).
     p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
@@ -399,9 +407,9 @@ QImage teeth() {
     paintJaw(p);
     paintCutTooth(p);
     p.setPen(QColor(200, 215, 240));
-    p.setFont(pixelFont(12, true));
-    p.drawText(QRectF(kArchMid - 80, 350, 160, 16), Qt::AlignCenter, "Lower jaw from above");
-    p.drawText(QRectF(kToothMid - 70, 350, 140, 16), Qt::AlignCenter, "A tooth cut in half");
+    p.setFont(pixelFont(15, true));
+    p.drawText(QRectF(kArchMid - 105, 349, 180, 20), Qt::AlignCenter, "Lower jaw from above");
+    p.drawText(QRectF(kToothMid - 80, 349, 160, 20), Qt::AlignCenter, "A tooth cut in half");
     return image;
 }
 

@@ -207,7 +207,6 @@ QImage waterCycle() {
     p.drawPath(river);
     p.setPen(QPen(QColor(110, 180, 240), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(river);
-    drawArrow(p, straight({300, 300}, {240, 318}), QColor(20, 60, 140), 3, 11);
     // The cloud, where the water vapour cools and condenses into tiny drops.
     p.setPen(QPen(QColor(150, 160, 175), 1.2));
     p.setBrush(QColor(245, 247, 250));
@@ -220,13 +219,18 @@ QImage waterCycle() {
                                   {290.0, 88.0, 24.0}})
         cloud.addEllipse(QPointF(x, y), r, r * 0.8);
     p.drawPath(cloud.simplified());
-    // Precipitation: rain falls from the cloud on to the land.
+    // Precipitation: rain falls from the cloud all the way down to the hillside.
     p.setPen(QPen(QColor(30, 90, 200), 2.2, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 8; ++i)
-        for (int j = 0; j < 3; ++j) {
-            const qreal x = 250 + i * 11 - j * 4, y = 112 + j * 26 + (i % 2) * 12;
-            p.drawLine(QPointF(x, y), QPointF(x - 3, y + 12));
+    for (int i = 0; i < 8; ++i) {
+        for (qreal y = 112 + (i % 2) * 12;; y += 26) {
+            const QPointF top(250 + i * 11 - (y - 112) * 4 / 26, y), bottom = top + QPointF(-3, 12);
+            if (land.contains(bottom)) {
+                if (!land.contains(top)) p.drawLine(top, top + QPointF(-1.5, 6));
+                break;
+            }
+            p.drawLine(top, bottom);
         }
+    }
     // Evaporation: the Sun's heat turns sea water into water vapour, which rises.
     const QColor vapour(230, 90, 30);
     for (int i = 0; i < 3; ++i) {
@@ -255,30 +259,33 @@ QPainterPath smooth(const QPolygonF& corners) {
 
 // ---- Day and night: the Sun lights one half of the Earth ----------------------------------
 
+// Drawn at the size of the true/false screens' picture slot, so its words show at their own
+// size: 22 px bold, capitals 15 px high.
 QImage dayAndNight() {
-    constexpr int width = 400, height = 300;
-    const QPointF earth(262, 150);
-    constexpr qreal radius = 96;
+    constexpr int width = 213, height = 204;
+    const QPointF earth(142, 104);
+    constexpr qreal radius = 48;
     QImage image = canvas(width, height, QColor(8, 12, 40));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(230, 230, 255));
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 24; ++i) {
         const QPointF star((i * 97) % width, (i * 61 + 13) % height);
-        if (QLineF(star, earth).length() > radius + 6 && star.x() > 80)
-            p.drawEllipse(star, 1.1, 1.1);
+        if (QLineF(star, earth).length() > radius + 6 && star.x() > 64 && star.y() < 160)
+            p.drawEllipse(star, 0.9, 0.9);
     }
     // The Sun, far off to the left: its light comes from one side only.
-    QRadialGradient sun(QPointF(-60, 150), 130);
+    const QPointF sunCentre(-48, 104);
+    QRadialGradient sun(sunCentre, 100);
     sun.setColorAt(0, QColor(255, 250, 200));
     sun.setColorAt(0.8, QColor(255, 210, 50));
     sun.setColorAt(1, QColor(255, 160, 20));
     p.setBrush(sun);
-    p.drawEllipse(QPointF(-60, 150), 120, 120);
-    for (int y : {80, 115, 150, 185, 220})
-        drawArrow(p, straight({70, qreal(y)}, {earth.x() - radius - 12, qreal(y)}),
-                  QColor(255, 225, 90), 2.5, 11);
+    p.drawEllipse(sunCentre, 96, 96);
+    for (int y : {72, 88, 104, 120, 136})
+        drawArrow(p, straight({58, qreal(y)}, {earth.x() - radius - 5, qreal(y)}),
+                  QColor(255, 225, 90), 2, 8);
     // The Earth: sea and land, the half facing away from the Sun in darkness.
     QPainterPath globe;
     globe.addEllipse(earth, radius, radius);
@@ -288,11 +295,12 @@ QImage dayAndNight() {
     p.save();
     p.setClipPath(globe);
     p.setBrush(QColor(70, 160, 70));
-    const QPolygonF land1{earth + QPointF(-60, -70), earth + QPointF(-10, -80),
-                          earth + QPointF(0, -30), earth + QPointF(-30, 10),
-                          earth + QPointF(-70, -10)};
-    const QPolygonF land2{earth + QPointF(10, 0), earth + QPointF(60, -20), earth + QPointF(80, 40),
-                          earth + QPointF(30, 80)};
+    const qreal k = radius / 96;
+    const QPolygonF land1{earth + QPointF(-60, -70) * k, earth + QPointF(-10, -80) * k,
+                          earth + QPointF(0, -30) * k, earth + QPointF(-30, 10) * k,
+                          earth + QPointF(-70, -10) * k};
+    const QPolygonF land2{earth + QPointF(10, 0) * k, earth + QPointF(60, -20) * k,
+                          earth + QPointF(80, 40) * k, earth + QPointF(30, 80) * k};
     p.drawPath(smooth(land1));
     p.drawPath(smooth(land2));
     p.setBrush(QColor(0, 0, 20, 185));
@@ -301,21 +309,22 @@ QImage dayAndNight() {
     p.setPen(QPen(QColor(200, 220, 255), 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(globe);
-    // Its spin: the surface turns from the day side towards the night side.
+    // Its axis, and its spin drawn round the axis above the North Pole, well away from the
+    // sunlight: the side facing us turns from the day side towards the night side.
     const QColor spin(255, 255, 255);
-    p.setPen(QPen(spin, 2, Qt::DashLine));
-    p.drawLine(earth + QPointF(0, -radius - 18), earth + QPointF(0, radius + 18));
+    p.setPen(QPen(spin, 1.5, Qt::DashLine));
+    p.drawLine(earth + QPointF(0, -radius - 26), earth + QPointF(0, radius + 12));
     QPainterPath turn;
-    turn.moveTo(earth + QPointF(-radius - 6, 0));
-    turn.arcTo(QRectF(earth.x() - radius - 6, earth.y() - 22, 2 * radius + 12, 44), 180, 140);
-    drawArrow(p, turn, spin, 3, 12);
+    const QRectF round(earth.x() - 26, earth.y() - radius - 30, 52, 16);
+    turn.arcMoveTo(round, 195);
+    turn.arcTo(round, 195, 150);
+    drawArrow(p, turn, spin, 2.5, 9);
     p.setFont(pixelFont(22, true));
-    drawShadowedText(p, QRectF(earth.x() - 90, earth.y() - 60, 80, 30), Qt::AlignCenter, "Day",
-                     Qt::white);
-    drawShadowedText(p, QRectF(earth.x() + 10, earth.y() - 60, 80, 30), Qt::AlignCenter, "Night",
-                     Qt::white);
+    const qreal below = earth.y() + radius + 14;
+    drawShadowedText(p, QRectF(earth.x() - 64, below, 62, 26), Qt::AlignCenter, "Day", Qt::white);
+    drawShadowedText(p, QRectF(earth.x(), below, 70, 26), Qt::AlignCenter, "Night", Qt::white);
     p.setPen(QColor(90, 50, 0));
-    p.drawText(QRectF(0, 135, 56, 30), Qt::AlignCenter, "Sun");
+    p.drawText(QRectF(0, earth.y() - 13, 46, 26), Qt::AlignCenter, "Sun");
     return image;
 }
 

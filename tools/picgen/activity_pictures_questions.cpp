@@ -17,60 +17,72 @@ const QColor kBackground(kQuestionScreenBlue);
 
 // ---- Newton meters ---------------------------------------------------------------------------
 
-// The scale: 0 N at the top, a mark and a number for every newton down to 10 N, so the
-// pointer always rests on a numbered mark and the reading is never in doubt.
-constexpr int kMeterWidth = 300, kMeterHeight = 350;
-constexpr qreal kZeroY = 62, kPerNewton = 21;
-constexpr qreal kMid = 150;
+// Drawn at the size the question screen shows it, 202 pixels high, so that its digits show
+// at their own size: 21 px bold, 15 px high. A mark for every newton from 0 N at the top to
+// 10 N, a number on every second one; the pointer rests on a mark.
+constexpr int kMeterWidth = 140, kMeterHeight = 202;
+constexpr qreal kZeroY = 42, kPerNewton = 11.2;
+constexpr qreal kMid = 70;
 
 QImage newtonMeter(int reading) {
     QImage image = canvas(kMeterWidth, kMeterHeight, kBackground);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    const QColor metal(110, 110, 120);
     // The ring it hangs by, and its clear tube.
-    p.setPen(QPen(QColor(200, 200, 210), 4));
+    p.setPen(QPen(QColor(200, 200, 210), 3));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(kMid, 16), 10, 10);
-    const QRectF tube(kMid - 46, 28, 92, 262);
+    p.drawEllipse(QPointF(kMid, 7), 5, 5);
+    const QRectF tube(kMid - 38, 13, 76, 151);
     p.setPen(QPen(QColor(60, 60, 80), 2));
     p.setBrush(QColor(230, 236, 244));
-    p.drawRoundedRect(tube, 12, 12);
+    p.drawRoundedRect(tube, 9, 9);
     // The scale, on the right half of the tube.
-    p.setFont(pixelFont(15, true));
-    const qreal pointerY = kZeroY + reading * kPerNewton;
+    p.setFont(pixelFont(21, true));
+    p.setPen(QPen(Qt::black, 2));
     for (int n = 0; n <= 10; ++n) {
         const qreal y = kZeroY + n * kPerNewton;
-        p.setPen(QPen(Qt::black, 2));
-        p.drawLine(QPointF(kMid + 2, y), QPointF(kMid + 16, y));
-        p.drawText(QRectF(kMid + 18, y - 10, 26, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::number(n));
+        const bool numbered = n % 2 == 0;
+        p.drawLine(QPointF(kMid - 4, y), QPointF(kMid + (numbered ? 6 : 3), y));
+        if (numbered)
+            p.drawText(QRectF(kMid + 9, y - 12, 28, 24), Qt::AlignLeft | Qt::AlignVCenter,
+                       QString::number(n));
     }
-    p.drawText(QRectF(kMid + 4, 32, 40, 20), Qt::AlignCenter, "N");
+    p.drawText(QRectF(kMid + 6, 13, 30, 22), Qt::AlignCenter, "N");
     // The spring, stretched down to the pointer.
-    QPainterPath spring(QPointF(kMid - 14, 34));
-    const int coils = 10;
-    const qreal step = (pointerY - 4 - 38) / coils;
-    for (int i = 0; i < coils; ++i) spring.lineTo(kMid + (i % 2 ? -24 : -4), 38 + (i + 0.5) * step);
-    spring.lineTo(kMid - 14, pointerY - 4);
-    p.setPen(QPen(QColor(110, 110, 120), 2.2));
+    const qreal pointerY = kZeroY + reading * kPerNewton;
+    QPainterPath spring(QPointF(kMid - 19, 16));
+    const int coils = 9;
+    const qreal step = (pointerY - 3 - 18) / coils;
+    for (int i = 0; i < coils; ++i) spring.lineTo(kMid + (i % 2 ? -30 : -8), 18 + (i + 0.5) * step);
+    spring.lineTo(kMid - 19, pointerY - 3);
+    p.setPen(QPen(metal, 1.8));
     p.drawPath(spring);
     // The pointer: a red bar from the spring to the scale, tipped with an arrow at the mark.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(210, 20, 20));
-    p.drawRect(QRectF(kMid - 30, pointerY - 3, 28, 6));
-    p.drawPolygon(QPolygonF{QPointF(kMid + 1, pointerY), QPointF(kMid - 9, pointerY - 7),
-                            QPointF(kMid - 9, pointerY + 7)});
-    // The rod and hook, and what hangs from it.
-    p.setPen(QPen(QColor(110, 110, 120), 3));
-    p.drawLine(QPointF(kMid - 16, pointerY), QPointF(kMid - 16, 306));
-    QPainterPath hook(QPointF(kMid - 16, 306));
-    hook.cubicTo(kMid - 16, 318, kMid - 2, 318, kMid - 4, 308);
+    p.drawRect(QRectF(kMid - 30, pointerY - 2.5, 22, 5));
+    p.drawPolygon(QPolygonF{QPointF(kMid - 3, pointerY), QPointF(kMid - 11, pointerY - 6),
+                            QPointF(kMid - 11, pointerY + 6)});
+    // The rod, and its hook below the tube.
+    const qreal rodX = kMid - 19;
+    p.setPen(QPen(metal, 2.5, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(rodX, pointerY), QPointF(rodX, 174));
+    QPainterPath hook(QPointF(rodX, 174));
+    hook.arcTo(QRectF(rodX, 169, 12, 12), 180, 180);
+    hook.lineTo(rodX + 12, 171);
     p.drawPath(hook);
-    const qreal w = 30 + reading * 5;
+    // The block hangs from the hook by a loop of string through its bend.
+    const qreal bend = 181, blockTop = 190, w = 26 + reading * 3;
+    p.setPen(QPen(QColor(240, 230, 200), 1.6));
+    QPainterPath loop(QPointF(rodX - 4, blockTop));
+    loop.lineTo(rodX + 6, bend);
+    loop.lineTo(rodX + 16, blockTop);
+    p.drawPath(loop);
     p.setPen(QPen(QColor(40, 40, 50), 1.5));
     p.setBrush(QColor(120, 124, 134));
-    p.drawRoundedRect(QRectF(kMid - 16 - w / 2, 316, w, 30), 4, 4);
+    p.drawRoundedRect(QRectF(rodX + 6 - w / 2, blockTop, w, 11), 3, 3);
     return image;
 }
 

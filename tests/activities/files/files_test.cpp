@@ -1,6 +1,7 @@
 // Activity files: each kind read right, each bad file named with its line, the slots rule,
 // and each kind played to full marks by a pupil's pointer, laid out whole at both scales.
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "activities/files/catalogue.h"
@@ -12,6 +13,8 @@
 #include "speech/recordingvoice.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
+#include "ui/blankwrap.h"
+#include "ui/fonts.h"
 #include "ui/twips.h"
 
 using namespace activityfiles;
@@ -64,6 +67,7 @@ text = "A [fossil] forms in [sedimentary] rock."
 const char* kQuestions = R"(menu = 4
 topic = "Separation"
 kind = "questions"
+instruction = "Choose the best way to separate each mixture."
 [[question]]
 text = "Which way separates sand from water?"
 picture = "flower.jpg"
@@ -233,6 +237,10 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
     write("broken.png", "\x89PNG\r\n\x1a\n but not a picture");
     missing.replace("nowhere.png", "broken.png");
     write("broken.toml", missing);
+    QByteArray wordy = kQuestions;
+    wordy.replace("Choose the best way",
+                  "Look closely at each picture of a mixture, then choose the best way");
+    write("wordy.toml", wordy);
     QByteArray crowded = kLabelling;
     crowded.replace("[100, 180]", "[45, 62]");
     write("crowded.toml", crowded);
@@ -245,6 +253,7 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
         {"missing.toml", 4, "neither beside the file nor in Images"},
         {"broken.toml", 4, "cannot be read"},
         {"crowded.toml", 9, "overlap"},
+        {"wordy.toml", 1, "the instruction is too long to fit on one line"},
     };
     // What a teacher sees of it: FILE:LINE:COLUMN: message, and the exit status.
     testing::internal::CaptureStdout();
@@ -379,6 +388,9 @@ TEST_F(FileScreenTest, EachKindPlayedToFullMarksByThePointer) {
 
     auto* q = dynamic_cast<FileQuestionsScreen*>(forms().show("file:sep.toml"));
     ASSERT_TRUE(q);
+    // The instruction, on one line above the question.
+    EXPECT_EQ(q->messages(3).Caption(), "Choose the best way to separate each mixture.");
+    EXPECT_LE(q->messages(3).Top() + q->messages(3).Height(), q->messages(1).Top());
     EXPECT_FALSE(q->answerButtons(3).Visible());
     real::click(q->answerButtons(0));
     EXPECT_TRUE(q->messages(0).Visible()) << "a wrong answer shows the right one";
@@ -419,6 +431,37 @@ static void expectLaidOutWhole(const Form& form) {
                     << name << " " << c->name().toStdString() << c->index() << " "
                     << d->name().toStdString() << d->index();
             }
+        }
+    }
+}
+
+// The shipped passages as laid out: no line starts with a comma or a full stop, no line
+// before the last holds only a word or two, and a comma stands against its gap's box.
+TEST_F(FileScreenTest, PassagesKeepPunctuationAgainstItsGap) {
+    useCopyOfRunFolder();
+    const Planned planned = plan(*readActivityFile("activities/healthy-living.toml").activity);
+    ASSERT_EQ(planned.drags.size(), 3u);
+    for (const DragPlan& p : planned.drags) {
+        const QString& text = p.passage.caption;
+        const QFontMetricsF metrics(makeFont({"Arial", p.passagePoints, true}));
+        const auto lines = wrapCarryingBlankRuns(
+            text, metrics, Twips::designRect(float(p.passage.rect.width()), 1).width());
+        for (size_t k = 0; k < lines.size(); ++k) {
+            const QString line = text.mid(lines[k].start, lines[k].length);
+            const QString words = line.simplified();  // a gap's no-break run as a blank
+            const QChar first = line.at(line.indexOf(QRegularExpression("[^ ]")));
+            EXPECT_TRUE(first != ',' && first != '.') << line.toStdString();
+            EXPECT_TRUE(k + 1 == lines.size() || words.count(' ') >= 2) << words.toStdString();
+            const int comma = line.indexOf(QString(QChar(0xA0)) + ',') + 1;
+            if (comma == 0) continue;
+            // The comma's place, and the middle of its line: on the right edge of a box.
+            const QPointF at(
+                p.passage.rect.left() +
+                    Twips::fromDesignPixels(metrics.horizontalAdvance(line.left(comma))),
+                p.passage.rect.top() + Twips::fromDesignPixels(metrics.lineSpacing() * (k + 0.5)));
+            EXPECT_TRUE(std::any_of(p.boxes.begin(), p.boxes.end(), [&](const Box& b) {
+                return b.box.adjusted(0, 0, 30, 0).contains(at) && b.box.right() >= at.x() - 30;
+            })) << words.toStdString();
         }
     }
 }

@@ -52,7 +52,7 @@ TEST_F(MagnetsTest, SectionOneShowsOnePictureSlotPerQuestionAndItsAnswer) {
 }
 
 TEST_F(MagnetsTest, SectionTwoAsksAboutEachMaterial) {
-    MagnetAndMaterialScreen& m = openOn<MagnetAndMaterialScreen>(0);
+    MagnetAndMaterialScreen& m = openOn<MagnetAndMaterialScreen>(7);
     EXPECT_FALSE(m.pictures.exists(0));
     struct Expected {
         const char* file;
@@ -93,8 +93,8 @@ TEST_F(MagnetsTest, PraiseAndAnswerTextAreIndependent) {
     m.answerClicked(0);
     EXPECT_EQ(shown(), std::pair(true, true));
     EXPECT_EQ(m.messages(2).Caption(), "Correct!  Well Done");
-    // The same question drawn again still hides both.
-    ask(m, 1);
+    // The next question hides both.
+    ask(m, 2);
     EXPECT_EQ(shown(), std::pair(false, false));
     // Right, then wrong: the praise goes, the answer comes.
     m.answerClicked(0);

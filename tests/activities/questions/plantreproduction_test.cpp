@@ -26,7 +26,7 @@ class PlantReproductionTest : public QuestionTest {
 };
 
 TEST_F(PlantReproductionTest, ThirtyStatementsFromTheTableAndTheEmptyLast) {
-    PlantReproductionScreen& r = openOn(0);
+    PlantReproductionScreen& r = openOn(29);
     EXPECT_FALSE(r.messages(0).Visible()) << "the statement waits for the first tick";
     passTime(1);
     EXPECT_TRUE(r.messages(0).Visible());
@@ -42,6 +42,15 @@ TEST_F(PlantReproductionTest, ThirtyStatementsFromTheTableAndTheEmptyLast) {
     }
     ask(r, 28);
     EXPECT_EQ(r.messages(0).Caption(), "Pea seeds are spread by explosion. ") << "trailing blank";
+}
+
+// New Question draws once over the other statements (see ask()): the draw that opened on
+// statement 12 now gives the next of the others, 13.
+TEST_F(PlantReproductionTest, NewQuestionNeverDrawsTheStatementShowing) {
+    PlantReproductionScreen& r = openOn(12);
+    fake->draws = {drawFor(12)};
+    r.commandClicked(1);
+    EXPECT_EQ(r.questionNumber, 13);
 }
 
 TEST_F(PlantReproductionTest, RightLocksBothButtonsUntilTheNextStatement) {
@@ -60,8 +69,8 @@ TEST_F(PlantReproductionTest, RightLocksBothButtonsUntilTheNextStatement) {
     EXPECT_EQ(r.answerButtons(kFalse).ForeColor(), kWhite);
     EXPECT_EQ(r.answerButtons(kTrue).ForeColor(), kYellow);
     EXPECT_EQ(r.answerButtons(kFalse).BackColor(), RGB(0, 0, 0));
-    // The same statement drawn again, white at the moment: yellow, still, unlocked.
-    ask(r, 5);
+    // The next statement, another false one, while FALSE is white: yellow, still, unlocked.
+    ask(r, 10);
     EXPECT_EQ(r.answerButtons(kFalse).ForeColor(), kYellow);
     EXPECT_FALSE(r.flashTimer.Enabled() || r.messages(1).Visible());
     r.answerClicked(kTrue);

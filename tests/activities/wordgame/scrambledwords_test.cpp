@@ -192,3 +192,21 @@ TEST_F(ScrambledWordsTest, CategoriesWithoutWordsAreDisabledAndNeverDrawn) {
     real::click(none.commands(0));
     EXPECT_FALSE(forms().isLoaded<ScrambledWordsScreen>());
 }
+
+// Letters that come out in the answer's order are shuffled again a bounded number of times,
+// then turned by one place, each still flying home.
+TEST_F(ScrambledWordsTest, AWordNeverShowsInItsAnswerOrder) {
+    useLists(list({"Ox", "Egg"}), list({"Ox"}), list({"Ox"}));
+    fake->draws = {0.0, 0.0};  // Life Processes from slot 0: "Egg", in slot 1, comes first
+    // Draws that swap every letter with itself, more than any number of shuffles takes.
+    for (int i = 0; i < 30000; ++i) fake->draws.push_back((i % 3 + 0.5) / 3);
+    ScrambledWordsScreen& s = open();
+    EXPECT_EQ(row(s.scrambledTiles, 3), "gge");
+    EXPECT_GT(fake->draws.size(), 25000u) << "a few shuffles more, not an endless loop";
+    for (int p = 1; p <= 3; ++p)
+        EXPECT_EQ(s.letters[p], s.answerTiles(s.originalPlace[p] - 1).Caption()) << p;
+    fake->draws.clear();  // only zeros, which give two letters back as they were
+    s.commandClicked(1);
+    passTime(1);
+    EXPECT_EQ(row(s.scrambledTiles, 2), "xo");
+}
