@@ -110,9 +110,9 @@ TEST_F(ReadAloudTest, APassageIsReadWithEachGapAsBlank) {
     s.speaker.read();
     ASSERT_EQ(voice->said.size(), 1);
     EXPECT_TRUE(voice->said[0].startsWith(
-        "Drag and drop the words to complete the sentences below. Cigarettes, cigars and pipes "
-        "all are made from blank . Tobacco comes from the leaves of a blank that has the blank "
-        "drug"))
+        "Drag and drop the words to complete the sentences below. People smoke blank in "
+        "cigarettes, cigars and pipes. Tobacco comes from the leaves of a blank that has the "
+        "blank drug"))
         << voice->said[0].toStdString();
     EXPECT_TRUE(voice->said[0].endsWith("breathing problems and blank ."));
 }

@@ -323,12 +323,14 @@ TEST_F(FileScreenTest, ASpokenFormIsReadInPlaceOfTheWrittenOne) {
     auto* s = dynamic_cast<FileDragScreen*>(forms().show("file:states.toml"));
     ASSERT_TRUE(s);
     s->onKey(&s->words(0), Key::Activate);
-    dynamic_cast<FileQuestionsScreen*>(forms().show("file:sep.toml"))->speaker.read();
+    auto* q = dynamic_cast<FileQuestionsScreen*>(forms().show("file:sep.toml"));
+    q->speaker.read();
     auto* t = dynamic_cast<FileTrueFalseScreen*>(forms().show("file:sound.toml"));
     t->speaker.read();
     EXPECT_EQ(voice.said,
               (QStringList{"frozen water",
-                           "How is sand taken out of water? Sieving. Filtering. Evaporating.",
+                           q->messages(3).Caption() +
+                               " How is sand taken out of water? Sieving. Filtering. Evaporating.",
                            t->messages(3).Caption() + " Sound goes through solids. TRUE. FALSE."}));
     EXPECT_EQ(s->words(0).Caption(), "Ice") << "the written form is shown";
     sorting.replace("frozen water", "");
