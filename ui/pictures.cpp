@@ -382,8 +382,8 @@ LoadedPicture loadPictureFile(const QString& file, QSize shownAt) {
 }
 
 PictureJudgement judgePictureFile(const QString& file) {
-    // Menus judge every picture each time they are built; a file is read again only when it
-    // changes. Judgements are small, and a school's folder holds few pictures.
+    // Menus judge every picture each time they are built; a file is read and decoded again only
+    // when it changes. Judgements are small, and a school's folder holds few pictures.
     static QMutex lock;
     static std::map<QString, PictureJudgement> judged;
     const QString key = cacheKey(file);
@@ -392,19 +392,18 @@ PictureJudgement judgePictureFile(const QString& file) {
         if (const auto found = judged.find(key); found != judged.end()) return found->second;
     }
     const FileBytes read = readWhole(file);
-    PictureJudgement verdict = read.problem.isEmpty() ? judge(read.bytes, fileName(file)).verdict
-                                                      : PictureJudgement{{}, read.problem};
+    PictureJudgement verdict{{}, read.problem};
+    if (read.problem.isEmpty()) {
+        // All of its data decoded, at the smallest size that still reads every byte: only that
+        // finds data that is damaged or ends early behind a sound header.
+        verdict = judge(read.bytes, fileName(file)).verdict;
+        if (verdict.usable())
+            verdict.problem = decodeBytes(read.bytes, fileName(file), {1, 1}).problem;
+    }
     QMutexLocker locked(&lock);
     if (judged.size() >= 4096) judged.clear();
     judged.insert_or_assign(key, verdict);
     return verdict;
-}
-
-PictureJudgement decodePictureFile(const QString& file) {
-    const PictureJudgement header = judgePictureFile(file);
-    if (!header.usable()) return header;
-    const DecodedImage decoded = decodeFile(file, QSize(1, 1));
-    return {header.size, decoded.problem};
 }
 
 QSize devicePixels(QSizeF twips, float scale) {

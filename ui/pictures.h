@@ -26,12 +26,9 @@ struct PictureJudgement {
     bool usable() const { return problem.isEmpty(); }
 };
 
-// Judges a picture file by its header, its limits and its end, without decoding its pixels.
-// A file judged once is not read again until it changes.
+// Judges a picture file by its header, its limits, its end and the decoding of all its data
+// (at the smallest size, so cheaply). A file judged once is not read again until it changes.
 PictureJudgement judgePictureFile(const QString& file);
-// Judges it by decoding all of its data, at the smallest size that still reads every byte:
-// only that finds data that is damaged or ends early although the header is sound.
-PictureJudgement decodePictureFile(const QString& file);
 
 // A picture loaded to be shown, or why it cannot be.
 struct LoadedPicture {

@@ -400,7 +400,7 @@ std::vector<Report> checkFiles(const std::vector<FoundFile>& files, bool decodeP
             const Activity& a = *entry->activity;
             const auto tryDecode = [&](const QString& path, Position at) {
                 if (path.isEmpty()) return;
-                const ui::PictureJudgement decoded = ui::decodePictureFile(path);
+                const ui::PictureJudgement decoded = ui::judgePictureFile(path);
                 if (!decoded.usable())
                     problems.emplace_back(entry->file.path, Problem{at, decoded.problem});
             };

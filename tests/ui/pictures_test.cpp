@@ -70,6 +70,21 @@ QRgb at(const QPixmap& p, int x, int y) {
     return qRgb(c.red() > 128 ? 255 : 0, c.green() > 128 ? 255 : 0, c.blue() > 128 ? 255 : 0);
 }
 
+// A labelling activity in the working folder, with one label on its picture.
+activityfiles::Planned planLabel(const QString& picture, int x, int y) {
+    const auto read = activityfiles::readActivity(
+        QString("menu = 3\nkind = \"labelling\"\ntopic = \"Photo\"\npicture = \"%1\"\n"
+                "[[label]]\nword = \"Leaf\"\nat = [%2, %3]\n")
+            .arg(picture)
+            .arg(x)
+            .arg(y)
+            .toUtf8(),
+        "photo.toml");
+    activityfiles::Activity activity = *read.activity;
+    activity.folder = QDir::currentPath();
+    return activityfiles::plan(activity);
+}
+
 class PicturesTest : public ScreenTest {};
 
 }  // namespace
@@ -113,14 +128,7 @@ TEST_F(PicturesTest, APhonePhotoStandsUprightAtTheSizeShownWithLabelsOnTheUprigh
     EXPECT_EQ(at(shown, 290, 390), qRgb(0, 255, 0));
 
     // A label near the bottom right of the upright picture lies outside the stored one.
-    const auto read = activityfiles::readActivity(
-        "menu = 3\nkind = \"labelling\"\ntopic = \"Photo\"\npicture = \"photo.jpg\"\n"
-        "[[label]]\nword = \"Leaf\"\nat = [3000, 4000]\n",
-        "photo.toml");
-    ASSERT_TRUE(read.activity);
-    activityfiles::Activity activity = *read.activity;
-    activity.folder = QDir::currentPath();
-    const activityfiles::Planned planned = activityfiles::plan(activity);
+    const activityfiles::Planned planned = planLabel("photo.jpg", 3000, 4000);
     ASSERT_TRUE(planned.problems.empty()) << planned.problems[0].message.toStdString();
     const QRectF picture = planned.drags[0].pictureRect, box = planned.drags[0].boxes[0].box;
     EXPECT_NEAR(picture.width() / picture.height(), 3024.0 / 4032, 0.01);
@@ -155,11 +163,14 @@ TEST_F(PicturesTest, PicturesBeyondTheLimitsCutShortOrLyingAreRefusedWithTheirRe
         EXPECT_EQ(judgePictureFile(file).problem.toStdString(), message);
         EXPECT_EQ(loadPictureFile(file, {100, 100}).problem.toStdString(), message);
     }
-    EXPECT_TRUE(judgePictureFile(save("edge.jpg", declaring(small, {8000, 6250}))).usable());
-    // A header claiming more than the data holds passes until its data is decoded.
-    const QString lying = save("lying.jpg", declaring(small, {400, 300}));
-    EXPECT_TRUE(judgePictureFile(lying).usable());
-    EXPECT_EQ(decodePictureFile(lying).problem,
+    // What the layout says of it, and so the topic's greying and --check.
+    const activityfiles::Planned planned = planLabel("IMG_2041.jpg", 1, 1);
+    ASSERT_EQ(planned.problems.size(), 1u);
+    EXPECT_EQ(planned.problems[0].message, refused[0].second);
+    // A header claiming more than the data holds, found by decoding it; exactly 50 megapixels
+    // is no reason, only the lie.
+    const QString lying = save("lying.jpg", declaring(small, {8000, 6250}));
+    EXPECT_EQ(judgePictureFile(lying).problem.toStdString(),
               "lying.jpg is cut short: the file ends before its picture does");
     EXPECT_FALSE(loadPictureFile(lying, {100, 100}).usable());
 }
