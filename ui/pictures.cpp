@@ -25,15 +25,10 @@ namespace ui {
 
 namespace {
 
-// A picture cut short decodes without complaint, its missing part filled with grey. A JPEG
-// must end (EOI) after its last scan (SOS): inside the coded data a 0xFF is always followed by
-// 0x00 or a restart marker, so both markers are found only where they really stand. A PNG
-// must have its closing chunk.
+// A PNG cut short must lack its closing chunk. (libjpeg tells of a JPEG cut short itself, as
+// it decodes.)
 bool cutShort(const QByteArray& bytes) {
-    if (bytes.startsWith("\x89PNG")) return bytes.lastIndexOf("IEND") < 0;
-    if (!bytes.startsWith("\xFF\xD8")) return false;
-    const qsizetype lastScan = bytes.lastIndexOf("\xFF\xDA");
-    return lastScan < 0 || bytes.indexOf("\xFF\xD9", lastScan) < 0;
+    return bytes.startsWith("\x89PNG") && bytes.lastIndexOf("IEND") < 0;
 }
 
 // The format the first bytes name, so that the reader goes straight to its decoder instead
