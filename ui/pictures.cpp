@@ -61,50 +61,29 @@ QString fileName(const QString& file) {
     return QFileInfo(file).fileName();
 }
 
-// What is wrong with a picture, in the words a teacher reads.
+// What is wrong with a picture, in the words a teacher reads: %1 is the file's name, then the
+// numbers that tell why.
 namespace says {
-QString notAFile(const QString& name) {
-    return QStringLiteral("%1 cannot be read: it is not a file").arg(name);
-}
-QString unreadable(const QString& name) {
-    return QStringLiteral("%1 cannot be read").arg(name);
-}
-QString empty(const QString& name) {
-    return QStringLiteral("%1 is empty").arg(name);
-}
-QString tooManyBytes(const QString& name, qint64 bytes) {
-    return QStringLiteral("%1: %2 MiB is more than %3 MiB for a picture file")
-        .arg(name)
-        .arg((bytes + (1 << 20) - 1) >> 20)
-        .arg(kMaxPictureBytes >> 20);
-}
-QString notAPicture(const QString& name) {
-    return QStringLiteral("%1 is not a PNG or JPEG picture").arg(name);
-}
-QString noSize(const QString& name) {
-    return QStringLiteral("%1 is damaged: its picture size cannot be read").arg(name);
-}
-QString tooWide(const QString& name, QSize size) {
-    return QStringLiteral("%1: %2 by %3 pixels is more than %4 pixels a side")
-        .arg(name)
-        .arg(size.width())
-        .arg(size.height())
-        .arg(kMaxPictureSide);
-}
-QString tooManyPixels(const QString& name, QSize size) {
-    return QStringLiteral("%1: %2 by %3 pixels is more than %4 megapixels")
-        .arg(name)
-        .arg(size.width())
-        .arg(size.height())
-        .arg(kMaxPicturePixels / 1'000'000);
-}
-QString endsEarly(const QString& name) {
-    return QStringLiteral("%1 is cut short: the file ends before its picture does").arg(name);
-}
-QString damaged(const QString& name) {
-    return QStringLiteral("%1 is damaged: its picture cannot be decoded").arg(name);
-}
+constexpr const char* kNotAFile = "%1 cannot be read: it is not a file";
+constexpr const char* kUnreadable = "%1 cannot be read";
+constexpr const char* kEmpty = "%1 is empty";
+constexpr const char* kTooManyBytes = "%1: %2 MiB is more than 64 MiB for a picture file";
+constexpr const char* kNotAPicture = "%1 is not a PNG or JPEG picture";
+constexpr const char* kNoSize = "%1 is damaged: its picture size cannot be read";
+constexpr const char* kTooWide = "%1: %2 by %3 pixels is more than 16384 pixels a side";
+constexpr const char* kTooManyPixels = "%1: %2 by %3 pixels is more than 50 megapixels";
+constexpr const char* kEndsEarly = "%1 is cut short: the file ends before its picture does";
+constexpr const char* kDamaged = "%1 is damaged: its picture cannot be decoded";
+static_assert(kMaxPictureBytes == 64 << 20 && kMaxPictureSide == 16384 &&
+              kMaxPicturePixels == 50'000'000);
 }  // namespace says
+
+QString say(const char* what, const QString& name) {
+    return QString::fromLatin1(what).arg(name);
+}
+QString say(const char* what, const QString& name, QSize size) {
+    return say(what, name).arg(size.width()).arg(size.height());
+}
 
 // The whole file, within the size limit, or why it cannot be had.
 struct FileBytes {
@@ -112,15 +91,22 @@ struct FileBytes {
     QString problem;
 };
 
+// Whole mebibytes, rounded up: 64 MiB and a byte is 65.
+qint64 mebibytes(qint64 bytes) {
+    return (bytes + (1 << 20) - 1) >> 20;
+}
+
 FileBytes readWhole(const QString& file) {
     const QString name = fileName(file);
-    if (!QFileInfo(file).isFile()) return {{}, says::notAFile(name)};
+    if (!QFileInfo(file).isFile()) return {{}, say(says::kNotAFile, name)};
     QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) return {{}, says::unreadable(name)};
-    if (in.size() > kMaxPictureBytes) return {{}, says::tooManyBytes(name, in.size())};
+    if (!in.open(QIODevice::ReadOnly)) return {{}, say(says::kUnreadable, name)};
+    if (in.size() > kMaxPictureBytes)
+        return {{}, say(says::kTooManyBytes, name).arg(mebibytes(in.size()))};
     QByteArray bytes = in.read(kMaxPictureBytes + 1);
-    if (bytes.size() > kMaxPictureBytes) return {{}, says::tooManyBytes(name, bytes.size())};
-    if (bytes.isEmpty()) return {{}, says::empty(name)};
+    if (bytes.size() > kMaxPictureBytes)
+        return {{}, say(says::kTooManyBytes, name).arg(mebibytes(bytes.size()))};
+    if (bytes.isEmpty()) return {{}, say(says::kEmpty, name)};
     return {std::move(bytes), {}};
 }
 
@@ -151,17 +137,17 @@ struct Judged {
 };
 
 Judged judge(const QByteArray& bytes, const QString& name) {
-    if (sniffedFormat(bytes).isEmpty()) return {{{}, says::notAPicture(name)}, {}};
+    if (sniffedFormat(bytes).isEmpty()) return {{{}, say(says::kNotAPicture, name)}, {}};
     const std::optional<Header> header = readHeader(bytes);
-    if (!header || header->stored.isEmpty()) return {{{}, says::noSize(name)}, {}};
+    if (!header || header->stored.isEmpty()) return {{{}, say(says::kNoSize, name)}, {}};
     const QSize size = header->upright();
     QString problem;
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
-        problem = says::tooWide(name, size);
+        problem = say(says::kTooWide, name, size);
     else if (qint64(size.width()) * size.height() > kMaxPicturePixels)
-        problem = says::tooManyPixels(name, size);
+        problem = say(says::kTooManyPixels, name, size);
     else if (cutShort(bytes))
-        problem = says::endsEarly(name);
+        problem = say(says::kEndsEarly, name);
     return {{size, problem}, *header};
 }
 
@@ -202,13 +188,14 @@ DecodedImage decodeBytes(const QByteArray& bytes, const QString& name, QSize sho
         out.image = upright(std::move(image), judged.header.orientation);
         return out;
     }
-    if (fault == JpegFault::EndsEarly) return {std::nullopt, says::endsEarly(name)};
-    if (fault != JpegFault::OtherColours) return {std::nullopt, says::damaged(name)};
+    if (fault == JpegFault::EndsEarly) return {std::nullopt, say(says::kEndsEarly, name)};
+    if (fault != JpegFault::OtherColours) return {std::nullopt, say(says::kDamaged, name)};
     // Other formats, and CMYK JPEGs, through Qt's reader: scaled while it decodes where its
     // decoder can, then stood upright.
     MemoryReader memory(bytes);
     if (storedTarget != judged.header.stored) memory.reader.setScaledSize(storedTarget);
-    if (!memory.reader.read(&image) || image.isNull()) return {std::nullopt, says::damaged(name)};
+    if (!memory.reader.read(&image) || image.isNull())
+        return {std::nullopt, say(says::kDamaged, name)};
     if (image.size() != target)
         image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     out.image = std::move(image);
