@@ -16,8 +16,8 @@ constexpr const char* kPlatformNotices[] = {
 };
 
 QMutex expectedLock;
-std::vector<std::pair<QString, int>*>& expected() {
-    static std::vector<std::pair<QString, int>*> live;  // text, times seen
+std::vector<ExpectedWarning*>& expected() {
+    static std::vector<ExpectedWarning*> live;
     return live;
 }
 
@@ -25,9 +25,9 @@ bool expectedOrNotice(const QString& message) {
     for (const char* notice : kPlatformNotices)
         if (message.contains(QLatin1String(notice))) return true;
     QMutexLocker lock(&expectedLock);
-    for (auto* e : expected()) {
-        if (message.contains(e->first)) {
-            ++e->second;
+    for (ExpectedWarning* e : expected()) {
+        if (message.contains(e->part)) {
+            ++e->seen;
             return true;
         }
     }
@@ -44,21 +44,15 @@ void failOnWarning(QtMsgType type, const QMessageLogContext& context, const QStr
 
 }  // namespace
 
-ExpectedWarning::ExpectedWarning(QString part) : expected_(std::move(part), 0) {
+ExpectedWarning::ExpectedWarning(QString text) : part(std::move(text)) {
     QMutexLocker lock(&expectedLock);
-    expected().push_back(&expected_);
+    expected().push_back(this);
 }
 
 ExpectedWarning::~ExpectedWarning() {
     QMutexLocker lock(&expectedLock);
-    std::erase(expected(), &expected_);
-    if (expected_.second == 0)
-        ADD_FAILURE() << "the warning expected never came: " << expected_.first.toStdString();
-}
-
-int ExpectedWarning::seen() const {
-    QMutexLocker lock(&expectedLock);
-    return expected_.second;
+    std::erase(expected(), this);
+    if (seen == 0) ADD_FAILURE() << "the warning expected never came: " << part.toStdString();
 }
 
 int main(int argc, char** argv) {

@@ -3,17 +3,13 @@
 // expects that warning: while an ExpectedWarning lives, warnings containing its text pass, and
 // when it ends at least one must have come.
 #include <QString>
-#include <utility>
 
-class ExpectedWarning {
-  public:
+struct ExpectedWarning {
     explicit ExpectedWarning(QString part);
     ~ExpectedWarning();
     ExpectedWarning(const ExpectedWarning&) = delete;
     ExpectedWarning& operator=(const ExpectedWarning&) = delete;
 
-    int seen() const;
-
-  private:
-    std::pair<QString, int> expected_;  // the text, and how often it came
+    const QString part;
+    int seen = 0;
 };
