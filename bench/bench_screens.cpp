@@ -54,7 +54,8 @@ class PaintWatch : public QObject {
 
 }  // namespace
 
-void openAndFirstPaint(benchmark::State& state, const char* name) {
+void openAndFirstPaint(benchmark::State& state, const char* name,
+                       const std::function<void()>& between) {
     for (auto _ : state) {
         ui::Form* form = ui::forms().get(name);
         PaintWatch watch;
@@ -67,6 +68,7 @@ void openAndFirstPaint(benchmark::State& state, const char* name) {
         form->window()->removeEventFilter(&watch);
         ui::forms().clear();
         QApplication::processEvents();
+        if (between) between();
         state.ResumeTiming();
     }
 }

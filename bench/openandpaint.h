@@ -1,5 +1,9 @@
 #pragma once
 #include <benchmark/benchmark.h>
 
-// A screen shown and painted on the display, as the user sees it open.
-void openAndFirstPaint(benchmark::State& state, const char* name);
+#include <functional>
+
+// A screen shown and painted on the display, as the user sees it open; `between` runs, untimed,
+// after each time it is closed.
+void openAndFirstPaint(benchmark::State& state, const char* name,
+                       const std::function<void()>& between = {});

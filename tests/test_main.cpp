@@ -1,6 +1,59 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMutex>
+#include <vector>
+
+#include "tests/support/warnings.h"
+
+namespace {
+
+// Notices the platform gives on its own, whatever the program does.
+constexpr const char* kPlatformNotices[] = {
+    "This plugin does not support ",  // the offscreen platform: propagateSizeHints(), raise()
+    "QStandardPaths: XDG_RUNTIME_DIR not set",  // running as root, as CI does
+    "runtime directory",                        // ... or set to a folder not ours (QStandardPaths)
+};
+
+QMutex expectedLock;
+std::vector<ExpectedWarning*>& expected() {
+    static std::vector<ExpectedWarning*> live;
+    return live;
+}
+
+bool expectedOrNotice(const QString& message) {
+    for (const char* notice : kPlatformNotices)
+        if (message.contains(QLatin1String(notice))) return true;
+    QMutexLocker lock(&expectedLock);
+    for (ExpectedWarning* e : expected()) {
+        if (message.contains(e->part)) {
+            ++e->seen;
+            return true;
+        }
+    }
+    return false;
+}
+
+QtMessageHandler qtHandler = nullptr;
+
+void failOnWarning(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (qtHandler) qtHandler(type, context, message);
+    if ((type == QtWarningMsg || type == QtCriticalMsg) && !expectedOrNotice(message))
+        ADD_FAILURE() << "unexpected Qt warning: " << message.toStdString();
+}
+
+}  // namespace
+
+ExpectedWarning::ExpectedWarning(QString text) : part(std::move(text)) {
+    QMutexLocker lock(&expectedLock);
+    expected().push_back(this);
+}
+
+ExpectedWarning::~ExpectedWarning() {
+    QMutexLocker lock(&expectedLock);
+    std::erase(expected(), this);
+    if (seen == 0) ADD_FAILURE() << "the warning expected never came: " << part.toStdString();
+}
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
@@ -10,6 +63,7 @@ int main(int argc, char** argv) {
     // is no folder, so nothing below it can exist; nothing is created either.
     qputenv("XDG_DATA_HOME", "/dev/null/user");
     qputenv("XDG_DATA_DIRS", "/dev/null/system");
+    qtHandler = qInstallMessageHandler(failOnWarning);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

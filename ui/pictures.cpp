@@ -4,8 +4,11 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QMutex>
 #include <QPixmapCache>
+#include <cmath>
 #include <future>
 #include <map>
 #include <system_error>
@@ -22,13 +25,10 @@ namespace ui {
 
 namespace {
 
-// A JPEG cut short decodes without complaint, its missing part filled with grey: it must
-// end (EOI) after its last scan (SOS). Inside the coded data a 0xFF is always followed by 0x00
-// or a restart marker, so both markers are found only where they really stand.
+// A PNG cut short must lack its closing chunk. (libjpeg tells of a JPEG cut short itself, as
+// it decodes.)
 bool cutShort(const QByteArray& bytes) {
-    if (!bytes.startsWith("\xFF\xD8")) return false;
-    const qsizetype lastScan = bytes.lastIndexOf("\xFF\xDA");
-    return lastScan < 0 || bytes.indexOf("\xFF\xD9", lastScan) < 0;
+    return bytes.startsWith("\x89PNG") && bytes.lastIndexOf("IEND") < 0;
 }
 
 // The format the first bytes name, so that the reader goes straight to its decoder instead
@@ -41,65 +41,185 @@ QByteArray sniffedFormat(const QByteArray& bytes) {
     return {};
 }
 
-// Qt's reader over data in memory, sent straight to the decoder the data names, and with the
-// size it may decode limited, so that a lying header is refused quickly.
+// Qt's reader over data in memory, sent straight to the decoder the data names, standing the
+// picture upright, and with the size it may decode limited to what a picture within the limits
+// needs, so that a lying header is refused quickly.
 struct MemoryReader {
     explicit MemoryReader(const QByteArray& bytes) {
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
         reader.setDevice(&buffer);
         reader.setFormat(sniffedFormat(bytes));
-        reader.setAllocationLimit(kMaxDecodedMegabytes);
+        reader.setAutoTransform(true);
+        reader.setAllocationLimit(static_cast<int>((kMaxPicturePixels * 4 >> 20) + 1));
     }
     QBuffer buffer;
     QImageReader reader;
 };
 
-// The whole file, within the size limit.
-std::optional<QByteArray> readWhole(const QString& file) {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxPictureBytes) return std::nullopt;
-    QByteArray bytes = in.read(kMaxPictureBytes + 1);
-    if (bytes.size() > kMaxPictureBytes) return std::nullopt;
-    return bytes;
+QString fileName(const QString& file) {
+    return QFileInfo(file).fileName();
 }
 
-// The size the data declares, if it is one a picture may have.
-std::optional<QSize> declaredSize(const QByteArray& bytes) {
-    const std::optional<QSize> declared =
-        sniffedFormat(bytes) == "jpeg" ? jpegSize(bytes) : MemoryReader(bytes).reader.size();
-    if (!declared || !declared->isValid() || declared->width() > kMaxPictureSide ||
-        declared->height() > kMaxPictureSide) {
-        return std::nullopt;
-    }
-    return declared;
+// What is wrong with a picture, in the words a teacher reads: %1 is the file's name, then the
+// numbers that tell why.
+namespace says {
+constexpr const char* kNotAFile = "%1 cannot be read: it is not a file";
+constexpr const char* kUnreadable = "%1 cannot be read";
+constexpr const char* kEmpty = "%1 is empty";
+constexpr const char* kTooManyBytes = "%1: %2 MiB is more than 64 MiB for a picture file";
+constexpr const char* kNotAPicture = "%1 is not a PNG or JPEG picture";
+constexpr const char* kNoSize = "%1 is damaged: its picture size cannot be read";
+constexpr const char* kTooWide = "%1: %2 by %3 pixels is more than 16384 pixels a side";
+constexpr const char* kTooManyPixels = "%1: %2 by %3 pixels is more than 50 megapixels";
+constexpr const char* kEndsEarly = "%1 is cut short: the file ends before its picture does";
+constexpr const char* kDamaged = "%1 is damaged: its picture cannot be decoded";
+static_assert(kMaxPictureBytes == 64 << 20 && kMaxPictureSide == 16384 &&
+              kMaxPicturePixels == 50'000'000);
+}  // namespace says
+
+QString say(const char* what, const QString& name) {
+    return QString::fromLatin1(what).arg(name);
 }
+QString say(const char* what, const QString& name, QSize size) {
+    return say(what, name).arg(size.width()).arg(size.height());
+}
+
+// The whole file, within the size limit, or why it cannot be had.
+struct FileBytes {
+    QByteArray bytes;
+    QString problem;
+};
+
+// Whole mebibytes, rounded up: 64 MiB and a byte is 65.
+qint64 mebibytes(qint64 bytes) {
+    return (bytes + (1 << 20) - 1) >> 20;
+}
+
+FileBytes readWhole(const QString& file) {
+    const QString name = fileName(file);
+    if (!QFileInfo(file).isFile()) return {{}, say(says::kNotAFile, name)};
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) return {{}, say(says::kUnreadable, name)};
+    if (in.size() > kMaxPictureBytes)
+        return {{}, say(says::kTooManyBytes, name).arg(mebibytes(in.size()))};
+    QByteArray bytes = in.read(kMaxPictureBytes + 1);
+    if (bytes.size() > kMaxPictureBytes)
+        return {{}, say(says::kTooManyBytes, name).arg(mebibytes(bytes.size()))};
+    if (bytes.isEmpty()) return {{}, say(says::kEmpty, name)};
+    return {std::move(bytes), {}};
+}
+
+// What the header declares: the size as stored and how the picture stands.
+struct Header {
+    QSize stored;
+    int orientation = 1;  // EXIF's, for a JPEG
+    bool turned = false;  // a quarter turn stands it upright
+    QSize upright() const { return turned ? stored.transposed() : stored; }
+};
+
+std::optional<Header> readHeader(const QByteArray& bytes) {
+    if (sniffedFormat(bytes) == "jpeg") {
+        const std::optional<JpegHeader> jpeg = jpegHeader(bytes);
+        if (!jpeg) return std::nullopt;
+        return Header{jpeg->size, jpeg->orientation, swapsSides(jpeg->orientation)};
+    }
+    MemoryReader memory(bytes);
+    const QSize size = memory.reader.size();
+    if (!size.isValid()) return std::nullopt;
+    return Header{size, 1,
+                  memory.reader.transformation().testFlag(QImageIOHandler::TransformationRotate90)};
+}
+
+struct Judged {
+    PictureJudgement verdict;
+    Header header;
+};
+
+Judged judge(const QByteArray& bytes, const QString& name) {
+    if (sniffedFormat(bytes).isEmpty()) return {{{}, say(says::kNotAPicture, name)}, {}};
+    const std::optional<Header> header = readHeader(bytes);
+    if (!header || header->stored.isEmpty()) return {{{}, say(says::kNoSize, name)}, {}};
+    const QSize size = header->upright();
+    QString problem;
+    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
+        problem = say(says::kTooWide, name, size);
+    else if (qint64(size.width()) * size.height() > kMaxPicturePixels)
+        problem = say(says::kTooManyPixels, name, size);
+    else if (cutShort(bytes))
+        problem = say(says::kEndsEarly, name);
+    return {{size, problem}, *header};
+}
+
+// The size to decode a picture of this upright size at: the size it is shown at, or its own
+// within the budget; never larger than its own.
+QSize decodingSize(QSize own, QSize shownAt) {
+    if (!shownAt.isEmpty()) return own.boundedTo(shownAt);
+    const qint64 budget = kMaxDecodedBytes / 4;
+    if (qint64(own.width()) * own.height() <= budget) return own;
+    const double shrink = std::sqrt(double(budget) / (double(own.width()) * own.height()));
+    return own.scaled(std::max(1, int(own.width() * shrink)),
+                      std::max(1, int(own.height() * shrink)), Qt::KeepAspectRatio);
+}
+
+struct DecodedImage {
+    std::optional<QImage> image;
+    QString problem;
+    qreal shrunk = 1;  // how many of the picture's own pixels one decoded pixel stands for
+};
 
 // Everything up to the pixmap is safe on any thread, so the first picture can be decoded
 // while the first screen is being built.
-std::optional<QImage> decode(const QString& file) {
-    // Read whole, so that a JPEG cut short can be told from a whole one.
-    const std::optional<QByteArray> bytes = readWhole(file);
-    if (!bytes || cutShort(*bytes) || !declaredSize(*bytes)) return std::nullopt;
-    if (sniffedFormat(*bytes) == "jpeg") {
-        if (auto image = decodeJpeg(*bytes, qint64(kMaxDecodedMegabytes) << 20)) return image;
-    }
-    MemoryReader memory(*bytes);
+DecodedImage decodeBytes(const QByteArray& bytes, const QString& name, QSize shownAt = {}) {
+    const Judged judged = judge(bytes, name);
+    if (!judged.verdict.usable()) return {std::nullopt, judged.verdict.problem};
+    const QSize own = judged.verdict.size, target = decodingSize(own, shownAt);
+    const QSize storedTarget = judged.header.turned ? target.transposed() : target;
+    DecodedImage out{std::nullopt, {}, qreal(own.width()) / target.width()};
     QImage image;
-    if (!memory.reader.read(&image) || image.isNull()) return std::nullopt;
-    return image;
+    JpegFault fault = JpegFault::OtherColours;
+    if (sniffedFormat(bytes) == "jpeg") {
+        if (auto decoded = decodeJpeg(bytes, 4 * kMaxDecodedBytes, storedTarget, &fault))
+            image = std::move(*decoded);
+    }
+    if (fault == JpegFault::None) {
+        if (image.size() != storedTarget)
+            image = image.scaled(storedTarget, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        out.image = upright(std::move(image), judged.header.orientation);
+        return out;
+    }
+    if (fault == JpegFault::EndsEarly) return {std::nullopt, say(says::kEndsEarly, name)};
+    if (fault != JpegFault::OtherColours) return {std::nullopt, say(says::kDamaged, name)};
+    // Other formats, and CMYK JPEGs, through Qt's reader: scaled while it decodes where its
+    // decoder can, then stood upright.
+    MemoryReader memory(bytes);
+    if (storedTarget != judged.header.stored) memory.reader.setScaledSize(storedTarget);
+    if (!memory.reader.read(&image) || image.isNull())
+        return {std::nullopt, say(says::kDamaged, name)};
+    if (image.size() != target)
+        image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    out.image = std::move(image);
+    return out;
 }
 
-// The size a file declares, reading no more of it than that takes: a header lies in the first
-// few kilobytes, and animations ask again at every frame.
+DecodedImage decodeFile(const QString& file, QSize shownAt = {}) {
+    FileBytes read = readWhole(file);
+    if (!read.problem.isEmpty()) return {std::nullopt, read.problem};
+    return decodeBytes(read.bytes, fileName(file), shownAt);
+}
+
+// The size a file declares as stored, reading no more of it than that takes: a header lies in
+// the first few kilobytes, and animations ask again at every frame.
 std::optional<QSize> declaredSizeOfFile(const QString& file) {
     constexpr qint64 kHeaderBytes = 16 << 10;
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
-    if (std::optional<QSize> size = declaredSize(in.read(kHeaderBytes))) return size;
+    if (std::optional<Header> header = readHeader(in.read(kHeaderBytes))) return header->stored;
     if (in.size() <= kHeaderBytes) return std::nullopt;
-    const std::optional<QByteArray> bytes = readWhole(file);  // a header behind a large block
-    return bytes ? declaredSize(*bytes) : std::nullopt;
+    const FileBytes whole = readWhole(file);  // a header behind a large block
+    const std::optional<Header> header =
+        whole.problem.isEmpty() ? readHeader(whole.bytes) : std::nullopt;
+    return header ? std::optional(header->stored) : std::nullopt;
 }
 
 // The companion of twice the density, when it exists and really is the same picture at twice
@@ -130,6 +250,10 @@ QString fileVersion(const QString& file) {
     return QStringLiteral("%1:%2").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
 }
 
+QString cacheKey(const QString& file) {
+    return QStringLiteral("pic:%1:%2").arg(file, fileVersion(file));
+}
+
 // The file a layout path names, at the density wanted, and the key of its present version.
 struct Source {
     QString plain;
@@ -142,22 +266,23 @@ std::optional<Source> locate(const QString& layoutPath, bool wantDense) {
     const std::optional<DataFile> plain = findDataFile(layoutPath);
     if (!plain) return std::nullopt;
     Source source{plain->path, wantDense ? denseFile(layoutPath, *plain) : std::nullopt, {}};
-    source.key = QStringLiteral("pic:%1:%2").arg(source.file(), fileVersion(source.file()));
+    source.key = cacheKey(source.file());
     return source;
 }
 
 struct Decoded {
     std::optional<Source> source;
-    std::optional<QImage> image;
+    DecodedImage decoded;
     bool dense = false;
 };
 
 Decoded decodeSource(std::optional<Source> source) {
-    Decoded result{std::move(source), std::nullopt};
+    Decoded result{std::move(source), {}};
     if (!result.source) return result;
-    result.image = decode(result.source->file());
-    result.dense = result.image && result.source->dense;
-    if (!result.image && result.source->dense) result.image = decode(result.source->plain);
+    result.decoded = decodeFile(result.source->file());
+    result.dense = result.decoded.image && result.source->dense;
+    if (!result.decoded.image && result.source->dense)
+        result.decoded = decodeFile(result.source->plain);
     return result;
 }
 
@@ -185,9 +310,11 @@ std::optional<Decoded> takePrefetched(const QString& layoutPath, bool wantDense)
     return entry.decoded.get();
 }
 
-Picture toPicture(QImage image, bool dense) {
+// A picture decoded smaller than its own size still takes its own size where it is drawn at
+// that: its pixels stand for more of the display's.
+Picture toPicture(QImage image, qreal pixelRatio) {
     Picture picture = QPixmap::fromImage(std::move(image));
-    if (dense) picture.setDevicePixelRatio(2);
+    if (pixelRatio != 1) picture.setDevicePixelRatio(pixelRatio);
     return picture;
 }
 
@@ -214,28 +341,58 @@ std::optional<Picture> LoadPicture(const QString& layoutPath) {
         if (QPixmapCache::find(source->key, &cached)) return cached;
         decoded = decodeSource(std::move(source));
     }
-    if (!decoded->image) return std::nullopt;
-    Picture picture = toPicture(std::move(*decoded->image), decoded->dense);
+    if (!decoded->decoded.image) return std::nullopt;
+    Picture picture = toPicture(std::move(*decoded->decoded.image),
+                                (decoded->dense ? 2 : 1) / decoded->decoded.shrunk);
     // A spoilt companion's stand-in is not cached under the companion's key.
     if (decoded->dense || !decoded->source->dense)
         QPixmapCache::insert(decoded->source->key, picture);
     return picture;
 }
 
-std::optional<Picture> loadPictureFile(const QString& file) {
+LoadedPicture loadPictureFile(const QString& file, QSize shownAt) {
     sizeCache();
-    Source source{file, std::nullopt, QStringLiteral("pic:%1:%2").arg(file, fileVersion(file))};
+    const QString key =
+        QStringLiteral("%1:%2x%3").arg(cacheKey(file)).arg(shownAt.width()).arg(shownAt.height());
     Picture cached;
-    if (QPixmapCache::find(source.key, &cached)) return cached;
-    const std::optional<QImage> image = decode(file);
-    if (!image) return std::nullopt;
-    Picture picture = toPicture(*image, false);
-    QPixmapCache::insert(source.key, picture);
-    return picture;
+    if (QPixmapCache::find(key, &cached)) return {cached, {}};
+    DecodedImage decoded = decodeFile(file, shownAt);
+    if (!decoded.image) return {{}, decoded.problem};
+    Picture picture = toPicture(std::move(*decoded.image), 1);
+    QPixmapCache::insert(key, picture);
+    return {picture, {}};
 }
 
-std::optional<QSize> pictureFileSize(const QString& file) {
-    return declaredSizeOfFile(file);
+PictureJudgement judgePictureFile(const QString& file) {
+    // Menus judge every picture each time they are built; a file is read and decoded again only
+    // when it changes. Judgements are small, and a school's folder holds few pictures.
+    static QMutex lock;
+    static std::map<QString, PictureJudgement> judged;
+    const QString key = cacheKey(file);
+    {
+        QMutexLocker locked(&lock);
+        if (const auto found = judged.find(key); found != judged.end()) return found->second;
+    }
+    const FileBytes read = readWhole(file);
+    PictureJudgement verdict{{}, read.problem};
+    if (read.problem.isEmpty()) {
+        // All of its data decoded, at the smallest size that still reads every byte: only that
+        // finds data that is damaged or ends early behind a sound header.
+        verdict = judge(read.bytes, fileName(file)).verdict;
+        if (verdict.usable())
+            verdict.problem = decodeBytes(read.bytes, fileName(file), {1, 1}).problem;
+    }
+    QMutexLocker locked(&lock);
+    if (judged.size() >= 4096) judged.clear();
+    judged.insert_or_assign(key, verdict);
+    return verdict;
+}
+
+QSize devicePixels(QSizeF twips, float scale) {
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1;
+    return QSize(Twips::toPixels(static_cast<float>(twips.width()), scale),
+                 Twips::toPixels(static_cast<float>(twips.height()), scale)) *
+           ratio;
 }
 
 void prefetchPicture(const QString& layoutPath) {

@@ -398,21 +398,18 @@ std::vector<Report> checkFiles(const std::vector<FoundFile>& files, bool decodeP
         // The header said it is a picture; only decoding tells whether all of it can be read.
         for (const auto& [entry, planned] : build.planned) {
             const Activity& a = *entry->activity;
-            const auto tryDecode = [&](const QString& path, Position at, const QString& name) {
-                if (!path.isEmpty() && !ui::loadPictureFile(path))
-                    problems.emplace_back(entry->file.path,
-                                          Problem{at, QString("picture \"%1\" cannot be read as a "
-                                                              "PNG or JPEG picture")
-                                                          .arg(name)});
+            const auto tryDecode = [&](const QString& path, Position at) {
+                if (path.isEmpty()) return;
+                const ui::PictureJudgement decoded = ui::judgePictureFile(path);
+                if (!decoded.usable())
+                    problems.emplace_back(entry->file.path, Problem{at, decoded.problem});
             };
-            for (const DragPlan& d : planned->drags)
-                tryDecode(d.picturePath, a.picturePos, a.picture);
+            for (const DragPlan& d : planned->drags) tryDecode(d.picturePath, a.picturePos);
             for (size_t q = 0; q < planned->questions.size(); ++q) {
                 if (a.kind == Kind::TrueFalse)
-                    tryDecode(planned->questions[q].picturePath, a.picturePos, a.picture);
+                    tryDecode(planned->questions[q].picturePath, a.picturePos);
                 else
-                    tryDecode(planned->questions[q].picturePath, a.questions[q].picturePos,
-                              a.questions[q].picture);
+                    tryDecode(planned->questions[q].picturePath, a.questions[q].picturePos);
             }
         }
     }

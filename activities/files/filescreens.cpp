@@ -26,6 +26,11 @@ LabelDesign textAt(const Text& t, FontSpec font, Align align = Align::Center) {
     return d;
 }
 
+// A teacher's picture decoded at the size of its slot: a phone photo costs no more than that.
+Picture shownIn(const PictureBox& slot, const QString& file) {
+    return loadPictureFile(file, devicePixels({slot.Width(), slot.Height()}, slot.scale())).picture;
+}
+
 constexpr Colour kPointerColour = RGB(0, 255, 0);
 constexpr Colour kQuestionsBackground = RGB(39, 63, 137);
 
@@ -110,8 +115,7 @@ FileDragScreen::FileDragScreen(const QString& name, const QString& title, DragPl
 void FileDragScreen::loadScreen() {
     for (int i : passages.indices()) passages(i).setBackColor(BackColor());
     // Without its picture the screen still works: the boxes and lines are all there.
-    if (!plan_.picturePath.isEmpty())
-        if (auto p = loadPictureFile(plan_.picturePath)) picture.setPicture(*p);
+    if (!plan_.picturePath.isEmpty()) picture.setPicture(shownIn(picture, plan_.picturePath));
     ProgramState::labelCount = wordCount();
 }
 
@@ -193,7 +197,7 @@ void FileQuestionsScreen::showQuestion() {
     if (!p.picturePath.isEmpty()) {
         place(picture, p.pictureRect);
         picture.setStretch(true);
-        picture.setPicture(loadPictureFile(p.picturePath).value_or(Picture()));
+        picture.setPicture(shownIn(picture, p.picturePath));
         picture.setDescription(q.picture);
     }
     messages(1).setCaption(q.text);
@@ -246,7 +250,7 @@ FileTrueFalseScreen::FileTrueFalseScreen(const QString& name,
 void FileTrueFalseScreen::showScreenPicture() {
     if (plan_.picturePath.isEmpty()) return;
     picture.setStretch(true);
-    picture.setPicture(loadPictureFile(plan_.picturePath).value_or(Picture()));
+    picture.setPicture(shownIn(picture, plan_.picturePath));
     picture.setDescription(activity_->title);
 }
 

@@ -124,13 +124,12 @@ class Planner {
                     QString("picture \"%1\" is neither beside the file nor in Images").arg(name));
             return std::nullopt;
         }
-        const std::optional<QSize> size = ui::pictureFileSize(*path);
-        if (!size || size->isEmpty()) {
-            problem(at,
-                    QString("picture \"%1\" cannot be read as a PNG or JPEG picture").arg(name));
+        const ui::PictureJudgement judged = ui::judgePictureFile(*path);
+        if (!judged.usable()) {
+            problem(at, judged.problem);
             return std::nullopt;
         }
-        return std::make_pair(*path, *size);
+        return std::make_pair(*path, judged.size);
     }
 
     // The largest rectangle of the picture's proportions inside the area, centred.
