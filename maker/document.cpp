@@ -39,12 +39,19 @@ const char* entryName(Kind kind) {
 Document blankDocument(Kind kind) {
     Document d;
     d.kind = kind;
-    switch (kind) {
+    if (kind == Kind::Sorting) d.columns = QStringList{QString(), QString()};
+    // Labels are made by clicking on the picture; the other kinds start with an entry.
+    if (kind != Kind::Labelling) appendEntry(d);
+    return d;
+}
+
+void appendEntry(Document& d) {
+    switch (d.kind) {
         case Kind::Labelling:
-            break;  // labels are made by clicking on the picture
+            d.labels.push_back({});
+            break;
         case Kind::Sorting:
-            d.columns = QStringList{QString(), QString()};
-            d.words.push_back({});
+            d.words.push_back({{}, d.columns.value(0)});
             break;
         case Kind::Passage:
             d.passages.push_back({});
@@ -56,7 +63,22 @@ Document blankDocument(Kind kind) {
             d.statements.push_back({});
             break;
     }
-    return d;
+}
+
+namespace {
+template <class T>
+void eraseAt(std::vector<T>& v, int index) {
+    if (index >= 0 && index < static_cast<int>(v.size())) v.erase(v.begin() + index);
+}
+}  // namespace
+
+void removeEntry(Document& d, int index) {
+    eraseAt(d.labels, index);
+    eraseAt(d.words, index);
+    eraseAt(d.passages, index);
+    eraseAt(d.questions, index);
+    eraseAt(d.statements, index);
+    eraseAt(d.entryComments, index);
 }
 
 Document fromActivity(const activityfiles::Activity& a, const QByteArray& fileText) {

@@ -72,6 +72,11 @@ struct Document {
 // A new activity of that kind, blank but for one empty entry to type into.
 Document blankDocument(Kind kind);
 
+// Adds a blank entry of the document's kind at the end, or removes the entry `index` (with
+// the comment above it).
+void appendEntry(Document& document);
+void removeEntry(Document& document, int index);
+
 // The document of an activity read from a file; its comments come from the file's text.
 Document fromActivity(const activityfiles::Activity& activity, const QByteArray& fileText = {});
 

@@ -1,0 +1,54 @@
+#include "maker/entryform.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "maker/editsession.h"
+
+namespace maker {
+
+QLineEdit* newLineEdit(const QString& objectName, const QString& placeholder) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(objectName);
+    edit->setPlaceholderText(placeholder);
+    return edit;
+}
+
+EntryForm::EntryForm(Context& context, QString addCaption, int fewest)
+    : FormPart(context), addCaption_(std::move(addCaption)), fewest_(fewest) {}
+
+void EntryForm::build(QVBoxLayout* layout) {
+    buildHead(layout);
+    const int count = document().entryCount();
+    for (int i = 0; i < count; ++i) {
+        auto* box = new QGroupBox(entryTitle(i));
+        box->setObjectName(QString("entry%1").arg(i + 1));
+        buildEntry(i, box);
+        binder().stand(box, {"[[]]", i});
+        auto* remove = new QPushButton("Remove");
+        remove->setObjectName(QString("remove%1").arg(i + 1));
+        remove->setEnabled(count > fewest_);
+        connect(remove, &QPushButton::clicked, this,
+                [this, i] { context_.session.edit({}, [i](Document& d) { removeEntry(d, i); }); });
+        if (auto* rows = qobject_cast<QBoxLayout*>(box->layout())) {
+            auto* line = new QHBoxLayout;
+            line->addStretch();
+            line->addWidget(remove);
+            rows->addLayout(line);
+        }
+        layout->addWidget(box);
+    }
+    auto* add = new QPushButton(addCaption_);
+    add->setObjectName("add");
+    connect(add, &QPushButton::clicked, this,
+            [this] { context_.session.edit({}, [](Document& d) { appendEntry(d); }); });
+    auto* line = new QHBoxLayout;
+    line->addWidget(add);
+    line->addStretch();
+    layout->addLayout(line);
+}
+
+}  // namespace maker

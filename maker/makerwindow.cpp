@@ -1,0 +1,307 @@
+#include "maker/makerwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "activities/files/catalogue.h"
+#include "maker/activitylist.h"
+#include "maker/activitysaver.h"
+#include "maker/comments.h"
+#include "maker/formhost.h"
+
+namespace maker {
+
+namespace {
+
+bool inFolder(const QString& path, const QString& folder) {
+    const QString real = QFileInfo(folder).canonicalFilePath();
+    return !real.isEmpty() && QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath() == real;
+}
+
+// A file of the program's own folders (or the school's), which she may copy but not change.
+bool isShipped(const QString& path) {
+    if (inFolder(path, LibraryLink::ownFolder())) return false;
+    for (const QString& folder : activityfiles::activityFolders())
+        if (inFolder(path, folder)) return true;
+    return false;
+}
+
+}  // namespace
+
+MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
+    : QMainWindow(parent), dialogs(std::move(d)) {
+    setObjectName("maker");
+    auto* split = new QSplitter;
+    list = new ActivityList(library);
+    connect(list, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const QString path = item->data(0, ActivityList::kPathRole).toString();
+        if (!path.isEmpty()) openFile(path);
+    });
+    split->addWidget(list);
+
+    auto* right = new QWidget;
+    auto* column = new QVBoxLayout(right);
+    readOnlyBar = new QWidget;
+    auto* bar = new QHBoxLayout(readOnlyBar);
+    bar->addWidget(
+        new QLabel("This activity comes with the program, so it cannot be changed here."), 1);
+    auto* copy = new QPushButton("Save a copy to change it");
+    copy->setObjectName("saveCopy");
+    connect(copy, &QPushButton::clicked, this, &MakerWindow::save);
+    bar->addWidget(copy);
+    column->addWidget(readOnlyBar);
+    emptyPage = new QLabel("Choose an activity on the left, or make a new one with File, New.");
+    emptyPage->setAlignment(Qt::AlignCenter);
+    column->addWidget(emptyPage, 1);
+    form = new FormHost(context);
+    column->addWidget(form, 1);
+    problems = new QListWidget;
+    problems->setObjectName("problems");
+    problems->setMaximumHeight(fontMetrics().lineSpacing() * 6);
+    connect(problems, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const auto& all = check.problems();
+        const int row = problems->row(item);
+        if (row < static_cast<int>(all.size())) form->reveal(all[row].field);
+    });
+    connect(problems, &QListWidget::itemClicked, problems, &QListWidget::itemActivated);
+    column->addWidget(problems);
+    split->addWidget(right);
+    split->setStretchFactor(1, 3);
+    setCentralWidget(split);
+
+    buildMenus();
+    connect(&session, &EditSession::opened, this, [this] {
+        form->rebuild();
+        check.runNow();
+    });
+    connect(&session, &EditSession::changed, this, [this] {
+        form->refresh();
+        showTitle();
+    });
+    connect(&check, &ProblemCheck::checked, this, &MakerWindow::showProblems);
+    connect(&session.undoStack(), &QUndoStack::cleanChanged, this, &MakerWindow::showTitle);
+    showTitle();
+    resize(1100, 760);
+    qApp->installEventFilter(this);
+}
+
+bool MakerWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+}
+
+void MakerWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction("&New…", QKeySequence::New, this, qOverload<>(&MakerWindow::newActivity));
+    file->addAction("&Open…", QKeySequence::Open, this, [this] {
+        const QString path = dialogs->openFile(this, LibraryLink::ownFolder());
+        if (!path.isEmpty()) openFile(path);
+    });
+    QMenu* recentMenu = file->addMenu("Open &Recent");
+    connect(recentMenu, &QMenu::aboutToShow, this, [this, recentMenu] {
+        recentMenu->clear();
+        for (const QString& path : recent.list())
+            recentMenu->addAction(QFileInfo(path).fileName(), this,
+                                  [this, path] { openFile(path); });
+        recentMenu->setEnabled(!recentMenu->isEmpty());
+    });
+    file->addAction("&Save", QKeySequence::Save, this, &MakerWindow::save);
+    file->addAction("Save &As…", QKeySequence::SaveAs, this, &MakerWindow::saveAs);
+    file->addSeparator();
+    // Sharing an activity with another teacher comes in a later version.
+    for (const char* name : {"&Export…", "&Import…"}) file->addAction(name)->setEnabled(false);
+    file->addSeparator();
+    file->addAction("&Close", QKeySequence::Close, this, &MakerWindow::closeActivity);
+    file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    QAction* undo = session.undoStack().createUndoAction(this, "&Undo");
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = session.undoStack().createRedoAction(this, "&Redo");
+    redo->setShortcuts(QKeySequence::Redo);
+    edit->addAction(undo);
+    edit->addAction(redo);
+
+    QMenu* activity = menuBar()->addMenu("&Activity");
+    QAction* tryAction = activity->addAction("&Try it", this, &MakerWindow::tryIt);
+    tryAction->setShortcut(Qt::Key_F5);
+    tryAction->setObjectName("tryIt");
+    QToolBar* tools = addToolBar("Activity");
+    tools->setObjectName("tools");
+    tools->addAction(tryAction);
+}
+
+void MakerWindow::showTitle() {
+    const bool open = session.isOpen();
+    readOnlyBar->setVisible(open && session.readOnly());
+    emptyPage->setVisible(!open);
+    form->setVisible(open);
+    problems->setVisible(open);
+    QString title = open ? session.displayName() + "[*]" : QString();
+    if (open && session.readOnly()) title += " (read-only)";
+    setWindowTitle(open ? title + " – Brindlemark Activity Maker" : "Brindlemark Activity Maker");
+    setWindowModified(session.isModified());
+}
+
+void MakerWindow::showProblems() {
+    form->showProblems();
+    problems->clear();
+    for (const FieldProblem& p : check.problems())
+        problems->addItem(p.line > 0 ? QString("Line %1: %2").arg(p.line).arg(p.message)
+                                     : p.message);
+}
+
+bool MakerWindow::keepWork() {
+    if (!session.isModified()) return true;
+    switch (dialogs->askUnsaved(this, session.displayName())) {
+        case Dialogs::Unsaved::Save:
+            return save();
+        case Dialogs::Unsaved::Discard:
+            return true;
+        case Dialogs::Unsaved::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool MakerWindow::newActivity() {
+    if (!keepWork()) return false;
+    const std::optional<Kind> kind = dialogs->chooseKind(this);
+    if (!kind) return false;
+    session.open(blankDocument(*kind), {}, false);
+    return true;
+}
+
+bool MakerWindow::newActivity(Kind kind) {
+    if (!keepWork()) return false;
+    session.open(blankDocument(kind), {}, false);
+    return true;
+}
+
+bool MakerWindow::openFile(const QString& path) {
+    if (!keepWork()) return false;
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        dialogs->tell(this, QString("%1 cannot be opened.").arg(path));
+        return false;
+    }
+    const QByteArray text = file.read(activityfiles::kMaxFileBytes + 1);
+    const LibraryLink::Read read =
+        library.check(text, QFileInfo(path).fileName(), QFileInfo(path).absolutePath());
+    if (!read.fields) {
+        QStringList said;
+        for (const activityfiles::Problem& p : read.problems)
+            said << QString("Line %1: %2").arg(p.at.line).arg(p.message);
+        dialogs->tell(this, QString("%1 cannot be opened in the Maker until these are mended in "
+                                    "a text editor:\n%2")
+                                .arg(QFileInfo(path).fileName(), said.join('\n')));
+        return false;
+    }
+    const bool dropped = readComments(text).othersDropped;
+    session.open(fromActivity(*read.fields, text), path, isShipped(path), dropped);
+    recent.add(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+QString MakerWindow::newFileName() const {
+    const Document& d = session.document();
+    // In place of a shipped topic, it takes that file's name, and so its place.
+    if (d.menu > 0)
+        for (const LibraryLink::Place& p : library.places(d.menu, {}))
+            if (!p.fileName.isEmpty() && p.caption.compare(d.topic, Qt::CaseInsensitive) == 0)
+                return p.fileName;
+    QStringList taken = QDir(LibraryLink::ownFolder()).entryList(QDir::Files);
+    for (const LibraryLink::Listed& l : library.activities()) taken << l.fileName;
+    return nameFromTitle(d.title.isEmpty() ? d.topic : d.title, taken);
+}
+
+bool MakerWindow::save() {
+    if (!session.isOpen()) return false;
+    const QString own = LibraryLink::ownFolder();
+    if (session.path().isEmpty()) return writeTo(QDir(own).filePath(newFileName()), true);
+    // A file of another folder is saved into hers, under its own name.
+    if (!inFolder(session.path(), own))
+        return writeTo(QDir(own).filePath(QFileInfo(session.path()).fileName()), true);
+    return writeTo(session.path(), false);
+}
+
+bool MakerWindow::saveAs() {
+    if (!session.isOpen()) return false;
+    QString path = dialogs->saveAs(this, LibraryLink::ownFolder(), newFileName());
+    if (path.isEmpty()) return false;
+    if (!path.endsWith(".toml", Qt::CaseInsensitive)) path += ".toml";
+    return writeTo(path, false);
+}
+
+bool MakerWindow::writeTo(const QString& path, bool isNew) {
+    if (isNew && QFileInfo::exists(path) &&
+        !dialogs->confirm(this, QString("%1 is in your activities already. Replace it?")
+                                    .arg(QFileInfo(path).fileName())))
+        return false;
+    if (session.droppedComments() &&
+        !dialogs->confirm(this,
+                          "This file has comments the Maker does not keep: only the one at "
+                          "its head and those above each entry are saved. Save it?"))
+        return false;
+    const Document& d = session.document();
+    copyPictures(d, check.folder(), QFileInfo(path).absolutePath());
+    const QString error = writeWhole(path, writeActivity(d).text);
+    if (!error.isEmpty()) {
+        dialogs->tell(this, error +
+                                "\nYour work is still here: free some space or choose another "
+                                "place with Save As.");
+        return false;
+    }
+    session.saved(path);
+    recent.add(path);
+    library.refresh();
+    list->refresh();
+    check.runNow();
+    if (!check.problems().empty())
+        dialogs->tell(this,
+                      "Saved. Its topic stays grey in the menu until the problems listed "
+                      "below are mended.");
+    return true;
+}
+
+bool MakerWindow::closeActivity() {
+    if (!keepWork()) return false;
+    session.close();
+    return true;
+}
+
+bool MakerWindow::tryIt() {
+    if (!session.isOpen()) return false;
+    check.runNow();
+    if (!check.playable() || !tryOut.start(*check.playable(), [this] {
+            raise();
+            activateWindow();
+        })) {
+        QString why;
+        for (const FieldProblem& p : check.problems()) why += "\n" + p.message;
+        dialogs->tell(this, "The activity cannot be tried until these are mended:" + why);
+        return false;
+    }
+    return true;
+}
+
+void MakerWindow::closeEvent(QCloseEvent* event) {
+    if (keepWork())
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace maker

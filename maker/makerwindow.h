@@ -1,0 +1,65 @@
+#pragma once
+// The Activity Maker's window: the list of activities, the open activity's form and its
+// problems, and the File, Edit and Activity menus with the desktop's own shortcuts.
+#include <QMainWindow>
+#include <memory>
+
+#include "maker/context.h"
+#include "maker/dialogs.h"
+#include "maker/editsession.h"
+#include "maker/librarylink.h"
+#include "maker/problemcheck.h"
+#include "maker/recentfiles.h"
+#include "maker/tryout.h"
+
+class QLabel;
+class QListWidget;
+
+namespace maker {
+
+class ActivityList;
+class FormHost;
+
+class MakerWindow : public QMainWindow {
+  public:
+    explicit MakerWindow(std::unique_ptr<Dialogs> dialogs, QWidget* parent = nullptr);
+
+    // Each asks first when unsaved work would be closed or replaced; false when she
+    // cancelled or it failed (the work then stays in the window).
+    bool newActivity();
+    bool newActivity(Kind kind);
+    bool openFile(const QString& path);
+    bool save();
+    bool saveAs();
+    bool closeActivity();
+    bool tryIt();
+
+    std::unique_ptr<Dialogs> dialogs;
+    EditSession session;
+    LibraryLink library;
+    ProblemCheck check{session, library};
+    Context context{session, *dialogs, library, check};
+    TryOut tryOut;
+    RecentFiles recent;
+
+    ActivityList* list = nullptr;
+    FormHost* form = nullptr;
+    QListWidget* problems = nullptr;
+    QWidget* readOnlyBar = nullptr;
+    QLabel* emptyPage = nullptr;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Undo and Redo undo her edits of the activity, also while a text field has the keys.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenus();
+    bool keepWork();
+    bool writeTo(const QString& path, bool isNew);
+    QString newFileName() const;
+    void showTitle();
+    void showProblems();
+};
+
+}  // namespace maker
