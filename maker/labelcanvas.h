@@ -15,6 +15,7 @@
 namespace maker {
 
 class LabelCanvas : public QWidget {
+    Q_OBJECT
   public:
     LabelCanvas(Context& context, QWidget* parent = nullptr);
 
@@ -35,7 +36,7 @@ class LabelCanvas : public QWidget {
     bool hasPicture() const { return !pictureSize_.isEmpty(); }
     QSize pictureSize() const { return pictureSize_; }
     QLineEdit* wordEditor() const { return editor_; }
-    QSize sizeHint() const override { return {794, 571}; }
+    QSize sizeHint() const override { return {600, 432}; }
 
   protected:
     void paintEvent(QPaintEvent*) override;

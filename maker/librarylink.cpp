@@ -52,13 +52,20 @@ const std::vector<LibraryLink::Listed>& LibraryLink::activities() const {
     return *listed_;
 }
 
-std::array<LibraryLink::Place, 5> LibraryLink::places(int menu, const QString& fileName) const {
+std::array<LibraryLink::Place, 5> LibraryLink::places(int menu, Kind kind,
+                                                      const QString& fileName) const {
     std::array<Place, 5> out;
     const std::vector<Listed>& listed = activities();
     for (int s = 0; s < 5; ++s) {
         const menus::Topic& topic = menus::kMenus[menu - 1].topics[s];
         Place& p = out[s];
         p.caption = QString::fromUtf8(topic.caption);
+        if (menu == kHealthyMenu && s == kHealthySlot && kind == Kind::Passage) {
+            // Passages for Healthy Living become its other options.
+            p.offered = true;
+            p.holder = "built in: your passages are added as its other options";
+            continue;
+        }
         if (topic.screen) {
             p.holder = "an activity built into the program";
             p.why = "A built-in activity cannot be replaced: choose another topic.";
@@ -109,7 +116,7 @@ LibraryLink::Read LibraryLink::check(const QByteArray& text, const QString& file
     const Activity& a = *read.activity;
     if (a.menu > 0) {
         bool known = false;
-        for (const Place& p : places(a.menu, fileName)) {
+        for (const Place& p : places(a.menu, a.kind, fileName)) {
             if (!sameName(p.caption, a.topic)) continue;
             known = true;
             if (!p.offered) out.problems.push_back({a.topicPos, p.why});

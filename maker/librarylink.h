@@ -46,8 +46,9 @@ class LibraryLink {
     // Read once, and again after refresh() (she saved, or came back to the window).
     const std::vector<Listed>& activities() const;
     void refresh() { listed_.reset(); }
-    // The places on `menu` (1 to 5) for the activity in file `fileName` (empty for new).
-    std::array<Place, 5> places(int menu, const QString& fileName) const;
+    // The places on `menu` (1 to 5) for an activity of `kind` in file `fileName` (empty for
+    // new).
+    std::array<Place, 5> places(int menu, activityfiles::Kind kind, const QString& fileName) const;
     // Reads and checks a file's text as the program would find it in `folder`: its fields,
     // its layout, its pictures and its place beside the other files.
     Read check(const QByteArray& text, const QString& fileName, const QString& folder) const;

@@ -76,6 +76,7 @@ MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
     column->addWidget(problems);
     split->addWidget(right);
     split->setStretchFactor(1, 3);
+    split->setSizes({300, 800});
     setCentralWidget(split);
 
     buildMenus();
@@ -219,7 +220,7 @@ QString MakerWindow::newFileName() const {
     const Document& d = session.document();
     // In place of a shipped topic, it takes that file's name, and so its place.
     if (d.menu > 0)
-        for (const LibraryLink::Place& p : library.places(d.menu, {}))
+        for (const LibraryLink::Place& p : library.places(d.menu, d.kind, {}))
             if (!p.fileName.isEmpty() && p.caption.compare(d.topic, Qt::CaseInsensitive) == 0)
                 return p.fileName;
     QStringList taken = QDir(LibraryLink::ownFolder()).entryList(QDir::Files);

@@ -14,7 +14,7 @@ PlacePicker::PlacePicker(Context& context, int menu, QWidget* parent) : QWidget(
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     const QString fileName = QFileInfo(context.session.path()).fileName();
-    const auto places = context.library.places(menu, fileName);
+    const auto places = context.library.places(menu, context.session.document().kind, fileName);
     for (int s = 0; s < 5; ++s) {
         const LibraryLink::Place& p = places[s];
         auto* button = new QToolButton;
