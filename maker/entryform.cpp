@@ -33,7 +33,9 @@ void EntryForm::build(QVBoxLayout* layout) {
         remove->setEnabled(count > fewest_);
         connect(remove, &QPushButton::clicked, this,
                 [this, i] { context_.session.edit({}, [i](Document& d) { removeEntry(d, i); }); });
-        if (auto* rows = qobject_cast<QBoxLayout*>(box->layout())) {
+        if (auto* across = qobject_cast<QHBoxLayout*>(box->layout())) {
+            across->addWidget(remove);
+        } else if (auto* rows = qobject_cast<QBoxLayout*>(box->layout())) {
             auto* line = new QHBoxLayout;
             line->addStretch();
             line->addWidget(remove);

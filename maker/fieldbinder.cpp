@@ -22,7 +22,10 @@ void FieldBinder::line(QLineEdit* edit, const FieldRef& field, Get<QString> get,
     });
     add(edit, field, [this, edit, get] {
         const QString t = get(session_.document());
-        if (edit->text() != t) edit->setText(t);
+        if (edit->text() == t) return;
+        edit->setText(t);
+        // A long text shows its beginning, unless she is typing in it.
+        if (!edit->hasFocus()) edit->setCursorPosition(0);
     });
 }
 

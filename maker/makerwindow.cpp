@@ -162,6 +162,8 @@ void MakerWindow::showProblems() {
     for (const FieldProblem& p : check.problems())
         problems->addItem(p.line > 0 ? QString("Line %1: %2").arg(p.line).arg(p.message)
                                      : p.message);
+    if (check.problems().empty() && session.isOpen())
+        problems->addItem("No problems: the activity is ready for its menu.");
 }
 
 bool MakerWindow::keepWork() {

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "maker/editsession.h"
 #include "maker/picturefield.h"
@@ -20,7 +19,6 @@ void TrueFalseForm::buildHead(QVBoxLayout* layout) {
 
 void TrueFalseForm::buildEntry(int i, QGroupBox* box) {
     auto* line = new QHBoxLayout(box);
-    auto* rows = new QVBoxLayout;
     const QString n = QString::number(i + 1);
     auto* text = newLineEdit("statement" + n, "A statement, true or false");
     binder().line(
@@ -41,8 +39,7 @@ void TrueFalseForm::buildEntry(int i, QGroupBox* box) {
             });
         truth->addWidget(button);
     }
-    rows->addLayout(truth);
-    line->addLayout(rows);
+    line->addLayout(truth, 1);
 }
 
 }  // namespace maker
