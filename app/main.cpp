@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "activities/files/check.h"
+#include "app/appicon.h"
 #include "app/fontconfiguration.h"
 #include "app/screens.h"
 #include "app/startupwarmup.h"
@@ -40,6 +41,7 @@ int makeActivities(int argc, char* argv[]) {
     int status = 0;
     {
         maker::MakerWindow window(maker::desktopDialogs());
+        window.setWindowIcon(makerIcon());
         window.show();
         if (argc >= 3) window.openFile(QString::fromLocal8Bit(argv[2]));
         status = QApplication::exec();
