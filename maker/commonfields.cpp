@@ -54,7 +54,7 @@ void CommonFields::build(QVBoxLayout* layout) {
     form->addRow("&Where it goes:", where);
     if (document().menu > 0) {
         auto* places = new PlacePicker(context_, document().menu, this);
-        b.stand(places, {"topic-place"});
+        b.follow(places, [places](const Document& d) { places->showTopic(d.topic); });
         form->addRow(QString(), places);
     }
 

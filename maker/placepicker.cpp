@@ -29,12 +29,19 @@ PlacePicker::PlacePicker(Context& context, int menu, QWidget* parent) : QWidget(
         auto* holder = new QLabel(p.offered ? "Now: " + p.holder : p.why);
         holder->setWordWrap(true);
         holder->setEnabled(p.offered);
+        buttons_.push_back(button);
         grid->addWidget(button, 0, s);
         grid->addWidget(holder, 1, s, Qt::AlignTop);
         connect(button, &QToolButton::clicked, this, [&context, caption = p.caption] {
             context.session.edit({}, [&](Document& d) { d.topic = caption; });
         });
     }
+    showTopic(context.session.document().topic);
+}
+
+void PlacePicker::showTopic(const QString& topic) {
+    for (QToolButton* b : buttons_)
+        b->setChecked(b->text().compare(topic, Qt::CaseInsensitive) == 0);
 }
 
 }  // namespace maker

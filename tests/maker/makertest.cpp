@@ -1,6 +1,7 @@
 #include "tests/maker/makertest.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QTest>
 
 #include "ui/files.h"
@@ -12,6 +13,8 @@ void MakerTest::SetUp() {
     qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8());
     qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
     ui::reloadDataFolders();
+    // The settings' folder is read once in a process: each test gets its own again.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home_.path() + "/config");
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
     window = std::make_unique<maker::MakerWindow>(std::move(scripted));
