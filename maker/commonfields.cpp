@@ -22,9 +22,8 @@ QLineEdit* lineEdit(const char* name, const QString& placeholder) {
 
 }  // namespace
 
-QString CommonFields::shape(const Document& d) const {
-    // The places shown are those of the menu chosen.
-    return QString::number(d.menu);
+QString CommonFields::shape(const Document&) const {
+    return "common";  // the places change with the menu, in place
 }
 
 void CommonFields::build(QVBoxLayout* layout) {
@@ -52,11 +51,26 @@ void CommonFields::build(QVBoxLayout* layout) {
         where, {"menu"}, [](const Document& d) { return d.menu; },
         [](Document& d, const int& m) { d.menu = m; });
     form->addRow("&Where it goes:", where);
-    if (document().menu > 0) {
-        auto* places = new PlacePicker(context_, document().menu, this);
-        b.follow(places, [places](const Document& d) { places->showTopic(d.topic); });
-        form->addRow(QString(), places);
-    }
+    // The places of the menu chosen; another menu's replace them, while the focus stays.
+    auto* places = new QWidget;
+    auto* column = new QVBoxLayout(places);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto shown = std::make_shared<int>(-1);
+    b.follow(places, [this, column, shown](const Document& d) {
+        if (*shown != d.menu) {
+            *shown = d.menu;
+            if (QLayoutItem* old = column->takeAt(0)) {
+                old->widget()->hide();
+                old->widget()->deleteLater();
+                delete old;
+            }
+            if (d.menu > 0) column->addWidget(new PlacePicker(context_, d.menu));
+        }
+        if (auto* picker = static_cast<PlacePicker*>(column->itemAt(0) ? column->itemAt(0)->widget()
+                                                                       : nullptr))
+            picker->showTopic(d.topic);
+    });
+    form->addRow(QString(), places);
 
     auto* instruction = lineEdit("instruction", "What the pupils are asked to do");
     b.line(

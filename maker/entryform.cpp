@@ -17,20 +17,20 @@ QLineEdit* newLineEdit(const QString& objectName, const QString& placeholder) {
     return edit;
 }
 
-EntryForm::EntryForm(Context& context, QString addCaption, int fewest)
-    : FormPart(context), addCaption_(std::move(addCaption)), fewest_(fewest) {}
+EntryForm::EntryForm(Context& context, QString entryName, QString addCaption)
+    : FormPart(context), entryName_(std::move(entryName)), addCaption_(std::move(addCaption)) {}
 
 void EntryForm::build(QVBoxLayout* layout) {
     buildHead(layout);
     const int count = document().entryCount();
     for (int i = 0; i < count; ++i) {
-        auto* box = new QGroupBox(entryTitle(i));
+        auto* box = new QGroupBox(QString("%1 %2").arg(entryName_).arg(i + 1));
         box->setObjectName(QString("entry%1").arg(i + 1));
         buildEntry(i, box);
         binder().stand(box, {"[[]]", i});
         auto* remove = new QPushButton("Remove");
         remove->setObjectName(QString("remove%1").arg(i + 1));
-        remove->setEnabled(count > fewest_);
+        remove->setEnabled(count > 1);  // the last one is emptied, not removed
         connect(remove, &QPushButton::clicked, this,
                 [this, i] { context_.session.edit({}, [i](Document& d) { removeEntry(d, i); }); });
         if (auto* across = qobject_cast<QHBoxLayout*>(box->layout())) {

@@ -10,7 +10,8 @@ namespace maker {
 
 class EntryForm : public FormPart {
   public:
-    EntryForm(Context& context, QString addCaption, int fewest = 1);
+    // Entries are titled "`entryName` 1", "`entryName` 2"...
+    EntryForm(Context& context, QString entryName, QString addCaption);
 
   protected:
     void build(QVBoxLayout* layout) final;
@@ -18,11 +19,9 @@ class EntryForm : public FormPart {
     virtual void buildHead(QVBoxLayout*) {}
     // The fields of entry `index`, into its box.
     virtual void buildEntry(int index, QGroupBox* box) = 0;
-    virtual QString entryTitle(int index) const = 0;
 
   private:
-    QString addCaption_;
-    int fewest_;
+    QString entryName_, addCaption_;
 };
 
 // Small builders the entry forms share.

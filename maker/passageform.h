@@ -7,11 +7,10 @@ namespace maker {
 
 class PassageForm : public EntryForm {
   public:
-    explicit PassageForm(Context& context) : EntryForm(context, "Add a &passage") {}
+    explicit PassageForm(Context& context) : EntryForm(context, "Passage", "Add a &passage") {}
 
   protected:
     void buildEntry(int index, QGroupBox* box) override;
-    QString entryTitle(int index) const override { return QString("Passage %1").arg(index + 1); }
 };
 
 // The gaps of a passage's text, as pupils will drag them.

@@ -7,11 +7,10 @@ namespace maker {
 
 class QuestionsForm : public EntryForm {
   public:
-    explicit QuestionsForm(Context& context) : EntryForm(context, "Add a &question") {}
+    explicit QuestionsForm(Context& context) : EntryForm(context, "Question", "Add a &question") {}
 
   protected:
     void buildEntry(int index, QGroupBox* box) override;
-    QString entryTitle(int index) const override { return QString("Question %1").arg(index + 1); }
     QString shape(const Document& d) const override;
 };
 

@@ -6,12 +6,12 @@ namespace maker {
 
 class TrueFalseForm : public EntryForm {
   public:
-    explicit TrueFalseForm(Context& context) : EntryForm(context, "Add a &statement") {}
+    explicit TrueFalseForm(Context& context)
+        : EntryForm(context, "Statement", "Add a &statement") {}
 
   protected:
     void buildHead(QVBoxLayout* layout) override;
     void buildEntry(int index, QGroupBox* box) override;
-    QString entryTitle(int index) const override { return QString("Statement %1").arg(index + 1); }
 };
 
 }  // namespace maker

@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "activities/files/catalogue.h"
 #include "maker/formhost.h"
 #include "maker/labelcanvas.h"
 #include "maker/labellingform.h"
@@ -215,4 +216,29 @@ TEST_F(MakerWindowTest, AShippedActivityOpensReadOnlyAndIsCopiedUnderItsName) {
     QFile a(shipped), b(window->session.path());
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_EQ(a.readAll(), b.readAll());
+}
+
+TEST_F(MakerWindowTest, PutInPlaceOfAShippedTopicItIsThatTopicInTheMenu) {
+    startNew(Kind::TrueFalse, "Sound in water");
+    auto* where = field<QComboBox>("where");
+    where->setFocus();
+    for (int i = 0; i < 5; ++i) QTest::keyClick(where, Qt::Key_Down);
+    ASSERT_EQ(window->session.document().menu, 5);
+    EXPECT_TRUE(where->hasFocus());
+    settle();  // the places of the menus passed over go
+    click(field<QToolButton>("place2"));  // Sound, which comes with the program
+    EXPECT_EQ(window->session.document().topic, "Sound");
+    EXPECT_FALSE(field<QToolButton>("place4")->isEnabled());  // Scrambled Words is built in
+    type(field<QLineEdit>("statement1"), "Sound travels through water.");
+    ASSERT_TRUE(window->save());
+    EXPECT_EQ(window->session.path(), ownFolder() + "/sound.toml");
+    EXPECT_EQ(dialogs->asked.size(), 0);
+
+    // The menu now opens her file, with her title.
+    const menus::MenuSlots slots = activityfiles::menuSlots(5);
+    EXPECT_EQ(slots[1].caption, "Sound");
+    ASSERT_FALSE(slots[1].screen.isEmpty());
+    ui::Form* screen = ui::forms().get(slots[1].screen);
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(screen->Caption(), "Sound in water");
 }
