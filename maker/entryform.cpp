@@ -45,8 +45,12 @@ void EntryForm::build(QVBoxLayout* layout) {
     }
     auto* add = new QPushButton(addCaption_);
     add->setObjectName("add");
-    connect(add, &QPushButton::clicked, this,
-            [this] { context_.session.edit({}, [](Document& d) { appendEntry(d); }); });
+    connect(add, &QPushButton::clicked, this, [this] {
+        context_.session.edit({}, [](Document& d) { appendEntry(d); });
+        // Typing goes on in the entry just added.
+        if (QWidget* first = binder().widgetFor({"text", document().entryCount() - 1}))
+            first->setFocus();
+    });
     auto* line = new QHBoxLayout;
     line->addWidget(add);
     line->addStretch();

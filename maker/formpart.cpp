@@ -39,6 +39,7 @@ void FormPart::refresh() {
     build(layout);
     layout->addStretch();
     static_cast<QVBoxLayout*>(this->layout())->addWidget(body_);
+    body_->show();  // now, so that the focus can go into it
     body_->setEnabled(!context_.session.readOnly());
     builtShape_ = now;
     built_ = true;

@@ -328,8 +328,10 @@ void LabelCanvas::keyPressEvent(QKeyEvent* e) {
 bool LabelCanvas::focusNextPrevChild(bool next) {
     const int n = static_cast<int>(context_.session.document().labels.size());
     const int to = selected_ + (next ? 1 : -1);
-    if (!hasFocus() || n == 0 || (selected_ >= 0 && (to < 0 || to >= n)))
-        return QWidget::focusNextPrevChild(next);
+    // Past the last label (or the first), the keys leave the picture.
+    if (n == 0 || (selected_ >= 0 && (to < 0 || to >= n))) return QWidget::focusNextPrevChild(next);
+    if (editing_ >= 0) editor_->clearFocus();  // from a word being typed, to the next label
+    setFocus();
     select(selected_ < 0 ? (next ? 0 : n - 1) : to);
     return true;
 }

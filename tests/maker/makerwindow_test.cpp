@@ -74,6 +74,8 @@ TEST_F(MakerWindowTest, SortingFromNothing) {
     type(field<QLineEdit>("heading2"), "Wood");
     type(field<QLineEdit>("word1"), "Spoon");
     click(field<QPushButton>("add"));
+    settle();
+    EXPECT_TRUE(field<QLineEdit>("word2")->hasFocus());
     type(field<QLineEdit>("word2"), "Ruler");
     QTest::keyClick(field<QComboBox>("column2"), Qt::Key_Down);
     EXPECT_EQ(window->session.document().words[1].column, "Wood");
@@ -126,6 +128,11 @@ TEST_F(MakerWindowTest, LabellingFromNothing) {
     EXPECT_EQ(labels[1].word, "Bone");
     // Boxes stand clear of each other, and Shift+arrow nudges by ten of the pupils' pixels.
     EXPECT_EQ(canvas->misplaced(), std::vector<bool>(2, false));
+    EXPECT_EQ(canvas->selected(), 1);  // the label just made
+    QTest::keyClick(canvas, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(canvas->selected(), 0);
+    QTest::keyClick(canvas, Qt::Key_Tab);
+    EXPECT_EQ(canvas->selected(), 1);
     const QPointF before = labels[1].at;
     QTest::keyClick(canvas, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_GT(window->session.document().labels[1].at.x(), before.x() + 5);
@@ -168,10 +175,12 @@ TEST_F(MakerWindowTest, UndoRestoresAndTheTitleSaysModified) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
                     Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(field<QLineEdit>("topic")->text(), "Sound");
-    // Replacing unsaved work asks first; Cancel keeps it.
+    // Replacing or closing unsaved work asks first; Cancel keeps it.
     EXPECT_FALSE(window->newActivity(Kind::Sorting));
-    EXPECT_EQ(dialogs->asked, QStringList{"Sound"});
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs->asked, (QStringList{"Sound", "Sound"}));
     EXPECT_EQ(window->session.document().kind, Kind::TrueFalse);
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MakerWindowTest, ProblemsStandAtTheirFieldsAndTheListLeadsThere) {
@@ -241,4 +250,33 @@ TEST_F(MakerWindowTest, PutInPlaceOfAShippedTopicItIsThatTopicInTheMenu) {
     ui::Form* screen = ui::forms().get(slots[1].screen);
     ASSERT_TRUE(screen);
     EXPECT_EQ(screen->Caption(), "Sound in water");
+}
+
+TEST_F(MakerWindowTest, SavingAsksBeforeLosingAnything) {
+    // A hand-written file with a comment the Maker cannot keep: she is told before it goes.
+    QDir().mkpath(ownFolder());
+    QFile hand(ownFolder() + "/forces.toml");
+    ASSERT_TRUE(hand.open(QIODevice::WriteOnly));
+    hand.write("# My forces\nmenu = 4\ntopic = \"Forces\"\nkind = \"truefalse\"\n\n"
+               "[[statement]]\ntext = \"Pushes are forces.\" # check this\ntrue = true\n");
+    hand.close();
+    ASSERT_TRUE(window->openFile(hand.fileName()));
+    EXPECT_FALSE(window->session.readOnly());
+    type(field<QLineEdit>("statement1"), " Pulls too.");
+    dialogs->confirmAnswer = false;
+    EXPECT_FALSE(window->save());
+    ASSERT_EQ(dialogs->asked.size(), 1);
+    EXPECT_TRUE(dialogs->asked[0].contains("comments"));
+    dialogs->confirmAnswer = true;
+    EXPECT_TRUE(window->save());
+    ASSERT_TRUE(hand.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(hand.readAll().startsWith("# My forces\nmenu = 4\n"));
+
+    // A copy of a shipped activity over one she has already asks before replacing it.
+    ASSERT_TRUE(window->openFile(QString(BRINDLEMARK_RUN_DIR) + "/activities/forces.toml"));
+    EXPECT_TRUE(window->session.readOnly());
+    dialogs->confirmAnswer = false;
+    EXPECT_FALSE(window->save());
+    EXPECT_TRUE(dialogs->asked.last().contains("Replace it?"));
+    EXPECT_TRUE(window->session.readOnly());
 }
