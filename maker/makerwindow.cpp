@@ -159,9 +159,8 @@ void MakerWindow::showTitle() {
 void MakerWindow::showProblems() {
     form->showProblems();
     problems->clear();
-    for (const FieldProblem& p : check.problems())
-        problems->addItem(p.line > 0 ? QString("Line %1: %2").arg(p.line).arg(p.message)
-                                     : p.message);
+    // In --check's words; the line is the file's, which she need never open.
+    for (const FieldProblem& p : check.problems()) problems->addItem(p.message);
     if (check.problems().empty() && session.isOpen())
         problems->addItem("No problems: the activity is ready for its menu.");
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -158,6 +159,18 @@ TEST_F(MakerWindowTest, AClickLandsOnItsPicturePixelAtTwoScales) {
         // Within the one screen pixel the click was rounded to.
         EXPECT_NEAR(tip.x(), pixel.x(), 0.5 / scale + 0.1) << scale;
         EXPECT_NEAR(tip.y(), pixel.y(), 0.5 / scale + 0.1) << scale;
+        // A box dragged moves its point by as many picture pixels as the pointer went.
+        const Label made1 = window->session.document().labels.back();
+        const QPoint from = canvas->fromPicture(made1.at).toPoint(), by(40, 0);
+        QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(from + by),
+                         canvas->mapToGlobal(QPointF(from + by)), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(canvas, &move);
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, from + by);
+        const Label moved = window->session.document().labels.back();
+        EXPECT_NEAR(moved.at.x() - made1.at.x(),
+                    canvas->toPicture(from + by).x() - canvas->toPicture(from).x(), 0.1);
+        EXPECT_EQ(moved.lineTo, made1.lineTo);
         QTest::keyClick(canvas, Qt::Key_Delete);
         --made;
     }
@@ -234,7 +247,7 @@ TEST_F(MakerWindowTest, PutInPlaceOfAShippedTopicItIsThatTopicInTheMenu) {
     for (int i = 0; i < 5; ++i) QTest::keyClick(where, Qt::Key_Down);
     ASSERT_EQ(window->session.document().menu, 5);
     EXPECT_TRUE(where->hasFocus());
-    settle();  // the places of the menus passed over go
+    settle();                             // the places of the menus passed over go
     click(field<QToolButton>("place2"));  // Sound, which comes with the program
     EXPECT_EQ(window->session.document().topic, "Sound");
     EXPECT_FALSE(field<QToolButton>("place4")->isEnabled());  // Scrambled Words is built in
@@ -257,8 +270,9 @@ TEST_F(MakerWindowTest, SavingAsksBeforeLosingAnything) {
     QDir().mkpath(ownFolder());
     QFile hand(ownFolder() + "/forces.toml");
     ASSERT_TRUE(hand.open(QIODevice::WriteOnly));
-    hand.write("# My forces\nmenu = 4\ntopic = \"Forces\"\nkind = \"truefalse\"\n\n"
-               "[[statement]]\ntext = \"Pushes are forces.\" # check this\ntrue = true\n");
+    hand.write(
+        "# My forces\nmenu = 4\ntopic = \"Forces\"\nkind = \"truefalse\"\n\n"
+        "[[statement]]\ntext = \"Pushes are forces.\" # check this\ntrue = true\n");
     hand.close();
     ASSERT_TRUE(window->openFile(hand.fileName()));
     EXPECT_FALSE(window->session.readOnly());

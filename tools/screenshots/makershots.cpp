@@ -20,10 +20,24 @@ struct MakerShot {
     const char* file;  // a shipped activity, copied into her folder to be open and editable
 };
 constexpr MakerShot kShots[] = {
-    {"maker-labelling", "organs.toml"},        {"maker-sorting", "changes.toml"},
-    {"maker-passage", "healthy-living.toml"},  {"maker-questions", "separation.toml"},
+    {"maker-labelling", "organs.toml"},
+    {"maker-sorting", "changes.toml"},
+    {"maker-passage", "healthy-living.toml"},
+    {"maker-questions", "separation.toml"},
     {"maker-truefalse", "day-and-night.toml"},
+    {"maker-problems", nullptr},  // a new activity, half made
 };
+
+// A question being written: one answer still empty, so the problems show at their fields.
+void halfMade(maker::MakerWindow& window) {
+    window.newActivity(maker::Kind::Questions);
+    window.session.edit({}, [](maker::Document& d) {
+        d.title = d.topic = "Plant Parts";
+        d.questions[0].text = "What do the roots of a plant take in?";
+        d.questions[0].answers = QStringList{"Water", ""};
+    });
+    window.check.runNow();
+}
 
 // No dialog is shown in a screenshot.
 class Silent : public maker::Dialogs {
@@ -61,14 +75,17 @@ bool captureMaker(const QString& name, const QDir& out) {
     ui::reloadDataFolders();
     const QString own = maker::LibraryLink::ownFolder();
     QDir().mkpath(own);
-    const QString copy = own + '/' + shot->file;
-    QFile::copy(QString("activities/") + shot->file, copy);
+    const QString copy = own + '/' + (shot->file ? shot->file : "");
+    if (shot->file) QFile::copy(QString("activities/") + shot->file, copy);
     bool saved = false;
     {
         maker::MakerWindow window(std::make_unique<Silent>());
         window.resize(1100, 820);
         window.show();
-        window.openFile(copy);
+        if (shot->file)
+            window.openFile(copy);
+        else
+            halfMade(window);
         settle();
         if (auto* canvas = window.findChild<maker::LabelCanvas*>()) {
             canvas->select(0);
