@@ -242,13 +242,19 @@ void LabelCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void LabelCanvas::move(int i, Grip grip, QPointF by) {
-    context_.session.edit({}, [i, grip, by](Document& d) {
+    // A point stays on the picture: off it, the file could not say where it is.
+    const QSizeF size(pictureSize_);
+    const auto onPicture = [size](QPointF p) {
+        return tenths(
+            QPointF(std::clamp(p.x(), 0.0, size.width()), std::clamp(p.y(), 0.0, size.height())));
+    };
+    context_.session.edit({}, [i, grip, by, &onPicture](Document& d) {
         if (i < 0 || i >= static_cast<int>(d.labels.size())) return;
         Label& l = d.labels[i];
         if (grip == Grip::LineEnd && l.lineTo)
-            l.lineTo = tenths(*l.lineTo + by);
+            l.lineTo = onPicture(*l.lineTo + by);
         else
-            l.at = tenths(l.at + by);
+            l.at = onPicture(l.at + by);
     });
 }
 

@@ -71,7 +71,7 @@ bool TryOut::start(const Activity& a, std::function<void()> ended) {
 
 void TryOut::watch(ui::Form& shown) {
     // Another passage's option shows its own screen: the Maker returns when none is left.
-    QObject::connect(shown.window(), &QObject::destroyed, [this] {
+    watching_ = QObject::connect(shown.window(), &QObject::destroyed, [this] {
         if (ui::Form* next = screen())
             watch(*next);
         else if (ended_)

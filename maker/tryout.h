@@ -15,6 +15,12 @@ namespace maker {
 
 class TryOut {
   public:
+    TryOut() = default;
+    TryOut(const TryOut&) = delete;
+    TryOut& operator=(const TryOut&) = delete;
+    // A screen still open no longer calls back.
+    ~TryOut() { QObject::disconnect(watching_); }
+
     // Shows the activity's (first) screen; false when it cannot be laid out.
     bool start(const activityfiles::Activity& activity, std::function<void()> ended);
     // The screen shown, while it is loaded.
@@ -25,6 +31,7 @@ class TryOut {
   private:
     void watch(ui::Form& shown);
     std::function<void()> ended_;
+    QMetaObject::Connection watching_;
 };
 
 }  // namespace maker
