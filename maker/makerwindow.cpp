@@ -12,33 +12,15 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "activities/files/catalogue.h"
 #include "maker/activitylist.h"
-#include "maker/activitysaver.h"
-#include "maker/comments.h"
 #include "maker/formhost.h"
 
 namespace maker {
 
-namespace {
-
-bool inFolder(const QString& path, const QString& folder) {
-    const QString real = QFileInfo(folder).canonicalFilePath();
-    return !real.isEmpty() && QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath() == real;
-}
-
-// A file of the program's own folders (or the school's), which she may copy but not change.
-bool isShipped(const QString& path) {
-    if (inFolder(path, LibraryLink::ownFolder())) return false;
-    for (const QString& folder : activityfiles::activityFolders())
-        if (inFolder(path, folder)) return true;
-    return false;
-}
-
-}  // namespace
-
 MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
-    : QMainWindow(parent), dialogs(std::move(d)) {
+    : QMainWindow(parent),
+      dialogs(std::move(d)),
+      files(context, *this, [this] { list->refresh(); }) {
     setObjectName("maker");
     auto* split = new QSplitter;
     list = new ActivityList(library);
@@ -113,7 +95,7 @@ void MakerWindow::buildMenus() {
     QMenu* recentMenu = file->addMenu("Open &Recent");
     connect(recentMenu, &QMenu::aboutToShow, this, [this, recentMenu] {
         recentMenu->clear();
-        for (const QString& path : recent.list())
+        for (const QString& path : files.recent.list())
             recentMenu->addAction(QFileInfo(path).fileName(), this,
                                   [this, path] { openFile(path); });
         recentMenu->setEnabled(!recentMenu->isEmpty());
@@ -165,125 +147,6 @@ void MakerWindow::showProblems() {
         problems->addItem("No problems: the activity is ready for its menu.");
 }
 
-bool MakerWindow::keepWork() {
-    if (!session.isModified()) return true;
-    switch (dialogs->askUnsaved(this, session.displayName())) {
-        case Dialogs::Unsaved::Save:
-            return save();
-        case Dialogs::Unsaved::Discard:
-            return true;
-        case Dialogs::Unsaved::Cancel:
-            break;
-    }
-    return false;
-}
-
-bool MakerWindow::newActivity() {
-    if (!keepWork()) return false;
-    const std::optional<Kind> kind = dialogs->chooseKind(this);
-    if (!kind) return false;
-    session.open(blankDocument(*kind), {}, false);
-    return true;
-}
-
-bool MakerWindow::newActivity(Kind kind) {
-    if (!keepWork()) return false;
-    session.open(blankDocument(kind), {}, false);
-    return true;
-}
-
-bool MakerWindow::openFile(const QString& path) {
-    if (!keepWork()) return false;
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        dialogs->tell(this, QString("%1 cannot be opened.").arg(path));
-        return false;
-    }
-    const QByteArray text = file.read(activityfiles::kMaxFileBytes + 1);
-    const LibraryLink::Read read =
-        library.check(text, QFileInfo(path).fileName(), QFileInfo(path).absolutePath());
-    if (!read.fields) {
-        QStringList said;
-        for (const activityfiles::Problem& p : read.problems)
-            said << QString("Line %1: %2").arg(p.at.line).arg(p.message);
-        dialogs->tell(this, QString("%1 cannot be opened in the Maker until these are mended in "
-                                    "a text editor:\n%2")
-                                .arg(QFileInfo(path).fileName(), said.join('\n')));
-        return false;
-    }
-    const bool dropped = readComments(text).othersDropped;
-    session.open(fromActivity(*read.fields, text), path, isShipped(path), dropped);
-    recent.add(QFileInfo(path).absoluteFilePath());
-    return true;
-}
-
-QString MakerWindow::newFileName() const {
-    const Document& d = session.document();
-    // In place of a shipped topic, it takes that file's name, and so its place.
-    if (d.menu > 0)
-        for (const LibraryLink::Place& p : library.places(d.menu, d.kind, {}))
-            if (!p.fileName.isEmpty() && p.caption.compare(d.topic, Qt::CaseInsensitive) == 0)
-                return p.fileName;
-    QStringList taken = QDir(LibraryLink::ownFolder()).entryList(QDir::Files);
-    for (const LibraryLink::Listed& l : library.activities()) taken << l.fileName;
-    return nameFromTitle(d.title.isEmpty() ? d.topic : d.title, taken);
-}
-
-bool MakerWindow::save() {
-    if (!session.isOpen()) return false;
-    const QString own = LibraryLink::ownFolder();
-    if (session.path().isEmpty()) return writeTo(QDir(own).filePath(newFileName()), true);
-    // A file of another folder is saved into hers, under its own name.
-    if (!inFolder(session.path(), own))
-        return writeTo(QDir(own).filePath(QFileInfo(session.path()).fileName()), true);
-    return writeTo(session.path(), false);
-}
-
-bool MakerWindow::saveAs() {
-    if (!session.isOpen()) return false;
-    QString path = dialogs->saveAs(this, LibraryLink::ownFolder(), newFileName());
-    if (path.isEmpty()) return false;
-    if (!path.endsWith(".toml", Qt::CaseInsensitive)) path += ".toml";
-    return writeTo(path, false);
-}
-
-bool MakerWindow::writeTo(const QString& path, bool isNew) {
-    if (isNew && QFileInfo::exists(path) &&
-        !dialogs->confirm(this, QString("%1 is in your activities already. Replace it?")
-                                    .arg(QFileInfo(path).fileName())))
-        return false;
-    if (session.droppedComments() &&
-        !dialogs->confirm(this,
-                          "This file has comments the Maker does not keep: only the one at "
-                          "its head and those above each entry are saved. Save it?"))
-        return false;
-    const Document& d = session.document();
-    copyPictures(d, check.folder(), QFileInfo(path).absolutePath());
-    const QString error = writeWhole(path, writeActivity(d).text);
-    if (!error.isEmpty()) {
-        dialogs->tell(this, error +
-                                "\nYour work is still here: free some space or choose another "
-                                "place with Save As.");
-        return false;
-    }
-    session.saved(path);
-    recent.add(path);
-    library.refresh();
-    list->refresh();
-    check.runNow();
-    if (!check.problems().empty())
-        dialogs->tell(this,
-                      "Saved. Its topic stays grey in the menu until the problems listed "
-                      "below are mended.");
-    return true;
-}
-
-bool MakerWindow::closeActivity() {
-    if (!keepWork()) return false;
-    session.close();
-    return true;
-}
-
 bool MakerWindow::tryIt() {
     if (!session.isOpen()) return false;
     check.runNow();
@@ -300,7 +163,7 @@ bool MakerWindow::tryIt() {
 }
 
 void MakerWindow::closeEvent(QCloseEvent* event) {
-    if (keepWork())
+    if (files.keepWork())
         event->accept();
     else
         event->ignore();

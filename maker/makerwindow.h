@@ -7,9 +7,9 @@
 #include "maker/context.h"
 #include "maker/dialogs.h"
 #include "maker/editsession.h"
+#include "maker/filecommands.h"
 #include "maker/librarylink.h"
 #include "maker/problemcheck.h"
-#include "maker/recentfiles.h"
 #include "maker/tryout.h"
 
 class QLabel;
@@ -26,12 +26,12 @@ class MakerWindow : public QMainWindow {
 
     // Each asks first when unsaved work would be closed or replaced; false when she
     // cancelled or it failed (the work then stays in the window).
-    bool newActivity();
-    bool newActivity(Kind kind);
-    bool openFile(const QString& path);
-    bool save();
-    bool saveAs();
-    bool closeActivity();
+    bool newActivity() { return files.newActivity(); }
+    bool newActivity(Kind kind) { return files.newActivity(kind); }
+    bool openFile(const QString& path) { return files.open(path); }
+    bool save() { return files.save(); }
+    bool saveAs() { return files.saveAs(); }
+    bool closeActivity() { return files.close(); }
     bool tryIt();
 
     std::unique_ptr<Dialogs> dialogs;
@@ -40,7 +40,7 @@ class MakerWindow : public QMainWindow {
     ProblemCheck check{session, library};
     Context context{session, *dialogs, library, check};
     TryOut tryOut;
-    RecentFiles recent;
+    FileCommands files;
 
     ActivityList* list = nullptr;
     FormHost* form = nullptr;
@@ -55,9 +55,6 @@ class MakerWindow : public QMainWindow {
 
   private:
     void buildMenus();
-    bool keepWork();
-    bool writeTo(const QString& path, bool isNew);
-    QString newFileName() const;
     void showTitle();
     void showProblems();
 };

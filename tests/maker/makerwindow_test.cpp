@@ -60,7 +60,7 @@ class MakerWindowTest : public MakerTest {
         const QString path = ownFolder() + '/' + fileName;
         ASSERT_EQ(window->session.path(), path);
         EXPECT_FALSE(window->isWindowModified());
-        EXPECT_EQ(window->recent.list().value(0), path);
+        EXPECT_EQ(window->files.recent.list().value(0), path);
         QFile saved(path);
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
         const auto read = window->library.check(saved.readAll(), fileName, ownFolder());
