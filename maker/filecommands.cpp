@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QWidget>
 
-#include "activities/files/catalogue.h"
 #include "maker/activitysaver.h"
 #include "maker/comments.h"
 #include "maker/dialogs.h"
@@ -19,14 +18,6 @@ namespace {
 bool inFolder(const QString& path, const QString& folder) {
     const QString real = QFileInfo(folder).canonicalFilePath();
     return !real.isEmpty() && QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath() == real;
-}
-
-// A file of the program's own folders (or the school's), which she may copy but not change.
-bool isShipped(const QString& path) {
-    if (inFolder(path, LibraryLink::ownFolder())) return false;
-    for (const QString& folder : activityfiles::activityFolders())
-        if (inFolder(path, folder)) return true;
-    return false;
 }
 
 }  // namespace
@@ -82,7 +73,8 @@ bool FileCommands::open(const QString& path) {
         return false;
     }
     const bool dropped = readComments(text).othersDropped;
-    context_.session.open(fromActivity(*read.fields, text), path, isShipped(path), dropped);
+    context_.session.open(fromActivity(*read.fields, text), path,
+                          LibraryLink::comesWithProgram(path), dropped);
     recent.add(QFileInfo(path).absoluteFilePath());
     return true;
 }

@@ -28,6 +28,12 @@ QString LibraryLink::ownFolder() {
            "/brindlemark/activities";
 }
 
+bool LibraryLink::comesWithProgram(const QString& path) {
+    const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+    if (folder.isEmpty() || folder == QFileInfo(ownFolder()).canonicalFilePath()) return false;
+    return activityFolders().contains(folder);
+}
+
 const std::vector<LibraryLink::Listed>& LibraryLink::activities() const {
     if (listed_) return *listed_;
     const QString own = QFileInfo(ownFolder()).canonicalFilePath();

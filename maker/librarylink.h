@@ -42,6 +42,9 @@ class LibraryLink {
 
     // Her own activities folder, made or not.
     static QString ownFolder();
+    // Whether a file is one of the program's (or the school's), which she may copy but not
+    // change: in an activities folder the program reads, other than hers.
+    static bool comesWithProgram(const QString& path);
 
     // Read once, and again after refresh() (she saved, or came back to the window).
     const std::vector<Listed>& activities() const;
