@@ -89,3 +89,30 @@ QIcon brindlemarkIcon() {
     }();
     return *icon;
 }
+
+QImage makerIconImage(int size) {
+    QImage image = brindlemarkIconImage(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / kGrid, size / kGrid);
+    // A yellow pencil, its point towards the flower, outlined to stand out on the petals.
+    p.translate(188, 188);
+    p.rotate(45);
+    const QPen outline(QColor(40, 40, 40), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(outline);
+    p.setBrush(QColor(250, 200, 40));
+    p.drawRect(QRectF(-70, -20, 120, 40));  // the body
+    p.setBrush(QColor(235, 120, 140));
+    p.drawRoundedRect(QRectF(50, -20, 26, 40), 8, 8);  // the rubber
+    p.setBrush(QColor(240, 215, 170));
+    p.drawPolygon(QPolygonF({{-70, -20}, {-112, 0}, {-70, 20}}));  // the sharpened wood
+    p.setBrush(QColor(40, 40, 40));
+    p.drawPolygon(QPolygonF({{-98, -7}, {-112, 0}, {-98, 7}}));  // the lead
+    return image;
+}
+
+QIcon makerIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) icon.addPixmap(QPixmap::fromImage(makerIconImage(size)));
+    return icon;
+}

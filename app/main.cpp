@@ -5,11 +5,13 @@
 #include <cstring>
 
 #include "activities/files/check.h"
+#include "app/appicon.h"
 #include "app/fontconfiguration.h"
 #include "app/screens.h"
 #include "app/startupwarmup.h"
 #include "app/titlescreen.h"
 #include "app/windowsystem.h"
+#include "maker/makerwindow.h"
 #include "speech/readaloud.h"
 #include "speech/speechdvoice.h"
 #include "ui/displayscale.h"
@@ -30,10 +32,34 @@ int check(int argc, char* argv[]) {
     return activityfiles::runCheck(files);
 }
 
+// The Activity Maker: a desktop window of its own; closing it ends the program. Its Try it
+// shows the pupils' screens, at the scale they have on this display.
+int makeActivities(int argc, char* argv[]) {
+    PlatformArguments arguments(argc, argv);
+    StartupWarmup warmup;
+    QApplication app(arguments.argc(), arguments.argv());
+    QApplication::setApplicationName("Brindlemark Activity Maker");
+    QGuiApplication::setDesktopFileName("org.brindlemark.Brindlemark.Maker");
+    warmup.applicationReady();
+    ui::fitToDisplay({ui::ProgramState::kScreenWidth, ui::ProgramState::kScreenHeight});
+    int status = 0;
+    {
+        maker::MakerWindow window(maker::desktopDialogs());
+        window.setWindowIcon(makerIcon());
+        window.show();
+        if (argc >= 3) window.openFile(QString::fromLocal8Bit(argv[2]));
+        status = QApplication::exec();
+        ui::forms().clear();
+    }
+    warmup.finish();
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) return check(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "--maker") == 0) return makeActivities(argc, argv);
     PlatformArguments arguments(argc, argv);
     StartupWarmup warmup;
     QApplication app(arguments.argc(), arguments.argv());

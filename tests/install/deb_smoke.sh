@@ -48,10 +48,22 @@ metainfo="$root/usr/share/metainfo/org.brindlemark.Brindlemark.metainfo.xml"
 if command -v appstreamcli >/dev/null; then
     timeout 60 appstreamcli validate --no-net "$metainfo" >&2 || fail "metainfo is not valid"
 fi
+# The teacher's Activity Maker has an entry and an icon of its own, and is the metainfo's
+# second launchable.
+maker_entry="$root/usr/share/applications/org.brindlemark.Brindlemark.Maker.desktop"
+[[ -f "$maker_entry" ]] || fail "no desktop entry for the Activity Maker"
+[[ -f "$root/usr/share/icons/hicolor/256x256/apps/brindlemark-maker.png" ]] ||
+    fail "no icon for the Activity Maker"
+grep -q '^Exec=brindlemark --maker' "$maker_entry" || fail "the Maker's entry does not start it"
+grep -q 'org.brindlemark.Brindlemark.Maker.desktop</launchable>' "$metainfo" ||
+    fail "the Maker is not a launchable of the metainfo"
 if command -v desktop-file-validate >/dev/null; then
-    timeout 30 desktop-file-validate "$entry" >&2 || fail "desktop entry is not valid"
+    for e in "$entry" "$maker_entry"; do
+        timeout 30 desktop-file-validate "$e" >&2 || fail "$(basename "$e") is not valid"
+    done
 fi
 grep -q '^Categories=Education;' "$entry" || fail "not in the Education category"
+grep -q '^Categories=Education;' "$maker_entry" || fail "the Maker is not in Education"
 mime="$root/usr/share/mime/packages/org.brindlemark.Brindlemark.xml"
 [[ -f "$mime" ]] || fail "no MIME type for shared activities"
 "$(dirname "$0")/mime_type.sh" "$mime" >&2 || fail "the MIME type is not valid"

@@ -284,4 +284,5 @@ void writeShellPictures(const QDir& out) {
     saveImage(mainBackground(), out, "Images/opening.jpg");
     saveImage(logo(), out, "Images/logo2.jpg");
     saveImage(brindlemarkIconImage(256), out, "icons/brindlemark.png");
+    saveImage(makerIconImage(256), out, "icons/brindlemark-maker.png");
 }

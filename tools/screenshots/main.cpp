@@ -4,7 +4,8 @@
 // name from shots.cpp ("boneslab-solved"), or a screen and its steps ("circuits/Label4(1)/300ms",
 // see script.h); without any, every shot of shots.cpp is rendered. Run it in the run folder
 // so that the pictures are found. The same shots always give the same pictures: timers tick
-// in counted time, not by the clock, and random draws come from each shot's seed.
+// in counted time, not by the clock, and random draws come from each shot's seed. The
+// Activity Maker's window is rendered too ("maker-labelling" and the other kinds).
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -19,6 +20,7 @@
 #include "menus/menuslots.h"
 #include "speech/readaloud.h"
 #include "speech/recordingvoice.h"
+#include "tools/screenshots/makershots.h"
 #include "tools/screenshots/script.h"
 #include "tools/screenshots/shots.h"
 #include "ui/files.h"
@@ -169,19 +171,30 @@ int main(int argc, char** argv) {
     out.mkpath(".");
     std::vector<Shot> wanted;
     int failed = 0;
+    QStringList makerWanted;
     for (const QString& request : args.mid(1)) {
-        if (const std::optional<Shot> shot = shotFor(request)) {
+        if (screenshots::makerShots().contains(request)) {
+            makerWanted << request;
+        } else if (const std::optional<Shot> shot = shotFor(request)) {
             wanted.push_back(*shot);
         } else {
             QTextStream(stderr) << "screenshots: no shot or screen called " << request << "\n";
             ++failed;
         }
     }
-    if (args.size() == 1) wanted = screenshots::shots();
+    if (args.size() == 1) {
+        wanted = screenshots::shots();
+        makerWanted = screenshots::makerShots();
+    }
     for (const Shot& shot : wanted) {
         const bool ok = capture(shot, out);
         failed += !ok;
         QTextStream(stdout) << shot.file << (ok ? " written\n" : " failed\n");
+    }
+    for (const QString& name : makerWanted) {
+        const bool ok = screenshots::captureMaker(name, out);
+        failed += !ok;
+        QTextStream(stdout) << name << (ok ? " written\n" : " failed\n");
     }
     ui::forms().clear();
     return failed ? 1 : 0;

@@ -1,0 +1,40 @@
+#include "maker/activitylist.h"
+
+#include <QHeaderView>
+
+#include "maker/librarylink.h"
+
+namespace maker {
+
+ActivityList::ActivityList(const LibraryLink& library, QWidget* parent)
+    : QTreeWidget(parent), library_(library) {
+    setObjectName("activities");
+    setHeaderLabels({"Activities"});
+    setRootIsDecorated(true);
+    refresh();
+}
+
+void ActivityList::refresh() {
+    clear();
+    QTreeWidgetItem* groups[6];
+    for (int m = 0; m <= 5; ++m) {
+        groups[m] = new QTreeWidgetItem(
+            this, {m == 0 ? QString("Our Activities") : QString("Menu %1").arg(m)});
+        groups[m]->setFlags(Qt::ItemIsEnabled);
+    }
+    for (const LibraryLink::Listed& l : library_.activities()) {
+        QString caption = l.topic;
+        if (!l.mine) caption += " (comes with the program)";
+        if (l.problems > 0)
+            caption +=
+                l.problems == 1 ? QString(": 1 problem") : QString(": %1 problems").arg(l.problems);
+        auto* item = new QTreeWidgetItem(groups[l.menu], {caption});
+        item->setData(0, kPathRole, l.path);
+        item->setToolTip(0, l.path);
+        if (l.problems > 0) item->setForeground(0, QColor(200, 0, 0));
+    }
+    for (QTreeWidgetItem* g : groups) g->sortChildren(0, Qt::AscendingOrder);
+    expandAll();
+}
+
+}  // namespace maker

@@ -1,0 +1,21 @@
+#pragma once
+// Her activities and those that come with the program, grouped by menu, each marked when it
+// has problems.
+#include <QTreeWidget>
+
+namespace maker {
+
+class LibraryLink;
+
+class ActivityList : public QTreeWidget {
+  public:
+    explicit ActivityList(const LibraryLink& library, QWidget* parent = nullptr);
+    void refresh();
+
+    static constexpr int kPathRole = Qt::UserRole;
+
+  private:
+    const LibraryLink& library_;
+};
+
+}  // namespace maker

@@ -1,0 +1,82 @@
+#include "maker/commonfields.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "maker/editsession.h"
+#include "maker/placepicker.h"
+
+namespace maker {
+
+namespace {
+
+QLineEdit* lineEdit(const char* name, const QString& placeholder) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setPlaceholderText(placeholder);
+    return edit;
+}
+
+}  // namespace
+
+QString CommonFields::shape(const Document&) const {
+    return "common";  // the places change with the menu, in place
+}
+
+void CommonFields::build(QVBoxLayout* layout) {
+    auto* form = new QFormLayout;
+    layout->addLayout(form);
+    FieldBinder& b = binder();
+
+    auto* title = lineEdit("title", "The title at the top of the activity");
+    b.line(
+        title, {"title"}, [](const Document& d) { return d.title; },
+        [](Document& d, const QString& t) { d.title = t; });
+    form->addRow("&Title:", title);
+
+    auto* topic = lineEdit("topic", "The topic's caption in the menu");
+    b.line(
+        topic, {"topic"}, [](const Document& d) { return d.topic; },
+        [](Document& d, const QString& t) { d.topic = t; });
+    form->addRow("T&opic:", topic);
+
+    auto* where = new QComboBox;
+    where->setObjectName("where");
+    where->addItem("Our Activities");
+    for (int m = 1; m <= 5; ++m) where->addItem(QString("In place of a topic of Menu %1").arg(m));
+    b.choice(
+        where, {"menu"}, [](const Document& d) { return d.menu; },
+        [](Document& d, const int& m) { d.menu = m; });
+    form->addRow("&Where it goes:", where);
+    // The places of the menu chosen; another menu's replace them, while the focus stays.
+    auto* places = new QWidget;
+    auto* column = new QVBoxLayout(places);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto shown = std::make_shared<int>(-1);
+    b.follow(places, [this, column, shown](const Document& d) {
+        if (*shown != d.menu) {
+            *shown = d.menu;
+            if (QLayoutItem* old = column->takeAt(0)) {
+                old->widget()->hide();
+                old->widget()->deleteLater();
+                delete old;
+            }
+            if (d.menu > 0) column->addWidget(new PlacePicker(context_, d.menu));
+        }
+        if (auto* picker = static_cast<PlacePicker*>(column->itemAt(0) ? column->itemAt(0)->widget()
+                                                                       : nullptr))
+            picker->showTopic(d.topic);
+    });
+    form->addRow(QString(), places);
+
+    auto* instruction = lineEdit("instruction", "What the pupils are asked to do");
+    b.line(
+        instruction, {"instruction"}, [](const Document& d) { return d.instruction; },
+        [](Document& d, const QString& t) { d.instruction = t; });
+    form->addRow("&Instruction:", instruction);
+}
+
+}  // namespace maker

@@ -1,0 +1,86 @@
+#pragma once
+// The activity the Maker edits: what a teacher types, kept as she typed it, so that a half-made
+// activity (an empty word, a gap not yet closed) is still a document. It becomes an activity
+// file through the writer, and is checked by reading that file back.
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "activities/files/activity.h"
+
+namespace maker {
+
+using activityfiles::Kind;
+
+struct Label {
+    QString word;
+    QPointF at;
+    std::optional<QPointF> lineTo;
+    bool operator==(const Label&) const = default;
+};
+
+struct SortWord {
+    QString text;
+    QString column;
+    bool operator==(const SortWord&) const = default;
+};
+
+struct PassageText {
+    QString option;
+    QString text;  // with its gaps in [brackets]
+    bool operator==(const PassageText&) const = default;
+};
+
+struct Question {
+    QString text;
+    QString picture;
+    QStringList answers;
+    int right = 0;
+    bool operator==(const Question&) const = default;
+};
+
+struct Statement {
+    QString text;
+    bool isTrue = true;
+    bool operator==(const Statement&) const = default;
+};
+
+struct Document {
+    Kind kind = Kind::Labelling;
+    int menu = 0;  // where it goes: 0 is Our Activities, else the menu whose `topic` it takes
+    QString topic, title, instruction, picture;
+    std::vector<Label> labels;
+    QStringList columns;
+    std::vector<SortWord> words;
+    std::vector<PassageText> passages;
+    std::vector<Question> questions;
+    std::vector<Statement> statements;
+
+    // Comments of a file written by hand: the one at its head and the one above each
+    // [[entry]], by entry.
+    QString headerComment;
+    std::vector<QString> entryComments;
+
+    bool operator==(const Document&) const = default;
+
+    // The number of [[entries]] of its kind.
+    int entryCount() const;
+};
+
+// A new activity of that kind, blank but for one empty entry to type into.
+Document blankDocument(Kind kind);
+
+// Adds a blank entry of the document's kind at the end, or removes the entry `index` (with
+// the comment above it).
+void appendEntry(Document& document);
+void removeEntry(Document& document, int index);
+
+// The document of an activity read from a file; its comments come from the file's text.
+Document fromActivity(const activityfiles::Activity& activity, const QByteArray& fileText = {});
+
+// The [[table]] name of a kind's entries.
+const char* entryName(Kind kind);
+
+}  // namespace maker

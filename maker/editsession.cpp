@@ -1,0 +1,84 @@
+#include "maker/editsession.h"
+
+#include <QFileInfo>
+
+namespace maker {
+
+namespace {
+
+// Before and after: a document is small, so a whole copy is the simplest sound undo.
+class DocumentEdit : public QUndoCommand {
+  public:
+    DocumentEdit(EditSession& session, FieldRef field, Document before, Document after)
+        : session_(session),
+          field_(std::move(field)),
+          before_(std::move(before)),
+          after_(std::move(after)) {
+        setText(field_.key);
+    }
+    int id() const override { return 1; }
+    void undo() override { session_.replace(before_); }
+    void redo() override { session_.replace(after_); }
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* next = static_cast<const DocumentEdit*>(other);
+        if (field_.isNone() || next->field_ != field_) return false;
+        after_ = next->after_;
+        return true;
+    }
+
+  private:
+    EditSession& session_;
+    FieldRef field_;
+    Document before_, after_;
+};
+
+}  // namespace
+
+QString EditSession::displayName() const {
+    if (!path_.isEmpty()) return QFileInfo(path_).fileName();
+    return document_.title.isEmpty() ? QString("New activity") : document_.title;
+}
+
+void EditSession::open(Document document, QString path, bool readOnly, bool droppedComments) {
+    undo_.clear();
+    document_ = std::move(document);
+    path_ = std::move(path);
+    readOnly_ = readOnly;
+    droppedComments_ = droppedComments;
+    open_ = true;
+    undo_.setClean();
+    Q_EMIT opened();
+    Q_EMIT changed();
+}
+
+void EditSession::close() {
+    undo_.clear();
+    document_ = {};
+    path_.clear();
+    open_ = false;
+    Q_EMIT opened();
+    Q_EMIT changed();
+}
+
+void EditSession::saved(const QString& path) {
+    path_ = path;
+    readOnly_ = false;
+    droppedComments_ = false;
+    undo_.setClean();
+    Q_EMIT changed();
+}
+
+void EditSession::edit(const FieldRef& field, const std::function<void(Document&)>& change) {
+    if (!open_ || readOnly_) return;
+    Document after = document_;
+    change(after);
+    if (after == document_) return;
+    undo_.push(new DocumentEdit(*this, field, document_, std::move(after)));
+}
+
+void EditSession::replace(const Document& document) {
+    document_ = document;
+    Q_EMIT changed();
+}
+
+}  // namespace maker

@@ -1,0 +1,52 @@
+#pragma once
+// The activity open in the Maker: its document, where it was read from, whether it may be
+// changed, and the undo stack through which every edit passes.
+#include <QObject>
+#include <QUndoStack>
+#include <functional>
+
+#include "maker/document.h"
+#include "maker/tomlwriter.h"
+
+namespace maker {
+
+class EditSession : public QObject {
+    Q_OBJECT
+  public:
+    const Document& document() const { return document_; }
+    // The file it was read from or saved to; empty for a new activity.
+    const QString& path() const { return path_; }
+    bool readOnly() const { return readOnly_; }
+    bool isOpen() const { return open_; }
+    bool isModified() const { return open_ && !undo_.isClean(); }
+    // Comments of the file that the Maker cannot keep, not yet told of.
+    bool droppedComments() const { return droppedComments_; }
+    QUndoStack& undoStack() { return undo_; }
+    // The name shown in the title and in questions.
+    QString displayName() const;
+
+    void open(Document document, QString path, bool readOnly, bool droppedComments = false);
+    void close();
+    // Saved to `path`: the document as it is now is the clean state.
+    void saved(const QString& path);
+
+    // One edit of `field`; edits of one text field in a row undo together.
+    void edit(const FieldRef& field, const std::function<void(Document&)>& change);
+
+    // Used by the undo stack.
+    void replace(const Document& document);
+
+  Q_SIGNALS:
+    void changed();
+    void opened();
+
+  private:
+    Document document_;
+    QString path_;
+    bool readOnly_ = false;
+    bool open_ = false;
+    bool droppedComments_ = false;
+    QUndoStack undo_;
+};
+
+}  // namespace maker

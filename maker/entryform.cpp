@@ -1,0 +1,60 @@
+#include "maker/entryform.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "maker/editsession.h"
+
+namespace maker {
+
+QLineEdit* newLineEdit(const QString& objectName, const QString& placeholder) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(objectName);
+    edit->setPlaceholderText(placeholder);
+    return edit;
+}
+
+EntryForm::EntryForm(Context& context, QString entryName, QString addCaption)
+    : FormPart(context), entryName_(std::move(entryName)), addCaption_(std::move(addCaption)) {}
+
+void EntryForm::build(QVBoxLayout* layout) {
+    buildHead(layout);
+    const int count = document().entryCount();
+    for (int i = 0; i < count; ++i) {
+        auto* box = new QGroupBox(QString("%1 %2").arg(entryName_).arg(i + 1));
+        box->setObjectName(QString("entry%1").arg(i + 1));
+        buildEntry(i, box);
+        binder().stand(box, {"[[]]", i});
+        auto* remove = new QPushButton("Remove");
+        remove->setObjectName(QString("remove%1").arg(i + 1));
+        remove->setEnabled(count > 1);  // the last one is emptied, not removed
+        connect(remove, &QPushButton::clicked, this,
+                [this, i] { context_.session.edit({}, [i](Document& d) { removeEntry(d, i); }); });
+        if (auto* across = qobject_cast<QHBoxLayout*>(box->layout())) {
+            across->addWidget(remove);
+        } else if (auto* rows = qobject_cast<QBoxLayout*>(box->layout())) {
+            auto* line = new QHBoxLayout;
+            line->addStretch();
+            line->addWidget(remove);
+            rows->addLayout(line);
+        }
+        layout->addWidget(box);
+    }
+    auto* add = new QPushButton(addCaption_);
+    add->setObjectName("add");
+    connect(add, &QPushButton::clicked, this, [this] {
+        context_.session.edit({}, [](Document& d) { appendEntry(d); });
+        // Typing goes on in the entry just added.
+        if (QWidget* first = binder().widgetFor({"text", document().entryCount() - 1}))
+            first->setFocus();
+    });
+    auto* line = new QHBoxLayout;
+    line->addWidget(add);
+    line->addStretch();
+    layout->addLayout(line);
+}
+
+}  // namespace maker

@@ -1,0 +1,105 @@
+#include "maker/fieldbinder.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStyle>
+
+#include "maker/editsession.h"
+
+namespace maker {
+
+void FieldBinder::add(QWidget* widget, const FieldRef& field, std::function<void()> sync) {
+    bound_.push_back({widget, field, std::move(sync)});
+    bound_.back().sync();
+}
+
+void FieldBinder::line(QLineEdit* edit, const FieldRef& field, Get<QString> get, Set<QString> set) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [this, field, set](const QString& t) {
+        session_.edit(field, [&](Document& d) { set(d, t); });
+    });
+    add(edit, field, [this, edit, get] {
+        const QString t = get(session_.document());
+        if (edit->text() == t) return;
+        edit->setText(t);
+        // A long text shows its beginning, unless she is typing in it.
+        if (!edit->hasFocus()) edit->setCursorPosition(0);
+    });
+}
+
+void FieldBinder::text(QPlainTextEdit* edit, const FieldRef& field, Get<QString> get,
+                       Set<QString> set) {
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this, edit, field, set] {
+        const QString t = edit->toPlainText();
+        session_.edit(field, [&](Document& d) { set(d, t); });
+    });
+    add(edit, field, [this, edit, get] {
+        const QString t = get(session_.document());
+        if (edit->toPlainText() != t) edit->setPlainText(t);
+    });
+}
+
+void FieldBinder::toggle(QAbstractButton* button, const FieldRef& field, Get<bool> get,
+                         Set<bool> set) {
+    QObject::connect(button, &QAbstractButton::clicked, button, [this, button, field, set] {
+        const bool on = button->isChecked();
+        session_.edit(field, [&](Document& d) { set(d, on); });
+    });
+    add(button, field, [this, button, get] {
+        const bool on = get(session_.document());
+        if (button->isChecked() != on) button->setChecked(on);
+    });
+}
+
+void FieldBinder::choice(QComboBox* box, const FieldRef& field, Get<int> get, Set<int> set) {
+    QObject::connect(box, &QComboBox::activated, box, [this, field, set](int index) {
+        session_.edit(field, [&](Document& d) { set(d, index); });
+    });
+    add(box, field, [this, box, get] {
+        const int index = get(session_.document());
+        if (box->currentIndex() != index) box->setCurrentIndex(index);
+    });
+}
+
+void FieldBinder::show(QLabel* label, Get<QString> get) {
+    add(label, {}, [this, label, get] { label->setText(get(session_.document())); });
+}
+
+void FieldBinder::follow(QWidget* widget, std::function<void(const Document&)> sync) {
+    add(widget, {}, [this, sync] { sync(session_.document()); });
+}
+
+void FieldBinder::stand(QWidget* widget, const FieldRef& field) {
+    add(widget, field, [] {});
+}
+
+void FieldBinder::sync() {
+    for (Bound& b : bound_)
+        if (b.widget) b.sync();
+}
+
+void FieldBinder::mark(const std::vector<FieldProblem>& problems) {
+    for (Bound& b : bound_) {
+        if (!b.widget || b.field.isNone()) continue;
+        QStringList said;
+        for (const FieldProblem& p : problems)
+            if (p.field == b.field) said << p.message;
+        const bool has = !said.isEmpty();
+        b.widget->setToolTip(said.join('\n'));
+        if (b.widget->property("problem").toBool() != has) {
+            b.widget->setProperty("problem", has);
+            b.widget->style()->unpolish(b.widget);
+            b.widget->style()->polish(b.widget);
+        }
+    }
+}
+
+QWidget* FieldBinder::widgetFor(const FieldRef& field) const {
+    for (const Bound& b : bound_)
+        if (b.widget && b.field == field) return b.widget;
+    return nullptr;
+}
+
+}  // namespace maker

@@ -1,0 +1,172 @@
+#include "maker/makerwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "maker/activitylist.h"
+#include "maker/formhost.h"
+
+namespace maker {
+
+MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
+    : QMainWindow(parent),
+      dialogs(std::move(d)),
+      files(context, *this, [this] { list->refresh(); }) {
+    setObjectName("maker");
+    auto* split = new QSplitter;
+    list = new ActivityList(library);
+    connect(list, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const QString path = item->data(0, ActivityList::kPathRole).toString();
+        if (!path.isEmpty()) openFile(path);
+    });
+    split->addWidget(list);
+
+    auto* right = new QWidget;
+    auto* column = new QVBoxLayout(right);
+    readOnlyBar = new QWidget;
+    auto* bar = new QHBoxLayout(readOnlyBar);
+    bar->addWidget(
+        new QLabel("This activity comes with the program, so it cannot be changed here."), 1);
+    auto* copy = new QPushButton("Save a copy to change it");
+    copy->setObjectName("saveCopy");
+    connect(copy, &QPushButton::clicked, this, &MakerWindow::save);
+    bar->addWidget(copy);
+    column->addWidget(readOnlyBar);
+    emptyPage = new QLabel("Choose an activity on the left, or make a new one with File, New.");
+    emptyPage->setAlignment(Qt::AlignCenter);
+    column->addWidget(emptyPage, 1);
+    form = new FormHost(context);
+    column->addWidget(form, 1);
+    problems = new QListWidget;
+    problems->setObjectName("problems");
+    problems->setMaximumHeight(fontMetrics().lineSpacing() * 6);
+    connect(problems, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const auto& all = check.problems();
+        const int row = problems->row(item);
+        if (row < static_cast<int>(all.size())) form->reveal(all[row].field);
+    });
+    connect(problems, &QListWidget::itemClicked, problems, &QListWidget::itemActivated);
+    column->addWidget(problems);
+    split->addWidget(right);
+    split->setStretchFactor(1, 3);
+    split->setSizes({300, 800});
+    setCentralWidget(split);
+
+    buildMenus();
+    connect(&session, &EditSession::opened, this, [this] {
+        form->rebuild();
+        check.runNow();
+    });
+    connect(&session, &EditSession::changed, this, [this] {
+        form->refresh();
+        showTitle();
+    });
+    connect(&check, &ProblemCheck::checked, this, &MakerWindow::showProblems);
+    connect(&session.undoStack(), &QUndoStack::cleanChanged, this, &MakerWindow::showTitle);
+    showTitle();
+    resize(1100, 760);
+    qApp->installEventFilter(this);
+}
+
+bool MakerWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+}
+
+void MakerWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction("&New…", QKeySequence::New, this, qOverload<>(&MakerWindow::newActivity));
+    file->addAction("&Open…", QKeySequence::Open, this, [this] {
+        const QString path = dialogs->openFile(this, LibraryLink::ownFolder());
+        if (!path.isEmpty()) openFile(path);
+    });
+    QMenu* recentMenu = file->addMenu("Open &Recent");
+    connect(recentMenu, &QMenu::aboutToShow, this, [this, recentMenu] {
+        recentMenu->clear();
+        for (const QString& path : files.recent.list())
+            recentMenu->addAction(QFileInfo(path).fileName(), this,
+                                  [this, path] { openFile(path); });
+        recentMenu->setEnabled(!recentMenu->isEmpty());
+    });
+    file->addAction("&Save", QKeySequence::Save, this, &MakerWindow::save);
+    file->addAction("Save &As…", QKeySequence::SaveAs, this, &MakerWindow::saveAs);
+    file->addSeparator();
+    // Sharing an activity with another teacher comes in a later version.
+    for (const char* name : {"&Export…", "&Import…"}) file->addAction(name)->setEnabled(false);
+    file->addSeparator();
+    file->addAction("&Close", QKeySequence::Close, this, &MakerWindow::closeActivity);
+    file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    QAction* undo = session.undoStack().createUndoAction(this, "&Undo");
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = session.undoStack().createRedoAction(this, "&Redo");
+    redo->setShortcuts(QKeySequence::Redo);
+    edit->addAction(undo);
+    edit->addAction(redo);
+
+    QMenu* activity = menuBar()->addMenu("&Activity");
+    QAction* tryAction = activity->addAction("&Try it", this, &MakerWindow::tryIt);
+    tryAction->setShortcut(Qt::Key_F5);
+    tryAction->setObjectName("tryIt");
+    QToolBar* tools = addToolBar("Activity");
+    tools->setObjectName("tools");
+    tools->addAction(tryAction);
+}
+
+void MakerWindow::showTitle() {
+    const bool open = session.isOpen();
+    readOnlyBar->setVisible(open && session.readOnly());
+    emptyPage->setVisible(!open);
+    form->setVisible(open);
+    problems->setVisible(open);
+    QString title = open ? session.displayName() + "[*]" : QString();
+    if (open && session.readOnly()) title += " (read-only)";
+    setWindowTitle(open ? title + " – Brindlemark Activity Maker" : "Brindlemark Activity Maker");
+    setWindowModified(session.isModified());
+}
+
+void MakerWindow::showProblems() {
+    form->showProblems();
+    problems->clear();
+    // In --check's words; the line is the file's, which she need never open.
+    for (const FieldProblem& p : check.problems()) problems->addItem(p.message);
+    if (check.problems().empty() && session.isOpen())
+        problems->addItem("No problems: the activity is ready for its menu.");
+}
+
+bool MakerWindow::tryIt() {
+    if (!session.isOpen()) return false;
+    check.runNow();
+    if (!check.playable() || !tryOut.start(*check.playable(), [this] {
+            raise();
+            activateWindow();
+        })) {
+        QString why;
+        for (const FieldProblem& p : check.problems()) why += "\n" + p.message;
+        dialogs->tell(this, "The activity cannot be tried until these are mended:" + why);
+        return false;
+    }
+    return true;
+}
+
+void MakerWindow::closeEvent(QCloseEvent* event) {
+    if (files.keepWork())
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace maker

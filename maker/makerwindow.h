@@ -1,0 +1,62 @@
+#pragma once
+// The Activity Maker's window: the list of activities, the open activity's form and its
+// problems, and the File, Edit and Activity menus with the desktop's own shortcuts.
+#include <QMainWindow>
+#include <memory>
+
+#include "maker/context.h"
+#include "maker/dialogs.h"
+#include "maker/editsession.h"
+#include "maker/filecommands.h"
+#include "maker/librarylink.h"
+#include "maker/problemcheck.h"
+#include "maker/tryout.h"
+
+class QLabel;
+class QListWidget;
+
+namespace maker {
+
+class ActivityList;
+class FormHost;
+
+class MakerWindow : public QMainWindow {
+  public:
+    explicit MakerWindow(std::unique_ptr<Dialogs> dialogs, QWidget* parent = nullptr);
+
+    // Each asks first when unsaved work would be closed or replaced; false when she
+    // cancelled or it failed (the work then stays in the window).
+    bool newActivity() { return files.newActivity(); }
+    bool newActivity(Kind kind) { return files.newActivity(kind); }
+    bool openFile(const QString& path) { return files.open(path); }
+    bool save() { return files.save(); }
+    bool saveAs() { return files.saveAs(); }
+    bool closeActivity() { return files.close(); }
+    bool tryIt();
+
+    std::unique_ptr<Dialogs> dialogs;
+    EditSession session;
+    LibraryLink library;
+    ProblemCheck check{session, library};
+    Context context{session, *dialogs, library, check};
+    TryOut tryOut;
+    FileCommands files;
+
+    ActivityList* list = nullptr;
+    FormHost* form = nullptr;
+    QListWidget* problems = nullptr;
+    QWidget* readOnlyBar = nullptr;
+    QLabel* emptyPage = nullptr;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Undo and Redo undo her edits of the activity, also while a text field has the keys.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenus();
+    void showTitle();
+    void showProblems();
+};
+
+}  // namespace maker

@@ -1,0 +1,19 @@
+#pragma once
+// Passages: each with its option (when there are several) and its text, whose [gaps] are
+// highlighted as she types and listed below it.
+#include "maker/entryform.h"
+
+namespace maker {
+
+class PassageForm : public EntryForm {
+  public:
+    explicit PassageForm(Context& context) : EntryForm(context, "Passage", "Add a &passage") {}
+
+  protected:
+    void buildEntry(int index, QGroupBox* box) override;
+};
+
+// The gaps of a passage's text, as pupils will drag them.
+QStringList gapsOf(const QString& text);
+
+}  // namespace maker

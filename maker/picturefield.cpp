@@ -1,0 +1,52 @@
+#include "maker/picturefield.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "maker/dialogs.h"
+#include "maker/editsession.h"
+#include "maker/librarylink.h"
+#include "maker/pictureimport.h"
+
+namespace maker {
+
+PictureField::PictureField(Context& context, FieldBinder& binder, const FieldRef& field,
+                           FieldBinder::Get<QString> get, FieldBinder::Set<QString> set,
+                           bool optional)
+    : context_(context), field_(field), set_(std::move(set)) {
+    auto* line = new QHBoxLayout(this);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* name = new QLabel;
+    name->setObjectName("pictureName");
+    binder.show(name, [get](const Document& d) {
+        const QString n = get(d);
+        return n.isEmpty() ? QString("No picture") : n;
+    });
+    binder.stand(name, field);
+    auto* button = new QPushButton("Choose a &picture…");
+    button->setObjectName("choosePicture");
+    connect(button, &QPushButton::clicked, this, &PictureField::choose);
+    line->addWidget(name, 1);
+    line->addWidget(button);
+    if (optional) {
+        auto* none = new QPushButton("No picture");
+        connect(none, &QPushButton::clicked, this,
+                [this] { context_.session.edit({}, [this](Document& d) { set_(d, QString()); }); });
+        line->addWidget(none);
+    }
+}
+
+bool PictureField::choose() {
+    const QString source = context_.dialogs.choosePicture(window());
+    if (source.isEmpty()) return false;
+    const ImportedPicture picture = importPicture(source, LibraryLink::ownFolder());
+    if (picture.name.isEmpty()) {
+        context_.dialogs.tell(window(), picture.error + "\nThe picture you had is kept.");
+        return false;
+    }
+    context_.session.edit({}, [this, &picture](Document& d) { set_(d, picture.name); });
+    return true;
+}
+
+}  // namespace maker

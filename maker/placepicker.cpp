@@ -1,0 +1,47 @@
+#include "maker/placepicker.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QToolButton>
+
+#include "maker/editsession.h"
+#include "maker/librarylink.h"
+
+namespace maker {
+
+PlacePicker::PlacePicker(Context& context, int menu, QWidget* parent) : QWidget(parent) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const QString fileName = QFileInfo(context.session.path()).fileName();
+    const auto places = context.library.places(menu, context.session.document().kind, fileName);
+    for (int s = 0; s < 5; ++s) {
+        const LibraryLink::Place& p = places[s];
+        auto* button = new QToolButton;
+        button->setObjectName(QString("place%1").arg(s + 1));
+        button->setCheckable(true);
+        button->setChecked(
+            p.caption.compare(context.session.document().topic, Qt::CaseInsensitive) == 0);
+        button->setText(p.caption);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        button->setEnabled(p.offered);
+        auto* holder = new QLabel(p.offered ? "Now: " + p.holder : p.why);
+        holder->setWordWrap(true);
+        holder->setEnabled(p.offered);
+        buttons_.push_back(button);
+        grid->addWidget(button, 0, s);
+        grid->addWidget(holder, 1, s, Qt::AlignTop);
+        connect(button, &QToolButton::clicked, this, [&context, caption = p.caption] {
+            context.session.edit({}, [&](Document& d) { d.topic = caption; });
+        });
+    }
+    showTopic(context.session.document().topic);
+}
+
+void PlacePicker::showTopic(const QString& topic) {
+    for (QToolButton* b : buttons_)
+        b->setChecked(b->text().compare(topic, Qt::CaseInsensitive) == 0);
+}
+
+}  // namespace maker

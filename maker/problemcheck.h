@@ -1,0 +1,42 @@
+#pragma once
+// Checks the activity as she types: a moment after the last change, the document is written
+// as its file and read back by the library, so the problems are the ones --check gives, each
+// at its field.
+#include <QObject>
+#include <QTimer>
+#include <optional>
+
+#include "maker/fieldbinder.h"
+#include "maker/librarylink.h"
+
+namespace maker {
+
+class EditSession;
+
+class ProblemCheck : public QObject {
+    Q_OBJECT
+  public:
+    ProblemCheck(EditSession& session, const LibraryLink& library, QObject* parent = nullptr);
+
+    // Checks now rather than after the pause (tests, saving, trying).
+    void runNow();
+    const std::vector<FieldProblem>& problems() const { return problems_; }
+    // The activity as the screens would play it, when it can be played.
+    const std::optional<activityfiles::Activity>& playable() const { return playable_; }
+    // The folder its pictures are found in.
+    QString folder() const;
+
+    static constexpr int kPauseMs = 150;
+
+  Q_SIGNALS:
+    void checked();
+
+  private:
+    EditSession& session_;
+    const LibraryLink& library_;
+    QTimer pause_;
+    std::vector<FieldProblem> problems_;
+    std::optional<activityfiles::Activity> playable_;
+};
+
+}  // namespace maker

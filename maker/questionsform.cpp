@@ -1,0 +1,77 @@
+#include "maker/questionsform.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "maker/editsession.h"
+#include "maker/picturefield.h"
+
+namespace maker {
+
+QString QuestionsForm::shape(const Document& d) const {
+    QString s = EntryForm::shape(d);
+    for (const Question& q : d.questions) s += QString::number(q.answers.size());
+    return s;
+}
+
+void QuestionsForm::buildEntry(int i, QGroupBox* box) {
+    auto* rows = new QVBoxLayout(box);
+    const QString n = QString::number(i + 1);
+    auto* text = newLineEdit("question" + n, "The question");
+    binder().line(
+        text, {"text", i}, [i](const Document& d) { return d.questions[i].text; },
+        [i](Document& d, const QString& t) { d.questions[i].text = t; });
+    rows->addWidget(text);
+    rows->addWidget(new PictureField(
+        context_, binder(), {"picture", i},
+        [i](const Document& d) { return d.questions[i].picture; },
+        [i](Document& d, const QString& p) { d.questions[i].picture = p; }, true));
+    auto* group = new QButtonGroup(box);
+    const int answers = static_cast<int>(document().questions[i].answers.size());
+    for (int a = 0; a < answers; ++a) {
+        auto* line = new QHBoxLayout;
+        auto* right = new QRadioButton("Right");
+        right->setObjectName(QString("right%1_%2").arg(n).arg(a + 1));
+        group->addButton(right);
+        binder().toggle(
+            right, {"right", i}, [i, a](const Document& d) { return d.questions[i].right == a; },
+            [i, a](Document& d, const bool& on) {
+                if (on) d.questions[i].right = a;
+            });
+        auto* answer =
+            newLineEdit(QString("answer%1_%2").arg(n).arg(a + 1), QString("Answer %1").arg(a + 1));
+        binder().line(
+            answer, {"answers", i}, [i, a](const Document& d) { return d.questions[i].answers[a]; },
+            [i, a](Document& d, const QString& t) { d.questions[i].answers[a] = t; });
+        line->addWidget(right);
+        line->addWidget(answer, 1);
+        rows->addLayout(line);
+    }
+    auto* line = new QHBoxLayout;
+    auto* more = new QPushButton("Add an answer");
+    more->setObjectName("moreAnswers" + n);
+    more->setEnabled(answers < activityfiles::kMaxAnswers);
+    connect(more, &QPushButton::clicked, this, [this, i] {
+        context_.session.edit({}, [i](Document& d) { d.questions[i].answers << QString(); });
+    });
+    auto* fewer = new QPushButton("Remove the last answer");
+    fewer->setEnabled(answers > activityfiles::kMinAnswers);
+    connect(fewer, &QPushButton::clicked, this, [this, i] {
+        context_.session.edit({}, [i](Document& d) {
+            Question& q = d.questions[i];
+            q.answers.removeLast();
+            q.right = std::min(q.right, static_cast<int>(q.answers.size()) - 1);
+        });
+    });
+    line->addWidget(more);
+    line->addWidget(fewer);
+    line->addStretch();
+    rows->addLayout(line);
+}
+
+}  // namespace maker

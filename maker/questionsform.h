@@ -1,0 +1,17 @@
+#pragma once
+// Questions: each with its text, an optional picture and two to four answers, the right one
+// chosen by its radio button.
+#include "maker/entryform.h"
+
+namespace maker {
+
+class QuestionsForm : public EntryForm {
+  public:
+    explicit QuestionsForm(Context& context) : EntryForm(context, "Question", "Add a &question") {}
+
+  protected:
+    void buildEntry(int index, QGroupBox* box) override;
+    QString shape(const Document& d) const override;
+};
+
+}  // namespace maker

@@ -1,0 +1,56 @@
+#pragma once
+// The Maker's window under test: her folders in a scratch place, and dialogs that answer as
+// the test says and note what they were asked.
+#include <QTemporaryDir>
+#include <deque>
+
+#include "maker/dialogs.h"
+#include "maker/makerwindow.h"
+#include "tests/support/screentest.h"
+
+struct ScriptedDialogs : maker::Dialogs {
+    std::deque<Unsaved> unsaved;
+    maker::Kind kind = maker::Kind::Labelling;
+    QString file, picture, saveAsPath;
+    bool confirmAnswer = true;
+    QStringList told, asked;
+
+    Unsaved askUnsaved(QWidget*, const QString& name) override {
+        asked << name;
+        if (unsaved.empty()) return Unsaved::Cancel;
+        const Unsaved u = unsaved.front();
+        unsaved.pop_front();
+        return u;
+    }
+    std::optional<maker::Kind> chooseKind(QWidget*) override { return kind; }
+    QString openFile(QWidget*, const QString&) override { return file; }
+    QString choosePicture(QWidget*) override { return picture; }
+    QString saveAs(QWidget*, const QString&, const QString&) override { return saveAsPath; }
+    bool confirm(QWidget*, const QString& question) override {
+        asked << question;
+        return confirmAnswer;
+    }
+    void tell(QWidget*, const QString& message) override { told << message; }
+};
+
+class MakerTest : public ScreenTest {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString ownFolder() const { return home_.path() + "/data/brindlemark/activities"; }
+    // A field of the window by its object name.
+    template <class W>
+    W* field(const char* name) {
+        W* w = window->findChild<W*>(name);
+        EXPECT_TRUE(w) << name;
+        return w;
+    }
+
+    std::unique_ptr<maker::MakerWindow> window;
+    ScriptedDialogs* dialogs = nullptr;
+
+  private:
+    QTemporaryDir home_;
+    QByteArray dataHome_, configHome_;
+};
