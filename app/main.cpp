@@ -2,7 +2,7 @@
 #include <QGuiApplication>
 #include <cstring>
 
-#include "activities/files/check.h"
+#include "app/checkcommand.h"
 #include "app/fontconfiguration.h"
 #include "app/screens.h"
 #include "app/startupwarmup.h"
@@ -23,7 +23,7 @@ int check(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QStringList files;
     for (int i = 2; i < argc; ++i) files << QString::fromLocal8Bit(argv[i]);
-    return activityfiles::runCheck(files);
+    return runCheck(files);
 }
 
 }  // namespace

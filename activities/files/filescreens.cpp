@@ -1,7 +1,6 @@
 #include "activities/files/filescreens.h"
 
 #include "ui/formregistry.h"
-#include "ui/programstate.h"
 
 using namespace ui;
 
@@ -110,7 +109,6 @@ void FileDragScreen::loadScreen() {
     // Without its picture the screen still works: the boxes and lines are all there.
     if (!plan_.picturePath.isEmpty())
         if (auto p = loadPictureFile(plan_.picturePath)) picture.setPicture(*p);
-    ProgramState::labelCount = wordCount();
 }
 
 int FileDragScreen::score() const {

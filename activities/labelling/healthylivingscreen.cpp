@@ -1,7 +1,6 @@
 #include "activities/labelling/healthylivingscreen.h"
 
 #include "ui/formregistry.h"
-#include "ui/programstate.h"
 
 using namespace ui;
 
@@ -105,7 +104,6 @@ HealthyLivingScreen::HealthyLivingScreen() : LabellingScreen(Name, kLayout) {
 
 void HealthyLivingScreen::loadScreen() {
     for (int i = 0; i < 4; ++i) passages(i).setBackColor(BackColor());
-    ProgramState::labelCount = 6;
 }
 
 void HealthyLivingScreen::onLoad() {

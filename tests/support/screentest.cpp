@@ -4,8 +4,9 @@
 #include <QDirIterator>
 #include <QFile>
 
-#include "activities/files/catalogue.h"
+#include "app/activitymenus.h"
 #include "app/screens.h"
+#include "app/shellstate.h"
 #include "ui/programstate.h"
 #include "ui/timer.h"
 #include "ui/twips.h"
@@ -17,9 +18,9 @@ void ScreenTest::SetUp() {
     previousDir_ = QDir::currentPath();
     QDir::setCurrent(QStringLiteral(BRINDLEMARK_RUN_DIR));
     ui::Twips::setScale(1.0f);
-    ui::ProgramState::reset();
+    ShellState::reset();
     registerScreens(ui::forms());
-    activityfiles::forgetActivityFiles();
+    forgetActivityFiles();
     ui::Timer::setHeld(true);
 }
 

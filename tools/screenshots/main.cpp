@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "app/screens.h"
+#include "app/shellstate.h"
 #include "menus/menuslots.h"
 #include "tools/screenshots/script.h"
 #include "tools/screenshots/shots.h"
@@ -97,7 +98,7 @@ bool capture(const Shot& shot, const QDir& out) {
     const QStringList steps = shot.script.split('/');
     const QString& name = steps[0];
     ui::forms().clear();
-    ui::ProgramState::reset();
+    ShellState::reset();
     screenshots::resetTime();
     draws->restart(shot.seed);
     // Activities sit in front of the main screen, as they do when opened from a menu.
@@ -142,7 +143,7 @@ int main(int argc, char** argv) {
     ui::installPlatform(std::move(platform));
     ui::Timer::setHeld(true);
     // The activity files' screens ("file:sound.toml") are known once the menus have read them.
-    for (int menu = 1; menu <= 5; ++menu) menus::slotSource(menu);
+    for (int menu = 1; menu <= 5; ++menu) menus::slotSource(menu, 0);
 
     QStringList args = app.arguments().mid(1);
     if (args.size() >= 2 && args[0] == "--scale") {
