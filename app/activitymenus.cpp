@@ -112,7 +112,7 @@ menus::Slot slotFor(const Arrangement& a, size_t i) {
         planned = planOf(f);
         problems = planned->problems;
     }
-    for (const Problem& p : problems) printOnce(f.file.path, f.version, p);
+    for (const Problem& p : problems) printOnce(f.file.path, f.file.version, p);
     if (!problems.empty()) {
         slot.problem = slotProblem(f, problems);
         return slot;
@@ -139,8 +139,9 @@ void addHealthyPassages(const Arrangement& a) {
         auto p = std::make_shared<const Planned>(plan(*file.read->activity, &h.options));
         for (const auto& choice : h.choices[f])
             for (const Problem& problem : choice.problems)
-                printOnce(file.file.path, file.version, problem);
-        for (const Problem& problem : p->problems) printOnce(file.file.path, file.version, problem);
+                printOnce(file.file.path, file.file.version, problem);
+        for (const Problem& problem : p->problems)
+            printOnce(file.file.path, file.file.version, problem);
         if (!p->problems.empty()) continue;
         for (size_t k = 0; k < h.choices[f].size(); ++k) {
             const int option = h.choices[f][k].option;

@@ -21,8 +21,8 @@ constexpr LabelDesign kHeading{.left = 240,
                                .border = true,
                                .align = Align::Center};
 constexpr LabelDesign kWhere = textDesign(240, 1080, 8400, 1335, {"Tahoma", 12, true});
-constexpr LabelDesign kMessage = textDesign(240, 2520, 8400, 1695, {"Tahoma", 15.75f, true});
-constexpr LabelDesign kMore = textDesign(240, 4260, 8400, 435, {"Tahoma", 12, false});
+constexpr LabelDesign kMessage = textDesign(240, 2400, 8400, 1455, {"Tahoma", 15.75f, true});
+constexpr LabelDesign kMore = textDesign(240, 3960, 8400, 675, {"Tahoma", 12, false});
 constexpr LabelDesign kOk{.left = 3600,
                           .top = 4860,
                           .width = 1680,
@@ -67,9 +67,11 @@ void ProblemMessage::tell(const QString& topic, const menus::SlotProblem& p) {
     QString text = p.message;
     if (!text.isEmpty()) text[0] = text[0].toUpper();
     message.setCaption(text.endsWith('.') ? text : text + '.');
-    more.setCaption(p.more == 0   ? QString()
-                    : p.more == 1 ? QString("There is one more problem in the file.")
-                                  : QString("There are %1 more problems in the file.").arg(p.more));
+    const QString others = p.more == 0 ? QString()
+                           : p.more == 1
+                               ? QString("There is one more problem in the file. ")
+                               : QString("There are %1 more problems in the file. ").arg(p.more);
+    more.setCaption(others + "Put it right, then open this menu again.");
 }
 
 void ProblemMessage::okClicked() {

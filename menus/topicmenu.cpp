@@ -109,7 +109,8 @@ void TopicMenu::onLoad() {
     for (int i = 1; i <= kOursTab; ++i) {
         Label& tab = tabs.load(i);
         tab.setLeft(tabs(0).Left());
-        tab.setTop(i == 5 ? tabs(0).Top() + 4500 : tabs(0).Top() + 750 * i);
+        // "WWW Links" (never shown) stands apart below; Our Activities in the row after Menu 5.
+        tab.setTop(i == 5 ? tabs(0).Top() + 4500 : tabs(0).Top() + 750 * std::min(i, 5));
         if (i <= 4) {
             Label& topic = topics.load(i);
             topic.setLeft(topics(0).Left());

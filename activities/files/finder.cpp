@@ -89,7 +89,7 @@ Found findActivityFiles(const QStringList& folders) {
                 continue;
             }
             taken.insert(key, out.files.size());
-            out.files.push_back({path, name, i, {}});
+            out.files.push_back({path, name, i, {}, fileVersion(info)});
         }
     }
     return out;

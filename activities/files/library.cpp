@@ -30,8 +30,7 @@ std::shared_ptr<const ReadResult> readFile(const QString& path, const QString& v
 
 }  // namespace
 
-QString fileVersion(const QString& path) {
-    const QFileInfo info(path);
+QString fileVersion(const QFileInfo& info) {
     return QString("%1:%2:%3")
         .arg(info.size())
         .arg(info.lastModified().toMSecsSinceEpoch())
@@ -45,9 +44,9 @@ Library loadLibrary(const QStringList& folders, bool cached) {
     out.files.reserve(found.files.size());
     for (FoundFile& f : found.files) {
         LoadedFile loaded;
-        loaded.version = fileVersion(f.path);
-        loaded.read = readFile(f.path, loaded.version, cached);
-        if (!f.hides.isEmpty()) loaded.hidden = readFile(f.hides, fileVersion(f.hides), cached);
+        loaded.read = readFile(f.path, f.version, cached);
+        if (!f.hides.isEmpty())
+            loaded.hidden = readFile(f.hides, fileVersion(QFileInfo(f.hides)), cached);
         loaded.file = std::move(f);
         out.files.push_back(std::move(loaded));
     }

@@ -2,6 +2,7 @@
 // The activity library: finds the activity files of the data folders, reads and checks them,
 // and gives every problem with its file, line and column to whoever asks. It prints nothing
 // and knows no menu: the menus, `--check` and the Activity Maker show what it returns.
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -23,6 +24,7 @@ struct FoundFile {
     // The file of the same name, whatever its case, in a later folder that this one hides
     // (a shipped or school file she replaced); empty when there is none.
     QString hides;
+    QString version;  // changes whenever the file does
 };
 
 // A problem of a file, or of a folder (a name it cannot read).
@@ -60,8 +62,8 @@ struct Library {
 // only once it has changed, so a menu that opens again costs no parsing.
 Library loadLibrary(const QStringList& folders, bool cached);
 
-// The file's version: a file replaced within the clock's tick still has another size or inode.
-QString fileVersion(const QString& path);
+// A file's version: a file replaced within the clock's tick still has another size or inode.
+QString fileVersion(const QFileInfo& file);
 
 // Forgets what was read (tests).
 void forgetReadFiles();

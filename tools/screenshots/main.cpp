@@ -82,6 +82,31 @@ class FolderWithout {
     QTemporaryDir copy_;
 };
 
+// A teacher's own folder with her activity files, in a place of its own name, so that the
+// folder a message names is the same from run to run.
+class TeacherFolder {
+  public:
+    TeacherFolder() {
+        QDir(root()).removeRecursively();
+        const QString activities = root() + "/.local/share/brindlemark/activities";
+        QDir().mkpath(activities);
+        for (const screenshots::TeacherFile& f : screenshots::teacherFiles()) {
+            QFile out(activities + '/' + f.name);
+            if (out.open(QIODevice::WriteOnly)) out.write(f.text);
+        }
+        qputenv("XDG_DATA_HOME", (root() + "/.local/share").toUtf8());
+        ui::reloadDataFolders();
+    }
+    ~TeacherFolder() {
+        qunsetenv("XDG_DATA_HOME");
+        ui::reloadDataFolders();
+        QDir(root()).removeRecursively();
+    }
+
+  private:
+    static QString root() { return QDir::tempPath() + "/home/teacher"; }
+};
+
 QString fileNameFor(QString script) {
     script.replace('/', '-').replace('(', '_').remove(')').replace('>', "_to_").replace(',', '_');
     return script;
@@ -95,6 +120,8 @@ void settle() {
 bool capture(const Shot& shot, const QDir& out) {
     std::optional<FolderWithout> folder;
     if (!shot.missing.isEmpty()) folder.emplace(shot.missing);
+    std::optional<TeacherFolder> teacher;
+    if (shot.teacherFiles) teacher.emplace();
     const QStringList steps = shot.script.split('/');
     const QString& name = steps[0];
     ui::forms().clear();
@@ -118,6 +145,8 @@ bool capture(const Shot& shot, const QDir& out) {
         }
         settle();
     }
+    if (!shot.grab.isEmpty()) form = ui::forms().find(shot.grab);
+    if (!form) return false;
     const QImage image = form->window()->grab().toImage();
     const bool saved = image.save(out.filePath(shot.file + ".png"));
     ui::forms().clear();

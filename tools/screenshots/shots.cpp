@@ -107,6 +107,11 @@ const std::vector<Shot>& shots() {
         {"menu3", "menu3"},
         {"menu4", "menu4"},
         {"menu5", "menu5"},
+        // A teacher's own topics, the first five of seven; the first greyed by a mistake in its
+        // file, and the message its click shows.
+        {"intro0-ours", "intro0", 1, {}, true},
+        {"ouractivities", "ouractivities", 1, {}, true},
+        {"topicproblem", "ouractivities/Label3(0)", 1, {}, true, "topicproblem"},
         {"boneslab", "boneslab"},
         // Every word dragged onto its own box, then Check Score.
         {"boneslab-solved", "boneslab/Label2>Label1/Label3(2)"},
@@ -167,6 +172,64 @@ const std::vector<Shot>& shots() {
         {"healthy-solvents", "healthy#2"},
     };
     return table;
+}
+
+const std::vector<TeacherFile>& teacherFiles() {
+    static const std::vector<TeacherFile> files = {
+        {"electricity.toml", R"(topic = "Electricity at Home"
+kind = "truefalse"
+[[statement]]
+text = "A plug socket is safe to touch with wet hands."
+true = "no"
+)"},
+        {"habitats.toml", R"(topic = "Habitats"
+kind = "sorting"
+columns = ["Pond", "Woodland"]
+[[word]]
+text = "Frog"
+column = "Pond"
+[[word]]
+text = "Newt"
+column = "Pond"
+[[word]]
+text = "Badger"
+column = "Woodland"
+[[word]]
+text = "Owl"
+column = "Woodland"
+)"},
+        {"life-cycles.toml", R"(topic = "Life Cycles"
+kind = "truefalse"
+[[statement]]
+text = "A caterpillar becomes a butterfly."
+true = true
+)"},
+        {"light.toml", R"(topic = "Light and Shadows"
+kind = "truefalse"
+[[statement]]
+text = "A shadow forms where light is blocked."
+true = true
+)"},
+        {"flower.toml", R"(topic = "Parts of a Flower"
+kind = "truefalse"
+[[statement]]
+text = "The petals are often brightly coloured."
+true = true
+)"},
+        {"rocks.toml", R"(topic = "Rocks and Soils"
+kind = "truefalse"
+[[statement]]
+text = "Soil is made partly of tiny pieces of rock."
+true = true
+)"},
+        {"moon.toml", R"(topic = "The Moon"
+kind = "truefalse"
+[[statement]]
+text = "The Moon makes its own light."
+true = false
+)"},
+    };
+    return files;
 }
 
 }  // namespace screenshots

@@ -12,8 +12,17 @@ struct Shot {
     QString file;    // the picture's name, without ".png"
     QString script;  // the screen's registry key, then its steps, separated by '/'
     std::uint64_t seed = 1;
-    QString missing = {};  // a file left out of the run folder for this picture
+    QString missing = {};       // a file left out of the run folder for this picture
+    bool teacherFiles = false;  // a teacher's own activities added to the run folder
+    QString grab = {};          // the screen pictured, when not the first the script names
 };
+
+// A teacher's own activity files, as a class might have them: for Our Activities.
+struct TeacherFile {
+    const char* name;
+    const char* text;
+};
+const std::vector<TeacherFile>& teacherFiles();
 
 const std::vector<Shot>& shots();
 
