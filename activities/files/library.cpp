@@ -1,6 +1,5 @@
 #include "activities/files/library.h"
 
-#include <QFileInfo>
 #include <QHash>
 
 namespace activityfiles {
@@ -30,13 +29,6 @@ std::shared_ptr<const ReadResult> readFile(const QString& path, const QString& v
 
 }  // namespace
 
-QString fileVersion(const QFileInfo& info) {
-    return QString("%1:%2:%3")
-        .arg(info.size())
-        .arg(info.lastModified().toMSecsSinceEpoch())
-        .arg(info.metadataChangeTime().toMSecsSinceEpoch());
-}
-
 Library loadLibrary(const QStringList& folders, bool cached) {
     Found found = findActivityFiles(folders);
     Library out;
@@ -45,8 +37,7 @@ Library loadLibrary(const QStringList& folders, bool cached) {
     for (FoundFile& f : found.files) {
         LoadedFile loaded;
         loaded.read = readFile(f.path, f.version, cached);
-        if (!f.hides.isEmpty())
-            loaded.hidden = readFile(f.hides, fileVersion(QFileInfo(f.hides)), cached);
+        if (!f.hides.isEmpty()) loaded.hidden = readFile(f.hides, fileVersion(f.hides), cached);
         loaded.file = std::move(f);
         out.files.push_back(std::move(loaded));
     }

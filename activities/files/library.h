@@ -2,7 +2,6 @@
 // The activity library: finds the activity files of the data folders, reads and checks them,
 // and gives every problem with its file, line and column to whoever asks. It prints nothing
 // and knows no menu: the menus, `--check` and the Activity Maker show what it returns.
-#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -63,7 +62,7 @@ struct Library {
 Library loadLibrary(const QStringList& folders, bool cached);
 
 // A file's version: a file replaced within the clock's tick still has another size or inode.
-QString fileVersion(const QFileInfo& file);
+QString fileVersion(const QString& path);
 
 // Forgets what was read (tests).
 void forgetReadFiles();
