@@ -38,14 +38,14 @@ constexpr LabelDesign kTab{.left = 9600,
                            .border = true,
                            .align = Align::Center,
                            .visible = false};
-constexpr LabelDesign kPageButton{.top = 6150,
-                                  .height = 495,
-                                  .font = {"Tahoma", 15.75f, true},
-                                  .fore = colours::kYellow,
-                                  .back = colours::kBlack,
-                                  .border = true,
-                                  .align = Align::Center,
-                                  .visible = false};
+// "Previous five" and "Next five": the topics' design, in the row below them.
+constexpr LabelDesign pageButtonDesign() {
+    LabelDesign d = kTopic;
+    d.top = 6150;
+    d.enabled = true;
+    d.visible = false;
+    return d;
+}
 constexpr const char* kTabCaptions[] = {"Menu 1", "Menu 2",    "Menu 3",        "Menu 4",
                                         "Menu 5", "WWW Links", "Our Activities"};
 constexpr const char* kPageCaptions[] = {"Previous five", "Next five"};
@@ -121,7 +121,7 @@ void TopicMenu::onLoad() {
     const float half = (topics(0).Width() - 150) / 2;
     for (int i = 0; i < 2; ++i) {
         Label& button = pageButtons.add(i);
-        button.applyDesign(kPageButton);
+        button.applyDesign(pageButtonDesign());
         button.setWidth(half);
         button.setLeft(topics(0).Left() + i * (half + 150));
         button.setCaption(kPageCaptions[i]);

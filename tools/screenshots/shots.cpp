@@ -174,14 +174,19 @@ const std::vector<Shot>& shots() {
     return table;
 }
 
+// A true-or-false activity of one statement, in Our Activities.
+static QByteArray trueFalse(const char* topic, const char* statement, const char* truth) {
+    return QString(
+               "topic = \"%1\"\nkind = \"truefalse\"\n[[statement]]\ntext = \"%2\"\ntrue = %3\n")
+        .arg(topic, statement, truth)
+        .toUtf8();
+}
+
 const std::vector<TeacherFile>& teacherFiles() {
     static const std::vector<TeacherFile> files = {
-        {"electricity.toml", R"(topic = "Electricity at Home"
-kind = "truefalse"
-[[statement]]
-text = "A plug socket is safe to touch with wet hands."
-true = "no"
-)"},
+        // "no" is not true or false: the topic is grey.
+        {"electricity.toml", trueFalse("Electricity at Home",
+                                       "A plug socket is safe to touch with wet hands.", "\"no\"")},
         {"habitats.toml", R"(topic = "Habitats"
 kind = "sorting"
 columns = ["Pond", "Woodland"]
@@ -198,36 +203,15 @@ column = "Woodland"
 text = "Owl"
 column = "Woodland"
 )"},
-        {"life-cycles.toml", R"(topic = "Life Cycles"
-kind = "truefalse"
-[[statement]]
-text = "A caterpillar becomes a butterfly."
-true = true
-)"},
-        {"light.toml", R"(topic = "Light and Shadows"
-kind = "truefalse"
-[[statement]]
-text = "A shadow forms where light is blocked."
-true = true
-)"},
-        {"flower.toml", R"(topic = "Parts of a Flower"
-kind = "truefalse"
-[[statement]]
-text = "The petals are often brightly coloured."
-true = true
-)"},
-        {"rocks.toml", R"(topic = "Rocks and Soils"
-kind = "truefalse"
-[[statement]]
-text = "Soil is made partly of tiny pieces of rock."
-true = true
-)"},
-        {"moon.toml", R"(topic = "The Moon"
-kind = "truefalse"
-[[statement]]
-text = "The Moon makes its own light."
-true = false
-)"},
+        {"life-cycles.toml",
+         trueFalse("Life Cycles", "A caterpillar becomes a butterfly.", "true")},
+        {"light.toml",
+         trueFalse("Light and Shadows", "A shadow forms where light is blocked.", "true")},
+        {"flower.toml",
+         trueFalse("Parts of a Flower", "The petals are often brightly coloured.", "true")},
+        {"rocks.toml",
+         trueFalse("Rocks and Soils", "Soil is made partly of tiny pieces of rock.", "true")},
+        {"moon.toml", trueFalse("The Moon", "The Moon makes its own light.", "false")},
     };
     return files;
 }

@@ -2,6 +2,7 @@
 // The screenshots in docs/screenshots: each names its screen, the steps that bring it to
 // the moment shown (see script.h) and the seed of its random draws, chosen so that the
 // question on show stays the same from run to run.
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -19,8 +20,8 @@ struct Shot {
 
 // A teacher's own activity files, as a class might have them: for Our Activities.
 struct TeacherFile {
-    const char* name;
-    const char* text;
+    QString name;
+    QByteArray text;
 };
 const std::vector<TeacherFile>& teacherFiles();
 
