@@ -65,6 +65,16 @@ TEST_F(OurActivitiesTest, ShownOnlyWithActivitiesFiveAtATime) {
     EXPECT_TRUE(forms().isLoaded("file:zebras.toml"));
     forms().unload(*forms().find("file:zebras.toml"));
 
+    // Six: a second page of one.
+    for (int i = 0; i < 5; ++i)
+        write(QString("s%1.toml").arg(i), trueFalse(QString("Six %1").arg(i)));
+    TopicMenu& six = openOurs();
+    EXPECT_TRUE(six.pageButtons(1).Enabled());
+    real::click(six.pageButtons(1));
+    EXPECT_EQ(six.topics(0).Caption(), "Zebras");
+    EXPECT_FALSE(six.topics(1).Visible());
+    for (int i = 0; i < 5; ++i) QFile::remove(QString("activities/s%1.toml").arg(i));
+
     for (int i = 0; i < 199; ++i)
         write(QString("t%1.toml").arg(i, 3, 10, QChar('0')),
               trueFalse(QString("Topic %1").arg(i, 3, 10, QChar('0'))));

@@ -24,6 +24,7 @@ const std::map<QString, QSet<QString>> kMayShrink = {
     {"menu3", {"Our Activities"}},
     {"menu4", {"Our Activities"}},
     {"menu5", {"Our Activities"}},
+    {"ouractivities", {"Our Activities"}},
 };
 
 }  // namespace
