@@ -64,7 +64,7 @@ menus::SlotProblem slotProblem(const LoadedFile& f, const std::vector<Problem>& 
             first.message,   static_cast<int>(problems.size()) - 1};
 }
 
-void registerScreens(const LoadedFile& f, std::shared_ptr<const Planned> p) {
+void registerFileScreens(const LoadedFile& f, std::shared_ptr<const Planned> p) {
     std::shared_ptr<const Activity> activity(f.read, &*f.read->activity);
     const QString name = screenName(f.file.fileName);
     auto& forms = ui::forms();
@@ -117,7 +117,7 @@ menus::Slot slotFor(const Arrangement& a, size_t i) {
         slot.problem = slotProblem(f, problems);
         return slot;
     }
-    registerScreens(f, planned);
+    registerFileScreens(f, planned);
     slot.screen = screenName(f.file.fileName);
     return slot;
 }
