@@ -7,11 +7,13 @@
 
 #include "activities/files/filescreens.h"
 #include "activities/labelling/healthylivingscreen.h"
-#include "app/arrangement.h"
+#include "menus/arrangement.h"
 #include "menus/menutables.h"
 #include "ui/formregistry.h"
 
 using namespace activityfiles;
+using menus::Arrangement;
+using menus::HealthyPassages;
 
 namespace {
 
@@ -106,7 +108,7 @@ void registerFileScreens(const LoadedFile& f, std::shared_ptr<const Planned> p) 
 menus::Slot slotFor(const Arrangement& a, size_t i) {
     const LoadedFile& f = a.library.files[i];
     menus::Slot slot{a.placement.places[i].caption, {}, {}};
-    std::vector<Problem> problems = readAndPlaceProblems(a, i);
+    std::vector<Problem> problems = menus::readAndPlaceProblems(a, i);
     std::shared_ptr<const Planned> planned;
     if (problems.empty()) {
         planned = planOf(f);
@@ -125,7 +127,7 @@ menus::Slot slotFor(const Arrangement& a, size_t i) {
 // Healthy Living's other passages: options by caption or the first free, laid out with the
 // options they end with, each passage on a screen of its own.
 void addHealthyPassages(const Arrangement& a) {
-    const HealthyPassages h = healthyPassages(a);
+    const HealthyPassages h = menus::healthyPassages(a);
     PassageLinks links;
     links.screens.assign(4, QString());
     links.screens[0] = healthyScreen(0);
@@ -163,7 +165,7 @@ void addHealthyPassages(const Arrangement& a) {
 }
 
 Arrangement arrangeDataFolders() {
-    Arrangement a = arrange(loadLibrary(activityFolders(), true));
+    Arrangement a = menus::arrange(loadLibrary(activityFolders(), true));
     for (const FileProblem& p : a.library.problems) printOnce(p.file, {}, p.problem);
     return a;
 }

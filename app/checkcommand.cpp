@@ -6,11 +6,13 @@
 #include <cstdio>
 
 #include "activities/wordgame/wordlists.h"
-#include "app/arrangement.h"
+#include "menus/arrangement.h"
 #include "ui/files.h"
 #include "ui/pictures.h"
 
 using namespace activityfiles;
+using menus::Arrangement;
+using menus::HealthyPassages;
 
 namespace {
 
@@ -66,7 +68,7 @@ void checkLayout(const Arrangement& a, std::vector<Report>& reports, QSet<QStrin
             continue;
         laid[i] = plan(*read->activity).problems;
     }
-    const HealthyPassages h = healthyPassages(a);
+    const HealthyPassages h = menus::healthyPassages(a);
     for (size_t f = 0; f < h.files.size(); ++f) {
         for (const auto& choice : h.choices[f])
             laid[h.files[f]].insert(laid[h.files[f]].end(), choice.problems.begin(),
@@ -143,13 +145,13 @@ QString summary(int files, int lists, int problems) {
 
 int runCheck(const QStringList& files) {
     std::vector<size_t> named;
-    Arrangement a = arrange(libraryWith(files, named));
+    Arrangement a = menus::arrange(libraryWith(files, named));
     std::vector<Report> reports;
     for (size_t i = 0; i < a.library.files.size(); ++i) {
         // A shipped or school file whose place she took is not read by the program.
         const bool unused = a.placement.places[i].where == menus::Place::Displaced;
         reports.push_back({a.library.files[i].file.path,
-                           unused ? std::vector<Problem>{} : readAndPlaceProblems(a, i)});
+                           unused ? std::vector<Problem>{} : menus::readAndPlaceProblems(a, i)});
     }
     QSet<QString> decoded;
     checkLayout(a, reports, decoded);

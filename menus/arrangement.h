@@ -1,12 +1,14 @@
 #pragma once
-// The activity library's files placed in the menus: what the menus and `--check` both start
-// from, so that they agree on every file.
+// The activity library's files placed in the menus: what the menus, `--check` and the
+// Activity Maker all start from, so that they agree on every file.
 #include "activities/files/library.h"
 #include "menus/placement.h"
 
+namespace menus {
+
 struct Arrangement {
     activityfiles::Library library;
-    menus::Placement placement;  // one place per file of the library
+    Placement placement;  // one place per file of the library
 };
 
 Arrangement arrange(activityfiles::Library library);
@@ -18,7 +20,9 @@ std::vector<activityfiles::Problem> readAndPlaceProblems(const Arrangement& a, s
 // captions as the passages name them.
 struct HealthyPassages {
     std::vector<size_t> files;
-    std::vector<std::vector<menus::OptionChoice>> choices;  // per file, per passage
+    std::vector<std::vector<OptionChoice>> choices;  // per file, per passage
     activityfiles::OptionSet options;
 };
 HealthyPassages healthyPassages(const Arrangement& a);
+
+}  // namespace menus

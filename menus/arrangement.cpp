@@ -1,12 +1,14 @@
-#include "app/arrangement.h"
+#include "menus/arrangement.h"
 
 using namespace activityfiles;
 
+namespace menus {
+
 Arrangement arrange(Library library) {
-    std::vector<menus::Candidate> candidates;
+    std::vector<Candidate> candidates;
     candidates.reserve(library.files.size());
     for (const LoadedFile& f : library.files) {
-        menus::Candidate c;
+        Candidate c;
         c.fileName = f.file.fileName;
         c.folder = f.file.folder;
         c.menu = f.read->menu;
@@ -25,7 +27,7 @@ Arrangement arrange(Library library) {
         candidates.push_back(std::move(c));
     }
     Arrangement out{std::move(library), {}};
-    out.placement = menus::place(candidates);
+    out.placement = place(candidates);
     return out;
 }
 
@@ -40,12 +42,12 @@ HealthyPassages healthyPassages(const Arrangement& a) {
     HealthyPassages out;
     std::vector<const Activity*> activities;
     for (size_t i = 0; i < a.placement.places.size(); ++i) {
-        if (a.placement.places[i].where != menus::Place::Healthy) continue;
+        if (a.placement.places[i].where != Place::Healthy) continue;
         out.files.push_back(i);
         activities.push_back(&*a.library.files[i].read->activity);
     }
-    out.choices = menus::assignHealthyOptions(activities);
-    for (const char* caption : menus::kHealthyOptions) out.options.captions << caption;
+    out.choices = assignHealthyOptions(activities);
+    for (const char* caption : kHealthyOptions) out.options.captions << caption;
     out.options.enabled.assign(4, false);
     out.options.enabled[0] = true;
     for (size_t f = 0; f < activities.size(); ++f)
@@ -56,3 +58,5 @@ HealthyPassages healthyPassages(const Arrangement& a) {
         }
     return out;
 }
+
+}  // namespace menus
