@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "activities/files/check.h"
 #include "app/appicon.h"
+#include "app/checkcommand.h"
 #include "app/fontconfiguration.h"
 #include "app/screens.h"
 #include "app/startupwarmup.h"
@@ -29,7 +29,7 @@ int check(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QStringList files;
     for (int i = 2; i < argc; ++i) files << QString::fromLocal8Bit(argv[i]);
-    return activityfiles::runCheck(files);
+    return runCheck(files);
 }
 
 // The Activity Maker: a desktop window of its own; closing it ends the program. Its Try it

@@ -1,9 +1,12 @@
 #include "app/mainscreen.h"
 
+#include "app/activitymenus.h"
 #include "app/backdrop.h"
+#include "app/shellstate.h"
 #include "app/texts.h"
 #include "app/titlescreen.h"
 #include "jotter/jotter.h"
+#include "menus/topicmenu.h"
 #include "ui/files.h"
 #include "ui/formregistry.h"
 #include "ui/platform.h"
@@ -82,6 +85,8 @@ constexpr const char* kMenuScreens[] = {"menu1", "menu2", "menu3", "menu4", "men
 constexpr const char* kEntryCaptions[] = {"", "Menu 2", "Menu 3", "Menu 4", "Menu 5", "WWW Links"};
 constexpr int kAboutEntry = 6;
 constexpr int kGuideEntry = 7;
+constexpr int kOursEntry = 8;  // below Menu 5, in the column's next row
+constexpr float kOursTop = 2400 + 750 * 5;
 
 // Opens a page shipped with the program; a missing page or browser is passed over.
 void openPage(const char* page) {
@@ -90,7 +95,9 @@ void openPage(const char* page) {
 
 // The common setup dresses the Jotter button; with no Next button below it, the button
 // keeps this Top: midway between "Menu 5" (ends at 5895) and the About label (from 7800).
+// Below "Our Activities" (ends at 6645) it keeps the column's spacing, still clear of About.
 constexpr float kJotterTop = 6600;
+constexpr float kJotterTopBelowOurs = 6900;
 
 }  // namespace
 
@@ -111,6 +118,9 @@ MainScreen::MainScreen() : Form(Name) {
     readAloudReason.applyDesign(kReadAloudReason);
     menuEntries.add(7).applyDesign(kGuide);
     menuEntries.add(0).applyDesign(kMenuEntry);
+    menuEntries.add(kOursEntry).applyDesign(kMenuEntry);
+    menuEntries(kOursEntry).setTop(kOursTop);
+    menuEntries(kOursEntry).setCaption("Our Activities");
     logo.setGeometry(180, 5700, 1500, 2085);
     logo.setStretch(true);
     logo.setDescription("Brindlemark logo: a seedling growing in a flask");
@@ -136,7 +146,7 @@ MainScreen::MainScreen() : Form(Name) {
 void MainScreen::onLoad() {
     ProgramState::applyScreenLayout(*this);
     setBackColor(RGB(49, 135, 215));
-    if (ProgramState::hideDesktop) hideDesktop.setValue(1);
+    if (ShellState::hideDesktop) hideDesktop.setValue(1);
     showReadAloud();
     exitButton.setVisible(true);
     if (auto background = LoadPicture("Images\\opening.jpg")) setPicture(*background);
@@ -152,9 +162,17 @@ void MainScreen::onLoad() {
     for (int i = 0; i <= 4; ++i) menuEntries(i).setVisible(true);
 }
 
+void MainScreen::onShow() {
+    const bool ours = ourActivitiesCount() > 0;
+    menuEntries(kOursEntry).setVisible(ours);
+    jotterButton.setTop(ours ? kJotterTopBelowOurs : kJotterTop);
+}
+
 void MainScreen::menuEntryClicked(int index) {
     if (index >= 0 && index <= 4) {
         forms().show(kMenuScreens[index]);
+    } else if (index == kOursEntry) {
+        forms().show<OurActivitiesMenu>();
     } else if (index == kAboutEntry) {
         openPage(texts::kAboutPage);
     } else if (index == kGuideEntry) {
@@ -164,10 +182,10 @@ void MainScreen::menuEntryClicked(int index) {
 
 void MainScreen::hideDesktopToggled() {
     if (hideDesktop.Value() == 0) {
-        ProgramState::hideDesktop = false;
+        ShellState::hideDesktop = false;
         forms().unload<Backdrop>();
     } else {
-        ProgramState::hideDesktop = true;
+        ShellState::hideDesktop = true;
         forms().show<Backdrop>();
     }
     forms().show<MainScreen>();

@@ -7,14 +7,17 @@
 #include "ui/label.h"
 #include "ui/picturebox.h"
 
-// The main screen: the five menu entries, the Teachers' Guide and the page about the
-// program, "Hide Desktop", "Read Aloud", the Jotter and the way back to the title screen.
+// The main screen: the five menu entries (and Our Activities when a teacher has any), the
+// Teachers' Guide and the page about the program, "Hide Desktop", "Read Aloud", the Jotter and
+// the way back to the title screen.
 class MainScreen : public ui::Form {
   public:
     static constexpr const char* Name = "intro0";
     MainScreen();
 
     void onLoad() override;
+    // Whether Our Activities has anything is asked again each time the screen is shown.
+    void onShow() override;
     void menuEntryClicked(int index);
     void hideDesktopToggled();
     void readAloudToggled();

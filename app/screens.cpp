@@ -1,6 +1,5 @@
 #include "app/screens.h"
 
-#include "activities/files/catalogue.h"
 #include "activities/labelling/healthylivingscreen.h"
 #include "activities/labelling/pubertyscreen.h"
 #include "activities/labelling/skeletonscreen.h"
@@ -8,10 +7,12 @@
 #include "activities/questions/magnetsscreen.h"
 #include "activities/questions/plantreproductionscreen.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
+#include "app/activitymenus.h"
 #include "app/backdrop.h"
 #include "app/mainscreen.h"
 #include "app/titlescreen.h"
 #include "jotter/jotter.h"
+#include "menus/problemmessage.h"
 #include "menus/topicmenu.h"
 #include "ui/formregistry.h"
 
@@ -31,6 +32,8 @@ void registerScreens(ui::FormRegistry& registry) {
     add<TopicMenu3>(registry);
     add<TopicMenu4>(registry);
     add<TopicMenu5>(registry);
+    add<OurActivitiesMenu>(registry);
+    add<ProblemMessage>(registry);
     add<SkeletonScreen>(registry);
     add<PubertyScreen>(registry);
     add<HealthyLivingScreen>(registry);
@@ -42,7 +45,7 @@ void registerScreens(ui::FormRegistry& registry) {
     add<Jotter>(registry);
 
     // Menus take the activity files' topics each time they open.
-    menus::slotSource = activityfiles::menuSlots;
+    menus::slotSource = activityMenuPage;
 
     // The Jotter opens from every full-size screen, or comes to the front if it is open.
     registry.addShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), Jotter::Name);

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "app/appicon.h"
+#include "app/shellstate.h"
 #include "app/texts.h"
 #include "ui/formregistry.h"
 #include "ui/platform.h"
@@ -84,7 +85,7 @@ void TitleScreen::onLoad() {
     const QSizeF display = platform().displayTwips();
     setTop(static_cast<float>(display.height() / 2 - Height() / 2.0));
     setLeft(static_cast<float>(display.width() / 2 - Width() / 2.0));
-    ProgramState::titleFrame = 0;
+    ShellState::titleFrame = 0;
     if (auto still = LoadPicture(kStillPicture)) {
         illustration.setPicture(*still);
         return;
@@ -112,10 +113,10 @@ QString TitleScreen::openingPicture(int number) {
 }
 
 void TitleScreen::showNextFrame() {
-    ProgramState::titleFrame += 1;
-    if (ProgramState::titleFrame == 40) ProgramState::titleFrame = 0;
+    ShellState::titleFrame += 1;
+    if (ShellState::titleFrame == 40) ShellState::titleFrame = 0;
     // A missing picture leaves the last one in place; the count goes on.
-    if (auto next = LoadPicture(openingPicture(ProgramState::titleFrame)))
+    if (auto next = LoadPicture(openingPicture(ShellState::titleFrame)))
         illustration.setPicture(*next);
 }
 

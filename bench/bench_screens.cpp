@@ -54,18 +54,22 @@ class PaintWatch : public QObject {
 
 }  // namespace
 
+void showAndWaitForPaint(const char* name) {
+    ui::Form* form = ui::forms().get(name);
+    PaintWatch watch;
+    form->window()->installEventFilter(&watch);
+    ui::forms().show(name);
+    QElapsedTimer limit;
+    limit.start();
+    while (watch.painted == 0 && limit.elapsed() < 2000) QApplication::processEvents();
+    form->window()->removeEventFilter(&watch);
+}
+
 void openAndFirstPaint(benchmark::State& state, const char* name,
                        const std::function<void()>& between) {
     for (auto _ : state) {
-        ui::Form* form = ui::forms().get(name);
-        PaintWatch watch;
-        form->window()->installEventFilter(&watch);
-        ui::forms().show(name);
-        QElapsedTimer limit;
-        limit.start();
-        while (watch.painted == 0 && limit.elapsed() < 2000) QApplication::processEvents();
+        showAndWaitForPaint(name);
         state.PauseTiming();
-        form->window()->removeEventFilter(&watch);
         ui::forms().clear();
         QApplication::processEvents();
         if (between) between();

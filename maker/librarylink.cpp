@@ -5,17 +5,18 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-#include "activities/files/catalogue.h"
 #include "activities/files/layout.h"
+#include "activities/files/library.h"
+#include "menus/arrangement.h"
 #include "menus/menutables.h"
 
 namespace maker {
 
 using namespace activityfiles;
+using menus::kHealthyMenu;
+using menus::kHealthySlot;
 
 namespace {
-
-constexpr const char* kMissingMenu = "missing field \"menu\"";
 
 bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -37,21 +38,22 @@ bool LibraryLink::comesWithProgram(const QString& path) {
 const std::vector<LibraryLink::Listed>& LibraryLink::activities() const {
     if (listed_) return *listed_;
     const QString own = QFileInfo(ownFolder()).canonicalFilePath();
-    const std::vector<FoundFile> found = findActivityFiles(activityFolders());
-    const std::vector<Report> reports = checkFiles(found, false);
+    const menus::Arrangement a = menus::arrange(loadLibrary(activityFolders(), true));
     std::vector<Listed> out;
-    for (size_t i = 0; i < found.size(); ++i) {
-        Listed l{found[i].path,
-                 found[i].fileName,
-                 found[i].fileName,
-                 0,
-                 !own.isEmpty() && QFileInfo(found[i].path).canonicalPath() == own,
-                 static_cast<int>(reports[i].problems.size())};
-        const ReadResult read = readActivityFile(found[i].path);
-        if (read.activity) {
-            l.topic = read.activity->topic;
-            l.menu = read.activity->menu;
-        }
+    for (size_t i = 0; i < a.library.files.size(); ++i) {
+        const FoundFile& file = a.library.files[i].file;
+        const menus::Place& place = a.placement.places[i];
+        if (place.where == menus::Place::Displaced) continue;  // she replaced it
+        const ReadResult& read = *a.library.files[i].read;
+        Listed l{file.path,
+                 file.fileName,
+                 read.topic.isEmpty() ? file.fileName : read.topic,
+                 place.where == menus::Place::Topic || place.where == menus::Place::Healthy
+                     ? place.menu
+                     : 0,
+                 !own.isEmpty() && QFileInfo(file.path).canonicalPath() == own,
+                 static_cast<int>(menus::readAndPlaceProblems(a, i).size())};
+        if (place.where == menus::Place::Topic) l.topic = place.caption;
         out.push_back(std::move(l));
     }
     listed_ = std::move(out);
@@ -98,41 +100,33 @@ std::array<LibraryLink::Place, 5> LibraryLink::places(int menu, Kind kind,
 
 LibraryLink::Read LibraryLink::check(const QByteArray& text, const QString& fileName,
                                      const QString& folder) const {
-    Read out;
-    ReadResult read = readActivity(text, fileName);
-    // Today's reader wants a menu; a file without one goes to Our Activities. Read it again
-    // as if it had one, so that its layout is still checked.
-    const auto missing = std::find_if(read.problems.begin(), read.problems.end(),
-                                      [](const Problem& p) { return p.message == kMissingMenu; });
-    if (missing != read.problems.end()) {
-        read.problems.erase(missing);
-        if (read.problems.empty()) {
-            read = readActivity("menu = 1\n" + text, fileName);
-            for (Problem& p : read.problems) --p.at.line;
-            if (read.activity) read.activity->menu = 0;
-        }
+    // Judged as the menus would judge it: first among the files of the data folders, in the
+    // place of the file of its name (the one she is changing, or one she replaces).
+    LoadedFile mine;
+    mine.file = {folder + "/" + fileName, fileName, -1, {}, {}};
+    mine.read = std::make_shared<const ReadResult>(readActivity(text, fileName));
+    Library library = loadLibrary(activityFolders(), true);
+    for (auto f = library.files.begin(); f != library.files.end(); ++f) {
+        if (!sameName(f->file.fileName, fileName)) continue;
+        const bool hers =
+            QFileInfo(f->file.path).canonicalPath() == QFileInfo(ownFolder()).canonicalFilePath();
+        mine.file.hides = hers ? f->file.hides : f->file.path;
+        mine.hidden = hers ? f->hidden : f->read;
+        library.files.erase(f);
+        break;
     }
-    out.problems = std::move(read.problems);
-    if (!read.activity) return out;
-    read.activity->folder = folder;
-    out.fields = read.activity;
-    const Planned planned = plan(*read.activity);
-    out.problems.insert(out.problems.end(), planned.problems.begin(), planned.problems.end());
-    if (out.problems.empty()) out.activity = read.activity;
-    const Activity& a = *read.activity;
-    if (a.menu > 0) {
-        bool known = false;
-        for (const Place& p : places(a.menu, a.kind, fileName)) {
-            if (!sameName(p.caption, a.topic)) continue;
-            known = true;
-            if (!p.offered) out.problems.push_back({a.topicPos, p.why});
-        }
-        if (!known)
-            out.problems.push_back(
-                {a.topicPos, QString("menu %1 has no topic \"%2\": choose one of its topics, or "
-                                     "put the activity in Our Activities")
-                                 .arg(a.menu)
-                                 .arg(a.topic)});
+    library.files.insert(library.files.begin(), mine);
+    const menus::Arrangement a = menus::arrange(std::move(library));
+
+    Read out;
+    out.problems = menus::readAndPlaceProblems(a, 0);
+    std::optional<Activity> read = mine.read->activity;
+    if (read) {
+        read->folder = folder;
+        out.fields = read;
+        const Planned planned = plan(*read);
+        out.problems.insert(out.problems.end(), planned.problems.begin(), planned.problems.end());
+        if (out.problems.empty()) out.activity = read;
     }
     std::stable_sort(out.problems.begin(), out.problems.end(),
                      [](const Problem& x, const Problem& y) { return x.at.line < y.at.line; });

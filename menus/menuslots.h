@@ -1,22 +1,45 @@
 #pragma once
-// What a menu's five topic entries show and open. The tables give the built-in slots; the
+// What a menu's topic entries show and open. The tables give the built-in slots; the
 // program adds the activity files' through slotSource when a menu opens.
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace menus {
+
+// Why a file's topic is greyed, for the teacher who clicks it.
+struct SlotProblem {
+    QString fileName;
+    QString folder;
+    int line = 0, column = 0;
+    QString message;
+    int more = 0;  // further problems in the same file
+};
 
 struct Slot {
     QString caption;
     QString screen;  // empty: the topic is greyed
+    std::optional<SlotProblem> problem;
 };
 using MenuSlots = std::array<Slot, 5>;
 
-// The slots of a menu (1 to 5) from its table alone.
-MenuSlots builtInSlots(int menu);
+// Five entries of a menu, from `first` on, and how many it has in all; and how many
+// activities Our Activities holds, for the tab that leads there.
+struct MenuPage {
+    MenuSlots slots;
+    int shown = 5;  // entries of slots in use
+    int total = 5;
+    int ourActivities = 0;
+};
 
-// Gives a menu's slots with its activity files; unset, menus show their tables alone.
-inline std::function<MenuSlots(int menu)> slotSource;
+// Menu 6, Our Activities: a teacher's own topics, five at a time.
+constexpr int kOurActivities = 6;
+
+// The slots of a menu (1 to 5) from its table alone; Our Activities has none.
+MenuPage builtInPage(int menu);
+
+// Gives five entries of a menu with its activity files; unset, menus show their tables alone.
+inline std::function<MenuPage(int menu, int first)> slotSource;
 
 }  // namespace menus

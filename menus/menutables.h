@@ -1,5 +1,6 @@
 #pragma once
-// The five topic menus: what differs between them, one line per menu.
+// The five topic menus and Our Activities: what differs between them, one line per menu.
+#include "menus/menuslots.h"
 
 namespace menus {
 
@@ -69,5 +70,18 @@ constexpr MenuTable kMenus[5] = {
       {"Scrambled Words", "scramble"},
       {"Healthy Living", "healthy"}}},
 };
+
+// A teacher's own topics, five at a time, from her files; none of its own.
+constexpr MenuTable kOurActivitiesTable = {
+    "ouractivities",
+    "Our Activities",
+    4695,
+    false,
+    true,
+    {{"", nullptr}, {"", nullptr}, {"", nullptr}, {"", nullptr}, {"", nullptr}}};
+
+constexpr const MenuTable& menuTable(int number) {
+    return number == kOurActivities ? kOurActivitiesTable : kMenus[number - 1];
+}
 
 }  // namespace menus

@@ -1,6 +1,6 @@
 #include "menus/topicmenu.h"
 
-#include "app/mainscreen.h"
+#include "menus/problemmessage.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
 
@@ -38,24 +38,41 @@ constexpr LabelDesign kTab{.left = 9600,
                            .border = true,
                            .align = Align::Center,
                            .visible = false};
-constexpr const char* kTabCaptions[] = {"Menu 1", "Menu 2", "Menu 3",
-                                        "Menu 4", "Menu 5", "WWW Links"};
-constexpr int kFirstTabTab = 5;  // tab indexes: topics 0 to 4, the tabs, then the exit
-constexpr int kExitTab = 11;
+// "Previous five" and "Next five": the topics' design, in the row below them.
+constexpr LabelDesign pageButtonDesign() {
+    LabelDesign d = kTopic;
+    d.top = 6150;
+    d.enabled = true;
+    d.visible = false;
+    return d;
+}
+constexpr const char* kTabCaptions[] = {"Menu 1", "Menu 2",    "Menu 3",        "Menu 4",
+                                        "Menu 5", "WWW Links", "Our Activities"};
+constexpr const char* kPageCaptions[] = {"Previous five", "Next five"};
+constexpr int kOursTab = 6;    // the tab of Our Activities, below Menu 5's
+constexpr int kPageStops = 5;  // key order: the topics, the page buttons, the tabs, the exit
+constexpr int kFirstTabStop = 7;
+constexpr int kExitStop = 14;
+constexpr int kPageSize = 5;
 
 }  // namespace
 
-menus::MenuSlots menus::builtInSlots(int menu) {
-    MenuSlots slots;
+menus::MenuPage menus::builtInPage(int menu) {
+    MenuPage page;
+    if (menu == kOurActivities) {
+        page.shown = page.total = 0;
+        return page;
+    }
     for (int i = 0; i < 5; ++i) {
         const Topic& t = kMenus[menu - 1].topics[i];
-        slots[i] = {QString::fromUtf8(t.caption), t.screen ? QString(t.screen) : QString()};
+        page.slots[i] = {
+            QString::fromUtf8(t.caption), t.screen ? QString(t.screen) : QString(), {}};
     }
-    return slots;
+    return page;
 }
 
 TopicMenu::TopicMenu(int number)
-    : Form(menus::kMenus[number - 1].name), number_(number), slots_(menus::builtInSlots(number)) {
+    : Form(menus::menuTable(number).name), number_(number), page_(menus::builtInPage(number)) {
     setCaption("Halverin");
     setBorderStyle(BorderStyle::FixedSingle);
 
@@ -68,64 +85,111 @@ TopicMenu::TopicMenu(int number)
     tabs.add(0).applyDesign(kTab);
     exitButton.setGeometry(10320, 7560, 1264, 420);
     exitButton.setTabStop(false);
-    exitButton.setTabIndex(kExitTab);
+    exitButton.setTabIndex(kExitStop);
 
     exitButton.setDescription("Exit");
     topics.Click = bind(this, &TopicMenu::topicClicked);
     tabs.Click = bind(this, &TopicMenu::tabClicked);
     exitButton.Click = bind(this, &TopicMenu::exitClicked);
+    pageButtons.Click = bind(this, &TopicMenu::pageClicked);
     tabs.MouseMove = bind(this, &TopicMenu::pointerOverTab);
     title.MouseMove = bind(this, &TopicMenu::pointerOverTitle);
     topics.MouseMove = bind(this, &TopicMenu::pointerOverTopic);
 }
 
 void TopicMenu::onLoad() {
-    // Activity files are read as the menu opens, so a change shows the next time it does.
-    if (menus::slotSource) slots_ = menus::slotSource(number_);
     ProgramState::applyScreenLayout(*this);
     setBackColor(RGB(49, 135, 215));
-    setPicture(forms().get<MainScreen>().picture());
+    // The main screen's background, reached by name: menus know no screen of the shell.
+    if (Form* main = forms().get("intro0")) setPicture(main->picture());
     if (auto exit = LoadPicture("Images\\exit.jpg")) exitButton.setPicture(*exit);
     exitButton.setGeometry(60, 7950, 1785, 495);
     title.setLeft((W - title.Width()) / 2);
     topics(0).setLeft((W - topics(0).Width()) / 2);
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= kOursTab; ++i) {
         Label& tab = tabs.load(i);
         tab.setLeft(tabs(0).Left());
-        tab.setTop(i == 5 ? tabs(0).Top() + 4500 : tabs(0).Top() + 750 * i);
+        // "WWW Links" (never shown) stands apart below; Our Activities in the row after Menu 5.
+        tab.setTop(i == 5 ? tabs(0).Top() + 4500 : tabs(0).Top() + 750 * std::min(i, 5));
         if (i <= 4) {
             Label& topic = topics.load(i);
             topic.setLeft(topics(0).Left());
             topic.setTop(topics(0).Top() + 750 * i);
         }
     }
-    // The keys go down the topics, then down the tabs, then to the exit button.
-    for (int i = 0; i <= 5; ++i) tabs(i).setTabIndex(kFirstTabTab + i);
-    for (int i = 0; i <= 4; ++i) topics(i).setTabIndex(i);
-    for (int i = 1; i <= 5; ++i) tabs(i).setCaption(kTabCaptions[i]);
-    for (int i = 0; i <= 4; ++i) topics(i).setCaption(slots_[i].caption);
-    for (int i = 0; i <= 4; ++i) {
-        tabs(i).setVisible(true);
-        topics(i).setVisible(true);
+    // "Previous five" and "Next five" share the width of the topic column below it.
+    const float half = (topics(0).Width() - 150) / 2;
+    for (int i = 0; i < 2; ++i) {
+        Label& button = pageButtons.add(i);
+        button.applyDesign(pageButtonDesign());
+        button.setWidth(half);
+        button.setLeft(topics(0).Left() + i * (half + 150));
+        button.setCaption(kPageCaptions[i]);
+        button.setTabIndex(kPageStops + i);
     }
-    for (int i = 0; i <= 4; ++i)
-        if (!slots_[i].screen.isEmpty()) topics(i).setEnabled(true);
+    // The keys go down the topics, then the page buttons, the tabs, and to the exit button.
+    for (int i = 0; i <= kOursTab; ++i) tabs(i).setTabIndex(kFirstTabStop + i);
+    for (int i = 0; i <= 4; ++i) topics(i).setTabIndex(i);
+    for (int i = 1; i <= kOursTab; ++i) tabs(i).setCaption(kTabCaptions[i]);
+    for (int i = 0; i <= 4; ++i) tabs(i).setVisible(true);
+    // Activity files are read as the menu opens, so a change shows the next time it does.
+    showPage(0);
+}
+
+void TopicMenu::showPage(int first) {
+    if (menus::slotSource) page_ = menus::slotSource(number_, first);
+    first_ =
+        number_ == menus::kOurActivities ? std::clamp(first, 0, std::max(0, page_.total - 1)) : 0;
+    for (int i = 0; i <= 4; ++i) {
+        const menus::Slot& slot = page_.slots[i];
+        Label& topic = topics(i);
+        topic.setCaption(slot.caption);
+        topic.setVisible(i < page_.shown);
+        // A topic greyed by a problem in its file still takes clicks and the keys: it says why.
+        topic.setEnabled(!slot.screen.isEmpty() || slot.problem.has_value());
+        topic.setForeColor(slot.problem ? colours::kGreyedText : colours::kYellow);
+    }
+    const bool paged = page_.total > kPageSize;
+    pageButtons(0).setVisible(paged);
+    pageButtons(1).setVisible(paged);
+    pageButtons(0).setEnabled(first_ > 0);
+    pageButtons(1).setEnabled(first_ + kPageSize < page_.total);
+    tabs(kOursTab).setVisible(page_.ourActivities > 0);
 }
 
 void TopicMenu::topicClicked(int index) {
     if (index < 0 || index > 4) return;
+    const menus::Slot& slot = page_.slots[index];
+    if (slot.problem) {
+        forms().get<ProblemMessage>().tell(slot.caption, *slot.problem);
+        forms().show<ProblemMessage>();
+        return;
+    }
     // A topic whose activity is not part of this build opens nothing.
-    if (!slots_[index].screen.isEmpty()) forms().show(slots_[index].screen);
+    if (!slot.screen.isEmpty()) forms().show(slot.screen);
 }
 
 void TopicMenu::tabClicked(int index) {
-    if (index == number_ - 1 || index < 0 || index > 4) return;
-    forms().show(menus::kMenus[index].name);
+    const int menu = index == kOursTab ? menus::kOurActivities : index + 1;
+    if (menu == number_ || index < 0 || (index > 4 && index != kOursTab)) return;
+    forms().show(menus::menuTable(menu).name);
     forms().unload(*this);
 }
 
+void TopicMenu::pageClicked(int index) {
+    const int first = first_ + (index == 0 ? -kPageSize : kPageSize);
+    if (first < 0 || first >= page_.total) return;
+    showPage(first);
+}
+
+bool TopicMenu::onKey(Control*, Key key) {
+    if (key != Key::PageUp && key != Key::PageDown) return false;
+    pageClicked(key == Key::PageUp ? 0 : 1);
+    return true;
+}
+
 void TopicMenu::exitClicked() {
-    forms().show<MainScreen>();
+    forms().show("intro0");
     forms().unload(*this);
 }
 
@@ -143,5 +207,5 @@ void TopicMenu::pointerOverTopic(int index, int, int, float, float) {
 
 void TopicMenu::onMouseMove(int, int, float, float) {
     title.setOpaque(false);
-    for (int i = 0; i <= 5; ++i) tabs(i).setOpaque(false);
+    for (int i = 0; i <= kOursTab; ++i) tabs(i).setOpaque(false);
 }

@@ -6,15 +6,18 @@
 #include "ui/form.h"
 #include "ui/label.h"
 
-// One menu design, filled from its table: a title, five topics, five tabs and an exit.
+// One menu design, filled from its table: a title, five topics, five tabs (a sixth for Our
+// Activities when it has any) and an exit. Our Activities shows its topics five at a time.
 class TopicMenu : public ui::Form {
   public:
-    explicit TopicMenu(int number);  // 1 to 5
+    explicit TopicMenu(int number);  // 1 to 5, or menus::kOurActivities
 
     void onLoad() override;
     void topicClicked(int index);
     void tabClicked(int index);
     void exitClicked();
+    void pageClicked(int index);  // 0: the five before, 1: the five after
+    bool onKey(ui::Control* focused, ui::Key key) override;
     void pointerOverTab(int index, int button, int shift, float x, float y);
     void pointerOverTitle(int button, int shift, float x, float y);
     void pointerOverTopic(int index, int button, int shift, float x, float y);
@@ -22,17 +25,22 @@ class TopicMenu : public ui::Form {
     void onCloseRequested() override { exitClicked(); }
 
     int number() const { return number_; }
-    const menus::MenuSlots& slots() const { return slots_; }
+    const menus::MenuSlots& slots() const { return page_.slots; }
+    const menus::MenuPage& page() const { return page_; }
+    int firstShown() const { return first_; }
 
     ui::Label title{*this, "Label1"};
     ui::ControlArray<ui::Label> topics{*this, "Label3"};
     ui::ControlArray<ui::Label> tabs{*this, "Label2"};
     ui::CommandButton exitButton{*this, "Command1"};
+    ui::ControlArray<ui::Label> pageButtons{*this, "Label4"};  // "Previous five", "Next five"
 
   private:
-    const menus::MenuTable& table() const { return menus::kMenus[number_ - 1]; }
+    const menus::MenuTable& table() const { return menus::menuTable(number_); }
+    void showPage(int first);
     int number_;
-    menus::MenuSlots slots_;
+    int first_ = 0;
+    menus::MenuPage page_;
 };
 
 class TopicMenu1 : public TopicMenu {
@@ -59,4 +67,9 @@ class TopicMenu5 : public TopicMenu {
   public:
     static constexpr const char* Name = "menu5";
     TopicMenu5() : TopicMenu(5) {}
+};
+class OurActivitiesMenu : public TopicMenu {
+  public:
+    static constexpr const char* Name = "ouractivities";
+    OurActivitiesMenu() : TopicMenu(menus::kOurActivities) {}
 };

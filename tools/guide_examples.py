@@ -45,10 +45,12 @@ def problems_of(activity):
     def text(table, key):
         return isinstance(table.get(key), str) and table[key].strip() != ""
 
-    for key in ("topic", "title", "instruction"):
-        if not text(activity, key):
-            yield f"no {key}"
-    if activity.get("menu") not in range(1, 6):
+    if not text(activity, "topic"):
+        yield "no topic"
+    for key in ("title", "instruction"):
+        if key in activity and not text(activity, key):
+            yield f"an empty {key}"
+    if "menu" in activity and activity["menu"] not in range(1, 6):
         yield "menu is not 1 to 5"
     kind = activity.get("kind")
     if kind not in KINDS:

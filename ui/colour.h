@@ -20,6 +20,7 @@ constexpr Colour kBrown = RGB(128, 64, 0);
 constexpr Colour kButtonFace = RGB(192, 192, 192);
 constexpr Colour kSetupBlue = RGB(49, 135, 214);
 constexpr Colour kMenuBlue = RGB(49, 135, 215);
+constexpr Colour kGreyedText = RGB(140, 140, 140);  // a disabled control's caption
 }  // namespace colours
 
 // The standard 16-colour palette; colour number i is kStandard16[i].

@@ -144,30 +144,4 @@ std::optional<QString> resolveFileIn(const QString& folder, const QString& layou
     return resolveUnder(root, layoutPath, Want::File);
 }
 
-std::vector<DataFile> listDataFiles(const QString& subFolder, const QString& pattern) {
-    std::vector<DataFile> files;
-    QSet<QString> seen;  // names case-folded, as the resolver matches them
-    for (const QString& folder : dataFolders()) {
-        const std::optional<QString> dir = resolveUnder(folder, subFolder, Want::Directory);
-        if (!dir) continue;
-        const QDir listing(*dir);
-        // Name filters ignore case unless told otherwise. Hidden files are passed over, as file
-        // managers hide them: a Mac leaves a "._" copy of each file it puts on a USB stick.
-        const QStringList names =
-            listing.entryList({pattern}, QDir::Files | QDir::System, QDir::Name | QDir::IgnoreCase);
-        int taken = 0;
-        for (const QString& name : names) {
-            if (taken == kMaxListedFiles) break;
-            const QString key = name.toCaseFolded();
-            if (seen.contains(key)) continue;
-            const QString path = QFileInfo(listing.filePath(name)).canonicalFilePath();
-            if (!liesBelow(path, folder) || !isRegularFile(path)) continue;
-            seen.insert(key);
-            files.push_back({path, folder});
-            ++taken;
-        }
-    }
-    return files;
-}
-
 }  // namespace ui

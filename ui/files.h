@@ -32,13 +32,4 @@ std::optional<QString> resolveFile(const QString& layoutPath);
 // The same rules within one given folder only.
 std::optional<QString> resolveFileIn(const QString& folder, const QString& layoutPath);
 
-// The regular files of a sub-folder (matched as the resolver matches it) whose names fit a
-// wildcard pattern such as "*.toml", gathered across the data folders in their order, each
-// folder's by name; hidden files (".name") are left out. A name seen in an earlier folder hides the
-// same name, in any case, in a later one, so a teacher's own file replaces a shipped one. At most
-// kMaxListedFiles are taken from each folder, so that a folder filled by mistake cannot stall the
-// program.
-std::vector<DataFile> listDataFiles(const QString& subFolder, const QString& pattern);
-constexpr int kMaxListedFiles = 200;
-
 }  // namespace ui

@@ -281,6 +281,7 @@ void Form::markUnloaded() {
 }
 
 void Form::showWindow() {
+    onShow();
     static unsigned long long shown = 0;
     shownOrder_ = ++shown;
     applyWindowGeometry();

@@ -38,6 +38,8 @@ class Form {
 
     // Handlers a screen may give. onLoad runs when the form is first referred to.
     virtual void onLoad() {}
+    // Each time the form is shown, the first time after onLoad.
+    virtual void onShow() {}
     virtual void onMouseDown(int, int, float, float) {}
     virtual void onMouseMove(int, int, float, float) {}
     virtual void onMouseUp(int, int, float, float) {}

@@ -36,6 +36,10 @@ std::optional<Key> keyOf(const QKeyEvent& e) {
             return e.isAutoRepeat() ? std::nullopt : std::optional(Key::Activate);
         case Qt::Key_Escape:
             return e.isAutoRepeat() ? std::nullopt : std::optional(Key::Escape);
+        case Qt::Key_PageUp:
+            return Key::PageUp;
+        case Qt::Key_PageDown:
+            return Key::PageDown;
         default:
             return {};
     }
@@ -158,6 +162,9 @@ void Keyboard::keyPressed(const QKeyEvent& event) {
                     break;
                 case Key::Escape:
                     form_.onEscape();
+                    break;
+                case Key::PageUp:
+                case Key::PageDown:
                     break;
             }
         }

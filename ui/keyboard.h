@@ -26,6 +26,8 @@ enum class Key {
     Previous,  // Up or Left
     Activate,  // Enter or Space
     Escape,
+    PageUp,  // Page Up: a screen that shows a list by pages may take it
+    PageDown,
 };
 
 class Keyboard {

@@ -1,5 +1,6 @@
 #include "ui/painting.h"
 
+#include "ui/colour.h"
 #include "ui/twips.h"
 
 namespace ui {
@@ -36,7 +37,7 @@ void drawEtchedFrame(QPainter& painter, const QRect& rect, float scale) {
 }
 
 QColor captionColour(const QColor& colour, bool enabled) {
-    return enabled ? colour : QColor(140, 140, 140);
+    return enabled ? colour : toQColor(colours::kGreyedText);
 }
 
 void drawCaption(QPainter& painter, const QRect& rect, int flags, const QString& text,

@@ -95,6 +95,10 @@ struct Activity {
 struct ReadResult {
     std::optional<Activity> activity;  // only when there is no problem
     std::vector<Problem> problems;
+    // Where the file asks to go, as far as it could be read even with problems: a broken
+    // file still stands in its place, under its own topic.
+    int menu = 0;  // 0: none given
+    QString topic;
 };
 
 // Reads an activity from a file's bytes: its syntax, every field and the bounds. Pictures,

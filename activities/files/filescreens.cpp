@@ -3,7 +3,6 @@
 #include "speech/readaloud.h"
 #include "speech/spoken.h"
 #include "ui/formregistry.h"
-#include "ui/programstate.h"
 
 using namespace ui;
 
@@ -116,7 +115,6 @@ void FileDragScreen::loadScreen() {
     for (int i : passages.indices()) passages(i).setBackColor(BackColor());
     // Without its picture the screen still works: the boxes and lines are all there.
     if (!plan_.picturePath.isEmpty()) picture.setPicture(shownIn(picture, plan_.picturePath));
-    ProgramState::labelCount = wordCount();
 }
 
 int FileDragScreen::score() const {

@@ -23,6 +23,7 @@
 
 #include "activities/files/activity.h"
 #include "activities/files/parserletters.h"
+#include "activities/files/parsermessages.h"
 
 namespace activityfiles {
 
@@ -80,7 +81,7 @@ class Reader {
             toml::parse(std::string_view(moved.constData(), static_cast<size_t>(moved.size())));
         if (!parsed) {
             const toml::parse_error& error = parsed.error();
-            problem(positionOf(error.source()), qs(error.description()));
+            problem(positionOf(error.source()), plainParserMessage(qs(error.description())));
             return finish();
         }
         readRoot(parsed.table());
@@ -91,6 +92,8 @@ class Reader {
     ReadResult finish() {
         ReadResult result;
         result.problems = std::move(problems_);
+        result.menu = activity_.menu;
+        result.topic = activity_.topic;
         if (result.problems.empty()) result.activity = std::move(activity_);
         return result;
     }
@@ -257,8 +260,6 @@ class Reader {
                 a.menu = static_cast<int>(*n);
             else
                 problem(a.menuPos, "\"menu\" must be a whole number from 1 to 5");
-        } else {
-            problem({1, 1}, "missing field \"menu\"");
         }
         a.topicPos = keyPos(root, "topic");
         a.topic = text(root, "topic", true).value_or(QString());
@@ -318,7 +319,7 @@ class Reader {
         for (const toml::table* t : entries(root, "label", kMaxWords)) {
             checkFields(*t, {"word", "say", "at", "line_to"}, "[[label]]");
             LabelEntry e;
-            e.where = tablePos(*t);
+            e.where = keyPos(*t, "word");
             const auto word = text(*t, "word", true);
             const auto at = point(*t, "at", true);
             e.lineTo = point(*t, "line_to", false);
@@ -336,7 +337,7 @@ class Reader {
         for (const toml::table* t : entries(root, "word", kMaxWords)) {
             checkFields(*t, {"text", "say", "column"}, "[[word]]");
             SortWord w;
-            w.where = tablePos(*t);
+            w.where = keyPos(*t, "text");
             const auto word = text(*t, "text", true);
             const auto column = text(*t, "column", true);
             w.say = text(*t, "say", false).value_or(QString());
@@ -475,6 +476,11 @@ ReadResult readActivity(const QByteArray& bytes, const QString& fileName) {
     if (bytes.size() > kMaxFileBytes) {
         ReadResult result;
         result.problems.push_back({{1, 1}, "the file is larger than 256 KiB"});
+        return result;
+    }
+    if (const std::optional<QString> encoding = encodingProblem(bytes)) {
+        ReadResult result;
+        result.problems.push_back({{1, 1}, *encoding});
         return result;
     }
     return Reader(fileName).read(bytes);

@@ -2,7 +2,6 @@
 
 #include "speech/spoken.h"
 #include "ui/formregistry.h"
-#include "ui/programstate.h"
 
 using namespace ui;
 
@@ -106,7 +105,6 @@ HealthyLivingScreen::HealthyLivingScreen() : LabellingScreen(Name, kLayout) {
 
 void HealthyLivingScreen::loadScreen() {
     for (int i = 0; i < 4; ++i) passages(i).setBackColor(BackColor());
-    ProgramState::labelCount = 6;
 }
 
 QString HealthyLivingScreen::spokenText() const {

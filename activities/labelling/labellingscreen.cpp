@@ -237,6 +237,9 @@ bool LabellingScreen::onKey(Control* focused, Key key) {
         case Key::Escape:
             putBack();
             break;
+        case Key::PageUp:
+        case Key::PageDown:
+            break;
     }
     return true;  // while a word is held, no key goes elsewhere
 }

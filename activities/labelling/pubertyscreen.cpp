@@ -1,7 +1,5 @@
 #include "activities/labelling/pubertyscreen.h"
 
-#include "ui/programstate.h"
-
 using namespace ui;
 
 namespace {
@@ -57,9 +55,7 @@ PubertyScreen::PubertyScreen() : LabellingScreen(Name, kLayout) {
     }
 }
 
-void PubertyScreen::loadScreen() {
-    ProgramState::labelCount = 8;
-}
+void PubertyScreen::loadScreen() {}
 
 int PubertyScreen::score() const {
     const auto onColumn = [this](int label, std::span<const int> column) {

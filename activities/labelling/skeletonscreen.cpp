@@ -1,7 +1,6 @@
 #include "activities/labelling/skeletonscreen.h"
 
 #include "activities/labelling/skeletonlines.h"
-#include "ui/programstate.h"
 
 using namespace ui;
 
@@ -54,7 +53,6 @@ SkeletonScreen::SkeletonScreen() : LabellingScreen(Name, kLayout) {
 }
 
 void SkeletonScreen::loadScreen() {
-    ProgramState::labelCount = 8;
     // Without its picture the screen still works: the boxes and lines are all there.
     if (auto picture = LoadPicture("Images\\skeleton.jpg")) skeletonPicture(0).setPicture(*picture);
 }

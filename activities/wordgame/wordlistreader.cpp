@@ -1,5 +1,6 @@
 #include "activities/wordgame/wordlistreader.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QIODevice>
 #include <algorithm>
@@ -32,9 +33,11 @@ class ByteSource {
         if (c >= 0) {
             ++pos_;
             utf8_.feed(static_cast<unsigned char>(c));
+            if (c == '\n') ++line_;
         }
         return c;
     }
+    int line() const { return line_; }
     // The byte order mark is no part of the count.
     void skipByteOrderMark() {
         if (peek() >= 0 && chunk_.startsWith("\xEF\xBB\xBF")) pos_ = 3;
@@ -55,12 +58,14 @@ class ByteSource {
     QByteArray chunk_;
     qsizetype pos_ = 0;
     qint64 total_ = 0;
+    int line_ = 1;
     Utf8Check utf8_;
 };
 
 struct Field {
     QByteArray bytes;
     bool overlong = false;
+    int line = 0;
 };
 
 bool isBlank(int c) {
@@ -77,6 +82,7 @@ std::optional<Field> readField(ByteSource& in, bool endsAtSpace) {
     if (in.peek() < 0) return std::nullopt;
 
     Field f;
+    f.line = in.line();
     const auto keep = [&f](int c) {
         if (f.bytes.size() < kMaxFieldBytes)
             f.bytes.append(static_cast<char>(c));
@@ -115,33 +121,75 @@ int parseCount(const std::optional<Field>& field) {
     return static_cast<int>(n);
 }
 
-}  // namespace
+// A list saved as UTF-16 (Windows Notepad's "Unicode") is read as the same text in UTF-8.
+std::optional<QByteArray> fromUtf16(QIODevice& in) {
+    const QByteArray head = in.peek(2);
+    const bool little = head == "\xFF\xFE", big = head == "\xFE\xFF";
+    if (!little && !big) return std::nullopt;
+    const QByteArray bytes = in.read(kMaxFileBytes).mid(2);
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto a = static_cast<unsigned char>(bytes[2 * i]);
+        const auto b = static_cast<unsigned char>(bytes[2 * i + 1]);
+        text[i] = QChar(static_cast<char16_t>(little ? a | b << 8 : b | a << 8));
+    }
+    return text.toUtf8();
+}
 
-CategoryWords readWordList(QIODevice& in) {
+CategoryWords readUtf8OrCodePage(QIODevice& in) {
     ByteSource source(in);
     source.skipByteOrderMark();
-    const int announced = parseCount(readField(source, true));
+    CategoryWords out;
+    out.announced = parseCount(readField(source, true));
 
     // The character set is known only once every field has been read, so the words are
     // decoded afterwards. The byte limit bounds how many there can be.
-    std::vector<QByteArray> raw;
-    for (int i = 0; i < announced; ++i) {
+    std::vector<Field> raw;
+    for (int i = 0; i < out.announced; ++i) {
         std::optional<Field> f = readField(source, false);
         if (!f) break;  // the file ends early: the words read so far count
-        if (!f->overlong && !f->bytes.isEmpty()) raw.push_back(std::move(f->bytes));
+        raw.push_back(std::move(*f));
     }
+    // The words past the count are not read, only counted for the teacher.
+    out.present = static_cast<int>(raw.size());
+    while (readField(source, false)) ++out.present;
 
     const bool utf8 = source.isUtf8();
-    CategoryWords out;
-    for (const QByteArray& bytes : raw) {
-        if (out.count == kMaxWords) break;
-        const QString word = (utf8 ? QString::fromUtf8(bytes) : decodeWindows1252(bytes))
+    for (const Field& f : raw) {
+        const QString word = (utf8 ? QString::fromUtf8(f.bytes) : decodeWindows1252(f.bytes))
                                  .normalized(QString::NormalizationForm_C);
         // A word of nothing but spaces (written in quotes) would show only empty tiles.
-        const qsizetype letters = characters(word).size();
-        if (!word.trimmed().isEmpty() && letters <= kMaxLetters) out.words[out.count++] = word;
+        const qsizetype letters = f.overlong ? kMaxFieldBytes : characters(word).size();
+        if (word.trimmed().isEmpty())
+            out.leftOut.push_back({f.line, "an empty word is left out"});
+        else if (letters > kMaxLetters)
+            out.leftOut.push_back({f.line, QString("\"%1\" has more than %2 letters: it is left "
+                                                   "out")
+                                               .arg(word.left(40))
+                                               .arg(kMaxLetters)});
+        else if (out.count == kMaxWords)
+            out.leftOut.push_back({f.line, QString("more than %1 words: \"%2\" and the words "
+                                                   "after it are left out")
+                                               .arg(kMaxWords)
+                                               .arg(word)});
+        else
+            out.words[out.count++] = word;
+        if (out.count == kMaxWords && !out.leftOut.empty() &&
+            out.leftOut.back().why.startsWith("more than"))
+            break;
     }
     return out;
+}
+
+}  // namespace
+
+CategoryWords readWordList(QIODevice& in) {
+    if (std::optional<QByteArray> utf8 = fromUtf16(in)) {
+        QBuffer buffer(&*utf8);
+        buffer.open(QIODevice::ReadOnly);
+        return readUtf8OrCodePage(buffer);
+    }
+    return readUtf8OrCodePage(in);
 }
 
 QStringList characters(const QString& word) {

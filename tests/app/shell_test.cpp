@@ -2,6 +2,7 @@
 // through real mouse events.
 #include "app/backdrop.h"
 #include "app/mainscreen.h"
+#include "app/shellstate.h"
 #include "app/titlescreen.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
@@ -14,25 +15,25 @@ using ShellTest = ScreenTest;
 TEST_F(ShellTest, TitleFallbackCyclesFortyPicturesEvery25Milliseconds) {
     const QString dir = useCopyOfRunFolder();
     QFile::remove(dir + "/Images/sunflowersm.jpg");
-    ProgramState::titleFrame = 17;
+    ShellState::titleFrame = 17;
     TitleScreen& title = forms().show<TitleScreen>();
-    EXPECT_EQ(ProgramState::titleFrame, 0);
+    EXPECT_EQ(ShellState::titleFrame, 0);
     EXPECT_EQ(title.Width(), 12000);
     const auto shows = [&](const char* file) {
         return title.illustration.picture().toImage() == LoadPicture(file)->toImage();
     };
     passTime(25);
-    EXPECT_EQ(ProgramState::titleFrame, 1);
+    EXPECT_EQ(ShellState::titleFrame, 1);
     EXPECT_TRUE(shows("opening\\phys01.jpg"));
     passTime(39 * 25);
-    EXPECT_EQ(ProgramState::titleFrame, 0);
+    EXPECT_EQ(ShellState::titleFrame, 0);
     EXPECT_TRUE(shows("opening\\phys00.jpg"));
     EXPECT_EQ(TitleScreen::openingPicture(39), "opening\\phys39.jpg");
 
     // A missing picture leaves the last one shown and the count going on.
     QFile::remove(dir + "/opening/phys01.jpg");
     passTime(25);
-    EXPECT_EQ(ProgramState::titleFrame, 1);
+    EXPECT_EQ(ShellState::titleFrame, 1);
     EXPECT_TRUE(shows("opening\\phys00.jpg"));
 }
 
@@ -42,11 +43,11 @@ TEST_F(ShellTest, OkLeadsToTheMainScreenAndBackComesCancel) {
     EXPECT_FALSE(forms().isLoaded<TitleScreen>());
     MainScreen& main = forms().get<MainScreen>();
     EXPECT_TRUE(main.window()->isVisible());
-    ProgramState::titleFrame = 12;
+    ShellState::titleFrame = 12;
     real::click(main.exitButton);
     EXPECT_FALSE(forms().isLoaded<MainScreen>());
     EXPECT_EQ(forms().get<TitleScreen>().okButton.Caption(), "Cancel");
-    EXPECT_EQ(ProgramState::titleFrame, 0);
+    EXPECT_EQ(ShellState::titleFrame, 0);
     real::click(forms().get<TitleScreen>().okButton);
     EXPECT_TRUE(forms().isLoaded<MainScreen>() && !forms().isLoaded<TitleScreen>());
 }
@@ -62,7 +63,7 @@ TEST_F(ShellTest, ExitEndsTheProgramWhateverIsShown) {
 TEST_F(ShellTest, HideDesktopSurvivesATripToTheTitleScreen) {
     MainScreen& main = forms().show<MainScreen>();
     real::click(main.hideDesktop);
-    EXPECT_TRUE(ProgramState::hideDesktop);
+    EXPECT_TRUE(ShellState::hideDesktop);
     ASSERT_TRUE(forms().isLoaded<Backdrop>());
     Backdrop& grey = forms().get<Backdrop>();
     EXPECT_TRUE(grey.window()->isVisible());
@@ -72,7 +73,7 @@ TEST_F(ShellTest, HideDesktopSurvivesATripToTheTitleScreen) {
     EXPECT_EQ(again.hideDesktop.Value(), 1);
     EXPECT_EQ(&forms().get<Backdrop>(), &grey);  // the same backdrop, not a second one
     real::click(again.hideDesktop);
-    EXPECT_FALSE(ProgramState::hideDesktop || forms().isLoaded<Backdrop>());
+    EXPECT_FALSE(ShellState::hideDesktop || forms().isLoaded<Backdrop>());
 }
 
 TEST_F(ShellTest, GuideEntryOpensTheGuideAndTheLabelTheAboutPage) {

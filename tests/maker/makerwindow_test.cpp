@@ -13,7 +13,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "activities/files/catalogue.h"
+#include "app/activitymenus.h"
 #include "maker/formhost.h"
 #include "maker/labelcanvas.h"
 #include "maker/labellingform.h"
@@ -257,7 +257,7 @@ TEST_F(MakerWindowTest, PutInPlaceOfAShippedTopicItIsThatTopicInTheMenu) {
     EXPECT_EQ(dialogs->asked.size(), 0);
 
     // The menu now opens her file, with her title.
-    const menus::MenuSlots slots = activityfiles::menuSlots(5);
+    const menus::MenuSlots slots = activityMenuPage(5, 0).slots;
     EXPECT_EQ(slots[1].caption, "Sound");
     ASSERT_FALSE(slots[1].screen.isEmpty());
     ui::Form* screen = ui::forms().get(slots[1].screen);

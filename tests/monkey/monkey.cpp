@@ -17,6 +17,7 @@
 #include <set>
 
 #include "activities/labelling/labellingscreen.h"
+#include "app/shellstate.h"
 #include "app/titlescreen.h"
 #include "jotter/jotter.h"
 #include "tests/monkey/invariants.h"
@@ -110,7 +111,7 @@ class Monkey {
         endCalls_ = platform_.endCalls;
         forms().clear();
         QCoreApplication::processEvents();
-        ProgramState::reset();
+        ShellState::reset();
         forms().show<TitleScreen>();
         QCoreApplication::processEvents();
         releaseHeld();

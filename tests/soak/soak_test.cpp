@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include "app/screens.h"
+#include "app/shellstate.h"
 #include "tests/monkey/monkey.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QDir::setCurrent(QStringLiteral(BRINDLEMARK_RUN_DIR));
-    ui::ProgramState::reset();
+    ShellState::reset();
     registerScreens(ui::forms());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -4,8 +4,9 @@
 #include <QDirIterator>
 #include <QFile>
 
-#include "activities/files/catalogue.h"
+#include "app/activitymenus.h"
 #include "app/screens.h"
+#include "app/shellstate.h"
 #include "speech/readaloud.h"
 #include "ui/programstate.h"
 #include "ui/timer.h"
@@ -18,10 +19,10 @@ void ScreenTest::SetUp() {
     previousDir_ = QDir::currentPath();
     QDir::setCurrent(QStringLiteral(BRINDLEMARK_RUN_DIR));
     ui::Twips::setScale(1.0f);
-    ui::ProgramState::reset();
+    ShellState::reset();
     speech::installVoice(nullptr);  // reading aloud off, and no voice unless a test gives one
     registerScreens(ui::forms());
-    activityfiles::forgetActivityFiles();
+    forgetActivityFiles();
     ui::Timer::setHeld(true);
 }
 

@@ -10,6 +10,11 @@
 #include "tests/support/fakeplatform.h"
 #include "ui/formregistry.h"
 
+// Texts in failures as text, not as a list of 2-byte objects.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
 class ScreenTest : public ::testing::Test {
   public:
     // Lets queued events and deferred deletions run.

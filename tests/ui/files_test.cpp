@@ -13,6 +13,7 @@
 #include <QImageWriter>
 #include <QTemporaryDir>
 
+#include "activities/files/library.h"
 #include "ui/jpeg.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -151,33 +152,45 @@ TEST_F(DataFoldersTest, TheUsersFolderThenTheSystemsThenTheStartFolder) {
     EXPECT_EQ(LoadPicture("Images\\pic.jpg")->devicePixelRatio(), 1.0);
 }
 
-TEST_F(DataFoldersTest, ListingGathersEachNameOnceFirstFolderFirst) {
+// The activity library's finder keeps the folders' rules: names whatever their case, the
+// first folder's file hiding the same name in a later one, and every name it cannot read said.
+TEST_F(DataFoldersTest, ActivityFilesEachNameOnceFirstFolderFirst) {
     QDir().mkpath(user("Activities"));
     QDir().mkpath(system("activities"));
     QDir().mkpath("activities/sub.toml");
-    for (const char* f : {"Sound.toml", "notes.txt"}) write(user("Activities/") + f, "user");
+    for (const char* f : {"Sound.toml", "notes.txt", "Water.toml", "water.toml"})
+        write(user("Activities/") + f, "user");
     for (const char* f : {"sound.TOML", "forces.toml", "bad.toml", "._bad.toml"})
         write(system("activities/") + f, "system");
     for (const char* f : {"forces.toml", "changes.toml"})
         write(QString("activities/") + f, "start");
     QFile::link(data_.filePath("secret.toml"), system("activities/escape.toml"));
     write(data_.filePath("secret.toml"), "outside");
+    QFile::link(system("activities/loop.toml"), system("activities/loop.toml"));
     ASSERT_EQ(mkfifo(QFile::encodeName(system("activities/fifo.toml")).constData(), 0600), 0);
 
-    const auto listed = [] {
-        QStringList out;
-        for (const DataFile& f : listDataFiles("ACTIVITIES", "*.toml")) {
-            EXPECT_TRUE(f.path.startsWith(f.folder + '/')) << f.path.toStdString();
-            out << QFileInfo(f.path).fileName() + '=' + contents(f.path);
-        }
-        return out;
+    const auto found = [] {
+        return activityfiles::findActivityFiles(activityfiles::activityFolders());
     };
-    EXPECT_EQ(listed(), QStringList({"Sound.toml=user", "bad.toml=system", "forces.toml=system",
-                                     "changes.toml=start"}));
+    QStringList names;
+    for (const auto& f : found().files)
+        names << f.fileName + '=' + contents(f.path) + (f.hides.isEmpty() ? "" : "+hides");
+    EXPECT_EQ(names, QStringList({"Sound.toml=user+hides", "Water.toml=user", "bad.toml=system",
+                                  "forces.toml=system+hides", "changes.toml=start"}));
+    QStringList problems;
+    for (const auto& p : found().problems)
+        problems << QFileInfo(p.file).fileName() + ": " + p.problem.message.section(':', 0, 0);
+    EXPECT_EQ(problems,
+              QStringList({"water.toml: \"water.toml\" and \"Water.toml\" differ only in capital "
+                           "letters",
+                           "escape.toml: this link leads out of the folder",
+                           "fifo.toml: this is not a plain file",
+                           "loop.toml: this link leads nowhere, or round in a loop",
+                           "sub.toml: this is a folder, not an activity file"}));
     // Started in the system folder, as the installed program is: still each file once.
     QDir::setCurrent(system(""));
     EXPECT_EQ(dataFolders().size(), 2);
-    EXPECT_EQ(listed().size(), 3);
+    EXPECT_EQ(found().files.size(), 4u);
 }
 
 TEST(JpegTest, DecodesAsQtsOwnReaderDoes) {

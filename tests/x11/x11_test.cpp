@@ -28,6 +28,7 @@
 #include "app/backdrop.h"
 #include "app/mainscreen.h"
 #include "app/screens.h"
+#include "app/shellstate.h"
 #include "app/titlescreen.h"
 #include "jotter/jotter.h"
 #include "menus/topicmenu.h"
@@ -157,7 +158,7 @@ void askToClose(xcb_window_t window) {
 class X11Test : public ::testing::Test {
   protected:
     void SetUp() override {
-        ProgramState::reset();
+        ShellState::reset();
         registerScreens(forms());
     }
     void TearDown() override {

@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "app/screens.h"
+#include "app/shellstate.h"
 #include "menus/menuslots.h"
 #include "speech/readaloud.h"
 #include "speech/recordingvoice.h"
@@ -85,6 +86,31 @@ class FolderWithout {
     QTemporaryDir copy_;
 };
 
+// A teacher's own folder with her activity files, in a place of its own name, so that the
+// folder a message names is the same from run to run.
+class TeacherFolder {
+  public:
+    TeacherFolder() {
+        QDir(root()).removeRecursively();
+        const QString activities = root() + "/.local/share/brindlemark/activities";
+        QDir().mkpath(activities);
+        for (const screenshots::TeacherFile& f : screenshots::teacherFiles()) {
+            QFile out(activities + '/' + f.name);
+            if (out.open(QIODevice::WriteOnly)) out.write(f.text);
+        }
+        qputenv("XDG_DATA_HOME", (root() + "/.local/share").toUtf8());
+        ui::reloadDataFolders();
+    }
+    ~TeacherFolder() {
+        qunsetenv("XDG_DATA_HOME");
+        ui::reloadDataFolders();
+        QDir(root()).removeRecursively();
+    }
+
+  private:
+    static QString root() { return QDir::tempPath() + "/home/teacher"; }
+};
+
 QString fileNameFor(QString script) {
     script.replace('/', '-').replace('(', '_').remove(')').replace('>', "_to_").replace(',', '_');
     return script;
@@ -98,10 +124,12 @@ void settle() {
 bool capture(const Shot& shot, const QDir& out) {
     std::optional<FolderWithout> folder;
     if (!shot.missing.isEmpty()) folder.emplace(shot.missing);
+    std::optional<TeacherFolder> teacher;
+    if (shot.teacherFiles) teacher.emplace();
     const QStringList steps = shot.script.split('/');
     const QString& name = steps[0];
     ui::forms().clear();
-    ui::ProgramState::reset();
+    ShellState::reset();
     speech::setReading(shot.readingAloud);
     screenshots::resetTime();
     draws->restart(shot.seed);
@@ -122,6 +150,8 @@ bool capture(const Shot& shot, const QDir& out) {
         }
         settle();
     }
+    if (!shot.grab.isEmpty()) form = ui::forms().find(shot.grab);
+    if (!form) return false;
     const QImage image = form->window()->grab().toImage();
     const bool saved = image.save(out.filePath(shot.file + ".png"));
     ui::forms().clear();
@@ -149,7 +179,7 @@ int main(int argc, char** argv) {
     // A voice that is always ready and never speaks, so that "Read Aloud" can be ticked.
     speech::installVoice(std::make_unique<speech::RecordingVoice>());
     // The activity files' screens ("file:sound.toml") are known once the menus have read them.
-    for (int menu = 1; menu <= 5; ++menu) menus::slotSource(menu);
+    for (int menu = 1; menu <= 5; ++menu) menus::slotSource(menu, 0);
 
     QStringList args = app.arguments().mid(1);
     if (args.size() >= 2 && args[0] == "--scale") {

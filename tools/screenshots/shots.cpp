@@ -107,10 +107,15 @@ const std::vector<Shot>& shots() {
         {"menu3", "menu3"},
         {"menu4", "menu4"},
         {"menu5", "menu5"},
+        // A teacher's own topics, the first five of seven; the first greyed by a mistake in its
+        // file, and the message its click shows.
+        {"intro0-ours", "intro0", 1, {}, true},
+        {"ouractivities", "ouractivities", 1, {}, true},
+        {"topicproblem", "ouractivities/Label3(0)", 1, {}, true, "topicproblem"},
         {"boneslab", "boneslab"},
         // Every word dragged onto its own box, then Check Score.
         {"boneslab-solved", "boneslab/Label2>Label1/Label3(2)"},
-        {"boneslab-read-aloud", "boneslab", 1, {}, true},
+        {"boneslab-read-aloud", "boneslab", 1, {}, false, {}, true},
         {"puberty", "puberty"},
         {"puberty-solved", "puberty/Label2>Label1/Label3(2)"},
         {"healthy", "healthy"},
@@ -168,6 +173,48 @@ const std::vector<Shot>& shots() {
         {"healthy-solvents", "healthy#2"},
     };
     return table;
+}
+
+// A true-or-false activity of one statement, in Our Activities.
+static QByteArray trueFalse(const char* topic, const char* statement, const char* truth) {
+    return QString(
+               "topic = \"%1\"\nkind = \"truefalse\"\n[[statement]]\ntext = \"%2\"\ntrue = %3\n")
+        .arg(topic, statement, truth)
+        .toUtf8();
+}
+
+const std::vector<TeacherFile>& teacherFiles() {
+    static const std::vector<TeacherFile> files = {
+        // "no" is not true or false: the topic is grey.
+        {"electricity.toml", trueFalse("Electricity at Home",
+                                       "A plug socket is safe to touch with wet hands.", "\"no\"")},
+        {"habitats.toml", R"(topic = "Habitats"
+kind = "sorting"
+columns = ["Pond", "Woodland"]
+[[word]]
+text = "Frog"
+column = "Pond"
+[[word]]
+text = "Newt"
+column = "Pond"
+[[word]]
+text = "Badger"
+column = "Woodland"
+[[word]]
+text = "Owl"
+column = "Woodland"
+)"},
+        {"life-cycles.toml",
+         trueFalse("Life Cycles", "A caterpillar becomes a butterfly.", "true")},
+        {"light.toml",
+         trueFalse("Light and Shadows", "A shadow forms where light is blocked.", "true")},
+        {"flower.toml",
+         trueFalse("Parts of a Flower", "The petals are often brightly coloured.", "true")},
+        {"rocks.toml",
+         trueFalse("Rocks and Soils", "Soil is made partly of tiny pieces of rock.", "true")},
+        {"moon.toml", trueFalse("The Moon", "The Moon makes its own light.", "false")},
+    };
+    return files;
 }
 
 }  // namespace screenshots

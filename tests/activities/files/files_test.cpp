@@ -4,10 +4,11 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "activities/files/catalogue.h"
-#include "activities/files/check.h"
 #include "activities/files/filescreens.h"
+#include "activities/files/library.h"
 #include "activities/labelling/healthylivingscreen.h"
+#include "app/checkcommand.h"
+#include "menus/placement.h"
 #include "menus/topicmenu.h"
 #include "speech/readaloud.h"
 #include "speech/recordingvoice.h"
@@ -53,8 +54,7 @@ text = "Steam"
 column = "Gases"
 )";
 
-const char* kPassage = R"(menu = 4
-topic = "Rocks"
+const char* kPassage = R"(topic = "Rocks"
 kind = "passage"
 [[passage]]
 option = "Soil"
@@ -129,7 +129,13 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
         const char* message;
     };
     const Case cases[] = {
-        {"menu = 3\ntopic = \"Rocks\n", 2, 15, "while parsing string"},
+        // The common mistakes, in a teacher's words.
+        {"menu = 3\ntopic = \"Rocks\n", 2, 15, "this text has no closing quote"},
+        {"topic \"Rocks\"\n", 1, 7, "must be followed by ="},
+        {"topic = Rocks\n", 1, 9, "put text in double quotes"},
+        {"topic = \"a\"\ntopic = \"b\"\n", 2, 9, "\"topic\" is written twice"},
+        {"[[label\nword = \"x\"\n", 1, 8, "this heading is not closed"},
+        {"text = \"C:\\path\"\n", 1, 12, "must be written twice"},
         {"menu = 3\n[[[label]]\n", 2, 3, "expected bare key"},
         {"menu = 3\n[[\u00e9t\u00e9]]\n", 2, 3, "\u00e9"},  // a letter the parser is kept from
         {"menu = 3\ntopic = \"Rocks\"\nkind = \"quiz\"\n", 3, 1, "unknown kind \"quiz\""},
@@ -160,6 +166,9 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
         EXPECT_EQ(p.at.column, c.column) << c.message;
         EXPECT_TRUE(p.message.contains(c.message)) << p.message.toStdString();
     }
+    const ReadResult utf16 = readActivity(QByteArray("\xFF\xFEm\0e\0", 6));
+    ASSERT_EQ(utf16.problems.size(), 1u);
+    EXPECT_TRUE(utf16.problems[0].message.contains("saved as UTF-16"));
 }
 
 TEST(ActivityReader, LettersOfEveryScriptReadBackAsWritten) {
@@ -169,30 +178,53 @@ TEST(ActivityReader, LettersOfEveryScriptReadBackAsWritten) {
     EXPECT_EQ(r.activity->statements[0].text, words + " travels through solids.");
 }
 
-TEST(ActivitySlots, CaptionsBuiltInsNewTopicsAndConflicts) {
-    const std::vector<Claim> claims = {
-        {3, "New Topic", Kind::Sorting, {2, 1}, "a.toml"},                  // first free: slot 2
-        {3, "the water cycle", Kind::Labelling, {2, 1}, "b.toml"},          // its caption: 4
-        {3, "The Water Cycle", Kind::Labelling, {2, 1}, "c.toml"},          // taken by b
-        {3, "Magnets", Kind::Questions, {2, 1}, "d.toml"},                  // built in
-        {5, "Healthy Living", Kind::Passage, {2, 1}, "e.toml"},             // adds passages
-        {3, "Solids, Liquids and Gases", Kind::Sorting, {2, 1}, "f.toml"},  // named: 2
+// Where each file goes: her file in the place of the file it hides, a topic by its caption,
+// Our Activities for the rest, by caption, and a shipped file she displaced left unused.
+TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
+    using menus::Place;
+    std::vector<menus::Candidate> c(9);
+    const auto set = [&](size_t i, const char* file, int folder, int menu, const char* topic) {
+        c[i].fileName = file;
+        c[i].folder = folder;
+        c[i].menu = menu;
+        c[i].topic = topic;
     };
-    const std::vector<Assignment> a = assignSlots(claims);
-    EXPECT_EQ(a[5].slot, 2) << "a named caption is served before a new topic";
-    EXPECT_EQ(a[0].slot, 3);
-    EXPECT_EQ(a[1].slot, 4);
-    EXPECT_EQ(a[2].slot, -1);
-    EXPECT_EQ(a[2].problems[0].message, "\"The Water Cycle\" on menu 3 is taken by b.toml");
-    EXPECT_EQ(a[3].slot, -1);
-    EXPECT_TRUE(a[3].problems[0].message.contains("built-in"));
-    EXPECT_EQ(a[4].slot, kHealthySlot);
+    set(0, "a.toml", 0, 3, "the water cycle");
+    set(1, "b.toml", 0, 3, "The Water Cycle");
+    set(2, "c.toml", 0, 3, "Magnets");
+    set(3, "d.toml", 0, 2, "Parts of a Flower");
+    set(4, "e.toml", 0, 0, "Zebras");
+    set(5, "sound.toml", 0, 2, "Magnets true or false");
+    c[5].hides = true;
+    c[5].hiddenMenu = 5;
+    c[5].hiddenTopic = "Sound";
+    set(6, "water-cycle.toml", 2, 3, "The Water Cycle");
+    set(7, "f.toml", 0, 5, "Healthy Living");
+    c[7].passage = true;
+    set(8, "g.toml", 0, 0, "");
+    const menus::Placement p = menus::place(c);
+    EXPECT_EQ(p.places[0].where, Place::Topic);
+    EXPECT_EQ(p.holders[2][4], 0);
+    EXPECT_EQ(p.places[0].caption, "The Water Cycle") << "the table's caption, whatever the case";
+    EXPECT_EQ(p.places[1].problems[0].message,
+              "\"The Water Cycle\" on menu 3 is taken by a.toml: give this file another topic");
+    EXPECT_TRUE(p.places[2].problems[0].message.contains("one of the program's own"));
+    EXPECT_EQ(p.places[3].problems[0].message,
+              "menu 2 has no topic \"Parts of a Flower\": leave out \"menu\" to put it in Our "
+              "Activities, or give the topic of a menu 2 entry");
+    EXPECT_EQ(p.holders[4][1], 5) << "where Sound stood, whatever its own fields say";
+    EXPECT_EQ(p.places[5].caption, "Magnets true or false");
+    EXPECT_EQ(p.places[6].where, Place::Displaced);
+    EXPECT_TRUE(p.places[6].problems.empty());
+    EXPECT_EQ(p.places[7].where, Place::Healthy);
+    EXPECT_EQ(p.places[8].caption, "g.toml");
+    EXPECT_EQ(p.ourActivities, std::vector<int>({8, 2, 3, 1, 4})) << "by caption, any case";
 
     Activity first = *read(kPassage).activity, second = first;
     first.passages[0].option = "alcohol";
     second.passages.resize(1);
     second.passages[0].option = "Smoking";
-    const auto options = assignHealthyOptions({&first, &second});
+    const auto options = menus::assignHealthyOptions({&first, &second});
     EXPECT_EQ(options[0][0].option, 2);
     EXPECT_EQ(options[0][1].option, 1) << "a new option takes the first free";
     EXPECT_EQ(options[1][0].option, -1);
@@ -218,20 +250,34 @@ class FileScreenTest : public ScreenTest {
         write("rocks.toml", kPassage);
         write("sep.toml", kQuestions);
         write("sound.toml", kTrueFalse);
-        for (int m = 1; m <= 5; ++m) menus::slotSource(m);
+        for (int m = 1; m <= 6; ++m) menus::slotSource(m, 0);
+    }
+    // What `--check FILE` prints of it, and its exit status.
+    static QString check(const QStringList& files, int* status = nullptr) {
+        testing::internal::CaptureStdout();
+        const int s = runCheck(files);
+        if (status) *status = s;
+        return QString::fromStdString(testing::internal::GetCapturedStdout());
     }
     std::vector<Problem> problemsOf(const QString& name) {
-        const auto reports = checkFiles({{"activities/" + name, name, 0}}, true);
-        return reports[0].problems;
+        std::vector<Problem> out;
+        for (const QString& line : check({"activities/" + name}).split('\n')) {
+            const QStringList parts = line.split(':');
+            if (parts.size() >= 4)
+                out.push_back({{parts[1].toInt(), parts[2].toInt()}, parts.mid(3).join(':')});
+        }
+        return out;
     }
 };
 
 TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
     useOwnActivities();
-    QByteArray tooLong = kLabelling;
+    // In Our Activities, each of its own: none takes another's topic.
+    const QByteArray ours = QByteArray(kLabelling).replace("menu = 3\n", "\n");
+    QByteArray tooLong = ours;
     tooLong.replace("\"Stem\"", "\"Photosynthesisingchlorophyllcontaining\"");
     write("long.toml", tooLong);
-    QByteArray missing = kLabelling;
+    QByteArray missing = ours;
     missing.replace("flower.jpg", "nowhere.png");
     write("missing.toml", missing);
     write("broken.png", "\x89PNG\r\n\x1a\n but not a picture");
@@ -241,7 +287,7 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
     wordy.replace("Choose the best way",
                   "Look closely at each picture of a mixture, then choose the best way");
     write("wordy.toml", wordy);
-    QByteArray crowded = kLabelling;
+    QByteArray crowded = ours;
     crowded.replace("[100, 180]", "[45, 62]");
     write("crowded.toml", crowded);
     struct Case {
@@ -249,23 +295,33 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
         int line;
         const char* message;
     } const cases[] = {
-        {"long.toml", 9, "too long to fit in its box"},
+        {"long.toml", 10, "too long to fit in its box"},
         {"missing.toml", 4, "neither beside the file nor in Images"},
         {"broken.toml", 4, "cannot be read"},
-        {"crowded.toml", 9, "overlap"},
+        {"crowded.toml", 10, "overlap"},
         {"wordy.toml", 1, "the instruction is too long to fit on one line"},
     };
     // What a teacher sees of it: FILE:LINE:COLUMN: message, and the exit status.
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(runCheck({"activities/long.toml", "activities/crowded.toml"}), 1);
-    EXPECT_EQ(
-        testing::internal::GetCapturedStdout(),
-        "activities/long.toml:9:1: the word \"Photosynthesisingchlorophyllcontaining\" is too "
-        "long to fit in its box\nactivities/crowded.toml:9:1: the boxes of "
-        "\"Petal\" and \"Stem\" overlap: move their points further apart\n");
+    int status = 0;
+    EXPECT_EQ(check({"activities/long.toml", "activities/crowded.toml"}, &status),
+              "activities/long.toml:10:1: the word \"Photosynthesisingchlorophyllcontaining\" is "
+              "too long to fit in its box\nactivities/crowded.toml:10:1: the boxes of "
+              "\"Petal\" and \"Stem\" overlap: move their points further apart\n"
+              "Checked 2 activity files: 2 problems.\n");
+    EXPECT_EQ(status, 1);
     write("water.toml", kLabelling);
-    EXPECT_EQ(runCheck({}), 1) << "every file of the folder";
-    EXPECT_EQ(runCheck({"activities/water.toml"}), 0);
+    EXPECT_TRUE(
+        check({}, &status).endsWith("Checked 6 activity files and 3 word lists: 5 problems.\n"))
+        << "every file of the folder and every word list";
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(check({"activities/water.toml"}, &status), "Checked 1 activity file: no problems.\n");
+    EXPECT_EQ(status, 0);
+    // A file named is judged beside everything else: here, where another holds its topic.
+    write("water2.toml", kLabelling);
+    EXPECT_EQ(check({"activities/water2.toml"}),
+              "activities/water2.toml:2:1: \"The Water Cycle\" on menu 3 is taken by water.toml: "
+              "give this file another topic\nChecked 1 activity file: 1 problem.\n");
+    QFile::remove("activities/water2.toml");
     for (const Case& c : cases) {
         const auto problems = problemsOf(c.file);
         ASSERT_EQ(problems.size(), 1u) << c.file;
@@ -278,14 +334,14 @@ TEST_F(FileScreenTest, MenusTakeTheFilesTopicsAndHealthyLivingItsPassages) {
     useOwnActivities();
     QByteArray rocks = kPassage;
     write("rocks.toml", rocks);
-    rocks.replace("menu = 4\ntopic = \"Rocks\"", "menu = 5\ntopic = \"Healthy Living\"");
+    rocks.replace("topic = \"Rocks\"", "menu = 5\ntopic = \"Healthy Living\"");
     rocks.replace("\"Soil\"", "\"Drugs\"");
     write("healthy.toml", rocks);
-    TopicMenu& menu4 = forms().show<TopicMenu4>();
-    EXPECT_EQ(menu4.topics(0).Caption(), "Rocks") << "the first free slot, its caption replaced";
-    EXPECT_TRUE(menu4.topics(0).Enabled());
-    EXPECT_FALSE(menu4.topics(1).Enabled());
-    real::click(menu4.topics(0));
+    TopicMenu& ours = forms().show<OurActivitiesMenu>();
+    EXPECT_EQ(ours.topics(0).Caption(), "Rocks") << "no menu given: Our Activities";
+    EXPECT_TRUE(ours.topics(0).Enabled());
+    EXPECT_FALSE(ours.topics(1).Visible());
+    real::click(ours.topics(0));
     EXPECT_TRUE(forms().isLoaded("file:rocks.toml"));
 
     forms().show<TopicMenu5>();
@@ -319,7 +375,7 @@ TEST_F(FileScreenTest, ASpokenFormIsReadInPlaceOfTheWrittenOne) {
     write("states.toml", sorting);
     write("sep.toml", questions);
     write("sound.toml", statements);
-    for (int m = 3; m <= 5; ++m) menus::slotSource(m);  // registers the files' screens
+    for (int m = 3; m <= 5; ++m) menus::slotSource(m, 0);  // registers the files' screens
     auto* s = dynamic_cast<FileDragScreen*>(forms().show("file:states.toml"));
     ASSERT_TRUE(s);
     s->onKey(&s->words(0), Key::Activate);

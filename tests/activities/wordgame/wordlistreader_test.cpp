@@ -141,3 +141,31 @@ TEST(WordListLimits, ShippedListsKeepTheirLimits) {
         }
     }
 }
+
+// Saved as Notepad's "Unicode": UTF-16 with its byte order mark, either byte order.
+TEST(WordListFields, Utf16WithByteOrderMarkReadsAsUtf8Does) {
+    const QString text = QString::fromUtf8("3\r\nHeart\r\nL\u00fcngs\r\nBlood\r\n");
+    QByteArray little("\xFF\xFE"), big("\xFE\xFF");
+    for (QChar c : text) {
+        little.append(static_cast<char>(c.unicode() & 0xFF))
+            .append(static_cast<char>(c.unicode() >> 8));
+        big.append(static_cast<char>(c.unicode() >> 8))
+            .append(static_cast<char>(c.unicode() & 0xFF));
+    }
+    const QStringList expected = {"Heart", QString::fromUtf8("L\u00fcngs"), "Blood"};
+    EXPECT_EQ(words(little), expected);
+    EXPECT_EQ(words(big), expected);
+}
+
+// What --check tells: the count against the words present, and each word left out by its line.
+TEST(WordListFields, CountAndWordsLeftOutAreTold) {
+    const CategoryWords list =
+        read("4\r\nHeart\r\n\"\"\r\nPhotosynthesisingcells\r\nBlood\r\nBones\r\n");
+    EXPECT_EQ(list.count, 2);
+    EXPECT_EQ(list.announced, 4);
+    EXPECT_EQ(list.present, 5);
+    ASSERT_EQ(list.leftOut.size(), 2u);
+    EXPECT_EQ(list.leftOut[0].line, 3);
+    EXPECT_EQ(list.leftOut[1].line, 4);
+    EXPECT_TRUE(list.leftOut[1].why.contains("more than 16 letters"));
+}

@@ -1,0 +1,152 @@
+#include "menus/placement.h"
+
+#include <algorithm>
+
+#include "menus/menutables.h"
+
+namespace menus {
+
+using activityfiles::Activity;
+using activityfiles::Passage;
+
+namespace {
+
+int captionSlot(int menu, const QString& topic) {
+    for (int s = 0; s < 5; ++s)
+        if (topic.compare(QString::fromUtf8(kMenus[menu - 1].topics[s].caption),
+                          Qt::CaseInsensitive) == 0)
+            return s;
+    return -1;
+}
+
+// Where a candidate asks to go, before other files are taken into account.
+Place wanted(const Candidate& c) {
+    Place p;
+    const int menu = c.hides ? c.hiddenMenu : c.menu;
+    const QString& topic = c.hides ? c.hiddenTopic : c.topic;
+    if (menu < 1 || menu > 5) return p;
+    const int slot = captionSlot(menu, topic);
+    if (menu == kHealthyMenu && slot == kHealthySlot && c.passage) {
+        p.where = Place::Healthy;
+        return p;
+    }
+    if (slot < 0) {
+        if (!c.hides)
+            p.problems.push_back(
+                {c.topicPos, QString("menu %1 has no topic \"%2\": leave out \"menu\" to put "
+                                     "it in Our Activities, or give the topic of a menu %1 entry")
+                                 .arg(menu)
+                                 .arg(topic)});
+        return p;
+    }
+    if (kMenus[menu - 1].topics[slot].screen) {
+        p.problems.push_back(
+            {c.topicPos, QString("\"%1\" on menu %2 is one of the program's own activities: "
+                                 "choose another topic, or leave out \"menu\" to put it in Our "
+                                 "Activities")
+                             .arg(QString::fromUtf8(kMenus[menu - 1].topics[slot].caption))
+                             .arg(menu)});
+        return p;
+    }
+    p.where = Place::Topic;
+    p.menu = menu;
+    p.slot = slot;
+    return p;
+}
+
+QString captionOf(const Candidate& c, const Place& p) {
+    if (c.topic.isEmpty()) return c.fileName;
+    if (p.where == Place::Topic) {
+        const QString table = QString::fromUtf8(kMenus[p.menu - 1].topics[p.slot].caption);
+        if (table.compare(c.topic, Qt::CaseInsensitive) == 0) return table;
+    }
+    return c.topic;
+}
+
+}  // namespace
+
+Placement place(const std::vector<Candidate>& candidates) {
+    Placement out;
+    out.places.resize(candidates.size());
+    for (auto& menu : out.holders) menu.fill(-1);
+    // Files that take a shipped or school file's place first, whatever they say.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (size_t i = 0; i < candidates.size(); ++i) {
+            const Candidate& c = candidates[i];
+            if (c.hides != (pass == 0)) continue;
+            Place p = wanted(c);
+            if (p.where == Place::Topic) {
+                int& holder = out.holders[p.menu - 1][p.slot];
+                if (holder >= 0) {
+                    const Candidate& other = candidates[static_cast<size_t>(holder)];
+                    if (other.folder < c.folder) {
+                        p.where = Place::Displaced;
+                    } else if (other.folder > c.folder) {
+                        out.places[static_cast<size_t>(holder)].where = Place::Displaced;
+                    } else {
+                        p.where = Place::OurActivities;
+                        p.problems.push_back(
+                            {c.topicPos, QString("\"%1\" on menu %2 is taken by %3: give this "
+                                                 "file another topic")
+                                             .arg(c.topic)
+                                             .arg(p.menu)
+                                             .arg(other.fileName)});
+                    }
+                }
+                if (p.where == Place::Topic) holder = static_cast<int>(i);
+            }
+            p.caption = captionOf(c, p);
+            out.places[i] = std::move(p);
+        }
+    }
+    for (size_t i = 0; i < candidates.size(); ++i)
+        if (out.places[i].where == Place::OurActivities)
+            out.ourActivities.push_back(static_cast<int>(i));
+    std::stable_sort(out.ourActivities.begin(), out.ourActivities.end(), [&](int a, int b) {
+        const Place& pa = out.places[static_cast<size_t>(a)];
+        const Place& pb = out.places[static_cast<size_t>(b)];
+        const int byCaption = pa.caption.compare(pb.caption, Qt::CaseInsensitive);
+        return byCaption != 0 ? byCaption < 0
+                              : candidates[static_cast<size_t>(a)].fileName <
+                                    candidates[static_cast<size_t>(b)].fileName;
+    });
+    return out;
+}
+
+std::vector<std::vector<OptionChoice>> assignHealthyOptions(
+    const std::vector<const Activity*>& files) {
+    std::vector<std::vector<OptionChoice>> out;
+    bool taken[4] = {true, false, false, false};
+    for (const Activity* a : files) {
+        std::vector<OptionChoice>& mine = out.emplace_back(a->passages.size());
+        // Named options first, so that a passage without one never takes another's.
+        for (int pass = 0; pass < 2; ++pass) {
+            for (size_t k = 0; k < a->passages.size(); ++k) {
+                const Passage& p = a->passages[k];
+                int option = -1;
+                for (int o = 0; o < 4; ++o)
+                    if (p.option.compare(kHealthyOptions[o], Qt::CaseInsensitive) == 0) option = o;
+                if ((option >= 0) != (pass == 0)) continue;
+                if (option < 0)
+                    for (int o = 1; o < 4 && option < 0; ++o)
+                        if (!taken[o]) option = o;
+                if (option < 0 || taken[option]) {
+                    mine[k].problems.push_back(
+                        {p.where, option == 0 ? QString("the Smoking passage of Healthy Living is "
+                                                        "built in")
+                                  : option > 0
+                                      ? QString("the %1 passage of Healthy Living is given twice")
+                                            .arg(kHealthyOptions[option])
+                                      : QString("Healthy Living has no option left for \"%1\"")
+                                            .arg(p.option)});
+                    continue;
+                }
+                taken[option] = true;
+                mine[k].option = option;
+            }
+        }
+    }
+    return out;
+}
+
+}  // namespace menus

@@ -1,0 +1,79 @@
+#include "menus/problemmessage.h"
+
+#include <QDir>
+
+#include "ui/formregistry.h"
+#include "ui/platform.h"
+
+using namespace ui;
+
+namespace {
+
+constexpr float kWidth = 9000, kHeight = 6000;
+
+constexpr LabelDesign kHeading{.left = 240,
+                               .top = 240,
+                               .width = 8400,
+                               .height = 615,
+                               .font = {"Tahoma", 20.25f, true},
+                               .fore = colours::kYellow,
+                               .back = colours::kBlack,
+                               .border = true,
+                               .align = Align::Center};
+constexpr LabelDesign kWhere = textDesign(240, 1080, 8400, 1335, {"Tahoma", 12, true});
+constexpr LabelDesign kMessage = textDesign(240, 2400, 8400, 1455, {"Tahoma", 15.75f, true});
+constexpr LabelDesign kMore = textDesign(240, 3960, 8400, 675, {"Tahoma", 12, false});
+constexpr LabelDesign kOk{.left = 3600,
+                          .top = 4860,
+                          .width = 1680,
+                          .height = 495,
+                          .caption = "OK",
+                          .font = {"Tahoma", 18, true},
+                          .fore = colours::kYellow,
+                          .back = colours::kBlue,
+                          .border = true,
+                          .align = Align::Center};
+
+}  // namespace
+
+ProblemMessage::ProblemMessage() : Form(Name) {
+    setCaption("Halverin");
+    setBorderStyle(BorderStyle::FixedDialog);
+    heading.applyDesign(kHeading);
+    where.applyDesign(kWhere);
+    message.applyDesign(kMessage);
+    more.applyDesign(kMore);
+    okButton.applyDesign(kOk);
+    for (Label* l : {&where, &message, &more}) l->setWordWrap(true);
+    okButton.Click = [this] { okClicked(); };
+}
+
+void ProblemMessage::onLoad() {
+    setBackColor(colours::kMenuBlue);
+    setClientSize(kWidth, kHeight);
+    const QSizeF display = platform().displayTwips();
+    setTop(static_cast<float>(display.height() / 2 - Height() / 2.0));
+    setLeft(static_cast<float>(display.width() / 2 - Width() / 2.0));
+    takeScreenShortcuts();
+}
+
+void ProblemMessage::tell(const QString& topic, const menus::SlotProblem& p) {
+    heading.setCaption(QString("Why \"%1\" is grey").arg(topic));
+    where.setCaption(QString("The file %1 in the folder %2 has a problem on line %3, "
+                             "column %4:")
+                         .arg(p.fileName, QDir::toNativeSeparators(p.folder))
+                         .arg(p.line)
+                         .arg(p.column));
+    QString text = p.message;
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    message.setCaption(text.endsWith('.') ? text : text + '.');
+    const QString others = p.more == 0 ? QString()
+                           : p.more == 1
+                               ? QString("There is one more problem in the file. ")
+                               : QString("There are %1 more problems in the file. ").arg(p.more);
+    more.setCaption(others + "Put it right, then open this menu again.");
+}
+
+void ProblemMessage::okClicked() {
+    forms().unload(*this);
+}
