@@ -236,6 +236,11 @@ void Keyboard::pointerPressed(Control* on) {
     updateRing();
 }
 
+void Keyboard::showRingOn(Control& c) {
+    keysUsed_ = true;
+    focus(c);
+}
+
 bool Keyboard::ringShown() const {
     return keysUsed_ && ring_ && ring_->widget();
 }
