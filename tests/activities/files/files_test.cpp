@@ -10,6 +10,7 @@
 #include "menus/topicmenu.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
+#include "tests/support/touch.h"
 #include "ui/twips.h"
 
 using namespace activityfiles;
@@ -295,16 +296,27 @@ TEST_F(FileScreenTest, MenusTakeTheFilesTopicsAndHealthyLivingItsPassages) {
     EXPECT_TRUE(forms().isLoaded("healthy")) << "Smoking brings the built-in passage back";
 }
 
-// Every word dragged by the pointer to a box of its own, then Check Score.
-static void solveByPointer(FileDragScreen& s) {
+// A box of word i's own; a sorting word goes to the other box of its column where there is one.
+static int boxFor(const FileDragScreen& s, int i) {
+    int box = i;
+    for (int j = 0; j < s.wordCount(); ++j)
+        if (j != i && s.plan().boxes[j].group == s.plan().boxes[i].group &&
+            s.plan().headings.size())
+            box = j;
+    return box;
+}
+
+// Every word dragged by the pointer to a box of its own (or, by a finger, tapped and then its
+// box tapped), then Check Score.
+static void solveByPointer(FileDragScreen& s, bool byTaps = false) {
+    real::Fingers finger(s.window());
     for (int i = 0; i < s.wordCount(); ++i) {
-        int box = i;
-        // A sorting word goes to the other box of its column where there is one.
-        for (int j = 0; j < s.wordCount(); ++j)
-            if (j != i && s.plan().boxes[j].group == s.plan().boxes[i].group &&
-                s.plan().headings.size())
-                box = j;
-        real::drag(s.words(i), real::centreOf(s.targets(box)));
+        if (byTaps) {
+            finger.tap(s.words(i));
+            finger.tap(s.targets(boxFor(s, i)));
+        } else {
+            real::drag(s.words(i), real::centreOf(s.targets(boxFor(s, i))));
+        }
     }
     real::click(s.commands(2));
     EXPECT_EQ(s.scoreText.Caption(),
@@ -329,6 +341,17 @@ static void solveByKeys(FileDragScreen& s) {
     EXPECT_EQ(s.scoreText.Caption(),
               QString("%1 out of %1 correct").arg(s.wordCount()).toStdString().c_str())
         << s.name().toStdString();
+}
+
+TEST_F(FileScreenTest, EachDragKindPlayedToFullMarksByTapsOfAFingerAtALargerScale) {
+    writeAll();
+    Twips::setScale(1.75f);
+    for (const char* name : {"file:water.toml", "file:states.toml", "file:rocks.toml"}) {
+        auto* s = dynamic_cast<FileDragScreen*>(forms().show(name));
+        EXPECT_TRUE(s) << name;
+        if (s) solveByPointer(*s, true);
+    }
+    Twips::setScale(1.0f);
 }
 
 TEST_F(FileScreenTest, EachKindPlayedToFullMarksByThePointer) {
