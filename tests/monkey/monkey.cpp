@@ -69,8 +69,7 @@ std::vector<Form*> shownForms() {
 
 struct Result {
     long events = 0;
-    long exits = 0;    // times Exit ended the program, which the monkey then starts again
-    long fingers = 0;  // fingers' events among them
+    long exits = 0;  // times Exit ended the program, which the monkey then starts again
     QStringList findings;
     std::map<QString, long> shown;  // events after which each screen was on screen
 };
@@ -209,70 +208,42 @@ class Monkey {
     }
 
     // One to three fingers on the window at once, in turns: each presses, moves a few steps
-    // (or none: a tap; or onto a control: a tap there) and lets go. Each finger has a number
-    // of its own, so that one left on a window that has gone never comes back.
+    // (or none: a tap) and lets go. Each has a number of its own, so that one left on a window
+    // that has gone never comes back.
     void touches(Form& form) {
         struct Finger {
             int id;
             QPoint from, to;
             int steps, done = -1;  // -1 before its press
         };
+        real::Fingers hands(form.window());
         const QPointer<QWidget> window(form.window());
         std::vector<Finger> fingers;
         for (int k = 1 + below(3); k > 0; --k) {
-            const bool tap = chance(0.35);
-            const auto [from, to] =
-                tap ? std::pair(somewhereIn(form, true), QPoint()) : dragEnds(form);
-            fingers.push_back({nextFinger_++, from, tap ? from : to, tap ? 0 : 1 + below(4)});
+            const auto [from, to] = dragEnds(form);
+            const bool tap = chance(0.35);  // on a word, or about a box
+            fingers.push_back(
+                {nextFinger_++, tap && chance(0.5) ? to : from, to, tap ? 0 : 1 + below(3)});
         }
         while (!fingers.empty()) {
             const auto f = fingers.begin() + below(static_cast<int>(fingers.size()));
-            if (f->done < 0) {
-                touch(window, f->id, Touch::Press, f->from);
-            } else if (f->done < f->steps) {
-                touch(window, f->id, Touch::Move,
-                      f->from + (f->to - f->from) * (f->done + 1) / f->steps);
-            } else {
-                touch(window, f->id, Touch::Release, f->to);
+            const auto step = f->done < 0          ? real::Fingers::Press
+                              : f->done < f->steps ? real::Fingers::Move
+                                                   : real::Fingers::Release;
+            const QPoint at = step == real::Fingers::Move
+                                  ? f->from + (f->to - f->from) * (f->done + 1) / f->steps
+                              : step == real::Fingers::Release && f->steps ? f->to
+                                                                           : f->from;
+            if (step == real::Fingers::Press && window) fingerWidgets_[f->id] = window->childAt(at);
+            event(
+                QString::asprintf("finger %d step %d at (%d,%d)", f->id, step, at.x(), at.y()),
+                [&] { hands.send(f->id, step, at); }, nullptr, true);
+            if (step == real::Fingers::Release) {
+                fingerWidgets_.erase(f->id);
                 fingers.erase(f);
-                continue;
+            } else {
+                ++f->done;
             }
-            ++f->done;
-            if (chance(0.03)) ticks();
-        }
-    }
-
-    // One finger's press, move or release, the other fingers down staying still. A window that
-    // has gone takes nothing more: its fingers are forgotten.
-    enum class Touch { Press, Move, Release };
-    void touch(QWidget* window, int id, Touch what, QPoint at) {
-        if (!window) {
-            fingersDown_.clear();
-            return;
-        }
-        if (what == Touch::Press) fingerWidgets_[id] = window->childAt(at);
-        if (result_.events < limit_) ++result_.fingers;
-        event(
-            QString::asprintf("finger %d %s at %s (%d,%d)", id,
-                              what == Touch::Press  ? "down"
-                              : what == Touch::Move ? "moves"
-                                                    : "up",
-                              qPrintable(window->objectName()), at.x(), at.y()),
-            [&] {
-                auto sequence = QTest::touchEvent(window, real::touchScreen(), false);
-                for (const auto& [other, where] : fingersDown_)
-                    if (other != id) sequence.stationary(other);
-                if (what == Touch::Press) sequence.press(id, at, window);
-                if (what == Touch::Move) sequence.move(id, at, window);
-                if (what == Touch::Release) sequence.release(id, at, window);
-                sequence.commit(false);
-            },
-            nullptr, true);
-        if (what == Touch::Release) {
-            fingersDown_.erase(id);
-            fingerWidgets_.erase(id);
-        } else {
-            fingersDown_[id] = at;
         }
     }
 
@@ -414,10 +385,9 @@ TEST_F(MonkeyTest, NoRuleBreaksWhateverThePupilsDo) {
         clock.start();
         const monkey::Result r = monkey.run(perSeed);
         ui::installPlatform(std::move(previous));
-        std::printf(
-            "monkey: seed %llu, %ld events (%ld by fingers), %ld exits, %lld findings, %.1f s\n",
-            static_cast<unsigned long long>(seed), r.events, r.fingers, r.exits,
-            static_cast<long long>(r.findings.size()), clock.elapsed() / 1000.0);
+        std::printf("monkey: seed %llu, %ld events, %ld exits, %lld findings, %.1f s\n",
+                    static_cast<unsigned long long>(seed), r.events, r.exits,
+                    static_cast<long long>(r.findings.size()), clock.elapsed() / 1000.0);
         std::fflush(stdout);
         for (const auto& [name, count] : r.shown) reached.insert(name);
         for (const QString& f : r.findings)

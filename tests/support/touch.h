@@ -1,38 +1,46 @@
 #pragma once
-// Real touches, through the window system layer, as a touch board sends them.
-#include <QPoint>
+// Real touches on one window through the window system layer, as a touch board sends them:
+// each step is one touch event, in which the other fingers down stay still. Once the window
+// has gone, a finger is only forgotten.
 #include <QPointer>
+#include <QTest>
 #include <QWidget>
 #include <map>
 
-class QPointingDevice;
-
-namespace ui {
-class Control;
-}
+#include "tests/support/mouse.h"
 
 namespace real {
 
-// The touch screen the tests touch.
-QPointingDevice* touchScreen();
-
-// Fingers on one window, in its coordinates. Each call is one touch event, in which the other
-// fingers down stay still.
 class Fingers {
   public:
+    enum Step { Press, Move, Release };
     explicit Fingers(QWidget* window) : window_(window) {}
-    void press(int finger, QPoint at);
-    void move(int finger, QPoint at);
-    void release(int finger);
-    // Pressed and released where it was pressed.
-    void tap(QPoint at, int finger = 9);
-    void tap(const ui::Control& c, int finger = 9);
-    bool down(int finger) const { return down_.count(finger) != 0; }
+
+    void send(int finger, Step step, QPoint at) {
+        static QPointingDevice* const touchScreen = QTest::createTouchDevice();
+        if (window_) {
+            auto event = QTest::touchEvent(window_, touchScreen, false);
+            for (const auto& [other, where] : down_)
+                if (other != finger) event.stationary(other);
+            if (step == Press) event.press(finger, at, window_);
+            if (step == Move) event.move(finger, at, window_);
+            if (step == Release) event.release(finger, at, window_);
+            event.commit();
+        }
+        if (step == Release || !window_)
+            down_.erase(finger);
+        else
+            down_[finger] = at;
+    }
+    void press(int finger, QPoint at) { send(finger, Press, at); }
+    void move(int finger, QPoint at) { send(finger, Move, at); }
+    void release(int finger) { send(finger, Release, down_[finger]); }
+    void tap(const ui::Control& c, int finger = 9) {
+        press(finger, centreOf(c));
+        release(finger);
+    }
 
   private:
-    enum class Step { Press, Move, Release };
-    void send(int finger, Step step, QPoint at);
-
     QPointer<QWidget> window_;
     std::map<int, QPoint> down_;
 };

@@ -296,26 +296,22 @@ TEST_F(FileScreenTest, MenusTakeTheFilesTopicsAndHealthyLivingItsPassages) {
     EXPECT_TRUE(forms().isLoaded("healthy")) << "Smoking brings the built-in passage back";
 }
 
-// A box of word i's own; a sorting word goes to the other box of its column where there is one.
-static int boxFor(const FileDragScreen& s, int i) {
-    int box = i;
-    for (int j = 0; j < s.wordCount(); ++j)
-        if (j != i && s.plan().boxes[j].group == s.plan().boxes[i].group &&
-            s.plan().headings.size())
-            box = j;
-    return box;
-}
-
-// Every word dragged by the pointer to a box of its own (or, by a finger, tapped and then its
-// box tapped), then Check Score.
+// Every word dragged by the pointer to a box of its own (or tapped by a finger, then its box),
+// then Check Score.
 static void solveByPointer(FileDragScreen& s, bool byTaps = false) {
     real::Fingers finger(s.window());
     for (int i = 0; i < s.wordCount(); ++i) {
+        int box = i;
+        // A sorting word goes to the other box of its column where there is one.
+        for (int j = 0; j < s.wordCount(); ++j)
+            if (j != i && s.plan().boxes[j].group == s.plan().boxes[i].group &&
+                s.plan().headings.size())
+                box = j;
         if (byTaps) {
             finger.tap(s.words(i));
-            finger.tap(s.targets(boxFor(s, i)));
+            finger.tap(s.targets(box));
         } else {
-            real::drag(s.words(i), real::centreOf(s.targets(boxFor(s, i))));
+            real::drag(s.words(i), real::centreOf(s.targets(box)));
         }
     }
     real::click(s.commands(2));
