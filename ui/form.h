@@ -65,8 +65,6 @@ class Form {
     virtual bool onKey(Control*, Key) { return false; }
     // Escape: what the screen's Exit does, as for the window system's close request.
     virtual void onEscape() { onCloseRequested(); }
-    // A pointer press anywhere in the window: what the keys had under way gives way.
-    virtual void onPointerPressed() {}
 
     // Focus, keys and the focus ring of this window.
     Keyboard& keyboard() const { return *keyboard_; }

@@ -230,7 +230,6 @@ void Keyboard::keepFocusOnAStop() {
 }
 
 void Keyboard::pointerPressed(Control* on) {
-    form_.onPointerPressed();
     keysUsed_ = false;
     if (on && canTakeFocus(*on)) on->widget()->setFocus(Qt::MouseFocusReason);
     updateRing();
