@@ -48,15 +48,15 @@ LabelDesign scoreDesign(LabelDesign d) {
 
 // The single-precision bounds of a box's zone: a label whose top-left corner lies strictly
 // inside snaps to the box.
-bool inZone(QPointF at, const Label& box) {
-    const auto x = static_cast<float>(at.x()), y = static_cast<float>(at.y());
+bool inZone(labelling::Place at, const Label& box) {
+    const float x = at.left, y = at.top;
     const float L = box.Left(), T = box.Top(), W = box.Width(), H = box.Height();
     const auto bound = [](double v) { return static_cast<float>(v); };
     return bound(L - W / 2.0) < x && x < bound(L + static_cast<double>(W)) &&
            bound(T - H / 2.0) < y && y < bound(T + static_cast<double>(H));
 }
 
-QPointF topLeft(const Control& c) {
+labelling::Place topLeft(const Control& c) {
     return {c.Left(), c.Top()};
 }
 
@@ -146,7 +146,7 @@ void LabellingScreen::onLoad() {
     for (int i = 0; i < n; ++i) words(i).bringToFront();
 }
 
-QPointF LabellingScreen::positionOf(const labelling::Spot& spot) const {
+labelling::Place LabellingScreen::positionOf(const labelling::Spot& spot) const {
     switch (spot.kind) {
         case labelling::Spot::Box:
             return topLeft(targets(spot.index));
@@ -160,8 +160,8 @@ QPointF LabellingScreen::positionOf(const labelling::Spot& spot) const {
 
 void LabellingScreen::putWord(int word, const labelling::Spot& spot) {
     spots_[word] = spot;
-    const QPointF at = positionOf(spot);
-    words(word).move(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    const labelling::Place at = positionOf(spot);
+    words(word).move(at.left, at.top);
 }
 
 void LabellingScreen::moveWord(int word, float left, float top) {
@@ -169,17 +169,17 @@ void LabellingScreen::moveWord(int word, float left, float top) {
 }
 
 void LabellingScreen::wordDragged(int index, int button, int, float x, float y) {
-    const Label& word = words(index);
+    const labelling::Place at = positionOf(spots_[index]);
     if (button == 1)
-        moveWord(index, word.Left() + x - word.Width() / 2, word.Top() + y - word.Height() / 2);
+        moveWord(index, at.left + x - words(index).Width() / 2,
+                 at.top + y - words(index).Height() / 2);
     scoreText.setVisible(false);
 }
 
 void LabellingScreen::wordReleased(int index, int, int, float, float) {
     // Every test reads where the word lies now, so the last snap of the pass stands.
-    QPointF at = positionOf(spots_[index]);
-    labelling::Spot spot{labelling::Spot::Loose, 0, static_cast<float>(at.x()),
-                         static_cast<float>(at.y())};
+    labelling::Place at = positionOf(spots_[index]);
+    labelling::Spot spot{labelling::Spot::Loose, 0, at.left, at.top};
     for (int i = 0; i < wordCount(); ++i) {
         if (inZone(at, targets(i))) {
             at = topLeft(targets(i));
@@ -216,8 +216,8 @@ void LabellingScreen::wordPointerMoved(int index, const MouseArgs& a) {
     if (button == 1 && held_ == index) setDown();  // a drag takes the lifted word
     // The word moves under the pointer, so X and Y are worked out from the pointer's steady
     // place in the window and the word's exact place, not from the word's rounded pixels.
-    wordDragged(index, button, a.shift, a.formX - words(index).Left(),
-                a.formY - words(index).Top());
+    const labelling::Place at = positionOf(spots_[index]);
+    wordDragged(index, button, a.shift, a.formX - at.left, a.formY - at.top);
 }
 
 void LabellingScreen::wordPointerReleased(int index, const MouseArgs& a) {
@@ -230,8 +230,8 @@ void LabellingScreen::wordPointerReleased(int index, const MouseArgs& a) {
         return;
     }
     if (a.tapping) return;  // the tap itself comes next (onTap)
-    wordReleased(index, a.button, a.shift, a.formX - words(index).Left(),
-                 a.formY - words(index).Top());
+    const labelling::Place at = positionOf(spots_[index]);
+    wordReleased(index, a.button, a.shift, a.formX - at.left, a.formY - at.top);
 }
 
 bool LabellingScreen::isOn(int label, int target) const {
@@ -363,8 +363,10 @@ void LabellingScreen::dropHeldOn(const Label& place) {
     // The pointer at the place's centre: the drag's last move there, then the release.
     const float centreX = place.Left() + place.Width() / 2;
     const float centreY = place.Top() + place.Height() / 2;
-    wordDragged(i, 1, 0, centreX - words(i).Left(), centreY - words(i).Top());
-    wordReleased(i, 1, 0, centreX - words(i).Left(), centreY - words(i).Top());
+    const labelling::Place from = positionOf(spots_[i]);
+    wordDragged(i, 1, 0, centreX - from.left, centreY - from.top);
+    const labelling::Place at = positionOf(spots_[i]);
+    wordReleased(i, 1, 0, centreX - at.left, centreY - at.top);
     words(i).announce(words(i).Caption() + ", " + placeOf(i));
 }
 

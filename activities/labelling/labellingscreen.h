@@ -19,6 +19,7 @@ namespace labelling {
 
 struct Place {
     float left, top;
+    bool operator==(const Place&) const = default;  // exactly, as snapping copies them
 };
 
 // One draggable word: the box it belongs on and where it starts.
@@ -105,7 +106,7 @@ class LabellingScreen : public ui::Form {
     // The pointer that carries the word, other than `besides`; -1 if none does.
     int carrierOf(int word, int besides = -1) const;
 
-    QPointF positionOf(const labelling::Spot& spot) const;
+    labelling::Place positionOf(const labelling::Spot& spot) const;
     void putWord(int word, const labelling::Spot& spot);
     int placedCount() const;
     // Every lift of a word, by keys, mouse, pen or touch, comes here.
