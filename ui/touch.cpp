@@ -56,15 +56,17 @@ void TouchPoints::handle(const QTouchEvent& event) {
         e.global = point.globalPosition();
         const auto it = points_.find(point.id());
         switch (point.state()) {
-            case QEventPoint::Pressed:
+            case QEventPoint::Pressed: {
                 if (it != points_.end()) break;  // known already
-                points_[point.id()] = {freePointer(), pressedAt(window_, e.global), e.global};
-                send(points_[point.id()], Phase::Press, e);
+                const Point p{freePointer(), pressedAt(window_, e.global), e.global};
+                points_[point.id()] = p;
+                send(p, Phase::Press, e);
                 break;
+            }
             case QEventPoint::Updated:
                 if (it == points_.end()) break;
                 it->second.global = e.global;
-                send(it->second, Phase::Move, e);
+                send(Point(it->second), Phase::Move, e);
                 break;
             case QEventPoint::Released: {
                 if (it == points_.end()) break;

@@ -62,7 +62,8 @@ class LabellingScreen : public ui::Form {
 
     // Drag-and-drop by keys: Enter or Space on a word picks it up and shows it over box 0;
     // Tab, Shift+Tab and the arrows carry it from box to box; Enter or Space drops it as the
-    // pointer would at the box's centre; Escape puts it back.
+    // pointer would at the box's centre; Escape puts it back. A word a tap lifted stays in its
+    // place until a key carries it to a box.
     bool onKey(ui::Control* focused, ui::Key key) override;
     // A tap on a word lifts it (on the lifted word, puts it back); with a word lifted, a tap
     // on a box or home slot, or on a word lying in one, drops it there as a drop at that
