@@ -167,11 +167,30 @@ void Jotter::onMouseDown(int, int, float x, float y) {
 }
 
 void Jotter::onMouseMove(int button, int, float x, float y) {
-    // Only the left button alone draws; touch and pen reach here as the left button.
+    // Only the left button alone draws; a pen reaches here as the left button.
     if (button != 1) return;
     surface.line(penX, penY, x, y, penColour, penWidth);
     penX = x;
     penY = y;
+}
+
+void Jotter::onPointerDown(int pointer, int button, int shift, float x, float y) {
+    if (pointer == 0) return onMouseDown(button, shift, x, y);
+    fingers[pointer] = {x, y};
+}
+
+void Jotter::onPointerMove(int pointer, int button, int shift, float x, float y) {
+    if (pointer == 0) return onMouseMove(button, shift, x, y);
+    const auto it = fingers.find(pointer);
+    if (it == fingers.end()) return;
+    surface.line(static_cast<float>(it->second.x()), static_cast<float>(it->second.y()), x, y,
+                 penColour, penWidth);
+    it->second = {x, y};
+}
+
+void Jotter::onPointerUp(int pointer, int button, int shift, float x, float y) {
+    if (pointer == 0) return onMouseUp(button, shift, x, y);
+    fingers.erase(pointer);
 }
 
 void Jotter::paintSurface(QPainter& painter) {

@@ -1,4 +1,7 @@
 #pragma once
+#include <QPointF>
+#include <map>
+
 #include "ui/canvas.h"
 #include "ui/commandbutton.h"
 #include "ui/controlarray.h"
@@ -17,6 +20,10 @@ class Jotter : public ui::Form {
     void onLoad() override;
     void onMouseDown(int button, int shift, float x, float y) override;
     void onMouseMove(int button, int shift, float x, float y) override;
+    // Each finger draws a stroke of its own; the mouse and pen use the pen below.
+    void onPointerDown(int pointer, int button, int shift, float x, float y) override;
+    void onPointerMove(int pointer, int button, int shift, float x, float y) override;
+    void onPointerUp(int pointer, int button, int shift, float x, float y) override;
     void paintSurface(QPainter& painter) override;
 
     // Landscape toolbar: Exit, Write, Flip, Erase, Clear.
@@ -39,6 +46,8 @@ class Jotter : public ui::Form {
     int penWidth = 1;
     float penX = 0;
     float penY = 0;
+    // Where each finger's next line starts, by touch point.
+    std::map<int, QPointF> fingers;
     // The colour Write brings back after erasing.
     ui::Colour writingColour = 0;
     // What has been drawn.

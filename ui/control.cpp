@@ -61,6 +61,11 @@ void Control::showInPlace() {
     applyGeometry();
 }
 
+void Control::setLifted(bool lifted) {
+    lifted_ = lifted;
+    form_.keyboard().updateRing();
+}
+
 void Control::clickAtCentre() {
     if (!widget_ || !enabled_ || !widget_->isVisible() || !acceptsMouse()) return;
     MouseArgs a;

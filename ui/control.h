@@ -20,6 +20,10 @@ struct MouseArgs {
     float y = 0;
     float formX = 0;  // twips, relative to the form's client area: steady while the control moves
     float formY = 0;
+    int pointer = 0;  // 0 the mouse (or pen); each touch point its own number from 1
+    // A left press or a touch not yet moved past the platform's drag distance: released
+    // now, it is a tap. False for events that come without a press (a drag in progress).
+    bool tapping = false;
 };
 
 class Control {
@@ -84,6 +88,8 @@ class Control {
         return clickableBy_ ? clickableBy_() : (Click || MouseDown || MouseUp);
     }
     void setClickableBy(std::function<bool()> answer) { clickableBy_ = std::move(answer); }
+    // Whether the pointer reaches the control at all (lines and frames let it through).
+    virtual bool acceptsMouse() const { return true; }
     // Whether a click does anything here, so that the keyboard may click it too.
     virtual bool reactsToClick() const { return acceptsMouse() && clickable(); }
     // What a left-button click in the control's centre does (press, release and Click, with
@@ -95,6 +101,9 @@ class Control {
     void showAt(float left, float top);
     void showInPlace();
     bool isShownElsewhere() const { return shownAt_.has_value(); }
+    // A control lifted to be carried (a word picked up): the focus ring casts a shadow.
+    void setLifted(bool lifted);
+    bool isLifted() const { return lifted_; }
 
     // Repaints the control; also called when the display scale changes.
     virtual void refresh();
@@ -121,7 +130,6 @@ class Control {
     virtual void userClick();
     // What run-time copies of a control array's first member take from it.
     void copyBaseDesign(const Control& from);
-    virtual bool acceptsMouse() const { return true; }
     void announceCheckedChange() const;
 
   private:
@@ -140,6 +148,7 @@ class Control {
     int tabIndex_ = -1;
     std::optional<QPointF> shownAt_;
     bool mayOverhang_ = false;
+    bool lifted_ = false;
     std::function<bool()> listenedBy_;
     std::function<bool()> clickableBy_;
     QString description_;

@@ -47,32 +47,52 @@ void ControlWidget::paintEvent(QPaintEvent*) {
 
 void ControlWidget::mousePressEvent(QMouseEvent* event) {
     if (!control_ || !control_->acceptsMouse()) return event->ignore();
-    control_->form().keyboard().pointerPressed(control_);
-    if (!control_) return;
-    pressed_ = event->button() == Qt::LeftButton;
-    update();
-    const MouseArgs args = mouseArgs(*event, *this, buttonOf(event->button()), control_->scale());
-    if (control_->MouseDown) deliver("a mouse press", [&] { control_->MouseDown(args); });
+    pointerPressed(pointerOf(*event));
 }
 
 void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!control_ || !control_->acceptsMouse()) return event->ignore();
-    const MouseArgs args = mouseArgs(*event, *this, buttonsOf(event->buttons()), control_->scale());
-    if (control_->MouseMove) deliver("a mouse move", [&] { control_->MouseMove(args); });
+    pointerMoved(pointerOf(*event));
 }
 
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (!control_ || !control_->acceptsMouse()) return event->ignore();
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton) pressed_ = false;
+    pointerReleased(pointerOf(*event));
+}
+
+void ControlWidget::pointerPressed(const PointerEvent& e) {
+    if (!control_ || control_->form().isUnloaded()) return;
+    control_->form().keyboard().pointerPressed(control_);
+    if (!control_) return;
+    if (e.button == Qt::LeftButton) pressedBy_.insert(e.pointer);
+    taps_.pressed(e);
     update();
-    const MouseArgs args = mouseArgs(*event, *this, buttonOf(event->button()), control_->scale());
+    MouseArgs args = mouseArgs(e, *this, buttonOf(e.button), control_->scale());
+    args.tapping = e.button == Qt::LeftButton;
+    if (control_->MouseDown) deliver("a mouse press", [&] { control_->MouseDown(args); });
+}
+
+void ControlWidget::pointerMoved(const PointerEvent& e) {
+    if (!control_ || control_->form().isUnloaded()) return;
+    MouseArgs args = mouseArgs(e, *this, buttonsOf(e.buttons), control_->scale());
+    args.tapping = taps_.moved(e);
+    if (control_->MouseMove) deliver("a mouse move", [&] { control_->MouseMove(args); });
+}
+
+void ControlWidget::pointerReleased(const PointerEvent& e) {
+    if (!control_ || control_->form().isUnloaded()) return;
+    const bool left = e.button == Qt::LeftButton;
+    const bool click = left && pressedBy_.erase(e.pointer) && rect().contains(e.position.toPoint());
+    update();
+    MouseArgs args = mouseArgs(e, *this, buttonOf(e.button), control_->scale());
+    args.tapping = taps_.released(e);
     if (control_->MouseUp) deliver("a mouse release", [&] { control_->MouseUp(args); });
     // The handler may have unloaded the form; its controls live until the event loop
     // deletes them, and a detached widget has no control to click.
     if (click && control_ && control_->Enabled())
         deliver("a click", [this] { control_->userClick(); });
+    if (args.tapping && control_ && !control_->form().isUnloaded())
+        deliver("a tap", [&] { control_->form().onTap(control_); });
 }
 
 }  // namespace ui

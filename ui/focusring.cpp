@@ -71,7 +71,7 @@ void FocusRing::paintEvent(QPaintEvent*) {
     // Nothing is drawn over the control itself.
     painter.setClipRegion(QRegion(rect()) - QRegion(control));
     const auto* controlWidget = dynamic_cast<const ControlWidget*>(target);
-    if (controlWidget && controlWidget->control() && controlWidget->control()->isShownElsewhere())
+    if (controlWidget && controlWidget->control() && controlWidget->control()->isLifted())
         painter.fillRect(outer.translated(shadow(), shadow()), QColor(0, 0, 0, 110));
     painter.fillRect(outer, Qt::black);
     painter.fillRect(outer.adjusted(line(), line(), -line(), -line()), Qt::white);

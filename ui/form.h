@@ -43,6 +43,21 @@ class Form {
     virtual void onMouseDown(int, int, float, float) {}
     virtual void onMouseMove(int, int, float, float) {}
     virtual void onMouseUp(int, int, float, float) {}
+    // The same, told apart by pointer: 0 the mouse, each touch point its own number from 1
+    // (with the left button). A screen that draws one stroke per finger takes these; by
+    // default every pointer is the mouse.
+    virtual void onPointerDown(int, int button, int shift, float x, float y) {
+        onMouseDown(button, shift, x, y);
+    }
+    virtual void onPointerMove(int, int button, int shift, float x, float y) {
+        onMouseMove(button, shift, x, y);
+    }
+    virtual void onPointerUp(int, int button, int shift, float x, float y) {
+        onMouseUp(button, shift, x, y);
+    }
+    // A tap: a left press or a touch released before it moved past the platform's drag
+    // distance, on `on` (null: the background), after that control's own release and click.
+    virtual void onTap(Control*) {}
     // The window system asked to close the window: by default, what the screen's Exit does.
     virtual void onCloseRequested();
     // Drawing on the form's own surface, between its background and its controls.
@@ -52,8 +67,6 @@ class Form {
     virtual bool onKey(Control*, Key) { return false; }
     // Escape: what the screen's Exit does, as for the window system's close request.
     virtual void onEscape() { onCloseRequested(); }
-    // A pointer press anywhere in the window: what the keys had under way gives way.
-    virtual void onPointerPressed() {}
 
     // Focus, keys and the focus ring of this window.
     Keyboard& keyboard() const { return *keyboard_; }

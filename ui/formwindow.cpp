@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QTouchEvent>
 #include <QWindow>
 
 #include "ui/eventguard.h"
@@ -15,6 +16,7 @@ namespace ui {
 
 FormWindow::FormWindow(Form& form) : QWidget(nullptr), form_(&form) {
     setMouseTracking(true);
+    setAttribute(Qt::WA_AcceptTouchEvents);
     setAttribute(Qt::WA_QuitOnClose, false);
 }
 
@@ -28,24 +30,40 @@ void FormWindow::paintEvent(QPaintEvent*) {
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
-    if (!form_) return;
-    // A window manager raises a window clicked on: a backdrop goes back beneath the rest.
-    if (form_->staysBehind()) form_->keepBelowProgram();
-    form_->keyboard().pointerPressed(nullptr);
-    const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()), form_->scale());
-    deliver("a mouse press", [&] { form_->onMouseDown(a.button, a.shift, a.x, a.y); });
+    pointerPressed(pointerOf(*event));
 }
 
 void FormWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (!form_) return;
-    const MouseArgs a = mouseArgs(*event, *this, buttonsOf(event->buttons()), form_->scale());
-    deliver("a mouse move", [&] { form_->onMouseMove(a.button, a.shift, a.x, a.y); });
+    pointerMoved(pointerOf(*event));
 }
 
 void FormWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (!form_) return;
-    const MouseArgs a = mouseArgs(*event, *this, buttonOf(event->button()), form_->scale());
-    deliver("a mouse release", [&] { form_->onMouseUp(a.button, a.shift, a.x, a.y); });
+    pointerReleased(pointerOf(*event));
+}
+
+void FormWindow::pointerPressed(const PointerEvent& e) {
+    if (!form_ || form_->isUnloaded()) return;
+    // A window manager raises a window clicked on: a backdrop goes back beneath the rest.
+    if (form_->staysBehind()) form_->keepBelowProgram();
+    form_->keyboard().pointerPressed(nullptr);
+    taps_.pressed(e);
+    const MouseArgs a = mouseArgs(e, *this, buttonOf(e.button), form_->scale());
+    deliver("a mouse press", [&] { form_->onPointerDown(e.pointer, a.button, a.shift, a.x, a.y); });
+}
+
+void FormWindow::pointerMoved(const PointerEvent& e) {
+    if (!form_ || form_->isUnloaded()) return;
+    taps_.moved(e);
+    const MouseArgs a = mouseArgs(e, *this, buttonsOf(e.buttons), form_->scale());
+    deliver("a mouse move", [&] { form_->onPointerMove(e.pointer, a.button, a.shift, a.x, a.y); });
+}
+
+void FormWindow::pointerReleased(const PointerEvent& e) {
+    if (!form_ || form_->isUnloaded()) return;
+    const bool tap = taps_.released(e);
+    const MouseArgs a = mouseArgs(e, *this, buttonOf(e.button), form_->scale());
+    deliver("a mouse release", [&] { form_->onPointerUp(e.pointer, a.button, a.shift, a.x, a.y); });
+    if (tap && form_ && !form_->isUnloaded()) deliver("a tap", [this] { form_->onTap(nullptr); });
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
@@ -68,6 +86,20 @@ bool FormWindow::focusNextPrevChild(bool next) {
 }
 
 bool FormWindow::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            touches_.handle(static_cast<const QTouchEvent&>(*event));
+            event->accept();
+            return true;
+        case QEvent::TouchCancel:
+            touches_.cancel();
+            event->accept();
+            return true;
+        default:
+            break;
+    }
     // Keys sent to the window itself act on its focused control, as keys sent to that control.
     if (event->type() == QEvent::KeyPress && form_) {
         form_->keyboard().keyPressed(static_cast<const QKeyEvent&>(*event));

@@ -1,12 +1,16 @@
 #pragma once
 #include <QWidget>
 
+#include "ui/mouse.h"
+#include "ui/touch.h"
+
 namespace ui {
 
 class Form;
 
-// The top-level Qt window behind a form: it paints the background and passes the pointer
-// over the bare background, and the window system's close request, to the form.
+// The top-level Qt window behind a form: it paints the background and passes the pointers
+// over the bare background, and the window system's close request, to the form. It takes
+// the window's touches and hands each point on (ui/touch.h).
 class FormWindow final : public QWidget {
   public:
     explicit FormWindow(Form& form);
@@ -19,6 +23,11 @@ class FormWindow final : public QWidget {
     QPaintEngine* paintEngine() const override {
         return filledOnServer_ ? nullptr : QWidget::paintEngine();
     }
+
+    // One pointer on the bare background.
+    void pointerPressed(const PointerEvent& e);
+    void pointerMoved(const PointerEvent& e);
+    void pointerReleased(const PointerEvent& e);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +42,8 @@ class FormWindow final : public QWidget {
   private:
     Form* form_;
     bool filledOnServer_ = false;
+    Taps taps_;
+    TouchPoints touches_{*this};
 };
 
 }  // namespace ui

@@ -237,10 +237,14 @@ void Keyboard::keepFocusOnAStop() {
 }
 
 void Keyboard::pointerPressed(Control* on) {
-    form_.onPointerPressed();
     keysUsed_ = false;
     if (on && canTakeFocus(*on)) on->widget()->setFocus(Qt::MouseFocusReason);
     updateRing();
+}
+
+void Keyboard::showRingOn(Control& c) {
+    keysUsed_ = true;
+    focus(c);
 }
 
 bool Keyboard::ringShown() const {

@@ -52,13 +52,18 @@ class Keyboard {
     // A pointer press on a control (null: on the window's background). The ring goes, as in
     // a browser, and a stop pressed on takes the focus.
     void pointerPressed(Control* on);
-    // Whether the focus ring is shown: a key has been pressed since the last pointer press.
+    // Whether the focus ring is shown: a key has been pressed since the last pointer press,
+    // or a control was shown with it since (showRingOn).
     bool ringShown() const;
+    // Focuses the control with the ring round it, as the keys would leave it: a word lifted
+    // by a tap looks as one lifted by the keys.
+    void showRingOn(Control& c);
+    // Draws the ring again where the focus is (and round a lifted control, its shadow).
+    void updateRing();
 
   private:
     void arrow(Control* from, bool forward);
     void keepFocusOnAStop();
-    void updateRing();
 
     Form& form_;
     bool keysUsed_ = false;

@@ -1,7 +1,5 @@
 #include "activities/labelling/labellingscreen.h"
 
-#include <QGuiApplication>
-
 #include "speech/readaloud.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
@@ -51,11 +49,23 @@ LabelDesign scoreDesign(LabelDesign d) {
 
 // The single-precision bounds of a box's zone: a label whose top-left corner lies strictly
 // inside snaps to the box.
-bool inZone(float x, float y, const Label& box) {
+bool inZone(labelling::Place at, const Label& box) {
+    const float x = at.left, y = at.top;
     const float L = box.Left(), T = box.Top(), W = box.Width(), H = box.Height();
     const auto bound = [](double v) { return static_cast<float>(v); };
     return bound(L - W / 2.0) < x && x < bound(L + static_cast<double>(W)) &&
            bound(T - H / 2.0) < y && y < bound(T + static_cast<double>(H));
+}
+
+labelling::Place topLeft(const Control& c) {
+    return {c.Left(), c.Top()};
+}
+
+// The control's index in the array, or -1 when it is not one of its members.
+int indexIn(const ControlArray<Label>& array, const Control* c) {
+    return c && c->name() == array(0).name() && array.exists(c->index()) && &array(c->index()) == c
+               ? c->index()
+               : -1;
 }
 
 }  // namespace
@@ -86,6 +96,8 @@ LabellingScreen::LabellingScreen(const char* name, const labelling::Layout& layo
         // A word may be dragged off the window; the window must not grow to follow it.
         words(i).setMayOverhang(true);
     }
+    spots_.resize(wordCount());
+    for (int i = 0; i < wordCount(); ++i) spots_[i] = {labelling::Spot::Home, i};
     for (int i = 0; i < 3; ++i) commands.add(i).applyDesign(buttonDesign(kButtons[i]));
     commands(kCheckScore).setVisible(false);
     for (int i = 0; i < wordCount(); ++i) words(i).setTabIndex(kFirstWordTab + i);
@@ -95,18 +107,9 @@ LabellingScreen::LabellingScreen(const char* name, const labelling::Layout& layo
     commands(kExit).setTabIndex(firstButtonTab + 2);
     scoreText.applyDesign(scoreDesign(layout.score));
 
-    // The word moves under the pointer, so X and Y are worked out from the pointer's steady
-    // place in the window and the word's exact place, not from the word's rounded pixels.
-    words.MouseMove = [this](int i, const MouseArgs& a) {
-        wordDragged(i, a.button, a.shift, a.formX - words(i).Left(), a.formY - words(i).Top());
-    };
-    // A word taken up by the pointer is read, as one picked up by the keys is.
-    words.MouseDown = [this](int i, const MouseArgs& a) {
-        if (a.button == 1) speech::say(spokenWord(i));
-    };
-    words.MouseUp = [this](int i, const MouseArgs& a) {
-        wordReleased(i, a.button, a.shift, a.formX - words(i).Left(), a.formY - words(i).Top());
-    };
+    words.MouseDown = [this](int i, const MouseArgs& a) { wordPressed(i, a); };
+    words.MouseMove = [this](int i, const MouseArgs& a) { wordPointerMoved(i, a); };
+    words.MouseUp = [this](int i, const MouseArgs& a) { wordPointerReleased(i, a); };
     commands.Click = bind(this, &LabellingScreen::commandClicked);
     commands.MouseMove = bind(this, &LabellingScreen::pointerOverCommand);
 }
@@ -127,6 +130,7 @@ void LabellingScreen::onLoad() {
         targets(i).setOpaque(false);
         targets(i).setVisible(true);
         homes(i).move(words(i).Left(), words(i).Top());
+        putWord(i, {labelling::Spot::Home, i});
     }
     for (int i = 0; i < n; ++i) {
         words(i).setVisible(true);
@@ -143,31 +147,101 @@ void LabellingScreen::onLoad() {
     for (int i = 0; i < n; ++i) words(i).bringToFront();
 }
 
+labelling::Place LabellingScreen::positionOf(const labelling::Spot& spot) const {
+    switch (spot.kind) {
+        case labelling::Spot::Box:
+            return topLeft(targets(spot.index));
+        case labelling::Spot::Home:
+            return topLeft(homes(spot.index));
+        case labelling::Spot::Loose:
+            break;
+    }
+    return {spot.left, spot.top};
+}
+
+void LabellingScreen::putWord(int word, const labelling::Spot& spot) {
+    spots_[word] = spot;
+    const labelling::Place at = positionOf(spot);
+    words(word).move(at.left, at.top);
+}
+
+void LabellingScreen::moveWord(int word, float left, float top) {
+    putWord(word, {labelling::Spot::Loose, 0, left, top});
+}
+
 void LabellingScreen::wordDragged(int index, int button, int, float x, float y) {
-    Label& word = words(index);
+    const labelling::Place at = positionOf(spots_[index]);
     if (button == 1)
-        word.move(word.Left() + x - word.Width() / 2, word.Top() + y - word.Height() / 2);
+        moveWord(index, at.left + x - words(index).Width() / 2,
+                 at.top + y - words(index).Height() / 2);
     scoreText.setVisible(false);
 }
 
-void LabellingScreen::snapIfNear(Label& label, const Label& box) {
-    if (inZone(label.Left(), label.Top(), box)) label.move(box.Left(), box.Top());
-}
-
 void LabellingScreen::wordReleased(int index, int, int, float, float) {
-    Label& word = words(index);
-    // Every test reads the word's current place, so the last snap of the pass stands.
+    // Every test reads where the word lies now, so the last snap of the pass stands.
+    labelling::Place at = positionOf(spots_[index]);
+    labelling::Spot spot{labelling::Spot::Loose, 0, at.left, at.top};
     for (int i = 0; i < wordCount(); ++i) {
-        snapIfNear(word, targets(i));
-        snapIfNear(word, homes(i));
+        if (inZone(at, targets(i))) {
+            at = topLeft(targets(i));
+            spot = {labelling::Spot::Box, i};
+        }
+        if (inZone(at, homes(i))) {
+            at = topLeft(homes(i));
+            spot = {labelling::Spot::Home, i};
+        }
     }
+    putWord(index, spot);
     // Once shown, Check Score stays until Start Again.
     if (placedCount() == wordCount()) commands(kCheckScore).setVisible(true);
 }
 
+int LabellingScreen::carrierOf(int word, int besides) const {
+    for (const auto& [pointer, carried] : carried_)
+        if (carried == word && pointer != besides) return pointer;
+    return -1;
+}
+
+void LabellingScreen::wordPressed(int index, const MouseArgs& a) {
+    // A second hand on a word that one holds already does nothing.
+    carried_[a.pointer] = carrierOf(index, a.pointer) >= 0 ? -1 : index;
+    dragging_.erase(a.pointer);
+}
+
+void LabellingScreen::wordPointerMoved(int index, const MouseArgs& a) {
+    const auto it = carried_.find(a.pointer);
+    if (it != carried_.end() && it->second != index) return;  // not this pointer's word
+    // A pointer that pressed nowhere here only passes over a word another hand holds.
+    const bool passing = it == carried_.end() && carrierOf(index) >= 0;
+    // Still a tap: the word stays where it is.
+    const int button = a.tapping || passing ? 0 : a.button;
+    if (button == 1 && held_ == index) setDown();  // a drag takes the lifted word
+    // A word taken up by a drag is read, as one lifted by a tap or the keys is.
+    if (button == 1 && dragging_.insert(a.pointer).second) speech::say(spokenWord(index));
+    // The word moves under the pointer, so X and Y are worked out from the pointer's steady
+    // place in the window and the word's exact place, not from the word's rounded pixels.
+    const labelling::Place at = positionOf(spots_[index]);
+    wordDragged(index, button, a.shift, a.formX - at.left, a.formY - at.top);
+}
+
+void LabellingScreen::wordPointerReleased(int index, const MouseArgs& a) {
+    dragging_.erase(a.pointer);
+    const auto it = carried_.find(a.pointer);
+    if (it != carried_.end()) {
+        const int carried = it->second;
+        carried_.erase(it);
+        if (carried != index) return;
+    } else if (carrierOf(index) >= 0) {
+        return;
+    }
+    if (a.tapping) return;  // the tap itself comes next (onTap)
+    const labelling::Place at = positionOf(spots_[index]);
+    wordReleased(index, a.button, a.shift, a.formX - at.left, a.formY - at.top);
+}
+
 bool LabellingScreen::isOn(int label, int target) const {
-    return words(label).Left() == targets(target).Left() &&
-           words(label).Top() == targets(target).Top();
+    const labelling::Spot& spot = spots_[label];
+    return spot.kind != labelling::Spot::Loose && positionOf(spot) == topLeft(targets(target));
 }
 
 int LabellingScreen::placedCount() const {
@@ -189,7 +263,10 @@ void LabellingScreen::commandClicked(int index) {
             forms().unload(*this);
             break;
         case kStartAgain:
-            for (int i = 0; i < wordCount(); ++i) words(i).move(homes(i).Left(), homes(i).Top());
+            // Every hand lets go: a pointer still down carries nothing until its release.
+            for (auto& [pointer, carried] : carried_) carried = -1;
+            setDown();
+            for (int i = 0; i < wordCount(); ++i) putWord(i, {labelling::Spot::Home, i});
             commands(kCheckScore).setVisible(false);
             scoreText.setVisible(false);
             break;
@@ -212,12 +289,16 @@ void LabellingScreen::onMouseMove(int, int, float, float) {
 }
 
 bool LabellingScreen::onKey(Control* focused, Key key) {
+    const int n = wordCount();
     if (held_ < 0) {
         if (key != Key::Activate || !focused) return false;
-        for (int i = 0; i < wordCount(); ++i) {
+        for (int i = 0; i < n; ++i) {
             if (focused != &words(i)) continue;
-            // A word the pointer is dragging stays with the pointer.
-            if (QGuiApplication::mouseButtons() == Qt::NoButton) pickUp(i);
+            // A word a pointer is dragging stays with the pointer.
+            if (carrierOf(i) < 0) {
+                pickUp(i);
+                showOver(0);
+            }
             return true;
         }
         return false;
@@ -225,14 +306,17 @@ bool LabellingScreen::onKey(Control* focused, Key key) {
     switch (key) {
         case Key::Tab:
         case Key::Next:
-            carryTo((over_ + 1) % wordCount());
+            carryTo((over_ + 1) % n);
             break;
         case Key::BackTab:
         case Key::Previous:
-            carryTo((over_ + wordCount() - 1) % wordCount());
+            carryTo(over_ < 0 ? n - 1 : (over_ + n - 1) % n);
             break;
         case Key::Activate:
-            dropHeld();
+            if (over_ < 0)
+                putBack();
+            else
+                dropHeldOn(targets(over_));
             break;
         case Key::Escape:
             putBack();
@@ -244,10 +328,28 @@ bool LabellingScreen::onKey(Control* focused, Key key) {
     return true;  // while a word is held, no key goes elsewhere
 }
 
+void LabellingScreen::onTap(Control* on) {
+    const int word = indexIn(words, on);
+    if (word >= 0 && carrierOf(word) >= 0) return;  // another hand holds it
+    if (word >= 0 && word == held_) return putBack();
+    if (held_ >= 0) {
+        // A word lying in a box or slot stands for that place.
+        const labelling::Spot* lying = word >= 0 ? &spots_[word] : nullptr;
+        if (lying && lying->kind == labelling::Spot::Box) return dropHeldOn(targets(lying->index));
+        if (lying && lying->kind == labelling::Spot::Home) return dropHeldOn(homes(lying->index));
+        if (const int box = indexIn(targets, on); box >= 0) return dropHeldOn(targets(box));
+        if (const int slot = indexIn(homes, on); slot >= 0) return dropHeldOn(homes(slot));
+        putBack();
+    }
+    if (word >= 0) pickUp(word);
+}
+
 void LabellingScreen::pickUp(int word) {
     held_ = word;
+    over_ = -1;
     words(word).bringToFront();  // carried over every other word
-    showOver(0);
+    words(word).setLifted(true);
+    keyboard().showRingOn(words(word));
     words(word).announce(words(word).Caption() + ", picked up");
     speech::say(spokenWord(word));
 }
@@ -265,26 +367,34 @@ void LabellingScreen::showOver(int box) {
                 target.Top() + (target.Height() - word.Height()) / 2);
 }
 
-void LabellingScreen::dropHeld() {
+void LabellingScreen::dropHeldOn(const Label& place) {
     const int i = held_;
-    held_ = -1;
-    words(i).showInPlace();
-    restackWords();
-    // The pointer at the box's centre: the drag's last move there, then the release.
-    const float centreX = targets(over_).Left() + targets(over_).Width() / 2;
-    const float centreY = targets(over_).Top() + targets(over_).Height() / 2;
-    wordDragged(i, 1, 0, centreX - words(i).Left(), centreY - words(i).Top());
-    wordReleased(i, 1, 0, centreX - words(i).Left(), centreY - words(i).Top());
+    setDown();
+    // The pointer at the place's centre: the drag's last move there, then the release.
+    const float centreX = place.Left() + place.Width() / 2;
+    const float centreY = place.Top() + place.Height() / 2;
+    const labelling::Place from = positionOf(spots_[i]);
+    wordDragged(i, 1, 0, centreX - from.left, centreY - from.top);
+    const labelling::Place at = positionOf(spots_[i]);
+    wordReleased(i, 1, 0, centreX - at.left, centreY - at.top);
     words(i).announce(words(i).Caption() + ", " + placeOf(i));
 }
 
 void LabellingScreen::putBack() {
     if (held_ < 0) return;
     const int i = held_;
+    setDown();
+    words(i).announce(words(i).Caption() + ", put back");
+}
+
+void LabellingScreen::setDown() {
+    if (held_ < 0) return;
+    const int i = held_;
     held_ = -1;
+    over_ = -1;
+    words(i).setLifted(false);
     words(i).showInPlace();
     restackWords();
-    words(i).announce(words(i).Caption() + ", put back");
 }
 
 void LabellingScreen::restackWords() {
@@ -295,8 +405,6 @@ void LabellingScreen::restackWords() {
 QString LabellingScreen::placeOf(int word) const {
     for (int m = 0; m < wordCount(); ++m)
         if (isOn(word, m)) return QString("on box %1").arg(m + 1);
-    for (int m = 0; m < wordCount(); ++m)
-        if (words(word).Left() == homes(m).Left() && words(word).Top() == homes(m).Top())
-            return "back at the start";
+    if (spots_[word].kind == labelling::Spot::Home) return "back at the start";
     return "not on a box";
 }

@@ -2,7 +2,15 @@
 // The drag-and-drop labelling engine shared by the skeleton, puberty and Healthy Living
 // screens: words are dragged from their home slots onto outlined target boxes, snap into a
 // box or slot released near it, and are scored by "Check Score".
+//
+// The engine keeps where each word lies and draws the word there. Every pointer (the mouse,
+// each touch point) carries the word it pressed, so several pupils drag at once; a press
+// that is released before it moves past the platform's drag distance is a tap, which lifts
+// a word as the keys do, and a tap on a box or home slot drops the lifted word there.
+#include <map>
+#include <set>
 #include <span>
+#include <vector>
 
 #include "speech/speakerbutton.h"
 #include "ui/controlarray.h"
@@ -13,6 +21,7 @@ namespace labelling {
 
 struct Place {
     float left, top;
+    bool operator==(const Place&) const = default;  // exactly, as snapping copies them
 };
 
 // One draggable word: the box it belongs on and where it starts.
@@ -32,6 +41,13 @@ struct Layout {
     ui::LabelDesign score;        // scoreText: its place (the style is the engine's)
 };
 
+// Where a word lies: on a box, in a home slot, or loose where a drag left it.
+struct Spot {
+    enum Kind { Box, Home, Loose } kind = Home;
+    int index = 0;            // the box or home slot
+    float left = 0, top = 0;  // a loose word's top-left corner
+};
+
 }  // namespace labelling
 
 class LabellingScreen : public ui::Form {
@@ -48,11 +64,20 @@ class LabellingScreen : public ui::Form {
 
     // Drag-and-drop by keys: Enter or Space on a word picks it up and shows it over box 0;
     // Tab, Shift+Tab and the arrows carry it from box to box; Enter or Space drops it as the
-    // pointer would at the box's centre; Escape puts it back.
+    // pointer would at the box's centre; Escape puts it back. A word a tap lifted stays in its
+    // place until a key carries it to a box.
     bool onKey(ui::Control* focused, ui::Key key) override;
-    void onPointerPressed() override { putBack(); }
-    // The word held by the keys; -1 while none is.
+    // A tap on a word lifts it (on the lifted word, puts it back); with a word lifted, a tap
+    // on a box or home slot, or on a word lying in one, drops it there as a drop at that
+    // place's centre, and a tap anywhere else puts it back.
+    void onTap(ui::Control* on) override;
+    // The word lifted by the keys or a tap; -1 while none is.
     int heldWord() const { return held_; }
+
+    // Where each word lies; the words are drawn from it.
+    const labelling::Spot& spotOf(int word) const { return spots_[word]; }
+    // Leaves a word loose with its top-left corner there, as a drag would before its release.
+    void moveWord(int word, float left, float top);
 
     // Tab indexes below this are free for a screen's own controls that come first; the
     // words follow in index order, then the buttons from left to right.
@@ -82,18 +107,35 @@ class LabellingScreen : public ui::Form {
     virtual QString spokenWord(int word) const { return words(word).Caption(); }
 
   private:
-    void snapIfNear(ui::Label& label, const ui::Label& box);
+    // The pointers' own presses, moves and releases on words.
+    void wordPressed(int index, const ui::MouseArgs& a);
+    void wordPointerMoved(int index, const ui::MouseArgs& a);
+    void wordPointerReleased(int index, const ui::MouseArgs& a);
+    // The pointer that carries the word, other than `besides`; -1 if none does.
+    int carrierOf(int word, int besides = -1) const;
+
+    labelling::Place positionOf(const labelling::Spot& spot) const;
+    void putWord(int word, const labelling::Spot& spot);
     int placedCount() const;
+    // Every lift of a word, by keys, mouse, pen or touch, comes here.
     void pickUp(int word);
     void carryTo(int box);
     void showOver(int box);
-    void dropHeld();
+    // Drops the lifted word as a drag released at the place's centre would.
+    void dropHeldOn(const ui::Label& place);
     void putBack();
+    // The lifted word, drawn in its place again and no longer lifted.
+    void setDown();
     void restackWords();
     // Where word i lies, told to a screen reader after "Skull, ".
     QString placeOf(int word) const;
 
     const labelling::Layout& layout_;
+    std::vector<labelling::Spot> spots_;
+    // Each pointer that pressed a word, and the word it carries: -1 when another pointer
+    // held that word already, or Start Again took it away.
+    std::map<int, int> carried_;
+    std::set<int> dragging_;  // pointers past the drag distance with their word
     int held_ = -1;
-    int over_ = 0;
+    int over_ = -1;  // the box the lifted word is shown over; -1: in its place
 };

@@ -107,21 +107,27 @@ void Invariants::before() {
     }
 }
 
-void Invariants::after(QStringList& findings, const QWidget* held, const Form* closed) {
+void Invariants::after(QStringList& findings, const std::vector<const QWidget*>& holding,
+                       const Form* closed) {
     checkForms(findings, loadedBefore_, closed);
-    // A word moves only under the pointer that holds it, or into a box or its home.
+    // A word moves only under a pointer that holds it, or into a box or a home slot; only the
+    // lifted word is drawn lifted, and away from its place only while lifted.
     for (Form* f : forms().loaded()) {
         auto* s = dynamic_cast<LabellingScreen*>(f);
         const auto was = before_.find(s);
         if (!s || was == before_.end() || was->second.window != s->window()) continue;
         for (int i = 0; i < s->wordCount(); ++i) {
             const QPointF now = placeOf(s->words(i));
-            if (s->words(i).widget() != held && now != was->second.places[i] &&
-                !atHomeOrOnABox(*s, now))
+            const bool held = std::count(holding.begin(), holding.end(), s->words(i).widget());
+            if (!held && now != was->second.places[i] && !atHomeOrOnABox(*s, now))
                 findings << QString::asprintf("%s: word %d moved to (%g, %g) by itself",
                                               qPrintable(s->name()), i, now.x(), now.y());
-            if (s->words(i).isShownElsewhere() != (i == s->heldWord()))
-                findings << s->name() + QString(": word %1 is drawn away from its place").arg(i);
+            const bool lifted = i == s->heldWord();
+            if ((s->words(i).isShownElsewhere() && !lifted) || s->words(i).isLifted() != lifted)
+                findings << s->name() + QString(
+                                            ": word %1 is drawn lifted, or away from its "
+                                            "place, while not lifted")
+                                            .arg(i);
         }
     }
     checkLaidOut(findings);

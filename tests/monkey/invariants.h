@@ -25,9 +25,10 @@ class Invariants {
   public:
     // Before an event: where every word lies, and which forms are loaded.
     void before();
-    // After it. `held` is the widget the held buttons were pressed on (null when no button
-    // is held); `closed` the form whose window the window system asked to close, if any.
-    void after(QStringList& findings, const QWidget* held, const ui::Form* closed);
+    // After it. `holding` are the widgets the held buttons and the fingers down were pressed
+    // on; `closed` the form whose window the window system asked to close, if any.
+    void after(QStringList& findings, const std::vector<const QWidget*>& holding,
+               const ui::Form* closed);
 
   private:
     struct WordState {

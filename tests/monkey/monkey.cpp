@@ -1,6 +1,7 @@
 // A monkey at the whiteboard: seeded random real input through the window system layer
 // (clicks and drags of every button, now and then a second one held or a drag that leaves
-// the window and comes back, keys with Ctrl+J, windows closed by the window system), timer
+// the window and comes back, up to three fingers touching, dragging and tapping at once,
+// keys with Ctrl+J, windows closed by the window system), timer
 // ticks between events, and jumps to any screen through the registry, with the invariants
 // checked after every event. `make test` sends a short run from fixed seeds; a long run takes
 // its seeds and length from BRINDLEMARK_MONKEY_SEEDS (comma separated) and
@@ -22,6 +23,7 @@
 #include "jotter/jotter.h"
 #include "tests/monkey/invariants.h"
 #include "tests/support/screentest.h"
+#include "tests/support/touch.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
 #include "ui/timer.h"
@@ -118,11 +120,15 @@ class Monkey {
     }
 
     // Qt must hear of every release, or it would take the buttons as held from then on.
-    void releaseHeld(QWidget* window = nullptr, QPoint at = {1, 1}) {
-        const std::vector<Form*> shown = shownForms();
-        if (!window && !shown.empty()) window = shown.front()->window();
-        for (Qt::MouseButton b : kButtons)
-            if (held_ & b) mouse(window, Release, b, at);
+    // A release may close the window (a click on Exit): the next goes to another one.
+    void releaseHeld(QWidget* given = nullptr, QPoint at = {1, 1}) {
+        QPointer<QWidget> window(given);
+        for (Qt::MouseButton b : kButtons) {
+            if (!(held_ & b)) continue;
+            const std::vector<Form*> shown = shownForms();
+            if (!window && !shown.empty()) window = shown.front()->window();
+            mouse(window, Release, b, at);
+        }
     }
 
     // One user action; each of its events is followed by the checks.
@@ -135,7 +141,8 @@ class Monkey {
                                   : *shown[below(static_cast<int>(shown.size()))];
         // In front of a labelling screen, pupils mostly drag words.
         const int r = dynamic_cast<LabellingScreen*>(&form) && chance(0.5) ? 0 : below(1000);
-        if (r < 400) return drag(form);
+        if (r < 300) return drag(form);
+        if (r < 400) return touches(form);
         if (r < 750) {
             // A click, mostly with the left button, mostly on a control that takes clicks.
             const QPoint at = somewhereIn(form, true);
@@ -172,9 +179,9 @@ class Monkey {
         ticks();
     }
 
-    // Press, move in a few steps (now and then off the window and back) and release; on a
-    // labelling screen mostly a word not yet on a box, to about the edges of a box's zone.
-    void drag(Form& form) {
+    // Where a drag starts and ends: on a labelling screen mostly a word not yet on a box, to
+    // about the edges of a box's zone.
+    std::pair<QPoint, QPoint> dragEnds(Form& form) {
         QPoint from = somewhereIn(form, true), to = somewhereIn(form, false);
         if (auto* screen = dynamic_cast<LabellingScreen*>(&form); screen && chance(0.8)) {
             const int n = screen->wordCount();
@@ -192,7 +199,53 @@ class Monkey {
             const float dy = (-0.2f + 1.9f * below(1000) / 1000.0f) * box.Height();
             to = {Twips::toPixels(box.Left() + dx), Twips::toPixels(box.Top() + dy)};
         }
+        return {from, to};
+    }
+
+    // Press, move in a few steps (now and then off the window and back) and release.
+    void drag(Form& form) {
+        const auto [from, to] = dragEnds(form);
         drag(form, from, to, chance(0.9) ? Qt::LeftButton : kButtons[1 + below(2)]);
+    }
+
+    // One to three fingers on the window at once, in turns: each presses, moves a few steps
+    // (or none: a tap) and lets go. Each has a number of its own, so that one left on a window
+    // that has gone never comes back.
+    void touches(Form& form) {
+        struct Finger {
+            int id;
+            QPoint from, to;
+            int steps, done = -1;  // -1 before its press
+        };
+        real::Fingers hands(form.window());
+        const QPointer<QWidget> window(form.window());
+        std::vector<Finger> fingers;
+        for (int k = 1 + below(3); k > 0; --k) {
+            const auto [from, to] = dragEnds(form);
+            const bool tap = chance(0.35);  // on a word, or about a box
+            fingers.push_back(
+                {nextFinger_++, tap && chance(0.5) ? to : from, to, tap ? 0 : 1 + below(3)});
+        }
+        while (!fingers.empty()) {
+            const auto f = fingers.begin() + below(static_cast<int>(fingers.size()));
+            const auto step = f->done < 0          ? real::Fingers::Press
+                              : f->done < f->steps ? real::Fingers::Move
+                                                   : real::Fingers::Release;
+            const QPoint at = step == real::Fingers::Move
+                                  ? f->from + (f->to - f->from) * (f->done + 1) / f->steps
+                              : step == real::Fingers::Release && f->steps ? f->to
+                                                                           : f->from;
+            if (step == real::Fingers::Press && window) fingerWidgets_[f->id] = window->childAt(at);
+            event(
+                QString::asprintf("finger %d step %d at (%d,%d)", f->id, step, at.x(), at.y()),
+                [&] { hands.send(f->id, step, at); }, nullptr, true);
+            if (step == real::Fingers::Release) {
+                fingerWidgets_.erase(f->id);
+                fingers.erase(f);
+            } else {
+                ++f->done;
+            }
+        }
     }
 
     void drag(Form& form, QPoint from, QPoint to, Qt::MouseButton button) {
@@ -246,18 +299,25 @@ class Monkey {
 
     // Sends one event, then checks the invariants; false once the run is over or the program
     // has ended, when nothing more reaches it.
+    // A finger's event is sent even then, uncounted and unchecked, so that Qt hears of
+    // every finger lifted.
     template <class Send>
-    bool event(const QString& what, Send send, const Form* closed = nullptr) {
-        if (result_.events >= limit_ || platform_.endCalls != endCalls_) return false;
-        invariants_.before();
+    bool event(const QString& what, Send send, const Form* closed = nullptr, bool finger = false) {
+        const bool over = result_.events >= limit_ || platform_.endCalls != endCalls_;
+        if (over && !finger) return false;
+        if (!over) invariants_.before();
         send();
         QCoreApplication::processEvents();
+        if (over) return true;
         ++result_.events;
         if (platform_.endCalls != endCalls_) return true;
         for (const Form* f : forms().loaded())
             if (f->window()->isVisible()) ++result_.shown[f->name()];
         QStringList found;
-        invariants_.after(found, held_ ? pressedWidget_.data() : nullptr, closed);
+        std::vector<const QWidget*> holding;
+        if (held_) holding.push_back(pressedWidget_.data());
+        for (const auto& [id, w] : fingerWidgets_) holding.push_back(w.data());
+        invariants_.after(found, holding, closed);
         for (const QString& f : found)
             result_.findings << QString("event %1 (%2): %3").arg(result_.events).arg(what, f);
         return true;
@@ -292,6 +352,9 @@ class Monkey {
     int endCalls_ = 0;
     Qt::MouseButtons held_;
     QPointer<QWidget> pressedWidget_;  // what the held buttons went down on
+    int nextFinger_ = 0;
+    std::map<int, QPoint> fingersDown_;               // where each finger down is
+    std::map<int, QPointer<QWidget>> fingerWidgets_;  // what each went down on
 };
 
 class SeededPlatform : public FakePlatform {

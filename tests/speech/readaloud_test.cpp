@@ -92,13 +92,15 @@ TEST_F(ReadAloudTest, LabellingReadsTheInstructionAWordPickedUpAndTheScore) {
     EXPECT_EQ(s.speaker.Left(), 120);
     EXPECT_EQ(s.speaker.Top(), 7920);
     real::click(s.speaker);
-    real::press(s.window(), real::centreOf(s.words(1)));
+    real::drag(s.words(0), real::centreOf(s.words(0)) + QPoint(60, 0));  // read once, as it goes
+    real::press(s.window(), real::centreOf(s.words(1)));                 // a tap
     real::release(s.window(), real::centreOf(s.words(1)));
+    s.onKey(&s.words(1), Key::Escape);
     s.onKey(&s.words(2), Key::Activate);
     s.commandClicked(2);
     EXPECT_EQ(voice->said,
-              (QStringList{"Match these labels to the correct bones.", s.words(1).Caption(),
-                           s.words(2).Caption(), "0 out of 8 correct"}));
+              (QStringList{"Match these labels to the correct bones.", s.words(0).Caption(),
+                           s.words(1).Caption(), s.words(2).Caption(), "0 out of 8 correct"}));
     real::click(forms().get<MainScreen>().readAloud);
     EXPECT_FALSE(s.speaker.Visible());
     EXPECT_EQ(voice->stops, 1);

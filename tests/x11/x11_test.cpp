@@ -1,6 +1,7 @@
 // What only a real X server shows, with a window manager (openbox) and without one: the
 // backdrop hiding another program's window beneath the program's own, the tall Jotter inside
-// the display, the keyboard handed back as a window closes, the program ending with status 0
+// the display, the keyboard handed back as a window closes, a skeleton solved by the real
+// pointer's taps alone, the program ending with status 0
 // through the title screen's Exit, and the program itself starting and ending beside a
 // session bus that never answers.
 #include <QtGui/qguiapplication_platform.h>
@@ -25,6 +26,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "activities/labelling/skeletonscreen.h"
 #include "app/backdrop.h"
 #include "app/mainscreen.h"
 #include "app/screens.h"
@@ -259,6 +261,19 @@ TEST_F(X11Test, WithoutAWindowManagerTheKeysComeBackToTheTopicThatOpenedAnActivi
     EXPECT_FALSE(forms().isLoaded("puberty"));
     EXPECT_EQ(QApplication::activeWindow(), menu.window());
     EXPECT_EQ(QApplication::focusWidget(), menu.topics(4).widget());
+}
+
+TEST_F(X11Test, ASkeletonSolvedByTapsAlone) {
+    SkeletonScreen& s = forms().show<SkeletonScreen>();
+    ASSERT_TRUE(showsWindow(s.window(), real::centreOf(s.commands(0))));
+    for (int i = 0; i < s.wordCount(); ++i) {
+        clickDisplayOn(s.words(i));
+        EXPECT_EQ(s.heldWord(), i);
+        clickDisplayOn(s.targets(i));
+        EXPECT_TRUE(s.isOn(i, i)) << i;
+    }
+    clickDisplayOn(s.commands(2));
+    EXPECT_EQ(s.scoreText.Caption(), "8 out of 8 correct");
 }
 
 TEST_F(X11Test, ExitEndsTheProgramWithStatusZero) {

@@ -14,6 +14,7 @@
 #include "speech/recordingvoice.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
+#include "tests/support/touch.h"
 #include "ui/blankwrap.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -393,8 +394,10 @@ TEST_F(FileScreenTest, ASpokenFormIsReadInPlaceOfTheWrittenOne) {
     EXPECT_EQ(read(sorting).problems[0].message, "\"say\" is empty");
 }
 
-// Every word dragged by the pointer to a box of its own, then Check Score.
-static void solveByPointer(FileDragScreen& s) {
+// Every word dragged by the pointer to a box of its own (or tapped by a finger, then its box),
+// then Check Score.
+static void solveByPointer(FileDragScreen& s, bool byTaps = false) {
+    real::Fingers finger(s.window());
     for (int i = 0; i < s.wordCount(); ++i) {
         int box = i;
         // A sorting word goes to the other box of its column where there is one.
@@ -402,7 +405,12 @@ static void solveByPointer(FileDragScreen& s) {
             if (j != i && s.plan().boxes[j].group == s.plan().boxes[i].group &&
                 s.plan().headings.size())
                 box = j;
-        real::drag(s.words(i), real::centreOf(s.targets(box)));
+        if (byTaps) {
+            finger.tap(s.words(i));
+            finger.tap(s.targets(box));
+        } else {
+            real::drag(s.words(i), real::centreOf(s.targets(box)));
+        }
     }
     real::click(s.commands(2));
     EXPECT_EQ(s.scoreText.Caption(),
@@ -427,6 +435,17 @@ static void solveByKeys(FileDragScreen& s) {
     EXPECT_EQ(s.scoreText.Caption(),
               QString("%1 out of %1 correct").arg(s.wordCount()).toStdString().c_str())
         << s.name().toStdString();
+}
+
+TEST_F(FileScreenTest, EachDragKindPlayedToFullMarksByTapsOfAFingerAtALargerScale) {
+    writeAll();
+    Twips::setScale(1.75f);
+    for (const char* name : {"file:water.toml", "file:states.toml", "file:rocks.toml"}) {
+        auto* s = dynamic_cast<FileDragScreen*>(forms().show(name));
+        EXPECT_TRUE(s) << name;
+        if (s) solveByPointer(*s, true);
+    }
+    Twips::setScale(1.0f);
 }
 
 TEST_F(FileScreenTest, EachKindPlayedToFullMarksByThePointer) {

@@ -102,7 +102,7 @@ TEST_F(EngineTest, OnlyTheLeftButtonAloneDragsButAnyReleaseDrops) {
         s.wordDragged(2, button, 0, 900, 900);
         EXPECT_EQ(s.words(2).Left(), 840) << button;
     }
-    s.words(2).move(4200, 2600);  // near Spine's box, not yet dropped
+    s.moveWord(2, 4200, 2600);  // near Spine's box, not yet dropped
     QWidget* window = s.window();
     const QPoint from = real::centreOf(s.words(2));
     real::press(window, from, Qt::RightButton);

@@ -9,7 +9,7 @@ namespace labelling_test {
 
 // Releases word i with its top-left corner at (left, top), as after a drag.
 inline void dropAt(LabellingScreen& s, int i, float left, float top, int button = 1) {
-    s.words(i).move(left, top);
+    s.moveWord(i, left, top);
     s.wordReleased(i, button, 0, 0, 0);
 }
 
