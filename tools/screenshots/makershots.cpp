@@ -46,6 +46,8 @@ class Silent : public maker::Dialogs {
     std::optional<maker::Kind> chooseKind(QWidget*) override { return std::nullopt; }
     QString openFile(QWidget*, const QString&) override { return {}; }
     QString choosePicture(QWidget*) override { return {}; }
+    QString openPackage(QWidget*) override { return {}; }
+    QString chooseFolder(QWidget*, const QString&) override { return {}; }
     QString saveAs(QWidget*, const QString&, const QString&) override { return {}; }
     bool confirm(QWidget*, const QString&) override { return false; }
     void tell(QWidget*, const QString&) override {}
