@@ -55,7 +55,6 @@ bool ShareCommands::exportActivity() {
 }
 
 bool ShareCommands::import() {
-    if (!files_.keepWork()) return false;
     const QString path = context_.dialogs.openPackage(&window_);
     return !path.isEmpty() && import(path);
 }
@@ -64,8 +63,9 @@ bool ShareCommands::import(const QString& path) {
     if (!files_.keepWork()) return false;
     sharing::Inspection in = sharing::inspectPackage(path);
     if (!in.ok()) {
-        context_.dialogs.tell(&window_, QString("%1 cannot be imported: %2.\nNothing was written.")
-                                            .arg(QFileInfo(path).fileName(), in.problem));
+        const QString why = in.problem.left(1).toUpper() + in.problem.mid(1);
+        context_.dialogs.tell(&window_, QString("%1 cannot be imported.\n%2.\nNothing was written.")
+                                            .arg(QFileInfo(path).fileName(), why));
         return false;
     }
     const QString unpacked = in.unpackedPath(in.activityFile);
