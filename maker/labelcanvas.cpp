@@ -98,7 +98,7 @@ void LabelCanvas::refresh() {
         pictureSize_ = path.isEmpty() ? QSize() : ui::judgePictureFile(path).size;
         shown_ = {};
     }
-    if (selected_ >= static_cast<int>(d.labels.size())) selected_ = -1;
+    if (selected_ >= static_cast<int>(d.labels.size())) select(-1);
     if (editing_ >= 0 && editing_ < static_cast<int>(d.labels.size())) {
         if (editor_->text() != d.labels[editing_].word) editor_->setText(d.labels[editing_].word);
         editor_->setGeometry(boxOnWidget(editing_).toAlignedRect());
@@ -299,8 +299,10 @@ void LabelCanvas::editWord(int i) {
 }
 
 void LabelCanvas::select(int label) {
+    const bool changed = label != selected_;
     selected_ = label;
     update();
+    if (changed) Q_EMIT selectionChanged();
 }
 
 void LabelCanvas::keyPressEvent(QKeyEvent* e) {
