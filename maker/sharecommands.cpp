@@ -81,8 +81,12 @@ bool ShareCommands::import(const QString& path) {
 QString ShareCommands::whereItAppears() const {
     if (!pending_) return {};
     const sharing::Place& p = pending_->place;
-    return p.menu == 0 ? QString("in Our Activities as \"%1\"").arg(p.topic)
-                       : QString("in Menu %1 as \"%2\"").arg(p.menu).arg(p.topic);
+    QString where = p.menu == 0 ? QString("in Our Activities as \"%1\"").arg(p.topic)
+                                : QString("in Menu %1 as \"%2\"").arg(p.menu).arg(p.topic);
+    if (!p.inPlaceOf.isEmpty())
+        where += QString(", in place of %1, which comes with the program")
+                     .arg(QFileInfo(p.inPlaceOf).fileName());
+    return where;
 }
 
 QString ShareCommands::placeTaken() const {
