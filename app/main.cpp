@@ -47,7 +47,7 @@ int makeActivities(int argc, char* argv[]) {
         maker::MakerWindow window(maker::desktopDialogs());
         window.setWindowIcon(makerIcon());
         window.show();
-        if (argc >= 3) window.openFile(QString::fromLocal8Bit(argv[2]));
+        if (argc >= 3) window.openPath(QString::fromLocal8Bit(argv[2]));
         status = QApplication::exec();
         ui::forms().clear();
     }

@@ -34,6 +34,8 @@ class PhotoDialogs : public Dialogs {
     std::optional<Kind> chooseKind(QWidget*) override { return std::nullopt; }
     QString openFile(QWidget*, const QString&) override { return {}; }
     QString choosePicture(QWidget*) override { return photo; }
+    QString openPackage(QWidget*) override { return {}; }
+    QString chooseFolder(QWidget*, const QString&) override { return {}; }
     QString saveAs(QWidget*, const QString&, const QString&) override { return {}; }
     bool confirm(QWidget*, const QString&) override { return true; }
     void tell(QWidget*, const QString&) override {}

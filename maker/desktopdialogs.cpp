@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -36,6 +37,13 @@ class DesktopDialogs : public Dialogs {
     QString choosePicture(QWidget* parent) override {
         return QFileDialog::getOpenFileName(parent, "Choose a picture", QString(),
                                             "Pictures (*.png *.jpg *.jpeg *.PNG *.JPG *.JPEG)");
+    }
+    QString openPackage(QWidget* parent) override {
+        return QFileDialog::getOpenFileName(parent, "Import a shared activity", QDir::homePath(),
+                                            "Shared activities (*.brindlemark)");
+    }
+    QString chooseFolder(QWidget* parent, const QString& title) override {
+        return QFileDialog::getExistingDirectory(parent, title, QDir::homePath());
     }
     QString saveAs(QWidget* parent, const QString& folder, const QString& suggested) override {
         return QFileDialog::getSaveFileName(parent, "Save the activity as",

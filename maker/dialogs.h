@@ -22,6 +22,9 @@ class Dialogs {
     // A file to open or a picture to choose; empty when she cancels.
     virtual QString openFile(QWidget* parent, const QString& folder) = 0;
     virtual QString choosePicture(QWidget* parent) = 0;
+    // A shared activity to import, and the folder to export one to; empty when she cancels.
+    virtual QString openPackage(QWidget* parent) = 0;
+    virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
     // A new file's name in `folder`, starting from `suggested`; empty when she cancels.
     virtual QString saveAs(QWidget* parent, const QString& folder, const QString& suggested) = 0;
     virtual bool confirm(QWidget* parent, const QString& question) = 0;

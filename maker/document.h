@@ -14,8 +14,10 @@ namespace maker {
 
 using activityfiles::Kind;
 
+// `say`, in each entry that has it, is how its text is read aloud, when that differs.
 struct Label {
     QString word;
+    QString say;
     QPointF at;
     std::optional<QPointF> lineTo;
     bool operator==(const Label&) const = default;
@@ -23,6 +25,7 @@ struct Label {
 
 struct SortWord {
     QString text;
+    QString say;
     QString column;
     bool operator==(const SortWord&) const = default;
 };
@@ -35,6 +38,7 @@ struct PassageText {
 
 struct Question {
     QString text;
+    QString say;
     QString picture;
     QStringList answers;
     int right = 0;
@@ -43,6 +47,7 @@ struct Question {
 
 struct Statement {
     QString text;
+    QString say;
     bool isTrue = true;
     bool operator==(const Statement&) const = default;
 };

@@ -17,6 +17,14 @@ QLineEdit* newLineEdit(const QString& objectName, const QString& placeholder) {
     return edit;
 }
 
+QLineEdit* newSpokenAs(const QString& objectName) {
+    QLineEdit* edit = newLineEdit(objectName, "Spoken as (only if it differs)");
+    edit->setToolTip(
+        "How Read Aloud says it, when that differs from how it is written: \"H two O\" for "
+        "H2O. Leave it empty to have the text read as it is.");
+    return edit;
+}
+
 EntryForm::EntryForm(Context& context, QString entryName, QString addCaption)
     : FormPart(context), entryName_(std::move(entryName)), addCaption_(std::move(addCaption)) {}
 

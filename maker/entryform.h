@@ -26,5 +26,7 @@ class EntryForm : public FormPart {
 
 // Small builders the entry forms share.
 QLineEdit* newLineEdit(const QString& objectName, const QString& placeholder);
+// "Spoken as": how Read Aloud says an entry's text, where that differs from how it is written.
+QLineEdit* newSpokenAs(const QString& objectName);
 
 }  // namespace maker

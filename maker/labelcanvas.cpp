@@ -87,7 +87,7 @@ void LabelCanvas::refresh() {
     a.instruction = d.instruction.isEmpty() ? QString("-") : d.instruction;
     a.picture = d.picture;
     a.folder = context_.check.folder();
-    for (const Label& l : d.labels) a.labels.push_back({l.word, {}, l.at, l.lineTo, {}});
+    for (const Label& l : d.labels) a.labels.push_back({l.word, l.say, l.at, l.lineTo, {}});
     activityfiles::Planned planned = activityfiles::plan(a);
     plan_.reset();
     if (!planned.drags.empty() && !planned.drags[0].picturePath.isEmpty())
@@ -98,7 +98,7 @@ void LabelCanvas::refresh() {
         pictureSize_ = path.isEmpty() ? QSize() : ui::judgePictureFile(path).size;
         shown_ = {};
     }
-    if (selected_ >= static_cast<int>(d.labels.size())) selected_ = -1;
+    if (selected_ >= static_cast<int>(d.labels.size())) select(-1);
     if (editing_ >= 0 && editing_ < static_cast<int>(d.labels.size())) {
         if (editor_->text() != d.labels[editing_].word) editor_->setText(d.labels[editing_].word);
         editor_->setGeometry(boxOnWidget(editing_).toAlignedRect());
@@ -281,7 +281,7 @@ void LabelCanvas::makeLabel(QPointF point) {
     const QPointF at = tenths((centre - plan_->pictureRect.topLeft()) / s);
     int made = -1;
     context_.session.edit({}, [&](Document& d) {
-        d.labels.push_back({QString(), at, tenths(point)});
+        d.labels.push_back({QString(), QString(), at, tenths(point)});
         made = static_cast<int>(d.labels.size()) - 1;
     });
     select(made);
@@ -299,8 +299,10 @@ void LabelCanvas::editWord(int i) {
 }
 
 void LabelCanvas::select(int label) {
+    const bool changed = label != selected_;
     selected_ = label;
     update();
+    if (changed) Q_EMIT selectionChanged();
 }
 
 void LabelCanvas::keyPressEvent(QKeyEvent* e) {

@@ -38,6 +38,9 @@ class LabelCanvas : public QWidget {
     QLineEdit* wordEditor() const { return editor_; }
     QSize sizeHint() const override { return {600, 432}; }
 
+  Q_SIGNALS:
+    void selectionChanged();
+
   protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;

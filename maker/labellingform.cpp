@@ -1,8 +1,11 @@
 #include "maker/labellingform.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "maker/editsession.h"
+#include "maker/entryform.h"
 #include "maker/labelcanvas.h"
 #include "maker/picturefield.h"
 
@@ -22,6 +25,28 @@ void LabellingForm::build(QVBoxLayout* layout) {
     canvas = new LabelCanvas(context_);
     binder().follow(canvas, [c = canvas](const Document&) { c->refresh(); });
     layout->addWidget(canvas, 1);
+
+    // The label chosen on the picture: how Read Aloud says its word.
+    spoken = newSpokenAs("labelSay");
+    connect(spoken, &QLineEdit::textEdited, this, [this](const QString& t) {
+        const int i = canvas->selected();
+        if (i < 0) return;
+        context_.session.edit({"say", i}, [&](Document& d) { d.labels[i].say = t; });
+    });
+    const auto showSpoken = [this] {
+        const int i = canvas->selected();
+        const auto& labels = document().labels;
+        const bool chosen = i >= 0 && i < static_cast<int>(labels.size());
+        const QString say = chosen ? labels[i].say : QString();
+        if (spoken->text() != say) spoken->setText(say);
+        spoken->setEnabled(chosen);
+    };
+    connect(canvas, &LabelCanvas::selectionChanged, spoken, showSpoken);
+    binder().follow(spoken, [showSpoken](const Document&) { showSpoken(); });
+    auto* line = new QHBoxLayout;
+    line->addWidget(new QLabel("The label chosen is spoken as:"));
+    line->addWidget(spoken, 1);
+    layout->addLayout(line);
 }
 
 bool LabellingForm::reveal(const FieldRef& field) {

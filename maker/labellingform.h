@@ -2,6 +2,8 @@
 // Labelling: the picture, and the labels placed on it.
 #include "maker/formpart.h"
 
+class QLineEdit;
+
 namespace maker {
 
 class LabelCanvas;
@@ -14,6 +16,7 @@ class LabellingForm : public FormPart {
 
     LabelCanvas* canvas = nullptr;
     PictureField* picture = nullptr;
+    QLineEdit* spoken = nullptr;  // how the label chosen is said
 
   protected:
     void build(QVBoxLayout* layout) override;

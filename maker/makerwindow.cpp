@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "activities/files/sharing/package.h"
 #include "maker/activitylist.h"
 #include "maker/formhost.h"
 
@@ -20,7 +21,8 @@ namespace maker {
 MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
     : QMainWindow(parent),
       dialogs(std::move(d)),
-      files(context, *this, [this] { list->refresh(); }) {
+      files(context, *this, [this] { list->refresh(); }),
+      share(context, *this, files, [this] { list->refresh(); }) {
     setObjectName("maker");
     auto* split = new QSplitter;
     list = new ActivityList(library);
@@ -41,6 +43,7 @@ MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
     connect(copy, &QPushButton::clicked, this, &MakerWindow::save);
     bar->addWidget(copy);
     column->addWidget(readOnlyBar);
+    column->addWidget(buildImportBar());
     emptyPage = new QLabel("Choose an activity on the left, or make a new one with File, New.");
     emptyPage->setAlignment(Qt::AlignCenter);
     column->addWidget(emptyPage, 1);
@@ -85,6 +88,29 @@ bool MakerWindow::eventFilter(QObject* watched, QEvent* event) {
     return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
 }
 
+QWidget* MakerWindow::buildImportBar() {
+    importBar = new QWidget;
+    importBar->setObjectName("importBar");
+    auto* bar = new QHBoxLayout(importBar);
+    importWhere = new QLabel;
+    importWhere->setWordWrap(true);
+    bar->addWidget(importWhere, 1);
+    auto* install = new QPushButton("Install it");
+    install->setObjectName("installImport");
+    connect(install, &QPushButton::clicked, this, [this] { share.install(); });
+    auto* leave = new QPushButton("Leave it");
+    leave->setObjectName("leaveImport");
+    connect(leave, &QPushButton::clicked, this, [this] { share.leave(); });
+    bar->addWidget(install);
+    bar->addWidget(leave);
+    return importBar;
+}
+
+bool MakerWindow::openPath(const QString& path) {
+    return path.endsWith(sharing::kSuffix, Qt::CaseInsensitive) ? share.import(path)
+                                                                : openFile(path);
+}
+
 void MakerWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     file->addAction("&New…", QKeySequence::New, this, qOverload<>(&MakerWindow::newActivity));
@@ -103,8 +129,14 @@ void MakerWindow::buildMenus() {
     file->addAction("&Save", QKeySequence::Save, this, &MakerWindow::save);
     file->addAction("Save &As…", QKeySequence::SaveAs, this, &MakerWindow::saveAs);
     file->addSeparator();
-    // Sharing an activity with another teacher comes in a later version.
-    for (const char* name : {"&Export…", "&Import…"}) file->addAction(name)->setEnabled(false);
+    QAction* exportAction = file->addAction("&Export…", this, [this] { share.exportActivity(); });
+    exportAction->setObjectName("exportActivity");
+    const auto exportable = [this, exportAction] { exportAction->setEnabled(share.canExport()); };
+    exportable();
+    connect(&check, &ProblemCheck::checked, exportAction, exportable);
+    connect(&session, &EditSession::changed, exportAction, exportable);
+    connect(&session.undoStack(), &QUndoStack::cleanChanged, exportAction, exportable);
+    file->addAction("&Import…", this, [this] { share.import(); })->setObjectName("importActivity");
     file->addSeparator();
     file->addAction("&Close", QKeySequence::Close, this, &MakerWindow::closeActivity);
     file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);
@@ -128,12 +160,19 @@ void MakerWindow::buildMenus() {
 
 void MakerWindow::showTitle() {
     const bool open = session.isOpen();
-    readOnlyBar->setVisible(open && session.readOnly());
+    readOnlyBar->setVisible(open && session.readOnly() && !share.pending());
+    importBar->setVisible(share.pending());
+    importWhere->setText(QString("A shared activity, shown as it will look: nothing is in your "
+                                 "activities until you install it. It will appear %1.")
+                             .arg(share.whereItAppears()));
     emptyPage->setVisible(!open);
     form->setVisible(open);
     problems->setVisible(open);
     QString title = open ? session.displayName() + "[*]" : QString();
-    if (open && session.readOnly()) title += " (read-only)";
+    if (share.pending())
+        title += " (shared, not installed)";
+    else if (open && session.readOnly())
+        title += " (read-only)";
     setWindowTitle(open ? title + " – Brindlemark Activity Maker" : "Brindlemark Activity Maker");
     setWindowModified(session.isModified());
 }

@@ -10,6 +10,7 @@
 #include "maker/filecommands.h"
 #include "maker/librarylink.h"
 #include "maker/problemcheck.h"
+#include "maker/sharecommands.h"
 #include "maker/tryout.h"
 
 class QLabel;
@@ -29,8 +30,11 @@ class MakerWindow : public QMainWindow {
     bool newActivity() { return files.newActivity(); }
     bool newActivity(Kind kind) { return files.newActivity(kind); }
     bool openFile(const QString& path) { return files.open(path); }
-    bool save() { return files.save(); }
-    bool saveAs() { return files.saveAs(); }
+    // A shared activity (NAME.brindlemark) is shown for import, any other file opened.
+    bool openPath(const QString& path);
+    // A shared activity not yet installed is saved by installing it.
+    bool save() { return share.pending() ? share.install() : files.save(); }
+    bool saveAs() { return !share.pending() && files.saveAs(); }
     bool closeActivity() { return files.close(); }
     bool tryIt();
 
@@ -41,11 +45,14 @@ class MakerWindow : public QMainWindow {
     Context context{session, *dialogs, library, check};
     TryOut tryOut;
     FileCommands files;
+    ShareCommands share;
 
     ActivityList* list = nullptr;
     FormHost* form = nullptr;
     QListWidget* problems = nullptr;
     QWidget* readOnlyBar = nullptr;
+    QWidget* importBar = nullptr;
+    QLabel* importWhere = nullptr;
     QLabel* emptyPage = nullptr;
 
   protected:
@@ -55,6 +62,7 @@ class MakerWindow : public QMainWindow {
 
   private:
     void buildMenus();
+    QWidget* buildImportBar();
     void showTitle();
     void showProblems();
 };

@@ -26,7 +26,14 @@ void QuestionsForm::buildEntry(int i, QGroupBox* box) {
     binder().line(
         text, {"text", i}, [i](const Document& d) { return d.questions[i].text; },
         [i](Document& d, const QString& t) { d.questions[i].text = t; });
-    rows->addWidget(text);
+    auto* say = newSpokenAs("say" + n);
+    binder().line(
+        say, {"say", i}, [i](const Document& d) { return d.questions[i].say; },
+        [i](Document& d, const QString& t) { d.questions[i].say = t; });
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(text, 3);
+    heading->addWidget(say, 2);
+    rows->addLayout(heading);
     rows->addWidget(new PictureField(
         context_, binder(), {"picture", i},
         [i](const Document& d) { return d.questions[i].picture; },

@@ -37,6 +37,10 @@ class Writer {
     void text(const QString& key, const QString& value, int entry = -1) {
         this->key(key, tomlString(value), entry);
     }
+    // How an entry's text is read aloud, only where she gave another form.
+    void spoken(const QString& say, int entry) {
+        if (!say.isEmpty()) text("say", say, entry);
+    }
     void entry(const Document& d, int index) {
         blank();
         if (index < static_cast<int>(d.entryComments.size())) comment(d.entryComments[index]);
@@ -112,12 +116,14 @@ WrittenFile writeActivity(const Document& d) {
             case Kind::Labelling: {
                 const Label& l = d.labels[i];
                 w.text("word", l.word, i);
+                w.spoken(l.say, i);
                 w.key("at", point(l.at), i);
                 if (l.lineTo) w.key("line_to", point(*l.lineTo), i);
                 break;
             }
             case Kind::Sorting:
                 w.text("text", d.words[i].text, i);
+                w.spoken(d.words[i].say, i);
                 w.text("column", d.words[i].column, i);
                 break;
             case Kind::Passage:
@@ -127,6 +133,7 @@ WrittenFile writeActivity(const Document& d) {
             case Kind::Questions: {
                 const Question& q = d.questions[i];
                 w.text("text", q.text, i);
+                w.spoken(q.say, i);
                 if (!q.picture.isEmpty()) w.text("picture", q.picture, i);
                 w.key("answers", list(q.answers), i);
                 w.text("right", q.answers.value(q.right), i);
@@ -134,6 +141,7 @@ WrittenFile writeActivity(const Document& d) {
             }
             case Kind::TrueFalse:
                 w.text("text", d.statements[i].text, i);
+                w.spoken(d.statements[i].say, i);
                 w.key("true", d.statements[i].isTrue ? "true" : "false", i);
                 break;
         }

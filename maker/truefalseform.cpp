@@ -24,9 +24,14 @@ void TrueFalseForm::buildEntry(int i, QGroupBox* box) {
     binder().line(
         text, {"text", i}, [i](const Document& d) { return d.statements[i].text; },
         [i](Document& d, const QString& t) { d.statements[i].text = t; });
+    auto* say = newSpokenAs("say" + n);
+    binder().line(
+        say, {"say", i}, [i](const Document& d) { return d.statements[i].say; },
+        [i](Document& d, const QString& t) { d.statements[i].say = t; });
     auto* group = new QButtonGroup(box);
     auto* truth = new QHBoxLayout;
-    truth->addWidget(text, 1);
+    truth->addWidget(text, 3);
+    truth->addWidget(say, 2);
     for (const bool value : {true, false}) {
         auto* button = new QRadioButton(value ? "True" : "False");
         button->setObjectName((value ? "true" : "false") + n);

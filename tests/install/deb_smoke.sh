@@ -67,6 +67,10 @@ grep -q '^Categories=Education;' "$maker_entry" || fail "the Maker is not in Edu
 mime="$root/usr/share/mime/packages/org.brindlemark.Brindlemark.xml"
 [[ -f "$mime" ]] || fail "no MIME type for shared activities"
 "$(dirname "$0")/mime_type.sh" "$mime" >&2 || fail "the MIME type is not valid"
+# A double click on a shared activity opens it in the Maker, for import.
+grep -q '^MimeType=application/x-brindlemark-activity;$' "$maker_entry" ||
+    fail "the Maker's entry does not take shared activities"
+grep -q '^Exec=brindlemark --maker %f$' "$maker_entry" || fail "the Maker's entry takes no file"
 
 # Start it as the desktop entry does: Exec in the folder named by Path, both under the
 # scratch root instead of /.

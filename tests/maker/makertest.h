@@ -11,7 +11,7 @@
 struct ScriptedDialogs : maker::Dialogs {
     std::deque<Unsaved> unsaved;
     maker::Kind kind = maker::Kind::Labelling;
-    QString file, picture, saveAsPath;
+    QString file, picture, saveAsPath, package, folder;
     bool confirmAnswer = true;
     QStringList told, asked;
 
@@ -25,6 +25,8 @@ struct ScriptedDialogs : maker::Dialogs {
     std::optional<maker::Kind> chooseKind(QWidget*) override { return kind; }
     QString openFile(QWidget*, const QString&) override { return file; }
     QString choosePicture(QWidget*) override { return picture; }
+    QString openPackage(QWidget*) override { return package; }
+    QString chooseFolder(QWidget*, const QString&) override { return folder; }
     QString saveAs(QWidget*, const QString&, const QString&) override { return saveAsPath; }
     bool confirm(QWidget*, const QString& question) override {
         asked << question;

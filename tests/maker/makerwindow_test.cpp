@@ -294,3 +294,25 @@ TEST_F(MakerWindowTest, SavingAsksBeforeLosingAnything) {
     EXPECT_TRUE(dialogs->asked.last().contains("Replace it?"));
     EXPECT_TRUE(window->session.readOnly());
 }
+
+TEST_F(MakerWindowTest, SpokenAsIsAnEditLikeAnyOtherAndIsSaved) {
+    startNew(Kind::TrueFalse, "Water");
+    type(field<QLineEdit>("statement1"), "H2O is water.");
+    type(field<QLineEdit>("say1"), "H two O is water.");
+    window->session.undoStack().undo();
+    EXPECT_TRUE(field<QLineEdit>("say1")->text().isEmpty());
+    window->session.undoStack().redo();
+    ASSERT_TRUE(window->save());
+    ASSERT_TRUE(window->openFile(window->session.path()));
+    EXPECT_EQ(field<QLineEdit>("say1")->text(), "H two O is water.");
+
+    // A label's is the one of the label chosen on the picture.
+    QFile::copy(QString(BRINDLEMARK_RUN_DIR) + "/activities/organs.toml", ownFolder() + "/o.toml");
+    ASSERT_TRUE(window->openFile(ownFolder() + "/o.toml"));
+    auto* canvas = window->findChild<LabelCanvas*>();
+    canvas->select(1);
+    type(field<QLineEdit>("labelSay"), "the heart");
+    EXPECT_EQ(window->session.document().labels[1].say, "the heart");
+    canvas->select(0);
+    EXPECT_TRUE(field<QLineEdit>("labelSay")->text().isEmpty());
+}

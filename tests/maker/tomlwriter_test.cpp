@@ -49,12 +49,13 @@ TEST(MakerWriter, TextsNeedingEscapesAndCommentsElsewhere) {
     Document d = blankDocument(Kind::TrueFalse);
     d.menu = 4;
     d.topic = "Forces";
-    d.statements[0] = {"A \"quoted\" word, a back\\slash,\ta tab and Ωμέγα", false};
+    d.statements[0] = {"A \"quoted\" word, a back\\slash,\ta tab and Ωμέγα", "Omega", false};
     const WrittenFile w = writeActivity(d);
     const auto read = activityfiles::readActivity(w.text);
     ASSERT_TRUE(read.activity);
     EXPECT_EQ(read.activity->statements[0].text, d.statements[0].text);
     EXPECT_FALSE(read.activity->statements[0].isTrue);
+    EXPECT_EQ(read.activity->statements[0].say, "Omega");
 
     const FileComments c = readComments(
         "# head\nmenu = 1 # here\ntopic = \"a # b\"\n# above\n\n[[label]]\n# inside\nword = "

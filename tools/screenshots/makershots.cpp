@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "activities/files/sharing/export.h"
 #include "maker/dialogs.h"
 #include "maker/labelcanvas.h"
 #include "maker/librarylink.h"
@@ -17,7 +18,8 @@ namespace {
 
 struct MakerShot {
     const char* name;
-    const char* file;  // a shipped activity, copied into her folder to be open and editable
+    const char* file;     // a shipped activity, copied into her folder to be open and editable
+    bool shared = false;  // or sent by another teacher, shown for import
 };
 constexpr MakerShot kShots[] = {
     {"maker-labelling", "organs.toml"},
@@ -26,6 +28,7 @@ constexpr MakerShot kShots[] = {
     {"maker-questions", "separation.toml"},
     {"maker-truefalse", "day-and-night.toml"},
     {"maker-problems", nullptr},  // a new activity, half made
+    {"maker-import", "water-cycle.toml", true},
 };
 
 // A question being written: one answer still empty, so the problems show at their fields.
@@ -46,6 +49,8 @@ class Silent : public maker::Dialogs {
     std::optional<maker::Kind> chooseKind(QWidget*) override { return std::nullopt; }
     QString openFile(QWidget*, const QString&) override { return {}; }
     QString choosePicture(QWidget*) override { return {}; }
+    QString openPackage(QWidget*) override { return {}; }
+    QString chooseFolder(QWidget*, const QString&) override { return {}; }
     QString saveAs(QWidget*, const QString&, const QString&) override { return {}; }
     bool confirm(QWidget*, const QString&) override { return false; }
     void tell(QWidget*, const QString&) override {}
@@ -76,13 +81,19 @@ bool captureMaker(const QString& name, const QDir& out) {
     const QString own = maker::LibraryLink::ownFolder();
     QDir().mkpath(own);
     const QString copy = own + '/' + (shot->file ? shot->file : "");
-    if (shot->file) QFile::copy(QString("activities/") + shot->file, copy);
+    QString package;
+    if (shot->shared)
+        package = sharing::exportActivity(QString("activities/") + shot->file, home.path()).path;
+    else if (shot->file)
+        QFile::copy(QString("activities/") + shot->file, copy);
     bool saved = false;
     {
         maker::MakerWindow window(std::make_unique<Silent>());
         window.resize(1100, 820);
         window.show();
-        if (shot->file)
+        if (shot->shared)
+            window.openPath(package);
+        else if (shot->file)
             window.openFile(copy);
         else
             halfMade(window);
