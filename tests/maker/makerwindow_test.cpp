@@ -66,6 +66,14 @@ class MakerWindowTest : public MakerTest {
         const auto read = window->library.check(saved.readAll(), fileName, ownFolder());
         EXPECT_TRUE(read.problems.empty()) << read.problems.front().message.toStdString();
         EXPECT_TRUE(read.activity);
+        // The pupils' program shows it in Our Activities, enabled.
+        const menus::MenuPage ours = activityMenuPage(menus::kOurActivities, 0);
+        const auto end = ours.slots.begin() + ours.shown;
+        const auto entry = std::find_if(ours.slots.begin(), end, [&](const menus::Slot& s) {
+            return s.caption == window->session.document().topic;
+        });
+        ASSERT_NE(entry, end);
+        EXPECT_FALSE(entry->screen.isEmpty());
     }
 };
 
