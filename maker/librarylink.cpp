@@ -48,9 +48,9 @@ const std::vector<LibraryLink::Listed>& LibraryLink::activities() const {
         Listed l{file.path,
                  file.fileName,
                  read.topic.isEmpty() ? file.fileName : read.topic,
-                 place.where == menus::Place::Topic || place.where == menus::Place::Healthy
-                     ? place.menu
-                     : 0,
+                 place.where == menus::Place::Topic     ? place.menu
+                 : place.where == menus::Place::Healthy ? kHealthyMenu
+                                                        : 0,
                  !own.isEmpty() && QFileInfo(file.path).canonicalPath() == own,
                  static_cast<int>(menus::readAndPlaceProblems(a, i).size())};
         if (place.where == menus::Place::Topic) l.topic = place.caption;

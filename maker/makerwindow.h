@@ -24,6 +24,12 @@ class FormHost;
 class MakerWindow : public QMainWindow {
   public:
     explicit MakerWindow(std::unique_ptr<Dialogs> dialogs, QWidget* parent = nullptr);
+    // The undo stack still signals as it goes, after the members its receivers read are gone:
+    // nothing may hear it then.
+    ~MakerWindow() override {
+        session.undoStack().disconnect();
+        session.disconnect();
+    }
 
     // Each asks first when unsaved work would be closed or replaced; false when she
     // cancelled or it failed (the work then stays in the window).
