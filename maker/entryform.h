@@ -1,10 +1,12 @@
 #pragma once
 // A kind whose entries are rows one under another (words, passages, questions,
 // statements), each with its Remove button, and an Add button below them.
+#include <QBoxLayout>
+#include <QLineEdit>
+
 #include "maker/formpart.h"
 
 class QGroupBox;
-class QLineEdit;
 
 namespace maker {
 
@@ -19,6 +21,11 @@ class EntryForm : public FormPart {
     virtual void buildHead(QVBoxLayout*) {}
     // The fields of entry `index`, into its box.
     virtual void buildEntry(int index, QGroupBox* box) = 0;
+    // Entry i's text, in a field named `name` and the entry's number, and beside it its
+    // "Spoken as", both bound to item i of the document's `list`.
+    template <class Item>
+    void addTextAndSpokenAs(QBoxLayout* into, std::vector<Item> Document::*list, int i,
+                            const QString& name, const QString& placeholder);
 
   private:
     QString entryName_, addCaption_;
@@ -28,5 +35,21 @@ class EntryForm : public FormPart {
 QLineEdit* newLineEdit(const QString& objectName, const QString& placeholder);
 // "Spoken as": how Read Aloud says an entry's text, where that differs from how it is written.
 QLineEdit* newSpokenAs(const QString& objectName);
+
+template <class Item>
+void EntryForm::addTextAndSpokenAs(QBoxLayout* into, std::vector<Item> Document::*list, int i,
+                                   const QString& name, const QString& placeholder) {
+    const QString n = QString::number(i + 1);
+    QLineEdit* text = newLineEdit(name + n, placeholder);
+    binder().line(
+        text, {"text", i}, [i, list](const Document& d) { return (d.*list)[i].text; },
+        [i, list](Document& d, const QString& t) { (d.*list)[i].text = t; });
+    QLineEdit* say = newSpokenAs("say" + n);
+    binder().line(
+        say, {"say", i}, [i, list](const Document& d) { return (d.*list)[i].say; },
+        [i, list](Document& d, const QString& t) { (d.*list)[i].say = t; });
+    into->addWidget(text, 3);
+    into->addWidget(say, 2);
+}
 
 }  // namespace maker

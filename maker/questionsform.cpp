@@ -22,17 +22,8 @@ QString QuestionsForm::shape(const Document& d) const {
 void QuestionsForm::buildEntry(int i, QGroupBox* box) {
     auto* rows = new QVBoxLayout(box);
     const QString n = QString::number(i + 1);
-    auto* text = newLineEdit("question" + n, "The question");
-    binder().line(
-        text, {"text", i}, [i](const Document& d) { return d.questions[i].text; },
-        [i](Document& d, const QString& t) { d.questions[i].text = t; });
-    auto* say = newSpokenAs("say" + n);
-    binder().line(
-        say, {"say", i}, [i](const Document& d) { return d.questions[i].say; },
-        [i](Document& d, const QString& t) { d.questions[i].say = t; });
     auto* heading = new QHBoxLayout;
-    heading->addWidget(text, 3);
-    heading->addWidget(say, 2);
+    addTextAndSpokenAs(heading, &Document::questions, i, "question", "The question");
     rows->addLayout(heading);
     rows->addWidget(new PictureField(
         context_, binder(), {"picture", i},

@@ -45,14 +45,7 @@ void SortingForm::buildHead(QVBoxLayout* layout) {
 void SortingForm::buildEntry(int i, QGroupBox* box) {
     auto* rows = new QVBoxLayout(box);
     auto* line = new QHBoxLayout;
-    auto* word = newLineEdit(QString("word%1").arg(i + 1), "A word to sort");
-    binder().line(
-        word, {"text", i}, [i](const Document& d) { return d.words[i].text; },
-        [i](Document& d, const QString& t) { d.words[i].text = t; });
-    auto* say = newSpokenAs(QString("say%1").arg(i + 1));
-    binder().line(
-        say, {"say", i}, [i](const Document& d) { return d.words[i].say; },
-        [i](Document& d, const QString& t) { d.words[i].say = t; });
+    addTextAndSpokenAs(line, &Document::words, i, "word", "A word to sort");
     auto* column = new QComboBox;
     column->setObjectName(QString("column%1").arg(i + 1));
     column->addItems(document().columns);
@@ -63,8 +56,6 @@ void SortingForm::buildEntry(int i, QGroupBox* box) {
         column, {"column", i},
         [i](const Document& d) { return static_cast<int>(d.columns.indexOf(d.words[i].column)); },
         [i](Document& d, const int& c) { d.words[i].column = d.columns.value(c); });
-    line->addWidget(word, 3);
-    line->addWidget(say, 2);
     line->addWidget(new QLabel("goes in"));
     line->addWidget(column, 2);
     rows->addLayout(line);

@@ -20,18 +20,9 @@ void TrueFalseForm::buildHead(QVBoxLayout* layout) {
 void TrueFalseForm::buildEntry(int i, QGroupBox* box) {
     auto* line = new QHBoxLayout(box);
     const QString n = QString::number(i + 1);
-    auto* text = newLineEdit("statement" + n, "A statement, true or false");
-    binder().line(
-        text, {"text", i}, [i](const Document& d) { return d.statements[i].text; },
-        [i](Document& d, const QString& t) { d.statements[i].text = t; });
-    auto* say = newSpokenAs("say" + n);
-    binder().line(
-        say, {"say", i}, [i](const Document& d) { return d.statements[i].say; },
-        [i](Document& d, const QString& t) { d.statements[i].say = t; });
     auto* group = new QButtonGroup(box);
     auto* truth = new QHBoxLayout;
-    truth->addWidget(text, 3);
-    truth->addWidget(say, 2);
+    addTextAndSpokenAs(truth, &Document::statements, i, "statement", "A statement, true or false");
     for (const bool value : {true, false}) {
         auto* button = new QRadioButton(value ? "True" : "False");
         button->setObjectName((value ? "true" : "false") + n);
