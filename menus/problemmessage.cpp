@@ -11,28 +11,13 @@ namespace {
 
 constexpr float kWidth = 9000, kHeight = 6000;
 
-constexpr LabelDesign kHeading{.left = 240,
-                               .top = 240,
-                               .width = 8400,
-                               .height = 615,
-                               .font = {"Tahoma", 20.25f, true},
-                               .fore = colours::kYellow,
-                               .back = colours::kBlack,
-                               .border = true,
-                               .align = Align::Center};
+constexpr LabelDesign kHeading =
+    buttonDesign(240, 240, 8400, 615, "", {"Tahoma", 20.25f, true}, colours::kBlack);
 constexpr LabelDesign kWhere = textDesign(240, 1080, 8400, 1335, {"Tahoma", 12, true});
 constexpr LabelDesign kMessage = textDesign(240, 2400, 8400, 1455, {"Tahoma", 15.75f, true});
 constexpr LabelDesign kMore = textDesign(240, 3960, 8400, 675, {"Tahoma", 12, false});
-constexpr LabelDesign kOk{.left = 3600,
-                          .top = 4860,
-                          .width = 1680,
-                          .height = 495,
-                          .caption = "OK",
-                          .font = {"Tahoma", 18, true},
-                          .fore = colours::kYellow,
-                          .back = colours::kBlue,
-                          .border = true,
-                          .align = Align::Center};
+constexpr LabelDesign kOk =
+    buttonDesign(3600, 4860, 1680, 495, "OK", {"Tahoma", 18, true}, colours::kBlue);
 
 }  // namespace
 
