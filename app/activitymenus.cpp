@@ -66,44 +66,6 @@ menus::SlotProblem slotProblem(const LoadedFile& f, const std::vector<Problem>& 
             first.message,   static_cast<int>(problems.size()) - 1};
 }
 
-void registerFileScreens(const LoadedFile& f, std::shared_ptr<const Planned> p) {
-    std::shared_ptr<const Activity> activity(f.read, &*f.read->activity);
-    const QString name = screenName(f.file.fileName);
-    auto& forms = ui::forms();
-    switch (activity->kind) {
-        case Kind::Labelling:
-        case Kind::Sorting:
-            forms.registerScreen(name, [name, activity, p] {
-                return std::make_unique<FileDragScreen>(name, activity->title, p->drags[0]);
-            });
-            break;
-        case Kind::Passage: {
-            PassageLinks links;
-            const int n = static_cast<int>(p->drags.size());
-            for (int k = 0; k < n; ++k) links.screens.push_back(screenName(f.file.fileName, k));
-            for (int k = 0; k < n; ++k) {
-                links.chosen = k;
-                forms.registerScreen(links.screens[k],
-                                     [name = links.screens[k], activity, p, k, links] {
-                                         return std::make_unique<FileDragScreen>(
-                                             name, activity->title, p->drags[k], links);
-                                     });
-            }
-            break;
-        }
-        case Kind::Questions:
-            forms.registerScreen(name, [name, activity, p] {
-                return std::make_unique<FileQuestionsScreen>(name, activity, p->questions);
-            });
-            break;
-        case Kind::TrueFalse:
-            forms.registerScreen(name, [name, activity, p] {
-                return std::make_unique<FileTrueFalseScreen>(name, activity, p->questions[0]);
-            });
-            break;
-    }
-}
-
 // A file's entry: its screen when it is sound, else greyed with its first problem.
 menus::Slot slotFor(const Arrangement& a, size_t i) {
     const LoadedFile& f = a.library.files[i];
@@ -119,7 +81,8 @@ menus::Slot slotFor(const Arrangement& a, size_t i) {
         slot.problem = slotProblem(f, problems);
         return slot;
     }
-    registerFileScreens(f, planned);
+    registerActivityScreens(std::shared_ptr<const Activity>(f.read, &*f.read->activity), planned,
+                            [&](int passage) { return screenName(f.file.fileName, passage); });
     slot.screen = screenName(f.file.fileName);
     return slot;
 }

@@ -26,43 +26,12 @@ ui::Form* TryOut::screen() const {
 }
 
 bool TryOut::start(const Activity& a, std::function<void()> ended) {
-    const Planned planned = plan(a);
+    Planned planned = plan(a);
     if (!planned.problems.empty()) return false;
     if (ui::Form* old = screen()) ui::forms().unload(*old);
-    const auto activity = std::make_shared<const Activity>(a);
-    ui::FormRegistry& forms = ui::forms();
-    switch (a.kind) {
-        case Kind::Labelling:
-        case Kind::Sorting:
-            forms.registerScreen(kScreen, [activity, plan = planned.drags[0]] {
-                return std::make_unique<FileDragScreen>(kScreen, activity->title, plan);
-            });
-            break;
-        case Kind::Passage: {
-            PassageLinks links;
-            for (size_t k = 0; k < planned.drags.size(); ++k)
-                links.screens.push_back(screenName(static_cast<int>(k)));
-            for (size_t k = 0; k < planned.drags.size(); ++k) {
-                links.chosen = static_cast<int>(k);
-                forms.registerScreen(links.screens[k], [activity, links, plan = planned.drags[k]] {
-                    const QString name = links.screens[static_cast<size_t>(links.chosen)];
-                    return std::make_unique<FileDragScreen>(name, activity->title, plan, links);
-                });
-            }
-            break;
-        }
-        case Kind::Questions:
-            forms.registerScreen(kScreen, [activity, plans = planned.questions] {
-                return std::make_unique<FileQuestionsScreen>(kScreen, activity, plans);
-            });
-            break;
-        case Kind::TrueFalse:
-            forms.registerScreen(kScreen, [activity, plan = planned.questions[0]] {
-                return std::make_unique<FileTrueFalseScreen>(kScreen, activity, plan);
-            });
-            break;
-    }
-    ui::Form* shown = forms.show(kScreen);
+    registerActivityScreens(std::make_shared<const Activity>(a),
+                            std::make_shared<const Planned>(std::move(planned)), screenName);
+    ui::Form* shown = ui::forms().show(kScreen);
     if (!shown) return false;
     ended_ = std::move(ended);
     watch(*shown);

@@ -267,4 +267,43 @@ void FileTrueFalseScreen::fillStatements() {
     }
 }
 
+void registerActivityScreens(std::shared_ptr<const Activity> activity,
+                             std::shared_ptr<const Planned> plan,
+                             const std::function<QString(int)>& nameOf) {
+    auto& forms = ui::forms();
+    const QString name = nameOf(0);
+    switch (activity->kind) {
+        case Kind::Labelling:
+        case Kind::Sorting:
+            forms.registerScreen(name, [name, activity, plan] {
+                return std::make_unique<FileDragScreen>(name, activity->title, plan->drags[0]);
+            });
+            break;
+        case Kind::Passage: {
+            PassageLinks links;
+            const int n = static_cast<int>(plan->drags.size());
+            for (int k = 0; k < n; ++k) links.screens.push_back(nameOf(k));
+            for (int k = 0; k < n; ++k) {
+                links.chosen = k;
+                forms.registerScreen(links.screens[k],
+                                     [name = links.screens[k], activity, plan, k, links] {
+                                         return std::make_unique<FileDragScreen>(
+                                             name, activity->title, plan->drags[k], links);
+                                     });
+            }
+            break;
+        }
+        case Kind::Questions:
+            forms.registerScreen(name, [name, activity, plan] {
+                return std::make_unique<FileQuestionsScreen>(name, activity, plan->questions);
+            });
+            break;
+        case Kind::TrueFalse:
+            forms.registerScreen(name, [name, activity, plan] {
+                return std::make_unique<FileTrueFalseScreen>(name, activity, plan->questions[0]);
+            });
+            break;
+    }
+}
+
 }  // namespace activityfiles

@@ -2,6 +2,7 @@
 // The screens made from activity files, each on the engine that plays its like: labelling,
 // sorting and passages on the labelling engine, questions and true/false on theirs.
 #include <QByteArray>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -100,5 +101,11 @@ class FileTrueFalseScreen : public questions::TrueFalseScreen {
     std::shared_ptr<const Activity> activity_;
     QuestionPlan plan_;
 };
+
+// Registers the screens that play a laid-out activity, for the menus and for trying it out:
+// passage k of a passage set under nameOf(k), any other kind under nameOf(0).
+void registerActivityScreens(std::shared_ptr<const Activity> activity,
+                             std::shared_ptr<const Planned> plan,
+                             const std::function<QString(int)>& nameOf);
 
 }  // namespace activityfiles
