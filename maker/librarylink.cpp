@@ -2,13 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <algorithm>
 
 #include "activities/files/layout.h"
 #include "activities/files/library.h"
 #include "menus/arrangement.h"
 #include "menus/menutables.h"
+#include "ui/files.h"
 
 namespace maker {
 
@@ -25,8 +25,7 @@ bool sameName(const QString& a, const QString& b) {
 }  // namespace
 
 QString LibraryLink::ownFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           "/brindlemark/activities";
+    return ui::userFolder("activities");
 }
 
 bool LibraryLink::comesWithProgram(const QString& path) {

@@ -144,4 +144,18 @@ std::optional<QString> resolveFileIn(const QString& folder, const QString& layou
     return resolveUnder(root, layoutPath, Want::File);
 }
 
+QString subfolderIn(const QString& folder, const QString& name) {
+    const QDir dir(folder);
+    for (const QString& entry : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
+    return {};
+}
+
+QString userFolder(const QString& name) {
+    const QString data =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/brindlemark";
+    const QString found = subfolderIn(data, name);
+    return found.isEmpty() ? data + '/' + name : found;
+}
+
 }  // namespace ui

@@ -32,4 +32,11 @@ std::optional<QString> resolveFile(const QString& layoutPath);
 // The same rules within one given folder only.
 std::optional<QString> resolveFileIn(const QString& folder, const QString& layoutPath);
 
+// The folder named `name`, whatever its case, inside `folder`; empty when there is none.
+QString subfolderIn(const QString& folder, const QString& name);
+
+// A folder of the user's own data folder, made or not: the one named `name` whatever its case,
+// or that name while there is none. The teacher's own files are written there.
+QString userFolder(const QString& name);
+
 }  // namespace ui

@@ -76,13 +76,8 @@ QString notAFile(const Look& entry, const QString& path, const QString& root) {
 QStringList activityFolders() {
     QStringList out;
     for (const QString& data : ui::dataFolders()) {
-        const QDir dir(data);
-        for (const QString& entry : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            if (entry.compare("activities", Qt::CaseInsensitive) == 0) {
-                const QString real = QFileInfo(dir.filePath(entry)).canonicalFilePath();
-                if (real.startsWith(data + '/')) out << real;
-                break;
-            }
+        const QString real = QFileInfo(ui::subfolderIn(data, "activities")).canonicalFilePath();
+        if (real.startsWith(data + '/')) out << real;
     }
     return out;
 }

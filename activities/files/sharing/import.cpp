@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -27,13 +26,9 @@ QStringList folderEntries(const QString& folder) {
                                   QDir::NoDotAndDotDot);
 }
 
-QString userDataFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/brindlemark";
-}
-
 // A file of this name in the activities of a data folder after hers.
 QString inPlaceOf(const QString& name) {
-    const QString own = QDir(userDataFolder()).canonicalPath();
+    const QString own = QDir(QFileInfo(ui::userFolder("activities")).path()).canonicalPath();
     for (const QString& folder : ui::dataFolders()) {
         if (folder == own) continue;
         if (auto found = ui::resolveFileIn(folder, "activities/" + name)) return *found;
@@ -62,16 +57,9 @@ QString Inspection::unpackedPath(const QString& name) const {
     return unpacked ? unpacked->filePath(name) : QString();
 }
 
-QString userActivitiesFolder() {
-    const QString data = userDataFolder();
-    const QString found =
-        sameName(QDir(data).entryList(QDir::Dirs | QDir::NoDotAndDotDot), "activities");
-    return data + '/' + (found.isEmpty() ? QString("activities") : found);
-}
-
 Inspection inspectPackage(const QString& path) {
     Inspection in;
-    in.folder = userActivitiesFolder();
+    in.folder = ui::userFolder("activities");
     auto refuse = [&in](QString problem) {
         Inspection out;
         out.folder = in.folder;

@@ -38,9 +38,6 @@ struct Inspection {
     QString unpackedPath(const QString& name) const;
 };
 
-// Her own activities folder: "activities" (in any case) in $XDG_DATA_HOME/brindlemark.
-QString userActivitiesFolder();
-
 // Opens and checks the shared activity at `path`; writes only into its own temporary folder.
 Inspection inspectPackage(const QString& path);
 

@@ -107,7 +107,7 @@ class SharingTest : public ::testing::Test {
         qputenv("XDG_DATA_HOME", QFile::encodeName(root_.filePath(name)));
         ui::reloadDataFolders();
     }
-    QString mine(const QString& file) const { return userActivitiesFolder() + '/' + file; }
+    QString mine(const QString& file) const { return ui::userFolder("activities") + '/' + file; }
 
     QTemporaryDir root_;
     std::pair<QByteArray, QByteArray> saved_;
