@@ -29,7 +29,7 @@ Library libraryWith(const QStringList& named, std::vector<size_t>& reported) {
     for (const QString& name : named) {
         const QString real = QFileInfo(name).canonicalFilePath();
         LoadedFile own;
-        own.file = {name, QFileInfo(name).fileName(), -1, {}};
+        own.file = {name, QFileInfo(name).fileName(), -1, {}, {}};
         own.read = std::make_shared<const ReadResult>(readActivityFile(name));
         bool found = false;
         for (auto f = library.files.begin(); f != library.files.end(); ++f) {
