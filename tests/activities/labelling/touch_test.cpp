@@ -22,17 +22,14 @@ class TouchTest : public ScreenTest, public ::testing::WithParamInterface<float>
         ScreenTest::SetUp();
         Twips::setScale(GetParam());
         skeleton = &forms().show<SkeletonScreen>();
-    }
-    void TearDown() override {
-        ScreenTest::TearDown();
-        Twips::setScale(1.0f);
+        window = skeleton->window();
+        fingers = real::Fingers(window);
     }
     SkeletonScreen* skeleton = nullptr;
+    QWidget* window = nullptr;
+    real::Fingers fingers{nullptr};
 };
 
-QPoint between(QPoint from, QPoint to) {
-    return (from + to) / 2;
-}
 bool atHome(const LabellingScreen& s, int i) {
     return s.spotOf(i).kind == labelling::Spot::Home && s.spotOf(i).index == i;
 }
@@ -41,13 +38,11 @@ bool atHome(const LabellingScreen& s, int i) {
 
 TEST_P(TouchTest, TwoFingersDragTwoWordsAtOnceButNotOneWordTwiceBesideTheMouse) {
     SkeletonScreen& s = *skeleton;
-    QWidget* window = s.window();
-    real::Fingers fingers(window);
     for (int i = 0; i < 8; i += 2) {
         const QPoint a = centreOf(s.words(i)), b = centreOf(s.words(i + 1));
         fingers.press(1, a);
         fingers.press(2, b);
-        fingers.move(1, between(a, centreOf(s.targets(i))));
+        fingers.move(1, (a + centreOf(s.targets(i))) / 2);
         fingers.move(2, centreOf(s.targets(i + 1)));
         fingers.move(1, centreOf(s.targets(i)));
         fingers.release(2);
@@ -77,8 +72,6 @@ TEST_P(TouchTest, TwoFingersDragTwoWordsAtOnceButNotOneWordTwiceBesideTheMouse) 
 
 TEST_P(TouchTest, ButtonsTakeTapsWhileAWordIsHeldAndStartAgainAndExitLetGo) {
     SkeletonScreen& s = *skeleton;
-    QWidget* window = s.window();
-    real::Fingers fingers(window);
     labelling_test::solve(s);
     const QPoint ribs = centreOf(s.words(3));
     fingers.press(1, ribs);
@@ -98,8 +91,6 @@ TEST_P(TouchTest, ButtonsTakeTapsWhileAWordIsHeldAndStartAgainAndExitLetGo) {
 // Taps by mouse and finger, and keys, all reach the one lifted word.
 TEST_P(TouchTest, TapsLiftAndDropWordsAsTheKeysDo) {
     SkeletonScreen& s = *skeleton;
-    QWidget* window = s.window();
-    real::Fingers fingers(window);
     fake->screenReader = true;
     const QPoint blade = centreOf(s.words(0));
     real::press(window, blade);
