@@ -16,16 +16,13 @@ constexpr const char* kPlatformNotices[] = {
 };
 
 QMutex expectedLock;
-std::vector<ExpectedWarning*>& expected() {
-    static std::vector<ExpectedWarning*> live;
-    return live;
-}
+std::vector<ExpectedWarning*> expected;
 
 bool expectedOrNotice(const QString& message) {
     for (const char* notice : kPlatformNotices)
         if (message.contains(QLatin1String(notice))) return true;
     QMutexLocker lock(&expectedLock);
-    for (ExpectedWarning* e : expected()) {
+    for (ExpectedWarning* e : expected) {
         if (message.contains(e->part)) {
             ++e->seen;
             return true;
@@ -46,12 +43,12 @@ void failOnWarning(QtMsgType type, const QMessageLogContext& context, const QStr
 
 ExpectedWarning::ExpectedWarning(QString text) : part(std::move(text)) {
     QMutexLocker lock(&expectedLock);
-    expected().push_back(this);
+    expected.push_back(this);
 }
 
 ExpectedWarning::~ExpectedWarning() {
     QMutexLocker lock(&expectedLock);
-    std::erase(expected(), this);
+    std::erase(expected, this);
     if (seen == 0) ADD_FAILURE() << "the warning expected never came: " << part.toStdString();
 }
 

@@ -30,6 +30,7 @@ void ScreenTest::TearDown() {
     ui::forms().clear();
     settle();
     speech::installVoice(nullptr);
+    ui::Twips::setScale(1.0f);  // for the tests that are not screen tests
     ui::Timer::setHeld(false);
     QDir::setCurrent(previousDir_);
     ui::installPlatform(std::move(previousPlatform_));
