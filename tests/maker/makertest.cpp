@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <QTest>
 
+#include "app/activitymenus.h"
 #include "ui/files.h"
 
 void MakerTest::SetUp() {
@@ -29,4 +30,15 @@ void MakerTest::TearDown() {
     qputenv("XDG_CONFIG_HOME", configHome_);
     ui::reloadDataFolders();
     ScreenTest::TearDown();
+}
+
+QString MakerTest::opens(int menu, const QString& caption) {
+    const menus::MenuPage page = activityMenuPage(menu, 0);
+    QStringList titles;
+    for (int i = 0; i < page.shown; ++i) {
+        if (page.slots[i].caption != caption) continue;
+        const ui::Form* screen = ui::forms().get(page.slots[i].screen);
+        titles << (screen ? screen->Caption() : "greyed");
+    }
+    return titles.join('\n');
 }

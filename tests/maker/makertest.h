@@ -2,14 +2,12 @@
 // The Maker's window under test: her folders in a scratch place, and dialogs that answer as
 // the test says and note what they were asked.
 #include <QTemporaryDir>
-#include <deque>
 
 #include "maker/dialogs.h"
 #include "maker/makerwindow.h"
 #include "tests/support/screentest.h"
 
 struct ScriptedDialogs : maker::Dialogs {
-    std::deque<Unsaved> unsaved;
     maker::Kind kind = maker::Kind::Labelling;
     QString file, picture, saveAsPath, package, folder;
     bool confirmAnswer = true;
@@ -17,10 +15,7 @@ struct ScriptedDialogs : maker::Dialogs {
 
     Unsaved askUnsaved(QWidget*, const QString& name) override {
         asked << name;
-        if (unsaved.empty()) return Unsaved::Cancel;
-        const Unsaved u = unsaved.front();
-        unsaved.pop_front();
-        return u;
+        return Unsaved::Cancel;
     }
     std::optional<maker::Kind> chooseKind(QWidget*) override { return kind; }
     QString openFile(QWidget*, const QString&) override { return file; }
@@ -41,6 +36,9 @@ class MakerTest : public ScreenTest {
     void TearDown() override;
 
     QString ownFolder() const { return home_.path() + "/data/brindlemark/activities"; }
+    // The titles of the screens the entries of `menu` captioned `caption` open, one a line
+    // ("greyed" for one that opens nothing): one title when the activity is in its place.
+    static QString opens(int menu, const QString& caption);
     // A field of the window by its object name.
     template <class W>
     W* field(const char* name) {

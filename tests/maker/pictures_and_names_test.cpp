@@ -10,6 +10,7 @@
 
 #include "maker/activitysaver.h"
 #include "maker/pictureimport.h"
+#include "tests/support/files.h"
 
 using namespace maker;
 
@@ -47,11 +48,8 @@ TEST(MakerPictures, APhotoOnItsSideComesInUprightAndSmaller) {
     ASSERT_TRUE(other.save(elsewhere.filePath("Leaf.png")));
     EXPECT_EQ(importPicture(elsewhere.filePath("Leaf.png"), folder).name, "Leaf-2.png");
 
-    QFile text(dir.filePath("notes.jpg"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("not a picture");
-    text.close();
-    const ImportedPicture refused = importPicture(text.fileName(), folder);
+    ASSERT_TRUE(writeFile(dir.filePath("notes.jpg"), "not a picture"));
+    const ImportedPicture refused = importPicture(dir.filePath("notes.jpg"), folder);
     EXPECT_TRUE(refused.name.isEmpty());
     EXPECT_TRUE(refused.error.contains("notes.jpg")) << refused.error.toStdString();
 }

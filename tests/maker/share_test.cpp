@@ -3,43 +3,14 @@
 // so, nor when she says no, nor when the file is refused.
 #include <QPushButton>
 
-#include "app/activitymenus.h"
 #include "tests/maker/makertest.h"
+#include "tests/support/files.h"
 #include "ui/files.h"
 
 using namespace maker;
 
-namespace {
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-}  // namespace
-
 class MakerShareTest : public MakerTest {
   protected:
-    // Her own Organs, with a title of hers, exported: the file written.
-    QString exportOrgans() {
-        QDir().mkpath(ownFolder());
-        QByteArray text = contents(QString(BRINDLEMARK_RUN_DIR) + "/activities/organs.toml");
-        QFile mine(ownFolder() + "/organs.toml");
-        EXPECT_TRUE(mine.open(QIODevice::WriteOnly));
-        mine.write(text.replace("title = \"Organs\"", "title = \"Our organs\""));
-        mine.close();
-        EXPECT_TRUE(window->openFile(mine.fileName()));
-        window->check.runNow();
-        dialogs->folder = outbox.path();
-        window->findChild<QAction*>("exportActivity")->trigger();
-        return outbox.filePath("organs.brindlemark");
-    }
-    // Another account: her data folder is empty.
-    void becomeAnotherTeacher() {
-        qputenv("XDG_DATA_HOME", other.path().toUtf8());
-        ui::reloadDataFolders();
-        window->library.refresh();
-    }
     void install() { field<QPushButton>("installImport")->click(); }
 
     QTemporaryDir outbox, other;
@@ -47,9 +18,33 @@ class MakerShareTest : public MakerTest {
 };
 
 TEST_F(MakerShareTest, ExportedThenImportedOnAnotherAccountItIsTheSameAndInItsMenu) {
-    const QString shared = exportOrgans();
+    // Her own Organs, with a title of hers, exported.
+    QByteArray mine = fileBytes(QString(BRINDLEMARK_RUN_DIR) + "/activities/organs.toml");
+    mine.replace("title = \"Organs\"", "title = \"Our organs\"");
+    ASSERT_TRUE(writeFile(ownFolder() + "/organs.toml", mine));
+    ASSERT_TRUE(window->openFile(ownFolder() + "/organs.toml"));
+    window->check.runNow();
+    dialogs->folder = outbox.path();
+    window->findChild<QAction*>("exportActivity")->trigger();
+    const QString shared = outbox.filePath("organs.brindlemark");
     const Document original = window->session.document();
-    becomeAnotherTeacher();
+    ASSERT_TRUE(window->openPath(shared));  // where it came from: her file would be replaced
+    dialogs->confirmAnswer = false;
+    install();
+    EXPECT_TRUE(dialogs->asked.last().contains("in your activities already: organs.toml"));
+    EXPECT_EQ(QDir(ownFolder()).entryList(QDir::Files), QStringList{"organs.toml"});
+    EXPECT_EQ(fileBytes(ownFolder() + "/organs.toml"), mine);
+
+    // Another account: its data folder is empty.
+    qputenv("XDG_DATA_HOME", other.path().toUtf8());
+    ui::reloadDataFolders();
+    window->library.refresh();
+    const QString bad = outbox.filePath("notes.brindlemark");
+    ASSERT_TRUE(writeFile(bad, "just some words"));
+    EXPECT_FALSE(window->openPath(bad));
+    EXPECT_EQ(dialogs->told.last(),
+              "notes.brindlemark cannot be imported.\nThe file is not a shared activity: it is "
+              "not a zip archive.\nNothing was written.");
     dialogs->package = shared;
     window->findChild<QAction*>("importActivity")->trigger();
     ASSERT_TRUE(window->share.pending()) << dialogs->told.join('\n').toStdString();
@@ -57,43 +52,18 @@ TEST_F(MakerShareTest, ExportedThenImportedOnAnotherAccountItIsTheSameAndInItsMe
     EXPECT_EQ(window->session.document(), original);
     ASSERT_TRUE(window->tryIt());
     ui::forms().find(TryOut::kScreen)->onCloseRequested();
-    EXPECT_FALSE(QFileInfo::exists(otherFolder));
-
-    install();  // in place of the program's Organs: asked, and yes
-    ASSERT_EQ(dialogs->asked.size(), 1);
-    EXPECT_TRUE(dialogs->asked[0].contains("takes the place of \"Organs\" in Menu 1"));
-    EXPECT_EQ(window->session.path(), otherFolder + "/organs.toml");
-    EXPECT_TRUE(dialogs->told.last().contains("It appears in Menu 1 as \"Organs\""));
-    EXPECT_EQ(contents(otherFolder + "/organs.jpg"),
-              contents(QString(BRINDLEMARK_RUN_DIR) + "/Images/organs.jpg"));
-    const menus::Slot organs = activityMenuPage(1, 0).slots[0];
-    ASSERT_EQ(organs.caption, "Organs");
-    ASSERT_FALSE(organs.screen.isEmpty());
-    EXPECT_EQ(ui::forms().get(organs.screen)->Caption(), "Our organs");
-}
-
-TEST_F(MakerShareTest, NoToAReplacementOrARefusedFileWritesNothing) {
-    const QString shared = exportOrgans();
-    const QByteArray mine = contents(ownFolder() + "/organs.toml");
-    ASSERT_TRUE(window->openPath(shared));  // where it came from: her file would be replaced
-    dialogs->confirmAnswer = false;
-    install();
-    EXPECT_TRUE(dialogs->asked.last().contains("in your activities already: organs.toml"));
-    EXPECT_EQ(QDir(ownFolder()).entryList(QDir::Files), QStringList{"organs.toml"});
-    EXPECT_EQ(contents(ownFolder() + "/organs.toml"), mine);
-
-    becomeAnotherTeacher();
-    ASSERT_TRUE(window->openPath(shared));  // a topic's place would be taken
-    install();
+    install();  // in place of the program's Organs: asked, and no
+    EXPECT_TRUE(dialogs->asked.last().contains("takes the place of \"Organs\" in Menu 1"));
     field<QPushButton>("leaveImport")->click();
     EXPECT_FALSE(window->session.isOpen());
-
-    QFile bad(outbox.filePath("notes.brindlemark"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write("just some words") > 0);
-    bad.close();
-    EXPECT_FALSE(window->openPath(bad.fileName()));
-    EXPECT_EQ(dialogs->told.last(),
-              "notes.brindlemark cannot be imported.\nThe file is not a shared activity: it is "
-              "not a zip archive.\nNothing was written.");
     EXPECT_FALSE(QFileInfo::exists(otherFolder));
+
+    ASSERT_TRUE(window->openPath(shared));
+    dialogs->confirmAnswer = true;
+    install();
+    EXPECT_EQ(window->session.path(), otherFolder + "/organs.toml");
+    EXPECT_TRUE(dialogs->told.last().contains("It appears in Menu 1 as \"Organs\""));
+    EXPECT_EQ(fileBytes(otherFolder + "/organs.jpg"),
+              fileBytes(QString(BRINDLEMARK_RUN_DIR) + "/Images/organs.jpg"));
+    EXPECT_EQ(opens(1, "Organs"), "Our organs");
 }

@@ -1,26 +1,13 @@
 // The writer: every shipped activity, opened and saved under a new name, reads back as the
-// same activity with its comments; texts that need escaping survive; a blank document's
-// empty fields are written where the reader can point at them.
+// same activity with its comments; texts that need escaping survive.
 #include "maker/tomlwriter.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-
 #include "maker/comments.h"
+#include "tests/support/files.h"
 
 using namespace maker;
-
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(path);
-    return f.readAll();
-}
-
-}  // namespace
 
 TEST(MakerWriter, EveryShippedActivityReadsBackTheSame) {
     const QDir folder(QString(BRINDLEMARK_RUN_DIR) + "/activities");
@@ -28,7 +15,7 @@ TEST(MakerWriter, EveryShippedActivityReadsBackTheSame) {
     ASSERT_GE(files.size(), 19);
     for (const QString& name : files) {
         SCOPED_TRACE(name.toStdString());
-        const QByteArray original = readAll(folder.filePath(name));
+        const QByteArray original = fileBytes(folder.filePath(name));
         const auto first = activityfiles::readActivity(original, name);
         ASSERT_TRUE(first.activity);
         const Document document = fromActivity(*first.activity, original);
@@ -64,17 +51,4 @@ TEST(MakerWriter, TextsNeedingEscapesAndCommentsElsewhere) {
     EXPECT_EQ(c.entries, std::vector<QString>{"# above"});
     EXPECT_TRUE(c.othersDropped);
     EXPECT_FALSE(readComments("# head\ntopic = \"a # b\"\n").othersDropped);
-}
-
-TEST(MakerWriter, BlankFieldsAreWrittenForTheReaderToName) {
-    Document d = blankDocument(Kind::Questions);
-    d.menu = 4;
-    const WrittenFile w = writeActivity(d);
-    const auto read = activityfiles::readActivity(w.text);
-    ASSERT_FALSE(read.activity);
-    std::vector<FieldRef> named;
-    for (const auto& p : read.problems) named.push_back(w.fieldAt(p.at.line));
-    EXPECT_NE(std::find(named.begin(), named.end(), FieldRef{"topic"}), named.end());
-    EXPECT_NE(std::find(named.begin(), named.end(), FieldRef{"text", 0}), named.end());
-    EXPECT_NE(std::find(named.begin(), named.end(), FieldRef{"answers", 0}), named.end());
 }
