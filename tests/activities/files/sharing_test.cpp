@@ -11,6 +11,7 @@
 
 #include "activities/files/sharing/export.h"
 #include "activities/files/sharing/import.h"
+#include "tests/support/writefile.h"
 #include "ui/files.h"
 
 using namespace sharing;
@@ -57,13 +58,6 @@ QByteArray contents(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                                   QDir::Name);
@@ -93,7 +87,7 @@ class SharingTest : public ::testing::Test {
         QDir().mkpath(root_.filePath("tmp"));
         qputenv("TMPDIR", QFile::encodeName(root_.filePath("tmp")));
         useAccount("first");
-        write(root_.filePath("run/Images/skeleton.jpg"), "\xff\xd8\xff shipped");
+        writeFile(root_.filePath("run/Images/skeleton.jpg"), "\xff\xd8\xff shipped");
         QDir::setCurrent(root_.filePath("run"));
         ui::reloadDataFolders();
     }
@@ -115,7 +109,7 @@ class SharingTest : public ::testing::Test {
 };
 
 TEST_F(SharingTest, EachRefusedFileSaysWhyAndWritesNothing) {
-    write(mine("flower.toml"), "her own");
+    writeFile(mine("flower.toml"), "her own");
     const QStringList before = listing(root_.path());
     for (const auto& c : kRefused) {
         SCOPED_TRACE(c.seed);
@@ -147,9 +141,9 @@ picture = "skeleton.jpg"
 answers = ["Skull", "Femur"]
 right = "Skull"
 )";
-    write(mine("mixtures.toml"), activity);
-    write(mine("sand.jpg"), "\xff\xd8\xff her photo");
-    write(mine("lost.toml"), QByteArray(activity).replace("Sand.JPG", "lost.jpg"));
+    writeFile(mine("mixtures.toml"), activity);
+    writeFile(mine("sand.jpg"), "\xff\xd8\xff her photo");
+    writeFile(mine("lost.toml"), QByteArray(activity).replace("Sand.JPG", "lost.jpg"));
     EXPECT_TRUE(exportActivity(mine("lost.toml"), root_.path()).problem.contains("\"lost.jpg\""));
     EXPECT_FALSE(QFileInfo::exists(root_.filePath("lost.brindlemark")));
     const Exported sent = exportActivity(mine("mixtures.toml"), root_.path());
@@ -158,7 +152,7 @@ right = "Skull"
     EXPECT_TRUE(exportActivity(mine("mixtures.toml"), root_.path()).problem.contains("already"));
 
     useAccount("second");
-    write(root_.filePath("run/activities/Mixtures.toml"), "shipped");
+    writeFile(root_.filePath("run/activities/Mixtures.toml"), "shipped");
     const Inspection in = inspectPackage(sent.path);
     ASSERT_TRUE(in.ok()) << in.problem.toStdString();
     EXPECT_EQ(in.files(), (QStringList{"mixtures.toml", "Sand.JPG", "skeleton.jpg"}));
@@ -180,8 +174,8 @@ right = "Skull"
 }
 
 TEST_F(SharingTest, ReplacesOnlyWhatSheAllowsUnderHerOwnNames) {
-    write(mine("FLOWER.png"), "her picture");
-    write(mine("flower.toml"), "her activity");
+    writeFile(mine("FLOWER.png"), "her picture");
+    writeFile(mine("flower.toml"), "her activity");
     const Inspection in = inspectPackage(kCorpus + "good.brindlemark");
     ASSERT_TRUE(in.ok());
     EXPECT_EQ(in.existing, (QStringList{"flower.toml", "FLOWER.png"}));
