@@ -9,6 +9,7 @@
 #include "app/mainscreen.h"
 #include "menus/problemmessage.h"
 #include "menus/topicmenu.h"
+#include "tests/support/files.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
 #include "ui/files.h"
@@ -31,9 +32,7 @@ class OurActivitiesTest : public ScreenTest {
         useCopyOfRunFolder();
     }
     static void write(const QString& name, const QByteArray& text) {
-        QFile f("activities/" + name);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
+        writeFile("activities/" + name, text);
     }
     TopicMenu& openOurs() {
         forms().unload<OurActivitiesMenu>();

@@ -1,5 +1,7 @@
 // Activity files: each kind read right, each bad file named with its line, the slots rule,
 // and each kind played to full marks by a pupil's pointer, laid out whole at both scales.
+#include "tests/support/files.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
@@ -15,7 +17,6 @@
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
 #include "tests/support/touch.h"
-#include "tests/support/writefile.h"
 #include "ui/blankwrap.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"

@@ -11,7 +11,7 @@
 
 #include "activities/files/sharing/export.h"
 #include "activities/files/sharing/import.h"
-#include "tests/support/writefile.h"
+#include "tests/support/files.h"
 #include "ui/files.h"
 
 using namespace sharing;
@@ -53,11 +53,6 @@ constexpr struct {
     {"picture-missing", "\"flower.png\", which the file does not bring"},
 };
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                                   QDir::Name);
@@ -71,7 +66,7 @@ QStringList listing(const QString& folder) {
     while (it.hasNext()) {
         const QString path = it.next();
         out << path + ' ' +
-                   QCryptographicHash::hash(contents(path), QCryptographicHash::Sha1).toHex();
+                   QCryptographicHash::hash(fileBytes(path), QCryptographicHash::Sha1).toHex();
     }
     out.sort();
     return out;
@@ -166,10 +161,11 @@ right = "Skull"
 
     const Installed done = installPackage(in);
     ASSERT_TRUE(done.problem.isEmpty()) << done.problem.toStdString();
-    EXPECT_EQ(contents(mine("mixtures.toml")), activity);
-    EXPECT_EQ(contents(mine("Sand.JPG")),
-              contents(root_.filePath("first/brindlemark/activities/sand.jpg")));
-    EXPECT_EQ(contents(mine("skeleton.jpg")), contents(root_.filePath("run/Images/skeleton.jpg")));
+    EXPECT_EQ(fileBytes(mine("mixtures.toml")), activity);
+    EXPECT_EQ(fileBytes(mine("Sand.JPG")),
+              fileBytes(root_.filePath("first/brindlemark/activities/sand.jpg")));
+    EXPECT_EQ(fileBytes(mine("skeleton.jpg")),
+              fileBytes(root_.filePath("run/Images/skeleton.jpg")));
     EXPECT_EQ(entries(in.folder), (QStringList{"Sand.JPG", "mixtures.toml", "skeleton.jpg"}));
 }
 
@@ -188,7 +184,7 @@ TEST_F(SharingTest, ReplacesOnlyWhatSheAllowsUnderHerOwnNames) {
     const Installed done = installPackage(in, {"FLOWER.TOML", "flower.png"});
     ASSERT_TRUE(done.problem.isEmpty()) << done.problem.toStdString();
     EXPECT_EQ(done.written, (QStringList{mine("FLOWER.png"), mine("flower.toml")}));
-    EXPECT_EQ(contents(mine("FLOWER.png")), contents(in.unpackedPath("flower.png")));
+    EXPECT_EQ(fileBytes(mine("FLOWER.png")), fileBytes(in.unpackedPath("flower.png")));
     EXPECT_EQ(entries(in.folder), (QStringList{"FLOWER.png", "flower.toml"}));
 }
 
