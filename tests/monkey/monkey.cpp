@@ -353,7 +353,6 @@ class Monkey {
     Qt::MouseButtons held_;
     QPointer<QWidget> pressedWidget_;  // what the held buttons went down on
     int nextFinger_ = 0;
-    std::map<int, QPoint> fingersDown_;               // where each finger down is
     std::map<int, QPointer<QWidget>> fingerWidgets_;  // what each went down on
 };
 

@@ -7,13 +7,12 @@
 #include <sys/stat.h>
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
 
 #include "activities/files/library.h"
+#include "tests/support/files.h"
 #include "ui/jpeg.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -47,9 +46,7 @@ class FilesTest : public ::testing::Test {
     }
     void TearDown() override { QDir::setCurrent(previous_); }
     static void write(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        ASSERT_TRUE(writeFile(path, bytes));
     }
 
     QTemporaryDir dir_;
@@ -118,8 +115,7 @@ class DataFoldersTest : public FilesTest {
         return data_.filePath("system/brindlemark/" + file);
     }
     static QString contents(const std::optional<QString>& path) {
-        QFile f(path.value_or(""));
-        return f.open(QIODevice::ReadOnly) ? QString(f.readAll()) : QString("none");
+        return fileBytes(path.value_or(""));
     }
 
     QTemporaryDir data_;
@@ -129,9 +125,8 @@ class DataFoldersTest : public FilesTest {
 TEST_F(DataFoldersTest, TheUsersFolderThenTheSystemsThenTheStartFolder) {
     write(user("Life0.TXT"), "user");
     for (const QString& f : {system("life0.txt"), system("words.txt"), QString("life0.txt"),
-                             QString("words.txt"), QString("start.txt")}) {
+                             QString("words.txt"), QString("start.txt")})
         write(f, f.startsWith('/') ? "system" : "start");
-    }
     EXPECT_EQ(contents(resolveFile("life0.txt")), "user");
     EXPECT_EQ(contents(resolveFile("WORDS.txt")), "system");
     EXPECT_EQ(contents(resolveFile("start.txt")), "start");
