@@ -30,8 +30,6 @@
 #include "tests/monkey/invariants.h"
 #include "tests/support/files.h"
 #include "tests/support/screentest.h"
-#include "ui/pictures.h"
-#include "ui/timer.h"
 
 using namespace ui;
 

@@ -25,7 +25,6 @@
 #include "tests/support/screentest.h"
 #include "tests/support/touch.h"
 #include "ui/formregistry.h"
-#include "ui/programstate.h"
 #include "ui/timer.h"
 #include "ui/twips.h"
 

@@ -7,7 +7,6 @@
 #include "activities/labelling/skeletonscreen.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
-#include "ui/programstate.h"
 
 using namespace ui;
 using namespace labelling_test;

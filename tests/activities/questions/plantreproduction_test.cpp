@@ -41,15 +41,6 @@ TEST_F(PlantReproductionTest, ThirtyStatementsFromTheTableAndTheEmptyLast) {
     EXPECT_EQ(r.messages(0).Caption(), "Pea seeds are spread by explosion. ") << "trailing blank";
 }
 
-// New Question draws once over the other statements (see ask()): the draw that opened on
-// statement 12 now gives the next of the others, 13.
-TEST_F(PlantReproductionTest, NewQuestionNeverDrawsTheStatementShowing) {
-    PlantReproductionScreen& r = openOn<PlantReproductionScreen>(12);
-    fake->draws = {drawFor(12)};
-    r.commandClicked(1);
-    EXPECT_EQ(r.questionNumber, 13);
-}
-
 TEST_F(PlantReproductionTest, RightLocksBothButtonsUntilTheNextStatement) {
     PlantReproductionScreen& r = openOn<PlantReproductionScreen>(5);  // false
     r.answerClicked(kTrue);
