@@ -41,8 +41,8 @@ struct Walk {
 };
 
 // Every question of a question screen, each answered wrongly, then rightly, then revealed.
-template <class S>
-void everyQuestion(FakePlatform& fake, int count, const std::function<int(S&)>& rightAnswer,
+template <class S, class Right>
+void everyQuestion(FakePlatform& fake, int count, Right rightAnswer,
                    const std::function<void(Form&, QString)>& snap) {
     for (int q = 0; q < count; ++q) {
         fake.draws = {(q + 0.5) / count};
@@ -105,14 +105,12 @@ Walk visitEverything(FakePlatform& fake) {
         ScreenTest::settle();
     }
 
-    const auto right = [](MagnetsScreen& s) { return int(s.rightAnswer); };
+    const auto right = [](auto& s) { return int(s.rightAnswer); };
     everyQuestion<TwoMagnetsScreen>(fake, 8, right, snap);
     everyQuestion<MagnetAndMaterialScreen>(fake, 8, right, snap);
-    everyQuestion<ConductorsScreen>(
-        fake, 11, [](ConductorsScreen& s) { return int(s.rightAnswer); }, snap);
+    everyQuestion<ConductorsScreen>(fake, 11, right, snap);
     everyQuestion<PlantReproductionScreen>(
-        fake, 30, [](PlantReproductionScreen& s) { return int(s.rightAnswers[s.questionNumber]); },
-        snap);
+        fake, 30, [](auto& s) { return int(s.rightAnswers[s.questionNumber]); }, snap);
 
     ScrambledWordsScreen& s = forms().show<ScrambledWordsScreen>();
     ScreenTest::passTime(5);

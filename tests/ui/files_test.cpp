@@ -13,6 +13,7 @@
 
 #include "activities/files/library.h"
 #include "tests/support/files.h"
+#include "tests/support/screentest.h"
 #include "ui/jpeg.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -37,20 +38,16 @@ QByteArray jpeg(int w, int h) {
     return jpeg(image);
 }
 
-class FilesTest : public ::testing::Test {
+class FilesTest : public ScreenTest {
   protected:
     void SetUp() override {
-        previous_ = QDir::currentPath();
-        QDir(dir_.path()).mkpath("Images/Sub");
-        QDir::setCurrent(dir_.path());
+        ScreenTest::SetUp();
+        useEmptyFolder();
+        QDir().mkpath("Images/Sub");
     }
-    void TearDown() override { QDir::setCurrent(previous_); }
     static void write(const QString& path, const QByteArray& bytes) {
         ASSERT_TRUE(writeFile(path, bytes));
     }
-
-    QTemporaryDir dir_;
-    QString previous_;
 };
 
 }  // namespace
@@ -107,7 +104,6 @@ class DataFoldersTest : public FilesTest {
         qputenv("XDG_DATA_HOME", saved_.first);
         qputenv("XDG_DATA_DIRS", saved_.second);
         reloadDataFolders();
-        Twips::setScale(1.0f);
         FilesTest::TearDown();
     }
     QString user(const QString& file) const { return data_.filePath("home/brindlemark/" + file); }
