@@ -49,16 +49,17 @@ TEST(WordListFields, LayoutsThatReadTheSame) {
 }
 
 TEST(WordListFields, CountQuotesAndLimits) {
-    EXPECT_EQ(words("3\r\nHeart\r\nLungs\r\nBlood\r\nBrain\r\n"), kThree)
-        << "the fourth is not read";
-    EXPECT_EQ(words("2\r\n\"Food, chain\"\r\nSeed\r\n"), QStringList({"Food, chain", "Seed"}));
-    EXPECT_EQ(words("2\r\n\"Seed\" pod,Root\r\n"), QStringList({"Seed", "Root"}))
-        << "what follows the closing quote is dropped";
-    EXPECT_EQ(words("2\r\n\"Seed\r\nRoot\r\n"), QStringList({"Seed", "Root"}))
-        << "a quote that is never closed ends at its line";
-    EXPECT_EQ(words("3\r\nHeart,,Lungs\r\nBlood"), QStringList({"Heart", "Lungs"}))
-        << "an empty field is one of the three and is left out";
-    EXPECT_EQ(words("3\r\nHeart\r\nLungs\r\n"), QStringList({"Heart", "Lungs"})) << "ends early";
+    // A fourth word not read; a comma inside quotes; what follows the closing quote dropped; a
+    // quote never closed ending at its line; an empty field one of the count, left out; a list
+    // ending early.
+    const std::pair<const char*, QStringList> cases[] = {
+        {"3\r\nHeart\r\nLungs\r\nBlood\r\nBrain\r\n", kThree},
+        {"2\r\n\"Food, chain\"\r\nSeed\r\n", {"Food, chain", "Seed"}},
+        {"2\r\n\"Seed\" pod,Root\r\n", {"Seed", "Root"}},
+        {"2\r\n\"Seed\r\nRoot\r\n", {"Seed", "Root"}},
+        {"3\r\nHeart,,Lungs\r\nBlood", {"Heart", "Lungs"}},
+        {"3\r\nHeart\r\nLungs\r\n", {"Heart", "Lungs"}}};
+    for (const auto& [bytes, expected] : cases) EXPECT_EQ(words(bytes), expected) << bytes;
 
     for (const char* bad : {"0\r\nHeart", "-3\r\nHeart", "three\r\nHeart", "3.5\r\nHeart", "",
                             "\r\n\r\n", "\"\"\r\nHeart"})
