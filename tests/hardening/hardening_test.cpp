@@ -28,9 +28,8 @@
 #include "app/titlescreen.h"
 #include "jotter/jotter.h"
 #include "tests/monkey/invariants.h"
+#include "tests/support/files.h"
 #include "tests/support/screentest.h"
-#include "ui/pictures.h"
-#include "ui/timer.h"
 
 using namespace ui;
 
@@ -42,8 +41,8 @@ struct Walk {
 };
 
 // Every question of a question screen, each answered wrongly, then rightly, then revealed.
-template <class S>
-void everyQuestion(FakePlatform& fake, int count, const std::function<int(S&)>& rightAnswer,
+template <class S, class Right>
+void everyQuestion(FakePlatform& fake, int count, Right rightAnswer,
                    const std::function<void(Form&, QString)>& snap) {
     for (int q = 0; q < count; ++q) {
         fake.draws = {(q + 0.5) / count};
@@ -106,14 +105,12 @@ Walk visitEverything(FakePlatform& fake) {
         ScreenTest::settle();
     }
 
-    const auto right = [](MagnetsScreen& s) { return int(s.rightAnswer); };
+    const auto right = [](auto& s) { return int(s.rightAnswer); };
     everyQuestion<TwoMagnetsScreen>(fake, 8, right, snap);
     everyQuestion<MagnetAndMaterialScreen>(fake, 8, right, snap);
-    everyQuestion<ConductorsScreen>(
-        fake, 11, [](ConductorsScreen& s) { return int(s.rightAnswer); }, snap);
+    everyQuestion<ConductorsScreen>(fake, 11, right, snap);
     everyQuestion<PlantReproductionScreen>(
-        fake, 30, [](PlantReproductionScreen& s) { return int(s.rightAnswers[s.questionNumber]); },
-        snap);
+        fake, 30, [](auto& s) { return int(s.rightAnswers[s.questionNumber]); }, snap);
 
     ScrambledWordsScreen& s = forms().show<ScrambledWordsScreen>();
     ScreenTest::passTime(5);
@@ -164,29 +161,24 @@ struct Asset {
 
 void spoil(const Asset& a, Spoil how) {
     QFile::remove(a.path);
-    QFile out(a.path);
-    if (how == Spoil::Folder) QDir().mkpath(a.path + "/inside");
-    if (how == Spoil::Fifo) {
+    if (how == Spoil::Folder) {
+        QDir().mkpath(a.path + "/inside");
+    } else if (how == Spoil::Fifo) {
         ASSERT_EQ(::mkfifo(QFile::encodeName(a.path).constData(), 0644), 0);
-    }
-    if (how == Spoil::DeviceLink) {
+    } else if (how == Spoil::DeviceLink) {
         ASSERT_TRUE(QFile::link("/dev/zero", a.path));
+    } else if (how != Spoil::Missing) {
+        ASSERT_TRUE(writeFile(a.path, how == Spoil::Empty       ? QByteArray()
+                                      : how == Spoil::Truncated ? a.good.left(a.good.size() / 2)
+                                      : how == Spoil::Text      ? "Notes for Tuesday's lesson.\r\n"
+                                                           : declaringHugeSize(a.good, a.path)));
     }
-    if (how != Spoil::Empty && how != Spoil::Truncated && how != Spoil::Text &&
-        how != Spoil::HugeHeader)
-        return;
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    if (how == Spoil::Truncated) out.write(a.good.left(a.good.size() / 2));
-    if (how == Spoil::Text) out.write("Notes for Tuesday's lesson.\r\n");
-    if (how == Spoil::HugeHeader) out.write(declaringHugeSize(a.good, a.path));
 }
 
 void restore(const Asset& a) {
     QDir(a.path).removeRecursively();
     QFile::remove(a.path);
-    QFile out(a.path);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(a.good);
+    ASSERT_TRUE(writeFile(a.path, a.good));
 }
 
 // Ends the run, naming the case, if a walk does not come back: a read that blocks would
@@ -268,9 +260,8 @@ TEST_F(BadFilesTest, EveryPictureSpoiledEveryWay) {
     std::vector<Asset> pictures;
     for (const char* folder : {"Images", "opening"})
         for (QDirIterator it(dir + "/" + folder, QDir::Files); it.hasNext();) {
-            QFile f(it.next());
-            pictures.push_back(
-                {f.fileName(), f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray()});
+            const QString path = it.next();
+            pictures.push_back({path, fileBytes(path)});
         }
     ASSERT_GE(pictures.size(), 75u);
     const Asset& still = *std::find_if(pictures.begin(), pictures.end(), [](const Asset& a) {

@@ -25,7 +25,6 @@
 #include "tests/support/screentest.h"
 #include "tests/support/touch.h"
 #include "ui/formregistry.h"
-#include "ui/programstate.h"
 #include "ui/timer.h"
 #include "ui/twips.h"
 
@@ -353,7 +352,6 @@ class Monkey {
     Qt::MouseButtons held_;
     QPointer<QWidget> pressedWidget_;  // what the held buttons went down on
     int nextFinger_ = 0;
-    std::map<int, QPoint> fingersDown_;               // where each finger down is
     std::map<int, QPointer<QWidget>> fingerWidgets_;  // what each went down on
 };
 

@@ -7,13 +7,13 @@
 #include <sys/stat.h>
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
 
 #include "activities/files/library.h"
+#include "tests/support/files.h"
+#include "tests/support/screentest.h"
 #include "ui/jpeg.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -38,22 +38,16 @@ QByteArray jpeg(int w, int h) {
     return jpeg(image);
 }
 
-class FilesTest : public ::testing::Test {
+class FilesTest : public ScreenTest {
   protected:
     void SetUp() override {
-        previous_ = QDir::currentPath();
-        QDir(dir_.path()).mkpath("Images/Sub");
-        QDir::setCurrent(dir_.path());
+        ScreenTest::SetUp();
+        useEmptyFolder();
+        QDir().mkpath("Images/Sub");
     }
-    void TearDown() override { QDir::setCurrent(previous_); }
     static void write(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        ASSERT_TRUE(writeFile(path, bytes));
     }
-
-    QTemporaryDir dir_;
-    QString previous_;
 };
 
 }  // namespace
@@ -110,7 +104,6 @@ class DataFoldersTest : public FilesTest {
         qputenv("XDG_DATA_HOME", saved_.first);
         qputenv("XDG_DATA_DIRS", saved_.second);
         reloadDataFolders();
-        Twips::setScale(1.0f);
         FilesTest::TearDown();
     }
     QString user(const QString& file) const { return data_.filePath("home/brindlemark/" + file); }
@@ -118,8 +111,7 @@ class DataFoldersTest : public FilesTest {
         return data_.filePath("system/brindlemark/" + file);
     }
     static QString contents(const std::optional<QString>& path) {
-        QFile f(path.value_or(""));
-        return f.open(QIODevice::ReadOnly) ? QString(f.readAll()) : QString("none");
+        return fileBytes(path.value_or(""));
     }
 
     QTemporaryDir data_;
@@ -129,9 +121,8 @@ class DataFoldersTest : public FilesTest {
 TEST_F(DataFoldersTest, TheUsersFolderThenTheSystemsThenTheStartFolder) {
     write(user("Life0.TXT"), "user");
     for (const QString& f : {system("life0.txt"), system("words.txt"), QString("life0.txt"),
-                             QString("words.txt"), QString("start.txt")}) {
+                             QString("words.txt"), QString("start.txt")})
         write(f, f.startsWith('/') ? "system" : "start");
-    }
     EXPECT_EQ(contents(resolveFile("life0.txt")), "user");
     EXPECT_EQ(contents(resolveFile("WORDS.txt")), "system");
     EXPECT_EQ(contents(resolveFile("start.txt")), "start");

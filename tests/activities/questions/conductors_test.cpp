@@ -20,11 +20,10 @@ constexpr int kGraphite = 5, kGlass = 9;
 class ConductorsTest : public QuestionTest {
   protected:
     ConductorsTest() : QuestionTest(11) {}
-    ConductorsScreen& openOn(int q) { return QuestionTest::openOn<ConductorsScreen>(q); }
 };
 
 TEST_F(ConductorsTest, ElevenMaterialsAndTheirOutcomes) {
-    ConductorsScreen& c = openOn(0);
+    ConductorsScreen& c = openOn<ConductorsScreen>(0);
     const char* names[] = {"aluminium", "iron",   "gold",    "copper", "brass", "graphite",
                            "wood",      "bamboo", "plastic", "glass",  "rubber"};
     for (int q = 10; q >= 0; --q) {

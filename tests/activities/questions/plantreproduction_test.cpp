@@ -20,13 +20,10 @@ constexpr int kExit = 0, kAnswer = 2;
 class PlantReproductionTest : public QuestionTest {
   protected:
     PlantReproductionTest() : QuestionTest(30) {}
-    PlantReproductionScreen& openOn(int q) {
-        return QuestionTest::openOn<PlantReproductionScreen>(q);
-    }
 };
 
 TEST_F(PlantReproductionTest, ThirtyStatementsFromTheTableAndTheEmptyLast) {
-    PlantReproductionScreen& r = openOn(29);
+    PlantReproductionScreen& r = openOn<PlantReproductionScreen>(29);
     EXPECT_FALSE(r.messages(0).Visible()) << "the statement waits for the first tick";
     passTime(1);
     EXPECT_TRUE(r.messages(0).Visible());
@@ -44,17 +41,8 @@ TEST_F(PlantReproductionTest, ThirtyStatementsFromTheTableAndTheEmptyLast) {
     EXPECT_EQ(r.messages(0).Caption(), "Pea seeds are spread by explosion. ") << "trailing blank";
 }
 
-// New Question draws once over the other statements (see ask()): the draw that opened on
-// statement 12 now gives the next of the others, 13.
-TEST_F(PlantReproductionTest, NewQuestionNeverDrawsTheStatementShowing) {
-    PlantReproductionScreen& r = openOn(12);
-    fake->draws = {drawFor(12)};
-    r.commandClicked(1);
-    EXPECT_EQ(r.questionNumber, 13);
-}
-
 TEST_F(PlantReproductionTest, RightLocksBothButtonsUntilTheNextStatement) {
-    PlantReproductionScreen& r = openOn(5);  // false
+    PlantReproductionScreen& r = openOn<PlantReproductionScreen>(5);  // false
     r.answerClicked(kTrue);
     r.answerClicked(kTrue);
     EXPECT_EQ(r.messages(1).Caption(), "Wrong, Try Again.");

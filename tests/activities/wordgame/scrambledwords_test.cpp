@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "activities/wordgame/scrambledwordsscreen.h"
+#include "tests/support/files.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
 
@@ -32,10 +33,6 @@ int markedOption(const ScrambledWordsScreen& s) {
     return -1;
 }
 
-void clickAll(std::initializer_list<const Control*> controls) {
-    for (const Control* c : controls) real::click(*c);
-}
-
 // Runs the animation until it switches itself off; gives the number of ticks.
 int flyAll(ScrambledWordsScreen& s) {
     int ticks = 0;
@@ -52,10 +49,8 @@ class ScrambledWordsTest : public ScreenTest {
         useEmptyFolder();
         for (const auto& [name, bytes] : {std::pair{"life0.txt", life},
                                           {"materials0.txt", materials},
-                                          {"physical0.txt", physical}}) {
-            QFile file(name);
-            if (!bytes.isNull() && file.open(QIODevice::WriteOnly)) file.write(bytes);
-        }
+                                          {"physical0.txt", physical}})
+            if (!bytes.isNull()) ASSERT_TRUE(writeFile(name, bytes));
     }
     // Opens the screen and lets its start-up and layout ticks come.
     ScrambledWordsScreen& open() {
@@ -186,7 +181,9 @@ TEST_F(ScrambledWordsTest, CategoriesWithoutWordsAreDisabledAndNeverDrawn) {
     QFile::remove("physical0.txt");
     forms().clear();
     ScrambledWordsScreen& none = open();
-    clickAll({&none.commands(1), &none.commands(2), &none.categories(2)});
+    real::click(none.commands(1));
+    real::click(none.commands(2));
+    real::click(none.categories(2));
     EXPECT_EQ(markedOption(none), -1);
     EXPECT_EQ(visibleTiles(none.scrambledTiles), 0);
     real::click(none.commands(0));

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QStringEncoder>
 
 #include "activities/wordgame/wordlists.h"
 
@@ -36,29 +37,29 @@ const QStringList kThree = {"Heart", "Lungs", "Blood"};
 }  // namespace
 
 TEST(WordListFields, LayoutsThatReadTheSame) {
-    EXPECT_EQ(words("3\r\nHeart\r\nLungs\r\nBlood\r\n"), kThree);
-    EXPECT_EQ(words("3\r\nHeart,Lungs,Blood\r\n"), kThree);
-    EXPECT_EQ(words("3,Heart,Lungs,Blood"), kThree);
-    EXPECT_EQ(words("3\nHeart\nLungs\nBlood"), kThree) << "line feeds alone";
-    EXPECT_EQ(words("3\rHeart\rLungs\rBlood\r"), kThree) << "carriage returns alone";
-    EXPECT_EQ(words("  3  \r\n\r\n   Heart\r\n\r\n\t\r\n  Lungs ,  Blood  \r\n"), kThree)
-        << "spaces and blank lines before a field, spaces after one";
-    EXPECT_EQ(words("3\r\nHeart,\r\nLungs,\r\nBlood,\r\n"), kThree) << "a comma ending each line";
-    EXPECT_EQ(words("3 Heart\r\nLungs\r\nBlood"), kThree) << "the count ends at a space";
-    EXPECT_EQ(words("\"3\"\r\n\"Heart\"\r\n\"Lungs\"\r\n\"Blood\"\r\n"), kThree) << "all quoted";
+    // Line feeds or carriage returns alone; spaces and blank lines before a field, spaces after
+    // one; a comma ending each line; the count ending at a space; every field quoted.
+    for (const char* same :
+         {"3\r\nHeart\r\nLungs\r\nBlood\r\n", "3\r\nHeart,Lungs,Blood\r\n", "3,Heart,Lungs,Blood",
+          "3\nHeart\nLungs\nBlood", "3\rHeart\rLungs\rBlood\r",
+          "  3  \r\n\r\n   Heart\r\n\r\n\t\r\n  Lungs ,  Blood  \r\n",
+          "3\r\nHeart,\r\nLungs,\r\nBlood,\r\n", "3 Heart\r\nLungs\r\nBlood",
+          "\"3\"\r\n\"Heart\"\r\n\"Lungs\"\r\n\"Blood\"\r\n"})
+        EXPECT_EQ(words(same), kThree) << same;
 }
 
 TEST(WordListFields, CountQuotesAndLimits) {
-    EXPECT_EQ(words("3\r\nHeart\r\nLungs\r\nBlood\r\nBrain\r\n"), kThree)
-        << "the fourth is not read";
-    EXPECT_EQ(words("2\r\n\"Food, chain\"\r\nSeed\r\n"), QStringList({"Food, chain", "Seed"}));
-    EXPECT_EQ(words("2\r\n\"Seed\" pod,Root\r\n"), QStringList({"Seed", "Root"}))
-        << "what follows the closing quote is dropped";
-    EXPECT_EQ(words("2\r\n\"Seed\r\nRoot\r\n"), QStringList({"Seed", "Root"}))
-        << "a quote that is never closed ends at its line";
-    EXPECT_EQ(words("3\r\nHeart,,Lungs\r\nBlood"), QStringList({"Heart", "Lungs"}))
-        << "an empty field is one of the three and is left out";
-    EXPECT_EQ(words("3\r\nHeart\r\nLungs\r\n"), QStringList({"Heart", "Lungs"})) << "ends early";
+    // A fourth word not read; a comma inside quotes; what follows the closing quote dropped; a
+    // quote never closed ending at its line; an empty field one of the count, left out; a list
+    // ending early.
+    const std::pair<const char*, QStringList> cases[] = {
+        {"3\r\nHeart\r\nLungs\r\nBlood\r\nBrain\r\n", kThree},
+        {"2\r\n\"Food, chain\"\r\nSeed\r\n", {"Food, chain", "Seed"}},
+        {"2\r\n\"Seed\" pod,Root\r\n", {"Seed", "Root"}},
+        {"2\r\n\"Seed\r\nRoot\r\n", {"Seed", "Root"}},
+        {"3\r\nHeart,,Lungs\r\nBlood", {"Heart", "Lungs"}},
+        {"3\r\nHeart\r\nLungs\r\n", {"Heart", "Lungs"}}};
+    for (const auto& [bytes, expected] : cases) EXPECT_EQ(words(bytes), expected) << bytes;
 
     for (const char* bad : {"0\r\nHeart", "-3\r\nHeart", "three\r\nHeart", "3.5\r\nHeart", "",
                             "\r\n\r\n", "\"\"\r\nHeart"})
@@ -145,16 +146,12 @@ TEST(WordListLimits, ShippedListsKeepTheirLimits) {
 // Saved as Notepad's "Unicode": UTF-16 with its byte order mark, either byte order.
 TEST(WordListFields, Utf16WithByteOrderMarkReadsAsUtf8Does) {
     const QString text = QString::fromUtf8("3\r\nHeart\r\nL\u00fcngs\r\nBlood\r\n");
-    QByteArray little("\xFF\xFE"), big("\xFE\xFF");
-    for (QChar c : text) {
-        little.append(static_cast<char>(c.unicode() & 0xFF))
-            .append(static_cast<char>(c.unicode() >> 8));
-        big.append(static_cast<char>(c.unicode() >> 8))
-            .append(static_cast<char>(c.unicode() & 0xFF));
-    }
     const QStringList expected = {"Heart", QString::fromUtf8("L\u00fcngs"), "Blood"};
-    EXPECT_EQ(words(little), expected);
-    EXPECT_EQ(words(big), expected);
+    for (const auto order : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        const QByteArray bytes = QStringEncoder(order, QStringConverter::Flag::WriteBom)(text);
+        ASSERT_TRUE(bytes.startsWith(order == QStringConverter::Utf16LE ? "\xFF\xFE" : "\xFE\xFF"));
+        EXPECT_EQ(words(bytes), expected);
+    }
 }
 
 // What --check tells: the count against the words present, and each word left out by its line.
