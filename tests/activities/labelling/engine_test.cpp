@@ -40,7 +40,9 @@ TEST_F(EngineTest, TheWordsLieInFrontHigherIndexFirst) {
                                       (Control*)&s.instruction, (Control*)&s.targets(7),
                                       (Control*)&s.homes(7), (Control*)&s.commands(2)})
             EXPECT_GT(depth(s.words(i)), depth(*behind));
-        if (i > 0) EXPECT_GT(depth(s.words(i)), depth(s.words(i - 1)));
+        if (i > 0) {
+            EXPECT_GT(depth(s.words(i)), depth(s.words(i - 1)));
+        }
         EXPECT_GT(depth(s.pointerLines(i)), depth(s.skeletonPicture(0)));
     }
 }
@@ -63,7 +65,9 @@ TEST_F(EngineTest, BoundsOfTheZoneAreExclusive) {
         dropAt(s, 0, r.x, r.y);
         EXPECT_EQ(s.isOn(0, 0), r.snaps) << r.x << "," << r.y;
         // A loose word stays exactly where it was released.
-        if (!r.snaps) EXPECT_EQ(QPointF(s.words(0).Left(), s.words(0).Top()), QPointF(r.x, r.y));
+        if (!r.snaps) {
+            EXPECT_EQ(QPointF(s.words(0).Left(), s.words(0).Top()), QPointF(r.x, r.y));
+        }
     }
 }
 

@@ -50,7 +50,9 @@ class ScrambledWordsTest : public ScreenTest {
         for (const auto& [name, bytes] : {std::pair{"life0.txt", life},
                                           {"materials0.txt", materials},
                                           {"physical0.txt", physical}})
-            if (!bytes.isNull()) ASSERT_TRUE(writeFile(name, bytes));
+            if (!bytes.isNull()) {
+                ASSERT_TRUE(writeFile(name, bytes));
+            }
     }
     // Opens the screen and lets its start-up and layout ticks come.
     ScrambledWordsScreen& open() {
