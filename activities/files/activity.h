@@ -3,8 +3,11 @@
 // Nothing in a file is an index: words, columns and answers are named by their text.
 #include <QByteArray>
 #include <QPointF>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -73,6 +76,35 @@ struct Statement {
     Position where;
 };
 
+// A place of a fixed layout, in twips of the screen's client area (15 to a pixel at scale 1):
+// `[left, top]`, `[left, top, width, height]` (a line: `[x1, y1, x2, y2]`), or a table that adds
+// the text's look: `{ at = [...], font = "Arial", points = 18, bold = true, colour = [r, g, b] }`.
+// A colour as 0xRRGGBB, as the forms layer keeps it (ui::Colour); the reader needs no GUI.
+using Rgb = unsigned int;
+
+struct FixedPlace {
+    std::vector<float> at;       // 2 or 4 numbers
+    const char* font = nullptr;  // one of the program's design fonts; null: the screen's own
+    std::optional<float> points;
+    std::optional<bool> bold;
+    std::optional<Rgb> colour;
+    Position where;
+
+    QRectF rect() const;  // [left, top] gives an empty size
+};
+
+// A screen laid out by hand, as it was designed, in place of the computed layout: the places
+// of its parts by their role. Only the screens that come with the program need one; a teacher
+// never has to write one.
+struct FixedLayout {
+    QSizeF size;                                        // the client area
+    std::map<QString, std::vector<FixedPlace>> places;  // a role may hold several places
+    Position where;
+
+    // The one place of a role, or null.
+    const FixedPlace* place(const QString& role) const;
+};
+
 struct Activity {
     QString fileName;  // identifies the file: the same name in two folders is one file
     QString folder;    // the folder it was read from, where its pictures are looked for first
@@ -83,6 +115,8 @@ struct Activity {
     QString instruction;
     QString picture;
     Position menuPos, topicPos, picturePos;
+    std::optional<Rgb> background;  // the screen's colour, where it has its own
+    std::optional<FixedLayout> layout;
 
     std::vector<LabelEntry> labels;
     QStringList columns;

@@ -34,24 +34,44 @@ struct KindInfo {
     const char* name;
     std::initializer_list<std::string_view> fields;  // besides the common ones
     const char* instruction;                         // when the file gives none
+    // The roles a fixed [layout] may place, besides its size.
+    std::initializer_list<std::string_view> roles;
 };
 const KindInfo kKinds[] = {
     {Kind::Labelling,
      "labelling",
      {"picture", "label"},
-     "Drag each label to its place on the picture."},
-    {Kind::Sorting, "sorting", {"columns", "word"}, "Drag each word into its column."},
+     "Drag each label to its place on the picture.",
+     {"instruction", "score", "word", "picture"}},
+    {Kind::Sorting,
+     "sorting",
+     {"columns", "word"},
+     "Drag each word into its column.",
+     {"instruction", "score", "word", "headings", "lines"}},
     {Kind::Passage,
      "passage",
      {"passage"},
-     "Drag and drop the words to complete the sentences below."},
-    {Kind::Questions, "questions", {"question"}, ""},
+     "Drag and drop the words to complete the sentences below.",
+     {"instruction", "score", "word", "passage", "options"}},
+    {Kind::Questions,
+     "questions",
+     {"question"},
+     "",
+     {"instruction", "question", "picture", "answers"}},
     {Kind::TrueFalse,
      "truefalse",
      {"picture", "statement"},
-     "Is the statement below true or false? Click the correct button."},
+     "Is the statement below true or false? Click the correct button.",
+     {"instruction", "statement", "picture", "answers", "feedback"}},
 };
-constexpr std::string_view kCommonFields[] = {"menu", "topic", "kind", "title", "instruction"};
+constexpr std::string_view kCommonFields[] = {"menu",        "topic",      "kind",  "title",
+                                              "instruction", "background", "layout"};
+
+// The fonts a fixed layout may name: the ones the screens are designed in.
+constexpr const char* kDesignFonts[] = {"Arial", "Times New Roman", "Tahoma"};
+
+// Twips of a fixed layout: a screen is 12000 by 9000; a picture may stand a little outside.
+constexpr double kMostTwips = 24000;
 
 Position positionOf(const toml::source_region& s) {
     return {static_cast<int>(s.begin.line), static_cast<int>(s.begin.column)};
@@ -250,6 +270,128 @@ class Reader {
         return out;
     }
 
+    // `[r, g, b]`, each from 0 to 255.
+    std::optional<Rgb> colour(const toml::node& node, Position at, const QString& name) {
+        if (const toml::array* array = node.as_array(); array && array->size() == 3) {
+            int rgb[3] = {};
+            bool ok = true;
+            for (size_t i = 0; i < 3; ++i) {
+                const auto v = (*array)[i].value_exact<int64_t>();
+                ok = ok && v && *v >= 0 && *v <= 255;
+                if (ok) rgb[i] = static_cast<int>(*v);
+            }
+            if (ok) return static_cast<Rgb>(rgb[0] << 16 | rgb[1] << 8 | rgb[2]);
+        }
+        problem(at, QString("\"%1\" must be a colour of three numbers from 0 to 255, such as "
+                            "[9, 63, 137]")
+                        .arg(name));
+        return std::nullopt;
+    }
+
+    // `[a, b]` or `[a, b, c, d]` in twips.
+    std::optional<std::vector<float>> twips(const toml::node& node, Position at,
+                                            const QString& name) {
+        if (const toml::array* array = node.as_array();
+            array && (array->size() == 2 || array->size() == 4)) {
+            std::vector<float> out;
+            for (const toml::node& element : *array) {
+                const auto v = element.value<double>();
+                if (!v || !std::isfinite(*v) || std::abs(*v) > kMostTwips) break;
+                out.push_back(static_cast<float>(*v));
+            }
+            if (out.size() == array->size()) return out;
+        }
+        problem(at, QString("\"%1\" must be two or four numbers of twips, such as "
+                            "[120, 480, 3585, 945]")
+                        .arg(name));
+        return std::nullopt;
+    }
+
+    std::optional<FixedPlace> fixedPlace(const toml::node& node, Position at, const QString& role) {
+        FixedPlace place;
+        place.where = at;
+        const toml::table* t = node.as_table();
+        if (!t) {
+            auto numbers = twips(node, at, role);
+            if (!numbers) return std::nullopt;
+            place.at = std::move(*numbers);
+            return place;
+        }
+        checkFields(*t, {"at", "font", "points", "bold", "colour"}, "a place of [layout]");
+        if (const toml::node* n = t->get("at")) {
+            auto numbers = twips(*n, keyPos(*t, "at"), "at");
+            if (!numbers) return std::nullopt;
+            place.at = std::move(*numbers);
+        }
+        if (const toml::node* n = t->get("font")) {
+            const auto family = n->value<std::string_view>();
+            for (const char* f : kDesignFonts)
+                if (family && *family == f) place.font = f;
+            if (!place.font)
+                problem(keyPos(*t, "font"),
+                        "\"font\" must be \"Arial\", \"Times New Roman\" or \"Tahoma\"");
+        }
+        if (const toml::node* n = t->get("points")) {
+            const auto v = n->value<double>();
+            if (v && *v >= 6 && *v <= 96)
+                place.points = static_cast<float>(*v);
+            else
+                problem(keyPos(*t, "points"), "\"points\" must be a size from 6 to 96");
+        }
+        if (const toml::node* n = t->get("bold")) {
+            place.bold = n->value_exact<bool>();
+            if (!place.bold) problem(keyPos(*t, "bold"), "\"bold\" must be true or false");
+        }
+        if (const toml::node* n = t->get("colour"))
+            place.colour = colour(*n, keyPos(*t, "colour"), "colour");
+        return place;
+    }
+
+    void readLayout(const toml::table& root, const KindInfo& info) {
+        Activity& a = activity_;
+        if (const toml::node* n = root.get("background"))
+            a.background = colour(*n, keyPos(root, "background"), "background");
+        const toml::node* node = root.get("layout");
+        if (!node) return;
+        const toml::table* t = node->as_table();
+        if (!t) {
+            problem(keyPos(root, "layout"), "\"layout\" must be written [layout]");
+            return;
+        }
+        FixedLayout layout;
+        layout.where = tablePos(*t);
+        if (const toml::node* size = t->get("size")) {
+            const auto wh = twips(*size, keyPos(*t, "size"), "size");
+            if (wh && wh->size() == 2 && (*wh)[0] > 0 && (*wh)[1] > 0)
+                layout.size = QSizeF((*wh)[0], (*wh)[1]);
+            else if (wh)
+                problem(keyPos(*t, "size"), "\"size\" must be a width and a height");
+        } else {
+            problem(layout.where, "missing field \"size\"");
+        }
+        for (auto&& [k, v] : *t) {
+            if (k.str() == "size") continue;
+            const QString role = qs(k.str());
+            const Position at = positionOf(k.source());
+            bool known = false;
+            for (std::string_view r : info.roles) known = known || k.str() == r;
+            if (!known) {
+                problem(at,
+                        QString("[layout] of a %1 activity places no \"%2\"").arg(info.name, role));
+                continue;
+            }
+            std::vector<FixedPlace>& places = layout.places[role];
+            const toml::array* many = v.as_array();
+            if (many && !many->empty() && ((*many)[0].is_array() || (*many)[0].is_table())) {
+                for (const toml::node& element : *many)
+                    if (auto p = fixedPlace(element, at, role)) places.push_back(std::move(*p));
+            } else if (auto p = fixedPlace(v, at, role)) {
+                places.push_back(std::move(*p));
+            }
+        }
+        a.layout = std::move(layout);
+    }
+
     void readRoot(const toml::table& root) {
         Activity& a = activity_;
         // menu
@@ -278,6 +420,7 @@ class Reader {
         if (!info) return;
         a.kind = info->kind;
         if (a.instruction.isEmpty()) a.instruction = QString::fromUtf8(info->instruction);
+        readLayout(root, *info);
 
         for (auto&& [k, v] : root) {
             bool known = false;
@@ -465,6 +608,16 @@ class Reader {
 };
 
 }  // namespace
+
+QRectF FixedPlace::rect() const {
+    if (at.size() < 2) return {};
+    return at.size() == 4 ? QRectF(at[0], at[1], at[2], at[3]) : QRectF(at[0], at[1], 0, 0);
+}
+
+const FixedPlace* FixedLayout::place(const QString& role) const {
+    const auto found = places.find(role);
+    return found == places.end() || found->second.empty() ? nullptr : &found->second.front();
+}
 
 const char* kindName(Kind kind) {
     for (const KindInfo& k : kKinds)

@@ -110,6 +110,21 @@ TEST(ActivityReader, EachKindReadRight) {
     EXPECT_EQ(t.statements[0].text, words + " travels through solids.");
     EXPECT_FALSE(t.statements[0].isTrue);
     EXPECT_FALSE(t.instruction.isEmpty()) << "the engine's own instruction";
+
+    const Activity fixed = *read(QString(kSorting) +
+                                 "background = [9, 63, 137]\n[layout]\nsize = [11790, 8520]\n"
+                                 "score = [240, 4320, 3945, 1065]\nheadings = [{ at = [5280, 120],"
+                                 " font = \"Times New Roman\", points = 24 }, [8400, 120]]\n")
+                                .activity;
+    EXPECT_EQ(fixed.background, 0x093F89u);
+    ASSERT_TRUE(fixed.layout);
+    EXPECT_EQ(fixed.layout->size, QSizeF(11790, 8520));
+    EXPECT_EQ(fixed.layout->place("score")->rect(), QRectF(240, 4320, 3945, 1065));
+    const auto& headings = fixed.layout->places.at("headings");
+    ASSERT_EQ(headings.size(), 2u);
+    EXPECT_STREQ(headings[0].font, "Times New Roman");
+    EXPECT_EQ(headings[0].points, 24.f);
+    EXPECT_EQ(headings[1].rect().topLeft(), QPointF(8400, 120));
 }
 
 TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
@@ -146,6 +161,14 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
         {head + "\"labelling\"\npicture = \"../x.png\"\n", 4, 1, "plain file name"},
         {head + "\"sorting\"\ncolums = [\"A\"]\n", 4, 1, "unknown field \"colums\""},
         {manyWords, 125, 1, "more than 40 [[word]]"},
+        // A fixed layout, which only the shipped activities need.
+        {head + "\"sorting\"\nbackground = [9, 63, 300]\n", 4, 1, "from 0 to 255"},
+        {head + "\"sorting\"\n[layout]\nsize = [100, 100]\npicture = [1, 2]\n", 6, 1,
+         "places no \"picture\""},
+        {head + "\"passage\"\n[layout]\nsize = [1, 1]\nscore = { at = [1, 2, 3] }\n", 6, 11,
+         "two or four numbers"},
+        {head + "\"passage\"\n[layout]\nscore = { at = [1, 2], font = \"Comic Sans\" }\n", 4, 1,
+         "missing field \"size\""},
         {QString(300 * 1024, '#'), 1, 1, "larger than 256 KiB"},
     };
     for (const Case& c : cases) {
