@@ -111,10 +111,10 @@ TEST(ActivityReader, EachKindReadRight) {
     EXPECT_FALSE(t.statements[0].isTrue);
     EXPECT_FALSE(t.instruction.isEmpty()) << "the engine's own instruction";
 
-    const Activity fixed = *read(QString(kSorting) +
-                                 "background = [9, 63, 137]\n[layout]\nsize = [11790, 8520]\n"
-                                 "score = [240, 4320, 3945, 1065]\nheadings = [{ at = [5280, 120],"
-                                 " font = \"Times New Roman\", points = 24 }, [8400, 120]]\n")
+    const Activity fixed = *read("background = [9, 63, 137]\n" + QString(kSorting) +
+                                 "[layout]\nsize = [11790, 8520]\nscore = [240, 4320, 3945, "
+                                 "1065]\nheadings = [{ at = [5280, 120], font = \"Times New "
+                                 "Roman\", points = 24 }, [8400, 120]]\n")
                                 .activity;
     EXPECT_EQ(fixed.background, 0x093F89u);
     ASSERT_TRUE(fixed.layout);
