@@ -42,6 +42,7 @@ struct Question {
     QString picture;
     QStringList answers;
     int right = 0;
+    QStringList answersSay;  // by answer; may be shorter, an empty one read as written
     bool operator==(const Question&) const = default;
 };
 

@@ -62,7 +62,8 @@ struct Question {
     QString say;
     QString picture;  // a plain file name, or empty
     QStringList answers;
-    int right = 0;  // into answers
+    QStringList answersSay;  // empty, or how each answer is read aloud, in the answers' order
+    int right = 0;           // into answers
     Position where, picturePos;
 };
 

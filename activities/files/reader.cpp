@@ -421,7 +421,8 @@ class Reader {
 
     void readQuestions(const toml::table& root) {
         for (const toml::table* t : entries(root, "question", kMaxQuestions)) {
-            checkFields(*t, {"text", "say", "picture", "answers", "right"}, "[[question]]");
+            checkFields(*t, {"text", "say", "picture", "answers", "say_answers", "right"},
+                        "[[question]]");
             Question q;
             q.where = tablePos(*t);
             const auto body = text(*t, "text", true);
@@ -432,6 +433,18 @@ class Reader {
             if (!body || !answers || !right) continue;
             q.text = *body;
             q.answers = *answers;
+            if (t->get("say_answers")) {
+                const auto said = texts(*t, "say_answers", kMinAnswers, kMaxAnswers);
+                if (!said) continue;
+                if (said->size() != answers->size()) {
+                    problem(keyPos(*t, "say_answers"),
+                            QString("\"say_answers\" must give %1 spoken forms, one for each "
+                                    "answer in the same order")
+                                .arg(answers->size()));
+                    continue;
+                }
+                q.answersSay = *said;
+            }
             q.right = static_cast<int>(answers->indexOf(*right));
             if (q.right < 0) {
                 problem(keyPos(*t, "right"),

@@ -95,9 +95,9 @@ void QuestionScreen::showPicture(PictureBox& slot, const char* file) {
     slot.setDescription(QString::fromUtf8(pictureText(file)));
 }
 
-void QuestionScreen::showFeedback(Label& message) {
+void QuestionScreen::showFeedback(Label& message, const QString& spoken) {
     message.setVisible(true);
-    speech::say(message.Caption());
+    speech::say(spoken.isEmpty() ? message.Caption() : spoken);
 }
 
 QString QuestionScreen::spokenQuestion(const QString& question,

@@ -68,8 +68,8 @@ class QuestionScreen : public ui::Form {
     std::int16_t drawQuestion(int count, int showing);
     // Puts a picture into its slot; one that is missing or unreadable leaves the slot empty.
     static void showPicture(ui::PictureBox& slot, const char* file);
-    // Shows praise or the answer, and reads it.
-    static void showFeedback(ui::Label& message);
+    // Shows praise or the answer, and reads it (as `spoken`, where that is given).
+    static void showFeedback(ui::Label& message, const QString& spoken = {});
     // The question, then the answers shown, in order.
     static QString spokenQuestion(const QString& question,
                                   const ui::ControlArray<ui::Label>& answers);
