@@ -1,8 +1,10 @@
 #include "activities/files/filescreens.h"
 
+#include "activities/labelling/startorder.h"
 #include "speech/readaloud.h"
 #include "speech/spoken.h"
 #include "ui/formregistry.h"
+#include "ui/platform.h"
 
 using namespace ui;
 
@@ -138,6 +140,23 @@ QString FileDragScreen::spokenWord(int word) const {
     return speech::spokenForm(words(word).Caption(), plan_.boxes[word].say);
 }
 
+void FileDragScreen::arrangeHomes() {
+    if (!plan_.dealStarts) return;
+    std::vector<labelling::Place> starts, boxes;
+    std::vector<int> groups;
+    for (const Box& b : plan_.boxes) {
+        starts.push_back({f(b.start.x()), f(b.start.y())});
+        boxes.push_back({f(b.box.left()), f(b.box.top())});
+        groups.push_back(b.group);
+    }
+    platform().randomize();
+    const std::vector<int> deal = labelling::dealStarts(
+        starts, boxes, groups,
+        plan_.headings.empty() ? labelling::Giveaway::BoxOrder : labelling::Giveaway::SharedColumns,
+        [] { return platform().rnd(); });
+    for (int i = 0; i < wordCount(); ++i) homes(i).move(starts[deal[i]].left, starts[deal[i]].top);
+}
+
 void FileDragScreen::passageChosen(int index) {
     if (index == links_.chosen || index < 0 || index >= static_cast<int>(links_.screens.size()) ||
         links_.screens[index].isEmpty())
@@ -151,7 +170,7 @@ void FileDragScreen::passageChosen(int index) {
 namespace {
 constexpr questions::CommandDesign kQuestionCommands[] = {
     {questions::Command::Exit, 10560, 7920, 1245, "Exit"},
-    {questions::Command::Answer, 840, 6120, 2565, "Answer"},
+    {questions::Command::Answer, 840, places::kFeedbackTop, 2565, "Answer"},
     {questions::Command::NewQuestion, 4560, 7920, 2565, "New Question"},
 };
 }  // namespace
@@ -175,7 +194,8 @@ FileQuestionsScreen::FileQuestionsScreen(const QString& name,
         answerButtons.add(i).applyDesign(buttonDesign(0, places::kAnswerTop, places::kAnswerWidth,
                                                       places::kAnswerHeight, "",
                                                       {"Tahoma", 15.75f, true}, colours::kBlue));
-    messages.add(2).applyDesign(textDesign(4680, 5880, 6105, 825, kTimes(36), kWellDone, false));
+    messages.add(2).applyDesign(
+        textDesign(4680, places::kFeedbackTop, 6105, 825, kTimes(36), kWellDone, false));
     const QRectF& a = places::kAnswerInWords;
     messages.add(0).applyDesign(textDesign(f(a.left()), f(a.top()), f(a.width()), f(a.height()),
                                            kTimes(27.75f), "", false));
@@ -212,21 +232,32 @@ void FileQuestionsScreen::showQuestion() {
 
 QString FileQuestionsScreen::spokenText() const {
     const Question& q = activity_->questions[questionNumber];
-    return speech::sentences(
-        {messages(3).Caption(), spokenQuestion(speech::spokenForm(q.text, q.say), answerButtons)});
+    QStringList parts{messages(3).Caption(), speech::spokenForm(q.text, q.say)};
+    for (int i = 0; i < q.answers.size(); ++i) parts << spokenAnswer(q, i);
+    return speech::sentences(parts);
+}
+
+QString FileQuestionsScreen::spokenAnswer(const Question& q, int answer) {
+    return speech::spokenForm(q.answers[answer], q.answersSay.value(answer));
+}
+
+void FileQuestionsScreen::showAnswerInWords() {
+    messages(2).setVisible(false);
+    const Question& q = activity_->questions[questionNumber];
+    showFeedback(messages(0), answerInWords(q, spokenAnswer(q, q.right)));
 }
 
 void FileQuestionsScreen::answerClicked(int index) {
     if (index == rightAnswer) {
+        messages(0).setVisible(false);
         showFeedback(messages(2));
     } else {
-        messages(2).setVisible(false);
-        showFeedback(messages(0));
+        showAnswerInWords();
     }
 }
 
 void FileQuestionsScreen::revealAnswer() {
-    showFeedback(messages(0));
+    showAnswerInWords();
 }
 
 void FileQuestionsScreen::newQuestion() {

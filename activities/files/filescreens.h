@@ -54,6 +54,7 @@ class FileDragScreen : private DragTables, public LabellingScreen {
     int score() const override;
     QString spokenText() const override;
     QString spokenWord(int word) const override;
+    void arrangeHomes() override;
 
   private:
     DragPlan plan_;
@@ -83,6 +84,10 @@ class FileQuestionsScreen : public questions::QuestionScreen {
     void newQuestion() override;
 
   private:
+    static QString spokenAnswer(const Question& q, int answer);
+    // The right answer in words, shown and read.
+    void showAnswerInWords();
+
     std::shared_ptr<const Activity> activity_;
     std::vector<QuestionPlan> plans_;
 };
