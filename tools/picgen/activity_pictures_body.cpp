@@ -408,9 +408,9 @@ QImage teeth() {
     paintCutTooth(p);
     p.setPen(Qt::white);
     p.setFont(captionFont(kLabellingShown));
-    p.drawText(QRectF(kWidth - 250, 340, 246, 28), Qt::AlignRight | Qt::AlignVCenter,
-               "Lower jaw from above");
-    p.drawText(QRectF(kToothMid - 110, 340, 220, 28), Qt::AlignCenter, "A tooth cut in half");
+    // Each under its own drawing, the jaw's on two lines so that the two stand apart.
+    p.drawText(QRectF(kArchMid - 64, 320, 128, 48), Qt::AlignCenter, "Lower jaw\nfrom above");
+    p.drawText(QRectF(kToothMid - 110, 344, 220, 24), Qt::AlignCenter, "A tooth cut in half");
     return image;
 }
 
