@@ -102,7 +102,7 @@ Document fromActivity(const activityfiles::Activity& a, const QByteArray& fileTe
     }
     for (const activityfiles::Question& q : a.questions)
         d.questions.push_back({q.text, q.say, q.picture, q.answers, q.right, q.section, q.pictureAt,
-                               q.answerInWords, q.after});
+                               q.answerInWords, q.after, q.answersSay});
     d.byHand = {a.background, a.layout, a.describe, a.backdrop, a.wrong, a.flash, a.sections};
     for (const activityfiles::Statement& s : a.statements)
         d.statements.push_back({s.text, s.say, s.isTrue});

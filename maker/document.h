@@ -47,6 +47,7 @@ struct Question {
     int section = 0;
     std::vector<float> pictureAt;
     QString answerInWords, after;
+    QStringList answersSay;  // by answer; may be shorter, an empty one read as written
     bool operator==(const Question&) const = default;
 };
 

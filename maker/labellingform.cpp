@@ -19,7 +19,8 @@ void LabellingForm::build(QVBoxLayout* layout) {
     auto* help = new QLabel(
         "Click on the picture where a label's line should point, then type its word. Drag a "
         "box or a line's end to move it; Delete removes the label chosen; the arrow keys nudge "
-        "it (with Shift, ten times as far); Tab goes to the next label.");
+        "it (with Shift, ten times as far); Tab goes to the next label. The order of the labels "
+        "does not matter: pupils get them in a new order each time.");
     help->setWordWrap(true);
     layout->addWidget(help);
     canvas = new LabelCanvas(context_);

@@ -46,8 +46,18 @@ void QuestionsForm::buildEntry(int i, QGroupBox* box) {
         binder().line(
             answer, {"answers", i}, [i, a](const Document& d) { return d.questions[i].answers[a]; },
             [i, a](Document& d, const QString& t) { d.questions[i].answers[a] = t; });
+        QLineEdit* say = newSpokenAs(QString("sayAnswer%1_%2").arg(n).arg(a + 1));
+        binder().line(
+            say, {"say_answers", i},
+            [i, a](const Document& d) { return d.questions[i].answersSay.value(a); },
+            [i, a](Document& d, const QString& t) {
+                QStringList& said = d.questions[i].answersSay;
+                while (said.size() <= a) said << QString();
+                said[a] = t;
+            });
         line->addWidget(right);
-        line->addWidget(answer, 1);
+        line->addWidget(answer, 3);
+        line->addWidget(say, 2);
         rows->addLayout(line);
     }
     auto* line = new QHBoxLayout;
@@ -63,6 +73,7 @@ void QuestionsForm::buildEntry(int i, QGroupBox* box) {
         context_.session.edit({}, [i](Document& d) {
             Question& q = d.questions[i];
             q.answers.removeLast();
+            if (q.answersSay.size() > q.answers.size()) q.answersSay.resize(q.answers.size());
             q.right = std::min(q.right, static_cast<int>(q.answers.size()) - 1);
         });
     });

@@ -25,6 +25,10 @@ void SortingForm::buildHead(QVBoxLayout* layout) {
     connect(count, &QSpinBox::valueChanged, this, [this](int n) {
         context_.session.edit({}, [n](Document& d) { d.columns.resize(n); });
     });
+    auto* order = new QLabel(
+        "The order of the words does not matter: pupils get them in a new order each time.");
+    order->setWordWrap(true);
+    layout->addWidget(order);
     line->addWidget(new QLabel("Columns:"));
     line->addWidget(count);
     binder().stand(count, {"columns"});

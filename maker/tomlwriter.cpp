@@ -211,6 +211,15 @@ WrittenFile writeActivity(const Document& d) {
                 w.spoken(q.say, i);
                 if (!q.picture.isEmpty()) w.text("picture", q.picture, i);
                 w.key("answers", list(q.answers), i);
+                // Every answer's spoken form, or none: one not given is read as written.
+                if (std::any_of(q.answersSay.begin(), q.answersSay.end(),
+                                [](const QString& say) { return !say.isEmpty(); })) {
+                    QStringList said;
+                    for (int a = 0; a < q.answers.size(); ++a)
+                        said << (q.answersSay.value(a).isEmpty() ? q.answers[a]
+                                                                 : q.answersSay.value(a));
+                    w.key("say_answers", list(said), i);
+                }
                 w.text("right", q.answers.value(q.right), i);
                 if (!q.pictureAt.empty()) w.key("picture_at", numbers(q.pictureAt), i);
                 if (!q.answerInWords.isEmpty()) w.text("answer_in_words", q.answerInWords, i);

@@ -66,7 +66,8 @@ struct Question {
     QString say;
     QString picture;  // a plain file name, or empty
     QStringList answers;
-    int right = 0;  // into answers
+    QStringList answersSay;  // empty, or how each answer is read aloud, in the answers' order
+    int right = 0;           // into answers
     Position where, picturePos;
     // A screen laid out by hand: the section the question belongs to, where its picture goes
     // when not in the layout's "picture" place, what the right answer is in words, and the

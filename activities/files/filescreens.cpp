@@ -3,10 +3,12 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "activities/labelling/startorder.h"
 #include "speech/readaloud.h"
 #include "speech/spoken.h"
 #include "ui/files.h"
 #include "ui/formregistry.h"
+#include "ui/platform.h"
 
 using namespace ui;
 
@@ -142,6 +144,23 @@ QString FileDragScreen::spokenWord(int word) const {
     return speech::spokenForm(words(word).Caption(), plan_.boxes[word].say);
 }
 
+void FileDragScreen::arrangeHomes() {
+    if (!plan_.dealStarts) return;
+    std::vector<labelling::Place> starts, boxes;
+    std::vector<int> groups;
+    for (const Box& b : plan_.boxes) {
+        starts.push_back({f(b.start.x()), f(b.start.y())});
+        boxes.push_back({f(b.box.left()), f(b.box.top())});
+        groups.push_back(b.group);
+    }
+    platform().randomize();
+    const std::vector<int> deal = labelling::dealStarts(
+        starts, boxes, groups,
+        plan_.headings.empty() ? labelling::Giveaway::BoxOrder : labelling::Giveaway::SharedColumns,
+        [] { return platform().rnd(); });
+    for (int i = 0; i < wordCount(); ++i) homes(i).move(starts[deal[i]].left, starts[deal[i]].top);
+}
+
 void FileDragScreen::passageChosen(int index) {
     if (index == links_.chosen || index < 0 || index >= static_cast<int>(links_.screens.size()) ||
         links_.screens[index].isEmpty())
@@ -156,7 +175,7 @@ namespace {
 
 constexpr questions::CommandDesign kQuestionCommands[] = {
     {questions::Command::Exit, 10560, 7920, 1245, "Exit"},
-    {questions::Command::Answer, 840, 6120, 2565, "Answer"},
+    {questions::Command::Answer, 840, places::kFeedbackTop, 2565, "Answer"},
     {questions::Command::NewQuestion, 4560, 7920, 2565, "New Question"},
 };
 
@@ -262,7 +281,7 @@ FileQuestionsScreen::FileQuestionsScreen(const QString& name,
                 buttonDesign(0, places::kAnswerTop, places::kAnswerWidth, places::kAnswerHeight, "",
                              {"Tahoma", 15.75f, true}, colours::kBlue));
         messages.add(2).applyDesign(
-            textDesign(4680, 5880, 6105, 825, kTimes(36), kWellDone, false));
+            textDesign(4680, places::kFeedbackTop, 6105, 825, kTimes(36), kWellDone, false));
         const QRectF& a = places::kAnswerInWords;
         messages.add(0).applyDesign(textDesign(f(a.left()), f(a.top()), f(a.width()), f(a.height()),
                                                kTimes(27.75f), "", false));
@@ -372,8 +391,25 @@ void FileQuestionsScreen::showQuestion() {
 
 QString FileQuestionsScreen::spokenText() const {
     const Question& q = question();
-    const QString asked = spokenQuestion(speech::spokenForm(q.text, q.say), answerButtons);
-    return messages.exists(3) ? speech::sentences({messages(3).Caption(), asked}) : asked;
+    QStringList parts;
+    if (messages.exists(3)) parts << messages(3).Caption();
+    parts << speech::spokenForm(q.text, q.say);
+    for (int i = 0; i < q.answers.size(); ++i) parts << spokenAnswer(q, i);
+    return speech::sentences(parts);
+}
+
+QString FileQuestionsScreen::spokenAnswer(const Question& q, int answer) {
+    return speech::spokenForm(q.answers[answer], q.answersSay.value(answer));
+}
+
+// The right answer in words, read in its spoken form. A computed screen never shows it beside
+// the praise; a screen laid out by hand keeps its own design.
+void FileQuestionsScreen::showAnswerInWords() {
+    if (!messages.exists(0)) return;
+    if (!activity_->layoutOf(section_)) messages(2).setVisible(false);
+    const Question& q = question();
+    showFeedback(messages(0), q.answerInWords.isEmpty() ? answerInWords(q, spokenAnswer(q, q.right))
+                                                        : q.answerInWords);
 }
 
 // A screen laid out by hand shows the picture of the answer, and the right button flashes.
@@ -389,6 +425,7 @@ void FileQuestionsScreen::showAfter() {
 void FileQuestionsScreen::answerClicked(int index) {
     if (index == rightAnswer) {
         if (!activity_->wrong.isEmpty()) messages(2).setCaption(questions::kWellDone);
+        if (!activity_->layoutOf(section_) && messages.exists(0)) messages(0).setVisible(false);
         showAfter();
         showFeedback(messages(2));
     } else if (!activity_->wrong.isEmpty()) {
@@ -396,13 +433,13 @@ void FileQuestionsScreen::answerClicked(int index) {
         showFeedback(messages(2));
     } else {
         messages(2).setVisible(false);
-        if (messages.exists(0)) showFeedback(messages(0));
+        showAnswerInWords();
     }
 }
 
 void FileQuestionsScreen::revealAnswer() {
     showAfter();
-    if (messages.exists(0)) showFeedback(messages(0));
+    showAnswerInWords();
 }
 
 void FileQuestionsScreen::newQuestion() {

@@ -57,6 +57,7 @@ class FileDragScreen : private DragTables, public LabellingScreen {
     int score() const override;
     QString spokenText() const override;
     QString spokenWord(int word) const override;
+    void arrangeHomes() override;
 
   private:
     DragPlan plan_;
@@ -107,6 +108,9 @@ class FileQuestionsScreen : private QuestionCommands, public questions::Question
     const Question& question() const { return activity_->questions[asked_[questionNumber]]; }
     const QuestionPlan& plan() const { return plans_[asked_[questionNumber]]; }
     void showAfter();
+    static QString spokenAnswer(const Question& q, int answer);
+    // The right answer in words, shown and read.
+    void showAnswerInWords();
 
     std::shared_ptr<const Activity> activity_;
     std::vector<QuestionPlan> plans_;

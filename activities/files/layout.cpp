@@ -21,7 +21,8 @@ namespace {
 
 constexpr float kContentTop = 960;      // below the instruction
 constexpr float kContentBottom = 7200;  // above the score
-constexpr QRectF kInstruction{kMargin, kMargin, kClientWidth - 2 * kMargin, 705};
+// Two lines at the smallest readable size, above a sorting screen's headings.
+constexpr QRectF kInstruction{kMargin, kMargin, kClientWidth - 2 * kMargin, 735};
 constexpr QRectF kScore{3360, 7260, 5205, 585};
 constexpr float kWordHeight = 435, kTwoLineWordHeight = 795;
 constexpr float kMinWordWidth = 1215, kMaxWordWidth = 3000;
@@ -61,6 +62,16 @@ float wordWidth(const QStringList& words, float most = kMaxWordWidth) {
     float widest = 0;
     for (const QString& w : words) widest = std::max(widest, textWidth(kWordFont, w));
     return std::clamp(roundUp(widest + kPadding), kMinWordWidth, most);
+}
+
+// The size of every word's box: one line high, or two when a word is too wide for one, so that
+// it wraps rather than shrink.
+QSizeF wordSize(const QStringList& words, float most = kMaxWordWidth) {
+    const float w = wordWidth(words, most);
+    const bool oneLine = std::all_of(words.begin(), words.end(), [&](const QString& word) {
+        return textWidth(kWordFont, word) + kPadding <= w;
+    });
+    return {w, oneLine ? kWordHeight : kTwoLineWordHeight};
 }
 
 class Planner {
@@ -105,10 +116,10 @@ class Planner {
         out_.problems.push_back({at, std::move(message)});
     }
 
-    // A fixed text that must fit at 12 pt or more.
+    // A fixed text that must fit at a readable size.
     bool fits(const FontSpec& font, const QString& text, QSizeF size, Position at,
               const QString& what, bool border = false, const char* where = "on the screen") {
-        if (fitsAt(font, kSmallestPoints, text, size, border)) return true;
+        if (fitsAt(font, smallestReadablePoints(font), text, size, border)) return true;
         problem(at, QString("%1 is too long to fit %2").arg(what, where));
         return false;
     }
@@ -181,14 +192,16 @@ class Planner {
             all << l.word;
             where.push_back(l.where);
         }
-        p.wordSize = {wordWidth(all), kWordHeight};
+        p.wordSize = wordSize(all);
         p.instruction = instruction(kInstruction);
         p.score = kScore;
+        p.dealStarts = true;
         const int n = static_cast<int>(a_.labels.size());
         for (int i = 0; i < n; ++i) p.boxes.push_back({all[i], a_.labels[i].say, {}, {}, 0});
 
         // Start places in a column on the left when they fit, or else in rows at the bottom.
-        const float w = static_cast<float>(p.wordSize.width()), h = kWordHeight;
+        const float w = static_cast<float>(p.wordSize.width());
+        const float h = static_cast<float>(p.wordSize.height());
         QRectF area;
         if (kContentTop + n * (h + kStep) - kStep <= kContentBottom) {
             for (int i = 0; i < n; ++i) p.boxes[i].start = {kMargin, kContentTop + i * (h + kStep)};
@@ -256,16 +269,14 @@ class Planner {
             all << w.text;
             where.push_back(w.where);
         }
-        const float w = wordWidth(all, std::min(kMaxWordWidth, columnWidth - kMargin));
-        bool oneLine = true;
-        for (const QString& word : all)
-            oneLine = oneLine && textWidth(kWordFont, word) + kPadding <= w;
-        p.wordSize = {w, oneLine ? kWordHeight : kTwoLineWordHeight};
+        p.wordSize = wordSize(all, std::min(kMaxWordWidth, columnWidth - kMargin));
+        const float w = static_cast<float>(p.wordSize.width());
         const float h = static_cast<float>(p.wordSize.height());
         p.instruction = instruction(kInstruction);
         p.score = kScore;
+        p.dealStarts = true;
 
-        constexpr float kHeadingTop = 840;
+        constexpr float kHeadingTop = 870;
         const auto [points, headingHeight] = headingSize(columnWidth);
         p.headingPoints = points;
         const float boxesTop = kHeadingTop + headingHeight + kMargin;
@@ -300,8 +311,8 @@ class Planner {
     // smallest, at which each fits its column in two lines at most; and their height, one
     // line or two.
     std::pair<float, float> headingSize(float columnWidth) const {
-        for (float points = kHeadingFont.points; points >= kSmallestPoints;
-             points -= ui::kFitStepPoints) {
+        const float smallest = smallestReadablePoints(kHeadingFont);
+        for (float points = kHeadingFont.points; points >= smallest; points -= ui::kFitStepPoints) {
             const float line = Twips::fromDesignPixels(
                 QFontMetricsF(ui::makeFont(kHeadingFont, points)).lineSpacing());
             for (const float height : {std::max(555.0f, roundUp(line)), roundUp(2 * line)}) {
@@ -311,7 +322,7 @@ class Planner {
                     return {points, height};
             }
         }
-        return {kSmallestPoints, 555};
+        return {smallest, 555};
     }
 
     // The passage at the largest size from 24 pt down that fits with its gaps, each gap a
@@ -353,7 +364,8 @@ class Planner {
         if (rect.height() < 600) return tooMany("gaps");
         p.passage.rect = rect;
 
-        for (float points = 24; points >= kSmallestPoints; points -= ui::kFitStepPoints) {
+        const float smallest = smallestReadablePoints({"Arial", 24, true});
+        for (float points = 24; points >= smallest; points -= ui::kFitStepPoints) {
             if (!layPassage(source, p, points, w)) continue;
             rows(p.boxes, p.wordSize, startTop);
             words(p.boxes, where, p.wordSize);
@@ -533,8 +545,17 @@ ui::FontSpec fontAt(const FixedPlace* place, ui::FontSpec own) {
     return own;
 }
 
-QString answerInWords(const Question& q) {
-    return QString("The answer is: %1").arg(q.answers.value(q.right));
+QString answerInWords(const Question& q, const QString& answer) {
+    return QString("The answer is: %1").arg(answer.isEmpty() ? q.answers.value(q.right) : answer);
+}
+
+float smallestReadablePoints(const FontSpec& font) {
+    const auto capital = [&](float points) {
+        return QFontMetricsF(ui::makeFont(font, points)).capHeight();
+    };
+    float points = font.points;
+    while (capital(points - ui::kFitStepPoints) >= kSmallestCapital) points -= ui::kFitStepPoints;
+    return points;
 }
 
 bool fitsAt(const FontSpec& font, float points, const QString& text, QSizeF size, bool border) {

@@ -690,7 +690,7 @@ class Reader {
     void readQuestions(const toml::table& root, int section) {
         for (const toml::table* t : entries(root, "question", kMaxQuestions)) {
             checkFields(*t,
-                        {"text", "say", "picture", "answers", "right", "picture_at",
+                        {"text", "say", "picture", "answers", "say_answers", "right", "picture_at",
                          "answer_in_words", "after"},
                         "[[question]]");
             Question q;
@@ -704,6 +704,18 @@ class Reader {
             if (!body || !answers || !right) continue;
             q.text = *body;
             q.answers = *answers;
+            if (t->get("say_answers")) {
+                const auto said = texts(*t, "say_answers", kMinAnswers, kMaxAnswers);
+                if (!said) continue;
+                if (said->size() != answers->size()) {
+                    problem(keyPos(*t, "say_answers"),
+                            QString("\"say_answers\" must give %1 spoken forms, one for each "
+                                    "answer in the same order")
+                                .arg(answers->size()));
+                    continue;
+                }
+                q.answersSay = *said;
+            }
             q.right = static_cast<int>(answers->indexOf(*right));
             if (q.right < 0) {
                 problem(keyPos(*t, "right"),

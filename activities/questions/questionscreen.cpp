@@ -89,9 +89,9 @@ std::int16_t QuestionScreen::drawQuestion(int count, int showing) {
     return static_cast<std::int16_t>(other < showing ? other : other + 1);
 }
 
-void QuestionScreen::showFeedback(Label& message) {
+void QuestionScreen::showFeedback(Label& message, const QString& spoken) {
     message.setVisible(true);
-    speech::say(message.Caption());
+    speech::say(spoken.isEmpty() ? message.Caption() : spoken);
 }
 
 QString QuestionScreen::spokenQuestion(const QString& question,

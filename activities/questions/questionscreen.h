@@ -65,8 +65,8 @@ class QuestionScreen : public ui::Form {
     // The question to show: the first draw is over all of them; after that one draw over
     // the others than `showing`, so New Question always changes it and the odds stay even.
     std::int16_t drawQuestion(int count, int showing);
-    // Shows praise or the answer, and reads it.
-    static void showFeedback(ui::Label& message);
+    // Shows praise or the answer, and reads it (as `spoken`, where that is given).
+    static void showFeedback(ui::Label& message, const QString& spoken = {});
     // The question, then the answers shown, in order.
     static QString spokenQuestion(const QString& question,
                                   const ui::ControlArray<ui::Label>& answers);

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "activities/wordgame/shownrow.h"
 #include "speech/readaloud.h"
 #include "ui/formregistry.h"
 #include "ui/platform.h"
@@ -158,19 +159,23 @@ void ScrambledWordsScreen::newQuestion() {
     platform().randomize();
     shuffleLetters();
     // Letters that come out in the answer's order give the answer away (a three-letter word
-    // one time in six): shuffle again a few times, then turn them round by one place, which
-    // changes any word of two different letters. A bound, as scripted draws may repeat.
-    const auto showsAnswer = [&] {
-        for (int i = 1; i <= wordLength; ++i)
-            if (letters[i] != chars[i - 1]) return false;
-        return std::any_of(chars.begin(), chars.begin() + wordLength,
-                           [&](const QString& c) { return c != chars[0]; });
+    // one time in six), and some orders spell a word no child should be shown: shuffle again
+    // a few times, then mend the order by turning it round or swapping two letters. A bound,
+    // as scripted draws may repeat.
+    const QStringList word = chars.mid(0, wordLength);
+    const auto order = [&] {
+        std::vector<int> o;
+        for (int i = 1; i <= wordLength; ++i) o.push_back(originalPlace[i] - 1);
+        return o;
     };
-    for (int again = 0; again < kReshuffles && showsAnswer(); ++again) shuffleLetters();
-    if (showsAnswer()) {
-        std::rotate(letters.begin() + 1, letters.begin() + 2, letters.begin() + wordLength + 1);
-        std::rotate(originalPlace.begin() + 1, originalPlace.begin() + 2,
-                    originalPlace.begin() + wordLength + 1);
+    for (int again = 0; again < kReshuffles && !wordgame::mayShow(order(), word); ++again)
+        shuffleLetters();
+    if (!wordgame::mayShow(order(), word)) {
+        const std::vector<int> mended = wordgame::mended(order(), word);
+        for (int i = 1; i <= wordLength; ++i) {
+            originalPlace[i] = static_cast<std::int16_t>(mended[i - 1] + 1);
+            letters[i] = word[mended[i - 1]];
+        }
     }
     for (int i = 1; i <= wordLength; ++i) {
         scrambledTiles(i - 1).setCaption(letters[i]);

@@ -211,6 +211,12 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
         {head + "\"questions\"\n[[question]]\ntext = \"Q?\"\nanswers = [\"A\", \"B\"]\nright = "
                 "\"C\"\n",
          7, 1, "right answer \"C\" is none of the answers"},
+        {head + "\"questions\"\n[[question]]\ntext = \"Q?\"\nanswers = [\"2 N\", \"3 N\"]\n"
+                "say_answers = [\"2 newtons\"]\nright = \"2 N\"\n",
+         7, 1, "\"say_answers\" must be a list of 2 to 4 texts"},
+        {head + "\"questions\"\n[[question]]\ntext = \"Q?\"\nanswers = [\"A\", \"B\"]\n"
+                "say_answers = [\"a\", \"b\", \"c\"]\nright = \"A\"\n",
+         7, 1, "must give 2 spoken forms, one for each answer"},
         {head + "\"truefalse\"\n[[statement]]\ntext = \"S\"\ntrue = \"yes\"\n", 6, 1,
          "must be true or false"},
         {head + "\"labelling\"\npicture = \"../x.png\"\n", 4, 1, "plain file name"},
@@ -425,24 +431,34 @@ TEST_F(FileScreenTest, ASpokenFormIsReadInPlaceOfTheWrittenOne) {
     useOwnActivities();
     QByteArray sorting = kSorting, questions = kQuestions, statements = kTrueFalse;
     sorting.replace("\"Ice\"", "\"Ice\"\nsay = \"frozen water\"");
-    questions.replace("right", "say = \"How is sand taken out of water?\"\nright");
+    questions.replace("right",
+                      "say = \"How is sand taken out of water?\"\nsay_answers = "
+                      "[\"Sieving\", \"Filtering it\", \"Evaporating\"]\nright");
     statements.replace("true =", "say = \"Sound goes through solids.\"\ntrue =");
     write("states.toml", sorting);
     write("sep.toml", questions);
     write("sound.toml", statements);
-    for (int m = 3; m <= 5; ++m) menus::slotSource(m, 0);  // registers the files' screens
+    write("rocks.toml", kPassage);
+    for (int m = 3; m <= 6; ++m) menus::slotSource(m, 0);  // registers the files' screens
+    // Each gap, a run of no-break spaces, read as "blank".
+    dynamic_cast<FileDragScreen*>(forms().show("file:rocks.toml"))->speaker.read();
     auto* s = dynamic_cast<FileDragScreen*>(forms().show("file:states.toml"));
     ASSERT_TRUE(s);
     s->onKey(&s->words(0), Key::Activate);
     auto* q = dynamic_cast<FileQuestionsScreen*>(forms().show("file:sep.toml"));
     q->speaker.read();
+    q->answerClicked(0);
     auto* t = dynamic_cast<FileTrueFalseScreen*>(forms().show("file:sound.toml"));
     t->speaker.read();
-    EXPECT_EQ(voice.said,
-              (QStringList{"frozen water",
-                           q->messages(3).Caption() +
-                               " How is sand taken out of water? Sieving. Filtering. Evaporating.",
-                           t->messages(3).Caption() + " Sound goes through solids. TRUE. FALSE."}));
+    EXPECT_EQ(
+        voice.said,
+        (QStringList{"Drag and drop the words to complete the sentences below. Soil is made of "
+                     "blank and blank .",
+                     "frozen water",
+                     q->messages(3).Caption() +
+                         " How is sand taken out of water? Sieving. Filtering it. Evaporating.",
+                     "The answer is: Filtering it",
+                     t->messages(3).Caption() + " Sound goes through solids. TRUE. FALSE."}));
     EXPECT_EQ(s->words(0).Caption(), "Ice") << "the written form is shown";
     sorting.replace("frozen water", "");
     EXPECT_EQ(read(sorting).problems[0].message, "\"say\" is empty");
@@ -493,7 +509,7 @@ static void solveByKeys(FileDragScreen& s) {
     expectFullMarks(s);
 }
 
-// Every control shown lies inside the client area, and its caption whole at 12 pt or more;
+// Every control shown lies inside the client area, and its caption whole and readable;
 // nothing overlaps but words on their home slots, the passage under its boxes and the picture.
 static void expectLaidOutWhole(const Form& form) {
     const std::string name = form.name().toStdString();
@@ -505,7 +521,10 @@ static void expectLaidOutWhole(const Form& form) {
         const QRectF r(c->Left(), c->Top(), c->Width(), c->Height());
         EXPECT_TRUE(client.contains(r)) << name << " " << c->name().toStdString();
         if (const auto* l = dynamic_cast<const Label*>(c)) {
-            EXPECT_GE(l->fittedPoints(), 12) << name << " " << l->Caption().toStdString();
+            // Readable from the back: a capital at least kSmallestCapital pixels high.
+            EXPECT_GE(QFontMetricsF(makeFont(l->font(), l->fittedPoints())).capHeight(),
+                      kSmallestCapital)
+                << name << " " << l->Caption().toStdString();
             EXPECT_TRUE(l->captionFitsAt(l->fittedPoints())) << l->Caption().toStdString();
         }
         for (const Control* d : shown) {
@@ -537,6 +556,24 @@ TEST_F(FileScreenTest, EachKindLaidOutWholeAndPlayedToFullMarks) {
             forms().unload(*form);
         }
     }
+    // The words start dealt over the plan's start places, not in the file's order (which is
+    // the answer), and Start Again deals them afresh from the random source.
+    auto* states = dynamic_cast<FileDragScreen*>(forms().show("file:states.toml"));
+    const auto homes = [&] {
+        std::vector<QPointF> at;
+        for (int i = 0; i < states->wordCount(); ++i)
+            at.emplace_back(states->homes(i).Left(), states->homes(i).Top());
+        return at;
+    };
+    std::vector<QPointF> starts;
+    for (const Box& b : states->plan().boxes) starts.push_back(b.start);
+    const std::vector<QPointF> dealt = homes();
+    EXPECT_NE(dealt, starts);
+    EXPECT_TRUE(std::is_permutation(dealt.begin(), dealt.end(), starts.begin()));
+    fake->draws = {0.99, 0.99, 0.99};  // this time the file's order, which gives nothing away
+    real::click(states->commands(1));
+    EXPECT_EQ(homes(), starts);
+    EXPECT_EQ(states->words(3).Left(), states->homes(3).Left());
     auto* rocks = dynamic_cast<FileDragScreen*>(forms().show("file:rocks.toml"));
     real::click(rocks->passages(1));
     settle();
