@@ -7,7 +7,6 @@
 #include "activities/questions/magnetsscreen.h"
 #include "activities/questions/plantreproductionscreen.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
-#include "app/activitymenus.h"
 #include "app/backdrop.h"
 #include "app/mainscreen.h"
 #include "app/titlescreen.h"
@@ -43,9 +42,6 @@ void registerScreens(ui::FormRegistry& registry) {
     add<ConductorsScreen>(registry);
     add<PlantReproductionScreen>(registry);
     add<Jotter>(registry);
-
-    // Menus take the activity files' topics each time they open.
-    menus::slotSource = activityMenuPage;
 
     // The Jotter opens from every full-size screen, or comes to the front if it is open.
     registry.addShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), Jotter::Name);

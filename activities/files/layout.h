@@ -99,6 +99,13 @@ constexpr QRectF kPassageOption{240, 240, 1575, 375};
 constexpr float kOptionStep = 480;
 }  // namespace places
 
+// The labelling rule for boxes, by label: a box is misplaced when it has no place (its point
+// is off the picture) or lies over another. A box may reach past its picture's edge: it stays
+// in the picture's area, clear of the words. The planner reports what breaks the rule; the
+// Maker's canvas draws it red.
+std::vector<bool> misplacedBoxes(const DragPlan& plan);
+bool overlapping(const QRectF& a, const QRectF& b);
+
 // What a question screen shows when the answer is given away.
 QString answerInWords(const Question& q);
 
