@@ -5,7 +5,6 @@
 #include "activities/labelling/pubertyscreen.h"
 #include "activities/labelling/skeletonscreen.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
-#include "app/activitymenus.h"
 #include "app/backdrop.h"
 #include "app/mainscreen.h"
 #include "app/titlescreen.h"
@@ -42,9 +41,6 @@ void registerScreens(ui::FormRegistry& registry) {
     activityfiles::registerOwnActivity(registry, "magnets.toml", {"magnets", "magnets2"});
     activityfiles::registerOwnActivity(registry, "circuits.toml", {"circuits"});
     activityfiles::registerOwnActivity(registry, "repro.toml", {"repro"});
-
-    // Menus take the activity files' topics each time they open.
-    menus::slotSource = activityMenuPage;
 
     // The Jotter opens from every full-size screen, or comes to the front if it is open.
     registry.addShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), Jotter::Name);

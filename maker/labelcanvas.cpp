@@ -137,17 +137,7 @@ QRectF LabelCanvas::boxOnWidget(int i) const {
 }
 
 std::vector<bool> LabelCanvas::misplaced() const {
-    const int n = plan_ ? static_cast<int>(plan_->boxes.size()) : 0;
-    std::vector<bool> bad(n, false);
-    const QRectF picture = plan_ ? plan_->pictureRect : QRectF();
-    for (int i = 0; i < n; ++i) {
-        const QRectF& box = plan_->boxes[i].box;
-        if (box.isEmpty() || !picture.contains(box)) bad[i] = true;
-        for (int j = 0; j < i; ++j)
-            if (!plan_->boxes[j].box.isEmpty() && plan_->boxes[j].box.intersects(box))
-                bad[i] = bad[j] = true;
-    }
-    return bad;
+    return plan_ ? activityfiles::misplacedBoxes(*plan_) : std::vector<bool>();
 }
 
 void LabelCanvas::paintEvent(QPaintEvent*) {

@@ -189,7 +189,8 @@ void MakerWindow::showProblems() {
 bool MakerWindow::tryIt() {
     if (!session.isOpen()) return false;
     check.runNow();
-    if (!check.playable() || !tryOut.start(*check.playable(), [this] {
+    if (!check.playable() ||
+        !tryOut.start(*check.verdict().catalogue, check.verdict().entry, [this] {
             raise();
             activateWindow();
         })) {

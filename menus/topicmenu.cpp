@@ -1,5 +1,7 @@
 #include "menus/topicmenu.h"
 
+#include "activities/files/menutopics.h"
+#include "menus/menupage.h"
 #include "menus/problemmessage.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
@@ -57,22 +59,7 @@ constexpr int kPageSize = 5;
 
 }  // namespace
 
-menus::MenuPage menus::builtInPage(int menu) {
-    MenuPage page;
-    if (menu == kOurActivities) {
-        page.shown = page.total = 0;
-        return page;
-    }
-    for (int i = 0; i < 5; ++i) {
-        const Topic& t = kMenus[menu - 1].topics[i];
-        page.slots[i] = {
-            QString::fromUtf8(t.caption), t.screen ? QString(t.screen) : QString(), {}};
-    }
-    return page;
-}
-
-TopicMenu::TopicMenu(int number)
-    : Form(menus::menuTable(number).name), number_(number), page_(menus::builtInPage(number)) {
+TopicMenu::TopicMenu(int number) : Form(menus::menuTable(number).name), number_(number) {
     setCaption("Halverin");
     setBorderStyle(BorderStyle::FixedSingle);
 
@@ -80,7 +67,7 @@ TopicMenu::TopicMenu(int number)
     title.setCaption(table().title);
     topics.add(0).applyDesign(kTopic);
     topics(0).setWidth(table().topicWidth);
-    topics(0).setCaption(table().topics[0].caption);
+    if (number <= 5) topics(0).setCaption(activityfiles::kMenuTopics[number - 1][0].caption);
     topics(0).setVisible(table().topicsVisibleAtDesign);
     tabs.add(0).applyDesign(kTab);
     exitButton.setGeometry(10320, 7560, 1264, 420);
@@ -137,7 +124,7 @@ void TopicMenu::onLoad() {
 }
 
 void TopicMenu::showPage(int first) {
-    if (menus::slotSource) page_ = menus::slotSource(number_, first);
+    page_ = menus::menuPage(number_, first);
     first_ =
         number_ == menus::kOurActivities ? std::clamp(first, 0, std::max(0, page_.total - 1)) : 0;
     for (int i = 0; i <= 4; ++i) {

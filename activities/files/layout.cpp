@@ -243,7 +243,7 @@ class Planner {
             p.boxes[i].box = {left, top, w, h};
             p.boxes[i].group = static_cast<int>(all.indexOf(l.word));
             for (int j = 0; j < i; ++j)
-                if (p.boxes[j].box.intersects(p.boxes[i].box))
+                if (overlapping(p.boxes[j].box, p.boxes[i].box))
                     problem(l.where, QString("the boxes of \"%1\" and \"%2\" overlap: move their "
                                              "points further apart")
                                          .arg(p.boxes[j].word, l.word));
@@ -536,6 +536,21 @@ class Planner {
 };
 
 }  // namespace
+
+bool overlapping(const QRectF& a, const QRectF& b) {
+    return !a.isEmpty() && !b.isEmpty() && a.intersects(b);
+}
+
+std::vector<bool> misplacedBoxes(const DragPlan& plan) {
+    const size_t n = plan.boxes.size();
+    std::vector<bool> bad(n, false);
+    for (size_t i = 0; i < n; ++i) {
+        if (plan.boxes[i].box.isEmpty()) bad[i] = true;
+        for (size_t j = 0; j < i; ++j)
+            if (overlapping(plan.boxes[j].box, plan.boxes[i].box)) bad[i] = bad[j] = true;
+    }
+    return bad;
+}
 
 ui::FontSpec fontAt(const FixedPlace* place, ui::FontSpec own) {
     if (!place) return own;

@@ -121,6 +121,12 @@ QString answerInWords(const Question& q, const QString& answer = {});
 // The smallest size of a font, in the fit steps down from its own, whose capitals stand
 // kSmallestCapital high; its own size when even that is smaller.
 float smallestReadablePoints(const ui::FontSpec& font);
+// The labelling rule for boxes, by label: a box is misplaced when it has no place (its point
+// is off the picture) or lies over another. A box may reach past its picture's edge: it stays
+// in the picture's area, clear of the words. The planner reports what breaks the rule; the
+// Maker's canvas draws it red.
+std::vector<bool> misplacedBoxes(const DragPlan& plan);
+bool overlapping(const QRectF& a, const QRectF& b);
 
 // Whether a caption fits a fixed label of that size (wrapped at its words) at that size.
 bool fitsAt(const ui::FontSpec& font, float points, const QString& text, QSizeF size, bool border);

@@ -4,7 +4,7 @@
 #include <QSettings>
 #include <QTest>
 
-#include "app/activitymenus.h"
+#include "menus/menupage.h"
 #include "ui/files.h"
 
 void MakerTest::SetUp() {
@@ -33,7 +33,7 @@ void MakerTest::TearDown() {
 }
 
 QString MakerTest::opens(int menu, const QString& caption) {
-    const menus::MenuPage page = activityMenuPage(menu, 0);
+    const menus::MenuPage page = menus::menuPage(menu, 0);
     QStringList titles;
     for (int i = 0; i < page.shown; ++i) {
         if (page.slots[i].caption != caption) continue;

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "activities/files/filescreens.h"
+#include "activities/files/menutopics.h"
 #include "activities/labelling/healthylivingscreen.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
 #include "app/mainscreen.h"
@@ -120,7 +121,7 @@ TEST_F(KeyboardTest, FromTheTitleScreenToEveryActivityAndBackByKeys) {
         ASSERT_NE(menu, nullptr) << m;
         settle();
         for (int t = 0; t < 5; ++t) {
-            const char* screen = menus::kMenus[m].topics[t].screen;
+            const char* screen = activityfiles::kMenuTopics[m][t].builtIn;
             if (!screen) continue;
             tabTo(*menu, menu->topics(t));
             press(*menu, Qt::Key_Return);

@@ -153,7 +153,7 @@ right = "Skull"
     EXPECT_EQ(in.files(), (QStringList{"mixtures.toml", "Sand.JPG", "skeleton.jpg"}));
     EXPECT_EQ(in.folder, root_.filePath("second/brindlemark/activities"));
     EXPECT_TRUE(in.existing.isEmpty());
-    EXPECT_EQ(in.place.menu, 2);
+    EXPECT_EQ(in.place.menu, 0) << "menu 2 has no topic \"Mixtures\": the menus list it in ours";
     EXPECT_EQ(in.place.topic, "Mixtures");
     EXPECT_EQ(in.place.inPlaceOf,
               QFileInfo(root_.filePath("run/activities/Mixtures.toml")).canonicalFilePath());

@@ -1,29 +1,23 @@
 #pragma once
 // Where each activity file goes: a topic of one of the five menus, a passage of Healthy
-// Living, or Our Activities. One pure function, used by the menus, `--check` and the
-// Activity Maker alike, so that all three agree.
+// Living, or Our Activities. Pure rules; the catalogue applies them for everyone.
 #include <QString>
 #include <array>
 #include <vector>
 
 #include "activities/files/activity.h"
+#include "activities/files/menutopics.h"
 
-namespace menus {
-
-using activityfiles::Problem;
-
-// Menu 5's built-in Healthy Living, which passage files may give more passages.
-constexpr int kHealthyMenu = 5, kHealthySlot = 4;
-constexpr const char* kHealthyOptions[] = {"Smoking", "Solvents", "Alcohol", "Drugs"};
+namespace activityfiles {
 
 // An activity file as placing sees it, in the order files take precedence.
 struct Candidate {
     QString fileName;
-    int folder = 0;                    // the data folder it was found in; lower comes first
-    int menu = 0;                      // 0: no menu given
-    QString topic;                     // empty when it could not be read
-    activityfiles::Position topicPos;  // for the problems placing finds
-    bool passage = false;              // a readable passage set (it may add to Healthy Living)
+    int folder = 0;        // the data folder it was found in; lower comes first
+    int menu = 0;          // 0: no menu given
+    QString topic;         // empty when it could not be read
+    Position topicPos;     // for the problems placing finds
+    bool passage = false;  // a readable passage set (it may add to Healthy Living)
     // It hides a shipped or school file of the same name, which asked for this menu and topic
     // (menu 0: Our Activities): it takes that file's place, whatever its own fields say.
     bool hides = false;
@@ -60,6 +54,6 @@ struct OptionChoice {
     std::vector<Problem> problems;
 };
 std::vector<std::vector<OptionChoice>> assignHealthyOptions(
-    const std::vector<const activityfiles::Activity*>& files);
+    const std::vector<const Activity*>& files);
 
-}  // namespace menus
+}  // namespace activityfiles

@@ -1,19 +1,14 @@
-#include "menus/placement.h"
+#include "activities/files/placement.h"
 
 #include <algorithm>
 
-#include "menus/menutables.h"
-
-namespace menus {
-
-using activityfiles::Activity;
-using activityfiles::Passage;
+namespace activityfiles {
 
 namespace {
 
 int captionSlot(int menu, const QString& topic) {
     for (int s = 0; s < 5; ++s)
-        if (topic.compare(QString::fromUtf8(kMenus[menu - 1].topics[s].caption),
+        if (topic.compare(QString::fromUtf8(kMenuTopics[menu - 1][s].caption),
                           Qt::CaseInsensitive) == 0)
             return s;
     return -1;
@@ -39,7 +34,7 @@ Place wanted(const Candidate& c) {
                                  .arg(topic)});
         return p;
     }
-    if (const char* screen = kMenus[menu - 1].topics[slot].screen) {
+    if (const char* screen = kMenuTopics[menu - 1][slot].builtIn) {
         // The program's own file of that activity: the menu opens it by its screen's name.
         if (c.fileName.compare(QString("%1.toml").arg(screen), Qt::CaseInsensitive) == 0) {
             p.where = Place::Own;
@@ -51,7 +46,7 @@ Place wanted(const Candidate& c) {
             {c.topicPos, QString("\"%1\" on menu %2 is one of the program's own activities: "
                                  "choose another topic, or leave out \"menu\" to put it in Our "
                                  "Activities")
-                             .arg(QString::fromUtf8(kMenus[menu - 1].topics[slot].caption))
+                             .arg(QString::fromUtf8(kMenuTopics[menu - 1][slot].caption))
                              .arg(menu)});
         return p;
     }
@@ -64,7 +59,7 @@ Place wanted(const Candidate& c) {
 QString captionOf(const Candidate& c, const Place& p) {
     if (c.topic.isEmpty()) return c.fileName;
     if (p.where == Place::Topic) {
-        const QString table = QString::fromUtf8(kMenus[p.menu - 1].topics[p.slot].caption);
+        const QString table = QString::fromUtf8(kMenuTopics[p.menu - 1][p.slot].caption);
         if (table.compare(c.topic, Qt::CaseInsensitive) == 0) return table;
     }
     return c.topic;
@@ -156,4 +151,4 @@ std::vector<std::vector<OptionChoice>> assignHealthyOptions(
     return out;
 }
 
-}  // namespace menus
+}  // namespace activityfiles
