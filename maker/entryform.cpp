@@ -18,7 +18,11 @@ QLineEdit* newLineEdit(const QString& objectName, const QString& placeholder) {
 }
 
 QLineEdit* newSpokenAs(const QString& objectName, const QString& whose) {
-    QLineEdit* edit = newLineEdit(objectName, "Read aloud as (leave empty to read it as written)");
+    const QString placeholder = "Read aloud as (leave empty to read it as written)";
+    QLineEdit* edit = newLineEdit(objectName, placeholder);
+    // Wide enough for its placeholder, which is all it says until she types.
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(placeholder) +
+                          edit->fontMetrics().averageCharWidth() * 3);
     edit->setAccessibleName(QString("%1 read aloud as").arg(whose));
     edit->setToolTip(
         "How Read Aloud says it, when that differs from how it is written: \"H two O\" for "

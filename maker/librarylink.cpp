@@ -84,10 +84,10 @@ std::array<LibraryLink::Place, 5> LibraryLink::places(int menu, Kind kind,
             if (l.menu != menu || !sameName(l.topic, p.caption)) continue;
             if (l.mine && !sameName(l.fileName, fileName)) {
                 p.offered = false;
-                p.holder = QString("your activity %1").arg(l.fileName);
-                p.why = QString("Your activity %1 is there already.").arg(l.fileName);
+                p.holder = QString("your activity %1").arg(l.topic);
+                p.why = QString("Your activity %1 is there already.").arg(l.topic);
             } else if (!l.mine) {
-                p.holder = QString("%1, which comes with the program").arg(l.fileName);
+                p.holder = QString("%1, which comes with the program").arg(l.topic);
                 p.fileName = l.fileName;
             } else {
                 p.holder = "this activity";

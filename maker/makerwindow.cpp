@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -98,7 +99,9 @@ MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
     connect(&check, &ProblemCheck::checked, this, &MakerWindow::showProblems);
     connect(&session.undoStack(), &QUndoStack::cleanChanged, this, &MakerWindow::showTitle);
     showTitle();
-    resize(1100, 760);
+    // Never larger than the screen: at a large desktop scale it has less room than this.
+    const QSize wanted(1100, 760);
+    resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size()) : wanted);
     qApp->installEventFilter(this);
 }
 
