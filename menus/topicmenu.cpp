@@ -47,7 +47,7 @@ constexpr LabelDesign pageButtonDesign() {
     return d;
 }
 constexpr LabelDesign kGreyHint =
-    textDesign(0, 6750, 0, 375, {"Tahoma", 12, true},
+    textDesign((W - 8000) / 2, 6750, 8000, 375, {"Tahoma", 12, true},
                "Grey: a mistake in the file. Click it to see what to mend.", false);
 constexpr const char* kTabCaptions[] = {"Menu 1", "Menu 2",    "Menu 3",        "Menu 4",
                                         "Menu 5", "WWW Links", "Our Activities"};
@@ -131,8 +131,6 @@ void TopicMenu::onLoad() {
         button.setTabIndex(kPageStops + i);
     }
     greyHint.applyDesign(kGreyHint);
-    greyHint.setLeft(topics(0).Left());
-    greyHint.setWidth(topics(0).Width());
     // The keys go down the topics, then the page buttons, the tabs, and to the exit button.
     for (int i = 0; i <= kOursTab; ++i) tabs(i).setTabIndex(kFirstTabStop + i);
     for (int i = 0; i <= 4; ++i) topics(i).setTabIndex(i);

@@ -204,6 +204,9 @@ TEST_F(MakerWindowTest, AFailedSaveKeepsTheWorkAndUndoRestoresIt) {
     EXPECT_TRUE(dialogs->told[0].contains("Your work is still here"));
     EXPECT_TRUE(window->isWindowModified());
     EXPECT_TRUE(window->windowTitle().startsWith("Sound[*]"));
+    const QAction* exportAction = window->findChild<QAction*>("exportActivity");
+    EXPECT_FALSE(exportAction->isEnabled());  // greyed, it says why
+    EXPECT_EQ(exportAction->toolTip(), "Save the activity first: what is sent is the saved file.");
     // The keys reach the Maker's undo from the field she typed in; "Spoken as" is an edit too.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field<QLineEdit>("say1")->text(), "");
