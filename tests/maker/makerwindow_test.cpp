@@ -169,7 +169,7 @@ TEST_F(MakerWindowTest, LabellingFromNothingAtTwoScales) {
     for (int i = 0; i < 2; ++i) QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(labels.size(), 2u);
     EXPECT_EQ(labels[1], chosen);
-    // "Spoken as" is the label's chosen on the picture.
+    // "Read aloud as" is that of the label chosen on the picture.
     canvas->select(1);
     type(field<QLineEdit>("labelSay"), "the bone");
     EXPECT_EQ(labels[1].say, "the bone");
@@ -207,7 +207,7 @@ TEST_F(MakerWindowTest, AFailedSaveKeepsTheWorkAndUndoRestoresIt) {
     const QAction* exportAction = window->findChild<QAction*>("exportActivity");
     EXPECT_FALSE(exportAction->isEnabled());  // greyed, it says why
     EXPECT_EQ(exportAction->toolTip(), "Save the activity first: what is sent is the saved file.");
-    // The keys reach the Maker's undo from the field she typed in; "Spoken as" is an edit too.
+    // The keys reach the Maker's undo from the field she typed in; "Read aloud as" is an edit too.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field<QLineEdit>("say1")->text(), "");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
