@@ -1,9 +1,7 @@
 #include "menus/problemmessage.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
 #include "ui/files.h"
 #include "ui/formregistry.h"
@@ -46,10 +44,6 @@ ProblemMessage::ProblemMessage() : Form(Name) {
     for (Label* l : {&where, &folderPath, &message, &more}) l->setWordWrap(true);
     okButton.Click = [this] { okClicked(); };
     openButton.Click = [this] { openInMakerClicked(); };
-    if (!startProgram)
-        startProgram = [](const QString& program, const QStringList& arguments) {
-            return QProcess::startDetached(program, arguments);
-        };
 }
 
 void ProblemMessage::onLoad() {
@@ -81,8 +75,7 @@ void ProblemMessage::tell(const QString& topic, const menus::SlotProblem& p) {
 }
 
 void ProblemMessage::openInMakerClicked() {
-    // The Maker is this program started again: it stays open when the pupils' program ends.
-    if (startProgram(QCoreApplication::applicationFilePath(), {"--maker", path_})) okClicked();
+    if (platform().startMaker(path_)) okClicked();
 }
 
 void ProblemMessage::okClicked() {

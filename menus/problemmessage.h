@@ -1,7 +1,4 @@
 #pragma once
-#include <QStringList>
-#include <functional>
-
 #include "menus/menuslots.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -19,10 +16,6 @@ class ProblemMessage : public ui::Form {
     void okClicked();
     void openInMakerClicked();
     void onCloseRequested() override { okClicked(); }
-
-    // Starts a program apart from this one; tests note what would be started.
-    static inline std::function<bool(const QString& program, const QStringList& arguments)>
-        startProgram;
 
     ui::Label heading{*this, "Label1"};
     ui::Label where{*this, "Label2"};

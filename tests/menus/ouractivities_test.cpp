@@ -104,16 +104,10 @@ TEST_F(OurActivitiesTest, GreyTopicSaysWhyAndChangesShowAtTheNextOpening) {
     EXPECT_EQ(message.message.Caption(), "\"true\" must be true or false.");
     EXPECT_TRUE(ours.greyHint.Visible());
     // "Open in the Activity Maker" starts the Maker on the file, apart from this program.
-    QStringList started;
-    ProblemMessage::startProgram = [&started](const QString& program, const QStringList& args) {
-        started << program << args;
-        return true;
-    };
     real::click(message.openButton);
-    EXPECT_EQ(started.mid(1),
-              (QStringList{"--maker", QDir("activities").canonicalPath() + "/volcanoes.toml"}));
+    EXPECT_EQ(fake->makerFiles,
+              QStringList{QDir("activities").canonicalPath() + "/volcanoes.toml"});
     EXPECT_FALSE(forms().isLoaded<ProblemMessage>());
-    ProblemMessage::startProgram = nullptr;
 
     write("volcanoes.toml", trueFalse("Volcanoes and Lava"));
     TopicMenu& again = openOurs();
