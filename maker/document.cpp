@@ -51,7 +51,7 @@ void appendEntry(Document& d) {
             d.labels.push_back({});
             break;
         case Kind::Sorting:
-            d.words.push_back({{}, {}, d.columns.value(0)});
+            d.words.push_back({});
             break;
         case Kind::Passage:
             d.passages.push_back({});
@@ -92,8 +92,7 @@ Document fromActivity(const activityfiles::Activity& a, const QByteArray& fileTe
     for (const activityfiles::LabelEntry& l : a.labels)
         d.labels.push_back({l.word, l.say, l.at, l.lineTo});
     d.columns = a.columns;
-    for (const activityfiles::SortWord& w : a.words)
-        d.words.push_back({w.text, w.say, a.columns.value(w.column)});
+    for (const activityfiles::SortWord& w : a.words) d.words.push_back({w.text, w.say, w.column});
     for (const activityfiles::Passage& p : a.passages) {
         QString text = p.pieces.value(0);
         for (int g = 0; g < p.gaps.size(); ++g)

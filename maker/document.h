@@ -27,7 +27,7 @@ struct Label {
 struct SortWord {
     QString text;
     QString say;
-    QString column;
+    int column = 0;  // by place, so that a column chosen before its heading is typed stays
     bool operator==(const SortWord&) const = default;
 };
 

@@ -75,10 +75,10 @@ std::array<LibraryLink::Place, 5> LibraryLink::places(int menu, Kind kind,
             const bool same = f.fileName.compare(fileName, Qt::CaseInsensitive) == 0;
             p.offered = same || !isHers(f.path);
             if (!p.offered) {
-                p.holder = QString("your activity %1").arg(f.fileName);
-                p.why = QString("Your activity %1 is there already.").arg(f.fileName);
+                p.holder = QString("your activity %1").arg(holder.caption);
+                p.why = QString("Your activity %1 is there already.").arg(holder.caption);
             } else if (!isHers(f.path)) {
-                p.holder = QString("%1, which comes with the program").arg(f.fileName);
+                p.holder = QString("%1, which comes with the program").arg(holder.caption);
                 p.fileName = f.fileName;
             } else {
                 p.holder = "this activity";

@@ -15,8 +15,7 @@ ProblemCheck::ProblemCheck(EditSession& session, const LibraryLink& library, QOb
 }
 
 QString ProblemCheck::folder() const {
-    return session_.path().isEmpty() ? LibraryLink::ownFolder()
-                                     : QFileInfo(session_.path()).absolutePath();
+    return session_.pictureFolder();
 }
 
 void ProblemCheck::runNow() {

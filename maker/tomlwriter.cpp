@@ -199,7 +199,7 @@ WrittenFile writeActivity(const Document& d) {
             case Kind::Sorting:
                 w.text("text", d.words[i].text, i);
                 w.spoken(d.words[i].say, i);
-                w.text("column", d.words[i].column, i);
+                w.text("column", d.columns.value(d.words[i].column), i);
                 break;
             case Kind::Passage:
                 if (!d.passages[i].option.isEmpty()) w.text("option", d.passages[i].option, i);

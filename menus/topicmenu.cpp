@@ -48,6 +48,9 @@ constexpr LabelDesign pageButtonDesign() {
     d.visible = false;
     return d;
 }
+constexpr LabelDesign kGreyHint =
+    textDesign((W - 8000) / 2, 6750, 8000, 375, {"Tahoma", 12, true},
+               "Grey: a mistake in the file. Click it to see what to mend.", false);
 constexpr const char* kTabCaptions[] = {"Menu 1", "Menu 2",    "Menu 3",        "Menu 4",
                                         "Menu 5", "WWW Links", "Our Activities"};
 constexpr const char* kPageCaptions[] = {"Previous five", "Next five"};
@@ -114,6 +117,7 @@ void TopicMenu::onLoad() {
         button.setCaption(kPageCaptions[i]);
         button.setTabIndex(kPageStops + i);
     }
+    greyHint.applyDesign(kGreyHint);
     // The keys go down the topics, then the page buttons, the tabs, and to the exit button.
     for (int i = 0; i <= kOursTab; ++i) tabs(i).setTabIndex(kFirstTabStop + i);
     for (int i = 0; i <= 4; ++i) topics(i).setTabIndex(i);
@@ -142,6 +146,8 @@ void TopicMenu::showPage(int first) {
     pageButtons(0).setEnabled(first_ > 0);
     pageButtons(1).setEnabled(first_ + kPageSize < page_.total);
     tabs(kOursTab).setVisible(page_.ourActivities > 0);
+    greyHint.setVisible(std::any_of(page_.slots.begin(), page_.slots.begin() + page_.shown,
+                                    [](const menus::Slot& s) { return s.problem.has_value(); }));
 }
 
 void TopicMenu::topicClicked(int index) {

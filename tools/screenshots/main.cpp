@@ -45,6 +45,7 @@ class FixedDraws final : public ui::Platform {
     QSizeF displayTwips() const override { return machine_->displayTwips(); }
     void setBusyCursor(bool busy) override { machine_->setBusyCursor(busy); }
     void openUrl(const QString&) override {}
+    bool startMaker(const QString&) override { return false; }
     void endProgram() override {}
     double secondsSinceMidnight() const override { return 36000; }
     void randomize() override {}

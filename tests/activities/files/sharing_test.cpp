@@ -36,6 +36,7 @@ constexpr struct {
     {"drive-letter", "\"C:flower.png\" names a drive"},
     {"long-name", "longer than 100 characters"},
     {"hidden-name", "\".flower.png\" is not a plain file name"},
+    {"name-not-utf8", "is not written in UTF-8 as it claims"},
     {"other-kind", "\"notes.txt\" is neither an activity"},
     {"too-many-entries", "more than 52 files"},
     {"two-activities", "more than one activity"},
