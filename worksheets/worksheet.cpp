@@ -1,0 +1,135 @@
+#include "worksheets/worksheet.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "activities/wordgame/scramble.h"
+#include "activities/wordgame/wordlistreader.h"
+#include "worksheets/sheets.h"
+#include "worksheets/wordbank.h"
+
+namespace worksheets {
+
+using activityfiles::Kind;
+
+namespace {
+
+constexpr double kMarginMm = 15;  // inside what any printer can reach
+
+QStringList answerOrder(const activityfiles::Activity& a) {
+    QStringList out;
+    if (a.kind == Kind::Labelling)
+        for (const auto& l : a.labels) out << l.word;
+    if (a.kind == Kind::Sorting)
+        for (const auto& w : a.words) out << w.text;
+    return out;
+}
+
+}  // namespace
+
+Prepared prepare(Source source, ui::RandomSource& random) {
+    Prepared out{std::move(source), {}, {}};
+    const auto& a = out.source.activity;
+    if (out.source.wordGame) {
+        for (const QString& w : out.source.words) {
+            const QStringList letters = wordgame::characters(wordgame::asShown(w));
+            out.scrambled << bankOrder(letters, random).join(QString());
+        }
+    } else if (a.kind == Kind::Passage) {
+        for (const auto& p : a.passages) out.banks.push_back(bankOrder(p.gaps, random));
+    } else if (a.kind == Kind::Labelling || a.kind == Kind::Sorting) {
+        out.banks.push_back(bankOrder(answerOrder(a), random));
+    }
+    return out;
+}
+
+QPageSize pageSizeFor(const QLocale& locale) {
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                             : QPageSize::A4);
+}
+
+void setUpPage(QPagedPaintDevice& device, const QLocale& locale) {
+    device.setPageSize(pageSizeFor(locale));
+    device.setPageOrientation(QPageLayout::Portrait);
+    device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                          QPageLayout::Millimeter);
+}
+
+QImage greyPicture(const Prepared& prepared, const QString& path) {
+    const auto found = prepared.source.pictures.find(path);
+    if (found == prepared.source.pictures.end()) return {};
+    // Lighter, so that a dark background costs less ink and the black lines drawn over it
+    // stand out; white stays white.
+    QImage grey = found->second.convertToFormat(QImage::Format_Grayscale8);
+    for (int y = 0; y < grey.height(); ++y) {
+        uchar* row = grey.scanLine(y);
+        for (int x = 0; x < grey.width(); ++x)
+            row[x] = static_cast<uchar>(255 - (255 - row[x]) * 3 / 5);
+    }
+    return grey;
+}
+
+bool paintSheets(const Prepared& prepared, Sheets which, QPagedPaintDevice& device) {
+    QPainter painter(&device);
+    if (!painter.isActive()) return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setClipRect(QRectF(0, 0, device.width(), device.height()));
+    PageFrame frame(painter, device);
+    const auto& a = prepared.source.activity;
+    for (const bool answers : {false, true}) {
+        if ((answers && which == Sheets::Worksheet) || (!answers && which == Sheets::Answers))
+            continue;
+        frame.startSheet(a.title, a.instruction, answers);
+        if (prepared.source.wordGame) {
+            paintScrambled(frame, prepared, answers);
+            continue;
+        }
+        switch (a.kind) {
+            case Kind::Labelling:
+                paintLabelling(frame, prepared, answers);
+                break;
+            case Kind::Sorting:
+                paintSorting(frame, prepared, answers);
+                break;
+            case Kind::Passage:
+                paintPassages(frame, prepared, answers);
+                break;
+            case Kind::Questions:
+                paintQuestions(frame, prepared, answers);
+                break;
+            case Kind::TrueFalse:
+                paintStatements(frame, prepared, answers);
+                break;
+        }
+    }
+    return painter.end();
+}
+
+bool writePdf(const Prepared& prepared, Sheets which, const QString& path, QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = QString("%1 cannot be written: %2").arg(path, file.errorString());
+        return false;
+    }
+    {
+        QPdfWriter pdf(&file);
+        setUpPage(pdf);
+        pdf.setResolution(600);
+        pdf.setTitle(prepared.source.activity.title);
+        pdf.setCreator("Brindlemark");
+        if (!paintSheets(prepared, which, pdf)) {
+            file.cancelWriting();
+            error = QString("%1 cannot be written").arg(path);
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        error = QString("%1 cannot be written: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace worksheets
