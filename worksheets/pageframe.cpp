@@ -79,6 +79,20 @@ void PageFrame::startSheet(const QString& title, const QString& instruction, boo
     bodyTop_ = y_;
 }
 
+bool PageFrame::fits(const std::vector<double>& heights) const {
+    double room = roomLeft();
+    int page = pageOfSheet_;
+    for (double h : heights) {
+        if (h > room && page < kMaxPages) {
+            ++page;
+            room = fullRoom();
+        }
+        if (h > room) return false;
+        room -= h;
+    }
+    return true;
+}
+
 void PageFrame::need(double height) {
     if (height > roomLeft() && y_ > bodyTop_ && hasPageLeft()) newPage();
 }

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
+#include <vector>
 
 class QPainter;
 class QPagedPaintDevice;
@@ -34,10 +35,12 @@ class PageFrame {
     double y() const { return y_; }
     double left() const { return 0; }
     double width() const { return page_.width(); }
-    // What is left of this page below the flow, and of a whole page below a header.
+    // What is left of this page below the flow, and of a whole page.
     double roomLeft() const { return bottom() - y_; }
-    double fullRoom() const { return bottom() - bodyTop_; }
+    double fullRoom() const { return bottom(); }  // a following page's, which has no header
     bool hasPageLeft() const { return pageOfSheet_ < kMaxPages; }
+    // Whether parts of these heights, each kept whole, fit in the pages the sheet has left.
+    bool fits(const std::vector<double>& heights) const;
 
     // Text wrapped at words within `width`, from the flow's left edge plus `indent`; its
     // height. Drawn only when `draw`.

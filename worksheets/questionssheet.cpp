@@ -11,18 +11,19 @@ namespace worksheets {
 
 namespace {
 
-constexpr double kPictureHeight = 130;  // points, at most, of a question's picture
+constexpr double kPictureHeight = 130;   // points, at most, of a picture
+constexpr double kSmallestPicture = 40;  // ... and at least, to fit a sheet in two pages
+constexpr int kAnswerColumns = 2;
 constexpr const char* kChoices[] = {"TRUE", "FALSE"};
 
 // A picture fitted into `height` and half the width, centred on the flow; its height.
-double paintPicture(PageFrame& frame, const QImage& picture, double height, bool draw) {
+double paintPicture(PageFrame& frame, const QImage& picture, double height) {
     if (picture.isNull()) return 0;
     const QSizeF size =
         QSizeF(picture.size()).scaled(frame.width() / 2, height, Qt::KeepAspectRatio);
-    if (draw)
-        frame.painter.drawImage(
-            QRectF(QPointF(frame.left() + (frame.width() - size.width()) / 2, frame.y()), size),
-            picture);
+    frame.painter.drawImage(
+        QRectF(QPointF(frame.left() + (frame.width() - size.width()) / 2, frame.y()), size),
+        picture);
     return size.height() + frame.pt(6);
 }
 
@@ -32,44 +33,87 @@ void paintQuestions(PageFrame& frame, const Prepared& prepared, bool answers) {
     const auto& questions = prepared.source.activity.questions;
     const auto& planned = prepared.source.planned.questions;
     const QFont asked = frame.font(kTextPoints + 1, true), answer = frame.font(kTextPoints);
-    const double box = frame.pt(kTextPoints + 2), indent = frame.pt(24), gap = frame.pt(6);
+    const double box = frame.pt(kTextPoints + 2), gap = frame.pt(6), after = frame.pt(14);
+    const double pictureWidth = frame.width() * 0.36;
     QPainter& p = frame.painter;
+    std::vector<QImage> pictures;
+    for (size_t q = 0; q < questions.size(); ++q)
+        pictures.push_back(q < planned.size() ? greyPicture(prepared, planned[q].picturePath)
+                                              : QImage());
+    // Each question's text and answers, with its picture beside them on the right.
+    const auto textWidth = [&](size_t q) {
+        return pictures[q].isNull() ? frame.width() : frame.width() - pictureWidth - gap;
+    };
+    const auto cellWidth = [&](size_t q) { return textWidth(q) / kAnswerColumns; };
+    const auto answerRow = [&](size_t q, int row) {
+        double h = box;
+        const auto& all = questions[q].answers;
+        for (int i = row * kAnswerColumns;
+             i < std::min<int>(all.size(), (row + 1) * kAnswerColumns); ++i)
+            h = std::max(h, frame.textHeight(all[i], answer, cellWidth(q) - box - 2 * gap));
+        return h + gap;
+    };
+    const auto rows = [&](size_t q) {
+        return (static_cast<int>(questions[q].answers.size()) + kAnswerColumns - 1) /
+               kAnswerColumns;
+    };
+    const auto pictureSize = [&](size_t q, double most) {
+        return pictures[q].isNull()
+                   ? QSizeF()
+                   : QSizeF(pictures[q].size()).scaled(pictureWidth, most, Qt::KeepAspectRatio);
+    };
+    const auto textOf = [&](size_t q) {
+        return QString("%1.  %2").arg(q + 1).arg(questions[q].text);
+    };
+    const auto height = [&](size_t q, double most) {
+        double h = frame.textHeight(textOf(q), asked, textWidth(q)) + gap;
+        for (int r = 0; r < rows(q); ++r) h += answerRow(q, r);
+        return std::max(h, pictureSize(q, most).height()) + after;
+    };
+    // Pictures as large as two pages allow.
+    double most = frame.pt(kPictureHeight);
+    for (; most > frame.pt(kSmallestPicture); most *= 0.85) {
+        std::vector<double> heights;
+        for (size_t q = 0; q < questions.size(); ++q) heights.push_back(height(q, most));
+        if (frame.fits(heights)) break;
+    }
     for (size_t q = 0; q < questions.size(); ++q) {
         const auto& question = questions[q];
-        const QString text = QString("%1.  %2").arg(q + 1).arg(question.text);
-        const QImage picture =
-            q < planned.size() ? greyPicture(prepared, planned[q].picturePath) : QImage();
-        const int n = static_cast<int>(question.answers.size());
-        const double cell = (frame.width() - indent) / std::max(n, 1);
-        double answersHeight = box;
-        for (const QString& a : question.answers)
-            answersHeight =
-                std::max(answersHeight, frame.textHeight(a, answer, cell - box - 2 * gap));
-        const double textHeight = frame.textHeight(text, asked, frame.width());
-        frame.need(textHeight + paintPicture(frame, picture, frame.pt(kPictureHeight), false) +
-                   answersHeight + frame.pt(14));
-        frame.advance(frame.text(text, asked, 0, frame.width()) + gap);
-        frame.advance(paintPicture(frame, picture, frame.pt(kPictureHeight), true));
-        for (int i = 0; i < n; ++i) {
-            const double x = frame.left() + indent + i * cell;
-            const QRectF square(x, frame.y(), box, box);
-            p.drawRect(square);
-            if (answers && i == question.right) {
-                // A tick drawn, not a character: every printer's font has its lines.
-                const auto at = [&](double x, double y) {
-                    return square.topLeft() + QPointF(x * box, y * box);
-                };
-                const QPointF tick[] = {at(0.2, 0.5), at(0.42, 0.78), at(0.85, 0.15)};
-                p.save();
-                p.setPen(QPen(Qt::black, frame.pt(2), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-                p.drawPolyline(tick, 3);
-                p.restore();
+        frame.need(height(q, most));
+        const double top = frame.y();
+        if (!pictures[q].isNull())
+            p.drawImage(QRectF(QPointF(frame.left() + frame.width() - pictureWidth, top),
+                               pictureSize(q, most)),
+                        pictures[q]);
+        frame.advance(frame.text(textOf(q), asked, 0, textWidth(q)) + gap);
+        for (int r = 0; r < rows(q); ++r) {
+            const double rowHeight = answerRow(q, r);
+            for (int c = 0; c < kAnswerColumns; ++c) {
+                const int i = r * kAnswerColumns + c;
+                if (i >= question.answers.size()) break;
+                const double x = frame.left() + c * cellWidth(q);
+                const QRectF square(x, frame.y(), box, box);
+                p.drawRect(square);
+                if (answers && i == question.right) {
+                    // A tick drawn, not a character: every printer's font has its lines.
+                    const auto at = [&](double tx, double ty) {
+                        return square.topLeft() + QPointF(tx * box, ty * box);
+                    };
+                    const QPointF tick[] = {at(0.2, 0.5), at(0.42, 0.78), at(0.85, 0.15)};
+                    p.save();
+                    p.setPen(
+                        QPen(Qt::black, frame.pt(2), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                    p.drawPolyline(tick, 3);
+                    p.restore();
+                }
+                p.setFont(answer);
+                p.drawText(
+                    QRectF(x + box + gap, frame.y(), cellWidth(q) - box - 2 * gap, rowHeight),
+                    Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, question.answers[i]);
             }
-            p.setFont(answer);
-            p.drawText(QRectF(x + box + gap, frame.y(), cell - box - 2 * gap, answersHeight),
-                       Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, question.answers[i]);
+            frame.advance(rowHeight);
         }
-        frame.advance(answersHeight + frame.pt(14));
+        frame.advance(std::max(0.0, top + height(q, most) - frame.y()));
     }
 }
 
@@ -77,7 +121,7 @@ void paintStatements(PageFrame& frame, const Prepared& prepared, bool answers) {
     const auto& planned = prepared.source.planned.questions;
     if (!planned.empty())
         frame.advance(paintPicture(frame, greyPicture(prepared, planned.front().picturePath),
-                                   frame.pt(kPictureHeight), true));
+                                   frame.pt(kPictureHeight)));
     const QFont said = frame.font(kTextPoints + 1), choice = frame.font(kTextPoints + 1, true);
     const QFontMetricsF metrics(choice, frame.painter.device());
     const double choices = metrics.horizontalAdvance("TRUE     FALSE") + frame.pt(16);
