@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "activities/wordgame/scramble.h"
 #include "activities/wordgame/wordlistreader.h"
@@ -59,13 +60,19 @@ void setUpPage(QPagedPaintDevice& device, const QLocale& locale) {
 QImage greyPicture(const Prepared& prepared, const QString& path) {
     const auto found = prepared.source.pictures.find(path);
     if (found == prepared.source.pictures.end()) return {};
-    // Lighter, so that a dark background costs less ink and the black lines drawn over it
-    // stand out; white stays white.
-    QImage grey = found->second.convertToFormat(QImage::Format_Grayscale8);
-    for (int y = 0; y < grey.height(); ++y) {
-        uchar* row = grey.scanLine(y);
-        for (int x = 0; x < grey.width(); ++x)
-            row[x] = static_cast<uchar>(255 - (255 - row[x]) * 3 / 5);
+    // Each colour as the ink it needs: its darkest channel, so that a red pointer or a blue
+    // line stays dark against pale greys (brightness alone would fade them into the picture).
+    // Then lighter, so that a dark background costs less ink and the black lines drawn over
+    // it stand out; white stays white.
+    const QImage colour = found->second.convertToFormat(QImage::Format_RGB32);
+    QImage grey(colour.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < colour.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(colour.constScanLine(y));
+        uchar* out = grey.scanLine(y);
+        for (int x = 0; x < colour.width(); ++x) {
+            const int ink = std::min({qRed(in[x]), qGreen(in[x]), qBlue(in[x])});
+            out[x] = static_cast<uchar>(255 - (255 - ink) * 3 / 5);
+        }
     }
     return grey;
 }
@@ -75,7 +82,6 @@ bool paintSheets(const Prepared& prepared, Sheets which, QPagedPaintDevice& devi
     if (!painter.isActive()) return false;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.setClipRect(QRectF(0, 0, device.width(), device.height()));
     PageFrame frame(painter, device);
     const auto& a = prepared.source.activity;
     for (const bool answers : {false, true}) {
