@@ -94,7 +94,9 @@ bool PageFrame::fits(const std::vector<double>& heights) const {
 }
 
 void PageFrame::need(double height) {
-    if (height > roomLeft() && y_ > bodyTop_ && hasPageLeft()) newPage();
+    // Past the second page only when the sheet cannot be made to fit: a part drawn off the
+    // page would be lost.
+    if (height > roomLeft() && y_ > bodyTop_) newPage();
 }
 
 }  // namespace worksheets

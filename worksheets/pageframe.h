@@ -27,8 +27,8 @@ class PageFrame {
 
     // Starts a sheet on a page of its own: its header, and the flow just below it.
     void startSheet(const QString& title, const QString& instruction, bool answers);
-    // Makes room for a part `height` high: on the sheet's next page when this one is full
-    // (and it has one left). The part then starts at `y()`.
+    // Makes room for a part `height` high: on the sheet's next page when this one is full.
+    // The part then starts at `y()`.
     void need(double height);
     void advance(double height) { y_ += height; }
 
@@ -38,7 +38,6 @@ class PageFrame {
     // What is left of this page below the flow, and of a whole page.
     double roomLeft() const { return bottom() - y_; }
     double fullRoom() const { return bottom(); }  // a following page's, which has no header
-    bool hasPageLeft() const { return pageOfSheet_ < kMaxPages; }
     // Whether parts of these heights, each kept whole, fit in the pages the sheet has left.
     bool fits(const std::vector<double>& heights) const;
 

@@ -128,10 +128,23 @@ void paintStatements(PageFrame& frame, const Prepared& prepared, bool answers) {
     const double textWidth = frame.width() - choices;
     QPainter& p = frame.painter;
     const auto& statements = prepared.source.activity.statements;
+    const auto textOf = [&](size_t i) {
+        return QString("%1.  %2").arg(i + 1).arg(statements[i].text);
+    };
+    std::vector<double> heights;
+    for (size_t i = 0; i < statements.size(); ++i)
+        heights.push_back(std::max(frame.textHeight(textOf(i), said, textWidth), metrics.height()));
+    // Room between statements, less of it when there are many.
+    double after = frame.pt(14);
+    for (; after > frame.pt(4); after -= frame.pt(2)) {
+        std::vector<double> spaced = heights;
+        for (double& h : spaced) h += after;
+        if (frame.fits(spaced)) break;
+    }
     for (size_t i = 0; i < statements.size(); ++i) {
-        const QString text = QString("%1.  %2").arg(i + 1).arg(statements[i].text);
-        const double h = std::max(frame.textHeight(text, said, textWidth), metrics.height());
-        frame.need(h + frame.pt(14));
+        const QString text = textOf(i);
+        const double h = heights[i];
+        frame.need(h + after);
         frame.text(text, said, 0, textWidth);
         double x = frame.left() + textWidth + frame.pt(12);
         p.setFont(choice);
@@ -143,7 +156,7 @@ void paintStatements(PageFrame& frame, const Prepared& prepared, bool answers) {
                 p.drawEllipse(word.adjusted(-frame.pt(5), -frame.pt(3), frame.pt(5), frame.pt(3)));
             x += wide + metrics.horizontalAdvance("     ");
         }
-        frame.advance(h + frame.pt(14));
+        frame.advance(h + after);
     }
 }
 
