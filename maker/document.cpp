@@ -57,7 +57,7 @@ void appendEntry(Document& d) {
             d.passages.push_back({});
             break;
         case Kind::Questions:
-            d.questions.push_back({{}, {}, {}, {QString(), QString()}, 0});
+            d.questions.emplace_back().answers = {QString(), QString()};
             break;
         case Kind::TrueFalse:
             d.statements.push_back({});
@@ -101,7 +101,9 @@ Document fromActivity(const activityfiles::Activity& a, const QByteArray& fileTe
         d.passages.push_back({p.option, text});
     }
     for (const activityfiles::Question& q : a.questions)
-        d.questions.push_back({q.text, q.say, q.picture, q.answers, q.right});
+        d.questions.push_back({q.text, q.say, q.picture, q.answers, q.right, q.section, q.pictureAt,
+                               q.answerInWords, q.after});
+    d.byHand = {a.background, a.layout, a.describe, a.backdrop, a.wrong, a.flash, a.sections};
     for (const activityfiles::Statement& s : a.statements)
         d.statements.push_back({s.text, s.say, s.isTrue});
     if (!fileText.isEmpty()) {
