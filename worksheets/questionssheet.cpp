@@ -13,7 +13,6 @@ namespace {
 
 constexpr double kPictureHeight = 130;   // points, at most, of a picture
 constexpr double kSmallestPicture = 40;  // ... and at least, to fit a sheet in two pages
-constexpr int kAnswerColumns = 2;
 constexpr const char* kChoices[] = {"TRUE", "FALSE"};
 
 // A picture fitted into `height` and half the width, centred on the flow; its height.
@@ -33,7 +32,7 @@ void paintQuestions(PageFrame& frame, const Prepared& prepared, bool answers) {
     const auto& questions = prepared.source.activity.questions;
     const auto& planned = prepared.source.planned.questions;
     const QFont asked = frame.font(kTextPoints + 1, true), answer = frame.font(kTextPoints);
-    const double box = frame.pt(kTextPoints + 2), gap = frame.pt(6), after = frame.pt(14);
+    const double box = frame.pt(kTextPoints + 2), gap = frame.pt(6), after = frame.pt(12);
     const double pictureWidth = frame.width() * 0.36;
     QPainter& p = frame.painter;
     std::vector<QImage> pictures;
@@ -44,18 +43,30 @@ void paintQuestions(PageFrame& frame, const Prepared& prepared, bool answers) {
     const auto textWidth = [&](size_t q) {
         return pictures[q].isNull() ? frame.width() : frame.width() - pictureWidth - gap;
     };
-    const auto cellWidth = [&](size_t q) { return textWidth(q) / kAnswerColumns; };
+    // As many answers to a row as fit on one line each.
+    const QFontMetricsF answerMetrics(answer, p.device());
+    std::vector<int> columns;
+    for (size_t q = 0; q < questions.size(); ++q) {
+        int c = std::max(1, static_cast<int>(questions[q].answers.size()));
+        for (; c > 1; --c) {
+            const double room = textWidth(q) / c - box - 2 * gap;
+            if (std::all_of(
+                    questions[q].answers.begin(), questions[q].answers.end(),
+                    [&](const QString& a) { return answerMetrics.horizontalAdvance(a) <= room; }))
+                break;
+        }
+        columns.push_back(c);
+    }
+    const auto cellWidth = [&](size_t q) { return textWidth(q) / columns[q]; };
     const auto answerRow = [&](size_t q, int row) {
         double h = box;
         const auto& all = questions[q].answers;
-        for (int i = row * kAnswerColumns;
-             i < std::min<int>(all.size(), (row + 1) * kAnswerColumns); ++i)
+        for (int i = row * columns[q]; i < std::min<int>(all.size(), (row + 1) * columns[q]); ++i)
             h = std::max(h, frame.textHeight(all[i], answer, cellWidth(q) - box - 2 * gap));
         return h + gap;
     };
     const auto rows = [&](size_t q) {
-        return (static_cast<int>(questions[q].answers.size()) + kAnswerColumns - 1) /
-               kAnswerColumns;
+        return (static_cast<int>(questions[q].answers.size()) + columns[q] - 1) / columns[q];
     };
     const auto pictureSize = [&](size_t q, double most) {
         return pictures[q].isNull()
@@ -88,8 +99,8 @@ void paintQuestions(PageFrame& frame, const Prepared& prepared, bool answers) {
         frame.advance(frame.text(textOf(q), asked, 0, textWidth(q)) + gap);
         for (int r = 0; r < rows(q); ++r) {
             const double rowHeight = answerRow(q, r);
-            for (int c = 0; c < kAnswerColumns; ++c) {
-                const int i = r * kAnswerColumns + c;
+            for (int c = 0; c < columns[q]; ++c) {
+                const int i = r * columns[q] + c;
                 if (i >= question.answers.size()) break;
                 const double x = frame.left() + c * cellWidth(q);
                 const QRectF square(x, frame.y(), box, box);
