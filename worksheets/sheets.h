@@ -12,7 +12,7 @@ void paintQuestions(PageFrame& frame, const Prepared& prepared, bool answers);
 void paintStatements(PageFrame& frame, const Prepared& prepared, bool answers);
 void paintScrambled(PageFrame& frame, const Prepared& prepared, bool answers);
 
-// A picture of the sheet as the reader found it, in greys: black ink on any printer.
+// A picture of the sheet, in the greys of black ink (made so by prepare()).
 QImage greyPicture(const Prepared& prepared, const QString& path);
 
 }  // namespace worksheets

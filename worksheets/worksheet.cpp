@@ -27,10 +27,30 @@ QStringList answerOrder(const activityfiles::Activity& a) {
     return out;
 }
 
+QImage inInk(const QImage& picture) {
+    // Each colour as the ink it needs: its darkest channel, so that a red pointer or a blue
+    // line stays dark against pale greys (brightness alone would fade them into the picture).
+    // Then lighter, so that a dark background costs less ink and the black lines drawn over
+    // it stand out; white stays white.
+    const QImage colour = picture.convertToFormat(QImage::Format_RGB32);
+    QImage grey(colour.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < colour.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(colour.constScanLine(y));
+        uchar* out = grey.scanLine(y);
+        for (int x = 0; x < colour.width(); ++x) {
+            const int ink = std::min({qRed(in[x]), qGreen(in[x]), qBlue(in[x])});
+            out[x] = static_cast<uchar>(255 - (255 - ink) * 3 / 5);
+        }
+    }
+    return grey;
+}
+
 }  // namespace
 
 Prepared prepare(Source source, ui::RandomSource& random) {
     Prepared out{std::move(source), {}, {}};
+    // Once for every sheet: a PDF then holds each picture once.
+    for (auto& [path, picture] : out.source.pictures) picture = inInk(picture);
     const auto& a = out.source.activity;
     if (out.source.wordGame) {
         for (const QString& w : out.source.words) {
@@ -59,22 +79,7 @@ void setUpPage(QPagedPaintDevice& device, const QLocale& locale) {
 
 QImage greyPicture(const Prepared& prepared, const QString& path) {
     const auto found = prepared.source.pictures.find(path);
-    if (found == prepared.source.pictures.end()) return {};
-    // Each colour as the ink it needs: its darkest channel, so that a red pointer or a blue
-    // line stays dark against pale greys (brightness alone would fade them into the picture).
-    // Then lighter, so that a dark background costs less ink and the black lines drawn over
-    // it stand out; white stays white.
-    const QImage colour = found->second.convertToFormat(QImage::Format_RGB32);
-    QImage grey(colour.size(), QImage::Format_Grayscale8);
-    for (int y = 0; y < colour.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(colour.constScanLine(y));
-        uchar* out = grey.scanLine(y);
-        for (int x = 0; x < colour.width(); ++x) {
-            const int ink = std::min({qRed(in[x]), qGreen(in[x]), qBlue(in[x])});
-            out[x] = static_cast<uchar>(255 - (255 - ink) * 3 / 5);
-        }
-    }
-    return grey;
+    return found == prepared.source.pictures.end() ? QImage() : found->second;
 }
 
 bool paintSheets(const Prepared& prepared, Sheets which, QPagedPaintDevice& device) {

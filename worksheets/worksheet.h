@@ -33,7 +33,8 @@ struct Source {
     QStringList words;
 };
 
-// The sheets' words once mixed: a pupil's sheet and its answers must agree.
+// The sheets' words once mixed (a pupil's sheet and its answers must agree), and the
+// pictures turned into the greys of black ink.
 struct Prepared {
     Source source;
     std::vector<QStringList> banks;  // one word bank per screen, never in answer order
