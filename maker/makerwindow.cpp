@@ -185,6 +185,11 @@ void MakerWindow::buildMenus() {
     connect(&session.undoStack(), &QUndoStack::cleanChanged, exportAction, exportable);
     file->addAction("&Import…", this, [this] { share.import(); })->setObjectName("importActivity");
     file->addSeparator();
+    file->addAction("&Print…", QKeySequence::Print, this, [this] { printing.print(); })
+        ->setObjectName("printSheets");
+    file->addAction("Export as P&DF…", this, [this] { printing.exportPdf(); })
+        ->setObjectName("exportSheets");
+    file->addSeparator();
     file->addAction("&Close", QKeySequence::Close, this, &MakerWindow::closeActivity);
     file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);
 

@@ -84,3 +84,13 @@ TEST_F(MakerShareTest, ExportedThenImportedOnAnotherAccountItIsTheSameAndInItsMe
     EXPECT_EQ(window->session.document().picture, "organs-2.jpg");
     EXPECT_EQ(opens(1, "Organs"), "Our organs");
 }
+
+// Print… and Export as PDF… of a half-made activity say what to mend, and show no dialog.
+TEST_F(MakerShareTest, SheetsOfAHalfMadeActivitySayWhatToMend) {
+    ASSERT_TRUE(window->newActivity(Kind::Sorting));
+    for (const char* action : {"printSheets", "exportSheets"}) {
+        window->findChild<QAction*>(action)->trigger();
+        ASSERT_FALSE(dialogs->told.isEmpty());
+        EXPECT_TRUE(dialogs->told.last().contains(" until these are mended:\n")) << action;
+    }
+}
