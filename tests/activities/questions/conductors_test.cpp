@@ -37,7 +37,7 @@ TEST_F(ConductorsTest, ElevenMaterialsAndTheirOutcomes) {
         EXPECT_EQ(c.pictures(1).Description(),
                   QString("A strip of %1 across the gap").arg(names[q]));
         EXPECT_EQ(c.pictures(0).Description(),
-                  "A circuit of a battery, a bulb and a gap between two clips");
+                  "A circuit of a cell, a bulb and a gap between two clips");
         EXPECT_EQ(c.rightAnswer, q <= 5 ? kConductor : kInsulator) << names[q];
         EXPECT_TRUE(c.messages(1).captionFitsAt(c.messages(1).fittedPoints()));
         // A wrong answer leaves the circuit waiting; the right one lights the bulb or not.
