@@ -6,7 +6,7 @@
 #include <set>
 
 #include "activities/files/filescreens.h"
-#include "activities/labelling/healthylivingscreen.h"
+#include "activities/files/shipped.h"
 #include "menus/arrangement.h"
 #include "menus/menutables.h"
 #include "ui/formregistry.h"
@@ -22,9 +22,12 @@ QString screenName(const QString& fileName, int passage = 0) {
     return passage == 0 ? name : QString("%1#%2").arg(name).arg(passage + 1);
 }
 
+const char* const kHealthyScreen =
+    menus::kMenus[menus::kHealthyMenu - 1].topics[menus::kHealthySlot].screen;
+
 QString healthyScreen(int option) {
-    return option == 0 ? QString(HealthyLivingScreen::Name)
-                       : QString("%1#%2").arg(HealthyLivingScreen::Name).arg(option + 1);
+    return option == 0 ? QString(kHealthyScreen)
+                       : QString("%1#%2").arg(kHealthyScreen).arg(option + 1);
 }
 
 // Laying out measures every text: a menu that opens again lays out only what changed.
@@ -37,11 +40,12 @@ QHash<QString, CachedPlan>& planCache() {
     return cache;
 }
 
-std::shared_ptr<const Planned> planOf(const LoadedFile& f) {
-    CachedPlan& entry = planCache()[f.file.path];
+std::shared_ptr<const Planned> planOf(const LoadedFile& f, const OptionSet* options = nullptr) {
+    CachedPlan& entry =
+        planCache()[options ? f.file.path + '\n' + options->captions.join('\n') : f.file.path];
     if (entry.read != f.read || !entry.planned) {
         entry.read = f.read;
-        entry.planned = std::make_shared<const Planned>(plan(*f.read->activity));
+        entry.planned = std::make_shared<const Planned>(plan(*f.read->activity, options));
     }
     return entry.planned;
 }
@@ -66,8 +70,9 @@ menus::SlotProblem slotProblem(const LoadedFile& f, const std::vector<Problem>& 
             first.message,   static_cast<int>(problems.size()) - 1};
 }
 
-// A file's entry: its screen when it is sound, else greyed with its first problem.
-menus::Slot slotFor(const Arrangement& a, size_t i) {
+// A file's entry: its screen when it is sound, else greyed with its first problem. The file
+// of an entry of the program's own opens under that entry's screen name, made when shown.
+menus::Slot slotFor(const Arrangement& a, size_t i, const char* ownScreen = nullptr) {
     const LoadedFile& f = a.library.files[i];
     menus::Slot slot{a.placement.places[i].caption, {}, {}};
     std::vector<Problem> problems = menus::readAndPlaceProblems(a, i);
@@ -81,27 +86,46 @@ menus::Slot slotFor(const Arrangement& a, size_t i) {
         slot.problem = slotProblem(f, problems);
         return slot;
     }
+    if (ownScreen) {
+        slot.screen = ownScreen;
+        return slot;
+    }
     registerActivityScreens(std::shared_ptr<const Activity>(f.read, &*f.read->activity), planned,
                             [&](int passage) { return screenName(f.file.fileName, passage); });
     slot.screen = screenName(f.file.fileName);
     return slot;
 }
 
-// Healthy Living's other passages: options by caption or the first free, laid out with the
-// options they end with, each passage on a screen of its own.
-void addHealthyPassages(const Arrangement& a) {
-    const HealthyPassages h = menus::healthyPassages(a);
+// Healthy Living's passages, its own file's and those other files add: options by caption or
+// the first free, laid out with the options they end with, each passage on a screen of its
+// own.
+struct HealthyScreens {
+    QString title;
     PassageLinks links;
-    links.screens.assign(4, QString());
-    links.screens[0] = healthyScreen(0);
     struct Laid {
         std::shared_ptr<const Planned> planned;
         int passage, option;
     };
     std::vector<Laid> laid;
+
+    std::unique_ptr<FileDragScreen> make(const Laid& l) const {
+        PassageLinks mine = links;
+        mine.chosen = l.option;
+        return std::make_unique<FileDragScreen>(links.screens[l.option], title,
+                                                l.planned->drags[l.passage], mine);
+    }
+};
+
+HealthyScreens layHealthy(const Arrangement& a) {
+    const HealthyPassages h = menus::healthyPassages(a);
+    HealthyScreens out;
+    out.title = QString::fromUtf8(
+        menus::kMenus[menus::kHealthyMenu - 1].topics[menus::kHealthySlot].caption);
+    out.links.screens.assign(4, QString());
     for (size_t f = 0; f < h.files.size(); ++f) {
         const LoadedFile& file = a.library.files[h.files[f]];
-        auto p = std::make_shared<const Planned>(plan(*file.read->activity, &h.options));
+        if (f == 0 && h.ownFile) out.title = file.read->activity->title;
+        const auto p = planOf(file, &h.options);
         for (const auto& choice : h.choices[f])
             for (const Problem& problem : choice.problems)
                 printOnce(file.file.path, file.file.version, problem);
@@ -111,20 +135,18 @@ void addHealthyPassages(const Arrangement& a) {
         for (size_t k = 0; k < h.choices[f].size(); ++k) {
             const int option = h.choices[f][k].option;
             if (option < 0) continue;
-            links.screens[option] = healthyScreen(option);
-            laid.push_back({p, static_cast<int>(k), option});
+            out.links.screens[option] = healthyScreen(option);
+            out.laid.push_back({p, static_cast<int>(k), option});
         }
     }
-    for (int o = 1; o < 4; ++o)
-        HealthyLivingScreen::otherPassages[o] = {h.options.captions[o], links.screens[o]};
-    for (const Laid& l : laid) {
-        PassageLinks mine = links;
-        mine.chosen = l.option;
-        ui::forms().registerScreen(links.screens[l.option], [name = links.screens[l.option],
-                                                             p = l.planned, k = l.passage, mine] {
-            return std::make_unique<FileDragScreen>(name, "Healthy Living", p->drags[k], mine);
-        });
-    }
+    return out;
+}
+
+// The other options' screens; the first is the entry's own, made when shown.
+void registerOtherPassages(const HealthyScreens& h) {
+    for (const HealthyScreens::Laid& l : h.laid)
+        if (l.option != 0)
+            ui::forms().registerScreen(h.links.screens[l.option], [h, l] { return h.make(l); });
 }
 
 Arrangement arrangeDataFolders() {
@@ -152,9 +174,10 @@ menus::MenuPage activityMenuPage(int menu, int first) {
         const int holder =
             a.placement.holders[static_cast<size_t>(menu - 1)][static_cast<size_t>(s)];
         if (holder >= 0)
-            page.slots[static_cast<size_t>(s)] = slotFor(a, static_cast<size_t>(holder));
+            page.slots[static_cast<size_t>(s)] =
+                slotFor(a, static_cast<size_t>(holder), menus::kMenus[menu - 1].topics[s].screen);
     }
-    if (menu == menus::kHealthyMenu) addHealthyPassages(a);
+    if (menu == menus::kHealthyMenu) registerOtherPassages(layHealthy(a));
     return page;
 }
 
@@ -165,5 +188,38 @@ int ourActivitiesCount() {
 void forgetActivityFiles() {
     forgetReadFiles();
     planCache().clear();
-    HealthyLivingScreen::otherPassages = {};
+}
+
+std::unique_ptr<ui::Form> makeShippedScreen(const QString& name) {
+    const Arrangement a = arrangeDataFolders();
+    for (int m = 0; m < 5; ++m) {
+        for (int s = 0; s < 5; ++s) {
+            const char* screen = menus::kMenus[m].topics[s].screen;
+            const int holder = a.placement.holders[static_cast<size_t>(m)][static_cast<size_t>(s)];
+            if (!screen || name != QLatin1String(screen) || holder < 0 ||
+                !menus::readAndPlaceProblems(a, static_cast<size_t>(holder)).empty())
+                continue;
+            if (name == QLatin1String(kHealthyScreen)) {
+                // Its other passages too, wherever it is opened from.
+                const HealthyScreens h = layHealthy(a);
+                registerOtherPassages(h);
+                for (const HealthyScreens::Laid& l : h.laid)
+                    if (l.option == 0) return h.make(l);
+                continue;
+            }
+            const LoadedFile& f = a.library.files[static_cast<size_t>(holder)];
+            const auto planned = planOf(f);
+            if (planned->problems.empty() && !planned->drags.empty())
+                return std::make_unique<FileDragScreen>(name, f.read->activity->title,
+                                                        planned->drags[0]);
+        }
+    }
+    // Without a sound file the menus grey the entry; opened by its name, the board is empty.
+    return std::make_unique<FileDragScreen>(name, QString(), DragPlan{});
+}
+
+void registerShippedScreens(ui::FormRegistry& registry) {
+    for (const ShippedScreen& s : kShippedScreens)
+        registry.registerScreen(s.screen,
+                                [name = QString(s.screen)] { return makeShippedScreen(name); });
 }

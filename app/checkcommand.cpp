@@ -62,14 +62,15 @@ Library libraryWith(const QStringList& named, std::vector<size_t>& reported) {
 // decoding it once per version of its file).
 void checkLayout(const Arrangement& a, std::vector<Report>& reports) {
     std::vector<std::vector<Problem>> laid(a.library.files.size());
+    const HealthyPassages h = menus::healthyPassages(a);
     for (size_t i = 0; i < a.library.files.size(); ++i) {
         const auto& read = a.library.files[i].read;
         const auto where = a.placement.places[i].where;
-        if (!read->activity || where == menus::Place::Displaced || where == menus::Place::Healthy)
+        if (!read->activity || where == menus::Place::Displaced || where == menus::Place::Healthy ||
+            (h.ownFile && i == h.files.front()))
             continue;
         laid[i] = plan(*read->activity).problems;
     }
-    const HealthyPassages h = menus::healthyPassages(a);
     for (size_t f = 0; f < h.files.size(); ++f) {
         for (const auto& choice : h.choices[f])
             laid[h.files[f]].insert(laid[h.files[f]].end(), choice.problems.begin(),

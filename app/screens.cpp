@@ -1,8 +1,5 @@
 #include "app/screens.h"
 
-#include "activities/labelling/healthylivingscreen.h"
-#include "activities/labelling/pubertyscreen.h"
-#include "activities/labelling/skeletonscreen.h"
 #include "activities/questions/conductorsscreen.h"
 #include "activities/questions/magnetsscreen.h"
 #include "activities/questions/plantreproductionscreen.h"
@@ -34,9 +31,7 @@ void registerScreens(ui::FormRegistry& registry) {
     add<TopicMenu5>(registry);
     add<OurActivitiesMenu>(registry);
     add<ProblemMessage>(registry);
-    add<SkeletonScreen>(registry);
-    add<PubertyScreen>(registry);
-    add<HealthyLivingScreen>(registry);
+    registerShippedScreens(registry);
     add<ScrambledWordsScreen>(registry);
     add<TwoMagnetsScreen>(registry);
     add<MagnetAndMaterialScreen>(registry);

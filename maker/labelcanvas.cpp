@@ -87,7 +87,8 @@ void LabelCanvas::refresh() {
     a.instruction = d.instruction.isEmpty() ? QString("-") : d.instruction;
     a.picture = d.picture;
     a.folder = context_.check.folder();
-    for (const Label& l : d.labels) a.labels.push_back({l.word, l.say, l.at, l.lineTo, {}});
+    for (const Label& l : d.labels)
+        a.labels.push_back({l.word, l.say, l.at, l.lineTo, {}, {}, {}, {}});
     activityfiles::Planned planned = activityfiles::plan(a);
     plan_.reset();
     if (!planned.drags.empty() && !planned.drags[0].picturePath.isEmpty())

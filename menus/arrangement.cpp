@@ -41,15 +41,26 @@ std::vector<Problem> readAndPlaceProblems(const Arrangement& a, size_t file) {
 HealthyPassages healthyPassages(const Arrangement& a) {
     HealthyPassages out;
     std::vector<const Activity*> activities;
+    // Healthy Living's own file first, when it can be read.
+    const int own = a.placement.holders[kHealthyMenu - 1][kHealthySlot];
+    const bool ownRead =
+        own >= 0 && a.library.files[static_cast<size_t>(own)].read->activity &&
+        a.library.files[static_cast<size_t>(own)].read->activity->kind == Kind::Passage;
     for (size_t i = 0; i < a.placement.places.size(); ++i) {
-        if (a.placement.places[i].where != Place::Healthy) continue;
-        out.files.push_back(i);
-        activities.push_back(&*a.library.files[i].read->activity);
+        const bool isOwn = ownRead && static_cast<int>(i) == own;
+        if (!isOwn && a.placement.places[i].where != Place::Healthy) continue;
+        if (isOwn) {
+            out.files.insert(out.files.begin(), i);
+            activities.insert(activities.begin(), &*a.library.files[i].read->activity);
+        } else {
+            out.files.push_back(i);
+            activities.push_back(&*a.library.files[i].read->activity);
+        }
     }
-    out.choices = assignHealthyOptions(activities);
+    out.ownFile = ownRead;
+    out.choices = assignHealthyOptions(activities, ownRead);
     for (const char* caption : kHealthyOptions) out.options.captions << caption;
     out.options.enabled.assign(4, false);
-    out.options.enabled[0] = true;
     for (size_t f = 0; f < activities.size(); ++f)
         for (size_t k = 0; k < out.choices[f].size(); ++k) {
             const QString& caption = activities[f]->passages[k].option;

@@ -16,10 +16,11 @@ Arrangement arrange(activityfiles::Library library);
 // Every problem of a file that its reading and placing found (not yet its layout).
 std::vector<activityfiles::Problem> readAndPlaceProblems(const Arrangement& a, size_t file);
 
-// The files that add passages to Healthy Living, each passage's option, and the options'
-// captions as the passages name them.
+// Healthy Living's own file and the files that add passages to it, each passage's option,
+// and the options' captions as the passages name them.
 struct HealthyPassages {
     std::vector<size_t> files;
+    bool ownFile = false;                            // files[0] is Healthy Living's own
     std::vector<std::vector<OptionChoice>> choices;  // per file, per passage
     activityfiles::OptionSet options;
 };

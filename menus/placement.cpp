@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "activities/files/shipped.h"
 #include "menus/menutables.h"
 
 namespace menus {
@@ -26,6 +27,16 @@ Place wanted(const Candidate& c) {
     const QString& topic = c.hides ? c.hiddenTopic : c.topic;
     if (menu < 1 || menu > 5) return p;
     const int slot = captionSlot(menu, topic);
+    // The file the entry plays, shipped with the program or her copy of it, holds its entry.
+    if (const char* own = slot >= 0 ? activityfiles::shippedFileOf(
+                                          QString::fromUtf8(kMenus[menu - 1].topics[slot].screen))
+                                    : nullptr;
+        own && c.fileName.compare(QLatin1String(own), Qt::CaseInsensitive) == 0) {
+        p.where = Place::Topic;
+        p.menu = menu;
+        p.slot = slot;
+        return p;
+    }
     if (menu == kHealthyMenu && slot == kHealthySlot && c.passage) {
         p.where = Place::Healthy;
         return p;
@@ -114,10 +125,13 @@ Placement place(const std::vector<Candidate>& candidates) {
 }
 
 std::vector<std::vector<OptionChoice>> assignHealthyOptions(
-    const std::vector<const Activity*>& files) {
+    const std::vector<const Activity*>& files, bool firstIsOwn) {
     std::vector<std::vector<OptionChoice>> out;
-    bool taken[4] = {true, false, false, false};
-    for (const Activity* a : files) {
+    // Smoking is Healthy Living's own file's alone.
+    bool taken[4] = {!firstIsOwn, false, false, false};
+    for (size_t f = 0; f < files.size(); ++f) {
+        const Activity* a = files[f];
+        if (f > 0) taken[0] = true;
         std::vector<OptionChoice>& mine = out.emplace_back(a->passages.size());
         // Named options first, so that a passage without one never takes another's.
         for (int pass = 0; pass < 2; ++pass) {

@@ -43,6 +43,10 @@ struct LabelEntry {
     QPointF at;  // the centre of its box, in the picture's own pixels
     std::optional<QPointF> lineTo;
     Position where;
+    // With a [layout], in twips: the box's top-left corner, where the word starts, and its
+    // pointer line [x1, y1, x2, y2] (empty: none).
+    std::optional<QPointF> box, start;
+    std::vector<float> line;
 };
 
 struct SortWord {
@@ -50,6 +54,13 @@ struct SortWord {
     QString say;
     int column = 0;  // into Activity::columns
     Position where;
+    std::optional<QPointF> box, start;  // with a [layout], in twips
+};
+
+// A word to drag placed by a [layout]: its box's and its start's top-left corners, in twips.
+struct PlacedWord {
+    QString word;
+    QPointF box, start;
 };
 
 // A passage's text, split at its gaps: pieces[0], gaps[0], pieces[1], ..., pieces[n].
@@ -58,6 +69,10 @@ struct Passage {
     QStringList pieces;
     QStringList gaps;
     Position where;
+    // The passage a [layout] places (the first): each gap, with the spaces beside it, as that
+    // many blanks; and the words in the order they are dragged, each with its box and start.
+    std::vector<int> blanks;
+    std::vector<PlacedWord> placed;
 };
 
 struct Question {
@@ -114,6 +129,7 @@ struct Activity {
     QString title;
     QString instruction;
     QString picture;
+    QString description;  // the picture, told to a screen reader; empty: the title
     Position menuPos, topicPos, picturePos;
     std::optional<Rgb> background;  // the screen's colour, where it has its own
     std::optional<FixedLayout> layout;

@@ -19,6 +19,9 @@ constexpr float kClientWidth = 11910, kClientHeight = 8565;
 constexpr float kMargin = 120;
 constexpr float kButtonsTop = 7920;
 constexpr float kSmallestPoints = 12;
+// A layout placed by hand keeps the sizes it was designed with, a long word in a small box
+// down to this.
+constexpr float kSmallestFixedPoints = 9;
 
 constexpr ui::FontSpec kWordFont{"Arial", 15.75f, true};
 constexpr ui::FontSpec kInstructionFont{"Arial", 18, true};
@@ -41,13 +44,21 @@ struct Box {
 
 // The labelling engine's screens: labelling, sorting and one passage of a passage set.
 struct DragPlan {
+    QSizeF client{11790, 8400};
+    std::optional<Rgb> background;  // none: the engine's own
     QSizeF wordSize;
+    ui::FontSpec wordFont = kWordFont;
+    ui::FontSpec instructionFont = kInstructionFont;
     std::vector<Box> boxes;
     Text instruction;
     QRectF score;
     // labelling
     QString picturePath;
     QRectF pictureRect;
+    QString pictureDescription;
+    // A picture of Images that a fixed layout places at its own size: its path as the screens
+    // load their pictures ("Images\\skeleton.jpg"), sharp when magnified. Else empty.
+    QString ownSizePicture;
     std::vector<QLineF> pointers;
     // sorting
     std::vector<Text> headings;
@@ -57,6 +68,7 @@ struct DragPlan {
     Text passage;
     float passagePoints = 0;
     std::vector<Text> options;  // one per passage when there are several
+    bool optionsLater = false;  // shown a moment after the screen, as a fixed layout has them
 };
 
 // A question screen's question: its picture, where it goes and where its answers go.

@@ -2,13 +2,12 @@
 // deadline, the speaker buttons, and what each kind of screen reads and when.
 #include "speech/readaloud.h"
 
-#include "activities/labelling/healthylivingscreen.h"
-#include "activities/labelling/skeletonscreen.h"
 #include "activities/questions/magnetsscreen.h"
 #include "activities/questions/plantreproductionscreen.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
 #include "app/mainscreen.h"
 #include "speech/recordingvoice.h"
+#include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
 #include "ui/line.h"
@@ -54,7 +53,7 @@ TEST_F(ReadAloudTest, TheBoxStartsTheVoiceOnlyWhenFirstTickedAndItsFirstWordsWai
 TEST_F(ReadAloudTest, AVoiceNotReadyInTimeUnticksAndGreysTheBoxForGood) {
     voice->answersAtOnce = false;
     MainScreen& main = tick();
-    SkeletonScreen& s = forms().show<SkeletonScreen>();
+    activityfiles::FileDragScreen& s = labelling_test::board("boneslab");
     s.speaker.read();  // waits for the voice, as does only the last text
     s.commandClicked(2);
     EXPECT_TRUE(voice->said.isEmpty());
@@ -80,7 +79,7 @@ TEST_F(ReadAloudTest, WithoutASpeechServiceTheBoxIsGreyedWithItsReason) {
 }
 
 TEST_F(ReadAloudTest, LabellingReadsTheInstructionAWordPickedUpAndTheScore) {
-    SkeletonScreen& s = forms().show<SkeletonScreen>();
+    activityfiles::FileDragScreen& s = labelling_test::board("boneslab");
     EXPECT_FALSE(s.speaker.Visible());
     real::press(s.window(), real::centreOf(s.words(1)));
     s.commandClicked(2);
@@ -108,7 +107,7 @@ TEST_F(ReadAloudTest, LabellingReadsTheInstructionAWordPickedUpAndTheScore) {
 // false, each with its feedback when shown; Scrambled Words' word once the last letter lands.
 TEST_F(ReadAloudTest, EachKindOfScreenReadsItsTextAndItsFeedback) {
     tick();
-    forms().show<HealthyLivingScreen>().speaker.read();
+    labelling_test::board("healthy").speaker.read();
     ASSERT_EQ(voice->said.size(), 1);
     EXPECT_TRUE(
         voice->said[0].startsWith("Drag and drop the words to complete the sentences "

@@ -8,7 +8,6 @@
 
 #include "activities/files/filescreens.h"
 #include "activities/files/library.h"
-#include "activities/labelling/healthylivingscreen.h"
 #include "app/checkcommand.h"
 #include "menus/placement.h"
 #include "menus/topicmenu.h"
@@ -111,8 +110,11 @@ TEST(ActivityReader, EachKindReadRight) {
     EXPECT_FALSE(t.statements[0].isTrue);
     EXPECT_FALSE(t.instruction.isEmpty()) << "the engine's own instruction";
 
-    const Activity fixed = *read(QString(kSorting) +
-                                 "background = [9, 63, 137]\n[layout]\nsize = [11790, 8520]\n"
+    const Activity fixed = *read("background = [9, 63, 137]\n" +
+                                 QString(kSorting)
+                                     .replace("column =", "box = [0, 0]\ncolumn =")
+                                     .replace("column =", "start = [0, 0]\ncolumn =") +
+                                 "[layout]\nsize = [11790, 8520]\n"
                                  "score = [240, 4320, 3945, 1065]\nheadings = [{ at = [5280, 120],"
                                  " font = \"Times New Roman\", points = 24 }, [8400, 120]]\n")
                                 .activity;
@@ -280,6 +282,8 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
          "neither beside the file nor in Images"},
         {"broken.toml", kLabelling, "flower.jpg", "broken.png", 4, "cannot be read"},
         {"crowded.toml", kLabelling, "[100, 180]", "[45, 62]", 10, "overlap"},
+        {"byhand.toml", kLabelling, "line_to = [60, 80]", "line_to = [60, 80]\nbox = [40, 60]", 9,
+         "\"box\" places a word by hand: it needs a [layout]"},
         {"wordy.toml", kQuestions, "Choose",
          "Look closely at each picture of a mixture, then choose", 1,
          "the instruction is too long to fit on one line"},
@@ -296,7 +300,7 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
     EXPECT_EQ(status, 1);
     write("water.toml", kLabelling);
     EXPECT_TRUE(
-        check({}, &status).endsWith("Checked 6 activity files and 3 word lists: 5 problems.\n"))
+        check({}, &status).endsWith("Checked 7 activity files and 3 word lists: 6 problems.\n"))
         << "every file of the folder and every word list";
     EXPECT_EQ(status, 1);
     EXPECT_EQ(check({"activities/water.toml"}, &status), "Checked 1 activity file: no problems.\n");
@@ -318,12 +322,16 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
 // A file's passages join Healthy Living: Drugs in place of the built-in one, Fossils in a free
 // option.
 TEST_F(FileScreenTest, HealthyLivingTakesTheFilesPassages) {
+    const QByteArray own = fileBytes("activities/healthy-living.toml");
     useOwnActivities();
+    // Healthy Living's own file with its Smoking passage alone.
+    write("healthy-living.toml",
+          own.left(own.indexOf("[[passage]]", own.indexOf("[[passage]]") + 1)));
     write("healthy.toml", QByteArray(kPassage)
                               .replace("topic = \"Rocks\"", "menu = 5\ntopic = \"Healthy Living\"")
                               .replace("\"Soil\"", "\"Drugs\""));
     forms().show<TopicMenu5>();
-    HealthyLivingScreen& h = forms().show<HealthyLivingScreen>();
+    activityfiles::FileDragScreen& h = labelling_test::board("healthy");
     h.showOptions();
     EXPECT_EQ(h.passages(1).Caption(), "Fossils");
     EXPECT_TRUE(h.passages(1).Enabled());
@@ -491,7 +499,7 @@ TEST_F(FileScreenTest, EachKindLaidOutWholeAndPlayedToFullMarks) {
 TEST_F(FileScreenTest, PassagesKeepPunctuationAgainstItsGap) {
     useCopyOfRunFolder();
     const Planned planned = plan(*readActivityFile("activities/healthy-living.toml").activity);
-    ASSERT_EQ(planned.drags.size(), 3u);
+    ASSERT_EQ(planned.drags.size(), 4u);
     for (const DragPlan& p : planned.drags) {
         const QString& text = p.passage.caption;
         const QFontMetricsF metrics(makeFont({"Arial", p.passagePoints, true}));
