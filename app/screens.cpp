@@ -1,8 +1,6 @@
 #include "app/screens.h"
 
-#include "activities/questions/conductorsscreen.h"
-#include "activities/questions/magnetsscreen.h"
-#include "activities/questions/plantreproductionscreen.h"
+#include "activities/files/filescreens.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
 #include "app/activitymenus.h"
 #include "app/backdrop.h"
@@ -33,11 +31,12 @@ void registerScreens(ui::FormRegistry& registry) {
     add<ProblemMessage>(registry);
     registerShippedScreens(registry);
     add<ScrambledWordsScreen>(registry);
-    add<TwoMagnetsScreen>(registry);
-    add<MagnetAndMaterialScreen>(registry);
-    add<ConductorsScreen>(registry);
-    add<PlantReproductionScreen>(registry);
     add<Jotter>(registry);
+
+    // The program's own question activities, from their files, under their screens' names.
+    activityfiles::registerOwnActivity(registry, "magnets.toml", {"magnets", "magnets2"});
+    activityfiles::registerOwnActivity(registry, "circuits.toml", {"circuits"});
+    activityfiles::registerOwnActivity(registry, "repro.toml", {"repro"});
 
     // Menus take the activity files' topics each time they open.
     menus::slotSource = activityMenuPage;

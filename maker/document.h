@@ -5,6 +5,7 @@
 #include <QPointF>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct Label {
     QString say;
     QPointF at;
     std::optional<QPointF> lineTo;
+    // Of a screen laid out by hand, kept as read (see ByHand).
+    std::optional<QPointF> box, start;
+    std::vector<float> line;
     bool operator==(const Label&) const = default;
 };
 
@@ -27,12 +31,16 @@ struct SortWord {
     QString text;
     QString say;
     QString column;
+    std::optional<QPointF> box, start;  // kept as read (see ByHand)
     bool operator==(const SortWord&) const = default;
 };
 
 struct PassageText {
     QString option;
     QString text;  // with its gaps in [brackets]
+    // Of the passage a layout places, kept as read (see ByHand).
+    std::vector<int> blanks;
+    std::vector<activityfiles::PlacedWord> placed;
     bool operator==(const PassageText&) const = default;
 };
 
@@ -42,7 +50,23 @@ struct Question {
     QString picture;
     QStringList answers;
     int right = 0;
+    // Of a screen laid out by hand, kept as read (see ByHand).
+    int section = 0;
+    std::vector<float> pictureAt;
+    QString answerInWords, after;
     bool operator==(const Question&) const = default;
+};
+
+// What a file laid out by hand (the program's own activities) holds besides its words: the
+// Maker does not edit it, and writes it back as it was read.
+struct ByHand {
+    std::optional<activityfiles::Rgb> background;
+    std::optional<activityfiles::FixedLayout> layout;
+    std::map<QString, QString> describe;
+    QString backdrop, wrong;
+    std::optional<activityfiles::Flash> flash;
+    std::vector<activityfiles::Section> sections;
+    bool operator==(const ByHand&) const = default;
 };
 
 struct Statement {
@@ -67,6 +91,8 @@ struct Document {
     // [[entry]], by entry.
     QString headerComment;
     std::vector<QString> entryComments;
+
+    ByHand byHand;
 
     bool operator==(const Document&) const = default;
 

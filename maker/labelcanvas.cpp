@@ -282,7 +282,7 @@ void LabelCanvas::makeLabel(QPointF point) {
     const QPointF at = tenths((centre - plan_->pictureRect.topLeft()) / s);
     int made = -1;
     context_.session.edit({}, [&](Document& d) {
-        d.labels.push_back({QString(), QString(), at, tenths(point)});
+        d.labels.push_back({QString(), QString(), at, tenths(point), {}, {}, {}});
         made = static_cast<int>(d.labels.size()) - 1;
     });
     select(made);

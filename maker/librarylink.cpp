@@ -47,7 +47,7 @@ const std::vector<LibraryLink::Listed>& LibraryLink::activities() const {
         Listed l{file.path,
                  file.fileName,
                  read.topic.isEmpty() ? file.fileName : read.topic,
-                 place.where == menus::Place::Topic     ? place.menu
+                 place.where == menus::Place::Topic || place.where == menus::Place::Own ? place.menu
                  : place.where == menus::Place::Healthy ? kHealthyMenu
                                                         : 0,
                  !own.isEmpty() && QFileInfo(file.path).canonicalPath() == own,

@@ -50,7 +50,14 @@ Place wanted(const Candidate& c) {
                                  .arg(topic)});
         return p;
     }
-    if (kMenus[menu - 1].topics[slot].screen) {
+    if (const char* screen = kMenus[menu - 1].topics[slot].screen) {
+        // The program's own file of that activity: the menu opens it by its screen's name.
+        if (c.fileName.compare(QString("%1.toml").arg(screen), Qt::CaseInsensitive) == 0) {
+            p.where = Place::Own;
+            p.menu = menu;
+            p.slot = slot;
+            return p;
+        }
         p.problems.push_back(
             {c.topicPos, QString("\"%1\" on menu %2 is one of the program's own activities: "
                                  "choose another topic, or leave out \"menu\" to put it in Our "

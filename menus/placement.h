@@ -37,6 +37,7 @@ struct Place {
         Topic,          // menu and slot
         Healthy,        // adds passages to Healthy Living
         Displaced,      // a shipped or school file whose place a teacher's file took: unused
+        Own,            // one of the program's own activities (named as its screen) in its own slot
     } where = OurActivities;
     int menu = 0, slot = -1;
     QString caption;  // what its topic entry shows

@@ -22,6 +22,7 @@ constexpr int kMaxQuestions = 50;
 constexpr int kMinColumns = 2, kMaxColumns = 5;
 constexpr int kMinAnswers = 2, kMaxAnswers = 4;
 constexpr int kMaxPassages = 4;
+constexpr int kMaxSections = 4;
 constexpr int kMaxTextLength = 400;  // characters in any one text
 
 // Where something stands in its file, counted from 1 as editors count; 0 when unknown.
@@ -61,6 +62,7 @@ struct SortWord {
 struct PlacedWord {
     QString word;
     QPointF box, start;
+    bool operator==(const PlacedWord&) const = default;
 };
 
 // A passage's text, split at its gaps: pieces[0], gaps[0], pieces[1], ..., pieces[n].
@@ -82,6 +84,14 @@ struct Question {
     QStringList answers;
     int right = 0;  // into answers
     Position where, picturePos;
+    // A screen laid out by hand: the section the question belongs to, where its picture goes
+    // when not in the layout's "picture" place, what the right answer is in words, and the
+    // picture that takes the backdrop's place once the answer is given.
+    int section = 0;
+    std::vector<float> pictureAt;
+    QString answerInWords;
+    QString after;
+    Position afterPos;
 };
 
 struct Statement {
@@ -106,6 +116,11 @@ struct FixedPlace {
     Position where;
 
     QRectF rect() const;  // [left, top] gives an empty size
+    // The same place and look, wherever each stands in its file.
+    bool operator==(const FixedPlace& o) const {
+        return at == o.at && font == o.font && points == o.points && bold == o.bold &&
+               colour == o.colour;
+    }
 };
 
 // A screen laid out by hand, as it was designed, in place of the computed layout: the places
@@ -118,6 +133,30 @@ struct FixedLayout {
 
     // The one place of a role, or null.
     const FixedPlace* place(const QString& role) const;
+    bool operator==(const FixedLayout& o) const { return size == o.size && places == o.places; }
+};
+
+// How the right answer's button flashes once the answer is given: its fill or else its text
+// takes each colour in turn, one each `every` ms; the first change comes after `first` ms.
+struct Flash {
+    bool fill = false;
+    Rgb colours[2] = {};
+    int every = 0;
+    int first = 0;
+    Position where;
+    bool operator==(const Flash& o) const {
+        return fill == o.fill && colours[0] == o.colours[0] && colours[1] == o.colours[1] &&
+               every == o.every && first == o.first;
+    }
+};
+
+// A questions activity in sections: each is a screen of its own, with its own questions (by
+// Question::section) and places; its button shows the next section.
+struct Section {
+    QString button;
+    std::optional<FixedLayout> layout;  // roles that differ from the activity's [layout]
+    Position where;
+    bool operator==(const Section& o) const { return button == o.button && layout == o.layout; }
 };
 
 struct Activity {
@@ -129,7 +168,6 @@ struct Activity {
     QString title;
     QString instruction;
     QString picture;
-    QString description;  // the picture, told to a screen reader; empty: the title
     Position menuPos, topicPos, picturePos;
     std::optional<Rgb> background;  // the screen's colour, where it has its own
     std::optional<FixedLayout> layout;
@@ -140,6 +178,18 @@ struct Activity {
     std::vector<Passage> passages;
     std::vector<Question> questions;
     std::vector<Statement> statements;
+
+    // What each picture shows, by its file name, for pupils who use a screen reader.
+    std::map<QString, QString> describe;
+    // A questions activity: the picture beneath everything, what a wrong answer says (when
+    // not given, the right answer shows in words), its sections.
+    QString backdrop;
+    Position backdropPos;
+    QString wrong;
+    std::optional<Flash> flash;
+    std::vector<Section> sections;
+    // The places of a section's screen: the activity's, with the section's own in their stead.
+    std::optional<FixedLayout> layoutOf(int section) const;
 };
 
 struct ReadResult {

@@ -85,11 +85,19 @@ class Planner {
                 for (const Passage& p : a_.passages) passage(p);
                 break;
             case Kind::Questions:
+                if (a_.layout) {
+                    for (const Question& q : a_.questions) placedQuestion(q);
+                    break;
+                }
                 fits(kInstructionFont, a_.instruction, places::kQuestionInstruction.size(), {1, 1},
                      "the instruction", false, "on one line");
                 for (const Question& q : a_.questions) question(q);
                 break;
             case Kind::TrueFalse:
+                if (a_.layout) {
+                    placedTrueFalse();
+                    break;
+                }
                 trueFalse();
                 break;
         }
@@ -297,7 +305,8 @@ class Planner {
                     p.picturePath = pic->first;
                     p.pictureRect =
                         rectOf("picture", QRectF(QPointF(0, 0), QSizeF(pic->second) * 15));
-                    p.pictureDescription = a_.description.isEmpty() ? a_.title : a_.description;
+                    p.pictureDescription =
+                        a_.describe.count(a_.picture) ? a_.describe.at(a_.picture) : a_.title;
                     if (a_.folder.isEmpty() || !ui::resolveFileIn(a_.folder, a_.picture))
                         p.ownSizePicture = "Images\\" + a_.picture;
                 }
@@ -582,6 +591,74 @@ class Planner {
         out_.questions.push_back(std::move(plan));
     }
 
+    // ---- screens laid out by hand: the file's places, checked; a picture not found leaves
+    // its slot empty, as the program's own screens always have.
+
+    // A text that must fit its place, when the layout places it.
+    void fitsPlace(const FixedLayout& layout, const char* role, ui::FontSpec own,
+                   const QString& text, Position at, const QString& what, bool border = false) {
+        const FixedPlace* place = layout.place(role);
+        if (place && !text.isEmpty())
+            fits(fontAt(place, own), text, place->rect().size(), at, what, border);
+    }
+
+    QString foundPicture(const QString& name, Position at) {
+        if (name.isEmpty()) return {};
+        const auto pic = picture(name, at);
+        return pic ? pic->first : QString();
+    }
+
+    void placedQuestion(const Question& q) {
+        const FixedLayout layout = *a_.layoutOf(q.section);
+        QuestionPlan plan;
+        fitsPlace(layout, "question", questions::kTimes(26.25f), q.text, q.where, "the question");
+        fitsPlace(layout, "right_answer", questions::kTimes(27.75f),
+                  q.answerInWords.isEmpty() ? answerInWords(q) : q.answerInWords, q.where,
+                  "the right answer");
+        const auto found = layout.places.find("answers");
+        const int places = found == layout.places.end() ? 0 : int(found->second.size());
+        if (places < q.answers.size())
+            problem(q.where, QString("the [layout] places %1 answers, and this question has %2")
+                                 .arg(places)
+                                 .arg(q.answers.size()));
+        for (int i = 0; i < places; ++i) {
+            const FixedPlace& place = found->second[static_cast<size_t>(i)];
+            plan.answers.push_back(place.rect());
+            if (i < q.answers.size())
+                fits(fontAt(&place, {"Tahoma", 15.75f, true}), q.answers[i], place.rect().size(),
+                     q.where, QString("the answer \"%1\"").arg(q.answers[i]), true);
+        }
+        if (!q.picture.isEmpty()) {
+            const FixedPlace* place = layout.place("picture");
+            if (q.pictureAt.size() == 4)
+                plan.pictureRect =
+                    QRectF(q.pictureAt[0], q.pictureAt[1], q.pictureAt[2], q.pictureAt[3]);
+            else if (place)
+                plan.pictureRect = place->rect();
+            else
+                problem(q.picturePos,
+                        "the [layout] has no place for the picture: give "
+                        "\"picture\" there, or \"picture_at\" here");
+            plan.picturePath = foundPicture(q.picture, q.picturePos);
+        }
+        plan.backdropPath = foundPicture(a_.backdrop, a_.backdropPos);
+        plan.afterPath = foundPicture(q.after, q.afterPos);
+        out_.questions.push_back(std::move(plan));
+    }
+
+    void placedTrueFalse() {
+        const FixedLayout& layout = *a_.layout;
+        for (const Statement& s : a_.statements)
+            fitsPlace(layout, "statement", {"Arial", 36, true}, s.text, s.where, "the statement");
+        fitsPlace(layout, "instruction", questions::kTimes(27.75f), a_.instruction, {1, 1},
+                  "the instruction");
+        QuestionPlan plan;
+        const FixedPlace* place = layout.place("picture");
+        plan.pictureRect = place ? place->rect() : places::kStatementPicture;
+        plan.picturePath = foundPicture(a_.picture, a_.picturePos);
+        out_.questions.push_back(std::move(plan));
+    }
+
     const Activity& a_;
     const OptionSet* options_;
     Planned out_;
@@ -589,6 +666,14 @@ class Planner {
 };
 
 }  // namespace
+
+ui::FontSpec fontAt(const FixedPlace* place, ui::FontSpec own) {
+    if (!place) return own;
+    if (place->font) own.family = place->font;
+    if (place->points) own.points = *place->points;
+    if (place->bold) own.bold = *place->bold;
+    return own;
+}
 
 QString answerInWords(const Question& q) {
     return QString("The answer is: %1").arg(q.answers.value(q.right));

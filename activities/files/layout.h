@@ -76,6 +76,9 @@ struct QuestionPlan {
     QString picturePath;
     QRectF pictureRect;
     std::vector<QRectF> answers;
+    // A screen laid out by hand: the picture beneath everything, and the one that takes its
+    // place once the question is answered; empty when not found.
+    QString backdropPath, afterPath;
 };
 
 struct Planned {
@@ -110,6 +113,10 @@ constexpr QRectF kStatement{240, 3240, 11385, 1995};
 constexpr QRectF kPassageOption{240, 240, 1575, 375};
 constexpr float kOptionStep = 480;
 }  // namespace places
+
+// The look of a place laid out by hand: its own font, size and weight where it gives them,
+// the screen's where it does not.
+ui::FontSpec fontAt(const FixedPlace* place, ui::FontSpec own);
 
 // What a question screen shows when the answer is given away.
 QString answerInWords(const Question& q);

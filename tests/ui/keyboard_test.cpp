@@ -5,10 +5,8 @@
 #include <QDir>
 #include <QTest>
 
+#include "activities/files/filescreens.h"
 #include "activities/files/shipped.h"
-#include "activities/questions/conductorsscreen.h"
-#include "activities/questions/magnetsscreen.h"
-#include "activities/questions/plantreproductionscreen.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
 #include "app/mainscreen.h"
 #include "app/titlescreen.h"
@@ -228,7 +226,9 @@ TEST_F(KeyboardTest, EveryLabellingScreenToFullMarksByKeysThenAWrongDrop) {
 }
 
 TEST_F(KeyboardTest, EveryQuestionScreenAnsweredWrongThenRightByKeys) {
-    const auto magnets = [this](MagnetsScreen& m) {
+    using activityfiles::FileQuestionsScreen;
+    const auto magnets = [this](Form* form) {
+        auto& m = dynamic_cast<FileQuestionsScreen&>(*form);
         answer(m, m.answerButtons, (m.rightAnswer + 1) % 3);
         EXPECT_TRUE(m.messages(0).Visible());
         EXPECT_FALSE(m.messages(2).Visible());
@@ -236,10 +236,10 @@ TEST_F(KeyboardTest, EveryQuestionScreenAnsweredWrongThenRightByKeys) {
         EXPECT_TRUE(m.messages(2).Visible());
         forms().clear();
     };
-    magnets(forms().show<TwoMagnetsScreen>());
-    magnets(forms().show<MagnetAndMaterialScreen>());
+    magnets(forms().show("magnets"));
+    magnets(forms().show("magnets2"));
 
-    ConductorsScreen& c = forms().show<ConductorsScreen>();
+    auto& c = dynamic_cast<FileQuestionsScreen&>(*forms().show("circuits"));
     answer(c, c.answerButtons, 1 - c.rightAnswer);
     EXPECT_EQ(c.messages(2).Caption(), "Wrong, Try Again");
     answer(c, c.answerButtons, c.rightAnswer);
@@ -247,7 +247,7 @@ TEST_F(KeyboardTest, EveryQuestionScreenAnsweredWrongThenRightByKeys) {
     EXPECT_TRUE(c.flashTimer.Enabled());
     forms().clear();
 
-    PlantReproductionScreen& r = forms().show<PlantReproductionScreen>();
+    auto& r = dynamic_cast<activityfiles::FileTrueFalseScreen&>(*forms().show("repro"));
     const int right = r.rightAnswers[r.questionNumber];
     answer(r, r.answerButtons, 1 - right);
     EXPECT_EQ(r.messages(1).Caption(), "Wrong, Try Again.");

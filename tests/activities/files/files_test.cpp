@@ -127,6 +127,59 @@ TEST(ActivityReader, EachKindReadRight) {
     EXPECT_STREQ(headings[0].font, "Times New Roman");
     EXPECT_EQ(headings[0].points, 24.f);
     EXPECT_EQ(headings[1].rect().topLeft(), QPointF(8400, 120));
+
+    // A screen laid out by hand: sections with their own places, a backdrop that an answer
+    // changes, the right answer flashing, pictures described, and texts kept as written.
+    const QString byHand = R"(topic = "Magnets"
+kind = "questions"
+backdrop = "off.bmp"
+wrong = "Wrong, Try Again"
+flash = { fill = [[0, 0, 255], [0, 0, 0]], every = 250, first = 1 }
+describe = { "off.bmp" = "A circuit" }
+[layout]
+size = [11790, 8400]
+question = [720, 120, 10185, 705]
+[[section]]
+button = "Section 2"
+[[section.question]]
+text = "Attract? "
+picture = "m1.bmp"
+picture_at = [0, 2400, 12000, 1125]
+answers = ["Attract", "Repel"]
+right = "Repel"
+answer_in_words = "The magnets will repel each other."
+after = "on.bmp"
+[[section]]
+button = "Section 1"
+[section.layout]
+question = [720, 0, 10185, 1305]
+[[section.question]]
+text = "Iron?"
+answers = ["Attractive", "No Force"]
+right = "Attractive"
+)";
+    const Activity h = *read(byHand).activity;
+    ASSERT_EQ(h.sections.size(), 2u);
+    EXPECT_EQ(h.sections[1].button, "Section 1");
+    ASSERT_EQ(h.questions.size(), 2u);
+    EXPECT_EQ(h.questions[0].text, "Attract? ") << "as written, its blank too";
+    EXPECT_EQ(h.questions[1].section, 1);
+    EXPECT_EQ(h.questions[0].pictureAt, (std::vector<float>{0, 2400, 12000, 1125}));
+    EXPECT_EQ(h.questions[0].after, "on.bmp");
+    EXPECT_EQ(h.questions[0].answerInWords, "The magnets will repel each other.");
+    EXPECT_EQ(h.layoutOf(0)->place("question")->rect(), QRectF(720, 120, 10185, 705));
+    EXPECT_EQ(h.layoutOf(1)->place("question")->rect(), QRectF(720, 0, 10185, 1305));
+    EXPECT_EQ(h.layoutOf(1)->size, QSizeF(11790, 8400));
+    ASSERT_TRUE(h.flash);
+    EXPECT_TRUE(h.flash->fill);
+    EXPECT_EQ(h.flash->colours[1], 0u);
+    EXPECT_EQ(h.flash->every, 250);
+    EXPECT_EQ(h.flash->first, 1);
+    EXPECT_EQ(h.describe.at("off.bmp"), "A circuit");
+    EXPECT_EQ(h.wrong, "Wrong, Try Again");
+    EXPECT_EQ(read(QString(kTrueFalse).replace("solids.", "solids. ")).activity->statements[0].text,
+              "Sound travels through solids.")
+        << "trimmed where the screen is laid out for it";
 }
 
 TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
@@ -135,6 +188,8 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
     for (int i = 0; i < 41; ++i)
         manyWords += QString("[[word]]\ntext = \"w%1\"\ncolumn = \"A\"\n").arg(i);
     const QString head = "menu = 3\ntopic = \"T\"\nkind = ";
+    const QString question =
+        "[[question]]\ntext = \"Q?\"\nanswers = [\"A\", \"B\"]\nright = \"A\"\n";
     struct Case {
         QString text;
         int line, column;
@@ -171,6 +226,18 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
          "two or four numbers"},
         {head + "\"passage\"\n[layout]\nscore = { at = [1, 2], font = \"Comic Sans\" }\n", 4, 1,
          "missing field \"size\""},
+        // What a screen laid out by hand adds.
+        {head + "\"questions\"\n[[section]]\nbutton = \"S\"\n", 4, 3, "from 2 to 4 times"},
+        {head + "\"questions\"\nflash = { text = [[1, 2, 3]], every = 200 }\n" + question, 4, 1,
+         "either \"fill\" or \"text\""},
+        {head + "\"truefalse\"\nflash = { text = [[1, 2, 3], [4, 5, 6]], every = 0 }\n" +
+             "[[statement]]\ntext = \"S\"\ntrue = true\n",
+         4, 42, "milliseconds from 1 to 5000"},
+        {head + "\"questions\"\ndescribe = { \"a/b.png\" = \"x\" }\n" + question, 4, 14,
+         "is not a picture's file name"},
+        {head + "\"questions\"\n" + question + "picture_at = [1, 2, 3, 4]\n", 8, 1,
+         "a screen with a [layout]"},
+        {head + "\"questions\"\n" + question + "after = \"on.bmp\"\n", 8, 1, "give \"backdrop\""},
         {QString(300 * 1024, '#'), 1, 1, "larger than 256 KiB"},
     };
     for (const Case& c : cases) {
@@ -191,7 +258,7 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
 // Our Activities for the rest, by caption, and a shipped file she displaced left unused.
 TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     using menus::Place;
-    std::vector<menus::Candidate> c(9);
+    std::vector<menus::Candidate> c(10);
     const auto set = [&](size_t i, const char* file, int folder, int menu, const char* topic) {
         c[i].fileName = file;
         c[i].folder = folder;
@@ -211,6 +278,7 @@ TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     set(7, "f.toml", 0, 5, "Healthy Living");
     c[7].passage = true;
     set(8, "g.toml", 0, 0, "");
+    set(9, "Magnets.TOML", 0, 3, "Magnets");  // the program's own, named as its screen
     const menus::Placement p = menus::place(c);
     EXPECT_EQ(p.places[0].where, Place::Topic);
     EXPECT_EQ(p.holders[2][4], 0);
@@ -218,6 +286,8 @@ TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     EXPECT_EQ(p.places[1].problems[0].message,
               "\"The Water Cycle\" on menu 3 is taken by a.toml: give this file another topic");
     EXPECT_TRUE(p.places[2].problems[0].message.contains("one of the program's own"));
+    EXPECT_EQ(p.places[9].where, Place::Own);
+    EXPECT_TRUE(p.places[9].problems.empty());
     EXPECT_EQ(p.places[3].problems[0].message,
               "menu 2 has no topic \"Parts of a Flower\": leave out \"menu\" to put it in Our "
               "Activities, or give the topic of a menu 2 entry");
@@ -287,9 +357,16 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
         {"wordy.toml", kQuestions, "Choose",
          "Look closely at each picture of a mixture, then choose", 1,
          "the instruction is too long to fit on one line"},
+        {"placed.toml", kQuestions, "[[question]]\n",
+         "[layout]\nsize = [11790, 8400]\npicture = [0, 2400, 3000, 2000]\n"
+         "answers = [[1560, 4800, 2565, 495], [4560, 4800, 2565, 495]]\n[[question]]\n",
+         9, "the [layout] places 2 answers, and this question has 3"},
     };
     for (const Case& c : cases)
-        write(c.file, QByteArray(c.good).replace("menu = 3\n", "\n").replace(c.from, c.to));
+        write(c.file, QByteArray(c.good)
+                          .replace("menu = 3\n", "\n")
+                          .replace("menu = 4\n", "\n")
+                          .replace(c.from, c.to));
     // What a teacher sees of it: FILE:LINE:COLUMN: message, and the exit status.
     int status = 0;
     EXPECT_EQ(check({"activities/long.toml", "activities/crowded.toml"}, &status),
@@ -300,7 +377,7 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
     EXPECT_EQ(status, 1);
     write("water.toml", kLabelling);
     EXPECT_TRUE(
-        check({}, &status).endsWith("Checked 7 activity files and 3 word lists: 6 problems.\n"))
+        check({}, &status).endsWith("Checked 8 activity files and 3 word lists: 7 problems.\n"))
         << "every file of the folder and every word list";
     EXPECT_EQ(status, 1);
     EXPECT_EQ(check({"activities/water.toml"}, &status), "Checked 1 activity file: no problems.\n");
