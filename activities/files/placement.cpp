@@ -99,6 +99,8 @@ Placement place(const std::vector<Candidate>& candidates) {
                 }
                 if (p.where == Place::Topic) holder = static_cast<int>(i);
             }
+            // The program's own file holds its topic, so that the menu judges it.
+            if (p.where == Place::Own) out.holders[p.menu - 1][p.slot] = static_cast<int>(i);
             p.caption = captionOf(c, p);
             out.places[i] = std::move(p);
         }
