@@ -1,9 +1,7 @@
 #include "app/screens.h"
 
+#include "activities/files/catalogue.h"
 #include "activities/files/filescreens.h"
-#include "activities/labelling/healthylivingscreen.h"
-#include "activities/labelling/pubertyscreen.h"
-#include "activities/labelling/skeletonscreen.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
 #include "app/backdrop.h"
 #include "app/mainscreen.h"
@@ -31,9 +29,7 @@ void registerScreens(ui::FormRegistry& registry) {
     add<TopicMenu5>(registry);
     add<OurActivitiesMenu>(registry);
     add<ProblemMessage>(registry);
-    add<SkeletonScreen>(registry);
-    add<PubertyScreen>(registry);
-    add<HealthyLivingScreen>(registry);
+    activityfiles::registerOwnScreens(registry);
     add<ScrambledWordsScreen>(registry);
     add<Jotter>(registry);
 

@@ -90,14 +90,15 @@ Document fromActivity(const activityfiles::Activity& a, const QByteArray& fileTe
     d.instruction = a.instruction;
     d.picture = a.picture;
     for (const activityfiles::LabelEntry& l : a.labels)
-        d.labels.push_back({l.word, l.say, l.at, l.lineTo});
+        d.labels.push_back({l.word, l.say, l.at, l.lineTo, l.box, l.start, l.line});
     d.columns = a.columns;
-    for (const activityfiles::SortWord& w : a.words) d.words.push_back({w.text, w.say, w.column});
+    for (const activityfiles::SortWord& w : a.words)
+        d.words.push_back({w.text, w.say, w.column, w.box, w.start});
     for (const activityfiles::Passage& p : a.passages) {
         QString text = p.pieces.value(0);
         for (int g = 0; g < p.gaps.size(); ++g)
             text += '[' + p.gaps[g] + ']' + p.pieces.value(g + 1);
-        d.passages.push_back({p.option, text});
+        d.passages.push_back({p.option, text, p.blanks, p.placed});
     }
     for (const activityfiles::Question& q : a.questions)
         d.questions.push_back({q.text, q.say, q.picture, q.answers, q.right, q.section, q.pictureAt,

@@ -21,6 +21,9 @@ struct Label {
     QString say;
     QPointF at;
     std::optional<QPointF> lineTo;
+    // Of a screen laid out by hand, kept as read (see ByHand).
+    std::optional<QPointF> box, start;
+    std::vector<float> line;
     bool operator==(const Label&) const = default;
 };
 
@@ -28,12 +31,16 @@ struct SortWord {
     QString text;
     QString say;
     int column = 0;  // by place, so that a column chosen before its heading is typed stays
+    std::optional<QPointF> box, start;  // kept as read (see ByHand)
     bool operator==(const SortWord&) const = default;
 };
 
 struct PassageText {
     QString option;
     QString text;  // with its gaps in [brackets]
+    // Of the passage a layout places, kept as read (see ByHand).
+    std::vector<int> blanks;
+    std::vector<activityfiles::PlacedWord> placed;
     bool operator==(const PassageText&) const = default;
 };
 

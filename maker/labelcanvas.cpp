@@ -89,7 +89,8 @@ void LabelCanvas::refresh() {
     a.instruction = d.instruction.isEmpty() ? QString("-") : d.instruction;
     a.picture = d.picture;
     a.folder = context_.check.folder();
-    for (const Label& l : d.labels) a.labels.push_back({l.word, l.say, l.at, l.lineTo, {}});
+    for (const Label& l : d.labels)
+        a.labels.push_back({l.word, l.say, l.at, l.lineTo, {}, {}, {}, {}});
     activityfiles::Planned planned = activityfiles::plan(a);
     plan_.reset();
     if (!planned.drags.empty() && !planned.drags[0].picturePath.isEmpty())
@@ -273,7 +274,7 @@ void LabelCanvas::makeLabel(QPointF point) {
     const QPointF at = tenths((centre - plan_->pictureRect.topLeft()) / s);
     int made = -1;
     context_.session.edit({}, [&](Document& d) {
-        d.labels.push_back({QString(), QString(), at, tenths(point)});
+        d.labels.push_back({QString(), QString(), at, tenths(point), {}, {}, {}});
         made = static_cast<int>(d.labels.size()) - 1;
     });
     select(made);

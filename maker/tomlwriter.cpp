@@ -192,19 +192,38 @@ WrittenFile writeActivity(const Document& d) {
                 const Label& l = d.labels[i];
                 w.text("word", l.word, i);
                 w.spoken(l.say, i);
-                w.key("at", point(l.at), i);
+                // A label placed by hand has no point on the picture.
+                if (!l.box) w.key("at", point(l.at), i);
                 if (l.lineTo) w.key("line_to", point(*l.lineTo), i);
+                if (l.box) w.key("box", point(*l.box), i);
+                if (l.start) w.key("start", point(*l.start), i);
+                if (!l.line.empty()) w.key("line", numbers(l.line), i);
                 break;
             }
-            case Kind::Sorting:
-                w.text("text", d.words[i].text, i);
-                w.spoken(d.words[i].say, i);
-                w.text("column", d.columns.value(d.words[i].column), i);
+            case Kind::Sorting: {
+                const SortWord& s = d.words[i];
+                w.text("text", s.text, i);
+                w.spoken(s.say, i);
+                w.text("column", d.columns.value(s.column), i);
+                if (s.box) w.key("box", point(*s.box), i);
+                if (s.start) w.key("start", point(*s.start), i);
                 break;
-            case Kind::Passage:
-                if (!d.passages[i].option.isEmpty()) w.text("option", d.passages[i].option, i);
-                w.text("text", d.passages[i].text, i);
+            }
+            case Kind::Passage: {
+                const PassageText& p = d.passages[i];
+                if (!p.option.isEmpty()) w.text("option", p.option, i);
+                w.text("text", p.text, i);
+                if (!p.blanks.empty()) {
+                    QStringList blanks, placed;
+                    for (int b : p.blanks) blanks << QString::number(b);
+                    for (const activityfiles::PlacedWord& pw : p.placed)
+                        placed << QString("{ word = %1, box = %2, start = %3 }")
+                                      .arg(tomlString(pw.word), point(pw.box), point(pw.start));
+                    w.key("blanks", '[' + blanks.join(", ") + ']', i);
+                    w.key("words", '[' + placed.join(", ") + ']', i);
+                }
                 break;
+            }
             case Kind::Questions: {
                 const Question& q = d.questions[i];
                 w.text("text", q.text, i);

@@ -44,6 +44,10 @@ struct LabelEntry {
     QPointF at;  // the centre of its box, in the picture's own pixels
     std::optional<QPointF> lineTo;
     Position where;
+    // With a [layout], in twips: the box's top-left corner, where the word starts, and its
+    // pointer line [x1, y1, x2, y2] (empty: none).
+    std::optional<QPointF> box, start;
+    std::vector<float> line;
 };
 
 struct SortWord {
@@ -51,6 +55,14 @@ struct SortWord {
     QString say;
     int column = 0;  // into Activity::columns
     Position where;
+    std::optional<QPointF> box, start;  // with a [layout], in twips
+};
+
+// A word to drag placed by a [layout]: its box's and its start's top-left corners, in twips.
+struct PlacedWord {
+    QString word;
+    QPointF box, start;
+    bool operator==(const PlacedWord&) const = default;
 };
 
 // A passage's text, split at its gaps: pieces[0], gaps[0], pieces[1], ..., pieces[n].
@@ -59,6 +71,10 @@ struct Passage {
     QStringList pieces;
     QStringList gaps;
     Position where;
+    // The passage a [layout] places (the first): each gap, with the spaces beside it, as that
+    // many blanks; and the words in the order they are dragged, each with its box and start.
+    std::vector<int> blanks;
+    std::vector<PlacedWord> placed;
 };
 
 struct Question {

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "activities/files/filescreens.h"
-#include "activities/labelling/healthylivingscreen.h"
 #include "ui/files.h"
 #include "ui/formregistry.h"
 
@@ -79,18 +78,26 @@ Catalogue judge(Library library, bool cached) {
         CatalogueEntry& e = out.entries.emplace_back();
         e.file = std::move(library.files[i]);
         e.place = std::move(placement.places[i]);
-        if (e.place.where == Place::Healthy) healthy.push_back(e.activity());
     }
+    // Healthy Living's own file first, when it can be read, then the files that add to it.
+    const int own = out.holders[kHealthyMenu - 1][kHealthySlot];
+    const bool ownRead = own >= 0 && out.entries[static_cast<size_t>(own)].activity() &&
+                         out.entries[static_cast<size_t>(own)].activity()->kind == Kind::Passage;
+    std::vector<size_t> healthyEntries;
+    if (ownRead) healthyEntries.push_back(static_cast<size_t>(own));
+    for (size_t i = 0; i < out.entries.size(); ++i)
+        if (out.entries[i].place.where == Place::Healthy) healthyEntries.push_back(i);
+    for (size_t i : healthyEntries) healthy.push_back(out.entries[i].activity());
 
     // Healthy Living's options: by caption, or the first free; its captions as they name them.
-    const auto choices = assignHealthyOptions(healthy);
+    const auto choices = assignHealthyOptions(healthy, ownRead);
     for (const char* caption : kHealthyOptions) out.healthyOptions.captions << caption;
     out.healthyOptions.enabled.assign(4, false);
     out.healthyOptions.enabled[0] = true;
     std::vector<std::vector<Problem>> chosen(out.entries.size());
-    for (size_t i = 0, h = 0; i < out.entries.size(); ++i) {
+    for (size_t h = 0; h < healthyEntries.size(); ++h) {
+        const size_t i = healthyEntries[h];
         CatalogueEntry& e = out.entries[i];
-        if (e.place.where != Place::Healthy) continue;
         for (size_t k = 0; k < choices[h].size(); ++k) {
             const int option = choices[h][k].option;
             e.healthyOptions.push_back(option);
@@ -98,7 +105,6 @@ Catalogue judge(Library library, bool cached) {
             const QString& caption = e.activity()->passages[k].option;
             if (option >= 0 && !caption.isEmpty()) out.healthyOptions.captions[option] = caption;
         }
-        ++h;
     }
 
     const auto options = std::make_shared<const OptionSet>(out.healthyOptions);
@@ -108,45 +114,67 @@ Catalogue judge(Library library, bool cached) {
         e.readAndPlaced = e.file.read->problems;
         append(e.readAndPlaced, e.place.problems);
         append(e.readAndPlaced, chosen[i]);
-        if (e.place.where == Place::Healthy) e.options = options;
+        if (!e.healthyOptions.empty()) e.options = options;
         e.cached = cached;
     }
     return out;
 }
 
+const char* const kHealthyScreen = kMenuTopics[kHealthyMenu - 1][kHealthySlot].builtIn;
+
 QString healthyScreen(int option) {
-    return option == 0 ? QString(HealthyLivingScreen::Name)
-                       : QString("%1#%2").arg(HealthyLivingScreen::Name).arg(option + 1);
+    return option == 0 ? QString(kHealthyScreen)
+                       : QString("%1#%2").arg(kHealthyScreen).arg(option + 1);
 }
 
-// Healthy Living with the passages of every sound file that adds to it, each on a screen of
+// Healthy Living's passages, its own file's and those sound files add, each on a screen of
 // its own behind its option.
-void registerHealthyLiving(const Catalogue& c) {
+struct HealthyScreens {
+    QString title = QString::fromUtf8(kMenuTopics[kHealthyMenu - 1][kHealthySlot].caption);
     PassageLinks links;
-    links.screens.assign(4, QString());
-    links.screens[0] = healthyScreen(0);
-    std::array<HealthyLivingScreen::OtherPassage, 4> others;
-    for (const CatalogueEntry& e : c.entries) {
-        if (e.place.where != Place::Healthy || !e.playable()) continue;
-        for (int option : e.healthyOptions)
-            if (option > 0) links.screens[static_cast<size_t>(option)] = healthyScreen(option);
+    struct Laid {
+        std::shared_ptr<const Planned> planned;
+        size_t passage;
+        int option;
+    };
+    std::vector<Laid> laid;
+
+    std::unique_ptr<FileDragScreen> make(const Laid& l) const {
+        PassageLinks mine = links;
+        mine.chosen = l.option;
+        return std::make_unique<FileDragScreen>(links.screens[static_cast<size_t>(l.option)], title,
+                                                l.planned->drags[l.passage], mine);
     }
-    for (int o = 1; o < 4; ++o) others[o] = {c.healthyOptions.captions[o], links.screens[o]};
-    ui::forms().registerScreen(HealthyLivingScreen::Name,
-                               [others] { return std::make_unique<HealthyLivingScreen>(others); });
-    for (const CatalogueEntry& e : c.entries) {
-        if (e.place.where != Place::Healthy || !e.playable()) continue;
+};
+
+HealthyScreens layHealthy(const Catalogue& c) {
+    HealthyScreens out;
+    out.links.screens.assign(4, QString());
+    const auto add = [&](const CatalogueEntry& e) {
+        if (!e.playable()) return;
         for (size_t k = 0; k < e.healthyOptions.size(); ++k) {
             const int option = e.healthyOptions[k];
-            if (option <= 0) continue;
-            PassageLinks mine = links;
-            mine.chosen = option;
-            const QString name = links.screens[static_cast<size_t>(option)];
-            ui::forms().registerScreen(name, [name, p = e.planned(), k, mine] {
-                return std::make_unique<FileDragScreen>(name, "Healthy Living", p->drags[k], mine);
-            });
+            if (option < 0) continue;
+            out.links.screens[static_cast<size_t>(option)] = healthyScreen(option);
+            out.laid.push_back({e.planned(), k, option});
         }
+    };
+    const int own = c.holders[kHealthyMenu - 1][kHealthySlot];
+    if (own >= 0 && !c.entries[static_cast<size_t>(own)].healthyOptions.empty()) {
+        const CatalogueEntry& e = c.entries[static_cast<size_t>(own)];
+        if (e.playable()) out.title = e.activity()->title;
+        add(e);
     }
+    for (const CatalogueEntry& e : c.entries)
+        if (e.place.where == Place::Healthy) add(e);
+    return out;
+}
+
+void registerHealthyLiving(const Catalogue& c) {
+    const HealthyScreens h = layHealthy(c);
+    for (const HealthyScreens::Laid& l : h.laid)
+        ui::forms().registerScreen(h.links.screens[static_cast<size_t>(l.option)],
+                                   [h, l] { return h.make(l); });
 }
 
 }  // namespace
@@ -260,12 +288,39 @@ bool registerScreens(const Catalogue& c, size_t i, const std::function<QString(i
 QString registerTopic(const Catalogue& c, int menu, int slot) {
     const TopicHolder t = c.topic(menu, slot);
     if (t.builtIn) {
-        if (QString(t.builtIn) == HealthyLivingScreen::Name) registerHealthyLiving(c);
+        if (QLatin1String(t.builtIn) == QLatin1String(kHealthyScreen)) registerHealthyLiving(c);
         return t.builtIn;
     }
     if (t.entry >= 0 && registerScreens(c, static_cast<size_t>(t.entry)))
         return c.entries[static_cast<size_t>(t.entry)].screen();
     return {};
+}
+
+std::unique_ptr<ui::Form> makeOwnScreen(const QString& name) {
+    const Catalogue c = readCatalogue(activityFolders());
+    for (int m = 1; m <= 5; ++m)
+        for (int s = 0; s < 5; ++s) {
+            const TopicHolder t = c.topic(m, s);
+            if (!t.builtIn || name != QLatin1String(t.builtIn) || t.entry < 0) continue;
+            const CatalogueEntry& e = c.entries[static_cast<size_t>(t.entry)];
+            if (name == QLatin1String(kHealthyScreen)) {
+                // Its other passages too, wherever it is opened from.
+                const HealthyScreens h = layHealthy(c);
+                registerHealthyLiving(c);
+                for (const HealthyScreens::Laid& l : h.laid)
+                    if (l.option == 0) return h.make(l);
+            } else if (e.playable() && !e.planned()->drags.empty()) {
+                return std::make_unique<FileDragScreen>(name, e.activity()->title,
+                                                        e.planned()->drags[0]);
+            }
+        }
+    // Without a sound file the menus grey the entry; opened by its name, the board is empty.
+    return std::make_unique<FileDragScreen>(name, QString(), DragPlan{});
+}
+
+void registerOwnScreens(ui::FormRegistry& registry) {
+    for (const char* screen : {"boneslab", "puberty", kHealthyScreen})
+        registry.registerScreen(screen, [name = QString(screen)] { return makeOwnScreen(name); });
 }
 
 void forgetCatalogue() {

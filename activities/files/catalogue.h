@@ -15,6 +15,7 @@
 #include "activities/files/layout.h"
 #include "activities/files/library.h"
 #include "activities/files/placement.h"
+#include "ui/formregistry.h"
 
 namespace activityfiles {
 
@@ -98,6 +99,12 @@ bool registerScreens(const Catalogue& catalogue, size_t entry,
 // screen (Healthy Living with the passages the files add), or a playable file's; empty when
 // the topic opens nothing.
 QString registerTopic(const Catalogue& catalogue, int menu, int slot);
+
+// The program's own labelling activities (The Skeleton, Puberty, Healthy Living), each made
+// from the catalogue when its screen is shown, under the screen name its topic opens, so that
+// the menus and every caller find it; Healthy Living with every passage the files give it.
+void registerOwnScreens(ui::FormRegistry& registry);
+std::unique_ptr<ui::Form> makeOwnScreen(const QString& name);
 
 // Forgets what was read and laid out (tests).
 void forgetCatalogue();

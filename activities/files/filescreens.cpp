@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <cstdio>
+#include <map>
 
 #include "activities/labelling/startorder.h"
 #include "speech/readaloud.h"
@@ -50,16 +51,17 @@ DragTables::DragTables(const QString& title, const DragPlan& plan) : captionByte
                              {f(b.start.x()), f(b.start.y())}});
     }
     engineLayout = {.caption = captionBytes.constData(),
-                    .clientWidth = 11790,
-                    .clientHeight = 8400,
+                    .clientWidth = f(plan.client.width()),
+                    .clientHeight = f(plan.client.height()),
                     .wordWidth = f(plan.wordSize.width()),
                     .wordHeight = f(plan.wordSize.height()),
-                    .wordFont = kWordFont,
+                    .wordFont = plan.wordFont,
                     .words = wordTable,
                     .score = {.left = f(plan.score.left()),
                               .top = f(plan.score.top()),
                               .width = f(plan.score.width()),
                               .height = f(plan.score.height())}};
+    if (plan.background) engineLayout.background = *plan.background;
 }
 
 FileDragScreen::FileDragScreen(const QString& name, const QString& title, DragPlan plan,
@@ -68,12 +70,15 @@ FileDragScreen::FileDragScreen(const QString& name, const QString& title, DragPl
       LabellingScreen(name.toUtf8().constData(), engineLayout),
       plan_(std::move(plan)),
       links_(std::move(links)) {
-    instruction.applyDesign(textAt(plan_.instruction, kInstructionFont));
+    instruction.applyDesign(textAt(plan_.instruction, plan_.instructionFont));
     instruction.setCaption(plan_.instruction.caption);
     if (!plan_.picturePath.isEmpty()) {
         place(picture, plan_.pictureRect);
-        picture.setStretch(true);
-        picture.setDescription(title);
+        picture.setStretch(plan_.ownSizePicture.isEmpty());
+        picture.setDescription(plan_.pictureDescription.isEmpty() ? title
+                                                                  : plan_.pictureDescription);
+        // A picture laid out by hand may stand above or beside the client area.
+        picture.setMayOverhang(!QRectF(QPointF(0, 0), plan_.client).contains(plan_.pictureRect));
     }
     for (size_t i = 0; i < plan_.pointers.size(); ++i) {
         const QLineF& l = plan_.pointers[i];
@@ -113,26 +118,50 @@ FileDragScreen::FileDragScreen(const QString& name, const QString& title, DragPl
         option.setEnabled(index < static_cast<int>(links_.screens.size()) &&
                           !links_.screens[i].isEmpty());
         option.setValue(index == links_.chosen);
+        option.setVisible(!plan_.optionsLater);
+        option.setTabIndex(index);  // the group comes before the words
     }
     passages.Click = bind(this, &FileDragScreen::passageChosen);
+    showOptionsTimer.Tick = bind(this, &FileDragScreen::showOptions);
+}
+
+void FileDragScreen::onLoad() {
+    LabellingScreen::onLoad();
+    if (plan_.optionsLater) showOptionsTimer.setEnabled(true);
+}
+
+void FileDragScreen::showOptions() {
+    for (int i : passages.indices()) passages(i).setVisible(true);
+    showOptionsTimer.setEnabled(false);
 }
 
 void FileDragScreen::loadScreen() {
     for (int i : passages.indices()) passages(i).setBackColor(BackColor());
     // Without its picture the screen still works: the boxes and lines are all there.
-    if (!plan_.picturePath.isEmpty()) picture.setPicture(shownIn(picture, plan_.picturePath));
+    if (!plan_.ownSizePicture.isEmpty()) {
+        if (auto own = LoadPicture(plan_.ownSizePicture)) picture.setPicture(*own);
+    } else if (!plan_.picturePath.isEmpty()) {
+        picture.setPicture(shownIn(picture, plan_.picturePath));
+    }
 }
 
 int FileDragScreen::score() const {
-    int correct = 0;
+    // Words of one text look alike, so any of them may stand for another: a group scores as
+    // many of a text's words as lie on its boxes, up to as many as belong there. A change of
+    // both sexes, given once in each column, so scores once in each column, whichever copy
+    // lies where.
+    std::map<std::pair<QString, int>, std::pair<int, int>> belongAndLie;
     for (int i = 0; i < wordCount(); ++i) {
+        const Box& own = plan_.boxes[static_cast<size_t>(i)];
+        ++belongAndLie[{own.word, own.group}].first;
         for (int j = 0; j < wordCount(); ++j) {
-            if (plan_.boxes[j].group == plan_.boxes[i].group && isOn(i, j)) {
-                ++correct;
-                break;
-            }
+            if (!isOn(i, j)) continue;
+            ++belongAndLie[{own.word, plan_.boxes[static_cast<size_t>(j)].group}].second;
+            break;
         }
     }
+    int correct = 0;
+    for (const auto& [key, counts] : belongAndLie) correct += std::min(counts.first, counts.second);
     return correct;
 }
 

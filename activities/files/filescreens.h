@@ -16,6 +16,7 @@
 #include "ui/choice.h"
 #include "ui/formregistry.h"
 #include "ui/line.h"
+#include "ui/timer.h"
 
 namespace activityfiles {
 
@@ -40,7 +41,9 @@ class FileDragScreen : private DragTables, public LabellingScreen {
     FileDragScreen(const QString& name, const QString& title, DragPlan plan,
                    PassageLinks links = {});
 
+    void onLoad() override;
     void passageChosen(int index);
+    void showOptions();
 
     ui::Label instruction{*this, "Label7"};
     ui::PictureBox picture{*this, "Image1"};
@@ -48,6 +51,7 @@ class FileDragScreen : private DragTables, public LabellingScreen {
     ui::ControlArray<ui::Label> headings{*this, "Label8"};
     ui::Label passageText{*this, "Label5"};
     ui::ControlArray<ui::OptionButton> passages{*this, "Option1"};
+    ui::Timer showOptionsTimer{*this, 1};
 
     const DragPlan& plan() const { return plan_; }
 

@@ -81,6 +81,10 @@ class Planner {
     Planned run() {
         // The narrowest menu's topic entry, bordered.
         fits({"Tahoma", 15.75f, true}, a_.topic, {4455, 495}, a_.topicPos, "the topic", true);
+        if (a_.layout && a_.kind != Kind::Questions && a_.kind != Kind::TrueFalse) {
+            fixedDrag();
+            return std::move(out_);
+        }
         switch (a_.kind) {
             case Kind::Labelling:
                 labelling();
@@ -119,15 +123,18 @@ class Planner {
     // A fixed text that must fit at a readable size.
     bool fits(const FontSpec& font, const QString& text, QSizeF size, Position at,
               const QString& what, bool border = false, const char* where = "on the screen") {
-        if (fitsAt(font, smallestReadablePoints(font), text, size, border)) return true;
+        if (fitsAt(font, smallest_ > 0 ? smallest_ : smallestReadablePoints(font), text, size,
+                   border))
+            return true;
         problem(at, QString("%1 is too long to fit %2").arg(what, where));
         return false;
     }
 
-    void words(const std::vector<Box>& boxes, const std::vector<Position>& where, QSizeF size) {
+    void words(const std::vector<Box>& boxes, const std::vector<Position>& where, QSizeF size,
+               const FontSpec& font = kWordFont) {
         for (size_t i = 0; i < boxes.size(); ++i)
-            fits(kWordFont, boxes[i].word, size, where[i],
-                 QString("the word \"%1\"").arg(boxes[i].word), true, "in its box");
+            fits(font, boxes[i].word, size, where[i], QString("the word \"%1\"").arg(boxes[i].word),
+                 true, "in its box");
     }
 
     Text instruction(const QRectF& rect) {
@@ -257,6 +264,142 @@ class Planner {
             }
         }
         out_.drags.push_back(std::move(p));
+    }
+
+    // ---- a layout fixed by hand -----------------------------------------------------------
+
+    static float f(qreal v) { return static_cast<float>(v); }
+
+    // A role's font: the screen's own, with what its place changes.
+    FontSpec fontOf(const FixedPlace* place, FontSpec font) const {
+        if (!place) return font;
+        if (place->font) font.family = place->font;
+        font.points = place->points.value_or(font.points);
+        font.bold = place->bold.value_or(font.bold);
+        return font;
+    }
+
+    QRectF rectOf(const QString& role, const QRectF& otherwise) const {
+        const FixedPlace* place = a_.layout->place(role);
+        return place && place->at.size() == 4 ? place->rect() : otherwise;
+    }
+
+    // Every part the layout places where it says; what it leaves out as the planner would.
+    // The first passage of a set is the one it places; the others are planned as usual.
+    void fixedDrag() {
+        const FixedLayout& layout = *a_.layout;
+        smallest_ = kSmallestFixedPoints;
+        DragPlan p;
+        p.client = layout.size;
+        p.background = a_.background;
+        const FixedPlace* word = layout.place("word");
+        p.wordFont = fontOf(word, kWordFont);
+        // The word's place gives the size of every word and box: [width, height].
+        p.wordSize = word && word->at.size() == 2 ? QSizeF(word->at[0], word->at[1])
+                                                  : QSizeF(kMinWordWidth, kWordHeight);
+        p.instructionFont = fontOf(layout.place("instruction"), kInstructionFont);
+        p.instruction = {a_.instruction, rectOf("instruction", kInstruction)};
+        fits(p.instructionFont, a_.instruction, p.instruction.rect.size(), {1, 1},
+             "the instruction");
+        p.score = rectOf("score", kScore);
+        std::vector<Position> where;
+        switch (a_.kind) {
+            case Kind::Labelling:
+                for (const LabelEntry& l : a_.labels) {
+                    // Boxes of one word are interchangeable, as on a computed layout.
+                    int group = 0;
+                    while (a_.labels[static_cast<size_t>(group)].word != l.word) ++group;
+                    p.boxes.push_back({l.word, l.say, {*l.box, p.wordSize}, *l.start, group});
+                    if (l.line.size() == 4)
+                        p.pointers.emplace_back(l.line[0], l.line[1], l.line[2], l.line[3]);
+                    where.push_back(l.where);
+                }
+                if (!a_.picture.isEmpty()) {
+                    const auto pic = picture(a_.picture, a_.picturePos);
+                    if (!pic) return;
+                    p.picturePath = pic->first;
+                    p.pictureRect =
+                        rectOf("picture", QRectF(QPointF(0, 0), QSizeF(pic->second) * 15));
+                    p.pictureDescription =
+                        a_.describe.count(a_.picture) ? a_.describe.at(a_.picture) : a_.title;
+                    if (a_.folder.isEmpty() || !ui::resolveFileIn(a_.folder, a_.picture))
+                        p.ownSizePicture = "Images\\" + a_.picture;
+                }
+                break;
+            case Kind::Sorting: {
+                const auto places = layout.places.find("headings");
+                for (int c = 0; c < a_.columns.size(); ++c) {
+                    const FixedPlace* h = places == layout.places.end() ||
+                                                  c >= static_cast<int>(places->second.size())
+                                              ? nullptr
+                                              : &places->second[static_cast<size_t>(c)];
+                    if (!h || h->at.size() != 4) {
+                        problem(layout.where, QString("[layout] places no heading for the column "
+                                                      "\"%1\"")
+                                                  .arg(a_.columns[c]));
+                        return;
+                    }
+                    p.headings.push_back({a_.columns[c], h->rect()});
+                    p.headingPoints = h->points.value_or(kHeadingFont.points);
+                }
+                if (const auto lines = layout.places.find("lines"); lines != layout.places.end())
+                    for (const FixedPlace& l : lines->second)
+                        if (l.at.size() == 4)
+                            p.columnLines.emplace_back(l.at[0], l.at[1], l.at[2], l.at[3]);
+                for (const SortWord& w : a_.words) {
+                    p.boxes.push_back({w.text, w.say, {*w.box, p.wordSize}, *w.start, w.column});
+                    where.push_back(w.where);
+                }
+                break;
+            }
+            case Kind::Passage:
+                fixedPassage(a_.passages.front(), p);
+                where.assign(p.boxes.size(), a_.passages.front().where);
+                break;
+            case Kind::Questions:
+            case Kind::TrueFalse:
+                break;
+        }
+        words(p.boxes, where, p.wordSize, p.wordFont);
+        out_.drags.push_back(std::move(p));
+        smallest_ = 0;
+        for (size_t k = 1; k < a_.passages.size(); ++k) passage(a_.passages[k]);
+    }
+
+    // The passage with each gap, and the spaces beside it, as its number of blanks: the boxes
+    // stand where the layout puts them, over those blanks.
+    void fixedPassage(const Passage& source, DragPlan& p) {
+        const FixedPlace* text = a_.layout->place("passage");
+        p.passage.rect = rectOf("passage", {});
+        p.passagePoints = text && text->points ? *text->points : 24;
+        const auto trimmed = [](QString piece, bool front, bool back) {
+            while (front && piece.startsWith(' ')) piece.remove(0, 1);
+            while (back && piece.endsWith(' ')) piece.chop(1);
+            return piece;
+        };
+        QString caption;
+        for (int i = 0; i < source.gaps.size(); ++i)
+            caption += trimmed(source.pieces[i], i > 0, true) +
+                       QString(source.blanks[static_cast<size_t>(i)], u' ');
+        caption += trimmed(source.pieces.back(), true, false);
+        p.passage.caption = caption;
+        for (const PlacedWord& w : source.placed)
+            p.boxes.push_back({w.word,
+                               {},
+                               {w.box, p.wordSize},
+                               w.start,
+                               static_cast<int>(source.gaps.indexOf(w.word))});
+        QStringList captions;
+        for (const Passage& each : a_.passages) captions << each.option;
+        if (options_) captions = options_->captions;
+        const auto places = a_.layout->places.find("options");
+        for (int i = 0; i < captions.size(); ++i) {
+            QRectF r = places::kPassageOption.translated(0, i * places::kOptionStep);
+            if (places != a_.layout->places.end() && i < static_cast<int>(places->second.size()))
+                r = places->second[static_cast<size_t>(i)].rect();
+            p.options.push_back({captions[i], r});
+        }
+        p.optionsLater = true;
     }
 
     void sorting() {
@@ -533,6 +676,7 @@ class Planner {
     const Activity& a_;
     const OptionSet* options_;
     Planned out_;
+    float smallest_ = 0;  // a size a fixed layout allows; 0: a capital's readable height
 };
 
 }  // namespace

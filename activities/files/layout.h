@@ -21,6 +21,9 @@ constexpr float kButtonsTop = 7920;
 // No text a pupil reads is smaller than this: the height of a capital, in pixels at scale 1.
 // A long text wraps onto more lines rather than shrink below it.
 constexpr float kSmallestCapital = 14;
+// A layout placed by hand keeps the sizes it was designed with, a long word in a small box
+// down to this.
+constexpr float kSmallestFixedPoints = 9;
 
 constexpr ui::FontSpec kWordFont{"Arial", 15.75f, true};
 constexpr ui::FontSpec kInstructionFont{"Arial", 18, true};
@@ -43,7 +46,11 @@ struct Box {
 
 // The labelling engine's screens: labelling, sorting and one passage of a passage set.
 struct DragPlan {
+    QSizeF client{11790, 8400};
+    std::optional<Rgb> background;  // none: the engine's own
     QSizeF wordSize;
+    ui::FontSpec wordFont = kWordFont;
+    ui::FontSpec instructionFont = kInstructionFont;
     std::vector<Box> boxes;
     Text instruction;
     QRectF score;
@@ -53,6 +60,10 @@ struct DragPlan {
     // labelling
     QString picturePath;
     QRectF pictureRect;
+    QString pictureDescription;
+    // A picture of Images that a fixed layout places at its own size: its path as the screens
+    // load their pictures ("Images\\skeleton.jpg"), sharp when magnified. Else empty.
+    QString ownSizePicture;
     std::vector<QLineF> pointers;
     // sorting
     std::vector<Text> headings;
@@ -62,6 +73,7 @@ struct DragPlan {
     Text passage;
     float passagePoints = 0;
     std::vector<Text> options;  // one per passage when there are several
+    bool optionsLater = false;  // shown a moment after the screen, as a fixed layout has them
 };
 
 // A question screen's question: its picture, where it goes and where its answers go.

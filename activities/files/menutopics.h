@@ -36,7 +36,28 @@ constexpr MenuTopic kMenuTopics[5][5] = {
      {"Healthy Living", "healthy"}},
 };
 
-// Menu 5's built-in Healthy Living, which passage files may give more passages.
+// The file each of the program's own activities is played from, by its screen's name; a
+// teacher's file of that name in her folder takes its place. Scrambled Words has none.
+struct OwnFile {
+    const char* screen;
+    const char* file;
+};
+constexpr OwnFile kOwnFiles[] = {
+    {"boneslab", "skeleton.toml"}, {"puberty", "puberty.toml"}, {"repro", "repro.toml"},
+    {"circuits", "circuits.toml"}, {"magnets", "magnets.toml"}, {"healthy", "healthy-living.toml"},
+};
+
+constexpr const char* ownFileOf(const char* screen) {
+    if (!screen) return nullptr;
+    for (const OwnFile& o : kOwnFiles) {
+        int i = 0;
+        while (o.screen[i] && o.screen[i] == screen[i]) ++i;
+        if (o.screen[i] == screen[i]) return o.file;
+    }
+    return nullptr;
+}
+
+// Menu 5's Healthy Living, to which passage files may give more passages.
 constexpr int kHealthyMenu = 5, kHealthySlot = 4;
 constexpr const char* kHealthyOptions[] = {"Smoking", "Solvents", "Alcohol", "Drugs"};
 

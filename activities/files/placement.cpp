@@ -21,6 +21,15 @@ Place wanted(const Candidate& c) {
     const QString& topic = c.hides ? c.hiddenTopic : c.topic;
     if (menu < 1 || menu > 5) return p;
     const int slot = captionSlot(menu, topic);
+    // The program's own file of one of its own activities holds that activity's entry, and
+    // the menu opens it by its screen's name; so does her copy of that file.
+    if (const char* own = slot >= 0 ? ownFileOf(kMenuTopics[menu - 1][slot].builtIn) : nullptr;
+        own && c.fileName.compare(QLatin1String(own), Qt::CaseInsensitive) == 0) {
+        p.where = Place::Own;
+        p.menu = menu;
+        p.slot = slot;
+        return p;
+    }
     if (menu == kHealthyMenu && slot == kHealthySlot && c.passage) {
         p.where = Place::Healthy;
         return p;
@@ -34,14 +43,7 @@ Place wanted(const Candidate& c) {
                                  .arg(topic)});
         return p;
     }
-    if (const char* screen = kMenuTopics[menu - 1][slot].builtIn) {
-        // The program's own file of that activity: the menu opens it by its screen's name.
-        if (c.fileName.compare(QString("%1.toml").arg(screen), Qt::CaseInsensitive) == 0) {
-            p.where = Place::Own;
-            p.menu = menu;
-            p.slot = slot;
-            return p;
-        }
+    if (kMenuTopics[menu - 1][slot].builtIn) {
         p.problems.push_back(
             {c.topicPos, QString("\"%1\" on menu %2 is one of the program's own activities: "
                                  "choose another topic, or leave out \"menu\" to put it in Our "
@@ -97,6 +99,8 @@ Placement place(const std::vector<Candidate>& candidates) {
                 }
                 if (p.where == Place::Topic) holder = static_cast<int>(i);
             }
+            // The program's own file holds its topic, so that the menu judges it.
+            if (p.where == Place::Own) out.holders[p.menu - 1][p.slot] = static_cast<int>(i);
             p.caption = captionOf(c, p);
             out.places[i] = std::move(p);
         }
@@ -116,10 +120,13 @@ Placement place(const std::vector<Candidate>& candidates) {
 }
 
 std::vector<std::vector<OptionChoice>> assignHealthyOptions(
-    const std::vector<const Activity*>& files) {
+    const std::vector<const Activity*>& files, bool firstIsOwn) {
     std::vector<std::vector<OptionChoice>> out;
-    bool taken[4] = {true, false, false, false};
-    for (const Activity* a : files) {
+    // Smoking is Healthy Living's own file's alone.
+    bool taken[4] = {!firstIsOwn, false, false, false};
+    for (size_t f = 0; f < files.size(); ++f) {
+        const Activity* a = files[f];
+        if (f > 0) taken[0] = true;
         std::vector<OptionChoice>& mine = out.emplace_back(a->passages.size());
         // Named options first, so that a passage without one never takes another's.
         for (int pass = 0; pass < 2; ++pass) {

@@ -47,13 +47,14 @@ struct Placement {
 
 Placement place(const std::vector<Candidate>& candidates);
 
-// The Healthy Living option (1 to 3) of each passage of the files that add to it, in order;
-// -1 with a problem when none is left.
+// The Healthy Living option of each passage of the files that add to it, in order; -1 with a
+// problem when none is left. Only Healthy Living's own file, the first when `firstIsOwn`, may
+// give the Smoking passage (option 0).
 struct OptionChoice {
     int option = -1;
     std::vector<Problem> problems;
 };
 std::vector<std::vector<OptionChoice>> assignHealthyOptions(
-    const std::vector<const Activity*>& files);
+    const std::vector<const Activity*>& files, bool firstIsOwn = false);
 
 }  // namespace activityfiles

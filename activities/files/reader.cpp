@@ -40,7 +40,7 @@ struct KindInfo {
 const KindInfo kKinds[] = {
     {Kind::Labelling,
      "labelling",
-     {"picture", "label"},
+     {"picture", "label", "describe"},
      "Drag each label to its place on the picture.",
      {"instruction", "score", "word", "picture"}},
     {Kind::Sorting,
@@ -351,11 +351,46 @@ class Reader {
         return place;
     }
 
+    // An entry's place of a fixed layout: `count` numbers of twips, such as [3840, 1230].
+    // Only a file with a [layout] places its entries; one with it must place every entry.
+    std::optional<std::vector<float>> entryTwips(const toml::table& t, std::string_view key,
+                                                 size_t count, bool required) {
+        const toml::node* node = t.get(key);
+        const QString name = qs(key);
+        if (!node) {
+            if (required && fixed_)
+                problem(tablePos(t), QString("missing field \"%1\": the file has a [layout], "
+                                             "which places every word")
+                                         .arg(name));
+            return std::nullopt;
+        }
+        const Position at = keyPos(t, key);
+        if (!fixed_) {
+            problem(at, QString("\"%1\" places a word by hand: it needs a [layout]").arg(name));
+            return std::nullopt;
+        }
+        auto numbers = twips(*node, at, name);
+        if (numbers && numbers->size() != count) {
+            problem(at, count == 2 ? QString("\"%1\" must be a left and a top, such as [840, "
+                                             "3360]")
+                                         .arg(name)
+                                   : QString("\"%1\" must be a line [x1, y1, x2, y2]").arg(name));
+            return std::nullopt;
+        }
+        return numbers;
+    }
+
+    std::optional<QPointF> entryPoint(const toml::table& t, std::string_view key) {
+        const auto xy = entryTwips(t, key, 2, true);
+        return xy ? std::optional<QPointF>(QPointF((*xy)[0], (*xy)[1])) : std::nullopt;
+    }
+
     void readLayout(const toml::table& root, const KindInfo& info) {
         Activity& a = activity_;
         if (const toml::node* n = root.get("background"))
             a.background = colour(*n, keyPos(root, "background"), "background");
         a.layout = fixedLayout(root, info, true);
+        fixed_ = root.get("layout") != nullptr;
     }
 
     // The [layout] of `owner`; a section's may leave out the size, which is the activity's.
@@ -450,6 +485,7 @@ class Reader {
         switch (a.kind) {
             case Kind::Labelling:
                 a.picture = picture(root, true, a.picturePos).value_or(QString());
+                readDescriptions(root);
                 readLabels(root);
                 break;
             case Kind::Sorting:
@@ -585,16 +621,20 @@ class Reader {
 
     void readLabels(const toml::table& root) {
         for (const toml::table* t : entries(root, "label", kMaxWords)) {
-            checkFields(*t, {"word", "say", "at", "line_to"}, "[[label]]");
+            checkFields(*t, {"word", "say", "at", "line_to", "box", "start", "line"}, "[[label]]");
             LabelEntry e;
             e.where = keyPos(*t, "word");
             const auto word = text(*t, "word", true);
-            const auto at = point(*t, "at", true);
+            // A label placed by hand needs no point on the picture.
+            const auto at = point(*t, "at", !fixed_);
             e.lineTo = point(*t, "line_to", false);
             e.say = text(*t, "say", false).value_or(QString());
-            if (!word || !at) continue;
+            e.box = entryPoint(*t, "box");
+            e.start = entryPoint(*t, "start");
+            e.line = entryTwips(*t, "line", 4, false).value_or(std::vector<float>());
+            if (!word || (!at && !fixed_) || (fixed_ && (!e.box || !e.start))) continue;
             e.word = *word;
-            e.at = *at;
+            e.at = at.value_or(QPointF());
             activity_.labels.push_back(std::move(e));
         }
     }
@@ -603,13 +643,15 @@ class Reader {
         const auto columns = texts(root, "columns", kMinColumns, kMaxColumns);
         if (columns) activity_.columns = *columns;
         for (const toml::table* t : entries(root, "word", kMaxWords)) {
-            checkFields(*t, {"text", "say", "column"}, "[[word]]");
+            checkFields(*t, {"text", "say", "column", "box", "start"}, "[[word]]");
             SortWord w;
             w.where = keyPos(*t, "text");
             const auto word = text(*t, "text", true);
             const auto column = text(*t, "column", true);
             w.say = text(*t, "say", false).value_or(QString());
-            if (!word || !column || !columns) continue;
+            w.box = entryPoint(*t, "box");
+            w.start = entryPoint(*t, "start");
+            if (!word || !column || !columns || (fixed_ && (!w.box || !w.start))) continue;
             w.text = *word;
             w.column = static_cast<int>(columns->indexOf(*column));
             if (w.column < 0) {
@@ -670,7 +712,7 @@ class Reader {
     void readPassages(const toml::table& root) {
         const auto tables = entries(root, "passage", kMaxPassages);
         for (const toml::table* t : tables) {
-            checkFields(*t, {"option", "text"}, "[[passage]]");
+            checkFields(*t, {"option", "text", "blanks", "words"}, "[[passage]]");
             Passage p;
             p.where = tablePos(*t);
             const auto option = text(*t, "option", tables.size() > 1);
@@ -683,8 +725,72 @@ class Reader {
                 p.option = *option;
             }
             if (!body || !splitPassage(*body, p, keyPos(*t, "text"))) continue;
+            if (!placePassage(*t, p, t == tables.front())) continue;
             activity_.passages.push_back(std::move(p));
         }
+    }
+
+    // The first passage of a file with a [layout] is placed by hand: the blanks of each gap,
+    // and its words in the order they are dragged, each with its box and start.
+    bool placePassage(const toml::table& t, Passage& p, bool first) {
+        const bool placed = fixed_ && first;
+        for (const char* key : {"blanks", "words"}) {
+            if (t.get(key) && !placed) {
+                problem(keyPos(t, key),
+                        QString("\"%1\" places the first passage of a file with a [layout], "
+                                "no other")
+                            .arg(key));
+                return false;
+            }
+            if (!t.get(key) && placed) {
+                problem(tablePos(t), QString("missing field \"%1\": [layout] places the first "
+                                             "passage")
+                                         .arg(key));
+                return false;
+            }
+        }
+        if (!placed) return true;
+        const toml::array* blanks = t.get("blanks")->as_array();
+        const Position blanksAt = keyPos(t, "blanks");
+        if (!blanks || static_cast<int>(blanks->size()) != p.gaps.size()) {
+            problem(blanksAt, QString("\"blanks\" must give one number for each of the %1 gaps")
+                                  .arg(p.gaps.size()));
+            return false;
+        }
+        for (const toml::node& n : *blanks) {
+            const auto v = n.value_exact<int64_t>();
+            if (!v || *v < 1 || *v > 100) {
+                problem(blanksAt, "\"blanks\" must be whole numbers from 1 to 100");
+                return false;
+            }
+            p.blanks.push_back(static_cast<int>(*v));
+        }
+        const toml::array* words = t.get("words")->as_array();
+        const Position wordsAt = keyPos(t, "words");
+        QStringList left = p.gaps;
+        for (size_t i = 0; words && i < words->size(); ++i) {
+            const toml::table* w = (*words)[i].as_table();
+            if (!w) break;
+            checkFields(*w, {"word", "box", "start"}, "a word of \"words\"");
+            const auto word = text(*w, "word", true);
+            const auto box = entryPoint(*w, "box");
+            const auto start = entryPoint(*w, "start");
+            if (!word || !box || !start) return false;
+            if (!left.removeOne(*word)) {
+                problem(wordsAt, QString("\"%1\" in \"words\" is no gap of the passage, or is "
+                                         "given more often than it is")
+                                     .arg(*word));
+                return false;
+            }
+            p.placed.push_back({*word, *box, *start});
+        }
+        if (!words || !left.isEmpty() || static_cast<int>(p.placed.size()) != p.gaps.size()) {
+            problem(wordsAt,
+                    "\"words\" must place each gap's word once, such as [{ word = "
+                    "\"tobacco\", box = [3585, 3090], start = [2520, 7200] }]");
+            return false;
+        }
+        return true;
     }
 
     void readQuestions(const toml::table& root, int section) {
@@ -771,6 +877,7 @@ class Reader {
 
     Activity activity_;
     std::vector<Problem> problems_;
+    bool fixed_ = false;  // the file has a [layout]
 };
 
 }  // namespace

@@ -8,7 +8,6 @@ using namespace ui;
 
 namespace {
 
-constexpr Colour kBackground = RGB(9, 63, 137);
 constexpr FontSpec kButtonFont{"Tahoma", 15.75f, true};
 constexpr int kExit = 0, kStartAgain = 1, kCheckScore = 2;
 
@@ -116,7 +115,7 @@ LabellingScreen::LabellingScreen(const char* name, const labelling::Layout& layo
 
 void LabellingScreen::onLoad() {
     ProgramState::applyScreenLayout(*this);
-    setBackColor(kBackground);
+    setBackColor(layout_.background);
     loadScreen();
     const int n = wordCount();
     for (int i = 0; i < n; ++i) {

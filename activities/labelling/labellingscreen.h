@@ -1,7 +1,7 @@
 #pragma once
-// The drag-and-drop labelling engine shared by the skeleton, puberty and Healthy Living
-// screens: words are dragged from their home slots onto outlined target boxes, snap into a
-// box or slot released near it, and are scored by "Check Score".
+// The drag-and-drop labelling engine of the labelling, sorting and passage screens: words are
+// dragged from their home slots onto outlined target boxes, snap into a box or slot released near
+// it, and are scored by "Check Score".
 //
 // The engine keeps where each word lies and draws the word there. Every pointer (the mouse,
 // each touch point) carries the word it pressed, so several pupils drag at once; a press
@@ -39,6 +39,7 @@ struct Layout {
     ui::FontSpec wordFont;
     std::span<const Word> words;  // index i is words(i) and its box targets(i)
     ui::LabelDesign score;        // scoreText: its place (the style is the engine's)
+    ui::Colour background = ui::RGB(9, 63, 137);
 };
 
 // Where a word lies: on a box, in a home slot, or loose where a drag left it.

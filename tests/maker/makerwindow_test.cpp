@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "activities/labelling/labellingscreen.h"
 #include "maker/formhost.h"
 #include "maker/labelcanvas.h"
 #include "menus/menuslots.h"
@@ -283,6 +284,14 @@ TEST_F(MakerWindowTest, PutInPlaceOfAShippedTopicItIsThatTopicInTheMenu) {
     EXPECT_EQ(window->session.path(), ownFolder() + "/sound.toml");
     EXPECT_EQ(dialogs->asked.size(), 0);
     EXPECT_EQ(opens(5, "Sound"), "Sound in water");  // the menu opens her file, with her title
+    // Her copy of The Skeleton with one label changed plays in its place, laid out as it was.
+    QByteArray bones = fileBytes(QString(BRINDLEMARK_RUN_DIR) + "/activities/skeleton.toml");
+    ASSERT_TRUE(
+        writeFile(ownFolder() + "/skeleton.toml", bones.replace("\"Skull\"", "\"Cranium\"")));
+    EXPECT_EQ(opens(1, "The Skeleton"), "The Skeleton");
+    const auto& board = dynamic_cast<const LabellingScreen&>(*ui::forms().find("boneslab"));
+    EXPECT_EQ(board.words(1).Caption(), "Cranium");
+    EXPECT_EQ(board.targets(1).Left(), 3840);
 }
 
 // A hand-written file with a comment the Maker cannot keep: she is told before it goes.

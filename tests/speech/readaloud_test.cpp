@@ -3,11 +3,10 @@
 #include "speech/readaloud.h"
 
 #include "activities/files/filescreens.h"
-#include "activities/labelling/healthylivingscreen.h"
-#include "activities/labelling/skeletonscreen.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
 #include "app/mainscreen.h"
 #include "speech/recordingvoice.h"
+#include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
 #include "ui/line.h"
@@ -53,7 +52,7 @@ TEST_F(ReadAloudTest, TheBoxStartsTheVoiceOnlyWhenFirstTickedAndItsFirstWordsWai
 TEST_F(ReadAloudTest, AVoiceNotReadyInTimeUnticksAndGreysTheBoxForGood) {
     voice->answersAtOnce = false;
     MainScreen& main = tick();
-    SkeletonScreen& s = forms().show<SkeletonScreen>();
+    activityfiles::FileDragScreen& s = labelling_test::board("boneslab");
     s.speaker.read();  // waits for the voice, as does only the last text
     s.commandClicked(2);
     EXPECT_TRUE(voice->said.isEmpty());
@@ -79,7 +78,7 @@ TEST_F(ReadAloudTest, WithoutASpeechServiceTheBoxIsGreyedWithItsReason) {
 }
 
 TEST_F(ReadAloudTest, LabellingReadsTheInstructionAWordPickedUpAndTheScore) {
-    SkeletonScreen& s = forms().show<SkeletonScreen>();
+    activityfiles::FileDragScreen& s = labelling_test::board("boneslab");
     EXPECT_FALSE(s.speaker.Visible());
     real::press(s.window(), real::centreOf(s.words(1)));
     s.commandClicked(2);
@@ -107,7 +106,7 @@ TEST_F(ReadAloudTest, LabellingReadsTheInstructionAWordPickedUpAndTheScore) {
 // false, each with its feedback when shown; Scrambled Words' word once the last letter lands.
 TEST_F(ReadAloudTest, EachKindOfScreenReadsItsTextAndItsFeedback) {
     tick();
-    forms().show<HealthyLivingScreen>().speaker.read();
+    labelling_test::board("healthy").speaker.read();
     ASSERT_EQ(voice->said.size(), 1);
     EXPECT_TRUE(
         voice->said[0].startsWith("Drag and drop the words to complete the sentences "

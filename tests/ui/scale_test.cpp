@@ -2,7 +2,7 @@
 // positions, layouts, snaps and scores at every scale.
 #include <cmath>
 
-#include "activities/labelling/skeletonscreen.h"
+#include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
 #include "ui/displayscale.h"
@@ -46,7 +46,7 @@ struct Played {
 // left in open space, one released just inside the edge of its box's zone. Pointer targets are
 // whole multiples of 15 twips, so that they are whole pixels at scales 1 and 2.
 Played playSkeleton() {
-    SkeletonScreen& s = forms().show<SkeletonScreen>();
+    activityfiles::FileDragScreen& s = labelling_test::board("boneslab");
     const auto on15 = [](float v) { return std::round(v / 15) * 15; };
     for (int i = 0; i < s.wordCount(); ++i) {
         const Label& box = s.targets(i < 3 ? (i + 1) % 3 : i);

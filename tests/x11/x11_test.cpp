@@ -26,7 +26,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "activities/labelling/skeletonscreen.h"
 #include "app/backdrop.h"
 #include "app/mainscreen.h"
 #include "app/screens.h"
@@ -34,6 +33,7 @@
 #include "app/titlescreen.h"
 #include "jotter/jotter.h"
 #include "menus/topicmenu.h"
+#include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/mouse.h"
 #include "ui/displayscale.h"
 #include "ui/formregistry.h"
@@ -264,7 +264,7 @@ TEST_F(X11Test, WithoutAWindowManagerTheKeysComeBackToTheTopicThatOpenedAnActivi
 }
 
 TEST_F(X11Test, ASkeletonSolvedByTapsAlone) {
-    SkeletonScreen& s = forms().show<SkeletonScreen>();
+    activityfiles::FileDragScreen& s = labelling_test::board("boneslab");
     ASSERT_TRUE(showsWindow(s.window(), real::centreOf(s.commands(0))));
     for (int i = 0; i < s.wordCount(); ++i) {
         clickDisplayOn(s.words(i));

@@ -5,9 +5,11 @@
 #include <QPainterPath>
 #include <QTransform>
 #include <cmath>
+#include <map>
 #include <optional>
+#include <stdexcept>
 
-#include "activities/labelling/skeletonlines.h"
+#include "activities/files/activity.h"
 #include "common.h"
 #include "pictures.h"
 
@@ -15,21 +17,51 @@ namespace {
 
 constexpr int kWidth = 177, kHeight = 560;  // 2655 by 8400 twips
 constexpr qreal kMid = 100;                 // the body's midline
+
+// The screen's own file places the picture and each bone's pointer line: the bone is drawn
+// where its line ends, so that the two never disagree.
+struct Placed {
+    QPointF picture;                  // its top-left corner on the screen, in twips
+    std::map<QString, QPointF> tips;  // by bone, in the picture's pixels
+};
+Placed placed;
+
+void readPlaces(const QDir& out) {
+    const auto read =
+        activityfiles::readActivityFile(out.filePath("activities/skeleton.toml")).activity;
+    const activityfiles::FixedPlace* picture =
+        read && read->layout ? read->layout->place("picture") : nullptr;
+    if (!picture) throw std::runtime_error("activities/skeleton.toml places no picture");
+    placed.picture = picture->rect().topLeft();
+    for (const activityfiles::LabelEntry& l : read->labels) {
+        if (l.line.size() != 4) continue;
+        // A line of the left column runs from its box to the bone; one of the right column
+        // from the bone to its box.
+        const bool left = l.line[0] < placed.picture.x();
+        const QPointF end = left ? QPointF(l.line[2], l.line[3]) : QPointF(l.line[0], l.line[1]);
+        placed.tips[l.word] = (end - placed.picture) / 15.0;
+    }
+}
+
+// Where the pointer line of a bone ends, in the picture's pixels.
+QPointF tip(const char* bone) {
+    const auto found = placed.tips.find(QString::fromLatin1(bone));
+    if (found == placed.tips.end())
+        throw std::runtime_error(std::string("activities/skeleton.toml has no line to the ") +
+                                 bone);
+    return found->second;
+}
+
 // The screen's buttons start at Top 7920, which is this far down the picture.
-constexpr qreal kFeetBottom = (7920 - skeleton::kPictureTop) / 15 - 4;
+qreal feetBottom() {
+    return (7920 - placed.picture.y()) / 15 - 4;
+}
 
 const QColor kBackground(9, 63, 137);  // the screen's own colour, so the picture blends in
 const QColor kBone(242, 236, 216);
 const QColor kBoneBehind(196, 190, 172);  // bones seen through the rib cage
 const QColor kOutline(92, 78, 52);
 const QColor kHollow(40, 52, 78);  // eye sockets, nose, holes in the pelvis
-
-// Where a pointer line ends, in the picture's pixels.
-QPointF tip(int line) {
-    const skeleton::PointerLine& l = skeleton::kLines[line];
-    return {(skeleton::tipX(l) - skeleton::kPictureLeft) / 15.0,
-            (skeleton::tipY(l) - skeleton::kPictureTop) / 15.0};
-}
 
 // The other side of the body.
 QPainterPath mirrored(const QPainterPath& path) {
@@ -69,7 +101,7 @@ QPainterPath longBone(QPointF top, QPointF bottom, qreal shaft, qreal topKnob, q
 
 void paintSkull(QPainter& p) {
     // The cranium reaches the skull's pointer line.
-    const QPointF skullTip = tip(0);
+    const QPointF skullTip = tip("Skull");
     const qreal rx = kMid - skullTip.x() + 3;
     QPainterPath skull = ellipse({kMid, 36}, rx, 25);
     QPainterPath face;
@@ -110,7 +142,7 @@ void paintSpine(QPainter& p) {
     };
     // Neck, chest and lower back: the lower the vertebra, the wider it is. A lower-back
     // vertebra is centred on the spine's pointer line.
-    const qreal lowerBack = tip(3).y() - 4;
+    const qreal lowerBack = tip("Spine").y() - 4;
     const Run runs[] = {{72, 4, 8, 8}, {104, 9, (lowerBack - 104) / 9, 10}, {lowerBack, 6, 8, 16}};
     for (const Run& r : runs) {
         for (int i = 0; i < r.count; ++i) {
@@ -156,7 +188,7 @@ void paintRibCage(QPainter& p) {
     // Ten pairs of ribs, shifted so that one of them runs through the rib cage's line end
     // (on the right side, so the left side's mirror image is measured).
     constexpr qreal kTop = 106, kStep = 6.6;
-    const QPointF ribTip = tip(1);
+    const QPointF ribTip = tip("Rib Cage");
     const qreal x = 2 * kMid - ribTip.x();
     qreal shift = kStep;
     for (int k = 0; k < 10; ++k)
@@ -177,7 +209,7 @@ void paintRibCage(QPainter& p) {
 void paintCollarBones(QPainter& p) {
     // Each runs from the top of the breastbone out to the shoulder, rising a little; the
     // right one passes under the end of the collar bone's line.
-    const QPointF collar = tip(7);
+    const QPointF collar = tip("Collar Bone");
     const QPointF inner(kMid + 4, collar.y() + 6), outer(kMid + kShoulderSpan, collar.y() - 6);
     QPainterPath right(inner);
     right.quadTo(QPointF(collar.x(), collar.y() + 2), outer);
@@ -203,7 +235,7 @@ void paintArms(QPainter& p) {
 
 void paintPelvis(QPainter& p) {
     // The hip bone's crest reaches the pelvis's pointer line.
-    const QPointF crest = tip(5);
+    const QPointF crest = tip("Pelvis");
     QPainterPath right;
     right.moveTo(kMid + 7, 236);
     right.cubicTo(kMid + 12, 224, kMid + 22, 219, crest.x() + 1, crest.y() - 11);
@@ -232,8 +264,8 @@ void paintPelvis(QPainter& p) {
 
 void paintLegs(QPainter& p) {
     // The thigh bone passes under the end of its line, the knee cap sits at the end of its.
-    const QPointF thigh = tip(4);
-    const QPointF knee = tip(2);
+    const QPointF thigh = tip("Thigh Bone");
+    const QPointF knee = tip("Knee cap");
     const QPointF kneeCap(knee.x() + 4, knee.y() - 2);
     const QPointF hip(kMid - 21, 258);
     const QPointF trochanter(hip.x() - 12, 266);
@@ -246,7 +278,7 @@ void paintLegs(QPainter& p) {
     bothSides(p, femur.simplified());
 
     // The feet end above the row of buttons that the picture reaches down behind.
-    const QPointF ankle(kneeCap.x(), kFeetBottom - 22);
+    const QPointF ankle(kneeCap.x(), feetBottom() - 22);
     QPainterPath fibula =
         thick(segment({kneeCap.x() - 8, 440}, {kneeCap.x() - 7, ankle.y() - 2}), 3.5);
     bothSides(p, fibula);
@@ -270,6 +302,7 @@ void paintLegs(QPainter& p) {
 }  // namespace
 
 void writeSkeleton(const QDir& out) {
+    readPlaces(out);
     QImage image = canvas(kWidth, kHeight, kBackground);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -9,7 +9,6 @@
 #include "activities/files/filescreens.h"
 #include "activities/files/library.h"
 #include "activities/files/placement.h"
-#include "activities/labelling/healthylivingscreen.h"
 #include "app/checkcommand.h"
 #include "menus/menupage.h"
 #include "menus/topicmenu.h"
@@ -112,7 +111,10 @@ TEST(ActivityReader, EachKindReadRight) {
     EXPECT_FALSE(t.statements[0].isTrue);
     EXPECT_FALSE(t.instruction.isEmpty()) << "the engine's own instruction";
 
-    const Activity fixed = *read("background = [9, 63, 137]\n" + QString(kSorting) +
+    const Activity fixed = *read("background = [9, 63, 137]\n" +
+                                 QString(kSorting)
+                                     .replace("column =", "box = [0, 0]\ncolumn =")
+                                     .replace("column =", "start = [0, 0]\ncolumn =") +
                                  "[layout]\nsize = [11790, 8520]\n"
                                  "score = [240, 4320, 3945, 1065]\nheadings = [{ at = [5280, 120],"
                                  " font = \"Times New Roman\", points = 24 }, [8400, 120]]\n")
@@ -282,7 +284,7 @@ TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     set(7, "f.toml", 0, 5, "Healthy Living");
     c[7].passage = true;
     set(8, "g.toml", 0, 0, "");
-    set(9, "Magnets.TOML", 0, 3, "Magnets");  // the program's own, named as its screen
+    set(9, "Skeleton.TOML", 0, 1, "The Skeleton");  // the program's own file of its topic
     const Placement p = place(c);
     EXPECT_EQ(p.places[0].where, Place::Topic);
     EXPECT_EQ(p.holders[2][4], 0);
@@ -311,6 +313,10 @@ TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     EXPECT_EQ(options[0][0].option, 2);
     EXPECT_EQ(options[0][1].option, 1) << "a new option takes the first free";
     EXPECT_EQ(options[1][0].option, -1);
+    // Only Healthy Living's own file, first, gives the Smoking passage.
+    const auto own = assignHealthyOptions({&second, &first}, true);
+    EXPECT_EQ(own[0][0].option, 0);
+    EXPECT_EQ(own[1][1].option, 1);
 }
 
 class FileScreenTest : public ScreenTest {
@@ -356,6 +362,8 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
          "neither beside the file nor in Images"},
         {"broken.toml", kLabelling, "flower.jpg", "broken.png", 4, "cannot be read"},
         {"crowded.toml", kLabelling, "[100, 180]", "[45, 62]", 10, "overlap"},
+        {"byhand.toml", kLabelling, "line_to = [60, 80]", "line_to = [60, 80]\nbox = [40, 60]", 9,
+         "\"box\" places a word by hand: it needs a [layout]"},
         {"wordy.toml", kQuestions, "Choose",
          "Look closely at each picture of a mixture, then choose", 1,
          "the instruction is too long to fit on one line"},
@@ -379,7 +387,7 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
     EXPECT_EQ(status, 1);
     write("water.toml", kLabelling);
     EXPECT_TRUE(
-        check({}, &status).endsWith("Checked 7 activity files and 3 word lists: 6 problems.\n"))
+        check({}, &status).endsWith("Checked 8 activity files and 3 word lists: 7 problems.\n"))
         << "every file of the folder and every word list";
     EXPECT_EQ(status, 1);
     EXPECT_EQ(check({"activities/water.toml"}, &status), "Checked 1 activity file: no problems.\n");
@@ -395,12 +403,16 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
 // A file's passages join Healthy Living: Drugs in place of the built-in one, Fossils in a free
 // option.
 TEST_F(FileScreenTest, HealthyLivingTakesTheFilesPassages) {
+    const QByteArray own = fileBytes("activities/healthy-living.toml");
     useOwnActivities();
+    // Healthy Living's own file with its Smoking passage alone.
+    write("healthy-living.toml",
+          own.left(own.indexOf("[[passage]]", own.indexOf("[[passage]]") + 1)));
     write("healthy.toml", QByteArray(kPassage)
                               .replace("topic = \"Rocks\"", "menu = 5\ntopic = \"Healthy Living\"")
                               .replace("\"Soil\"", "\"Drugs\""));
     forms().show<TopicMenu5>();
-    auto& h = dynamic_cast<HealthyLivingScreen&>(*forms().show("healthy"));
+    activityfiles::FileDragScreen& h = labelling_test::board("healthy");
     h.showOptions();
     EXPECT_EQ(h.passages(1).Caption(), "Fossils");
     EXPECT_TRUE(h.passages(1).Enabled());
@@ -599,7 +611,7 @@ TEST_F(FileScreenTest, EachKindLaidOutWholeAndPlayedToFullMarks) {
 TEST_F(FileScreenTest, PassagesKeepPunctuationAgainstItsGap) {
     useCopyOfRunFolder();
     const Planned planned = plan(*readActivityFile("activities/healthy-living.toml").activity);
-    ASSERT_EQ(planned.drags.size(), 3u);
+    ASSERT_EQ(planned.drags.size(), 4u);
     for (const DragPlan& p : planned.drags) {
         const QString& text = p.passage.caption;
         const QFontMetricsF metrics(makeFont({"Arial", p.passagePoints, true}));

@@ -4,9 +4,6 @@
 #include <cmath>
 #include <deque>
 
-#include "activities/labelling/healthylivingscreen.h"
-#include "activities/labelling/pubertyscreen.h"
-#include "activities/labelling/skeletonscreen.h"
 #include "activities/labelling/startorder.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
@@ -18,9 +15,9 @@ namespace {
 
 class EngineTest : public ScreenTest {
   protected:
-    SkeletonScreen& open() {
+    activityfiles::FileDragScreen& open() {
         forms().show("menu1");
-        return forms().show<SkeletonScreen>();
+        return labelling_test::board("boneslab");
     }
     // Every word in its own home slot, Check Score and the score hidden.
     static bool laidOut(const LabellingScreen& s) {
@@ -35,23 +32,23 @@ class EngineTest : public ScreenTest {
 }  // namespace
 
 TEST_F(EngineTest, TheWordsLieInFrontHigherIndexFirst) {
-    SkeletonScreen& s = open();
+    activityfiles::FileDragScreen& s = open();
     const QObjectList& stack = s.window()->children();  // back to front
     const auto depth = [&](const Control& c) { return stack.indexOf(c.widget()); };
     for (int i = 0; i < 8; ++i) {
-        for (const Control* behind : {(Control*)&s.skeletonPicture(0), (Control*)&s.pointerLines(i),
-                                      (Control*)&s.instruction, (Control*)&s.targets(7),
-                                      (Control*)&s.homes(7), (Control*)&s.commands(2)})
+        for (const Control* behind :
+             {(Control*)&s.picture, (Control*)&s.lines(i), (Control*)&s.instruction,
+              (Control*)&s.targets(7), (Control*)&s.homes(7), (Control*)&s.commands(2)})
             EXPECT_GT(depth(s.words(i)), depth(*behind));
         if (i > 0) {
             EXPECT_GT(depth(s.words(i)), depth(s.words(i - 1)));
         }
-        EXPECT_GT(depth(s.pointerLines(i)), depth(s.skeletonPicture(0)));
+        EXPECT_GT(depth(s.lines(i)), depth(s.picture));
     }
 }
 
 TEST_F(EngineTest, BoundsOfTheZoneAreExclusive) {
-    SkeletonScreen& s = open();
+    activityfiles::FileDragScreen& s = open();
     // Box 0 at 3840,1230, 2085 by 435: zone from 2797.5 to 5925 across, 1012.5 to 1665 down.
     struct Release {
         float x, y;
@@ -75,7 +72,7 @@ TEST_F(EngineTest, BoundsOfTheZoneAreExclusive) {
 }
 
 TEST_F(EngineTest, PlacedWordsShowCheckScoreWhichScoresWhatIsThereUntilStartAgain) {
-    SkeletonScreen& s = open();
+    activityfiles::FileDragScreen& s = open();
     dropAt(s, 7, 900, 1600);  // into the home slot of word 6, which still lies there
     EXPECT_EQ(QPointF(s.words(7).Left(), s.words(7).Top()), QPointF(840, 1560));
     for (int i = 2; i < 8; ++i) dropOn(s, i, i);
@@ -99,7 +96,7 @@ TEST_F(EngineTest, PlacedWordsShowCheckScoreWhichScoresWhatIsThereUntilStartAgai
 }
 
 TEST_F(EngineTest, OnlyTheLeftButtonAloneDragsButAnyReleaseDrops) {
-    SkeletonScreen& s = open();
+    activityfiles::FileDragScreen& s = open();
     for (int button : {0, 3, 4}) {
         s.wordDragged(2, button, 0, 900, 900);
         EXPECT_EQ(s.words(2).Left(), 840) << button;
@@ -123,12 +120,12 @@ TEST_F(EngineTest, OnlyTheLeftButtonAloneDragsButAnyReleaseDrops) {
 // Each screen uses its own word count, or the skeleton would score "out of 6" once Healthy
 // Living is open, and Healthy Living reach words 6 and 7 once the skeleton is.
 TEST_F(EngineTest, TwoLabellingScreensOpenAtOnceEachUseTheirOwnWords) {
-    SkeletonScreen& bones = forms().show<SkeletonScreen>();
-    HealthyLivingScreen& health = forms().show<HealthyLivingScreen>();
+    activityfiles::FileDragScreen& bones = labelling_test::board("boneslab");
+    activityfiles::FileDragScreen& health = labelling_test::board("healthy");
     solve(bones);
     bones.commandClicked(2);
     EXPECT_EQ(bones.scoreText.Caption(), "8 out of 8 correct");
-    forms().show<PubertyScreen>();
+    labelling_test::board("puberty");
     health.commandClicked(1);
     EXPECT_TRUE(laidOut(health));
 }

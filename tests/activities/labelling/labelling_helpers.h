@@ -2,10 +2,17 @@
 // Moving words on a labelling screen the way its handlers see it.
 #include <gtest/gtest.h>
 
+#include "activities/files/filescreens.h"
 #include "activities/labelling/labellingscreen.h"
 #include "tests/support/mouse.h"
+#include "ui/formregistry.h"
 
 namespace labelling_test {
+
+// An activity's board, shown by its screen name.
+inline activityfiles::FileDragScreen& board(const char* name) {
+    return dynamic_cast<activityfiles::FileDragScreen&>(*ui::forms().show(name));
+}
 
 // Releases word i with its top-left corner at (left, top), as after a drag.
 inline void dropAt(LabellingScreen& s, int i, float left, float top, int button = 1) {

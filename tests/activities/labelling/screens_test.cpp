@@ -1,12 +1,8 @@
-// What the three labelling screens do differently: the skeleton picture, the puberty
-// columns and the Healthy Living passage, options and timer.
+// What the three built-in boards do differently, as their files lay them out: the skeleton
+// picture, the puberty columns and the Healthy Living passage, options and timer.
 #include <QFontMetricsF>
 #include <QImage>
 
-#include "activities/labelling/healthylivingscreen.h"
-#include "activities/labelling/pubertyscreen.h"
-#include "activities/labelling/skeletonlines.h"
-#include "activities/labelling/skeletonscreen.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
 
@@ -49,37 +45,39 @@ TEST_F(ScreenTest, EveryWordIsTheWordOfItsRowAndEveryBoxStartsEmpty) {
 }
 
 TEST_F(SkeletonTest, EachBoxIsLevelWithItsLineWhichEndsOnItsBone) {
-    SkeletonScreen& s = forms().show<SkeletonScreen>();
-    const QImage picture = s.skeletonPicture(0).picture().toImage();
+    activityfiles::FileDragScreen& s = labelling_test::board("boneslab");
+    const QImage picture = s.picture.picture().toImage();
     ASSERT_EQ(picture.size(), QSize(177, 560));
+    ASSERT_EQ(s.lines.indices().size(), 8u);
     for (int i = 0; i < 8; ++i) {
-        const skeleton::PointerLine& l = skeleton::kLines[i];
-        const int x = static_cast<int>((skeleton::tipX(l) - skeleton::kPictureLeft) / 15);
-        const int y = static_cast<int>((skeleton::tipY(l) - skeleton::kPictureTop) / 15);
+        // Word i's line: from its box to the bone in the left column, from the bone to its
+        // box in the right.
+        const Line& line = s.lines(i);
+        const std::string bone = s.words(i).Caption().toStdString();
+        const bool leftColumn = line.X1() < s.picture.Left();
+        const QPointF tip =
+            leftColumn ? QPointF(line.X2(), line.Y2()) : QPointF(line.X1(), line.Y1());
+        const int x = static_cast<int>((tip.x() - s.picture.Left()) / 15);
+        const int y = static_cast<int>((tip.y() - s.picture.Top()) / 15);
         // Bone is light; the background is the screen's dark blue.
-        EXPECT_GT(qRed(picture.pixel(x, y)), 150) << l.bone;
+        EXPECT_GT(qRed(picture.pixel(x, y)), 150) << bone;
         // The other end starts beside the box of that bone's name, level with its middle.
-        int word = 0;
-        while (word < 7 && s.words(word).Caption() != l.bone) ++word;
-        const QRectF box = boxOf(s.targets(word));
-        const Line& line = s.pointerLines(i);
-        const bool leftColumn = line.X1() < skeleton::kPictureLeft;
+        const QRectF box = boxOf(s.targets(i));
         const QPointF end =
             leftColumn ? QPointF(line.X1(), line.Y1()) : QPointF(line.X2(), line.Y2());
         const float gap = leftColumn ? end.x() - box.right() : box.left() - end.x();
-        EXPECT_TRUE(gap >= 0 && gap <= 150) << l.bone << " gap " << gap;
-        EXPECT_NEAR(end.y(), box.center().y(), 15) << l.bone;
+        EXPECT_TRUE(gap >= 0 && gap <= 150) << bone << " gap " << gap;
+        EXPECT_NEAR(end.y(), box.center().y(), 15) << bone;
     }
     // No bone lies behind the buttons.
-    const int buttonsTop =
-        static_cast<int>((s.commands(2).Top() - s.skeletonPicture(0).Top()) / 15);
+    const int buttonsTop = static_cast<int>((s.commands(2).Top() - s.picture.Top()) / 15);
     for (int y = buttonsTop; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             ASSERT_LT(qRed(picture.pixel(x, y)), 60) << x << "," << y;
 }
 
 TEST_F(ScreenTest, OverlappingZonesGoToTheLowestIndex) {
-    PubertyScreen& s = forms().show<PubertyScreen>();
+    activityfiles::FileDragScreen& s = labelling_test::board("puberty");
     struct Case {
         float x, y;
         int target;
@@ -89,7 +87,7 @@ TEST_F(ScreenTest, OverlappingZonesGoToTheLowestIndex) {
         dropAt(s, 6, c.x, c.y);
         EXPECT_TRUE(s.isOn(6, c.target)) << c.x << "," << c.y;
     }
-    HealthyLivingScreen& h = forms().show<HealthyLivingScreen>();
+    activityfiles::FileDragScreen& h = labelling_test::board("healthy");
     dropAt(h, 2, 9000, 5100);  // between the boxes of "heart" (3) and "cancer" (0)
     EXPECT_TRUE(h.isOn(2, 0));
 }
@@ -116,7 +114,7 @@ TEST_F(ScreenTest, PubertyScoresByColumn) {
         {{0, -1, 2, 3, 4, 5, 6, 7}, "7 out of 8 correct"},
         {{-1, -1, 2, 3, 4, 5, 6, 7}, "6 out of 8 correct"},
         {{-1, -1, -1, -1, -1, -1, -1, -1}, "0 out of 8 correct"}};
-    PubertyScreen& s = forms().show<PubertyScreen>();
+    activityfiles::FileDragScreen& s = labelling_test::board("puberty");
     solve(s);  // Check Score shows
     for (const Arrangement& a : cases) {
         for (int i = 0; i < 8; ++i) {
@@ -134,7 +132,7 @@ using HealthyLivingTest = ScreenTest;
 
 TEST_F(HealthyLivingTest, TheOptionsAppearOneMillisecondAfterLoading) {
     forms().show("menu5");
-    auto& s = dynamic_cast<HealthyLivingScreen&>(*forms().show("healthy"));
+    activityfiles::FileDragScreen& s = labelling_test::board("healthy");
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(s.passages(i).Visible());
     passTime(1);
     EXPECT_FALSE(s.showOptionsTimer.Enabled());
@@ -151,7 +149,7 @@ TEST_F(HealthyLivingTest, TheOptionsAppearOneMillisecondAfterLoading) {
 // hides any part of a word. (Qt alone would hang the blank runs off the line ends, and
 // three of the six gaps would vanish.)
 TEST_F(HealthyLivingTest, EveryGapOfThePassageLiesUnderItsBox) {
-    HealthyLivingScreen& s = forms().show<HealthyLivingScreen>();
+    activityfiles::FileDragScreen& s = labelling_test::board("healthy");
     const Label& passage = s.passageText;
     ASSERT_EQ(passage.fittedPoints(), 24.0f);
     const QPointF origin(passage.Left(), passage.Top());

@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QStyleHints>
 
-#include "activities/labelling/skeletonscreen.h"
 #include "jotter/jotter.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
@@ -21,11 +20,11 @@ class TouchTest : public ScreenTest, public ::testing::WithParamInterface<float>
     void SetUp() override {
         ScreenTest::SetUp();
         Twips::setScale(GetParam());
-        s = &forms().show<SkeletonScreen>();
+        s = &labelling_test::board("boneslab");
         window = s->window();
         fingers = real::Fingers(window);
     }
-    SkeletonScreen* s = nullptr;
+    activityfiles::FileDragScreen* s = nullptr;
     QWidget* window = nullptr;
     real::Fingers fingers{nullptr};
 };
@@ -82,7 +81,7 @@ TEST_P(TouchTest, ButtonsTakeTapsWhileAWordIsHeldAndStartAgainAndExitLetGo) {
     EXPECT_TRUE(atHome(*s, 3)) << "the finger let go of it";
     fingers.press(1, centreOf(s->words(3)));
     fingers.tap(s->commands(0));
-    EXPECT_FALSE(forms().isLoaded<SkeletonScreen>());
+    EXPECT_FALSE(forms().isLoaded("boneslab"));
     fingers.release(1);
 }
 
