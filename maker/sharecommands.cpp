@@ -20,12 +20,6 @@ namespace maker {
 
 namespace {
 
-QString sameName(const QStringList& names, const QString& name) {
-    for (const QString& n : names)
-        if (n.compare(name, Qt::CaseInsensitive) == 0) return n;
-    return {};
-}
-
 QStringList folderNames(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
@@ -168,7 +162,7 @@ bool ShareCommands::renamePicture(const QString& from, const QString& to) {
 bool ShareCommands::settleReplacements() {
     sharing::Inspection& in = *pending_;
     for (const QString& name : QStringList(in.existing)) {
-        const QString theirs = sameName(in.files(), name);
+        const QString theirs = sharing::sameName(in.files(), name);
         const bool isActivity = theirs == in.activityFile;
         if (isActivity) {
             if (!context_.dialogs.confirm(&window_,

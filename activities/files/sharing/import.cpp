@@ -15,13 +15,6 @@ namespace sharing {
 
 namespace {
 
-// The name in `names` that is `name` whatever its case, or empty.
-QString sameName(const QStringList& names, const QString& name) {
-    for (const QString& n : names)
-        if (n.compare(name, Qt::CaseInsensitive) == 0) return n;
-    return {};
-}
-
 QStringList folderEntries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                   QDir::NoDotAndDotDot);
@@ -56,6 +49,12 @@ QString problemInWords(const QString& file, const activityfiles::Problem& p) {
 
 QString Inspection::unpackedPath(const QString& name) const {
     return unpacked ? unpacked->filePath(name) : QString();
+}
+
+QString sameName(const QStringList& names, const QString& name) {
+    for (const QString& n : names)
+        if (n.compare(name, Qt::CaseInsensitive) == 0) return n;
+    return {};
 }
 
 Inspection inspectPackage(const QString& path) {

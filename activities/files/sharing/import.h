@@ -52,4 +52,8 @@ struct Installed {
 // before the activity, and a failure part way puts back what was there.
 Installed installPackage(const Inspection& inspection, const QStringList& mayReplace = {});
 
+// The name in `names` that is `name` whatever its case, or empty: a folder's files are matched
+// so on every system.
+QString sameName(const QStringList& names, const QString& name);
+
 }  // namespace sharing
