@@ -5,15 +5,13 @@
 #include <cstdio>
 #include <set>
 
+#include "activities/files/arrangement.h"
 #include "activities/files/filescreens.h"
 #include "activities/labelling/healthylivingscreen.h"
-#include "menus/arrangement.h"
 #include "menus/menutables.h"
 #include "ui/formregistry.h"
 
 using namespace activityfiles;
-using menus::Arrangement;
-using menus::HealthyPassages;
 
 namespace {
 
@@ -70,7 +68,7 @@ menus::SlotProblem slotProblem(const LoadedFile& f, const std::vector<Problem>& 
 menus::Slot slotFor(const Arrangement& a, size_t i) {
     const LoadedFile& f = a.library.files[i];
     menus::Slot slot{a.placement.places[i].caption, {}, {}};
-    std::vector<Problem> problems = menus::readAndPlaceProblems(a, i);
+    std::vector<Problem> problems = readAndPlaceProblems(a, i);
     std::shared_ptr<const Planned> planned;
     if (problems.empty()) {
         planned = planOf(f);
@@ -90,7 +88,7 @@ menus::Slot slotFor(const Arrangement& a, size_t i) {
 // Healthy Living's other passages: options by caption or the first free, laid out with the
 // options they end with, each passage on a screen of its own.
 void addHealthyPassages(const Arrangement& a) {
-    const HealthyPassages h = menus::healthyPassages(a);
+    const HealthyPassages h = healthyPassages(a);
     PassageLinks links;
     links.screens.assign(4, QString());
     links.screens[0] = healthyScreen(0);
@@ -128,7 +126,7 @@ void addHealthyPassages(const Arrangement& a) {
 }
 
 Arrangement arrangeDataFolders() {
-    Arrangement a = menus::arrange(loadLibrary(activityFolders(), true));
+    Arrangement a = arrange(loadLibrary(activityFolders(), true));
     for (const FileProblem& p : a.library.problems) printOnce(p.file, {}, p.problem);
     return a;
 }
@@ -154,7 +152,7 @@ menus::MenuPage activityMenuPage(int menu, int first) {
         if (holder >= 0)
             page.slots[static_cast<size_t>(s)] = slotFor(a, static_cast<size_t>(holder));
     }
-    if (menu == menus::kHealthyMenu) addHealthyPassages(a);
+    if (menu == kHealthyMenu) addHealthyPassages(a);
     return page;
 }
 

@@ -5,14 +5,12 @@
 #include <QSet>
 #include <cstdio>
 
+#include "activities/files/arrangement.h"
 #include "activities/wordgame/wordlists.h"
-#include "menus/arrangement.h"
 #include "ui/files.h"
 #include "ui/pictures.h"
 
 using namespace activityfiles;
-using menus::Arrangement;
-using menus::HealthyPassages;
 
 namespace {
 
@@ -65,11 +63,10 @@ void checkLayout(const Arrangement& a, std::vector<Report>& reports) {
     for (size_t i = 0; i < a.library.files.size(); ++i) {
         const auto& read = a.library.files[i].read;
         const auto where = a.placement.places[i].where;
-        if (!read->activity || where == menus::Place::Displaced || where == menus::Place::Healthy)
-            continue;
+        if (!read->activity || where == Place::Displaced || where == Place::Healthy) continue;
         laid[i] = plan(*read->activity).problems;
     }
-    const HealthyPassages h = menus::healthyPassages(a);
+    const HealthyPassages h = healthyPassages(a);
     for (size_t f = 0; f < h.files.size(); ++f) {
         for (const auto& choice : h.choices[f])
             laid[h.files[f]].insert(laid[h.files[f]].end(), choice.problems.begin(),
@@ -125,13 +122,13 @@ QString summary(int files, int lists, int problems) {
 
 int runCheck(const QStringList& files) {
     std::vector<size_t> named;
-    Arrangement a = menus::arrange(libraryWith(files, named));
+    Arrangement a = arrange(libraryWith(files, named));
     std::vector<Report> reports;
     for (size_t i = 0; i < a.library.files.size(); ++i) {
         // A shipped or school file whose place she took is not read by the program.
-        const bool unused = a.placement.places[i].where == menus::Place::Displaced;
+        const bool unused = a.placement.places[i].where == Place::Displaced;
         reports.push_back({a.library.files[i].file.path,
-                           unused ? std::vector<Problem>{} : menus::readAndPlaceProblems(a, i)});
+                           unused ? std::vector<Problem>{} : readAndPlaceProblems(a, i)});
     }
     checkLayout(a, reports);
     int lists = 0;

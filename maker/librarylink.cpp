@@ -4,17 +4,15 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "activities/files/arrangement.h"
 #include "activities/files/layout.h"
 #include "activities/files/library.h"
-#include "menus/arrangement.h"
-#include "menus/menutables.h"
+#include "activities/files/menutopics.h"
 #include "ui/files.h"
 
 namespace maker {
 
 using namespace activityfiles;
-using menus::kHealthyMenu;
-using menus::kHealthySlot;
 
 namespace {
 
@@ -37,22 +35,22 @@ bool LibraryLink::comesWithProgram(const QString& path) {
 const std::vector<LibraryLink::Listed>& LibraryLink::activities() const {
     if (listed_) return *listed_;
     const QString own = QFileInfo(ownFolder()).canonicalFilePath();
-    const menus::Arrangement a = menus::arrange(loadLibrary(activityFolders(), true));
+    const Arrangement a = arrange(loadLibrary(activityFolders(), true));
     std::vector<Listed> out;
     for (size_t i = 0; i < a.library.files.size(); ++i) {
         const FoundFile& file = a.library.files[i].file;
-        const menus::Place& place = a.placement.places[i];
-        if (place.where == menus::Place::Displaced) continue;  // she replaced it
+        const activityfiles::Place& place = a.placement.places[i];
+        if (place.where == activityfiles::Place::Displaced) continue;  // she replaced it
         const ReadResult& read = *a.library.files[i].read;
         Listed l{file.path,
                  file.fileName,
                  read.topic.isEmpty() ? file.fileName : read.topic,
-                 place.where == menus::Place::Topic     ? place.menu
-                 : place.where == menus::Place::Healthy ? kHealthyMenu
-                                                        : 0,
+                 place.where == activityfiles::Place::Topic     ? place.menu
+                 : place.where == activityfiles::Place::Healthy ? kHealthyMenu
+                                                                : 0,
                  !own.isEmpty() && QFileInfo(file.path).canonicalPath() == own,
-                 static_cast<int>(menus::readAndPlaceProblems(a, i).size())};
-        if (place.where == menus::Place::Topic) l.topic = place.caption;
+                 static_cast<int>(readAndPlaceProblems(a, i).size())};
+        if (place.where == activityfiles::Place::Topic) l.topic = place.caption;
         out.push_back(std::move(l));
     }
     listed_ = std::move(out);
@@ -64,7 +62,7 @@ std::array<LibraryLink::Place, 5> LibraryLink::places(int menu, Kind kind,
     std::array<Place, 5> out;
     const std::vector<Listed>& listed = activities();
     for (int s = 0; s < 5; ++s) {
-        const menus::Topic& topic = menus::kMenus[menu - 1].topics[s];
+        const Topic& topic = kMenuTopics[menu - 1][s];
         Place& p = out[s];
         p.caption = QString::fromUtf8(topic.caption);
         if (menu == kHealthyMenu && s == kHealthySlot && kind == Kind::Passage) {
@@ -115,10 +113,10 @@ LibraryLink::Read LibraryLink::check(const QByteArray& text, const QString& file
         break;
     }
     library.files.insert(library.files.begin(), mine);
-    const menus::Arrangement a = menus::arrange(std::move(library));
+    const Arrangement a = arrange(std::move(library));
 
     Read out;
-    out.problems = menus::readAndPlaceProblems(a, 0);
+    out.problems = readAndPlaceProblems(a, 0);
     std::optional<Activity> read = mine.read->activity;
     if (read) {
         read->folder = folder;

@@ -1,5 +1,6 @@
 #include "menus/topicmenu.h"
 
+#include "activities/files/menutopics.h"
 #include "menus/problemmessage.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
@@ -64,7 +65,7 @@ menus::MenuPage menus::builtInPage(int menu) {
         return page;
     }
     for (int i = 0; i < 5; ++i) {
-        const Topic& t = kMenus[menu - 1].topics[i];
+        const activityfiles::Topic& t = activityfiles::kMenuTopics[menu - 1][i];
         page.slots[i] = {
             QString::fromUtf8(t.caption), t.screen ? QString(t.screen) : QString(), {}};
     }
@@ -80,7 +81,7 @@ TopicMenu::TopicMenu(int number)
     title.setCaption(table().title);
     topics.add(0).applyDesign(kTopic);
     topics(0).setWidth(table().topicWidth);
-    topics(0).setCaption(table().topics[0].caption);
+    topics(0).setCaption(page_.slots[0].caption);
     topics(0).setVisible(table().topicsVisibleAtDesign);
     tabs.add(0).applyDesign(kTab);
     exitButton.setGeometry(10320, 7560, 1264, 420);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QTest>
 
+#include "activities/files/menutopics.h"
 #include "activities/labelling/healthylivingscreen.h"
 #include "activities/questions/conductorsscreen.h"
 #include "activities/questions/magnetsscreen.h"
@@ -122,7 +123,7 @@ TEST_F(KeyboardTest, FromTheTitleScreenToEveryActivityAndBackByKeys) {
         ASSERT_NE(menu, nullptr) << m;
         settle();
         for (int t = 0; t < 5; ++t) {
-            const char* screen = menus::kMenus[m].topics[t].screen;
+            const char* screen = activityfiles::kMenuTopics[m][t].screen;
             if (!screen) continue;
             tabTo(*menu, menu->topics(t));
             press(*menu, Qt::Key_Return);

@@ -8,9 +8,9 @@
 
 #include "activities/files/filescreens.h"
 #include "activities/files/library.h"
+#include "activities/files/placement.h"
 #include "activities/labelling/healthylivingscreen.h"
 #include "app/checkcommand.h"
-#include "menus/placement.h"
 #include "menus/topicmenu.h"
 #include "speech/readaloud.h"
 #include "speech/recordingvoice.h"
@@ -165,8 +165,8 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
 // Where each file goes: her file in the place of the file it hides, a topic by its caption,
 // Our Activities for the rest, by caption, and a shipped file she displaced left unused.
 TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
-    using menus::Place;
-    std::vector<menus::Candidate> c(9);
+    using activityfiles::Place;
+    std::vector<activityfiles::Candidate> c(9);
     const auto set = [&](size_t i, const char* file, int folder, int menu, const char* topic) {
         c[i].fileName = file;
         c[i].folder = folder;
@@ -186,7 +186,7 @@ TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     set(7, "f.toml", 0, 5, "Healthy Living");
     c[7].passage = true;
     set(8, "g.toml", 0, 0, "");
-    const menus::Placement p = menus::place(c);
+    const activityfiles::Placement p = activityfiles::place(c);
     EXPECT_EQ(p.places[0].where, Place::Topic);
     EXPECT_EQ(p.holders[2][4], 0);
     EXPECT_EQ(p.places[0].caption, "The Water Cycle") << "the table's caption, whatever the case";
@@ -208,7 +208,7 @@ TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     first.passages[0].option = "alcohol";
     second.passages.resize(1);
     second.passages[0].option = "Smoking";
-    const auto options = menus::assignHealthyOptions({&first, &second});
+    const auto options = activityfiles::assignHealthyOptions({&first, &second});
     EXPECT_EQ(options[0][0].option, 2);
     EXPECT_EQ(options[0][1].option, 1) << "a new option takes the first free";
     EXPECT_EQ(options[1][0].option, -1);

@@ -1,19 +1,16 @@
-#include "menus/placement.h"
+#include "activities/files/placement.h"
 
 #include <algorithm>
 
-#include "menus/menutables.h"
+#include "activities/files/menutopics.h"
 
-namespace menus {
-
-using activityfiles::Activity;
-using activityfiles::Passage;
+namespace activityfiles {
 
 namespace {
 
 int captionSlot(int menu, const QString& topic) {
     for (int s = 0; s < 5; ++s)
-        if (topic.compare(QString::fromUtf8(kMenus[menu - 1].topics[s].caption),
+        if (topic.compare(QString::fromUtf8(kMenuTopics[menu - 1][s].caption),
                           Qt::CaseInsensitive) == 0)
             return s;
     return -1;
@@ -39,12 +36,12 @@ Place wanted(const Candidate& c) {
                                  .arg(topic)});
         return p;
     }
-    if (kMenus[menu - 1].topics[slot].screen) {
+    if (kMenuTopics[menu - 1][slot].screen) {
         p.problems.push_back(
             {c.topicPos, QString("\"%1\" on menu %2 is one of the program's own activities: "
                                  "choose another topic, or leave out \"menu\" to put it in Our "
                                  "Activities")
-                             .arg(QString::fromUtf8(kMenus[menu - 1].topics[slot].caption))
+                             .arg(QString::fromUtf8(kMenuTopics[menu - 1][slot].caption))
                              .arg(menu)});
         return p;
     }
@@ -57,7 +54,7 @@ Place wanted(const Candidate& c) {
 QString captionOf(const Candidate& c, const Place& p) {
     if (c.topic.isEmpty()) return c.fileName;
     if (p.where == Place::Topic) {
-        const QString table = QString::fromUtf8(kMenus[p.menu - 1].topics[p.slot].caption);
+        const QString table = QString::fromUtf8(kMenuTopics[p.menu - 1][p.slot].caption);
         if (table.compare(c.topic, Qt::CaseInsensitive) == 0) return table;
     }
     return c.topic;
@@ -149,4 +146,4 @@ std::vector<std::vector<OptionChoice>> assignHealthyOptions(
     return out;
 }
 
-}  // namespace menus
+}  // namespace activityfiles

@@ -1,8 +1,6 @@
-#include "menus/arrangement.h"
+#include "activities/files/arrangement.h"
 
-using namespace activityfiles;
-
-namespace menus {
+namespace activityfiles {
 
 Arrangement arrange(Library library) {
     std::vector<Candidate> candidates;
@@ -59,4 +57,4 @@ HealthyPassages healthyPassages(const Arrangement& a) {
     return out;
 }
 
-}  // namespace menus
+}  // namespace activityfiles

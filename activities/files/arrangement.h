@@ -2,27 +2,27 @@
 // The activity library's files placed in the menus: what the menus, `--check` and the
 // Activity Maker all start from, so that they agree on every file.
 #include "activities/files/library.h"
-#include "menus/placement.h"
+#include "activities/files/placement.h"
 
-namespace menus {
+namespace activityfiles {
 
 struct Arrangement {
-    activityfiles::Library library;
+    Library library;
     Placement placement;  // one place per file of the library
 };
 
-Arrangement arrange(activityfiles::Library library);
+Arrangement arrange(Library library);
 
 // Every problem of a file that its reading and placing found (not yet its layout).
-std::vector<activityfiles::Problem> readAndPlaceProblems(const Arrangement& a, size_t file);
+std::vector<Problem> readAndPlaceProblems(const Arrangement& a, size_t file);
 
 // The files that add passages to Healthy Living, each passage's option, and the options'
 // captions as the passages name them.
 struct HealthyPassages {
     std::vector<size_t> files;
     std::vector<std::vector<OptionChoice>> choices;  // per file, per passage
-    activityfiles::OptionSet options;
+    OptionSet options;
 };
 HealthyPassages healthyPassages(const Arrangement& a);
 
-}  // namespace menus
+}  // namespace activityfiles

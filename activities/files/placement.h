@@ -8,9 +8,7 @@
 
 #include "activities/files/activity.h"
 
-namespace menus {
-
-using activityfiles::Problem;
+namespace activityfiles {
 
 // Menu 5's built-in Healthy Living, which passage files may give more passages.
 constexpr int kHealthyMenu = 5, kHealthySlot = 4;
@@ -19,11 +17,11 @@ constexpr const char* kHealthyOptions[] = {"Smoking", "Solvents", "Alcohol", "Dr
 // An activity file as placing sees it, in the order files take precedence.
 struct Candidate {
     QString fileName;
-    int folder = 0;                    // the data folder it was found in; lower comes first
-    int menu = 0;                      // 0: no menu given
-    QString topic;                     // empty when it could not be read
-    activityfiles::Position topicPos;  // for the problems placing finds
-    bool passage = false;              // a readable passage set (it may add to Healthy Living)
+    int folder = 0;        // the data folder it was found in; lower comes first
+    int menu = 0;          // 0: no menu given
+    QString topic;         // empty when it could not be read
+    Position topicPos;     // for the problems placing finds
+    bool passage = false;  // a readable passage set (it may add to Healthy Living)
     // It hides a shipped or school file of the same name, which asked for this menu and topic
     // (menu 0: Our Activities): it takes that file's place, whatever its own fields say.
     bool hides = false;
@@ -59,6 +57,6 @@ struct OptionChoice {
     std::vector<Problem> problems;
 };
 std::vector<std::vector<OptionChoice>> assignHealthyOptions(
-    const std::vector<const activityfiles::Activity*>& files);
+    const std::vector<const Activity*>& files);
 
-}  // namespace menus
+}  // namespace activityfiles
