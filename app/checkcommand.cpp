@@ -5,7 +5,7 @@
 #include <QSet>
 #include <cstdio>
 
-#include "activities/files/arrangement.h"
+#include "activities/files/catalogue.h"
 #include "activities/wordgame/wordlists.h"
 #include "ui/files.h"
 #include "ui/pictures.h"
@@ -18,65 +18,6 @@ struct Report {
     QString file;
     std::vector<Problem> problems;
 };
-
-// The data folders' files with the named ones first, each as if it lay in her own folder:
-// a named file that is one of them stands where it is found.
-Library libraryWith(const QStringList& named, std::vector<size_t>& reported) {
-    Library library = loadLibrary(activityFolders(), false);
-    std::vector<LoadedFile> front;
-    for (const QString& name : named) {
-        const QString real = QFileInfo(name).canonicalFilePath();
-        LoadedFile own;
-        own.file = {name, QFileInfo(name).fileName(), -1, {}, {}};
-        own.read = std::make_shared<const ReadResult>(readActivityFile(name));
-        bool found = false;
-        for (auto f = library.files.begin(); f != library.files.end(); ++f) {
-            if (!real.isEmpty() && QFileInfo(f->file.path).canonicalFilePath() == real) {
-                f->file.path = name;  // reported as she wrote it
-                found = true;
-                break;
-            }
-            if (f->file.fileName.compare(own.file.fileName, Qt::CaseInsensitive) == 0) {
-                own.file.hides = f->file.path;
-                own.hidden = f->read;
-                library.files.erase(f);
-                break;
-            }
-        }
-        if (!found) front.push_back(std::move(own));
-    }
-    library.files.insert(library.files.begin(), std::make_move_iterator(front.begin()),
-                         std::make_move_iterator(front.end()));
-    for (const QString& name : named)
-        for (size_t i = 0; i < library.files.size(); ++i)
-            if (library.files[i].file.path == name) {
-                reported.push_back(i);
-                break;
-            }
-    return library;
-}
-
-// Layout and pictures: what only laying a file out tells (the layout judges each picture,
-// decoding it once per version of its file).
-void checkLayout(const Arrangement& a, std::vector<Report>& reports) {
-    std::vector<std::vector<Problem>> laid(a.library.files.size());
-    for (size_t i = 0; i < a.library.files.size(); ++i) {
-        const auto& read = a.library.files[i].read;
-        const auto where = a.placement.places[i].where;
-        if (!read->activity || where == Place::Displaced || where == Place::Healthy) continue;
-        laid[i] = plan(*read->activity).problems;
-    }
-    const HealthyPassages h = healthyPassages(a);
-    for (size_t f = 0; f < h.files.size(); ++f) {
-        for (const auto& choice : h.choices[f])
-            laid[h.files[f]].insert(laid[h.files[f]].end(), choice.problems.begin(),
-                                    choice.problems.end());
-        const auto p = plan(*a.library.files[h.files[f]].read->activity, &h.options).problems;
-        laid[h.files[f]].insert(laid[h.files[f]].end(), p.begin(), p.end());
-    }
-    for (size_t i = 0; i < reports.size(); ++i)
-        reports[i].problems.insert(reports[i].problems.end(), laid[i].begin(), laid[i].end());
-}
 
 std::vector<Report> checkWordLists() {
     std::vector<Report> out;
@@ -121,28 +62,25 @@ QString summary(int files, int lists, int problems) {
 }  // namespace
 
 int runCheck(const QStringList& files) {
+    std::vector<Draft> drafts;
+    for (const QString& name : files) drafts.push_back({name, std::nullopt});
     std::vector<size_t> named;
-    Arrangement a = arrange(libraryWith(files, named));
+    const Catalogue c = readCatalogueWith(activityFolders(), drafts, named, false);
     std::vector<Report> reports;
-    for (size_t i = 0; i < a.library.files.size(); ++i) {
-        // A shipped or school file whose place she took is not read by the program.
-        const bool unused = a.placement.places[i].where == Place::Displaced;
-        reports.push_back({a.library.files[i].file.path,
-                           unused ? std::vector<Problem>{} : readAndPlaceProblems(a, i)});
-    }
-    checkLayout(a, reports);
-    int lists = 0;
     if (files.isEmpty()) {
-        for (const FileProblem& p : a.library.problems) reports.push_back({p.file, {p.problem}});
+        for (const CatalogueEntry& e : c.entries)
+            reports.push_back({e.file.file.path, e.problems()});
+        for (const FileProblem& p : c.problems) reports.push_back({p.file, {p.problem}});
+    } else {
+        for (size_t i : named)
+            reports.push_back({c.entries[i].file.file.path, c.entries[i].problems()});
+    }
+    int lists = 0;
+    if (files.isEmpty())
         for (Report& r : checkWordLists()) {
             reports.push_back(std::move(r));
             ++lists;
         }
-    } else {
-        std::vector<Report> only;
-        for (size_t i : named) only.push_back(std::move(reports[i]));
-        reports = std::move(only);
-    }
     int problems = 0;
     for (Report& r : reports) {
         std::stable_sort(
@@ -156,7 +94,7 @@ int runCheck(const QStringList& files) {
         }
     }
     const int listed =
-        files.isEmpty() ? static_cast<int>(a.library.files.size()) : static_cast<int>(named.size());
+        files.isEmpty() ? static_cast<int>(c.entries.size()) : static_cast<int>(named.size());
     std::printf("%s\n", qUtf8Printable(summary(listed, lists, problems)));
     std::fflush(stdout);
     return problems > 0 ? 1 : 0;

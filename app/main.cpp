@@ -11,6 +11,7 @@
 #include "app/startupwarmup.h"
 #include "app/titlescreen.h"
 #include "app/windowsystem.h"
+#include "app/worksheetcommand.h"
 #include "maker/makerwindow.h"
 #include "speech/readaloud.h"
 #include "speech/speechdvoice.h"
@@ -30,6 +31,16 @@ int check(int argc, char* argv[]) {
     QStringList files;
     for (int i = 2; i < argc; ++i) files << QString::fromLocal8Bit(argv[i]);
     return runCheck(files);
+}
+
+// Writes an activity's sheets as a PDF and ends, without a window, as --check does.
+int worksheet(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    useProgramFonts();
+    QGuiApplication app(argc, argv);
+    QStringList arguments;
+    for (int i = 2; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return runWorksheet(arguments);
 }
 
 // The Activity Maker: a desktop window of its own; closing it ends the program. Its Try it
@@ -59,6 +70,7 @@ int makeActivities(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) return check(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "--worksheet") == 0) return worksheet(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "--maker") == 0) return makeActivities(argc, argv);
     PlatformArguments arguments(argc, argv);
     StartupWarmup warmup;

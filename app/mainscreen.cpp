@@ -1,11 +1,11 @@
 #include "app/mainscreen.h"
 
-#include "app/activitymenus.h"
 #include "app/backdrop.h"
 #include "app/shellstate.h"
 #include "app/texts.h"
 #include "app/titlescreen.h"
 #include "jotter/jotter.h"
+#include "menus/menupage.h"
 #include "menus/topicmenu.h"
 #include "ui/files.h"
 #include "ui/formregistry.h"
@@ -163,7 +163,7 @@ void MainScreen::onLoad() {
 }
 
 void MainScreen::onShow() {
-    const bool ours = ourActivitiesCount() > 0;
+    const bool ours = menus::ourActivitiesCount() > 0;
     menuEntries(kOursEntry).setVisible(ours);
     jotterButton.setTop(ours ? kJotterTopBelowOurs : kJotterTop);
 }

@@ -1,13 +1,10 @@
 #include "app/screens.h"
 
+#include "activities/files/filescreens.h"
 #include "activities/labelling/healthylivingscreen.h"
 #include "activities/labelling/pubertyscreen.h"
 #include "activities/labelling/skeletonscreen.h"
-#include "activities/questions/conductorsscreen.h"
-#include "activities/questions/magnetsscreen.h"
-#include "activities/questions/plantreproductionscreen.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
-#include "app/activitymenus.h"
 #include "app/backdrop.h"
 #include "app/mainscreen.h"
 #include "app/titlescreen.h"
@@ -38,14 +35,12 @@ void registerScreens(ui::FormRegistry& registry) {
     add<PubertyScreen>(registry);
     add<HealthyLivingScreen>(registry);
     add<ScrambledWordsScreen>(registry);
-    add<TwoMagnetsScreen>(registry);
-    add<MagnetAndMaterialScreen>(registry);
-    add<ConductorsScreen>(registry);
-    add<PlantReproductionScreen>(registry);
     add<Jotter>(registry);
 
-    // Menus take the activity files' topics each time they open.
-    menus::slotSource = activityMenuPage;
+    // The program's own question activities, from their files, under their screens' names.
+    activityfiles::registerOwnActivity(registry, "magnets.toml", {"magnets", "magnets2"});
+    activityfiles::registerOwnActivity(registry, "circuits.toml", {"circuits"});
+    activityfiles::registerOwnActivity(registry, "repro.toml", {"repro"});
 
     // The Jotter opens from every full-size screen, or comes to the front if it is open.
     registry.addShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), Jotter::Name);

@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/activitymenus.h"
 #include "app/checkcommand.h"
 #include "bench/openandpaint.h"
+#include "menus/menupage.h"
 #include "ui/files.h"
 #include "ui/formregistry.h"
 #include "ui/twips.h"
@@ -104,14 +104,14 @@ void openMenu(benchmark::State& state, const char* name, bool fresh) {
     teacherFolder();
     const float scale = ui::Twips::scale();
     ui::Twips::setScale(1.75f);
-    forgetActivityFiles();
+    menus::forgetActivityFiles();
     ui::forms().get("intro0");
     ui::forms().show(name);  // read and laid out once, for `again`
     for (auto _ : state) {
         state.PauseTiming();
         ui::forms().unload(*ui::forms().find(name));
         ui::forms().collectGarbage();
-        if (fresh) forgetActivityFiles();
+        if (fresh) menus::forgetActivityFiles();
         state.ResumeTiming();
         showAndWaitForPaint(name);
     }
@@ -123,9 +123,9 @@ void openMenu(benchmark::State& state, const char* name, bool fresh) {
 // and seeing that none changed, then placing them.
 void findAndPlaceAgain(benchmark::State& state) {
     teacherFolder();
-    forgetActivityFiles();
-    activityMenuPage(menus::kOurActivities, 0);
-    for (auto _ : state) benchmark::DoNotOptimize(activityMenuPage(menus::kOurActivities, 0));
+    menus::forgetActivityFiles();
+    menus::menuPage(menus::kOurActivities, 0);
+    for (auto _ : state) benchmark::DoNotOptimize(menus::menuPage(menus::kOurActivities, 0));
 }
 
 void checkAll(benchmark::State& state) {

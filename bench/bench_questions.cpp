@@ -4,8 +4,7 @@
 
 #include <QImage>
 
-#include "activities/questions/conductorsscreen.h"
-#include "activities/questions/plantreproductionscreen.h"
+#include "activities/files/filescreens.h"
 #include "ui/formregistry.h"
 
 namespace {
@@ -17,7 +16,7 @@ void paint(const ui::Control& c) {
 }
 
 void circuitsFlashTick(benchmark::State& state) {
-    ConductorsScreen& c = ui::forms().show<ConductorsScreen>();
+    auto& c = dynamic_cast<activityfiles::FileQuestionsScreen&>(*ui::forms().show("circuits"));
     c.commandClicked(c.commandIndex(questions::Command::Answer));
     for (auto _ : state) {
         c.flashTimer.fire();
@@ -27,7 +26,7 @@ void circuitsFlashTick(benchmark::State& state) {
 }
 
 void reproFlashTick(benchmark::State& state) {
-    PlantReproductionScreen& r = ui::forms().show<PlantReproductionScreen>();
+    auto& r = dynamic_cast<activityfiles::FileTrueFalseScreen&>(*ui::forms().show("repro"));
     r.commandClicked(r.commandIndex(questions::Command::Answer));
     for (auto _ : state) {
         r.flashTimer.fire();

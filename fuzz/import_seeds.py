@@ -81,6 +81,13 @@ def link(info):
     info.external_attr = 0o120777 << 16
 
 
+def name_not_utf8():
+    # Its entry's flag says UTF-8, and its name's bytes are not.
+    data = pack(good() + [("pic-ab.png", PICTURE)])
+    data[:] = data.replace(b"pic-ab.png", b"pic-\xff\xfe.png")
+    return patch(data, 2, 6, 8, 0x800, size=2)
+
+
 def seeds():
     yield "good", pack(good())
     yield "good-without-own-picture", pack([("flower.toml", ACTIVITY.replace(b"flower.png", b"skeleton.jpg"))])
@@ -95,6 +102,7 @@ def seeds():
     yield "drive-letter", pack([good()[0], ("C:flower.png", PICTURE)])
     yield "long-name", pack([good()[0], ("f" * 97 + ".png", PICTURE)])
     yield "hidden-name", pack([good()[0], (".flower.png", PICTURE)])
+    yield "name-not-utf8", name_not_utf8()
     yield "other-kind", pack(good() + [("notes.txt", b"notes")])
     yield "too-many-entries", pack(good() + [(f"extra{i}.png", PICTURE) for i in range(51)])
     yield "two-activities", pack(good() + [("second.toml", ACTIVITY)])

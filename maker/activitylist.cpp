@@ -10,6 +10,7 @@ ActivityList::ActivityList(const LibraryLink& library, QWidget* parent)
     : QTreeWidget(parent), library_(library) {
     setObjectName("activities");
     setHeaderLabels({"Activities"});
+    setAccessibleName("Activities: click one to open it");
     setRootIsDecorated(true);
     refresh();
 }
@@ -24,7 +25,7 @@ void ActivityList::refresh() {
     }
     for (const LibraryLink::Listed& l : library_.activities()) {
         QString caption = l.topic;
-        if (!l.mine) caption += " (comes with the program)";
+        if (l.mine) caption += " (yours)";
         if (l.problems > 0)
             caption +=
                 l.problems == 1 ? QString(": 1 problem") : QString(": %1 problems").arg(l.problems);

@@ -22,19 +22,39 @@ QString nameFromTitle(const QString& title, const QStringList& taken) {
     }
 }
 
+namespace {
+
+// Why a file could not be written, in her words: a folder she may not write in and a full disk
+// are told apart, for each has its own remedy.
+QString whyNotWritten(const QString& folder, const QFileDevice& file) {
+    if (file.error() == QFileDevice::ResourceError)
+        return "The disk is full: free some space, then save again.";
+    if (!QFileInfo(folder).isWritable())
+        return QString(
+                   "You may not write in the folder %1: ask whoever looks after this "
+                   "computer to let you.")
+            .arg(QDir::toNativeSeparators(folder));
+    return QString("%1 could not be written: %2.")
+        .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+}
+
+}  // namespace
+
 QString writeWhole(const QString& path, const QByteArray& text) {
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) return QString("The folder %1 cannot be made.").arg(folder);
+    if (!QDir().mkpath(folder))
+        return QString(
+                   "The folder %1 cannot be made: you may not write there, or a file of "
+                   "that name is in the way.")
+            .arg(QDir::toNativeSeparators(folder));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QString("%1 cannot be written: %2.").arg(path, file.errorString());
-    if (file.write(text) != text.size() || !file.commit())
-        return QString("%1 could not be written whole: %2.").arg(path, file.errorString());
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return whyNotWritten(folder, file);
     return {};
 }
 
-void copyPictures(const Document& d, const QString& from, const QString& to) {
-    if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath()) return;
+QString copyPictures(const Document& d, const QString& from, const QString& to) {
+    if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath()) return {};
     QStringList names{d.picture};
     for (const Question& q : d.questions) names << q.picture;
     for (const QString& name : names) {
@@ -42,8 +62,12 @@ void copyPictures(const Document& d, const QString& from, const QString& to) {
         if (name.isEmpty() || !QFileInfo(source).isFile() ||
             QFileInfo::exists(QDir(to).filePath(name)))
             continue;
-        QFile::copy(source, QDir(to).filePath(name));
+        QFile file(source);
+        if (!QDir().mkpath(to) || !file.copy(QDir(to).filePath(name)))
+            return QString("The picture %1 could not be copied into %2: %3.")
+                .arg(name, QDir::toNativeSeparators(to), file.errorString());
     }
+    return {};
 }
 
 }  // namespace maker

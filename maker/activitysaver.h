@@ -17,7 +17,8 @@ QString nameFromTitle(const QString& title, const QStringList& taken);
 // reason in her words when it fails (the file as it was is then untouched).
 QString writeWhole(const QString& path, const QByteArray& text);
 
-// Copies the pictures the document names from `from` into `to` where `to` lacks them.
-void copyPictures(const Document& document, const QString& from, const QString& to);
+// Copies the pictures the document names from `from` into `to` where `to` lacks them, making
+// `to` if missing; the reason in her words when one cannot be copied.
+QString copyPictures(const Document& document, const QString& from, const QString& to);
 
 }  // namespace maker

@@ -31,20 +31,21 @@ void CommonFields::build(QVBoxLayout* layout) {
     layout->addLayout(form);
     FieldBinder& b = binder();
 
-    auto* title = lineEdit("title", "The title at the top of the activity");
+    auto* title = lineEdit("title", "Shown in the title bar of the pupils' window");
     b.line(
         title, {"title"}, [](const Document& d) { return d.title; },
         [](Document& d, const QString& t) { d.title = t; });
-    form->addRow("&Title:", title);
+    form->addRow("&Window title:", title);
 
-    auto* topic = lineEdit("topic", "The topic's caption in the menu");
+    auto* topic = lineEdit("topic", "The words on its button in the menu");
     b.line(
         topic, {"topic"}, [](const Document& d) { return d.topic; },
         [](Document& d, const QString& t) { d.topic = t; });
-    form->addRow("T&opic:", topic);
+    form->addRow("&Name in the menu:", topic);
 
     auto* where = new QComboBox;
     where->setObjectName("where");
+    where->setAccessibleName("Where it goes");
     where->addItem("Our Activities");
     for (int m = 1; m <= 5; ++m) where->addItem(QString("In place of a topic of Menu %1").arg(m));
     b.choice(

@@ -2,13 +2,51 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "maker/dialogs.h"
 #include "maker/kindnames.h"
+#include "maker/makersettings.h"
 
 namespace maker {
 
 namespace {
+
+// A file dialog whose state (the folders she visited, its view) is kept in the Maker's own
+// settings. Qt's dialog also writes it to QtProject.conf as it closes, a file no document
+// names: that write goes to a scratch folder, which is then removed.
+QString runFileDialog(QWidget* parent, const QString& title, const QString& start,
+                      const QString& filter, QFileDialog::FileMode mode,
+                      QFileDialog::AcceptMode accept = QFileDialog::AcceptOpen) {
+    QTemporaryDir scratch;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
+    QString chosen;
+    {
+        QFileDialog dialog(parent, title);
+        dialog.restoreState(makerSettings().value("fileDialog").toByteArray());
+        dialog.setDirectory(start);
+        dialog.setFileMode(mode);
+        dialog.setAcceptMode(accept);
+        if (mode == QFileDialog::Directory)
+            dialog.setOption(QFileDialog::ShowDirsOnly);
+        else
+            dialog.setNameFilter(filter);
+        if (QFileInfo(start).isFile() || accept == QFileDialog::AcceptSave)
+            dialog.selectFile(start);
+        if (dialog.exec() == QDialog::Accepted) chosen = dialog.selectedFiles().value(0);
+        makerSettings().setValue("fileDialog", dialog.saveState());
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    return chosen;
+}
+
+// Her Pictures folder, or her home where the desktop has none.
+QString picturesFolder() {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
 
 class DesktopDialogs : public Dialogs {
   public:
@@ -31,23 +69,24 @@ class DesktopDialogs : public Dialogs {
         return kKindNames[names.indexOf(chosen)].kind;
     }
     QString openFile(QWidget* parent, const QString& folder) override {
-        return QFileDialog::getOpenFileName(parent, "Open an activity", folder,
-                                            "Activities (*.toml)");
+        return runFileDialog(parent, "Open an activity", folder, "Activities (*.toml)",
+                             QFileDialog::ExistingFile);
     }
     QString choosePicture(QWidget* parent) override {
-        return QFileDialog::getOpenFileName(parent, "Choose a picture", QString(),
-                                            "Pictures (*.png *.jpg *.jpeg *.PNG *.JPG *.JPEG)");
+        return runFileDialog(parent, "Choose a picture", picturesFolder(),
+                             "Pictures (*.png *.jpg *.jpeg *.PNG *.JPG *.JPEG)",
+                             QFileDialog::ExistingFile);
     }
     QString openPackage(QWidget* parent) override {
-        return QFileDialog::getOpenFileName(parent, "Import a shared activity", QDir::homePath(),
-                                            "Shared activities (*.brindlemark)");
+        return runFileDialog(parent, "Import a shared activity", QDir::homePath(),
+                             "Shared activities (*.brindlemark)", QFileDialog::ExistingFile);
     }
     QString chooseFolder(QWidget* parent, const QString& title) override {
-        return QFileDialog::getExistingDirectory(parent, title, QDir::homePath());
+        return runFileDialog(parent, title, QDir::homePath(), {}, QFileDialog::Directory);
     }
     QString saveAs(QWidget* parent, const QString& folder, const QString& suggested) override {
-        return QFileDialog::getSaveFileName(parent, "Save the activity as",
-                                            folder + '/' + suggested, "Activities (*.toml)");
+        return runFileDialog(parent, "Save the activity as", folder + '/' + suggested,
+                             "Activities (*.toml)", QFileDialog::AnyFile, QFileDialog::AcceptSave);
     }
     bool confirm(QWidget* parent, const QString& question) override {
         return QMessageBox::question(parent, "Brindlemark Activity Maker", question) ==

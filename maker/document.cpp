@@ -51,13 +51,13 @@ void appendEntry(Document& d) {
             d.labels.push_back({});
             break;
         case Kind::Sorting:
-            d.words.push_back({{}, {}, d.columns.value(0)});
+            d.words.push_back({});
             break;
         case Kind::Passage:
             d.passages.push_back({});
             break;
         case Kind::Questions:
-            d.questions.push_back({{}, {}, {}, {QString(), QString()}, 0});
+            d.questions.emplace_back().answers = {QString(), QString()};
             break;
         case Kind::TrueFalse:
             d.statements.push_back({});
@@ -92,8 +92,7 @@ Document fromActivity(const activityfiles::Activity& a, const QByteArray& fileTe
     for (const activityfiles::LabelEntry& l : a.labels)
         d.labels.push_back({l.word, l.say, l.at, l.lineTo});
     d.columns = a.columns;
-    for (const activityfiles::SortWord& w : a.words)
-        d.words.push_back({w.text, w.say, a.columns.value(w.column)});
+    for (const activityfiles::SortWord& w : a.words) d.words.push_back({w.text, w.say, w.column});
     for (const activityfiles::Passage& p : a.passages) {
         QString text = p.pieces.value(0);
         for (int g = 0; g < p.gaps.size(); ++g)
@@ -101,7 +100,9 @@ Document fromActivity(const activityfiles::Activity& a, const QByteArray& fileTe
         d.passages.push_back({p.option, text});
     }
     for (const activityfiles::Question& q : a.questions)
-        d.questions.push_back({q.text, q.say, q.picture, q.answers, q.right});
+        d.questions.push_back({q.text, q.say, q.picture, q.answers, q.right, q.section, q.pictureAt,
+                               q.answerInWords, q.after, q.answersSay});
+    d.byHand = {a.background, a.layout, a.describe, a.backdrop, a.wrong, a.flash, a.sections};
     for (const activityfiles::Statement& s : a.statements)
         d.statements.push_back({s.text, s.say, s.isTrue});
     if (!fileText.isEmpty()) {

@@ -5,6 +5,7 @@
 #include <QPointF>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -26,7 +27,7 @@ struct Label {
 struct SortWord {
     QString text;
     QString say;
-    QString column;
+    int column = 0;  // by place, so that a column chosen before its heading is typed stays
     bool operator==(const SortWord&) const = default;
 };
 
@@ -42,7 +43,24 @@ struct Question {
     QString picture;
     QStringList answers;
     int right = 0;
+    // Of a screen laid out by hand, kept as read (see ByHand).
+    int section = 0;
+    std::vector<float> pictureAt;
+    QString answerInWords, after;
+    QStringList answersSay;  // by answer; may be shorter, an empty one read as written
     bool operator==(const Question&) const = default;
+};
+
+// What a file laid out by hand (the program's own activities) holds besides its words: the
+// Maker does not edit it, and writes it back as it was read.
+struct ByHand {
+    std::optional<activityfiles::Rgb> background;
+    std::optional<activityfiles::FixedLayout> layout;
+    std::map<QString, QString> describe;
+    QString backdrop, wrong;
+    std::optional<activityfiles::Flash> flash;
+    std::vector<activityfiles::Section> sections;
+    bool operator==(const ByHand&) const = default;
 };
 
 struct Statement {
@@ -67,6 +85,8 @@ struct Document {
     // [[entry]], by entry.
     QString headerComment;
     std::vector<QString> entryComments;
+
+    ByHand byHand;
 
     bool operator==(const Document&) const = default;
 

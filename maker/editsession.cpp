@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 
+#include "maker/activitysaver.h"
+#include "maker/librarylink.h"
+
 namespace maker {
 
 namespace {
@@ -39,12 +42,27 @@ QString EditSession::displayName() const {
     return document_.title.isEmpty() ? QString("New activity") : document_.title;
 }
 
+QString EditSession::pictureFolder() const {
+    if (staged_) return staged_->path();
+    return path_.isEmpty() ? LibraryLink::ownFolder() : QFileInfo(path_).absolutePath();
+}
+
+QString EditSession::stagingFolder() {
+    if (!staged_) {
+        const QString from = pictureFolder();
+        staged_ = std::make_shared<QTemporaryDir>();
+        copyPictures(document_, from, staged_->path());
+    }
+    return staged_->path();
+}
+
 void EditSession::open(Document document, QString path, bool readOnly, bool droppedComments) {
     undo_.clear();
     document_ = std::move(document);
     path_ = std::move(path);
     readOnly_ = readOnly;
     droppedComments_ = droppedComments;
+    staged_.reset();
     open_ = true;
     undo_.setClean();
     Q_EMIT opened();
@@ -55,6 +73,7 @@ void EditSession::close() {
     undo_.clear();
     document_ = {};
     path_.clear();
+    staged_.reset();
     open_ = false;
     Q_EMIT opened();
     Q_EMIT changed();
@@ -64,6 +83,7 @@ void EditSession::saved(const QString& path) {
     path_ = path;
     readOnly_ = false;
     droppedComments_ = false;
+    staged_.reset();  // its pictures are beside it now
     undo_.setClean();
     Q_EMIT changed();
 }

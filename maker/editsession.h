@@ -2,8 +2,10 @@
 // The activity open in the Maker: its document, where it was read from, whether it may be
 // changed, and the undo stack through which every edit passes.
 #include <QObject>
+#include <QTemporaryDir>
 #include <QUndoStack>
 #include <functional>
+#include <memory>
 
 #include "maker/document.h"
 #include "maker/tomlwriter.h"
@@ -24,6 +26,12 @@ class EditSession : public QObject {
     QUndoStack& undoStack() { return undo_; }
     // The name shown in the title and in questions.
     QString displayName() const;
+
+    // Where its pictures are found. Those she chose since it was saved wait in a folder of
+    // their own, copied into hers only by a save: an activity she abandons leaves nothing.
+    QString pictureFolder() const;
+    // That waiting folder, made when first needed with the pictures the activity had.
+    QString stagingFolder();
 
     void open(Document document, QString path, bool readOnly, bool droppedComments = false);
     void close();
@@ -46,6 +54,7 @@ class EditSession : public QObject {
     bool readOnly_ = false;
     bool open_ = false;
     bool droppedComments_ = false;
+    std::shared_ptr<QTemporaryDir> staged_;
     QUndoStack undo_;
 };
 

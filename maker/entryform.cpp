@@ -17,8 +17,13 @@ QLineEdit* newLineEdit(const QString& objectName, const QString& placeholder) {
     return edit;
 }
 
-QLineEdit* newSpokenAs(const QString& objectName) {
-    QLineEdit* edit = newLineEdit(objectName, "Spoken as (only if it differs)");
+QLineEdit* newSpokenAs(const QString& objectName, const QString& whose) {
+    const QString placeholder = "Read aloud as (leave empty to read it as written)";
+    QLineEdit* edit = newLineEdit(objectName, placeholder);
+    // Wide enough for its placeholder, which is all it says until she types.
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(placeholder) +
+                          edit->fontMetrics().averageCharWidth() * 3);
+    edit->setAccessibleName(QString("%1 read aloud as").arg(whose));
     edit->setToolTip(
         "How Read Aloud says it, when that differs from how it is written: \"H two O\" for "
         "H2O. Leave it empty to have the text read as it is.");
@@ -28,16 +33,21 @@ QLineEdit* newSpokenAs(const QString& objectName) {
 EntryForm::EntryForm(Context& context, QString entryName, QString addCaption)
     : FormPart(context), entryName_(std::move(entryName)), addCaption_(std::move(addCaption)) {}
 
+QString EntryForm::entryTitle(int i) const {
+    return QString("%1 %2").arg(entryName_).arg(i + 1);
+}
+
 void EntryForm::build(QVBoxLayout* layout) {
     buildHead(layout);
     const int count = document().entryCount();
     for (int i = 0; i < count; ++i) {
-        auto* box = new QGroupBox(QString("%1 %2").arg(entryName_).arg(i + 1));
+        auto* box = new QGroupBox(entryTitle(i));
         box->setObjectName(QString("entry%1").arg(i + 1));
         buildEntry(i, box);
         binder().stand(box, {"[[]]", i});
         auto* remove = new QPushButton("Remove");
         remove->setObjectName(QString("remove%1").arg(i + 1));
+        remove->setAccessibleName("Remove " + entryTitle(i).toLower());
         remove->setEnabled(count > 1);  // the last one is emptied, not removed
         connect(remove, &QPushButton::clicked, this,
                 [this, i] { context_.session.edit({}, [i](Document& d) { removeEntry(d, i); }); });

@@ -22,10 +22,13 @@ class EntryForm : public FormPart {
     // The fields of entry `index`, into its box.
     virtual void buildEntry(int index, QGroupBox* box) = 0;
     // Entry i's text, in a field named `name` and the entry's number, and beside it its
-    // "Spoken as", both bound to item i of the document's `list`.
+    // "Read aloud as", both bound to item i of the document's `list`.
     template <class Item>
     void addTextAndSpokenAs(QBoxLayout* into, std::vector<Item> Document::*list, int i,
                             const QString& name, const QString& placeholder);
+
+    // "Question 2": what a screen reader calls entry i.
+    QString entryTitle(int i) const;
 
   private:
     QString entryName_, addCaption_;
@@ -33,18 +36,20 @@ class EntryForm : public FormPart {
 
 // Small builders the entry forms share.
 QLineEdit* newLineEdit(const QString& objectName, const QString& placeholder);
-// "Spoken as": how Read Aloud says an entry's text, where that differs from how it is written.
-QLineEdit* newSpokenAs(const QString& objectName);
+// "Read aloud as": how Read Aloud says the text of `whose`, where that differs from how it is
+// written.
+QLineEdit* newSpokenAs(const QString& objectName, const QString& whose);
 
 template <class Item>
 void EntryForm::addTextAndSpokenAs(QBoxLayout* into, std::vector<Item> Document::*list, int i,
                                    const QString& name, const QString& placeholder) {
     const QString n = QString::number(i + 1);
     QLineEdit* text = newLineEdit(name + n, placeholder);
+    text->setAccessibleName(entryTitle(i));
     binder().line(
         text, {"text", i}, [i, list](const Document& d) { return (d.*list)[i].text; },
         [i, list](Document& d, const QString& t) { (d.*list)[i].text = t; });
-    QLineEdit* say = newSpokenAs("say" + n);
+    QLineEdit* say = newSpokenAs("say" + n, entryTitle(i));
     binder().line(
         say, {"say", i}, [i, list](const Document& d) { return (d.*list)[i].say; },
         [i, list](Document& d, const QString& t) { (d.*list)[i].say = t; });

@@ -12,7 +12,7 @@
 namespace maker {
 
 void FieldBinder::add(QWidget* widget, const FieldRef& field, std::function<void()> sync) {
-    bound_.push_back({widget, field, std::move(sync)});
+    bound_.push_back({widget, field, std::move(sync), widget->toolTip()});
     bound_.back().sync();
 }
 
@@ -43,8 +43,8 @@ void FieldBinder::text(QPlainTextEdit* edit, const FieldRef& field, Get<QString>
 
 void FieldBinder::toggle(QAbstractButton* button, const FieldRef& field, Get<bool> get,
                          Set<bool> set) {
-    QObject::connect(button, &QAbstractButton::clicked, button, [this, button, field, set] {
-        const bool on = button->isChecked();
+    // Toggled, not clicked: a screen reader's or switch's press toggles without a click.
+    QObject::connect(button, &QAbstractButton::toggled, button, [this, field, set](bool on) {
         session_.edit(field, [&](Document& d) { set(d, on); });
     });
     add(button, field, [this, button, get] {
@@ -84,9 +84,10 @@ void FieldBinder::mark(const std::vector<FieldProblem>& problems) {
     for (Bound& b : bound_) {
         if (!b.widget || b.field.isNone()) continue;
         QStringList said;
+        if (!b.help.isEmpty()) said << b.help;
         for (const FieldProblem& p : problems)
             if (p.field == b.field) said << p.message;
-        const bool has = !said.isEmpty();
+        const bool has = said.size() > (b.help.isEmpty() ? 0 : 1);
         b.widget->setToolTip(said.join('\n'));
         if (b.widget->property("problem").toBool() != has) {
             b.widget->setProperty("problem", has);

@@ -56,6 +56,7 @@ class FieldBinder {
         QPointer<QWidget> widget;
         FieldRef field;
         std::function<void()> sync;
+        QString help;  // its own tooltip, which a problem's words go below
     };
     void add(QWidget* widget, const FieldRef& field, std::function<void()> sync);
 

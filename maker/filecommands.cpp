@@ -120,13 +120,11 @@ bool FileCommands::writeTo(const QString& path, bool isNew) {
                                   "its head and those above each entry are saved. Save it?"))
         return false;
     const Document& d = context_.session.document();
-    copyPictures(d, context_.check.folder(), QFileInfo(path).absolutePath());
-    const QString error = writeWhole(path, writeActivity(d).text);
+    // Its pictures first, so that the menus never find the activity without them.
+    QString error = copyPictures(d, context_.check.folder(), QFileInfo(path).absolutePath());
+    if (error.isEmpty()) error = writeWhole(path, writeActivity(d).text);
     if (!error.isEmpty()) {
-        context_.dialogs.tell(&window_,
-                              error +
-                                  "\nYour work is still here: free some space or choose another "
-                                  "place with Save As.");
+        context_.dialogs.tell(&window_, error + "\nYour work is still here, not saved.");
         return false;
     }
     context_.session.saved(path);

@@ -34,10 +34,12 @@ QPointF tenths(QPointF p) {
 LabelCanvas::LabelCanvas(Context& context, QWidget* parent)
     : QWidget(parent), context_(context), editor_(new QLineEdit(this)) {
     setObjectName("labelCanvas");
+    setAccessibleName("Picture: click to add a label");
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(400, 288);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     editor_->setObjectName("labelWord");
+    editor_->setAccessibleName("Word of the label");
     editor_->setAlignment(Qt::AlignCenter);
     editor_->hide();
     connect(editor_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -137,17 +139,7 @@ QRectF LabelCanvas::boxOnWidget(int i) const {
 }
 
 std::vector<bool> LabelCanvas::misplaced() const {
-    const int n = plan_ ? static_cast<int>(plan_->boxes.size()) : 0;
-    std::vector<bool> bad(n, false);
-    const QRectF picture = plan_ ? plan_->pictureRect : QRectF();
-    for (int i = 0; i < n; ++i) {
-        const QRectF& box = plan_->boxes[i].box;
-        if (box.isEmpty() || !picture.contains(box)) bad[i] = true;
-        for (int j = 0; j < i; ++j)
-            if (!plan_->boxes[j].box.isEmpty() && plan_->boxes[j].box.intersects(box))
-                bad[i] = bad[j] = true;
-    }
-    return bad;
+    return plan_ ? activityfiles::misplacedBoxes(*plan_) : std::vector<bool>();
 }
 
 void LabelCanvas::paintEvent(QPaintEvent*) {
@@ -291,6 +283,7 @@ void LabelCanvas::makeLabel(QPointF point) {
 void LabelCanvas::editWord(int i) {
     if (i < 0 || context_.session.readOnly()) return;
     editing_ = i;
+    editor_->setAccessibleName(QString("Word of label %1").arg(i + 1));
     editor_->setText(context_.session.document().labels[i].word);
     editor_->setGeometry(boxOnWidget(i).toAlignedRect());
     editor_->show();

@@ -1,13 +1,7 @@
 #include "maker/librarylink.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <algorithm>
 
-#include "activities/files/arrangement.h"
-#include "activities/files/layout.h"
-#include "activities/files/library.h"
-#include "activities/files/menutopics.h"
 #include "ui/files.h"
 
 namespace maker {
@@ -16,8 +10,13 @@ using namespace activityfiles;
 
 namespace {
 
-bool sameName(const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+QString ownCanonical() {
+    return QFileInfo(LibraryLink::ownFolder()).canonicalFilePath();
+}
+
+bool isHers(const QString& path) {
+    const QString own = ownCanonical();
+    return !own.isEmpty() && QFileInfo(path).canonicalPath() == own;
 }
 
 }  // namespace
@@ -28,30 +27,26 @@ QString LibraryLink::ownFolder() {
 
 bool LibraryLink::comesWithProgram(const QString& path) {
     const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
-    if (folder.isEmpty() || folder == QFileInfo(ownFolder()).canonicalFilePath()) return false;
+    if (folder.isEmpty() || folder == ownCanonical()) return false;
     return activityFolders().contains(folder);
+}
+
+const Catalogue& LibraryLink::catalogue() const {
+    if (!catalogue_) catalogue_ = readCatalogue(activityFolders());
+    return *catalogue_;
 }
 
 const std::vector<LibraryLink::Listed>& LibraryLink::activities() const {
     if (listed_) return *listed_;
-    const QString own = QFileInfo(ownFolder()).canonicalFilePath();
-    const Arrangement a = arrange(loadLibrary(activityFolders(), true));
     std::vector<Listed> out;
-    for (size_t i = 0; i < a.library.files.size(); ++i) {
-        const FoundFile& file = a.library.files[i].file;
-        const activityfiles::Place& place = a.placement.places[i];
-        if (place.where == activityfiles::Place::Displaced) continue;  // she replaced it
-        const ReadResult& read = *a.library.files[i].read;
-        Listed l{file.path,
-                 file.fileName,
-                 read.topic.isEmpty() ? file.fileName : read.topic,
-                 place.where == activityfiles::Place::Topic     ? place.menu
-                 : place.where == activityfiles::Place::Healthy ? kHealthyMenu
-                                                                : 0,
-                 !own.isEmpty() && QFileInfo(file.path).canonicalPath() == own,
-                 static_cast<int>(readAndPlaceProblems(a, i).size())};
-        if (place.where == activityfiles::Place::Topic) l.topic = place.caption;
-        out.push_back(std::move(l));
+    for (const CatalogueEntry& e : catalogue().entries) {
+        if (!e.used()) continue;  // she replaced it
+        const FoundFile& file = e.file.file;
+        const QString topic = e.place.where == activityfiles::Place::Topic ? e.place.caption
+                              : e.file.read->topic.isEmpty()               ? file.fileName
+                                                                           : e.file.read->topic;
+        out.push_back({file.path, file.fileName, topic, e.menu(), isHers(file.path),
+                       static_cast<int>(e.problems().size())});
     }
     listed_ = std::move(out);
     return *listed_;
@@ -60,33 +55,31 @@ const std::vector<LibraryLink::Listed>& LibraryLink::activities() const {
 std::array<LibraryLink::Place, 5> LibraryLink::places(int menu, Kind kind,
                                                       const QString& fileName) const {
     std::array<Place, 5> out;
-    const std::vector<Listed>& listed = activities();
+    const Catalogue& c = catalogue();
     for (int s = 0; s < 5; ++s) {
-        const Topic& topic = kMenuTopics[menu - 1][s];
+        const TopicHolder holder = c.topic(menu, s);
         Place& p = out[s];
-        p.caption = QString::fromUtf8(topic.caption);
+        p.caption = QString::fromUtf8(kMenuTopics[menu - 1][s].caption);
         if (menu == kHealthyMenu && s == kHealthySlot && kind == Kind::Passage) {
             // Passages for Healthy Living become its other options.
             p.offered = true;
             p.holder = "built in: your passages are added as its other options";
-            continue;
-        }
-        if (topic.screen) {
+        } else if (holder.builtIn) {
             p.holder = "an activity built into the program";
             p.why = "A built-in activity cannot be replaced: choose another topic.";
-            continue;
-        }
-        p.offered = true;
-        p.holder = "nothing yet";
-        for (const Listed& l : listed) {
-            if (l.menu != menu || !sameName(l.topic, p.caption)) continue;
-            if (l.mine && !sameName(l.fileName, fileName)) {
-                p.offered = false;
-                p.holder = QString("your activity %1").arg(l.fileName);
-                p.why = QString("Your activity %1 is there already.").arg(l.fileName);
-            } else if (!l.mine) {
-                p.holder = QString("%1, which comes with the program").arg(l.fileName);
-                p.fileName = l.fileName;
+        } else if (holder.entry < 0) {
+            p.offered = true;
+            p.holder = "nothing yet";
+        } else {
+            const FoundFile& f = c.entries[static_cast<size_t>(holder.entry)].file.file;
+            const bool same = f.fileName.compare(fileName, Qt::CaseInsensitive) == 0;
+            p.offered = same || !isHers(f.path);
+            if (!p.offered) {
+                p.holder = QString("your activity %1").arg(holder.caption);
+                p.why = QString("Your activity %1 is there already.").arg(holder.caption);
+            } else if (!isHers(f.path)) {
+                p.holder = QString("%1, which comes with the program").arg(holder.caption);
+                p.fileName = f.fileName;
             } else {
                 p.holder = "this activity";
             }
@@ -97,36 +90,17 @@ std::array<LibraryLink::Place, 5> LibraryLink::places(int menu, Kind kind,
 
 LibraryLink::Read LibraryLink::check(const QByteArray& text, const QString& fileName,
                                      const QString& folder) const {
-    // Judged as the menus would judge it: first among the files of the data folders, in the
-    // place of the file of its name (the one she is changing, or one she replaces).
-    LoadedFile mine;
-    mine.file = {folder + "/" + fileName, fileName, -1, {}, {}};
-    mine.read = std::make_shared<const ReadResult>(readActivity(text, fileName));
-    Library library = loadLibrary(activityFolders(), true);
-    for (auto f = library.files.begin(); f != library.files.end(); ++f) {
-        if (!sameName(f->file.fileName, fileName)) continue;
-        const bool hers =
-            QFileInfo(f->file.path).canonicalPath() == QFileInfo(ownFolder()).canonicalFilePath();
-        mine.file.hides = hers ? f->file.hides : f->file.path;
-        mine.hidden = hers ? f->hidden : f->read;
-        library.files.erase(f);
-        break;
-    }
-    library.files.insert(library.files.begin(), mine);
-    const Arrangement a = arrange(std::move(library));
-
+    // Judged as the menus judge it: among the files of the data folders, in the place of the
+    // file of its name (the one she is changing, or one she replaces).
+    std::vector<size_t> index;
     Read out;
-    out.problems = readAndPlaceProblems(a, 0);
-    std::optional<Activity> read = mine.read->activity;
-    if (read) {
-        read->folder = folder;
-        out.fields = read;
-        const Planned planned = plan(*read);
-        out.problems.insert(out.problems.end(), planned.problems.begin(), planned.problems.end());
-        if (out.problems.empty()) out.activity = read;
-    }
-    std::stable_sort(out.problems.begin(), out.problems.end(),
-                     [](const Problem& x, const Problem& y) { return x.at.line < y.at.line; });
+    out.catalogue = std::make_shared<const Catalogue>(
+        readCatalogueWith(activityFolders(), {{folder + "/" + fileName, text}}, index));
+    out.entry = index.front();
+    const CatalogueEntry& e = out.judged();
+    out.problems = e.problems();
+    if (e.activity()) out.fields = *e.activity();
+    if (e.playable()) out.activity = out.fields;
     return out;
 }
 

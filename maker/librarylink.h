@@ -1,13 +1,14 @@
 #pragma once
-// Everything the Maker asks of the activity library and of the menus' placement rule, in one
-// narrow class: which activities there are, where one may go, and what is wrong with one.
+// Everything the Maker asks of the catalogue, in one narrow class: which activities there
+// are, where one may go, and what is wrong with one. It judges nothing itself.
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
-#include "activities/files/activity.h"
+#include "activities/files/catalogue.h"
 
 namespace maker {
 
@@ -32,12 +33,15 @@ class LibraryLink {
         QString why;  // when not offered
     };
 
-    // A read: the activity when it can be played (it may still have no place), and every
-    // problem, in file order.
+    // A read: the activity when it can be played, and every problem, in file order; and the
+    // catalogue as it would be with it, for trying it out and saying where it goes.
     struct Read {
         std::optional<activityfiles::Activity> activity;
         std::optional<activityfiles::Activity> fields;  // its fields, when they can be read
         std::vector<activityfiles::Problem> problems;
+        std::shared_ptr<const activityfiles::Catalogue> catalogue;
+        size_t entry = 0;
+        const activityfiles::CatalogueEntry& judged() const { return catalogue->entries[entry]; }
     };
 
     // Her own activities folder, made or not.
@@ -48,7 +52,10 @@ class LibraryLink {
 
     // Read once, and again after refresh() (she saved, or came back to the window).
     const std::vector<Listed>& activities() const;
-    void refresh() { listed_.reset(); }
+    void refresh() {
+        listed_.reset();
+        catalogue_.reset();
+    }
     // The places on `menu` (1 to 5) for an activity of `kind` in file `fileName` (empty for
     // new).
     std::array<Place, 5> places(int menu, activityfiles::Kind kind, const QString& fileName) const;
@@ -57,6 +64,8 @@ class LibraryLink {
     Read check(const QByteArray& text, const QString& fileName, const QString& folder) const;
 
   private:
+    const activityfiles::Catalogue& catalogue() const;
+    mutable std::optional<activityfiles::Catalogue> catalogue_;
     mutable std::optional<std::vector<Listed>> listed_;
 };
 

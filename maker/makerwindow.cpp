@@ -8,15 +8,31 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "activities/files/sharing/package.h"
 #include "maker/activitylist.h"
 #include "maker/formhost.h"
+#include "maker/namedcombobox.h"
 
 namespace maker {
+
+namespace {
+
+// The desktop's own Redo keys, and Ctrl+Y, which the Guide promises, wherever the desktop
+// puts Redo.
+QList<QKeySequence> redoKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
+    const QKeySequence y(Qt::CTRL | Qt::Key_Y);
+    if (!keys.contains(y)) keys << y;
+    return keys;
+}
+
+}  // namespace
 
 MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
     : QMainWindow(parent),
@@ -24,12 +40,16 @@ MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
       files(context, *this, [this] { list->refresh(); }),
       share(context, *this, files, [this] { list->refresh(); }) {
     setObjectName("maker");
+    nameComboBoxes();
     auto* split = new QSplitter;
     list = new ActivityList(library);
-    connect(list, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+    // One click opens, as Enter does: the list is the way in.
+    const auto openItem = [this](QTreeWidgetItem* item) {
         const QString path = item->data(0, ActivityList::kPathRole).toString();
-        if (!path.isEmpty()) openFile(path);
-    });
+        if (!path.isEmpty() && path != session.path()) openFile(path);
+    };
+    connect(list, &QTreeWidget::itemActivated, this, openItem);
+    connect(list, &QTreeWidget::itemClicked, this, openItem);
     split->addWidget(list);
 
     auto* right = new QWidget;
@@ -44,13 +64,16 @@ MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
     bar->addWidget(copy);
     column->addWidget(readOnlyBar);
     column->addWidget(buildImportBar());
-    emptyPage = new QLabel("Choose an activity on the left, or make a new one with File, New.");
+    emptyPage = new QLabel(
+        "Click an activity on the left to open it, or make a new one with "
+        "File, New.");
     emptyPage->setAlignment(Qt::AlignCenter);
     column->addWidget(emptyPage, 1);
     form = new FormHost(context);
     column->addWidget(form, 1);
     problems = new QListWidget;
     problems->setObjectName("problems");
+    problems->setAccessibleName("Problems: choose one to go to its field");
     problems->setMaximumHeight(fontMetrics().lineSpacing() * 6);
     connect(problems, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const auto& all = check.problems();
@@ -76,7 +99,9 @@ MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
     connect(&check, &ProblemCheck::checked, this, &MakerWindow::showProblems);
     connect(&session.undoStack(), &QUndoStack::cleanChanged, this, &MakerWindow::showTitle);
     showTitle();
-    resize(1100, 760);
+    // Never larger than the screen: at a large desktop scale it has less room than this.
+    const QSize wanted(1100, 760);
+    resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size()) : wanted);
     qApp->installEventFilter(this);
 }
 
@@ -85,7 +110,8 @@ bool MakerWindow::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QWidget*>(watched)->window() != this)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+    const QKeySequence pressed(key->keyCombination());
+    return key->matches(QKeySequence::Undo) || redoKeys().contains(pressed);
 }
 
 QWidget* MakerWindow::buildImportBar() {
@@ -98,7 +124,7 @@ QWidget* MakerWindow::buildImportBar() {
     auto* install = new QPushButton("Install it");
     install->setObjectName("installImport");
     connect(install, &QPushButton::clicked, this, [this] { share.install(); });
-    auto* leave = new QPushButton("Leave it");
+    auto* leave = new QPushButton("Don't install");
     leave->setObjectName("leaveImport");
     connect(leave, &QPushButton::clicked, this, [this] { share.leave(); });
     bar->addWidget(install);
@@ -107,8 +133,14 @@ QWidget* MakerWindow::buildImportBar() {
 }
 
 bool MakerWindow::openPath(const QString& path) {
-    return path.endsWith(sharing::kSuffix, Qt::CaseInsensitive) ? share.import(path)
-                                                                : openFile(path);
+    if (path.endsWith(sharing::kSuffix, Qt::CaseInsensitive)) return share.import(path);
+    if (!openFile(path)) return false;
+    // Sent here by a grey topic, she is taken to its first problem's field.
+    if (!check.problems().empty()) {
+        problems->setCurrentRow(0);
+        form->reveal(check.problems().front().field);
+    }
+    return true;
 }
 
 void MakerWindow::buildMenus() {
@@ -121,9 +153,12 @@ void MakerWindow::buildMenus() {
     QMenu* recentMenu = file->addMenu("Open &Recent");
     connect(recentMenu, &QMenu::aboutToShow, this, [this, recentMenu] {
         recentMenu->clear();
+        // Her copy and the program's file of the same name look alike but for this.
         for (const QString& path : files.recent.list())
-            recentMenu->addAction(QFileInfo(path).fileName(), this,
-                                  [this, path] { openFile(path); });
+            recentMenu->addAction(QFileInfo(path).fileName() + (LibraryLink::comesWithProgram(path)
+                                                                    ? " (comes with the program)"
+                                                                    : " (yours)"),
+                                  this, [this, path] { openFile(path); });
         recentMenu->setEnabled(!recentMenu->isEmpty());
     });
     file->addAction("&Save", QKeySequence::Save, this, &MakerWindow::save);
@@ -131,12 +166,29 @@ void MakerWindow::buildMenus() {
     file->addSeparator();
     QAction* exportAction = file->addAction("&Export…", this, [this] { share.exportActivity(); });
     exportAction->setObjectName("exportActivity");
-    const auto exportable = [this, exportAction] { exportAction->setEnabled(share.canExport()); };
+    // Greyed, it says why, in its tooltip and in the status bar while the menu is open.
+    file->setToolTipsVisible(true);
+    const auto exportable = [this, exportAction] {
+        const QString why = share.whyNoExport();
+        exportAction->setEnabled(why.isEmpty());
+        exportAction->setToolTip(
+            why.isEmpty() ? QString("Send this activity to another teacher as one file") : why);
+        exportAction->setStatusTip(exportAction->toolTip());
+    };
+    connect(file, &QMenu::aboutToShow, this, [this, exportAction] {
+        if (!exportAction->isEnabled()) statusBar()->showMessage(exportAction->toolTip());
+    });
+    connect(file, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage);
     exportable();
     connect(&check, &ProblemCheck::checked, exportAction, exportable);
     connect(&session, &EditSession::changed, exportAction, exportable);
     connect(&session.undoStack(), &QUndoStack::cleanChanged, exportAction, exportable);
     file->addAction("&Import…", this, [this] { share.import(); })->setObjectName("importActivity");
+    file->addSeparator();
+    file->addAction("&Print…", QKeySequence::Print, this, [this] { printing.print(); })
+        ->setObjectName("printSheets");
+    file->addAction("Export as P&DF…", this, [this] { printing.exportPdf(); })
+        ->setObjectName("exportSheets");
     file->addSeparator();
     file->addAction("&Close", QKeySequence::Close, this, &MakerWindow::closeActivity);
     file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);
@@ -145,7 +197,7 @@ void MakerWindow::buildMenus() {
     QAction* undo = session.undoStack().createUndoAction(this, "&Undo");
     undo->setShortcuts(QKeySequence::Undo);
     QAction* redo = session.undoStack().createRedoAction(this, "&Redo");
-    redo->setShortcuts(QKeySequence::Redo);
+    redo->setShortcuts(redoKeys());
     edit->addAction(undo);
     edit->addAction(redo);
 
@@ -189,7 +241,8 @@ void MakerWindow::showProblems() {
 bool MakerWindow::tryIt() {
     if (!session.isOpen()) return false;
     check.runNow();
-    if (!check.playable() || !tryOut.start(*check.playable(), [this] {
+    if (!check.playable() ||
+        !tryOut.start(*check.verdict().catalogue, check.verdict().entry, [this] {
             raise();
             activateWindow();
         })) {

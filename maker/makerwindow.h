@@ -9,6 +9,7 @@
 #include "maker/editsession.h"
 #include "maker/filecommands.h"
 #include "maker/librarylink.h"
+#include "maker/printcommands.h"
 #include "maker/problemcheck.h"
 #include "maker/sharecommands.h"
 #include "maker/tryout.h"
@@ -52,6 +53,7 @@ class MakerWindow : public QMainWindow {
     TryOut tryOut;
     FileCommands files;
     ShareCommands share;
+    PrintCommands printing{context, *this};
 
     ActivityList* list = nullptr;
     FormHost* form = nullptr;

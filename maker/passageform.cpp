@@ -48,14 +48,17 @@ QStringList gapsOf(const QString& text) {
 
 void PassageForm::buildEntry(int i, QGroupBox* box) {
     auto* rows = new QVBoxLayout(box);
-    auto* option = newLineEdit(QString("option%1").arg(i + 1),
-                               "Its option button's caption (needed when there are several)");
+    auto* option = newLineEdit(QString("option%1").arg(i + 1), "Button name, e.g. Alcohol");
+    option->setAccessibleName(QString("Button name of passage %1").arg(i + 1));
+    option->setToolTip(
+        "The name on the button that chooses this passage: needed when there are several.");
     binder().line(
         option, {"option", i}, [i](const Document& d) { return d.passages[i].option; },
         [i](Document& d, const QString& t) { d.passages[i].option = t; });
     rows->addWidget(option);
     auto* text = new QPlainTextEdit;
     text->setObjectName(QString("passage%1").arg(i + 1));
+    text->setAccessibleName(entryTitle(i));
     text->setPlaceholderText("The passage, with each word to drag in [brackets]");
     text->setTabChangesFocus(true);
     text->setFixedHeight(text->fontMetrics().lineSpacing() * 6);

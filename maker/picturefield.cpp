@@ -12,8 +12,8 @@
 namespace maker {
 
 PictureField::PictureField(Context& context, FieldBinder& binder, const FieldRef& field,
-                           FieldBinder::Get<QString> get, FieldBinder::Set<QString> set,
-                           bool optional)
+                           const QString& whose, FieldBinder::Get<QString> get,
+                           FieldBinder::Set<QString> set, bool optional)
     : context_(context), field_(field), set_(std::move(set)) {
     auto* line = new QHBoxLayout(this);
     line->setContentsMargins(0, 0, 0, 0);
@@ -26,11 +26,14 @@ PictureField::PictureField(Context& context, FieldBinder& binder, const FieldRef
     binder.stand(name, field);
     auto* button = new QPushButton("Choose a &picture…");
     button->setObjectName("choosePicture");
+    const QString forWhose = whose.isEmpty() ? QString() : " for " + whose;
+    button->setAccessibleName("Choose a picture" + forWhose);
     connect(button, &QPushButton::clicked, this, &PictureField::choose);
     line->addWidget(name, 1);
     line->addWidget(button);
     if (optional) {
         auto* none = new QPushButton("No picture");
+        none->setAccessibleName("No picture" + forWhose);
         connect(none, &QPushButton::clicked, this,
                 [this] { context_.session.edit({}, [this](Document& d) { set_(d, QString()); }); });
         line->addWidget(none);
@@ -40,7 +43,8 @@ PictureField::PictureField(Context& context, FieldBinder& binder, const FieldRef
 bool PictureField::choose() {
     const QString source = context_.dialogs.choosePicture(window());
     if (source.isEmpty()) return false;
-    const ImportedPicture picture = importPicture(source, LibraryLink::ownFolder());
+    const ImportedPicture picture =
+        importPicture(source, context_.session.stagingFolder(), LibraryLink::ownFolder());
     if (picture.name.isEmpty()) {
         context_.dialogs.tell(window(), picture.error + "\nThe picture you had is kept.");
         return false;

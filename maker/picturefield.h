@@ -13,7 +13,8 @@ namespace maker {
 
 class PictureField : public QWidget {
   public:
-    PictureField(Context& context, FieldBinder& binder, const FieldRef& field,
+    // `whose` names the entry the picture belongs to ("question 2"), when there are several.
+    PictureField(Context& context, FieldBinder& binder, const FieldRef& field, const QString& whose,
                  FieldBinder::Get<QString> get, FieldBinder::Set<QString> set,
                  bool optional = false);
 

@@ -9,27 +9,32 @@
 
 namespace maker {
 
-namespace {
-
 bool sameBytes(const QString& a, const QString& b) {
     QFile x(a), y(b);
     return x.size() == y.size() && x.open(QIODevice::ReadOnly) && y.open(QIODevice::ReadOnly) &&
            x.readAll() == y.readAll();
 }
 
-// A plain name for the picture, kept apart from the names the folder has (whatever their
+namespace {
+
+// A plain name for the picture, kept apart from the names the folders have (whatever their
 // case) unless that file is this very picture.
-QString freeName(const QDir& dir, const QString& base, const QString& suffix,
+QString freeName(const std::vector<QDir>& dirs, const QString& base, const QString& suffix,
                  const QString& source) {
-    const QStringList taken = dir.entryList(QDir::Files | QDir::Hidden);
     for (int n = 1;; ++n) {
         const QString name =
             n == 1 ? base + '.' + suffix : QString("%1-%2.%3").arg(base).arg(n).arg(suffix);
-        const auto same = std::find_if(taken.begin(), taken.end(), [&](const QString& t) {
-            return t.compare(name, Qt::CaseInsensitive) == 0;
-        });
-        if (same == taken.end()) return name;
-        if (!source.isEmpty() && sameBytes(dir.filePath(*same), source)) return *same;
+        bool free = true;
+        for (const QDir& dir : dirs) {
+            const QStringList taken = dir.entryList(QDir::Files | QDir::Hidden);
+            const auto same = std::find_if(taken.begin(), taken.end(), [&](const QString& t) {
+                return t.compare(name, Qt::CaseInsensitive) == 0;
+            });
+            if (same == taken.end()) continue;
+            if (!source.isEmpty() && sameBytes(dir.filePath(*same), source)) return *same;
+            free = false;
+        }
+        if (free) return name;
     }
 }
 
@@ -41,7 +46,8 @@ QString plainBase(const QString& source) {
 
 }  // namespace
 
-ImportedPicture importPicture(const QString& source, const QString& folder) {
+ImportedPicture importPicture(const QString& source, const QString& folder,
+                              const QString& savedIn) {
     QImageReader reader(source);
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();
@@ -56,11 +62,13 @@ ImportedPicture importPicture(const QString& source, const QString& folder) {
                 QString("%1 cannot be read: %2")
                     .arg(QFileInfo(source).fileName(), reader.errorString())};
     const QDir dir(folder);
+    std::vector<QDir> dirs{dir};
+    if (!savedIn.isEmpty() && QFileInfo(savedIn).isDir()) dirs.emplace_back(savedIn);
     if (!QDir().mkpath(folder)) return {{}, QString("The folder %1 cannot be made.").arg(folder)};
 
     if (std::max(stored.width(), stored.height()) <= kLongestSide) {
         const QString suffix = format == "png" ? "png" : "jpg";
-        const QString name = freeName(dir, plainBase(source), suffix, source);
+        const QString name = freeName(dirs, plainBase(source), suffix, source);
         const QString target = dir.filePath(name);
         if (QFileInfo::exists(target)) return {name, {}};
         if (!QFile::copy(source, target))
@@ -75,7 +83,7 @@ ImportedPicture importPicture(const QString& source, const QString& folder) {
         return {{},
                 QString("%1 cannot be read: %2")
                     .arg(QFileInfo(source).fileName(), reader.errorString())};
-    const QString name = freeName(dir, plainBase(source), "jpg", {});
+    const QString name = freeName(dirs, plainBase(source), "jpg", {});
     QSaveFile file(dir.filePath(name));
     QImageWriter writer(&file, "jpeg");
     writer.setQuality(90);

@@ -12,6 +12,11 @@ struct ImportedPicture {
     QString error;  // why, in her words
 };
 
-ImportedPicture importPicture(const QString& source, const QString& folder);
+// Into `folder`, under a name kept apart from those in `savedIn` too, where it will be saved.
+// Whether two files hold the same bytes.
+bool sameBytes(const QString& a, const QString& b);
+
+ImportedPicture importPicture(const QString& source, const QString& folder,
+                              const QString& savedIn = {});
 
 }  // namespace maker

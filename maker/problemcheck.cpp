@@ -15,26 +15,24 @@ ProblemCheck::ProblemCheck(EditSession& session, const LibraryLink& library, QOb
 }
 
 QString ProblemCheck::folder() const {
-    return session_.path().isEmpty() ? LibraryLink::ownFolder()
-                                     : QFileInfo(session_.path()).absolutePath();
+    return session_.pictureFolder();
 }
 
 void ProblemCheck::runNow() {
     pause_.stop();
     problems_.clear();
-    playable_.reset();
+    read_ = {};
     if (session_.isOpen()) {
         const WrittenFile file = writeActivity(session_.document());
         const QString name = QFileInfo(session_.path()).fileName();
-        LibraryLink::Read read = library_.check(file.text, name, folder());
-        for (const activityfiles::Problem& p : read.problems) {
+        read_ = library_.check(file.text, name, folder());
+        for (const activityfiles::Problem& p : read_.problems) {
             FieldRef field = file.fieldAt(p.at.line);
             // The library says 1:1 for the whole file too: only a problem naming the field
             // on the first line is that field's.
             if (p.at.line == 1 && p.at.column == 1 && !p.message.contains(field.key)) field = {};
             problems_.push_back({field, p.message, p.at.line, p.at.column});
         }
-        playable_ = std::move(read.activity);
     }
     Q_EMIT checked();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Checks the activity as she types: a moment after the last change, the document is written
-// as its file and read back by the library, so the problems are the ones --check gives, each
-// at its field.
+// as its file and judged by the catalogue in its place, so the problems are the ones --check
+// and the menus give, each at its field.
 #include <QObject>
 #include <QTimer>
 #include <optional>
@@ -22,7 +22,10 @@ class ProblemCheck : public QObject {
     void runNow();
     const std::vector<FieldProblem>& problems() const { return problems_; }
     // The activity as the screens would play it, when it can be played.
-    const std::optional<activityfiles::Activity>& playable() const { return playable_; }
+    const std::optional<activityfiles::Activity>& playable() const { return read_.activity; }
+    // The catalogue's verdict on it, standing in its place; its catalogue is null before the
+    // first check.
+    const LibraryLink::Read& verdict() const { return read_; }
     // The folder its pictures are found in.
     QString folder() const;
 
@@ -36,7 +39,7 @@ class ProblemCheck : public QObject {
     const LibraryLink& library_;
     QTimer pause_;
     std::vector<FieldProblem> problems_;
-    std::optional<activityfiles::Activity> playable_;
+    LibraryLink::Read read_;
 };
 
 }  // namespace maker

@@ -26,15 +26,17 @@ void QuestionsForm::buildEntry(int i, QGroupBox* box) {
     addTextAndSpokenAs(heading, &Document::questions, i, "question", "The question");
     rows->addLayout(heading);
     rows->addWidget(new PictureField(
-        context_, binder(), {"picture", i},
+        context_, binder(), {"picture", i}, "question " + n,
         [i](const Document& d) { return d.questions[i].picture; },
         [i](Document& d, const QString& p) { d.questions[i].picture = p; }, true));
     auto* group = new QButtonGroup(box);
     const int answers = static_cast<int>(document().questions[i].answers.size());
     for (int a = 0; a < answers; ++a) {
         auto* line = new QHBoxLayout;
-        auto* right = new QRadioButton("Right");
+        const QString answerName = QString("Answer %1 of question %2").arg(a + 1).arg(n);
+        auto* right = new QRadioButton("Right answer");
         right->setObjectName(QString("right%1_%2").arg(n).arg(a + 1));
+        right->setAccessibleName(answerName + " is the right answer");
         group->addButton(right);
         binder().toggle(
             right, {"right", i}, [i, a](const Document& d) { return d.questions[i].right == a; },
@@ -43,26 +45,40 @@ void QuestionsForm::buildEntry(int i, QGroupBox* box) {
             });
         auto* answer =
             newLineEdit(QString("answer%1_%2").arg(n).arg(a + 1), QString("Answer %1").arg(a + 1));
+        answer->setAccessibleName(answerName);
         binder().line(
             answer, {"answers", i}, [i, a](const Document& d) { return d.questions[i].answers[a]; },
             [i, a](Document& d, const QString& t) { d.questions[i].answers[a] = t; });
+        QLineEdit* say = newSpokenAs(QString("sayAnswer%1_%2").arg(n).arg(a + 1), answerName);
+        binder().line(
+            say, {"say_answers", i},
+            [i, a](const Document& d) { return d.questions[i].answersSay.value(a); },
+            [i, a](Document& d, const QString& t) {
+                QStringList& said = d.questions[i].answersSay;
+                while (said.size() <= a) said << QString();
+                said[a] = t;
+            });
         line->addWidget(right);
-        line->addWidget(answer, 1);
+        line->addWidget(answer, 3);
+        line->addWidget(say, 2);
         rows->addLayout(line);
     }
     auto* line = new QHBoxLayout;
     auto* more = new QPushButton("Add an answer");
     more->setObjectName("moreAnswers" + n);
+    more->setAccessibleName("Add an answer to question " + n);
     more->setEnabled(answers < activityfiles::kMaxAnswers);
     connect(more, &QPushButton::clicked, this, [this, i] {
         context_.session.edit({}, [i](Document& d) { d.questions[i].answers << QString(); });
     });
     auto* fewer = new QPushButton("Remove the last answer");
+    fewer->setAccessibleName("Remove the last answer of question " + n);
     fewer->setEnabled(answers > activityfiles::kMinAnswers);
     connect(fewer, &QPushButton::clicked, this, [this, i] {
         context_.session.edit({}, [i](Document& d) {
             Question& q = d.questions[i];
             q.answers.removeLast();
+            if (q.answersSay.size() > q.answers.size()) q.answersSay.resize(q.answers.size());
             q.right = std::min(q.right, static_cast<int>(q.answers.size()) - 1);
         });
     });

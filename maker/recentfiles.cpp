@@ -1,30 +1,24 @@
 #include "maker/recentfiles.h"
 
 #include <QFileInfo>
-#include <QSettings>
+
+#include "maker/makersettings.h"
 
 namespace maker {
 
-namespace {
-// The Maker's settings alone: the pupils' program keeps none.
-QSettings settings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "brindlemark", "activity-maker");
-}
-}  // namespace
-
 QStringList RecentFiles::list() const {
     QStringList out;
-    for (const QString& path : settings().value("recentFiles").toStringList())
+    for (const QString& path : makerSettings().value("recentFiles").toStringList())
         if (QFileInfo(path).isFile()) out << path;
     return out;
 }
 
 void RecentFiles::add(const QString& path) {
-    QStringList all = settings().value("recentFiles").toStringList();
+    QStringList all = makerSettings().value("recentFiles").toStringList();
     all.removeAll(path);
     all.prepend(path);
     while (all.size() > kKept) all.removeLast();
-    settings().setValue("recentFiles", all);
+    makerSettings().setValue("recentFiles", all);
 }
 
 }  // namespace maker

@@ -6,13 +6,31 @@
 #include <QWidget>
 
 #include "activities/files/sharing/export.h"
+#include "activities/files/sharing/package.h"
+#include "maker/activitysaver.h"
 #include "maker/dialogs.h"
 #include "maker/editsession.h"
 #include "maker/filecommands.h"
 #include "maker/librarylink.h"
+#include "maker/pictureimport.h"
 #include "maker/problemcheck.h"
+#include "maker/tomlwriter.h"
 
 namespace maker {
+
+namespace {
+
+QString sameName(const QStringList& names, const QString& name) {
+    for (const QString& n : names)
+        if (n.compare(name, Qt::CaseInsensitive) == 0) return n;
+    return {};
+}
+
+QStringList folderNames(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+}  // namespace
 
 ShareCommands::ShareCommands(Context& context, QWidget& window, FileCommands& files,
                              std::function<void()> installed)
@@ -24,10 +42,15 @@ ShareCommands::ShareCommands(Context& context, QWidget& window, FileCommands& fi
     });
 }
 
-bool ShareCommands::canExport() const {
+QString ShareCommands::whyNoExport() const {
     const EditSession& s = context_.session;
-    return s.isOpen() && !pending_ && !s.path().isEmpty() && !s.isModified() &&
-           context_.check.playable() && context_.check.problems().empty();
+    if (!s.isOpen()) return "Open an activity to export it.";
+    if (pending_) return "Install the shared activity before sending it on.";
+    if (s.path().isEmpty() || s.isModified())
+        return "Save the activity first: what is sent is the saved file.";
+    if (!context_.check.playable() || !context_.check.problems().empty())
+        return "Mend the problems listed below the activity first.";
+    return {};
 }
 
 bool ShareCommands::exportActivity() {
@@ -83,10 +106,12 @@ QString ShareCommands::whereItAppears() const {
     const sharing::Place& p = pending_->place;
     QString where = p.menu == 0 ? QString("in Our Activities as \"%1\"").arg(p.topic)
                                 : QString("in Menu %1 as \"%2\"").arg(p.menu).arg(p.topic);
-    if (!p.inPlaceOf.isEmpty())
-        where += QString(", in place of %1, which comes with the program")
-                     .arg(QFileInfo(p.inPlaceOf).fileName());
-    return where;
+    if (p.inPlaceOf.isEmpty()) return where;
+    // The topic it replaces, by its name in the menu.
+    QString replaced = QFileInfo(p.inPlaceOf).completeBaseName();
+    for (const LibraryLink::Listed& l : context_.library.activities())
+        if (QFileInfo(l.path) == QFileInfo(p.inPlaceOf)) replaced = l.topic;
+    return where + QString(", in place of %1, which comes with the program").arg(replaced);
 }
 
 QString ShareCommands::placeTaken() const {
@@ -105,14 +130,88 @@ QString ShareCommands::placeTaken() const {
     return {};
 }
 
+QStringList ShareCommands::activitiesShowing(const QString& name) const {
+    QStringList topics;
+    for (const LibraryLink::Listed& l : context_.library.activities()) {
+        if (!l.mine) continue;
+        QFile file(l.path);
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        const LibraryLink::Read read = context_.library.check(
+            file.read(activityfiles::kMaxFileBytes), l.fileName, QFileInfo(l.path).absolutePath());
+        if (read.fields && sharing::picturesOf(*read.fields).contains(name, Qt::CaseInsensitive))
+            topics << QString("\"%1\"").arg(l.topic);
+    }
+    return topics;
+}
+
+bool ShareCommands::renamePicture(const QString& from, const QString& to) {
+    sharing::Inspection& in = *pending_;
+    const QString activityPath = in.unpackedPath(in.activityFile);
+    QFile file(activityPath);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    Document d = fromActivity(*in.activity, file.read(activityfiles::kMaxFileBytes));
+    file.close();
+    const auto rename = [&](QString& picture) {
+        if (picture.compare(from, Qt::CaseInsensitive) == 0) picture = to;
+    };
+    rename(d.picture);
+    for (Question& q : d.questions) rename(q.picture);
+    if (!QFile::rename(in.unpackedPath(from), in.unpackedPath(to)) ||
+        !writeWhole(activityPath, writeActivity(d).text).isEmpty())
+        return false;
+    rename(in.activity->picture);
+    for (activityfiles::Question& q : in.activity->questions) rename(q.picture);
+    in.pictures.replace(in.pictures.indexOf(from), to);
+    return true;
+}
+
+bool ShareCommands::settleReplacements() {
+    sharing::Inspection& in = *pending_;
+    for (const QString& name : QStringList(in.existing)) {
+        const QString theirs = sameName(in.files(), name);
+        const bool isActivity = theirs == in.activityFile;
+        if (isActivity) {
+            if (!context_.dialogs.confirm(&window_,
+                                          QString("These are in your activities already: %1.\n"
+                                                  "Replace them with the shared ones?")
+                                              .arg(name)))
+                return false;
+            continue;
+        }
+        if (sameBytes(in.unpackedPath(theirs), QDir(in.folder).filePath(name)))
+            continue;  // the very picture she has
+        const QStringList showing = activitiesShowing(name);
+        const QString mine =
+            showing.isEmpty()
+                ? QString("You have a picture called %1 already.").arg(name)
+                : QString("Your %1 %2 a picture called %3.")
+                      .arg(showing.join(", "), showing.size() == 1 ? "uses" : "use", name);
+        if (context_.dialogs.confirm(
+                &window_, QString("The shared activity brings a picture of the same name. %1\n"
+                                  "Replace yours with theirs? (No keeps yours, and theirs is "
+                                  "installed under another name.)")
+                              .arg(mine)))
+            continue;
+        QStringList taken = folderNames(in.folder) + in.files();
+        const QFileInfo info(theirs);
+        QString to;
+        for (int n = 2; to.isEmpty() || taken.contains(to, Qt::CaseInsensitive); ++n)
+            to = QString("%1-%2.%3").arg(info.completeBaseName()).arg(n).arg(info.suffix());
+        if (!renamePicture(theirs, to)) {
+            context_.dialogs.tell(&window_, QString("Nothing was installed: %1 could not be "
+                                                    "renamed.")
+                                                .arg(theirs));
+            return false;
+        }
+        in.existing.removeAll(name);
+    }
+    return true;
+}
+
 bool ShareCommands::install() {
     if (!pending_) return false;
+    if (!settleReplacements()) return false;
     const sharing::Inspection& in = *pending_;
-    if (!in.existing.isEmpty() &&
-        !context_.dialogs.confirm(&window_, QString("These are in your activities already: %1.\n"
-                                                    "Replace them with the shared ones?")
-                                                .arg(in.existing.join(", "))))
-        return false;
     if (const QString taken = placeTaken();
         !taken.isEmpty() && !context_.dialogs.confirm(&window_, taken + "\nInstall it there?"))
         return false;
@@ -125,8 +224,14 @@ bool ShareCommands::install() {
     context_.library.refresh();
     if (installed_) installed_();
     files_.open(done.written.last());
-    context_.dialogs.tell(&window_,
-                          QString("Installed in your activities. It appears %1.").arg(where));
+    QStringList problems;
+    for (const FieldProblem& p : context_.check.problems()) problems << p.message;
+    context_.dialogs.tell(
+        &window_, problems.isEmpty()
+                      ? QString("Installed in your activities. It appears %1.").arg(where)
+                      : QString("Installed in your activities. It appears %1, but its topic "
+                                "stays grey in the menu until this is mended:\n%2")
+                            .arg(where, problems.join('\n')));
     return true;
 }
 

@@ -22,7 +22,9 @@ class ShareCommands {
                   std::function<void()> installed);
 
     // Saved, unchanged and without a problem: what an export sends is what she sees.
-    bool canExport() const;
+    bool canExport() const { return whyNoExport().isEmpty(); }
+    // What stands in the way of an export, in her words; empty when it may be exported.
+    QString whyNoExport() const;
     bool exportActivity();
 
     // Asks for a shared file and shows it; false when she cancelled or it was refused.
@@ -39,6 +41,13 @@ class ShareCommands {
   private:
     // The topic it takes the place of, in her words: asked before installing.
     QString placeTaken() const;
+    // Asks about each of her files it would replace; a picture she keeps makes theirs come in
+    // under a name of its own. False when she keeps her activity file.
+    bool settleReplacements();
+    // Her activities that show the picture `name`, by topic.
+    QStringList activitiesShowing(const QString& name) const;
+    // Theirs renamed to `to`, in the unpacked copy and in the activity that names it.
+    bool renamePicture(const QString& from, const QString& to);
 
     Context& context_;
     QWidget& window_;

@@ -1,6 +1,7 @@
 #include "maker/tomlwriter.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace maker {
 
@@ -18,6 +19,44 @@ QString list(const QStringList& texts) {
     QStringList quoted;
     for (const QString& t : texts) quoted << tomlString(t);
     return '[' + quoted.join(", ") + ']';
+}
+
+// ---- a file laid out by hand, written back as it was read ---------------------------------
+
+QString rgb(activityfiles::Rgb c) {
+    return QString("[%1, %2, %3]").arg(c >> 16 & 0xff).arg(c >> 8 & 0xff).arg(c & 0xff);
+}
+
+QString numbers(const std::vector<float>& v) {
+    QStringList out;
+    for (float n : v) out << number(n);
+    return '[' + out.join(", ") + ']';
+}
+
+QString place(const activityfiles::FixedPlace& p) {
+    if (!p.font && !p.points && !p.bold && !p.colour) return numbers(p.at);
+    QStringList parts;
+    if (!p.at.empty()) parts << "at = " + numbers(p.at);
+    if (p.font) parts << "font = " + tomlString(p.font);
+    if (p.points) parts << "points = " + number(*p.points);
+    if (p.bold) parts << QString("bold = %1").arg(*p.bold ? "true" : "false");
+    if (p.colour) parts << "colour = " + rgb(*p.colour);
+    return "{ " + parts.join(", ") + " }";
+}
+
+// `[layout]` or `[section.layout]`, each role on a line of its own.
+QStringList layoutLines(const activityfiles::FixedLayout& layout, const QString& header,
+                        bool withSize) {
+    QStringList out{header};
+    if (withSize)
+        out << QString("size = [%1, %2]")
+                   .arg(number(layout.size.width()), number(layout.size.height()));
+    for (const auto& [role, places] : layout.places) {
+        QStringList each;
+        for (const auto& p : places) each << place(p);
+        out << role + " = " + (places.size() == 1 ? each[0] : "[" + each.join(", ") + "]");
+    }
+    return out;
 }
 
 class Writer {
@@ -41,10 +80,11 @@ class Writer {
     void spoken(const QString& say, int entry) {
         if (!say.isEmpty()) text("say", say, entry);
     }
-    void entry(const Document& d, int index) {
+    void entry(const Document& d, int index, const QString& table = {}) {
         blank();
         if (index < static_cast<int>(d.entryComments.size())) comment(d.entryComments[index]);
-        line(QString("[[%1]]").arg(entryName(d.kind)), {QString("[[]]"), index});
+        line(QString("[[%1]]").arg(table.isEmpty() ? entryName(d.kind) : table),
+             {QString("[[]]"), index});
     }
     WrittenFile finish() { return std::move(out_); }
 
@@ -110,8 +150,43 @@ WrittenFile writeActivity(const Document& d) {
         default:
             break;
     }
-    for (int i = 0; i < d.entryCount(); ++i) {
-        w.entry(d, i);
+    const ByHand& h = d.byHand;
+    if (h.background) w.key("background", rgb(*h.background));
+    if (!h.backdrop.isEmpty()) w.text("backdrop", h.backdrop);
+    if (!h.wrong.isEmpty()) w.text("wrong", h.wrong);
+    if (h.flash)
+        w.key("flash", QString("{ %1 = [%2, %3], every = %4, first = %5 }")
+                           .arg(h.flash->fill ? "fill" : "text", rgb(h.flash->colours[0]),
+                                rgb(h.flash->colours[1]))
+                           .arg(h.flash->every)
+                           .arg(h.flash->first));
+    if (h.layout) {
+        w.blank();
+        for (const QString& l : layoutLines(*h.layout, "[layout]", true)) w.line(l);
+    }
+    if (!h.describe.empty()) {
+        w.blank();
+        w.line("[describe]");
+        for (const auto& [picture, text] : h.describe)
+            w.line(tomlString(picture) + " = " + tomlString(text));
+    }
+    // In sections, each [[section]] before its own questions.
+    const int sections = d.kind == Kind::Questions ? static_cast<int>(h.sections.size()) : 0;
+    for (int i = 0, section = -1; i < d.entryCount(); ++i) {
+        if (sections > 0) {
+            while (section < std::min(d.questions[i].section, sections - 1)) {
+                const activityfiles::Section& s = h.sections[++section];
+                w.blank();
+                w.line("[[section]]");
+                w.text("button", s.button);
+                if (s.layout)
+                    for (const QString& l : layoutLines(*s.layout, "[section.layout]", false))
+                        w.line(l);
+            }
+            w.entry(d, i, "section.question");
+        } else {
+            w.entry(d, i);
+        }
         switch (d.kind) {
             case Kind::Labelling: {
                 const Label& l = d.labels[i];
@@ -124,7 +199,7 @@ WrittenFile writeActivity(const Document& d) {
             case Kind::Sorting:
                 w.text("text", d.words[i].text, i);
                 w.spoken(d.words[i].say, i);
-                w.text("column", d.words[i].column, i);
+                w.text("column", d.columns.value(d.words[i].column), i);
                 break;
             case Kind::Passage:
                 if (!d.passages[i].option.isEmpty()) w.text("option", d.passages[i].option, i);
@@ -136,7 +211,19 @@ WrittenFile writeActivity(const Document& d) {
                 w.spoken(q.say, i);
                 if (!q.picture.isEmpty()) w.text("picture", q.picture, i);
                 w.key("answers", list(q.answers), i);
+                // Every answer's spoken form, or none: one not given is read as written.
+                if (std::any_of(q.answersSay.begin(), q.answersSay.end(),
+                                [](const QString& say) { return !say.isEmpty(); })) {
+                    QStringList said;
+                    for (int a = 0; a < q.answers.size(); ++a)
+                        said << (q.answersSay.value(a).isEmpty() ? q.answers[a]
+                                                                 : q.answersSay.value(a));
+                    w.key("say_answers", list(said), i);
+                }
                 w.text("right", q.answers.value(q.right), i);
+                if (!q.pictureAt.empty()) w.key("picture_at", numbers(q.pictureAt), i);
+                if (!q.answerInWords.isEmpty()) w.text("answer_in_words", q.answerInWords, i);
+                if (!q.after.isEmpty()) w.text("after", q.after, i);
                 break;
             }
             case Kind::TrueFalse:

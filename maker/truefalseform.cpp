@@ -13,7 +13,7 @@ namespace maker {
 
 void TrueFalseForm::buildHead(QVBoxLayout* layout) {
     layout->addWidget(new PictureField(
-        context_, binder(), {"picture"}, [](const Document& d) { return d.picture; },
+        context_, binder(), {"picture"}, QString(), [](const Document& d) { return d.picture; },
         [](Document& d, const QString& p) { d.picture = p; }, true));
 }
 
@@ -26,6 +26,8 @@ void TrueFalseForm::buildEntry(int i, QGroupBox* box) {
     for (const bool value : {true, false}) {
         auto* button = new QRadioButton(value ? "True" : "False");
         button->setObjectName((value ? "true" : "false") + n);
+        button->setAccessibleName(
+            QString("Statement %1 is %2").arg(n, value ? QString("true") : QString("false")));
         group->addButton(button);
         binder().toggle(
             button, {"true", i},

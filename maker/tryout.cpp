@@ -3,7 +3,6 @@
 #include <QWidget>
 #include <memory>
 
-#include "activities/files/filescreens.h"
 #include "ui/formregistry.h"
 
 namespace maker {
@@ -25,12 +24,10 @@ ui::Form* TryOut::screen() const {
     return nullptr;
 }
 
-bool TryOut::start(const Activity& a, std::function<void()> ended) {
-    Planned planned = plan(a);
-    if (!planned.problems.empty()) return false;
+bool TryOut::start(const Catalogue& catalogue, size_t entry, std::function<void()> ended) {
+    if (!catalogue.entries[entry].playable()) return false;
     if (ui::Form* old = screen()) ui::forms().unload(*old);
-    registerActivityScreens(std::make_shared<const Activity>(a),
-                            std::make_shared<const Planned>(std::move(planned)), screenName);
+    registerScreens(catalogue, entry, screenName);
     ui::Form* shown = ui::forms().show(kScreen);
     if (!shown) return false;
     ended_ = std::move(ended);

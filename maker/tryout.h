@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-#include "activities/files/activity.h"
+#include "activities/files/catalogue.h"
 
 namespace ui {
 class Form;
@@ -21,8 +21,9 @@ class TryOut {
     // A screen still open no longer calls back.
     ~TryOut() { QObject::disconnect(watching_); }
 
-    // Shows the activity's (first) screen; false when it cannot be laid out.
-    bool start(const activityfiles::Activity& activity, std::function<void()> ended);
+    // Shows the (first) screen of the catalogue's entry; false when it cannot be played.
+    bool start(const activityfiles::Catalogue& catalogue, size_t entry,
+               std::function<void()> ended);
     // The screen shown, while it is loaded.
     ui::Form* screen() const;
 

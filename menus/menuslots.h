@@ -1,9 +1,7 @@
 #pragma once
-// What a menu's topic entries show and open. The tables give the built-in slots; the
-// program adds the activity files' through slotSource when a menu opens.
+// What a menu's topic entries show and open, as the catalogue gives them when a menu opens.
 #include <QString>
 #include <array>
-#include <functional>
 #include <optional>
 
 namespace menus {
@@ -35,11 +33,5 @@ struct MenuPage {
 
 // Menu 6, Our Activities: a teacher's own topics, five at a time.
 constexpr int kOurActivities = 6;
-
-// The slots of a menu (1 to 5) from its table alone; Our Activities has none.
-MenuPage builtInPage(int menu);
-
-// Gives five entries of a menu with its activity files; unset, menus show their tables alone.
-inline std::function<MenuPage(int menu, int first)> slotSource;
 
 }  // namespace menus

@@ -1,7 +1,6 @@
 #pragma once
 // The five topic menus and Our Activities: what differs between them, one line per menu.
-// Their topics say where activities go, so the activities' room keeps them
-// (activities/files/menutopics.h).
+// Their topics are the activities' (activities/files/menutopics.h).
 #include "menus/menuslots.h"
 
 namespace menus {
@@ -14,15 +13,11 @@ struct MenuTable {
     bool topicsHighlight;  // whether moving over a topic sets it opaque again
 };
 
-// clang-format off
 constexpr MenuTable kMenus[5] = {
-    {"menu1", "Menu 1", 4695, false, true},
-    {"menu2", "Menu 2", 4695, false, true},
-    {"menu3", "Menu 3", 4695, false, true},
-    {"menu4", "Menu 4", 4815, false, false},
+    {"menu1", "Menu 1", 4695, false, true}, {"menu2", "Menu 2", 4695, false, true},
+    {"menu3", "Menu 3", 4695, false, true}, {"menu4", "Menu 4", 4815, false, false},
     {"menu5", "Menu 5", 4455, true, false},
 };
-// clang-format on
 
 // A teacher's own topics, five at a time, from her files; none of its own.
 constexpr MenuTable kOurActivitiesTable = {"ouractivities", "Our Activities", 4695, false, true};

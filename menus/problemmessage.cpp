@@ -1,7 +1,9 @@
 #include "menus/problemmessage.h"
 
 #include <QDir>
+#include <QFileInfo>
 
+#include "ui/files.h"
 #include "ui/formregistry.h"
 #include "ui/platform.h"
 
@@ -13,11 +15,19 @@ constexpr float kWidth = 9000, kHeight = 6000;
 
 constexpr LabelDesign kHeading =
     buttonDesign(240, 240, 8400, 615, "", {"Tahoma", 20.25f, true}, colours::kBlack);
-constexpr LabelDesign kWhere = textDesign(240, 1080, 8400, 1335, {"Tahoma", 12, true});
+constexpr LabelDesign kWhere = textDesign(240, 1080, 8400, 855, {"Tahoma", 12, true});
+constexpr LabelDesign kFolderPath = textDesign(240, 1935, 8400, 420, {"Tahoma", 9, false});
 constexpr LabelDesign kMessage = textDesign(240, 2400, 8400, 1455, {"Tahoma", 15.75f, true});
 constexpr LabelDesign kMore = textDesign(240, 3960, 8400, 675, {"Tahoma", 12, false});
+constexpr LabelDesign kOpen = buttonDesign(1380, 4860, 4200, 495, "Open in the Activity Maker",
+                                           {"Tahoma", 14.25f, true}, colours::kBlue);
 constexpr LabelDesign kOk =
-    buttonDesign(3600, 4860, 1680, 495, "OK", {"Tahoma", 18, true}, colours::kBlue);
+    buttonDesign(5940, 4860, 1680, 495, "OK", {"Tahoma", 18, true}, colours::kBlue);
+
+bool sameFolder(const QString& a, const QString& b) {
+    const QString real = QFileInfo(a).canonicalFilePath();
+    return !real.isEmpty() && real == QFileInfo(b).canonicalFilePath();
+}
 
 }  // namespace
 
@@ -26,11 +36,14 @@ ProblemMessage::ProblemMessage() : Form(Name) {
     setBorderStyle(BorderStyle::FixedDialog);
     heading.applyDesign(kHeading);
     where.applyDesign(kWhere);
+    folderPath.applyDesign(kFolderPath);
     message.applyDesign(kMessage);
     more.applyDesign(kMore);
+    openButton.applyDesign(kOpen);
     okButton.applyDesign(kOk);
-    for (Label* l : {&where, &message, &more}) l->setWordWrap(true);
+    for (Label* l : {&where, &folderPath, &message, &more}) l->setWordWrap(true);
     okButton.Click = [this] { okClicked(); };
+    openButton.Click = [this] { openInMakerClicked(); };
 }
 
 void ProblemMessage::onLoad() {
@@ -43,20 +56,26 @@ void ProblemMessage::onLoad() {
 }
 
 void ProblemMessage::tell(const QString& topic, const menus::SlotProblem& p) {
+    path_ = QDir(p.folder).filePath(p.fileName);
     heading.setCaption(QString("Why \"%1\" is grey").arg(topic));
-    where.setCaption(QString("The file %1 in the folder %2 has a problem on line %3, "
-                             "column %4:")
-                         .arg(p.fileName, QDir::toNativeSeparators(p.folder))
-                         .arg(p.line)
-                         .arg(p.column));
+    const bool hers = sameFolder(p.folder, ui::userFolder("activities"));
+    where.setCaption(QString("The file %1 in %2 has a mistake on line %3:")
+                         .arg(p.fileName, hers ? QString("your Brindlemark activities folder")
+                                               : QString("the folder below"))
+                         .arg(p.line));
+    folderPath.setCaption(QDir::toNativeSeparators(p.folder));
     QString text = p.message;
     if (!text.isEmpty()) text[0] = text[0].toUpper();
     message.setCaption(text.endsWith('.') ? text : text + '.');
     const QString others = p.more == 0 ? QString()
                            : p.more == 1
-                               ? QString("There is one more problem in the file. ")
-                               : QString("There are %1 more problems in the file. ").arg(p.more);
-    more.setCaption(others + "Put it right, then open this menu again.");
+                               ? QString("There is one more mistake in the file. ")
+                               : QString("There are %1 more mistakes in the file. ").arg(p.more);
+    more.setCaption(others + "Mend it, then open this menu again.");
+}
+
+void ProblemMessage::openInMakerClicked() {
+    if (platform().startMaker(path_)) okClicked();
 }
 
 void ProblemMessage::okClicked() {

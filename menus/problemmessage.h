@@ -3,8 +3,9 @@
 #include "ui/form.h"
 #include "ui/label.h"
 
-// Why a topic is greyed: the file, its folder, the line and column, and the problem in a
-// teacher's words, in the menus' colours. OK or Escape closes it.
+// Why a topic is greyed, in a teacher's words and the menus' colours: the file, the line, the
+// problem, and the folder's path below, smaller, for whoever looks after the computer. "Open in
+// the Activity Maker" starts the Maker on the file; OK or Escape closes it.
 class ProblemMessage : public ui::Form {
   public:
     static constexpr const char* Name = "topicproblem";
@@ -13,6 +14,7 @@ class ProblemMessage : public ui::Form {
     void onLoad() override;
     void tell(const QString& topic, const menus::SlotProblem& problem);
     void okClicked();
+    void openInMakerClicked();
     void onCloseRequested() override { okClicked(); }
 
     ui::Label heading{*this, "Label1"};
@@ -20,4 +22,9 @@ class ProblemMessage : public ui::Form {
     ui::Label message{*this, "Label3"};
     ui::Label more{*this, "Label4"};
     ui::Label okButton{*this, "Label5"};
+    ui::Label folderPath{*this, "Label6"};
+    ui::Label openButton{*this, "Label7"};
+
+  private:
+    QString path_;
 };

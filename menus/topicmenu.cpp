@@ -1,6 +1,7 @@
 #include "menus/topicmenu.h"
 
 #include "activities/files/menutopics.h"
+#include "menus/menupage.h"
 #include "menus/problemmessage.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
@@ -47,6 +48,9 @@ constexpr LabelDesign pageButtonDesign() {
     d.visible = false;
     return d;
 }
+constexpr LabelDesign kGreyHint =
+    textDesign((W - 8000) / 2, 6750, 8000, 375, {"Tahoma", 12, true},
+               "Grey: a mistake in the file. Click it to see what to mend.", false);
 constexpr const char* kTabCaptions[] = {"Menu 1", "Menu 2",    "Menu 3",        "Menu 4",
                                         "Menu 5", "WWW Links", "Our Activities"};
 constexpr const char* kPageCaptions[] = {"Previous five", "Next five"};
@@ -58,22 +62,7 @@ constexpr int kPageSize = 5;
 
 }  // namespace
 
-menus::MenuPage menus::builtInPage(int menu) {
-    MenuPage page;
-    if (menu == kOurActivities) {
-        page.shown = page.total = 0;
-        return page;
-    }
-    for (int i = 0; i < 5; ++i) {
-        const activityfiles::Topic& t = activityfiles::kMenuTopics[menu - 1][i];
-        page.slots[i] = {
-            QString::fromUtf8(t.caption), t.screen ? QString(t.screen) : QString(), {}};
-    }
-    return page;
-}
-
-TopicMenu::TopicMenu(int number)
-    : Form(menus::menuTable(number).name), number_(number), page_(menus::builtInPage(number)) {
+TopicMenu::TopicMenu(int number) : Form(menus::menuTable(number).name), number_(number) {
     setCaption("Halverin");
     setBorderStyle(BorderStyle::FixedSingle);
 
@@ -81,7 +70,7 @@ TopicMenu::TopicMenu(int number)
     title.setCaption(table().title);
     topics.add(0).applyDesign(kTopic);
     topics(0).setWidth(table().topicWidth);
-    topics(0).setCaption(page_.slots[0].caption);
+    if (number <= 5) topics(0).setCaption(activityfiles::kMenuTopics[number - 1][0].caption);
     topics(0).setVisible(table().topicsVisibleAtDesign);
     tabs.add(0).applyDesign(kTab);
     exitButton.setGeometry(10320, 7560, 1264, 420);
@@ -128,6 +117,7 @@ void TopicMenu::onLoad() {
         button.setCaption(kPageCaptions[i]);
         button.setTabIndex(kPageStops + i);
     }
+    greyHint.applyDesign(kGreyHint);
     // The keys go down the topics, then the page buttons, the tabs, and to the exit button.
     for (int i = 0; i <= kOursTab; ++i) tabs(i).setTabIndex(kFirstTabStop + i);
     for (int i = 0; i <= 4; ++i) topics(i).setTabIndex(i);
@@ -138,7 +128,7 @@ void TopicMenu::onLoad() {
 }
 
 void TopicMenu::showPage(int first) {
-    if (menus::slotSource) page_ = menus::slotSource(number_, first);
+    page_ = menus::menuPage(number_, first);
     first_ =
         number_ == menus::kOurActivities ? std::clamp(first, 0, std::max(0, page_.total - 1)) : 0;
     for (int i = 0; i <= 4; ++i) {
@@ -156,6 +146,8 @@ void TopicMenu::showPage(int first) {
     pageButtons(0).setEnabled(first_ > 0);
     pageButtons(1).setEnabled(first_ + kPageSize < page_.total);
     tabs(kOursTab).setVisible(page_.ourActivities > 0);
+    greyHint.setVisible(std::any_of(page_.slots.begin(), page_.slots.begin() + page_.shown,
+                                    [](const menus::Slot& s) { return s.problem.has_value(); }));
 }
 
 void TopicMenu::topicClicked(int index) {

@@ -34,6 +34,7 @@ class TopicMenu : public ui::Form {
     ui::ControlArray<ui::Label> tabs{*this, "Label2"};
     ui::CommandButton exitButton{*this, "Command1"};
     ui::ControlArray<ui::Label> pageButtons{*this, "Label4"};  // "Previous five", "Next five"
+    ui::Label greyHint{*this, "Label5"};  // under Our Activities' topics, when one is grey
 
   private:
     const menus::MenuTable& table() const { return menus::menuTable(number_); }

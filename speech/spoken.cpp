@@ -17,8 +17,9 @@ QString sentences(const QStringList& parts) {
 }
 
 QString withGapsRead(const QString& passage) {
-    // A gap is two blanks or more; a single blank is the space between words.
-    static const QRegularExpression gap(QStringLiteral(" {2,}"));
+    // A gap is two blanks or more, plain or no-break (a file's gaps are no-break runs, kept
+    // whole by the wrap); a single blank is the space between words.
+    static const QRegularExpression gap(QStringLiteral("[ \u00A0]{2,}"));
     return QString(passage).replace(gap, QStringLiteral(" blank ")).simplified();
 }
 

@@ -9,7 +9,7 @@ namespace speech {
 // between an instruction, a question and each of its answers. Empty parts are left out.
 QString sentences(const QStringList& parts);
 
-// A passage whose gaps are runs of blanks, each gap read as "blank".
+// A passage whose gaps are runs of blanks, plain or no-break, each gap read as "blank".
 QString withGapsRead(const QString& passage);
 
 // The spoken form when a file gives one, else the written one.

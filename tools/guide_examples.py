@@ -3,8 +3,9 @@
 
 Every example stands in the guide as <pre class="activity" data-file="NAME.toml">...</pre>.
 Each is written to FOLDER/NAME.toml, exactly as a teacher copying it from the browser gets it,
-and read with tomllib, so that an example which is not TOML, or which lacks what its kind
-needs, is caught before a teacher copies it. The program's own checker runs on the folder too.
+and read with tomllib, so that an example which is not TOML, which lacks what its kind needs,
+or which is named like a shipped activity (and so would replace it), is caught before a teacher
+copies it. The program's own checker runs on the folder too.
 
     guide_examples.py GUIDE.html FOLDER
 
@@ -104,12 +105,16 @@ def main(guide, folder):
     out.mkdir(parents=True, exist_ok=True)
     failures = []
     names, kinds = set(), set()
+    # A teacher who saves an example under a shipped file's name replaces that activity.
+    shipped = {f.name.lower() for f in (pathlib.Path(guide).parent / "activities").glob("*.toml")}
     for name, body, line in parser.found:
         def fail(message):
             failures.append(f"{guide}:{line}: {name}: {message}")
         if not name.endswith(".toml") or "/" in name or name in names:
             fail("data-file must be a new plain file name ending in .toml")
             continue
+        if name.lower() in shipped:
+            fail("an example must not be named like a shipped activity, which it would replace")
         names.add(name)
         (out / name).write_text(body, encoding="utf-8")
         try:

@@ -34,6 +34,9 @@ class FormRegistry {
     template <class F>
     F& get() {
         if (Form* f = find(F::Name)) return static_cast<F&>(*f);
+        // Made as its registration says, when it has one (Healthy Living with the passages
+        // the activity files give it).
+        if (knows(F::Name)) return dynamic_cast<F&>(*get(QString(F::Name)));
         return static_cast<F&>(load([] { return std::make_unique<F>(); }));
     }
     template <class F>

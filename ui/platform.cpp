@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
 #include <QTime>
 #include <QUrl>
@@ -34,6 +35,10 @@ class QtPlatform final : public Platform {
     void openUrl(const QString& url) override {
         const QUrl target = url.contains("://") ? QUrl(url) : QUrl::fromLocalFile(url);
         QDesktopServices::openUrl(target);
+    }
+    bool startMaker(const QString& file) override {
+        // The Maker is this program started again: it stays open when the pupils' one ends.
+        return QProcess::startDetached(QCoreApplication::applicationFilePath(), {"--maker", file});
     }
     void endProgram() override { QCoreApplication::exit(0); }
     double secondsSinceMidnight() const override {

@@ -16,7 +16,9 @@ class Platform {
     virtual QRect workArea() const;
     virtual void setBusyCursor(bool busy) = 0;     // hourglass or default pointer
     virtual void openUrl(const QString& url) = 0;  // failures are ignored
-    virtual void endProgram() = 0;                 // exit status 0
+    // Starts the Activity Maker on `file`, apart from this program; false when it cannot.
+    virtual bool startMaker(const QString& file) = 0;
+    virtual void endProgram() = 0;  // exit status 0
     virtual double secondsSinceMidnight() const = 0;
     virtual void randomize() = 0;  // reseed from the clock
     virtual double rnd() = 0;      // uniform on [0, 1)

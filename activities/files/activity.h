@@ -3,8 +3,11 @@
 // Nothing in a file is an index: words, columns and answers are named by their text.
 #include <QByteArray>
 #include <QPointF>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -19,6 +22,7 @@ constexpr int kMaxQuestions = 50;
 constexpr int kMinColumns = 2, kMaxColumns = 5;
 constexpr int kMinAnswers = 2, kMaxAnswers = 4;
 constexpr int kMaxPassages = 4;
+constexpr int kMaxSections = 4;
 constexpr int kMaxTextLength = 400;  // characters in any one text
 
 // Where something stands in its file, counted from 1 as editors count; 0 when unknown.
@@ -62,8 +66,17 @@ struct Question {
     QString say;
     QString picture;  // a plain file name, or empty
     QStringList answers;
-    int right = 0;  // into answers
+    QStringList answersSay;  // empty, or how each answer is read aloud, in the answers' order
+    int right = 0;           // into answers
     Position where, picturePos;
+    // A screen laid out by hand: the section the question belongs to, where its picture goes
+    // when not in the layout's "picture" place, what the right answer is in words, and the
+    // picture that takes the backdrop's place once the answer is given.
+    int section = 0;
+    std::vector<float> pictureAt;
+    QString answerInWords;
+    QString after;
+    Position afterPos;
 };
 
 struct Statement {
@@ -71,6 +84,64 @@ struct Statement {
     QString say;
     bool isTrue = false;
     Position where;
+};
+
+// A place of a fixed layout, in twips of the screen's client area (15 to a pixel at scale 1):
+// `[left, top]`, `[left, top, width, height]` (a line: `[x1, y1, x2, y2]`), or a table that adds
+// the text's look: `{ at = [...], font = "Arial", points = 18, bold = true, colour = [r, g, b] }`.
+// A colour as 0xRRGGBB, as the forms layer keeps it (ui::Colour); the reader needs no GUI.
+using Rgb = unsigned int;
+
+struct FixedPlace {
+    std::vector<float> at;       // 2 or 4 numbers
+    const char* font = nullptr;  // one of the program's design fonts; null: the screen's own
+    std::optional<float> points;
+    std::optional<bool> bold;
+    std::optional<Rgb> colour;
+    Position where;
+
+    QRectF rect() const;  // [left, top] gives an empty size
+    // The same place and look, wherever each stands in its file.
+    bool operator==(const FixedPlace& o) const {
+        return at == o.at && font == o.font && points == o.points && bold == o.bold &&
+               colour == o.colour;
+    }
+};
+
+// A screen laid out by hand, as it was designed, in place of the computed layout: the places
+// of its parts by their role. Only the screens that come with the program need one; a teacher
+// never has to write one.
+struct FixedLayout {
+    QSizeF size;                                        // the client area
+    std::map<QString, std::vector<FixedPlace>> places;  // a role may hold several places
+    Position where;
+
+    // The one place of a role, or null.
+    const FixedPlace* place(const QString& role) const;
+    bool operator==(const FixedLayout& o) const { return size == o.size && places == o.places; }
+};
+
+// How the right answer's button flashes once the answer is given: its fill or else its text
+// takes each colour in turn, one each `every` ms; the first change comes after `first` ms.
+struct Flash {
+    bool fill = false;
+    Rgb colours[2] = {};
+    int every = 0;
+    int first = 0;
+    Position where;
+    bool operator==(const Flash& o) const {
+        return fill == o.fill && colours[0] == o.colours[0] && colours[1] == o.colours[1] &&
+               every == o.every && first == o.first;
+    }
+};
+
+// A questions activity in sections: each is a screen of its own, with its own questions (by
+// Question::section) and places; its button shows the next section.
+struct Section {
+    QString button;
+    std::optional<FixedLayout> layout;  // roles that differ from the activity's [layout]
+    Position where;
+    bool operator==(const Section& o) const { return button == o.button && layout == o.layout; }
 };
 
 struct Activity {
@@ -83,6 +154,8 @@ struct Activity {
     QString instruction;
     QString picture;
     Position menuPos, topicPos, picturePos;
+    std::optional<Rgb> background;  // the screen's colour, where it has its own
+    std::optional<FixedLayout> layout;
 
     std::vector<LabelEntry> labels;
     QStringList columns;
@@ -90,6 +163,18 @@ struct Activity {
     std::vector<Passage> passages;
     std::vector<Question> questions;
     std::vector<Statement> statements;
+
+    // What each picture shows, by its file name, for pupils who use a screen reader.
+    std::map<QString, QString> describe;
+    // A questions activity: the picture beneath everything, what a wrong answer says (when
+    // not given, the right answer shows in words), its sections.
+    QString backdrop;
+    Position backdropPos;
+    QString wrong;
+    std::optional<Flash> flash;
+    std::vector<Section> sections;
+    // The places of a section's screen: the activity's, with the section's own in their stead.
+    std::optional<FixedLayout> layoutOf(int section) const;
 };
 
 struct ReadResult {

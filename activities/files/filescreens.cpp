@@ -1,8 +1,14 @@
 #include "activities/files/filescreens.h"
 
+#include <QFileInfo>
+#include <cstdio>
+
+#include "activities/labelling/startorder.h"
 #include "speech/readaloud.h"
 #include "speech/spoken.h"
+#include "ui/files.h"
 #include "ui/formregistry.h"
+#include "ui/platform.h"
 
 using namespace ui;
 
@@ -138,6 +144,23 @@ QString FileDragScreen::spokenWord(int word) const {
     return speech::spokenForm(words(word).Caption(), plan_.boxes[word].say);
 }
 
+void FileDragScreen::arrangeHomes() {
+    if (!plan_.dealStarts) return;
+    std::vector<labelling::Place> starts, boxes;
+    std::vector<int> groups;
+    for (const Box& b : plan_.boxes) {
+        starts.push_back({f(b.start.x()), f(b.start.y())});
+        boxes.push_back({f(b.box.left()), f(b.box.top())});
+        groups.push_back(b.group);
+    }
+    platform().randomize();
+    const std::vector<int> deal = labelling::dealStarts(
+        starts, boxes, groups,
+        plan_.headings.empty() ? labelling::Giveaway::BoxOrder : labelling::Giveaway::SharedColumns,
+        [] { return platform().rnd(); });
+    for (int i = 0; i < wordCount(); ++i) homes(i).move(starts[deal[i]].left, starts[deal[i]].top);
+}
+
 void FileDragScreen::passageChosen(int index) {
     if (index == links_.chosen || index < 0 || index >= static_cast<int>(links_.screens.size()) ||
         links_.screens[index].isEmpty())
@@ -149,90 +172,303 @@ void FileDragScreen::passageChosen(int index) {
 // ---- questions -----------------------------------------------------------------------------
 
 namespace {
+
 constexpr questions::CommandDesign kQuestionCommands[] = {
     {questions::Command::Exit, 10560, 7920, 1245, "Exit"},
-    {questions::Command::Answer, 840, 6120, 2565, "Answer"},
+    {questions::Command::Answer, 840, places::kFeedbackTop, 2565, "Answer"},
     {questions::Command::NewQuestion, 4560, 7920, 2565, "New Question"},
 };
+
+Colour colourOf(Rgb c) {
+    return RGB(static_cast<int>(c >> 16 & 0xff), static_cast<int>(c >> 8 & 0xff),
+               static_cast<int>(c & 0xff));
+}
+
+// A label where a layout by hand puts it, in the look it gives; where it gives none, as it was.
+void placeLabel(Label& label, const FixedPlace* at) {
+    if (!at) return;
+    const QRectF r = at->rect();
+    if (at->at.size() == 4)
+        place(label, r);
+    else if (at->at.size() == 2)
+        label.move(f(r.left()), f(r.top()));
+    label.setFont(fontAt(at, label.font()));
+    if (at->colour) label.setForeColor(colourOf(*at->colour));
+}
+
+// The right answer's flashing as a file gives it: the colour of the first tick, then the next;
+// between answers, the buttons' own.
+questions::FlashColours flashColours(const Flash& flash, const Label& answer) {
+    return {.fill = flash.fill,
+            .phase = {colourOf(flash.colours[1]), colourOf(flash.colours[0])},
+            .steady = flash.fill ? answer.BackColor() : answer.ForeColor()};
+}
+
+// A picture of a screen laid out by hand at its own size, as the program's own screens show
+// theirs (sharper where a companion of twice the density lies in Images).
+Picture ownSize(const QString& path) {
+    if (path.isEmpty()) return {};
+    const QString name = QFileInfo(path).fileName();
+    if (const auto inImages = ui::resolveFile("Images/" + name);
+        inImages && QFileInfo(*inImages) == QFileInfo(path))
+        return LoadPicture("Images\\" + name).value_or(Picture());
+    return loadPictureFile(path, QSize(kMaxPictureSide, kMaxPictureSide)).picture;
+}
+
+QString described(const Activity& a, const QString& picture, const QString& otherwise) {
+    const auto found = a.describe.find(picture);
+    return found == a.describe.end() ? otherwise : found->second;
+}
+
 }  // namespace
+
+QuestionCommands::QuestionCommands(const Activity& a, int section) {
+    const std::optional<FixedLayout> layout = a.layoutOf(section);
+    if (!layout) {
+        commandDesigns.assign(std::begin(kQuestionCommands), std::end(kQuestionCommands));
+        return;
+    }
+    using questions::Command;
+    const struct {
+        Command role;
+        const char* place;
+        QString caption;
+    } kinds[] = {
+        {Command::Exit, "exit", "Exit"},
+        {Command::Answer, "show_answer", "Answer"},
+        {Command::NewQuestion, "new_question", "New Question"},
+        {Command::OtherSection, "section",
+         section < static_cast<int>(a.sections.size()) ? a.sections[section].button : QString()}};
+    commandCaptions.reserve(std::size(kinds));
+    for (const auto& k : kinds) {
+        const FixedPlace* at = layout->place(k.place);
+        if (!at || k.caption.isEmpty()) continue;
+        const QRectF r = at->rect();
+        commandCaptions.push_back(k.caption.toUtf8());
+        commandDesigns.push_back(
+            {k.role, f(r.left()), f(r.top()), f(r.width()), commandCaptions.back().constData()});
+    }
+}
 
 FileQuestionsScreen::FileQuestionsScreen(const QString& name,
                                          std::shared_ptr<const Activity> activity,
-                                         std::vector<QuestionPlan> plans)
-    : QuestionScreen(name.toUtf8().constData(), "", kQuestionCommands),
+                                         std::vector<QuestionPlan> plans, int section,
+                                         std::vector<QString> sections)
+    : QuestionCommands(*activity, section),
+      QuestionScreen(name.toUtf8().constData(), "", commandDesigns),
       activity_(std::move(activity)),
-      plans_(std::move(plans)) {
+      plans_(std::move(plans)),
+      section_(section),
+      sections_(std::move(sections)) {
     using namespace questions;
     setCaption(activity_->title);
-    const QRectF& i = places::kQuestionInstruction;
-    messages.add(3).applyDesign(
-        textDesign(f(i.left()), f(i.top()), f(i.width()), f(i.height()), kInstructionFont));
-    messages(3).setCaption(activity_->instruction);
-    const QRectF& q = places::kQuestionText;
-    messages.add(1).applyDesign(
-        textDesign(f(q.left()), f(q.top()), f(q.width()), f(q.height()), kTimes(26.25f)));
-    for (int i = 0; i < kMaxAnswers; ++i)
-        answerButtons.add(i).applyDesign(buttonDesign(0, places::kAnswerTop, places::kAnswerWidth,
-                                                      places::kAnswerHeight, "",
-                                                      {"Tahoma", 15.75f, true}, colours::kBlue));
-    messages.add(2).applyDesign(textDesign(4680, 5880, 6105, 825, kTimes(36), kWellDone, false));
-    const QRectF& a = places::kAnswerInWords;
-    messages.add(0).applyDesign(textDesign(f(a.left()), f(a.top()), f(a.width()), f(a.height()),
-                                           kTimes(27.75f), "", false));
+    for (int i = 0; i < static_cast<int>(activity_->questions.size()); ++i)
+        if (activity_->questions[i].section == section_) asked_.push_back(i);
+    if (const std::optional<FixedLayout> layout = activity_->layoutOf(section_)) {
+        layOutByHand(*layout);
+    } else {
+        pictures.add(0);
+        slotOf_.assign(activity_->questions.size(), 0);
+        const QRectF& i = places::kQuestionInstruction;
+        messages.add(3).applyDesign(
+            textDesign(f(i.left()), f(i.top()), f(i.width()), f(i.height()), kInstructionFont));
+        messages(3).setCaption(activity_->instruction);
+        const QRectF& q = places::kQuestionText;
+        messages.add(1).applyDesign(
+            textDesign(f(q.left()), f(q.top()), f(q.width()), f(q.height()), kTimes(26.25f)));
+        for (int i = 0; i < kMaxAnswers; ++i)
+            answerButtons.add(i).applyDesign(
+                buttonDesign(0, places::kAnswerTop, places::kAnswerWidth, places::kAnswerHeight, "",
+                             {"Tahoma", 15.75f, true}, colours::kBlue));
+        messages.add(2).applyDesign(
+            textDesign(4680, places::kFeedbackTop, 6105, 825, kTimes(36), kWellDone, false));
+        const QRectF& a = places::kAnswerInWords;
+        messages.add(0).applyDesign(textDesign(f(a.left()), f(a.top()), f(a.width()), f(a.height()),
+                                               kTimes(27.75f), "", false));
+    }
+    if (activity_->flash && answerButtons.exists(0)) {
+        flashing_ = flashColours(*activity_->flash, answerButtons(0));
+        flashTimer.setInterval(activity_->flash->first);
+    }
     answerButtons.Click = bind(this, &FileQuestionsScreen::answerClicked);
+    flashTimer.Tick = bind(this, &FileQuestionsScreen::flashTick);
+}
+
+// As the screen was designed: each part where the layout places it, the instruction and the
+// right answer in words only where it places them; a picture slot for each place a question's
+// picture takes, beneath them all the backdrop.
+void FileQuestionsScreen::layOutByHand(const FixedLayout& layout) {
+    using namespace questions;
+    if (const FixedPlace* at = layout.place("instruction")) {
+        messages.add(3).applyDesign(textDesign(0, 0, 0, 0, kInstructionFont));
+        placeLabel(messages(3), at);
+        messages(3).setCaption(activity_->instruction);
+    }
+    messages.add(1).applyDesign(textDesign(720, 120, 10185, 1305, kTimes(26.25f)));
+    placeLabel(messages(1), layout.place("question"));
+    slotOf_.assign(activity_->questions.size(), -1);
+    int slots = 0;
+    if (!activity_->backdrop.isEmpty()) {
+        PictureBox& backdrop = pictures.add(slots++);
+        if (const FixedPlace* at = layout.place("backdrop")) place(backdrop, at->rect());
+        backdrop.sendToBack();
+    }
+    std::vector<QRectF> taken;
+    for (int q : asked_) {
+        if (activity_->questions[q].picture.isEmpty()) continue;
+        const QRectF r = plans_[q].pictureRect;
+        const auto found = std::find(taken.begin(), taken.end(), r);
+        if (found != taken.end()) {
+            slotOf_[q] = slots - static_cast<int>(taken.end() - found);
+            continue;
+        }
+        taken.push_back(r);
+        slotOf_[q] = slots;
+        place(pictures.add(slots++), r);
+    }
+    const auto answers = layout.places.find("answers");
+    const int count = answers == layout.places.end() ? 0 : int(answers->second.size());
+    for (int i = 0; i < count; ++i) {
+        answerButtons.add(i).applyDesign(
+            buttonDesign(0, 0, 0, 0, "", {"Tahoma", 15.75f, true}, colours::kBlue));
+        placeLabel(answerButtons(i), &answers->second[static_cast<size_t>(i)]);
+    }
+    messages.add(2).applyDesign(textDesign(4680, 5880, 6105, 825, kTimes(36), kWellDone, false));
+    placeLabel(messages(2), layout.place("feedback"));
+    if (const FixedPlace* at = layout.place("right_answer")) {
+        messages.add(0).applyDesign(textDesign(0, 0, 0, 0, kTimes(27.75f), "", false));
+        placeLabel(messages(0), at);
+    }
 }
 
 void FileQuestionsScreen::onLoad() {
-    setupWithBackground(kQuestionsBackground);
+    setupWithBackground(activity_->background ? colourOf(*activity_->background)
+                                              : kQuestionsBackground);
     showQuestion();
 }
 
 void FileQuestionsScreen::showQuestion() {
-    questionNumber = drawQuestion(static_cast<int>(activity_->questions.size()), questionNumber);
-    const Question& q = activity_->questions[questionNumber];
-    const QuestionPlan& p = plans_[questionNumber];
-    picture.setVisible(!p.picturePath.isEmpty());
-    if (!p.picturePath.isEmpty()) {
-        place(picture, p.pictureRect);
-        picture.setStretch(true);
-        picture.setPicture(shownIn(picture, p.picturePath));
-        picture.setDescription(q.picture);
+    const bool byHand = activity_->layoutOf(section_).has_value();
+    if (byHand)
+        for (int slot : pictures.indices())
+            if (slot != 0 || activity_->backdrop.isEmpty()) pictures(slot).setVisible(false);
+    questionNumber = drawQuestion(static_cast<int>(asked_.size()), questionNumber);
+    const Question& q = question();
+    const QuestionPlan& p = plan();
+    const int slot = slotOf_[asked_[questionNumber]];
+    if (!activity_->backdrop.isEmpty()) {
+        pictures(0).setPicture(ownSize(p.backdropPath));
+        pictures(0).setDescription(described(*activity_, activity_->backdrop, activity_->backdrop));
+    }
+    if (byHand) {
+        if (slot >= 0) {
+            pictures(slot).setPicture(ownSize(p.picturePath));
+            pictures(slot).setDescription(described(*activity_, q.picture, q.picture));
+            pictures(slot).setVisible(true);
+        }
+    } else {
+        PictureBox& picture = pictures(0);
+        picture.setVisible(!p.picturePath.isEmpty());
+        if (!p.picturePath.isEmpty()) {
+            place(picture, p.pictureRect);
+            picture.setStretch(true);
+            picture.setPicture(shownIn(picture, p.picturePath));
+            picture.setDescription(described(*activity_, q.picture, q.picture));
+        }
     }
     messages(1).setCaption(q.text);
-    for (int i = 0; i < kMaxAnswers; ++i) {
+    for (int i : answerButtons.indices()) {
         const bool shown = i < q.answers.size();
         answerButtons(i).setVisible(shown);
         if (!shown) continue;
-        place(answerButtons(i), p.answers[i]);
+        if (!byHand) place(answerButtons(i), p.answers[i]);
         answerButtons(i).setCaption(q.answers[i]);
     }
     rightAnswer = static_cast<std::int16_t>(q.right);
-    messages(0).setCaption(answerInWords(q));
+    if (messages.exists(0))
+        messages(0).setCaption(q.answerInWords.isEmpty() ? answerInWords(q) : q.answerInWords);
 }
 
 QString FileQuestionsScreen::spokenText() const {
-    const Question& q = activity_->questions[questionNumber];
-    return speech::sentences(
-        {messages(3).Caption(), spokenQuestion(speech::spokenForm(q.text, q.say), answerButtons)});
+    const Question& q = question();
+    QStringList parts;
+    if (messages.exists(3)) parts << messages(3).Caption();
+    parts << speech::spokenForm(q.text, q.say);
+    for (int i = 0; i < q.answers.size(); ++i) parts << spokenAnswer(q, i);
+    return speech::sentences(parts);
+}
+
+QString FileQuestionsScreen::spokenAnswer(const Question& q, int answer) {
+    return speech::spokenForm(q.answers[answer], q.answersSay.value(answer));
+}
+
+// The right answer in words, read in its spoken form. A computed screen never shows it beside
+// the praise; a screen laid out by hand keeps its own design.
+void FileQuestionsScreen::showAnswerInWords() {
+    if (!messages.exists(0)) return;
+    if (!activity_->layoutOf(section_)) messages(2).setVisible(false);
+    const Question& q = question();
+    showFeedback(messages(0), q.answerInWords.isEmpty() ? answerInWords(q, spokenAnswer(q, q.right))
+                                                        : q.answerInWords);
+}
+
+// A screen laid out by hand shows the picture of the answer, and the right button flashes.
+void FileQuestionsScreen::showAfter() {
+    if (flashing_) flashTimer.setEnabled(true);  // already flashing: the countdown runs on
+    const QuestionPlan& p = plan();
+    if (!question().after.isEmpty() && pictures.exists(0)) {
+        pictures(0).setPicture(ownSize(p.afterPath));
+        pictures(0).setDescription(described(*activity_, question().after, question().after));
+    }
 }
 
 void FileQuestionsScreen::answerClicked(int index) {
     if (index == rightAnswer) {
+        if (!activity_->wrong.isEmpty()) messages(2).setCaption(questions::kWellDone);
+        if (!activity_->layoutOf(section_) && messages.exists(0)) messages(0).setVisible(false);
+        showAfter();
+        showFeedback(messages(2));
+    } else if (!activity_->wrong.isEmpty()) {
+        messages(2).setCaption(activity_->wrong);
         showFeedback(messages(2));
     } else {
         messages(2).setVisible(false);
-        showFeedback(messages(0));
+        showAnswerInWords();
     }
 }
 
 void FileQuestionsScreen::revealAnswer() {
-    showFeedback(messages(0));
+    showAfter();
+    showAnswerInWords();
 }
 
 void FileQuestionsScreen::newQuestion() {
-    messages(0).setVisible(false);
+    if (messages.exists(0)) messages(0).setVisible(false);
     messages(2).setVisible(false);
+    if (flashing_) questions::stopFlashing(*flashing_, flashTimer, flash, answerButtons);
     showQuestion();
+}
+
+void FileQuestionsScreen::flashTick() {
+    if (!flashing_ || !answerButtons.exists(rightAnswer)) return;
+    // The first tick may come sooner than the rest; from then on, at the file's pace. Setting
+    // it again would only restart the countdown, so it is set once.
+    if (flashTimer.Interval() != activity_->flash->every)
+        flashTimer.setInterval(activity_->flash->every);
+    questions::flashStep(*flashing_, flash, answerButtons(rightAnswer));
+}
+
+void FileQuestionsScreen::exitActivity() {
+    // Every section goes, whichever is showing.
+    for (const QString& other : sections_)
+        if (Form* form = forms().find(other); form && form != this) forms().unload(*form);
+    forms().unload(*this);
+}
+
+void FileQuestionsScreen::switchSection() {
+    if (sections_.size() < 2) return;
+    forms().show(sections_[(static_cast<size_t>(section_) + 1) % sections_.size()]);
+    forms().unload(*this);
 }
 
 // ---- true or false -------------------------------------------------------------------------
@@ -241,15 +477,44 @@ FileTrueFalseScreen::FileTrueFalseScreen(const QString& name,
                                          std::shared_ptr<const Activity> activity,
                                          QuestionPlan plan)
     : TrueFalseScreen(name.toUtf8().constData(), activity->title, activity->instruction,
-                      plan.picturePath.isEmpty() ? places::kStatementPicture : plan.pictureRect),
+                      plan.picturePath.isEmpty() && !activity->layout ? places::kStatementPicture
+                                                                      : plan.pictureRect),
       activity_(std::move(activity)),
-      plan_(std::move(plan)) {}
+      plan_(std::move(plan)) {
+    if (activity_->background) background = colourOf(*activity_->background);
+    if (activity_->layout) {
+        // Laid out by hand: each part where the layout places it, in its look.
+        using questions::Command;
+        const FixedLayout& layout = *activity_->layout;
+        placeLabel(messages(3), layout.place("instruction"));
+        placeLabel(messages(0), layout.place("statement"));
+        placeLabel(messages(1), layout.place("feedback"));
+        if (const auto answers = layout.places.find("answers"); answers != layout.places.end())
+            for (int i = 0; i < 2 && i < static_cast<int>(answers->second.size()); ++i)
+                placeLabel(answerButtons(i), &answers->second[static_cast<size_t>(i)]);
+        placeLabel(commands(commandIndex(Command::Exit)), layout.place("exit"));
+        placeLabel(commands(commandIndex(Command::NewQuestion)), layout.place("new_question"));
+        placeLabel(commands(commandIndex(Command::Answer)), layout.place("show_answer"));
+    }
+    if (activity_->flash) {
+        flashing = flashColours(*activity_->flash, answerButtons(0));
+        flashEvery = activity_->flash->every;
+        flashTimer.setInterval(activity_->flash->first);
+    }
+}
 
 void FileTrueFalseScreen::showScreenPicture() {
+    const QString description = described(*activity_, activity_->picture, activity_->title);
+    if (activity_->layout) {
+        // As designed: a picture that cannot be read leaves its slot empty.
+        picture.setPicture(ownSize(plan_.picturePath));
+        picture.setDescription(description);
+        return;
+    }
     if (plan_.picturePath.isEmpty()) return;
     picture.setStretch(true);
     picture.setPicture(shownIn(picture, plan_.picturePath));
-    picture.setDescription(activity_->title);
+    picture.setDescription(description);
 }
 
 QString FileTrueFalseScreen::spokenStatement() const {
@@ -293,16 +558,59 @@ void registerActivityScreens(std::shared_ptr<const Activity> activity,
             }
             break;
         }
-        case Kind::Questions:
-            forms.registerScreen(name, [name, activity, plan] {
-                return std::make_unique<FileQuestionsScreen>(name, activity, plan->questions);
-            });
+        case Kind::Questions: {
+            // One screen for each section, or the one screen.
+            std::vector<QString> names{name};
+            for (size_t k = 1; k < activity->sections.size(); ++k)
+                names.push_back(nameOf(static_cast<int>(k)));
+            for (size_t k = 0; k < names.size(); ++k)
+                forms.registerScreen(names[k], [activity, plan, k, names] {
+                    return std::make_unique<FileQuestionsScreen>(
+                        names[k], activity, plan->questions, static_cast<int>(k),
+                        activity->sections.empty() ? std::vector<QString>{} : names);
+                });
             break;
+        }
         case Kind::TrueFalse:
             forms.registerScreen(name, [name, activity, plan] {
                 return std::make_unique<FileTrueFalseScreen>(name, activity, plan->questions[0]);
             });
             break;
+    }
+}
+
+// ---- the program's own activities ----------------------------------------------------------
+
+void registerOwnActivity(ui::FormRegistry& registry, const QString& fileName,
+                         const std::vector<QString>& names) {
+    const std::optional<QString> path = ui::resolveFile("activities/" + fileName);
+    ReadResult read = path ? readActivityFile(*path) : ReadResult{};
+    if (!read.activity) {
+        const QString where = path.value_or("activities/" + fileName);
+        if (read.problems.empty()) read.problems.push_back({{1, 1}, "the file cannot be found"});
+        for (const Problem& p : read.problems)
+            std::fprintf(stderr, "%s:%d:%d: %s\n", qUtf8Printable(where), p.at.line, p.at.column,
+                         qUtf8Printable(p.message));
+        return;
+    }
+    const auto activity = std::make_shared<const Activity>(std::move(*read.activity));
+    // Laid out when first shown, which judges its pictures; a picture that cannot be shown
+    // leaves its slot empty, as the screen always has.
+    auto planned = std::make_shared<std::shared_ptr<const Planned>>();
+    const auto laidOut = [activity, planned] {
+        if (!*planned) *planned = std::make_shared<const Planned>(plan(*activity));
+        return *planned;
+    };
+    for (size_t k = 0; k < names.size(); ++k) {
+        registry.registerScreen(names[k], [activity, laidOut, k, names]() -> std::unique_ptr<Form> {
+            const std::shared_ptr<const Planned> p = laidOut();
+            const int section = static_cast<int>(k);
+            if (activity->kind == Kind::TrueFalse)
+                return std::make_unique<FileTrueFalseScreen>(names[k], activity, p->questions[0]);
+            return std::make_unique<FileQuestionsScreen>(
+                names[k], activity, p->questions, section,
+                activity->sections.empty() ? std::vector<QString>{} : names);
+        });
     }
 }
 

@@ -4,14 +4,17 @@
 #include <QByteArray>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "activities/files/activity.h"
 #include "activities/files/layout.h"
 #include "activities/labelling/labellingscreen.h"
+#include "activities/questions/flashing.h"
 #include "activities/questions/questionscreen.h"
 #include "activities/questions/truefalsescreen.h"
 #include "ui/choice.h"
+#include "ui/formregistry.h"
 #include "ui/line.h"
 
 namespace activityfiles {
@@ -54,37 +57,68 @@ class FileDragScreen : private DragTables, public LabellingScreen {
     int score() const override;
     QString spokenText() const override;
     QString spokenWord(int word) const override;
+    void arrangeHomes() override;
 
   private:
     DragPlan plan_;
     PassageLinks links_;
 };
 
-// Questions drawn at random, each with its text, picture and answers: the magnets flow.
-class FileQuestionsScreen : public questions::QuestionScreen {
+// The command buttons of a question screen, made before the engine that keeps them: the
+// engine's own, or the places and captions of a screen laid out by hand.
+struct QuestionCommands {
+    QuestionCommands(const Activity& activity, int section);
+    std::vector<QByteArray> commandCaptions;
+    std::vector<questions::CommandDesign> commandDesigns;
+};
+
+// Questions drawn at random, each with its text, picture and answers: the magnets flow. A
+// screen laid out by hand may add a backdrop that an answer changes, the right answer's button
+// flashing, a wrong answer's own words, and sections, each a screen of its own.
+class FileQuestionsScreen : private QuestionCommands, public questions::QuestionScreen {
   public:
+    // Section `section` of the activity; `sections` names the screen of each.
     FileQuestionsScreen(const QString& name, std::shared_ptr<const Activity> activity,
-                        std::vector<QuestionPlan> plans);
+                        std::vector<QuestionPlan> plans, int section = 0,
+                        std::vector<QString> sections = {});
 
     void onLoad() override;
     void showQuestion();
     void answerClicked(int index);
+    void flashTick();
     QString spokenText() const override;
 
-    std::int16_t questionNumber = 0;
+    std::int16_t questionNumber = 0;  // into this section's questions
     std::int16_t rightAnswer = 0;
+    std::int16_t flash = 0;
 
     ui::ControlArray<ui::Label> messages{*this, "Label5"};
-    ui::PictureBox picture{*this, "Image1"};
+    ui::ControlArray<ui::PictureBox> pictures{*this, "Image1"};
     ui::ControlArray<ui::Label> answerButtons{*this, "Label4"};
+    ui::Timer flashTimer{*this, 250};
 
   protected:
+    void exitActivity() override;
     void revealAnswer() override;
     void newQuestion() override;
+    void switchSection() override;
 
   private:
+    void layOutByHand(const FixedLayout& layout);
+    const Question& question() const { return activity_->questions[asked_[questionNumber]]; }
+    const QuestionPlan& plan() const { return plans_[asked_[questionNumber]]; }
+    void showAfter();
+    static QString spokenAnswer(const Question& q, int answer);
+    // The right answer in words, shown and read.
+    void showAnswerInWords();
+
     std::shared_ptr<const Activity> activity_;
     std::vector<QuestionPlan> plans_;
+    int section_;
+    std::vector<QString> sections_;
+    std::vector<int> asked_;   // the questions of this section, into activity_->questions
+    std::vector<int> slotOf_;  // each question's picture slot; -1 for none
+    std::optional<questions::FlashColours> flashing_;
 };
 
 class FileTrueFalseScreen : public questions::TrueFalseScreen {
@@ -101,6 +135,12 @@ class FileTrueFalseScreen : public questions::TrueFalseScreen {
     std::shared_ptr<const Activity> activity_;
     QuestionPlan plan_;
 };
+
+// Registers one of the program's own activities, read from its file (a teacher's file of the
+// same name in her folder comes first) and played under its screens' names: section k, or
+// passage k, under names[k]. Says on standard error why a file that cannot be read is not.
+void registerOwnActivity(ui::FormRegistry& registry, const QString& fileName,
+                         const std::vector<QString>& names);
 
 // Registers the screens that play a laid-out activity, for the menus and for trying it out:
 // passage k of a passage set under nameOf(k), any other kind under nameOf(0).

@@ -21,7 +21,8 @@ namespace {
 
 constexpr float kContentTop = 960;      // below the instruction
 constexpr float kContentBottom = 7200;  // above the score
-constexpr QRectF kInstruction{kMargin, kMargin, kClientWidth - 2 * kMargin, 705};
+// Two lines at the smallest readable size, above a sorting screen's headings.
+constexpr QRectF kInstruction{kMargin, kMargin, kClientWidth - 2 * kMargin, 735};
 constexpr QRectF kScore{3360, 7260, 5205, 585};
 constexpr float kWordHeight = 435, kTwoLineWordHeight = 795;
 constexpr float kMinWordWidth = 1215, kMaxWordWidth = 3000;
@@ -63,6 +64,16 @@ float wordWidth(const QStringList& words, float most = kMaxWordWidth) {
     return std::clamp(roundUp(widest + kPadding), kMinWordWidth, most);
 }
 
+// The size of every word's box: one line high, or two when a word is too wide for one, so that
+// it wraps rather than shrink.
+QSizeF wordSize(const QStringList& words, float most = kMaxWordWidth) {
+    const float w = wordWidth(words, most);
+    const bool oneLine = std::all_of(words.begin(), words.end(), [&](const QString& word) {
+        return textWidth(kWordFont, word) + kPadding <= w;
+    });
+    return {w, oneLine ? kWordHeight : kTwoLineWordHeight};
+}
+
 class Planner {
   public:
     Planner(const Activity& a, const OptionSet* options) : a_(a), options_(options) {}
@@ -81,11 +92,19 @@ class Planner {
                 for (const Passage& p : a_.passages) passage(p);
                 break;
             case Kind::Questions:
+                if (a_.layout) {
+                    for (const Question& q : a_.questions) placedQuestion(q);
+                    break;
+                }
                 fits(kInstructionFont, a_.instruction, places::kQuestionInstruction.size(), {1, 1},
                      "the instruction", false, "on one line");
                 for (const Question& q : a_.questions) question(q);
                 break;
             case Kind::TrueFalse:
+                if (a_.layout) {
+                    placedTrueFalse();
+                    break;
+                }
                 trueFalse();
                 break;
         }
@@ -97,10 +116,10 @@ class Planner {
         out_.problems.push_back({at, std::move(message)});
     }
 
-    // A fixed text that must fit at 12 pt or more.
+    // A fixed text that must fit at a readable size.
     bool fits(const FontSpec& font, const QString& text, QSizeF size, Position at,
               const QString& what, bool border = false, const char* where = "on the screen") {
-        if (fitsAt(font, kSmallestPoints, text, size, border)) return true;
+        if (fitsAt(font, smallestReadablePoints(font), text, size, border)) return true;
         problem(at, QString("%1 is too long to fit %2").arg(what, where));
         return false;
     }
@@ -173,14 +192,16 @@ class Planner {
             all << l.word;
             where.push_back(l.where);
         }
-        p.wordSize = {wordWidth(all), kWordHeight};
+        p.wordSize = wordSize(all);
         p.instruction = instruction(kInstruction);
         p.score = kScore;
+        p.dealStarts = true;
         const int n = static_cast<int>(a_.labels.size());
         for (int i = 0; i < n; ++i) p.boxes.push_back({all[i], a_.labels[i].say, {}, {}, 0});
 
         // Start places in a column on the left when they fit, or else in rows at the bottom.
-        const float w = static_cast<float>(p.wordSize.width()), h = kWordHeight;
+        const float w = static_cast<float>(p.wordSize.width());
+        const float h = static_cast<float>(p.wordSize.height());
         QRectF area;
         if (kContentTop + n * (h + kStep) - kStep <= kContentBottom) {
             for (int i = 0; i < n; ++i) p.boxes[i].start = {kMargin, kContentTop + i * (h + kStep)};
@@ -222,7 +243,7 @@ class Planner {
             p.boxes[i].box = {left, top, w, h};
             p.boxes[i].group = static_cast<int>(all.indexOf(l.word));
             for (int j = 0; j < i; ++j)
-                if (p.boxes[j].box.intersects(p.boxes[i].box))
+                if (overlapping(p.boxes[j].box, p.boxes[i].box))
                     problem(l.where, QString("the boxes of \"%1\" and \"%2\" overlap: move their "
                                              "points further apart")
                                          .arg(p.boxes[j].word, l.word));
@@ -248,16 +269,14 @@ class Planner {
             all << w.text;
             where.push_back(w.where);
         }
-        const float w = wordWidth(all, std::min(kMaxWordWidth, columnWidth - kMargin));
-        bool oneLine = true;
-        for (const QString& word : all)
-            oneLine = oneLine && textWidth(kWordFont, word) + kPadding <= w;
-        p.wordSize = {w, oneLine ? kWordHeight : kTwoLineWordHeight};
+        p.wordSize = wordSize(all, std::min(kMaxWordWidth, columnWidth - kMargin));
+        const float w = static_cast<float>(p.wordSize.width());
         const float h = static_cast<float>(p.wordSize.height());
         p.instruction = instruction(kInstruction);
         p.score = kScore;
+        p.dealStarts = true;
 
-        constexpr float kHeadingTop = 840;
+        constexpr float kHeadingTop = 870;
         const auto [points, headingHeight] = headingSize(columnWidth);
         p.headingPoints = points;
         const float boxesTop = kHeadingTop + headingHeight + kMargin;
@@ -292,8 +311,8 @@ class Planner {
     // smallest, at which each fits its column in two lines at most; and their height, one
     // line or two.
     std::pair<float, float> headingSize(float columnWidth) const {
-        for (float points = kHeadingFont.points; points >= kSmallestPoints;
-             points -= ui::kFitStepPoints) {
+        const float smallest = smallestReadablePoints(kHeadingFont);
+        for (float points = kHeadingFont.points; points >= smallest; points -= ui::kFitStepPoints) {
             const float line = Twips::fromDesignPixels(
                 QFontMetricsF(ui::makeFont(kHeadingFont, points)).lineSpacing());
             for (const float height : {std::max(555.0f, roundUp(line)), roundUp(2 * line)}) {
@@ -303,7 +322,7 @@ class Planner {
                     return {points, height};
             }
         }
-        return {kSmallestPoints, 555};
+        return {smallest, 555};
     }
 
     // The passage at the largest size from 24 pt down that fits with its gaps, each gap a
@@ -345,7 +364,8 @@ class Planner {
         if (rect.height() < 600) return tooMany("gaps");
         p.passage.rect = rect;
 
-        for (float points = 24; points >= kSmallestPoints; points -= ui::kFitStepPoints) {
+        const float smallest = smallestReadablePoints({"Arial", 24, true});
+        for (float points = 24; points >= smallest; points -= ui::kFitStepPoints) {
             if (!layPassage(source, p, points, w)) continue;
             rows(p.boxes, p.wordSize, startTop);
             words(p.boxes, where, p.wordSize);
@@ -442,6 +462,74 @@ class Planner {
         out_.questions.push_back(std::move(plan));
     }
 
+    // ---- screens laid out by hand: the file's places, checked; a picture not found leaves
+    // its slot empty, as the program's own screens always have.
+
+    // A text that must fit its place, when the layout places it.
+    void fitsPlace(const FixedLayout& layout, const char* role, ui::FontSpec own,
+                   const QString& text, Position at, const QString& what, bool border = false) {
+        const FixedPlace* place = layout.place(role);
+        if (place && !text.isEmpty())
+            fits(fontAt(place, own), text, place->rect().size(), at, what, border);
+    }
+
+    QString foundPicture(const QString& name, Position at) {
+        if (name.isEmpty()) return {};
+        const auto pic = picture(name, at);
+        return pic ? pic->first : QString();
+    }
+
+    void placedQuestion(const Question& q) {
+        const FixedLayout layout = *a_.layoutOf(q.section);
+        QuestionPlan plan;
+        fitsPlace(layout, "question", questions::kTimes(26.25f), q.text, q.where, "the question");
+        fitsPlace(layout, "right_answer", questions::kTimes(27.75f),
+                  q.answerInWords.isEmpty() ? answerInWords(q) : q.answerInWords, q.where,
+                  "the right answer");
+        const auto found = layout.places.find("answers");
+        const int places = found == layout.places.end() ? 0 : int(found->second.size());
+        if (places < q.answers.size())
+            problem(q.where, QString("the [layout] places %1 answers, and this question has %2")
+                                 .arg(places)
+                                 .arg(q.answers.size()));
+        for (int i = 0; i < places; ++i) {
+            const FixedPlace& place = found->second[static_cast<size_t>(i)];
+            plan.answers.push_back(place.rect());
+            if (i < q.answers.size())
+                fits(fontAt(&place, {"Tahoma", 15.75f, true}), q.answers[i], place.rect().size(),
+                     q.where, QString("the answer \"%1\"").arg(q.answers[i]), true);
+        }
+        if (!q.picture.isEmpty()) {
+            const FixedPlace* place = layout.place("picture");
+            if (q.pictureAt.size() == 4)
+                plan.pictureRect =
+                    QRectF(q.pictureAt[0], q.pictureAt[1], q.pictureAt[2], q.pictureAt[3]);
+            else if (place)
+                plan.pictureRect = place->rect();
+            else
+                problem(q.picturePos,
+                        "the [layout] has no place for the picture: give "
+                        "\"picture\" there, or \"picture_at\" here");
+            plan.picturePath = foundPicture(q.picture, q.picturePos);
+        }
+        plan.backdropPath = foundPicture(a_.backdrop, a_.backdropPos);
+        plan.afterPath = foundPicture(q.after, q.afterPos);
+        out_.questions.push_back(std::move(plan));
+    }
+
+    void placedTrueFalse() {
+        const FixedLayout& layout = *a_.layout;
+        for (const Statement& s : a_.statements)
+            fitsPlace(layout, "statement", {"Arial", 36, true}, s.text, s.where, "the statement");
+        fitsPlace(layout, "instruction", questions::kTimes(27.75f), a_.instruction, {1, 1},
+                  "the instruction");
+        QuestionPlan plan;
+        const FixedPlace* place = layout.place("picture");
+        plan.pictureRect = place ? place->rect() : places::kStatementPicture;
+        plan.picturePath = foundPicture(a_.picture, a_.picturePos);
+        out_.questions.push_back(std::move(plan));
+    }
+
     const Activity& a_;
     const OptionSet* options_;
     Planned out_;
@@ -449,8 +537,40 @@ class Planner {
 
 }  // namespace
 
-QString answerInWords(const Question& q) {
-    return QString("The answer is: %1").arg(q.answers.value(q.right));
+bool overlapping(const QRectF& a, const QRectF& b) {
+    return !a.isEmpty() && !b.isEmpty() && a.intersects(b);
+}
+
+std::vector<bool> misplacedBoxes(const DragPlan& plan) {
+    const size_t n = plan.boxes.size();
+    std::vector<bool> bad(n, false);
+    for (size_t i = 0; i < n; ++i) {
+        if (plan.boxes[i].box.isEmpty()) bad[i] = true;
+        for (size_t j = 0; j < i; ++j)
+            if (overlapping(plan.boxes[j].box, plan.boxes[i].box)) bad[i] = bad[j] = true;
+    }
+    return bad;
+}
+
+ui::FontSpec fontAt(const FixedPlace* place, ui::FontSpec own) {
+    if (!place) return own;
+    if (place->font) own.family = place->font;
+    if (place->points) own.points = *place->points;
+    if (place->bold) own.bold = *place->bold;
+    return own;
+}
+
+QString answerInWords(const Question& q, const QString& answer) {
+    return QString("The answer is: %1").arg(answer.isEmpty() ? q.answers.value(q.right) : answer);
+}
+
+float smallestReadablePoints(const FontSpec& font) {
+    const auto capital = [&](float points) {
+        return QFontMetricsF(ui::makeFont(font, points)).capHeight();
+    };
+    float points = font.points;
+    while (capital(points - ui::kFitStepPoints) >= kSmallestCapital) points -= ui::kFitStepPoints;
+    return points;
 }
 
 bool fitsAt(const FontSpec& font, float points, const QString& text, QSizeF size, bool border) {

@@ -1,7 +1,7 @@
 #pragma once
 // The layout of a file-made screen, computed from its activity: a teacher never types a
-// place. Laying out is also the check that everything fits: every text at 12 pt or more,
-// inside the client area, nothing overlapping.
+// place. Laying out is also the check that everything fits: every text readable from the back
+// of a classroom, inside the client area, nothing overlapping.
 #include <QLineF>
 #include <QRectF>
 #include <QSize>
@@ -18,7 +18,9 @@ namespace activityfiles {
 constexpr float kClientWidth = 11910, kClientHeight = 8565;
 constexpr float kMargin = 120;
 constexpr float kButtonsTop = 7920;
-constexpr float kSmallestPoints = 12;
+// No text a pupil reads is smaller than this: the height of a capital, in pixels at scale 1.
+// A long text wraps onto more lines rather than shrink below it.
+constexpr float kSmallestCapital = 14;
 
 constexpr ui::FontSpec kWordFont{"Arial", 15.75f, true};
 constexpr ui::FontSpec kInstructionFont{"Arial", 18, true};
@@ -45,6 +47,9 @@ struct DragPlan {
     std::vector<Box> boxes;
     Text instruction;
     QRectF score;
+    // The words' start places dealt out afresh at each opening and Start Again, where the
+    // file fixes none: in the file's order they would be the answer.
+    bool dealStarts = false;
     // labelling
     QString picturePath;
     QRectF pictureRect;
@@ -64,6 +69,9 @@ struct QuestionPlan {
     QString picturePath;
     QRectF pictureRect;
     std::vector<QRectF> answers;
+    // A screen laid out by hand: the picture beneath everything, and the one that takes its
+    // place once the question is answered; empty when not found.
+    QString backdropPath, afterPath;
 };
 
 struct Planned {
@@ -90,17 +98,35 @@ namespace places {
 // The instruction takes one line above the question.
 constexpr QRectF kQuestionInstruction{720, 120, 10185, 435};
 constexpr QRectF kQuestionText{720, 600, 10185, 1305};
-constexpr QRectF kQuestionPicture{720, 2010, 10470, 3030};
-constexpr float kAnswerTop = 5160, kAnswerWidth = 2565, kAnswerHeight = 495, kAnswerGap = 435;
-constexpr QRectF kAnswerInWords{120, 6720, 10200, 1125};
+// The picture takes all the height down to the answers; under them, the Answer button and the
+// praise, then the answer in words, which is never shown with the praise.
+constexpr QRectF kQuestionPicture{720, 1950, 10470, 3690};
+constexpr float kAnswerTop = 5760, kAnswerWidth = 2565, kAnswerHeight = 495, kAnswerGap = 435;
+constexpr float kFeedbackTop = 6360;
+constexpr QRectF kAnswerInWords{120, 6960, 10200, 900};
 constexpr QRectF kStatementPicture{8400, 120, 3195, 3150};
 constexpr QRectF kStatement{240, 3240, 11385, 1995};
 constexpr QRectF kPassageOption{240, 240, 1575, 375};
 constexpr float kOptionStep = 480;
 }  // namespace places
 
-// What a question screen shows when the answer is given away.
-QString answerInWords(const Question& q);
+// The look of a place laid out by hand: its own font, size and weight where it gives them,
+// the screen's where it does not.
+ui::FontSpec fontAt(const FixedPlace* place, ui::FontSpec own);
+
+// What a question screen shows when the answer is given away: the right answer, or `answer`
+// in its place (its spoken form, to be read aloud).
+QString answerInWords(const Question& q, const QString& answer = {});
+
+// The smallest size of a font, in the fit steps down from its own, whose capitals stand
+// kSmallestCapital high; its own size when even that is smaller.
+float smallestReadablePoints(const ui::FontSpec& font);
+// The labelling rule for boxes, by label: a box is misplaced when it has no place (its point
+// is off the picture) or lies over another. A box may reach past its picture's edge: it stays
+// in the picture's area, clear of the words. The planner reports what breaks the rule; the
+// Maker's canvas draws it red.
+std::vector<bool> misplacedBoxes(const DragPlan& plan);
+bool overlapping(const QRectF& a, const QRectF& b);
 
 // Whether a caption fits a fixed label of that size (wrapped at its words) at that size.
 bool fitsAt(const ui::FontSpec& font, float points, const QString& text, QSizeF size, bool border);

@@ -1,15 +1,14 @@
 #pragma once
-// The five menus' topics, in order: where an activity file may go, and which topics the
-// program's own screens hold. The menus show them; placing files reads them.
-
+// The five menus' topics, in their order, and which of them the program's own screens hold.
+// A topic without one takes the activity file that names it.
 namespace activityfiles {
 
-struct Topic {
+struct MenuTopic {
     const char* caption;
-    const char* screen;  // the activity it opens; null for a topic without one (disabled)
+    const char* builtIn;  // the screen of a program's own activity; null for a file's topic
 };
 
-constexpr Topic kMenuTopics[5][5] = {
+constexpr MenuTopic kMenuTopics[5][5] = {
     {{"Organs", nullptr},
      {"The Skeleton", "boneslab"},
      {"Movement", nullptr},
@@ -36,5 +35,9 @@ constexpr Topic kMenuTopics[5][5] = {
      {"Scrambled Words", "scramble"},
      {"Healthy Living", "healthy"}},
 };
+
+// Menu 5's built-in Healthy Living, which passage files may give more passages.
+constexpr int kHealthyMenu = 5, kHealthySlot = 4;
+constexpr const char* kHealthyOptions[] = {"Smoking", "Solvents", "Alcohol", "Drugs"};
 
 }  // namespace activityfiles

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "activities/files/menutopics.h"
-
 namespace activityfiles {
 
 namespace {
@@ -36,7 +34,14 @@ Place wanted(const Candidate& c) {
                                  .arg(topic)});
         return p;
     }
-    if (kMenuTopics[menu - 1][slot].screen) {
+    if (const char* screen = kMenuTopics[menu - 1][slot].builtIn) {
+        // The program's own file of that activity: the menu opens it by its screen's name.
+        if (c.fileName.compare(QString("%1.toml").arg(screen), Qt::CaseInsensitive) == 0) {
+            p.where = Place::Own;
+            p.menu = menu;
+            p.slot = slot;
+            return p;
+        }
         p.problems.push_back(
             {c.topicPos, QString("\"%1\" on menu %2 is one of the program's own activities: "
                                  "choose another topic, or leave out \"menu\" to put it in Our "

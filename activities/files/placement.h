@@ -1,18 +1,14 @@
 #pragma once
 // Where each activity file goes: a topic of one of the five menus, a passage of Healthy
-// Living, or Our Activities. One pure function, used by the menus, `--check` and the
-// Activity Maker alike, so that all three agree.
+// Living, or Our Activities. Pure rules; the catalogue applies them for everyone.
 #include <QString>
 #include <array>
 #include <vector>
 
 #include "activities/files/activity.h"
+#include "activities/files/menutopics.h"
 
 namespace activityfiles {
-
-// Menu 5's built-in Healthy Living, which passage files may give more passages.
-constexpr int kHealthyMenu = 5, kHealthySlot = 4;
-constexpr const char* kHealthyOptions[] = {"Smoking", "Solvents", "Alcohol", "Drugs"};
 
 // An activity file as placing sees it, in the order files take precedence.
 struct Candidate {
@@ -35,6 +31,7 @@ struct Place {
         Topic,          // menu and slot
         Healthy,        // adds passages to Healthy Living
         Displaced,      // a shipped or school file whose place a teacher's file took: unused
+        Own,            // one of the program's own activities (named as its screen) in its own slot
     } where = OurActivities;
     int menu = 0, slot = -1;
     QString caption;  // what its topic entry shows

@@ -34,24 +34,46 @@ struct KindInfo {
     const char* name;
     std::initializer_list<std::string_view> fields;  // besides the common ones
     const char* instruction;                         // when the file gives none
+    // The roles a fixed [layout] may place, besides its size.
+    std::initializer_list<std::string_view> roles;
 };
 const KindInfo kKinds[] = {
     {Kind::Labelling,
      "labelling",
      {"picture", "label"},
-     "Drag each label to its place on the picture."},
-    {Kind::Sorting, "sorting", {"columns", "word"}, "Drag each word into its column."},
+     "Drag each label to its place on the picture.",
+     {"instruction", "score", "word", "picture"}},
+    {Kind::Sorting,
+     "sorting",
+     {"columns", "word"},
+     "Drag each word into its column.",
+     {"instruction", "score", "word", "headings", "lines"}},
     {Kind::Passage,
      "passage",
      {"passage"},
-     "Drag and drop the words to complete the sentences below."},
-    {Kind::Questions, "questions", {"question"}, ""},
+     "Drag and drop the words to complete the sentences below.",
+     {"instruction", "score", "word", "passage", "options"}},
+    {Kind::Questions,
+     "questions",
+     {"question", "backdrop", "wrong", "flash", "describe", "section"},
+     "",
+     {"instruction", "question", "picture", "answers", "feedback", "right_answer", "backdrop",
+      "exit", "show_answer", "new_question", "section"}},
     {Kind::TrueFalse,
      "truefalse",
-     {"picture", "statement"},
-     "Is the statement below true or false? Click the correct button."},
+     {"picture", "statement", "flash", "describe"},
+     "Is the statement below true or false? Click the correct button.",
+     {"instruction", "statement", "picture", "answers", "feedback", "exit", "show_answer",
+      "new_question"}},
 };
-constexpr std::string_view kCommonFields[] = {"menu", "topic", "kind", "title", "instruction"};
+constexpr std::string_view kCommonFields[] = {"menu",        "topic",      "kind",  "title",
+                                              "instruction", "background", "layout"};
+
+// The fonts a fixed layout may name: the ones the screens are designed in.
+constexpr const char* kDesignFonts[] = {"Arial", "Times New Roman", "Tahoma"};
+
+// Twips of a fixed layout: a screen is 12000 by 9000; a picture may stand a little outside.
+constexpr double kMostTwips = 24000;
 
 Position positionOf(const toml::source_region& s) {
     return {static_cast<int>(s.begin.line), static_cast<int>(s.begin.column)};
@@ -66,9 +88,10 @@ bool isPlainPictureName(const QString& name) {
            !name.startsWith('.');
 }
 
+// The program's own pictures are BMP files; a teacher's are PNG or JPEG.
 bool isPictureSuffix(const QString& name) {
     const QString suffix = QFileInfo(name).suffix().toLower();
-    return suffix == "png" || suffix == "jpg" || suffix == "jpeg";
+    return suffix == "png" || suffix == "jpg" || suffix == "jpeg" || suffix == "bmp";
 }
 
 class Reader {
@@ -209,10 +232,11 @@ class Reader {
         return std::nullopt;
     }
 
-    std::optional<QString> picture(const toml::table& t, bool required, Position& where) {
-        std::optional<QString> name = text(t, "picture", required);
+    std::optional<QString> picture(const toml::table& t, bool required, Position& where,
+                                   std::string_view key = "picture") {
+        std::optional<QString> name = text(t, key, required);
         if (!name) return std::nullopt;
-        where = keyPos(t, "picture");
+        where = keyPos(t, key);
         if (!isPlainPictureName(*name)) {
             problem(where,
                     QString("picture \"%1\" must be a plain file name, with no folder").arg(*name));
@@ -250,6 +274,134 @@ class Reader {
         return out;
     }
 
+    // `[r, g, b]`, each from 0 to 255.
+    std::optional<Rgb> colour(const toml::node& node, Position at, const QString& name) {
+        if (const toml::array* array = node.as_array(); array && array->size() == 3) {
+            int rgb[3] = {};
+            bool ok = true;
+            for (size_t i = 0; i < 3; ++i) {
+                const auto v = (*array)[i].value_exact<int64_t>();
+                ok = ok && v && *v >= 0 && *v <= 255;
+                if (ok) rgb[i] = static_cast<int>(*v);
+            }
+            if (ok) return static_cast<Rgb>(rgb[0] << 16 | rgb[1] << 8 | rgb[2]);
+        }
+        problem(at, QString("\"%1\" must be a colour of three numbers from 0 to 255, such as "
+                            "[9, 63, 137]")
+                        .arg(name));
+        return std::nullopt;
+    }
+
+    // `[a, b]` or `[a, b, c, d]` in twips.
+    std::optional<std::vector<float>> twips(const toml::node& node, Position at,
+                                            const QString& name) {
+        if (const toml::array* array = node.as_array();
+            array && (array->size() == 2 || array->size() == 4)) {
+            std::vector<float> out;
+            for (const toml::node& element : *array) {
+                const auto v = element.value<double>();
+                if (!v || !std::isfinite(*v) || std::abs(*v) > kMostTwips) break;
+                out.push_back(static_cast<float>(*v));
+            }
+            if (out.size() == array->size()) return out;
+        }
+        problem(at, QString("\"%1\" must be two or four numbers of twips, such as "
+                            "[120, 480, 3585, 945]")
+                        .arg(name));
+        return std::nullopt;
+    }
+
+    std::optional<FixedPlace> fixedPlace(const toml::node& node, Position at, const QString& role) {
+        FixedPlace place;
+        place.where = at;
+        const toml::table* t = node.as_table();
+        if (!t) {
+            auto numbers = twips(node, at, role);
+            if (!numbers) return std::nullopt;
+            place.at = std::move(*numbers);
+            return place;
+        }
+        checkFields(*t, {"at", "font", "points", "bold", "colour"}, "a place of [layout]");
+        if (const toml::node* n = t->get("at")) {
+            auto numbers = twips(*n, keyPos(*t, "at"), "at");
+            if (!numbers) return std::nullopt;
+            place.at = std::move(*numbers);
+        }
+        if (const toml::node* n = t->get("font")) {
+            const auto family = n->value<std::string_view>();
+            for (const char* f : kDesignFonts)
+                if (family && *family == f) place.font = f;
+            if (!place.font)
+                problem(keyPos(*t, "font"),
+                        "\"font\" must be \"Arial\", \"Times New Roman\" or \"Tahoma\"");
+        }
+        if (const toml::node* n = t->get("points")) {
+            const auto v = n->value<double>();
+            if (v && *v >= 6 && *v <= 96)
+                place.points = static_cast<float>(*v);
+            else
+                problem(keyPos(*t, "points"), "\"points\" must be a size from 6 to 96");
+        }
+        if (const toml::node* n = t->get("bold")) {
+            place.bold = n->value_exact<bool>();
+            if (!place.bold) problem(keyPos(*t, "bold"), "\"bold\" must be true or false");
+        }
+        if (const toml::node* n = t->get("colour"))
+            place.colour = colour(*n, keyPos(*t, "colour"), "colour");
+        return place;
+    }
+
+    void readLayout(const toml::table& root, const KindInfo& info) {
+        Activity& a = activity_;
+        if (const toml::node* n = root.get("background"))
+            a.background = colour(*n, keyPos(root, "background"), "background");
+        a.layout = fixedLayout(root, info, true);
+    }
+
+    // The [layout] of `owner`; a section's may leave out the size, which is the activity's.
+    std::optional<FixedLayout> fixedLayout(const toml::table& owner, const KindInfo& info,
+                                           bool needsSize) {
+        const toml::node* node = owner.get("layout");
+        if (!node) return std::nullopt;
+        const toml::table* t = node->as_table();
+        if (!t) {
+            problem(keyPos(owner, "layout"), "\"layout\" must be written [layout]");
+            return std::nullopt;
+        }
+        FixedLayout layout;
+        layout.where = tablePos(*t);
+        if (const toml::node* size = t->get("size")) {
+            const auto wh = twips(*size, keyPos(*t, "size"), "size");
+            if (wh && wh->size() == 2 && (*wh)[0] > 0 && (*wh)[1] > 0)
+                layout.size = QSizeF((*wh)[0], (*wh)[1]);
+            else if (wh)
+                problem(keyPos(*t, "size"), "\"size\" must be a width and a height");
+        } else if (needsSize) {
+            problem(layout.where, "missing field \"size\"");
+        }
+        for (auto&& [k, v] : *t) {
+            if (k.str() == "size") continue;
+            const QString role = qs(k.str());
+            const Position at = positionOf(k.source());
+            bool known = false;
+            for (std::string_view r : info.roles) known = known || k.str() == r;
+            if (!known) {
+                problem(at,
+                        QString("[layout] of a %1 activity places no \"%2\"").arg(info.name, role));
+                continue;
+            }
+            std::vector<FixedPlace>& places = layout.places[role];
+            const toml::array* many = v.as_array();
+            if (many && !many->empty() && ((*many)[0].is_array() || (*many)[0].is_table())) {
+                for (const toml::node& element : *many)
+                    if (auto p = fixedPlace(element, at, role)) places.push_back(std::move(*p));
+            } else if (auto p = fixedPlace(v, at, role)) {
+                places.push_back(std::move(*p));
+            }
+        }
+        return layout;
+    }
+
     void readRoot(const toml::table& root) {
         Activity& a = activity_;
         // menu
@@ -278,6 +430,7 @@ class Reader {
         if (!info) return;
         a.kind = info->kind;
         if (a.instruction.isEmpty()) a.instruction = QString::fromUtf8(info->instruction);
+        readLayout(root, *info);
 
         for (auto&& [k, v] : root) {
             bool known = false;
@@ -306,13 +459,128 @@ class Reader {
                 readPassages(root);
                 break;
             case Kind::Questions:
-                readQuestions(root);
+                readQuestionsExtras(root, *info);
+                readDescriptions(root);
+                readFlash(root);
                 break;
             case Kind::TrueFalse:
                 a.picture = picture(root, false, a.picturePos).value_or(QString());
                 readStatements(root);
+                readDescriptions(root);
+                readFlash(root);
                 break;
         }
+    }
+
+    // ---- what a screen laid out by hand adds ----
+
+    // The text as written, blanks at its ends included, on a screen laid out by hand (the
+    // program's own keep their texts exactly); elsewhere as `text` gives it.
+    std::optional<QString> shownText(const toml::table& t, std::string_view key) {
+        std::optional<QString> trimmed = text(t, key, true);
+        if (!trimmed || !activity_.layout) return trimmed;
+        return qs(*t.get(key)->value<std::string_view>()).normalized(QString::NormalizationForm_C);
+    }
+
+    void readQuestionsExtras(const toml::table& root, const KindInfo& info) {
+        Activity& a = activity_;
+        a.backdrop = picture(root, false, a.backdropPos, "backdrop").value_or(QString());
+        a.wrong = text(root, "wrong", false).value_or(QString());
+        const toml::node* node = root.get("section");
+        if (!node) return readQuestions(root, 0);
+        if (root.get("question"))
+            problem(keyPos(root, "question"),
+                    "in an activity with sections, each [[section.question]] belongs to a section");
+        const toml::array* array = node->as_array();
+        if (!array || !array->is_array_of_tables() || array->size() < 2 ||
+            array->size() > kMaxSections) {
+            problem(keyPos(root, "section"),
+                    QString("\"section\" must be written [[section]], from 2 to %1 times")
+                        .arg(kMaxSections));
+            return;
+        }
+        for (const toml::node& element : *array) {
+            const toml::table& t = *element.as_table();
+            checkFields(t, {"button", "layout", "question"}, "[[section]]");
+            Section section;
+            section.where = tablePos(t);
+            section.button = text(t, "button", true).value_or(QString());
+            section.layout = fixedLayout(t, info, false);
+            if (section.layout && !a.layout)
+                problem(section.layout->where, "a section's [layout] needs the activity's own");
+            a.sections.push_back(std::move(section));
+            readQuestions(t, static_cast<int>(a.sections.size()) - 1);
+        }
+    }
+
+    // `describe = { "flower.jpg" = "A flower cut in half to show its parts" }`
+    void readDescriptions(const toml::table& root) {
+        const toml::node* node = root.get("describe");
+        if (!node) return;
+        const toml::table* t = node->as_table();
+        if (!t) {
+            problem(keyPos(root, "describe"),
+                    "\"describe\" must be a table of pictures and what each shows");
+            return;
+        }
+        for (auto&& [k, v] : *t) {
+            const QString name = qs(k.str());
+            if (!isPlainPictureName(name) || !isPictureSuffix(name)) {
+                problem(positionOf(k.source()),
+                        QString("\"%1\" in \"describe\" is not a picture's file name").arg(name));
+                continue;
+            }
+            if (auto said = text(*t, k.str(), true)) activity_.describe[name] = *said;
+        }
+    }
+
+    // `flash = { fill = [[0, 0, 255], [0, 0, 0]], every = 250, first = 1 }`, or `text = ...`
+    void readFlash(const toml::table& root) {
+        const toml::node* node = root.get("flash");
+        if (!node) return;
+        const Position at = keyPos(root, "flash");
+        const toml::table* t = node->as_table();
+        if (!t) {
+            problem(at,
+                    "\"flash\" must be a table such as { fill = [[0, 0, 255], [0, 0, 0]], "
+                    "every = 250 }");
+            return;
+        }
+        checkFields(*t, {"fill", "text", "every", "first"}, "\"flash\"");
+        Flash flash;
+        flash.where = at;
+        flash.fill = t->get("fill") != nullptr;
+        const toml::array* colours = t->get(flash.fill ? "fill" : "text")
+                                         ? t->get(flash.fill ? "fill" : "text")->as_array()
+                                         : nullptr;
+        if (!colours || colours->size() != 2 || (t->get("fill") && t->get("text"))) {
+            problem(at,
+                    "\"flash\" needs either \"fill\" or \"text\": two colours, such as "
+                    "[[0, 0, 255], [0, 0, 0]]");
+            return;
+        }
+        for (size_t i = 0; i < 2; ++i) {
+            const auto c = colour((*colours)[i], at, flash.fill ? "fill" : "text");
+            if (!c) return;
+            flash.colours[i] = *c;
+        }
+        const auto ms = [&](std::string_view key, int fallback) -> std::optional<int> {
+            const toml::node* n = t->get(key);
+            if (!n) return fallback;
+            const auto v = n->value_exact<int64_t>();
+            if (v && *v >= 1 && *v <= 5000) return static_cast<int>(*v);
+            problem(keyPos(*t, key),
+                    QString("\"%1\" must be a whole number of milliseconds from 1 to 5000")
+                        .arg(qs(key)));
+            return std::nullopt;
+        };
+        const auto every = ms("every", 0);
+        if (every && *every == 0) problem(at, "\"flash\" needs \"every\"");
+        const auto first = ms("first", every.value_or(0));
+        if (!every || *every == 0 || !first) return;
+        flash.every = *every;
+        flash.first = *first;
+        activity_.flash = flash;
     }
 
     void readLabels(const toml::table& root) {
@@ -419,12 +687,16 @@ class Reader {
         }
     }
 
-    void readQuestions(const toml::table& root) {
+    void readQuestions(const toml::table& root, int section) {
         for (const toml::table* t : entries(root, "question", kMaxQuestions)) {
-            checkFields(*t, {"text", "say", "picture", "answers", "right"}, "[[question]]");
+            checkFields(*t,
+                        {"text", "say", "picture", "answers", "say_answers", "right", "picture_at",
+                         "answer_in_words", "after"},
+                        "[[question]]");
             Question q;
             q.where = tablePos(*t);
-            const auto body = text(*t, "text", true);
+            q.section = section;
+            const auto body = shownText(*t, "text");
             q.picture = picture(*t, false, q.picturePos).value_or(QString());
             const auto answers = texts(*t, "answers", kMinAnswers, kMaxAnswers);
             const auto right = text(*t, "right", true);
@@ -432,14 +704,51 @@ class Reader {
             if (!body || !answers || !right) continue;
             q.text = *body;
             q.answers = *answers;
+            if (t->get("say_answers")) {
+                const auto said = texts(*t, "say_answers", kMinAnswers, kMaxAnswers);
+                if (!said) continue;
+                if (said->size() != answers->size()) {
+                    problem(keyPos(*t, "say_answers"),
+                            QString("\"say_answers\" must give %1 spoken forms, one for each "
+                                    "answer in the same order")
+                                .arg(answers->size()));
+                    continue;
+                }
+                q.answersSay = *said;
+            }
             q.right = static_cast<int>(answers->indexOf(*right));
             if (q.right < 0) {
                 problem(keyPos(*t, "right"),
                         QString("the right answer \"%1\" is none of the answers").arg(*right));
                 continue;
             }
+            if (!questionExtras(*t, q)) continue;
             activity_.questions.push_back(std::move(q));
         }
+    }
+
+    // Where a question's picture goes on a screen laid out by hand, its answer in words, and
+    // the picture shown in the backdrop's place once it is answered.
+    bool questionExtras(const toml::table& t, Question& q) {
+        if (const toml::node* n = t.get("picture_at")) {
+            const Position at = keyPos(t, "picture_at");
+            auto numbers = twips(*n, at, "picture_at");
+            if (!numbers) return false;
+            if (numbers->size() != 4 || !activity_.layout) {
+                problem(at,
+                        "\"picture_at\" places a picture of a screen with a [layout]: "
+                        "four numbers of twips");
+                return false;
+            }
+            q.pictureAt = std::move(*numbers);
+        }
+        q.answerInWords = text(t, "answer_in_words", false).value_or(QString());
+        q.after = picture(t, false, q.afterPos, "after").value_or(QString());
+        if (!q.after.isEmpty() && activity_.backdrop.isEmpty()) {
+            problem(q.afterPos, "\"after\" takes the place of the backdrop: give \"backdrop\"");
+            return false;
+        }
+        return true;
     }
 
     void readStatements(const toml::table& root) {
@@ -447,7 +756,7 @@ class Reader {
             checkFields(*t, {"text", "say", "true"}, "[[statement]]");
             Statement s;
             s.where = tablePos(*t);
-            const auto body = text(*t, "text", true);
+            const auto body = shownText(*t, "text");
             s.say = text(*t, "say", false).value_or(QString());
             const toml::node* truth = t->get("true");
             if (!truth) problem(s.where, "missing field \"true\"");
@@ -465,6 +774,26 @@ class Reader {
 };
 
 }  // namespace
+
+QRectF FixedPlace::rect() const {
+    if (at.size() < 2) return {};
+    return at.size() == 4 ? QRectF(at[0], at[1], at[2], at[3]) : QRectF(at[0], at[1], 0, 0);
+}
+
+const FixedPlace* FixedLayout::place(const QString& role) const {
+    const auto found = places.find(role);
+    return found == places.end() || found->second.empty() ? nullptr : &found->second.front();
+}
+
+std::optional<FixedLayout> Activity::layoutOf(int section) const {
+    if (!layout || section < 0 || section >= static_cast<int>(sections.size()) ||
+        !sections[section].layout)
+        return layout;
+    FixedLayout merged = *layout;
+    for (const auto& [role, places] : sections[section].layout->places)
+        merged.places[role] = places;
+    return merged;
+}
 
 const char* kindName(Kind kind) {
     for (const KindInfo& k : kKinds)

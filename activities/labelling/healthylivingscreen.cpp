@@ -83,7 +83,8 @@ QString passage() {
 
 }  // namespace
 
-HealthyLivingScreen::HealthyLivingScreen() : LabellingScreen(Name, kLayout) {
+HealthyLivingScreen::HealthyLivingScreen(const std::array<OtherPassage, 4>& others)
+    : LabellingScreen(Name, kLayout), otherPassages(others) {
     passageText.applyDesign(kPassageDesign);
     passageText.setCaption(passage());
     instruction.applyDesign(kInstruction);

@@ -10,7 +10,13 @@
 class HealthyLivingScreen : public LabellingScreen {
   public:
     static constexpr const char* Name = "healthy";
-    HealthyLivingScreen();
+    // Passages that activity files add: option i's caption and the screen that shows its
+    // passage (none: the option stays greyed). Option 0, smoking, is this screen's own.
+    struct OtherPassage {
+        QString caption;
+        QString screen;
+    };
+    explicit HealthyLivingScreen(const std::array<OtherPassage, 4>& others = {});
 
     void onLoad() override;
     void passageChosen(int index);
@@ -21,13 +27,7 @@ class HealthyLivingScreen : public LabellingScreen {
     ui::ControlArray<ui::OptionButton> passages{*this, "Option1"};
     ui::Timer showOptionsTimer{*this, 1};
 
-    // Passages that activity files add: option i's caption and the screen that shows its
-    // passage (none: the option stays greyed). Option 0, smoking, is this screen's own.
-    struct OtherPassage {
-        QString caption;
-        QString screen;
-    };
-    static inline std::array<OtherPassage, 4> otherPassages;
+    const std::array<OtherPassage, 4> otherPassages;
 
   protected:
     void loadScreen() override;

@@ -130,8 +130,8 @@ void LabellingScreen::onLoad() {
         targets(i).setOpaque(false);
         targets(i).setVisible(true);
         homes(i).move(words(i).Left(), words(i).Top());
-        putWord(i, {labelling::Spot::Home, i});
     }
+    sendWordsHome();
     for (int i = 0; i < n; ++i) {
         words(i).setVisible(true);
         homes(i).setVisible(true);
@@ -145,6 +145,11 @@ void LabellingScreen::onLoad() {
     for (int i = 0; i < 3; ++i) commands(i).bringToFront();
     scoreText.bringToFront();
     for (int i = 0; i < n; ++i) words(i).bringToFront();
+}
+
+void LabellingScreen::sendWordsHome() {
+    arrangeHomes();
+    for (int i = 0; i < wordCount(); ++i) putWord(i, {labelling::Spot::Home, i});
 }
 
 labelling::Place LabellingScreen::positionOf(const labelling::Spot& spot) const {
@@ -266,7 +271,7 @@ void LabellingScreen::commandClicked(int index) {
             // Every hand lets go: a pointer still down carries nothing until its release.
             for (auto& [pointer, carried] : carried_) carried = -1;
             setDown();
-            for (int i = 0; i < wordCount(); ++i) putWord(i, {labelling::Spot::Home, i});
+            sendWordsHome();
             commands(kCheckScore).setVisible(false);
             scoreText.setVisible(false);
             break;

@@ -105,6 +105,9 @@ class LabellingScreen : public ui::Form {
     virtual QString spokenText() const = 0;
     // How word i is read when it is picked up.
     virtual QString spokenWord(int word) const { return words(word).Caption(); }
+    // Moves the home slots, at each opening and Start Again, before the words go to them; the
+    // design's places stand unless a screen deals them out afresh.
+    virtual void arrangeHomes() {}
 
   private:
     // The pointers' own presses, moves and releases on words.
@@ -114,6 +117,7 @@ class LabellingScreen : public ui::Form {
     // The pointer that carries the word, other than `besides`; -1 if none does.
     int carrierOf(int word, int besides = -1) const;
 
+    void sendWordsHome();
     labelling::Place positionOf(const labelling::Spot& spot) const;
     void putWord(int word, const labelling::Spot& spot);
     int placedCount() const;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "activities/questions/picturetexts.h"
 #include "speech/readaloud.h"
 #include "speech/spoken.h"
 #include "ui/formregistry.h"
@@ -90,14 +89,9 @@ std::int16_t QuestionScreen::drawQuestion(int count, int showing) {
     return static_cast<std::int16_t>(other < showing ? other : other + 1);
 }
 
-void QuestionScreen::showPicture(PictureBox& slot, const char* file) {
-    slot.setPicture(LoadPicture(file).value_or(Picture()));
-    slot.setDescription(QString::fromUtf8(pictureText(file)));
-}
-
-void QuestionScreen::showFeedback(Label& message) {
+void QuestionScreen::showFeedback(Label& message, const QString& spoken) {
     message.setVisible(true);
-    speech::say(message.Caption());
+    speech::say(spoken.isEmpty() ? message.Caption() : spoken);
 }
 
 QString QuestionScreen::spokenQuestion(const QString& question,

@@ -1,7 +1,6 @@
 #pragma once
 // What every question screen has: command buttons that act by their role (their indexes
-// differ from screen to screen), their hover highlight, the random draw and the picture
-// slots that stay empty when a picture cannot be read.
+// differ from screen to screen), their hover highlight and the random draw.
 #include <cstdint>
 #include <span>
 
@@ -66,10 +65,8 @@ class QuestionScreen : public ui::Form {
     // The question to show: the first draw is over all of them; after that one draw over
     // the others than `showing`, so New Question always changes it and the odds stay even.
     std::int16_t drawQuestion(int count, int showing);
-    // Puts a picture into its slot; one that is missing or unreadable leaves the slot empty.
-    static void showPicture(ui::PictureBox& slot, const char* file);
-    // Shows praise or the answer, and reads it.
-    static void showFeedback(ui::Label& message);
+    // Shows praise or the answer, and reads it (as `spoken`, where that is given).
+    static void showFeedback(ui::Label& message, const QString& spoken = {});
     // The question, then the answers shown, in order.
     static QString spokenQuestion(const QString& question,
                                   const ui::ControlArray<ui::Label>& answers);

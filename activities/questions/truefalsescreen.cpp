@@ -1,6 +1,5 @@
 #include "activities/questions/truefalsescreen.h"
 
-#include "activities/questions/flashing.h"
 #include "speech/spoken.h"
 
 using namespace ui;
@@ -36,7 +35,7 @@ constexpr FlashColours kFlash{
 
 TrueFalseScreen::TrueFalseScreen(const char* name, const QString& caption,
                                  const QString& instruction, const QRectF& pictureRect)
-    : QuestionScreen(name, "", kCommands) {
+    : QuestionScreen(name, "", kCommands), background(kBackground), flashing(kFlash) {
     setCaption(caption);
     picture.setGeometry(
         static_cast<float>(pictureRect.left()), static_cast<float>(pictureRect.top()),
@@ -54,7 +53,7 @@ TrueFalseScreen::TrueFalseScreen(const char* name, const QString& caption,
 }
 
 void TrueFalseScreen::onLoad() {
-    setupWithBackground(kBackground);
+    setupWithBackground(background);
     showScreenPicture();
     fillStatements();
     showQuestion();
@@ -94,12 +93,15 @@ void TrueFalseScreen::revealAnswer() {
 
 void TrueFalseScreen::newQuestion() {
     messages(1).setVisible(false);
-    stopFlashing(kFlash, flashTimer, flash, answerButtons);
+    stopFlashing(flashing, flashTimer, flash, answerButtons);
     showQuestion();
 }
 
 void TrueFalseScreen::flashTick() {
-    flashStep(kFlash, flash, answerButtons(rightAnswers[questionNumber]));
+    // The first tick may come sooner than the rest; it is set once, as setting it again would
+    // restart the countdown.
+    if (flashTimer.Interval() != flashEvery) flashTimer.setInterval(flashEvery);
+    flashStep(flashing, flash, answerButtons(rightAnswers[questionNumber]));
 }
 
 }  // namespace questions

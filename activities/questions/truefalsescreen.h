@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "activities/questions/flashing.h"
 #include "activities/questions/questionscreen.h"
 #include "ui/timer.h"
 
@@ -31,6 +32,12 @@ class TrueFalseScreen : public QuestionScreen {
     ui::ControlArray<ui::Label> answerButtons{*this, "Label1"};
     ui::Timer flashTimer{*this, 200};    // the flashing
     ui::Timer statementTimer{*this, 1};  // shows the statement once the screen is up
+
+    // The screen's colour and how the right button flashes: its text, white then yellow, a
+    // colour every 200 ms, unless its activity says otherwise.
+    ui::Colour background;
+    FlashColours flashing;
+    int flashEvery = 200;
 
   protected:
     TrueFalseScreen(const char* name, const QString& caption, const QString& instruction,

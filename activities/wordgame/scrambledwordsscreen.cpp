@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "activities/wordgame/scramble.h"
 #include "speech/readaloud.h"
 #include "ui/formregistry.h"
 #include "ui/platform.h"
@@ -21,7 +22,6 @@ constexpr float kScrambledTop = 2880;
 constexpr float kAnswerTop = 5640;
 constexpr float kLetterAllowance = 540;  // per letter, to centre a row roughly
 constexpr int kFrames = 40;              // steps of one tile's flight
-constexpr int kReshuffles = 5;           // shuffles more of a word that came out unscrambled
 
 constexpr FontSpec kOptionFont{"Arial", 12, true};
 constexpr float kOptionTops[] = {360, 840, 1320};
@@ -70,13 +70,6 @@ constexpr LabelDesign kButtons[] = {
 // An index of n from one uniform draw.
 int drawIndex(int n) {
     return std::clamp(static_cast<int>(platform().rnd() * n), 0, n - 1);
-}
-
-// The first letter in lower case: A to Z only, so no other letter changes length or form.
-QString lowerFirstLetter(QString w) {
-    if (!w.isEmpty() && w[0] >= QLatin1Char('A') && w[0] <= QLatin1Char('Z'))
-        w[0] = QChar(w[0].unicode() + ('a' - 'A'));
-    return w;
 }
 
 }  // namespace
@@ -146,49 +139,22 @@ void ScrambledWordsScreen::newQuestion() {
     const int count = wordCounts[category];
     if (count <= 0) return;
     wordNumber = static_cast<std::int16_t>((wordNumber + 1) % count);
-    const QString w = lowerFirstLetter(wordlist[wordNumber]);
+    const QString w = wordgame::asShown(wordlist[wordNumber]);
     wordlist[wordNumber] = w;
     // The reader keeps words to 1 to 16 characters; the bound guards the tile arrays anyway.
     const QStringList chars = wordgame::characters(w);
     wordLength = std::min(static_cast<int>(chars.size()), kTiles);
-    for (int i = 1; i <= wordLength; ++i) {
-        letters[i] = chars[i - 1];
-        originalPlace[i] = static_cast<std::int16_t>(i);
-    }
     platform().randomize();
-    shuffleLetters();
-    // Letters that come out in the answer's order give the answer away (a three-letter word
-    // one time in six): shuffle again a few times, then turn them round by one place, which
-    // changes any word of two different letters. A bound, as scripted draws may repeat.
-    const auto showsAnswer = [&] {
-        for (int i = 1; i <= wordLength; ++i)
-            if (letters[i] != chars[i - 1]) return false;
-        return std::any_of(chars.begin(), chars.begin() + wordLength,
-                           [&](const QString& c) { return c != chars[0]; });
-    };
-    for (int again = 0; again < kReshuffles && showsAnswer(); ++again) shuffleLetters();
-    if (showsAnswer()) {
-        std::rotate(letters.begin() + 1, letters.begin() + 2, letters.begin() + wordLength + 1);
-        std::rotate(originalPlace.begin() + 1, originalPlace.begin() + 2,
-                    originalPlace.begin() + wordLength + 1);
-    }
+    const std::vector<int> order = wordgame::scrambledOrder(chars.mid(0, wordLength), drawIndex);
     for (int i = 1; i <= wordLength; ++i) {
+        letters[i] = chars[order[i - 1]];
+        originalPlace[i] = static_cast<std::int16_t>(order[i - 1] + 1);
         scrambledTiles(i - 1).setCaption(letters[i]);
         flyingTiles(i - 1).setCaption(letters[i]);
         answerTiles(i - 1).setCaption(chars[i - 1]);
     }
     scrambledTiles(0).move((Width() - kLetterAllowance * wordLength) / 2, kScrambledTop);
     layoutTimer.setEnabled(true);
-}
-
-void ScrambledWordsScreen::shuffleLetters() {
-    for (int pass = 0; pass < 100; ++pass) {
-        for (int k = 1; k <= wordLength; ++k) {
-            const int r = drawIndex(wordLength) + 1;
-            std::swap(letters[k], letters[r]);
-            std::swap(originalPlace[k], originalPlace[r]);
-        }
-    }
 }
 
 void ScrambledWordsScreen::layOutTiles() {

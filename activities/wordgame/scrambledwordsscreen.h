@@ -59,7 +59,6 @@ class ScrambledWordsScreen : public ui::Form {
     int wordLength = 0;  // the current word's length in characters; 0 until a word is shown
 
   private:
-    void shuffleLetters();
     void hideTiles();
     void markShownCategory();
 

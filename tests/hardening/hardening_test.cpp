@@ -19,10 +19,8 @@
 #include <QtEndian>
 #include <csignal>
 
+#include "activities/files/filescreens.h"
 #include "activities/labelling/labellingscreen.h"
-#include "activities/questions/conductorsscreen.h"
-#include "activities/questions/magnetsscreen.h"
-#include "activities/questions/plantreproductionscreen.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
 #include "app/mainscreen.h"
 #include "app/titlescreen.h"
@@ -42,11 +40,11 @@ struct Walk {
 
 // Every question of a question screen, each answered wrongly, then rightly, then revealed.
 template <class S, class Right>
-void everyQuestion(FakePlatform& fake, int count, Right rightAnswer,
+void everyQuestion(FakePlatform& fake, const char* name, int count, Right rightAnswer,
                    const std::function<void(Form&, QString)>& snap) {
     for (int q = 0; q < count; ++q) {
         fake.draws = {(q + 0.5) / count};
-        S& s = forms().show<S>();
+        S& s = dynamic_cast<S&>(*forms().show(name));
         ScreenTest::passTime(1);
         if (q > 0) s.commandClicked(s.commandIndex(questions::Command::NewQuestion));
         s.answerClicked(rightAnswer(s) == 0 ? 1 : 0);
@@ -56,7 +54,7 @@ void everyQuestion(FakePlatform& fake, int count, Right rightAnswer,
         ScreenTest::settle();
         snap(s, QString("question %1").arg(q));
     }
-    forms().unload<S>();
+    if (Form* s = forms().find(name)) forms().unload(*s);
     ScreenTest::settle();
 }
 
@@ -106,11 +104,12 @@ Walk visitEverything(FakePlatform& fake) {
     }
 
     const auto right = [](auto& s) { return int(s.rightAnswer); };
-    everyQuestion<TwoMagnetsScreen>(fake, 8, right, snap);
-    everyQuestion<MagnetAndMaterialScreen>(fake, 8, right, snap);
-    everyQuestion<ConductorsScreen>(fake, 11, right, snap);
-    everyQuestion<PlantReproductionScreen>(
-        fake, 30, [](auto& s) { return int(s.rightAnswers[s.questionNumber]); }, snap);
+    using activityfiles::FileQuestionsScreen;
+    everyQuestion<FileQuestionsScreen>(fake, "magnets", 8, right, snap);
+    everyQuestion<FileQuestionsScreen>(fake, "magnets2", 8, right, snap);
+    everyQuestion<FileQuestionsScreen>(fake, "circuits", 11, right, snap);
+    everyQuestion<activityfiles::FileTrueFalseScreen>(
+        fake, "repro", 30, [](auto& s) { return int(s.rightAnswers[s.questionNumber]); }, snap);
 
     ScrambledWordsScreen& s = forms().show<ScrambledWordsScreen>();
     ScreenTest::passTime(5);

@@ -1,10 +1,13 @@
 #include "tests/maker/makertest.h"
 
+#include <QAccessible>
 #include <QApplication>
-#include <QSettings>
+#include <QDirIterator>
 #include <QTest>
+#include <functional>
+#include <map>
 
-#include "app/activitymenus.h"
+#include "menus/menupage.h"
 #include "ui/files.h"
 
 void MakerTest::SetUp() {
@@ -14,8 +17,6 @@ void MakerTest::SetUp() {
     qputenv("XDG_DATA_HOME", (home_.path() + "/data").toUtf8());
     qputenv("XDG_CONFIG_HOME", (home_.path() + "/config").toUtf8());
     ui::reloadDataFolders();
-    // The settings' folder is read once in a process: each test gets its own again.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home_.path() + "/config");
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
     window = std::make_unique<maker::MakerWindow>(std::move(scripted));
@@ -33,7 +34,7 @@ void MakerTest::TearDown() {
 }
 
 QString MakerTest::opens(int menu, const QString& caption) {
-    const menus::MenuPage page = activityMenuPage(menu, 0);
+    const menus::MenuPage page = menus::menuPage(menu, 0);
     QStringList titles;
     for (int i = 0; i < page.shown; ++i) {
         if (page.slots[i].caption != caption) continue;
@@ -41,4 +42,34 @@ QString MakerTest::opens(int menu, const QString& caption) {
         titles << (screen ? screen->Caption() : "greyed");
     }
     return titles.join('\n');
+}
+
+QStringList MakerTest::filesWritten() const {
+    QStringList files;
+    for (QDirIterator it(home_.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();)
+        files << QDir(home_.path()).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+QStringList MakerTest::unnamedOrAlike() const {
+    QStringList faults;
+    std::map<QString, int> names;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface* child = node->child(i);
+            if (!child) continue;
+            const auto* w = qobject_cast<QWidget*>(child->object());
+            if (w && child->state().focusable && w->isVisible()) {
+                const QString name = child->text(QAccessible::Name).trimmed();
+                const QString what = QString("%1 %2 \"%3\"")
+                                         .arg(w->metaObject()->className(), w->objectName(), name);
+                if (name.isEmpty() || ++names[name] > 1) faults << what;
+            }
+            walk(child);
+        }
+    };
+    walk(QAccessible::queryAccessibleInterface(window.get()));
+    return faults;
 }

@@ -11,6 +11,7 @@ struct ScriptedDialogs : maker::Dialogs {
     maker::Kind kind = maker::Kind::Labelling;
     QString file, picture, saveAsPath, package, folder;
     bool confirmAnswer = true;
+    QString noTo;  // a question holding these words is answered no
     QStringList told, asked;
 
     Unsaved askUnsaved(QWidget*, const QString& name) override {
@@ -25,7 +26,7 @@ struct ScriptedDialogs : maker::Dialogs {
     QString saveAs(QWidget*, const QString&, const QString&) override { return saveAsPath; }
     bool confirm(QWidget*, const QString& question) override {
         asked << question;
-        return confirmAnswer;
+        return confirmAnswer && (noTo.isEmpty() || !question.contains(noTo));
     }
     void tell(QWidget*, const QString& message) override { told << message; }
 };
@@ -39,6 +40,11 @@ class MakerTest : public ScreenTest {
     // The titles of the screens the entries of `menu` captioned `caption` open, one a line
     // ("greyed" for one that opens nothing): one title when the activity is in its place.
     static QString opens(int menu, const QString& caption);
+    // Every file under her scratch home, by its path there, to see what was written.
+    QStringList filesWritten() const;
+    // Focusable controls of the window that a screen reader could not tell apart: those with
+    // no accessible name and those whose name another has.
+    QStringList unnamedOrAlike() const;
     // A field of the window by its object name.
     template <class W>
     W* field(const char* name) {

@@ -1,5 +1,6 @@
 // The Maker through its widgets: each kind made from nothing with keys and clicks alone,
 // tried on the pupils' screen and saved; undo; a save that fails; a shipped activity copied.
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -68,16 +69,20 @@ class MakerWindowTest : public MakerTest {
 
 TEST_F(MakerWindowTest, EachKindFromNothing) {
     startNew(Kind::Sorting, "Materials");
-    type(field<QLineEdit>("heading1"), "Metal");
-    type(field<QLineEdit>("heading2"), "Wood");
     type(field<QLineEdit>("word1"), "Spoon");
     click(field<QPushButton>("add"));
     settle();
     EXPECT_TRUE(field<QLineEdit>("word2")->hasFocus());
     type(field<QLineEdit>("word2"), "Ruler");
+    // A column chosen before the headings are typed is kept: columns go by place.
     QTest::keyClick(field<QComboBox>("column2"), Qt::Key_Down);
-    EXPECT_EQ(window->session.document().words[1].column, "Wood");
+    EXPECT_EQ(field<QComboBox>("column2")->currentText(), "Column 2");
+    type(field<QLineEdit>("heading1"), "Metal");
+    type(field<QLineEdit>("heading2"), "Wood");
+    EXPECT_EQ(field<QComboBox>("column2")->currentText(), "Wood");
+    EXPECT_EQ(window->session.document().words[0].column, 0);
     tryAndSave("materials.toml");
+    EXPECT_TRUE(fileBytes(window->session.path()).contains("text = \"Ruler\"\ncolumn = \"Wood\""));
 
     startNew(Kind::Passage, "Bees");
     type(field<QPlainTextEdit>("passage1"), "Bees carry [pollen] from [flower] to flower.");
@@ -90,12 +95,23 @@ TEST_F(MakerWindowTest, EachKindFromNothing) {
     type(field<QLineEdit>("answer1_2"), "Iron");
     click(field<QRadioButton>("right1_2"));
     EXPECT_EQ(window->session.document().questions[0].right, 1);
+    // A screen reader's or a switch's press, through the accessibility interface.
+    const auto press = [](QWidget* w) {
+        QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(w)->actionInterface();
+        actions->doAction(actions->actionNames().value(0));
+        QTest::qWait(200);  // a press may be an animated click
+    };
+    press(field<QRadioButton>("right1_1"));
+    EXPECT_EQ(window->session.document().questions[0].right, 0);
+    press(field<QRadioButton>("right1_2"));
     tryAndSave("magnets-again.toml");
 
     startNew(Kind::TrueFalse, "Light");
     type(field<QLineEdit>("statement1"), "Light travels in straight lines.");
     type(field<QLineEdit>("say1"), "Light goes straight.");
-    click(field<QRadioButton>("false1"));
+    press(field<QRadioButton>("false1"));
+    EXPECT_FALSE(window->session.document().statements[0].isTrue);
     click(field<QRadioButton>("true1"));
     EXPECT_TRUE(window->session.document().statements[0].isTrue);
     tryAndSave("light.toml");
@@ -109,7 +125,8 @@ TEST_F(MakerWindowTest, LabellingFromNothingAtTwoScales) {
     startNew(Kind::Labelling, "Árvore e flor");
     dialogs->picture = QString(BRINDLEMARK_RUN_DIR) + "/Images/arm-muscles.jpg";
     click(field<QPushButton>("choosePicture"));
-    ASSERT_TRUE(QFileInfo::exists(ownFolder() + "/arm-muscles.jpg"));
+    // Copied into her folder when she saves: an activity she abandons leaves nothing behind.
+    EXPECT_EQ(filesWritten(), QStringList());
     auto* canvas = field<LabelCanvas>("labelCanvas");
     const std::vector<Label>& labels = window->session.document().labels;
     for (const auto& [word, pixel, scale] :
@@ -152,13 +169,30 @@ TEST_F(MakerWindowTest, LabellingFromNothingAtTwoScales) {
     for (int i = 0; i < 2; ++i) QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(labels.size(), 2u);
     EXPECT_EQ(labels[1], chosen);
-    // "Spoken as" is the label's chosen on the picture.
+    // "Read aloud as" is that of the label chosen on the picture.
     canvas->select(1);
     type(field<QLineEdit>("labelSay"), "the bone");
     EXPECT_EQ(labels[1].say, "the bone");
     canvas->select(0);
     EXPECT_TRUE(field<QLineEdit>("labelSay")->text().isEmpty());
+    EXPECT_EQ(unnamedOrAlike(), QStringList());
     tryAndSave("árvore-e-flor.toml");
+    // Nothing written but the files the README names: hers and the Maker's one settings file.
+    EXPECT_EQ(filesWritten(), (QStringList{"config/brindlemark/activity-maker.conf",
+                                           "data/brindlemark/activities/arm-muscles.jpg",
+                                           "data/brindlemark/activities/árvore-e-flor.toml"}));
+}
+
+// Every control a screen reader or switch reaches says what it is, apart from the others.
+TEST_F(MakerWindowTest, EveryControlOfEachKindHasItsOwnName) {
+    for (const Kind kind : {Kind::Sorting, Kind::Passage, Kind::Questions, Kind::TrueFalse}) {
+        dialogs->kind = kind;
+        ASSERT_TRUE(window->newActivity(kind));
+        click(field<QPushButton>("add"));
+        settle();
+        EXPECT_EQ(unnamedOrAlike(), QStringList()) << int(kind);
+        window->session.undoStack().setClean();
+    }
 }
 
 TEST_F(MakerWindowTest, AFailedSaveKeepsTheWorkAndUndoRestoresIt) {
@@ -170,15 +204,17 @@ TEST_F(MakerWindowTest, AFailedSaveKeepsTheWorkAndUndoRestoresIt) {
     EXPECT_TRUE(dialogs->told[0].contains("Your work is still here"));
     EXPECT_TRUE(window->isWindowModified());
     EXPECT_TRUE(window->windowTitle().startsWith("Sound[*]"));
-    // The keys reach the Maker's undo from the field she typed in; "Spoken as" is an edit too.
+    const QAction* exportAction = window->findChild<QAction*>("exportActivity");
+    EXPECT_FALSE(exportAction->isEnabled());  // greyed, it says why
+    EXPECT_EQ(exportAction->toolTip(), "Save the activity first: what is sent is the saved file.");
+    // The keys reach the Maker's undo from the field she typed in; "Read aloud as" is an edit too.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field<QLineEdit>("say1")->text(), "");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(window->session.document().topic, "");
     EXPECT_EQ(window->session.document().title, "Sound");  // one field's typing undoes at once
     EXPECT_EQ(field<QLineEdit>("topic")->text(), "");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
-                    Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);  // the Guide's
     EXPECT_EQ(field<QLineEdit>("topic")->text(), "Sound");
     // Replacing or closing unsaved work asks first; Cancel keeps it.
     EXPECT_FALSE(window->newActivity(Kind::Sorting));
@@ -200,6 +236,8 @@ TEST_F(MakerWindowTest, ProblemsStandAtTheirFieldsAndTheListLeadsThere) {
     for (const auto& [name, problem] :
          {std::pair{"topic", false}, {"question1", false}, {"answer1_1", true}})
         EXPECT_EQ(field<QLineEdit>(name)->property("problem").toBool(), problem) << name;
+    EXPECT_TRUE(field<QLineEdit>("say1")->toolTip().startsWith("How Read Aloud says it"))
+        << "a field's help outlives the checks";
     auto* answers = field<QLineEdit>("answer1_1");
     auto* list = window->problems;
     ASSERT_GE(list->count(), 1);

@@ -98,17 +98,22 @@ TEST_F(OurActivitiesTest, GreyTopicSaysWhyAndChangesShowAtTheNextOpening) {
     QTest::keyClick(ours.window(), Qt::Key_Return);
     ASSERT_TRUE(forms().isLoaded<ProblemMessage>());
     ProblemMessage& message = forms().get<ProblemMessage>();
-    EXPECT_TRUE(message.where.Caption().contains("volcanoes.toml"));
-    EXPECT_TRUE(message.where.Caption().contains(QDir("activities").canonicalPath()));
-    EXPECT_TRUE(message.where.Caption().contains("line 5, column 1"));
+    EXPECT_EQ(message.where.Caption(),
+              "The file volcanoes.toml in the folder below has a mistake on line 5:");
+    EXPECT_EQ(message.folderPath.Caption(), QDir("activities").canonicalPath());
     EXPECT_EQ(message.message.Caption(), "\"true\" must be true or false.");
-    QTest::keyClick(message.window(), Qt::Key_Escape);
+    EXPECT_TRUE(ours.greyHint.Visible());
+    // "Open in the Activity Maker" starts the Maker on the file, apart from this program.
+    real::click(message.openButton);
+    EXPECT_EQ(fake->makerFiles,
+              QStringList{QDir("activities").canonicalPath() + "/volcanoes.toml"});
     EXPECT_FALSE(forms().isLoaded<ProblemMessage>());
 
     write("volcanoes.toml", trueFalse("Volcanoes and Lava"));
     TopicMenu& again = openOurs();
     EXPECT_EQ(again.topics(0).Caption(), "Volcanoes and Lava");
     EXPECT_EQ(again.topics(0).ForeColor(), colours::kYellow);
+    EXPECT_FALSE(again.greyHint.Visible());
 }
 
 // Her "Sound.toml" hides the shipped "sound.toml" whatever the case, and stands where Sound

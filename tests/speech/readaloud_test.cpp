@@ -2,10 +2,9 @@
 // deadline, the speaker buttons, and what each kind of screen reads and when.
 #include "speech/readaloud.h"
 
+#include "activities/files/filescreens.h"
 #include "activities/labelling/healthylivingscreen.h"
 #include "activities/labelling/skeletonscreen.h"
-#include "activities/questions/magnetsscreen.h"
-#include "activities/questions/plantreproductionscreen.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
 #include "app/mainscreen.h"
 #include "speech/recordingvoice.h"
@@ -118,7 +117,7 @@ TEST_F(ReadAloudTest, EachKindOfScreenReadsItsTextAndItsFeedback) {
 
     voice->said.clear();
     fake->draws = {0.5 / 8};
-    MagnetsScreen& magnets = forms().show<TwoMagnetsScreen>();
+    auto& magnets = dynamic_cast<activityfiles::FileQuestionsScreen&>(*forms().show("magnets"));
     magnets.speaker.read();
     magnets.answerClicked(magnets.rightAnswer == 0 ? 1 : 0);
     magnets.answerClicked(magnets.rightAnswer);
@@ -127,7 +126,7 @@ TEST_F(ReadAloudTest, EachKindOfScreenReadsItsTextAndItsFeedback) {
                                         magnets.messages(0).Caption(), "Correct!  Well Done"}));
 
     voice->said.clear();
-    PlantReproductionScreen& plants = forms().show<PlantReproductionScreen>();
+    auto& plants = dynamic_cast<activityfiles::FileTrueFalseScreen&>(*forms().show("repro"));
     plants.speaker.read();
     plants.answerClicked(plants.rightAnswers[plants.questionNumber]);
     EXPECT_EQ(voice->said,

@@ -24,6 +24,11 @@ class FakePlatform : public ui::Platform {
         ++busyCalls;
     }
     void openUrl(const QString& url) override { openedUrls << url; }
+    QStringList makerFiles;  // the files the Maker was started on
+    bool startMaker(const QString& file) override {
+        makerFiles << file;
+        return true;
+    }
     void endProgram() override { ++endCalls; }
     double secondsSinceMidnight() const override { return clock; }
     void randomize() override {}

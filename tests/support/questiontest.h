@@ -12,10 +12,11 @@ class QuestionTest : public ScreenTest {
     // The draw that gives question q.
     double drawFor(int q) const { return (q + 0.5) / questions_; }
 
+    // The screen of that name, its first question q.
     template <class S>
-    S& openOn(int q) {
+    S& openOn(const char* name, int q) {
         fake->draws = {drawFor(q)};
-        return ui::forms().show<S>();
+        return dynamic_cast<S&>(*ui::forms().show(name));
     }
 
     // New Question draws once over the questions other than the one showing.

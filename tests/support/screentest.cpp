@@ -4,9 +4,9 @@
 #include <QDirIterator>
 #include <QFile>
 
-#include "app/activitymenus.h"
 #include "app/screens.h"
 #include "app/shellstate.h"
+#include "menus/menupage.h"
 #include "speech/readaloud.h"
 #include "ui/programstate.h"
 #include "ui/timer.h"
@@ -22,7 +22,7 @@ void ScreenTest::SetUp() {
     ShellState::reset();
     speech::installVoice(nullptr);  // reading aloud off, and no voice unless a test gives one
     registerScreens(ui::forms());
-    forgetActivityFiles();
+    menus::forgetActivityFiles();
     ui::Timer::setHeld(true);
 }
 

@@ -5,11 +5,9 @@
 #include <QDir>
 #include <QTest>
 
+#include "activities/files/filescreens.h"
 #include "activities/files/menutopics.h"
 #include "activities/labelling/healthylivingscreen.h"
-#include "activities/questions/conductorsscreen.h"
-#include "activities/questions/magnetsscreen.h"
-#include "activities/questions/plantreproductionscreen.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
 #include "app/mainscreen.h"
 #include "app/titlescreen.h"
@@ -123,7 +121,7 @@ TEST_F(KeyboardTest, FromTheTitleScreenToEveryActivityAndBackByKeys) {
         ASSERT_NE(menu, nullptr) << m;
         settle();
         for (int t = 0; t < 5; ++t) {
-            const char* screen = activityfiles::kMenuTopics[m][t].screen;
+            const char* screen = activityfiles::kMenuTopics[m][t].builtIn;
             if (!screen) continue;
             tabTo(*menu, menu->topics(t));
             press(*menu, Qt::Key_Return);
@@ -223,7 +221,9 @@ TEST_F(KeyboardTest, EveryLabellingScreenToFullMarksByKeysThenAWrongDrop) {
 }
 
 TEST_F(KeyboardTest, EveryQuestionScreenAnsweredWrongThenRightByKeys) {
-    const auto magnets = [this](MagnetsScreen& m) {
+    using activityfiles::FileQuestionsScreen;
+    const auto magnets = [this](Form* form) {
+        auto& m = dynamic_cast<FileQuestionsScreen&>(*form);
         answer(m, m.answerButtons, (m.rightAnswer + 1) % 3);
         EXPECT_TRUE(m.messages(0).Visible());
         EXPECT_FALSE(m.messages(2).Visible());
@@ -231,10 +231,10 @@ TEST_F(KeyboardTest, EveryQuestionScreenAnsweredWrongThenRightByKeys) {
         EXPECT_TRUE(m.messages(2).Visible());
         forms().clear();
     };
-    magnets(forms().show<TwoMagnetsScreen>());
-    magnets(forms().show<MagnetAndMaterialScreen>());
+    magnets(forms().show("magnets"));
+    magnets(forms().show("magnets2"));
 
-    ConductorsScreen& c = forms().show<ConductorsScreen>();
+    auto& c = dynamic_cast<FileQuestionsScreen&>(*forms().show("circuits"));
     answer(c, c.answerButtons, 1 - c.rightAnswer);
     EXPECT_EQ(c.messages(2).Caption(), "Wrong, Try Again");
     answer(c, c.answerButtons, c.rightAnswer);
@@ -242,7 +242,7 @@ TEST_F(KeyboardTest, EveryQuestionScreenAnsweredWrongThenRightByKeys) {
     EXPECT_TRUE(c.flashTimer.Enabled());
     forms().clear();
 
-    PlantReproductionScreen& r = forms().show<PlantReproductionScreen>();
+    auto& r = dynamic_cast<activityfiles::FileTrueFalseScreen&>(*forms().show("repro"));
     const int right = r.rightAnswers[r.questionNumber];
     answer(r, r.answerButtons, 1 - right);
     EXPECT_EQ(r.messages(1).Caption(), "Wrong, Try Again.");

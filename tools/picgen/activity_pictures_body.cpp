@@ -406,10 +406,11 @@ QImage teeth() {
     p.setRenderHint(QPainter::Antialiasing);
     paintJaw(p);
     paintCutTooth(p);
-    p.setPen(QColor(200, 215, 240));
-    p.setFont(pixelFont(15, true));
-    p.drawText(QRectF(kArchMid - 105, 349, 180, 20), Qt::AlignCenter, "Lower jaw from above");
-    p.drawText(QRectF(kToothMid - 80, 349, 160, 20), Qt::AlignCenter, "A tooth cut in half");
+    p.setPen(Qt::white);
+    p.setFont(captionFont(kLabellingShown));
+    // Each under its own drawing, the jaw's on two lines so that the two stand apart.
+    p.drawText(QRectF(kArchMid - 64, 320, 128, 48), Qt::AlignCenter, "Lower jaw\nfrom above");
+    p.drawText(QRectF(kToothMid - 110, 344, 220, 24), Qt::AlignCenter, "A tooth cut in half");
     return image;
 }
 

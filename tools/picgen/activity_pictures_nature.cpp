@@ -125,9 +125,9 @@ QImage foodChain() {
     const QColor ink(255, 255, 255);
     drawArrow(p, straight({118, 170}, {170, 170}), ink, 5, 16);
     drawArrow(p, straight({282, 164}, {330, 164}), ink, 5, 16);
-    p.setPen(QColor(210, 225, 250));
-    p.setFont(pixelFont(15, true));
-    p.drawText(QRectF(0, 318, kWidth, 40), Qt::AlignCenter | Qt::TextWordWrap,
+    p.setPen(Qt::white);
+    p.setFont(captionFont(kLabellingShown));
+    p.drawText(QRectF(0, 300, kWidth, 66), Qt::AlignCenter,
                "Each arrow points from the food\nto the animal that eats it.");
     return image;
 }

@@ -17,17 +17,25 @@ const QColor kBackground(kQuestionScreenBlue);
 
 // ---- Newton meters ---------------------------------------------------------------------------
 
-// Drawn at the size the question screen shows it, 202 pixels high, so that its digits show
-// at their own size: 21 px bold, 15 px high. A mark for every newton from 0 N at the top to
-// 10 N, a number on every second one; the pointer rests on a mark.
-constexpr int kMeterWidth = 140, kMeterHeight = 202;
+// Drawn at the size the question screen shows it, 246 pixels high (on a plan 202 high, scaled),
+// so that its digits show at their own size: 26 px bold, 18 px high. A mark for every newton
+// from 0 N at the top to 10 N, a number on every second one; the pointer rests on a mark. The
+// marks lie on whole pixels, so that even the short ones are sharp and 2 pixels thick.
+constexpr int kMeterWidth = 170, kMeterHeight = 246;
+constexpr qreal kPlan = kMeterHeight / 202.0;
 constexpr qreal kZeroY = 42, kPerNewton = 11.2;
 constexpr qreal kMid = 70;
+
+// The middle of newton n's mark, in the plan's units, on a whole pixel of the picture.
+qreal markY(int n) {
+    return std::round((kZeroY + n * kPerNewton) * kPlan) / kPlan;
+}
 
 QImage newtonMeter(int reading) {
     QImage image = canvas(kMeterWidth, kMeterHeight, kBackground);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kPlan, kPlan);
     const QColor metal(110, 110, 120);
     // The ring it hangs by, and its clear tube.
     p.setPen(QPen(QColor(200, 200, 210), 3));
@@ -37,20 +45,21 @@ QImage newtonMeter(int reading) {
     p.setPen(QPen(QColor(60, 60, 80), 2));
     p.setBrush(QColor(230, 236, 244));
     p.drawRoundedRect(tube, 9, 9);
-    // The scale, on the right half of the tube.
+    // The scale, on the right half of the tube: marks of 2 and 3 pixels, centred on a pixel's
+    // edge and on a pixel's middle.
     p.setFont(pixelFont(21, true));
-    p.setPen(QPen(Qt::black, 2));
     for (int n = 0; n <= 10; ++n) {
-        const qreal y = kZeroY + n * kPerNewton;
         const bool numbered = n % 2 == 0;
-        p.drawLine(QPointF(kMid - 4, y), QPointF(kMid + (numbered ? 6 : 3), y));
+        const qreal y = markY(n) + (numbered ? 0.5 / kPlan : 0);
+        p.setPen(QPen(Qt::black, (numbered ? 3 : 2) / kPlan, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(kMid - 5, y), QPointF(kMid + (numbered ? 6 : 4), y));
         if (numbered)
             p.drawText(QRectF(kMid + 9, y - 12, 28, 24), Qt::AlignLeft | Qt::AlignVCenter,
                        QString::number(n));
     }
     p.drawText(QRectF(kMid + 6, 13, 30, 22), Qt::AlignCenter, "N");
     // The spring, stretched down to the pointer.
-    const qreal pointerY = kZeroY + reading * kPerNewton;
+    const qreal pointerY = markY(reading);
     QPainterPath spring(QPointF(kMid - 19, 16));
     const int coils = 9;
     const qreal step = (pointerY - 3 - 18) / coils;
@@ -89,6 +98,8 @@ QImage newtonMeter(int reading) {
 // ---- Separating mixtures ---------------------------------------------------------------------
 
 constexpr int kWidth = 400, kHeight = 300;
+// How the question screen shows them: fitted to its picture slot, 246 pixels high.
+constexpr qreal kQuestionShown = 246.0 / kHeight;
 
 // Grains scattered at random (but the same every run) over an ellipse.
 void scatter(QPainter& p, QRectF area, int count, qreal size, QColor colour, quint32 seed,
@@ -212,16 +223,17 @@ QImage sandyWater() {
     return image;
 }
 
-// A salt pot: a clear sign that the clear water hides dissolved salt.
+// A salt pot: a clear sign that the clear water hides dissolved salt. Its label is as large
+// as a caption, as the question screen shows the picture.
 void saltPot(QPainter& p, QPointF base) {
     p.setPen(QPen(QColor(60, 60, 80), 1.5));
     p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(base.x() - 26, base.y() - 90, 52, 90), 10, 10);
+    p.drawRoundedRect(QRectF(base.x() - 44, base.y() - 112, 88, 112), 12, 12);
     p.setBrush(QColor(200, 200, 210));
-    p.drawRoundedRect(QRectF(base.x() - 22, base.y() - 104, 44, 18), 8, 8);
-    p.setPen(QColor(20, 60, 160));
-    p.setFont(pixelFont(15, true));
-    p.drawText(QRectF(base.x() - 26, base.y() - 60, 52, 24), Qt::AlignCenter, "SALT");
+    p.drawRoundedRect(QRectF(base.x() - 38, base.y() - 128, 76, 20), 8, 8);
+    p.setPen(QColor(10, 30, 110));
+    p.setFont(captionFont(kQuestionShown));
+    p.drawText(QRectF(base.x() - 44, base.y() - 80, 88, 40), Qt::AlignCenter, "SALT");
 }
 
 QImage saltWater() {
@@ -232,7 +244,7 @@ QImage saltWater() {
     // A spoon left in the glass after stirring.
     p.setPen(QPen(QColor(170, 170, 180), 5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(200, 40), QPointF(170, 220));
-    saltPot(p, {310, 270});
+    saltPot(p, {320, 270});
     return image;
 }
 

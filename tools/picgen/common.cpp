@@ -62,6 +62,12 @@ QFont pixelFont(int pixels, bool bold, const QString& family) {
     return font;
 }
 
+QFont captionFont(qreal shown) {
+    int pixels = 10;
+    while (QFontMetricsF(pixelFont(pixels, true)).capHeight() * shown < 14) ++pixels;
+    return pixelFont(pixels, true);
+}
+
 QFont fittedFont(const QString& text, qreal maxWidth, int pixels, bool bold) {
     QFont font = pixelFont(pixels, bold);
     while (pixels > 6 && QFontMetricsF(font).horizontalAdvance(text) > maxWidth)

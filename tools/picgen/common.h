@@ -31,6 +31,13 @@ bool isPlain(const QImage& image, const QRect& area, QColor colour);
 // Fonts are sized in pixels so pictures come out the same on every machine.
 QFont pixelFont(int pixels, bool bold = false, const QString& family = "Liberation Sans");
 
+// A caption's font, bold: the smallest whose capitals stand 14 pixels high, readable from the
+// back of a classroom, in a picture shown at `shown` screen pixels to each of its own.
+QFont captionFont(qreal shown);
+// How a labelling picture of 470 by 370 is shown: fitted to the 416 pixels of height the screen
+// gives it, a little less to be safe.
+constexpr qreal kLabellingShown = 1.12;
+
 // The largest font no bigger than `pixels` whose rendering of text fits in maxWidth.
 QFont fittedFont(const QString& text, qreal maxWidth, int pixels, bool bold = true);
 

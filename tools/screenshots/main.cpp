@@ -18,7 +18,7 @@
 
 #include "app/screens.h"
 #include "app/shellstate.h"
-#include "menus/menuslots.h"
+#include "menus/menupage.h"
 #include "speech/readaloud.h"
 #include "speech/recordingvoice.h"
 #include "tools/screenshots/makershots.h"
@@ -45,6 +45,7 @@ class FixedDraws final : public ui::Platform {
     QSizeF displayTwips() const override { return machine_->displayTwips(); }
     void setBusyCursor(bool busy) override { machine_->setBusyCursor(busy); }
     void openUrl(const QString&) override {}
+    bool startMaker(const QString&) override { return false; }
     void endProgram() override {}
     double secondsSinceMidnight() const override { return 36000; }
     void randomize() override {}
@@ -179,7 +180,7 @@ int main(int argc, char** argv) {
     // A voice that is always ready and never speaks, so that "Read Aloud" can be ticked.
     speech::installVoice(std::make_unique<speech::RecordingVoice>());
     // The activity files' screens ("file:sound.toml") are known once the menus have read them.
-    for (int menu = 1; menu <= 5; ++menu) menus::slotSource(menu, 0);
+    for (int menu = 1; menu <= 5; ++menu) menus::menuPage(menu, 0);
 
     QStringList args = app.arguments().mid(1);
     if (args.size() >= 2 && args[0] == "--scale") {

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "activities/files/catalogue.h"
 #include "activities/files/sharing/package.h"
 #include "activities/files/sharing/unpack.h"
 #include "ui/files.h"
@@ -26,21 +27,21 @@ QStringList folderEntries(const QString& folder) {
                                   QDir::NoDotAndDotDot);
 }
 
-// A file of this name in the activities of a data folder after hers.
-QString inPlaceOf(const QString& name) {
-    const QString own = QDir(QFileInfo(ui::userFolder("activities")).path()).canonicalPath();
-    for (const QString& folder : ui::dataFolders()) {
-        if (folder == own) continue;
-        if (auto found = ui::resolveFileIn(folder, "activities/" + name)) return *found;
-    }
-    return {};
-}
-
 bool moveFile(const QString& from, const QString& to) {
     std::error_code error;
     std::filesystem::rename(std::filesystem::path(from.toStdU16String()),
                             std::filesystem::path(to.toStdU16String()), error);
     return !error;
+}
+
+// Where the catalogue puts it once it is in her folder, and the shipped or school file whose
+// place it takes.
+Place placeOf(const QString& unpacked) {
+    std::vector<size_t> index;
+    const auto c = activityfiles::readCatalogueWith(activityfiles::activityFolders(),
+                                                    {{unpacked, std::nullopt}}, index, false);
+    const activityfiles::CatalogueEntry& e = c.entries[index.front()];
+    return {e.menu(), e.place.caption, e.file.file.hides};
 }
 
 QString problemInWords(const QString& file, const activityfiles::Problem& p) {
@@ -90,7 +91,7 @@ Inspection inspectPackage(const QString& path) {
     const QStringList there = folderEntries(in.folder);
     for (const QString& name : in.files())
         if (QString existing = sameName(there, name); !existing.isEmpty()) in.existing << existing;
-    in.place = {read.activity->menu, read.activity->topic, inPlaceOf(in.activityFile)};
+    in.place = placeOf(in.unpackedPath(in.activityFile));
     in.activity = std::move(read.activity);
     return in;
 }

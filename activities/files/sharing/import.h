@@ -12,8 +12,9 @@
 
 namespace sharing {
 
-// Where the activity will appear: its menu and topic as the file gives them, and the file of
-// the same name in a later data folder (a school's or the program's) whose place it takes.
+// Where the activity will appear, as the catalogue places it among the others once it is in
+// her folder, and the file of the same name in a later data folder (a school's or the
+// program's) whose place it takes.
 struct Place {
     int menu = 0;
     QString topic;

@@ -47,6 +47,10 @@ bool looksLikePicture(const QByteArray& head) {
 
 // What the archive's directory says of an entry, judged before a byte of it is unpacked.
 QString entryProblem(const QuaZipFileInfo64& info, EntryKind kind) {
+    // Bytes that are not the UTF-8 the entry claims come out as replacement characters.
+    if (info.name.contains(QChar::ReplacementCharacter))
+        return named("the file is damaged: the name \"%1\" is not written in UTF-8 as it claims",
+                     info.name);
     if (QString problem = nameProblem(info.name); !problem.isEmpty()) return problem;
     if (info.versionCreated >> 8 == kUnixHost) {
         const quint32 type = (info.externalAttr >> 16) & kTypeMask;

@@ -11,6 +11,7 @@
 #include "activities/files/placement.h"
 #include "activities/labelling/healthylivingscreen.h"
 #include "app/checkcommand.h"
+#include "menus/menupage.h"
 #include "menus/topicmenu.h"
 #include "speech/readaloud.h"
 #include "speech/recordingvoice.h"
@@ -110,6 +111,74 @@ TEST(ActivityReader, EachKindReadRight) {
     EXPECT_EQ(t.statements[0].text, words + " travels through solids.");
     EXPECT_FALSE(t.statements[0].isTrue);
     EXPECT_FALSE(t.instruction.isEmpty()) << "the engine's own instruction";
+
+    const Activity fixed = *read("background = [9, 63, 137]\n" + QString(kSorting) +
+                                 "[layout]\nsize = [11790, 8520]\n"
+                                 "score = [240, 4320, 3945, 1065]\nheadings = [{ at = [5280, 120],"
+                                 " font = \"Times New Roman\", points = 24 }, [8400, 120]]\n")
+                                .activity;
+    EXPECT_EQ(fixed.background, 0x093F89u);
+    ASSERT_TRUE(fixed.layout);
+    EXPECT_EQ(fixed.layout->size, QSizeF(11790, 8520));
+    EXPECT_EQ(fixed.layout->place("score")->rect(), QRectF(240, 4320, 3945, 1065));
+    const auto& headings = fixed.layout->places.at("headings");
+    ASSERT_EQ(headings.size(), 2u);
+    EXPECT_STREQ(headings[0].font, "Times New Roman");
+    EXPECT_EQ(headings[0].points, 24.f);
+    EXPECT_EQ(headings[1].rect().topLeft(), QPointF(8400, 120));
+
+    // A screen laid out by hand: sections with their own places, a backdrop that an answer
+    // changes, the right answer flashing, pictures described, and texts kept as written.
+    const QString byHand = R"(topic = "Magnets"
+kind = "questions"
+backdrop = "off.bmp"
+wrong = "Wrong, Try Again"
+flash = { fill = [[0, 0, 255], [0, 0, 0]], every = 250, first = 1 }
+describe = { "off.bmp" = "A circuit" }
+[layout]
+size = [11790, 8400]
+question = [720, 120, 10185, 705]
+[[section]]
+button = "Section 2"
+[[section.question]]
+text = "Attract? "
+picture = "m1.bmp"
+picture_at = [0, 2400, 12000, 1125]
+answers = ["Attract", "Repel"]
+right = "Repel"
+answer_in_words = "The magnets will repel each other."
+after = "on.bmp"
+[[section]]
+button = "Section 1"
+[section.layout]
+question = [720, 0, 10185, 1305]
+[[section.question]]
+text = "Iron?"
+answers = ["Attractive", "No Force"]
+right = "Attractive"
+)";
+    const Activity h = *read(byHand).activity;
+    ASSERT_EQ(h.sections.size(), 2u);
+    EXPECT_EQ(h.sections[1].button, "Section 1");
+    ASSERT_EQ(h.questions.size(), 2u);
+    EXPECT_EQ(h.questions[0].text, "Attract? ") << "as written, its blank too";
+    EXPECT_EQ(h.questions[1].section, 1);
+    EXPECT_EQ(h.questions[0].pictureAt, (std::vector<float>{0, 2400, 12000, 1125}));
+    EXPECT_EQ(h.questions[0].after, "on.bmp");
+    EXPECT_EQ(h.questions[0].answerInWords, "The magnets will repel each other.");
+    EXPECT_EQ(h.layoutOf(0)->place("question")->rect(), QRectF(720, 120, 10185, 705));
+    EXPECT_EQ(h.layoutOf(1)->place("question")->rect(), QRectF(720, 0, 10185, 1305));
+    EXPECT_EQ(h.layoutOf(1)->size, QSizeF(11790, 8400));
+    ASSERT_TRUE(h.flash);
+    EXPECT_TRUE(h.flash->fill);
+    EXPECT_EQ(h.flash->colours[1], 0u);
+    EXPECT_EQ(h.flash->every, 250);
+    EXPECT_EQ(h.flash->first, 1);
+    EXPECT_EQ(h.describe.at("off.bmp"), "A circuit");
+    EXPECT_EQ(h.wrong, "Wrong, Try Again");
+    EXPECT_EQ(read(QString(kTrueFalse).replace("solids.", "solids. ")).activity->statements[0].text,
+              "Sound travels through solids.")
+        << "trimmed where the screen is laid out for it";
 }
 
 TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
@@ -118,6 +187,8 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
     for (int i = 0; i < 41; ++i)
         manyWords += QString("[[word]]\ntext = \"w%1\"\ncolumn = \"A\"\n").arg(i);
     const QString head = "menu = 3\ntopic = \"T\"\nkind = ";
+    const QString question =
+        "[[question]]\ntext = \"Q?\"\nanswers = [\"A\", \"B\"]\nright = \"A\"\n";
     struct Case {
         QString text;
         int line, column;
@@ -141,11 +212,37 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
         {head + "\"questions\"\n[[question]]\ntext = \"Q?\"\nanswers = [\"A\", \"B\"]\nright = "
                 "\"C\"\n",
          7, 1, "right answer \"C\" is none of the answers"},
+        {head + "\"questions\"\n[[question]]\ntext = \"Q?\"\nanswers = [\"2 N\", \"3 N\"]\n"
+                "say_answers = [\"2 newtons\"]\nright = \"2 N\"\n",
+         7, 1, "\"say_answers\" must be a list of 2 to 4 texts"},
+        {head + "\"questions\"\n[[question]]\ntext = \"Q?\"\nanswers = [\"A\", \"B\"]\n"
+                "say_answers = [\"a\", \"b\", \"c\"]\nright = \"A\"\n",
+         7, 1, "must give 2 spoken forms, one for each answer"},
         {head + "\"truefalse\"\n[[statement]]\ntext = \"S\"\ntrue = \"yes\"\n", 6, 1,
          "must be true or false"},
         {head + "\"labelling\"\npicture = \"../x.png\"\n", 4, 1, "plain file name"},
         {head + "\"sorting\"\ncolums = [\"A\"]\n", 4, 1, "unknown field \"colums\""},
         {manyWords, 125, 1, "more than 40 [[word]]"},
+        // A fixed layout, which only the shipped activities need.
+        {head + "\"sorting\"\nbackground = [9, 63, 300]\n", 4, 1, "from 0 to 255"},
+        {head + "\"sorting\"\n[layout]\nsize = [100, 100]\npicture = [1, 2]\n", 6, 1,
+         "places no \"picture\""},
+        {head + "\"passage\"\n[layout]\nsize = [1, 1]\nscore = { at = [1, 2, 3] }\n", 6, 11,
+         "two or four numbers"},
+        {head + "\"passage\"\n[layout]\nscore = { at = [1, 2], font = \"Comic Sans\" }\n", 4, 1,
+         "missing field \"size\""},
+        // What a screen laid out by hand adds.
+        {head + "\"questions\"\n[[section]]\nbutton = \"S\"\n", 4, 3, "from 2 to 4 times"},
+        {head + "\"questions\"\nflash = { text = [[1, 2, 3]], every = 200 }\n" + question, 4, 1,
+         "either \"fill\" or \"text\""},
+        {head + "\"truefalse\"\nflash = { text = [[1, 2, 3], [4, 5, 6]], every = 0 }\n" +
+             "[[statement]]\ntext = \"S\"\ntrue = true\n",
+         4, 42, "milliseconds from 1 to 5000"},
+        {head + "\"questions\"\ndescribe = { \"a/b.png\" = \"x\" }\n" + question, 4, 14,
+         "is not a picture's file name"},
+        {head + "\"questions\"\n" + question + "picture_at = [1, 2, 3, 4]\n", 8, 1,
+         "a screen with a [layout]"},
+        {head + "\"questions\"\n" + question + "after = \"on.bmp\"\n", 8, 1, "give \"backdrop\""},
         {QString(300 * 1024, '#'), 1, 1, "larger than 256 KiB"},
     };
     for (const Case& c : cases) {
@@ -165,8 +262,7 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
 // Where each file goes: her file in the place of the file it hides, a topic by its caption,
 // Our Activities for the rest, by caption, and a shipped file she displaced left unused.
 TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
-    using activityfiles::Place;
-    std::vector<activityfiles::Candidate> c(9);
+    std::vector<Candidate> c(10);
     const auto set = [&](size_t i, const char* file, int folder, int menu, const char* topic) {
         c[i].fileName = file;
         c[i].folder = folder;
@@ -186,13 +282,16 @@ TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     set(7, "f.toml", 0, 5, "Healthy Living");
     c[7].passage = true;
     set(8, "g.toml", 0, 0, "");
-    const activityfiles::Placement p = activityfiles::place(c);
+    set(9, "Magnets.TOML", 0, 3, "Magnets");  // the program's own, named as its screen
+    const Placement p = place(c);
     EXPECT_EQ(p.places[0].where, Place::Topic);
     EXPECT_EQ(p.holders[2][4], 0);
     EXPECT_EQ(p.places[0].caption, "The Water Cycle") << "the table's caption, whatever the case";
     EXPECT_EQ(p.places[1].problems[0].message,
               "\"The Water Cycle\" on menu 3 is taken by a.toml: give this file another topic");
     EXPECT_TRUE(p.places[2].problems[0].message.contains("one of the program's own"));
+    EXPECT_EQ(p.places[9].where, Place::Own);
+    EXPECT_TRUE(p.places[9].problems.empty());
     EXPECT_EQ(p.places[3].problems[0].message,
               "menu 2 has no topic \"Parts of a Flower\": leave out \"menu\" to put it in Our "
               "Activities, or give the topic of a menu 2 entry");
@@ -208,7 +307,7 @@ TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     first.passages[0].option = "alcohol";
     second.passages.resize(1);
     second.passages[0].option = "Smoking";
-    const auto options = activityfiles::assignHealthyOptions({&first, &second});
+    const auto options = assignHealthyOptions({&first, &second});
     EXPECT_EQ(options[0][0].option, 2);
     EXPECT_EQ(options[0][1].option, 1) << "a new option takes the first free";
     EXPECT_EQ(options[1][0].option, -1);
@@ -231,7 +330,7 @@ class FileScreenTest : public ScreenTest {
         write("rocks.toml", kPassage);
         write("sep.toml", kQuestions);
         write("sound.toml", kTrueFalse);
-        for (int m = 1; m <= 6; ++m) menus::slotSource(m, 0);
+        for (int m = 1; m <= 6; ++m) menus::menuPage(m, 0);
     }
     // What `--check FILE` prints of it, and its exit status.
     static QString check(const QStringList& files, int* status = nullptr) {
@@ -260,9 +359,16 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
         {"wordy.toml", kQuestions, "Choose",
          "Look closely at each picture of a mixture, then choose", 1,
          "the instruction is too long to fit on one line"},
+        {"placed.toml", kQuestions, "[[question]]\n",
+         "[layout]\nsize = [11790, 8400]\npicture = [0, 2400, 3000, 2000]\n"
+         "answers = [[1560, 4800, 2565, 495], [4560, 4800, 2565, 495]]\n[[question]]\n",
+         9, "the [layout] places 2 answers, and this question has 3"},
     };
     for (const Case& c : cases)
-        write(c.file, QByteArray(c.good).replace("menu = 3\n", "\n").replace(c.from, c.to));
+        write(c.file, QByteArray(c.good)
+                          .replace("menu = 3\n", "\n")
+                          .replace("menu = 4\n", "\n")
+                          .replace(c.from, c.to));
     // What a teacher sees of it: FILE:LINE:COLUMN: message, and the exit status.
     int status = 0;
     EXPECT_EQ(check({"activities/long.toml", "activities/crowded.toml"}, &status),
@@ -273,17 +379,11 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
     EXPECT_EQ(status, 1);
     write("water.toml", kLabelling);
     EXPECT_TRUE(
-        check({}, &status).endsWith("Checked 6 activity files and 3 word lists: 5 problems.\n"))
+        check({}, &status).endsWith("Checked 7 activity files and 3 word lists: 6 problems.\n"))
         << "every file of the folder and every word list";
     EXPECT_EQ(status, 1);
     EXPECT_EQ(check({"activities/water.toml"}, &status), "Checked 1 activity file: no problems.\n");
     EXPECT_EQ(status, 0);
-    // A file named is judged beside everything else: here, where another holds its topic.
-    write("water2.toml", kLabelling);
-    EXPECT_EQ(check({"activities/water2.toml"}),
-              "activities/water2.toml:2:1: \"The Water Cycle\" on menu 3 is taken by water.toml: "
-              "give this file another topic\nChecked 1 activity file: 1 problem.\n");
-    QFile::remove("activities/water2.toml");
     for (const Case& c : cases) {
         const QString out = check({QString("activities/") + c.file});
         EXPECT_TRUE(out.startsWith(QString("activities/%1:%2:").arg(c.file).arg(c.line)) &&
@@ -300,7 +400,7 @@ TEST_F(FileScreenTest, HealthyLivingTakesTheFilesPassages) {
                               .replace("topic = \"Rocks\"", "menu = 5\ntopic = \"Healthy Living\"")
                               .replace("\"Soil\"", "\"Drugs\""));
     forms().show<TopicMenu5>();
-    HealthyLivingScreen& h = forms().show<HealthyLivingScreen>();
+    auto& h = dynamic_cast<HealthyLivingScreen&>(*forms().show("healthy"));
     h.showOptions();
     EXPECT_EQ(h.passages(1).Caption(), "Fossils");
     EXPECT_TRUE(h.passages(1).Enabled());
@@ -325,24 +425,34 @@ TEST_F(FileScreenTest, ASpokenFormIsReadInPlaceOfTheWrittenOne) {
     useOwnActivities();
     QByteArray sorting = kSorting, questions = kQuestions, statements = kTrueFalse;
     sorting.replace("\"Ice\"", "\"Ice\"\nsay = \"frozen water\"");
-    questions.replace("right", "say = \"How is sand taken out of water?\"\nright");
+    questions.replace("right",
+                      "say = \"How is sand taken out of water?\"\nsay_answers = "
+                      "[\"Sieving\", \"Filtering it\", \"Evaporating\"]\nright");
     statements.replace("true =", "say = \"Sound goes through solids.\"\ntrue =");
     write("states.toml", sorting);
     write("sep.toml", questions);
     write("sound.toml", statements);
-    for (int m = 3; m <= 5; ++m) menus::slotSource(m, 0);  // registers the files' screens
+    write("rocks.toml", kPassage);
+    for (int m = 3; m <= 6; ++m) menus::menuPage(m, 0);  // registers the files' screens
+    // Each gap, a run of no-break spaces, read as "blank".
+    dynamic_cast<FileDragScreen*>(forms().show("file:rocks.toml"))->speaker.read();
     auto* s = dynamic_cast<FileDragScreen*>(forms().show("file:states.toml"));
     ASSERT_TRUE(s);
     s->onKey(&s->words(0), Key::Activate);
     auto* q = dynamic_cast<FileQuestionsScreen*>(forms().show("file:sep.toml"));
     q->speaker.read();
+    q->answerClicked(0);
     auto* t = dynamic_cast<FileTrueFalseScreen*>(forms().show("file:sound.toml"));
     t->speaker.read();
-    EXPECT_EQ(voice.said,
-              (QStringList{"frozen water",
-                           q->messages(3).Caption() +
-                               " How is sand taken out of water? Sieving. Filtering. Evaporating.",
-                           t->messages(3).Caption() + " Sound goes through solids. TRUE. FALSE."}));
+    EXPECT_EQ(
+        voice.said,
+        (QStringList{"Drag and drop the words to complete the sentences below. Soil is made of "
+                     "blank and blank .",
+                     "frozen water",
+                     q->messages(3).Caption() +
+                         " How is sand taken out of water? Sieving. Filtering it. Evaporating.",
+                     "The answer is: Filtering it",
+                     t->messages(3).Caption() + " Sound goes through solids. TRUE. FALSE."}));
     EXPECT_EQ(s->words(0).Caption(), "Ice") << "the written form is shown";
     sorting.replace("frozen water", "");
     EXPECT_EQ(read(sorting).problems[0].message, "\"say\" is empty");
@@ -393,7 +503,7 @@ static void solveByKeys(FileDragScreen& s) {
     expectFullMarks(s);
 }
 
-// Every control shown lies inside the client area, and its caption whole at 12 pt or more;
+// Every control shown lies inside the client area, and its caption whole and readable;
 // nothing overlaps but words on their home slots, the passage under its boxes and the picture.
 static void expectLaidOutWhole(const Form& form) {
     const std::string name = form.name().toStdString();
@@ -405,7 +515,10 @@ static void expectLaidOutWhole(const Form& form) {
         const QRectF r(c->Left(), c->Top(), c->Width(), c->Height());
         EXPECT_TRUE(client.contains(r)) << name << " " << c->name().toStdString();
         if (const auto* l = dynamic_cast<const Label*>(c)) {
-            EXPECT_GE(l->fittedPoints(), 12) << name << " " << l->Caption().toStdString();
+            // Readable from the back: a capital at least kSmallestCapital pixels high.
+            EXPECT_GE(QFontMetricsF(makeFont(l->font(), l->fittedPoints())).capHeight(),
+                      kSmallestCapital)
+                << name << " " << l->Caption().toStdString();
             EXPECT_TRUE(l->captionFitsAt(l->fittedPoints())) << l->Caption().toStdString();
         }
         for (const Control* d : shown) {
@@ -437,6 +550,24 @@ TEST_F(FileScreenTest, EachKindLaidOutWholeAndPlayedToFullMarks) {
             forms().unload(*form);
         }
     }
+    // The words start dealt over the plan's start places, not in the file's order (which is
+    // the answer), and Start Again deals them afresh from the random source.
+    auto* states = dynamic_cast<FileDragScreen*>(forms().show("file:states.toml"));
+    const auto homes = [&] {
+        std::vector<QPointF> at;
+        for (int i = 0; i < states->wordCount(); ++i)
+            at.emplace_back(states->homes(i).Left(), states->homes(i).Top());
+        return at;
+    };
+    std::vector<QPointF> starts;
+    for (const Box& b : states->plan().boxes) starts.push_back(b.start);
+    const std::vector<QPointF> dealt = homes();
+    EXPECT_NE(dealt, starts);
+    EXPECT_TRUE(std::is_permutation(dealt.begin(), dealt.end(), starts.begin()));
+    fake->draws = {0.99, 0.99, 0.99};  // this time the file's order, which gives nothing away
+    real::click(states->commands(1));
+    EXPECT_EQ(homes(), starts);
+    EXPECT_EQ(states->words(3).Left(), states->homes(3).Left());
     auto* rocks = dynamic_cast<FileDragScreen*>(forms().show("file:rocks.toml"));
     real::click(rocks->passages(1));
     settle();

@@ -36,6 +36,7 @@ constexpr struct {
     {"drive-letter", "\"C:flower.png\" names a drive"},
     {"long-name", "longer than 100 characters"},
     {"hidden-name", "\".flower.png\" is not a plain file name"},
+    {"name-not-utf8", "is not written in UTF-8 as it claims"},
     {"other-kind", "\"notes.txt\" is neither an activity"},
     {"too-many-entries", "more than 52 files"},
     {"two-activities", "more than one activity"},
@@ -153,7 +154,7 @@ right = "Skull"
     EXPECT_EQ(in.files(), (QStringList{"mixtures.toml", "Sand.JPG", "skeleton.jpg"}));
     EXPECT_EQ(in.folder, root_.filePath("second/brindlemark/activities"));
     EXPECT_TRUE(in.existing.isEmpty());
-    EXPECT_EQ(in.place.menu, 2);
+    EXPECT_EQ(in.place.menu, 0) << "menu 2 has no topic \"Mixtures\": the menus list it in ours";
     EXPECT_EQ(in.place.topic, "Mixtures");
     EXPECT_EQ(in.place.inPlaceOf,
               QFileInfo(root_.filePath("run/activities/Mixtures.toml")).canonicalFilePath());

@@ -1,10 +1,13 @@
 // The drag-and-drop engine, driven on the skeleton screen through its handlers and through
 // real mouse events.
+#include <algorithm>
 #include <cmath>
+#include <deque>
 
 #include "activities/labelling/healthylivingscreen.h"
 #include "activities/labelling/pubertyscreen.h"
 #include "activities/labelling/skeletonscreen.h"
+#include "activities/labelling/startorder.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
 
@@ -128,4 +131,42 @@ TEST_F(EngineTest, TwoLabellingScreensOpenAtOnceEachUseTheirOwnWords) {
     forms().show<PubertyScreen>();
     health.commandClicked(1);
     EXPECT_TRUE(laidOut(health));
+}
+
+// Start places dealt by scripted draws: a deal that gives nothing away stands as drawn; one
+// that does is dealt again, and after the bound two words swap, until neither the boxes'
+// order (labelling) nor more than half of the neighbours of one column (sorting) is shown.
+TEST(StartDeal, NeverGivesTheAnswerAway) {
+    std::deque<double> draws;
+    const auto draw = [&] {
+        if (draws.empty()) return 0.99;  // every word left where it is: the file's order
+        const double r = draws.front();
+        draws.pop_front();
+        return r;
+    };
+    // Four places in a column, each word's box read in the order of its place; a row of six.
+    const labelling::Place column[] = {{0, 0}, {0, 10}, {0, 20}, {0, 30}};
+    const labelling::Place row[] = {{0, 0}, {10, 0}, {20, 0}, {30, 0}, {40, 0}, {50, 0}};
+    const int own[] = {0, 1, 2, 3}, twoColumns[] = {0, 0, 0, 1, 1, 1},
+              lopsided[] = {0, 0, 0, 0, 0, 1};
+    const auto deal = [&](std::span<const labelling::Place> starts, std::span<const int> groups,
+                          labelling::Giveaway rule) {
+        std::vector<int> d = labelling::dealStarts(starts, starts, groups, rule, draw);
+        EXPECT_TRUE(
+            std::is_permutation(d.begin(), d.end(), std::vector<int>{0, 1, 2, 3, 4, 5}.begin()));
+        return d;
+    };
+    draws = {0, 0, 0};  // the last word to the top place, every other one place down
+    EXPECT_EQ(deal(column, own, labelling::Giveaway::BoxOrder), (std::vector<int>{1, 2, 3, 0}));
+    EXPECT_TRUE(draws.empty());
+    EXPECT_NE(deal(column, own, labelling::Giveaway::BoxOrder), (std::vector<int>{0, 1, 2, 3}));
+    // Sorting: neighbours that share a column, at most half of the five.
+    const std::vector<int> d = deal(row, twoColumns, labelling::Giveaway::SharedColumns);
+    std::vector<int> wordAt(6);
+    for (int i = 0; i < 6; ++i) wordAt[d[i]] = i;
+    int shared = 0;
+    for (int k = 1; k < 6; ++k) shared += twoColumns[wordAt[k]] == twoColumns[wordAt[k - 1]];
+    EXPECT_LE(2 * shared, 5);
+    // A column that holds nearly every word cannot be spread: the deal still ends.
+    deal(row, lopsided, labelling::Giveaway::SharedColumns);
 }

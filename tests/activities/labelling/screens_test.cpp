@@ -134,7 +134,7 @@ using HealthyLivingTest = ScreenTest;
 
 TEST_F(HealthyLivingTest, TheOptionsAppearOneMillisecondAfterLoading) {
     forms().show("menu5");
-    HealthyLivingScreen& s = forms().show<HealthyLivingScreen>();
+    auto& s = dynamic_cast<HealthyLivingScreen&>(*forms().show("healthy"));
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(s.passages(i).Visible());
     passTime(1);
     EXPECT_FALSE(s.showOptionsTimer.Enabled());

@@ -1,11 +1,12 @@
 // Insulators and conductors: the materials, the outcome pictures and the flashing of the
 // right answer button.
-#include "activities/questions/conductorsscreen.h"
+#include "activities/files/filescreens.h"
 #include "menus/topicmenu.h"
 #include "tests/support/mouse.h"
 #include "tests/support/questiontest.h"
 
 using namespace ui;
+using Circuits = activityfiles::FileQuestionsScreen;
 
 namespace {
 
@@ -23,7 +24,7 @@ class ConductorsTest : public QuestionTest {
 };
 
 TEST_F(ConductorsTest, ElevenMaterialsAndTheirOutcomes) {
-    ConductorsScreen& c = openOn<ConductorsScreen>(0);
+    Circuits& c = openOn<Circuits>("circuits", 0);
     const char* names[] = {"aluminium", "iron",   "gold",    "copper", "brass", "graphite",
                            "wood",      "bamboo", "plastic", "glass",  "rubber"};
     for (int q = 10; q >= 0; --q) {
@@ -32,6 +33,11 @@ TEST_F(ConductorsTest, ElevenMaterialsAndTheirOutcomes) {
                   QString("Is %1 an insulator or a conductor?").arg(names[q]));
         EXPECT_TRUE(shows(c.pictures(1), QString("Images\\%1.bmp").arg(names[q])));
         EXPECT_TRUE(shows(c.pictures(0), "Images\\circuitoff.bmp"));
+        // What a screen reader says of each.
+        EXPECT_EQ(c.pictures(1).Description(),
+                  QString("A strip of %1 across the gap").arg(names[q]));
+        EXPECT_EQ(c.pictures(0).Description(),
+                  "A circuit of a battery, a bulb and a gap between two clips");
         EXPECT_EQ(c.rightAnswer, q <= 5 ? kConductor : kInsulator) << names[q];
         EXPECT_TRUE(c.messages(1).captionFitsAt(c.messages(1).fittedPoints()));
         // A wrong answer leaves the circuit waiting; the right one lights the bulb or not.
@@ -40,6 +46,9 @@ TEST_F(ConductorsTest, ElevenMaterialsAndTheirOutcomes) {
         c.answerClicked(c.rightAnswer);
         EXPECT_TRUE(
             shows(c.pictures(0), q <= 5 ? "Images\\circuiton.bmp" : "Images\\circuitno.bmp"));
+        EXPECT_EQ(c.pictures(0).Description(),
+                  q <= 5 ? "The circuit is complete: current flows and the bulb lights"
+                         : "No current flows: the bulb stays dark");
     }
 }
 
@@ -48,8 +57,8 @@ TEST_F(ConductorsTest, ThePointerAnswersAndTheRightButtonFlashesInItsPhases) {
     auto* menu = static_cast<TopicMenu*>(forms().show("menu3"));
     fake->draws = {drawFor(kGraphite)};
     real::click(menu->topics(0));
-    ASSERT_TRUE(forms().isLoaded<ConductorsScreen>());
-    ConductorsScreen& c = forms().get<ConductorsScreen>();
+    ASSERT_TRUE(forms().isLoaded("circuits"));
+    Circuits& c = dynamic_cast<Circuits&>(*forms().find("circuits"));
     real::click(c.answerButtons(kInsulator));
     EXPECT_EQ(c.messages(2).Caption(), "Wrong, Try Again");
     real::click(c.answerButtons(kConductor));

@@ -1,8 +1,9 @@
 // The two magnets sections, through their handlers with scripted draws.
-#include "activities/questions/magnetsscreen.h"
+#include "activities/files/filescreens.h"
 #include "tests/support/questiontest.h"
 
 using namespace ui;
+using Magnets = activityfiles::FileQuestionsScreen;
 
 namespace {
 
@@ -22,7 +23,7 @@ class MagnetsTest : public QuestionTest {
 };
 
 TEST_F(MagnetsTest, SectionOneShowsOnePictureSlotPerQuestionAndItsAnswer) {
-    TwoMagnetsScreen& m = openOn<TwoMagnetsScreen>(0);
+    Magnets& m = openOn<Magnets>("magnets", 0);
     const int right[] = {0, 0, 1, 1, 1, 1, 0, 0};
     // Where the two facing poles are: bar magnets end to end, side by side, horseshoes face
     // to face. Unlike poles attract, like poles repel (red north, blue south).
@@ -52,8 +53,8 @@ TEST_F(MagnetsTest, SectionOneShowsOnePictureSlotPerQuestionAndItsAnswer) {
 }
 
 TEST_F(MagnetsTest, SectionTwoAsksAboutEachMaterial) {
-    MagnetAndMaterialScreen& m = openOn<MagnetAndMaterialScreen>(7);
-    EXPECT_FALSE(m.pictures.exists(0));
+    Magnets& m = openOn<Magnets>("magnets2", 7);
+    EXPECT_FALSE(m.pictures.exists(1)) << "one picture slot";
     struct Expected {
         const char* file;
         const char* thing;
@@ -71,7 +72,7 @@ TEST_F(MagnetsTest, SectionTwoAsksAboutEachMaterial) {
         ask(m, q);
         EXPECT_EQ(m.messages(1).Caption(),
                   QString("What force will there be between a magnet and %1?").arg(table[q].thing));
-        EXPECT_TRUE(shows(m.pictures(1), table[q].file)) << q;
+        EXPECT_TRUE(shows(m.pictures(0), table[q].file)) << q;
         EXPECT_EQ(m.rightAnswer, table[q].rightAnswer);
         EXPECT_EQ(m.messages(0).Caption(), table[q].rightAnswer == 0 ? kAttractive : kNoForce);
         for (const Label* l : {&m.messages(0), &m.messages(1)})
@@ -84,7 +85,7 @@ TEST_F(MagnetsTest, SectionTwoAsksAboutEachMaterial) {
 }
 
 TEST_F(MagnetsTest, PraiseAndAnswerTextAreIndependent) {
-    MagnetAndMaterialScreen& m = openOn<MagnetAndMaterialScreen>(1);  // iron: attractive
+    Magnets& m = openOn<Magnets>("magnets2", 1);  // iron: attractive
     // Whether the praise and the answer in words show.
     const auto shown = [&m] { return std::pair(m.messages(2).Visible(), m.messages(0).Visible()); };
     // "Answer" before any click, then right: both show.
@@ -110,29 +111,28 @@ TEST_F(MagnetsTest, PraiseAndAnswerTextAreIndependent) {
 
 TEST_F(MagnetsTest, SwitchingSectionsDrawsAfreshAndExitLeavesNeitherLoaded) {
     forms().show("menu3");
-    TwoMagnetsScreen& m = openOn<TwoMagnetsScreen>(6);
+    Magnets& m = openOn<Magnets>("magnets", 6);
     m.answerClicked(1);
     fake->draws = {drawFor(3)};
     m.commandClicked(kSection);
     settle();
-    EXPECT_FALSE(forms().isLoaded<TwoMagnetsScreen>());
-    ASSERT_TRUE(forms().isLoaded<MagnetAndMaterialScreen>());
-    MagnetAndMaterialScreen& m2 = forms().get<MagnetAndMaterialScreen>();
+    EXPECT_FALSE(forms().isLoaded("magnets"));
+    ASSERT_TRUE(forms().isLoaded("magnets2"));
+    Magnets& m2 = dynamic_cast<Magnets&>(*forms().find("magnets2"));
     EXPECT_EQ(m2.questionNumber, 3);
     EXPECT_FALSE(m2.messages(0).Visible());
 
     // Exit from either section unloads both, whichever is loaded.
-    forms().get<TwoMagnetsScreen>().commandClicked(kExit);
+    dynamic_cast<Magnets*>(forms().get("magnets"))->commandClicked(kExit);
     settle();
-    EXPECT_FALSE(forms().isLoaded<TwoMagnetsScreen>() ||
-                 forms().isLoaded<MagnetAndMaterialScreen>());
+    EXPECT_FALSE(forms().isLoaded("magnets") || forms().isLoaded("magnets2"));
     EXPECT_TRUE(forms().isLoaded("menu3"));
 }
 
 TEST_F(MagnetsTest, MissingPicturesLeaveTheSlotEmpty) {
     const QString dir = useCopyOfRunFolder();
     QFile::remove(dir + "/Images/magnets6.bmp");
-    TwoMagnetsScreen& m = openOn<TwoMagnetsScreen>(4);
+    Magnets& m = openOn<Magnets>("magnets", 4);
     EXPECT_FALSE(m.pictures(1).picture().isNull());
     ask(m, 5);
     EXPECT_TRUE(m.pictures(1).Visible());
@@ -143,6 +143,6 @@ TEST_F(MagnetsTest, MissingPicturesLeaveTheSlotEmpty) {
 
 TEST_F(MagnetsTest, ADrawOfOneStaysInTheTable) {
     fake->draws = {1.0};
-    TwoMagnetsScreen& m = forms().show<TwoMagnetsScreen>();
+    Magnets& m = dynamic_cast<Magnets&>(*forms().show("magnets"));
     EXPECT_EQ(m.questionNumber, 7);
 }

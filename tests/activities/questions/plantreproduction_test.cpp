@@ -1,11 +1,12 @@
 // Plant reproduction, true or false: the thirty statements, the lock while the right
 // button flashes, and the pointer's path from the menu.
-#include "activities/questions/plantreproductionscreen.h"
+#include "activities/files/filescreens.h"
 #include "menus/topicmenu.h"
 #include "tests/support/mouse.h"
 #include "tests/support/questiontest.h"
 
 using namespace ui;
+using PlantReproduction = activityfiles::FileTrueFalseScreen;
 
 namespace {
 
@@ -23,11 +24,11 @@ class PlantReproductionTest : public QuestionTest {
 };
 
 TEST_F(PlantReproductionTest, ThirtyStatementsFromTheTableAndTheEmptyLast) {
-    PlantReproductionScreen& r = openOn<PlantReproductionScreen>(29);
+    PlantReproduction& r = openOn<PlantReproduction>("repro", 29);
     EXPECT_FALSE(r.messages(0).Visible()) << "the statement waits for the first tick";
     passTime(1);
     EXPECT_TRUE(r.messages(0).Visible());
-    EXPECT_FALSE(r.flowerPicture.picture().isNull());
+    EXPECT_FALSE(r.picture.picture().isNull());
     EXPECT_TRUE(r.statement[30].isEmpty());
     const int trues[] = {0, 4, 6, 7, 8, 9, 11, 13, 15, 16, 18, 21, 22, 23, 25, 27, 28};
     for (int i = 0; i < 30; ++i) {
@@ -42,7 +43,7 @@ TEST_F(PlantReproductionTest, ThirtyStatementsFromTheTableAndTheEmptyLast) {
 }
 
 TEST_F(PlantReproductionTest, RightLocksBothButtonsUntilTheNextStatement) {
-    PlantReproductionScreen& r = openOn<PlantReproductionScreen>(5);  // false
+    PlantReproduction& r = openOn<PlantReproduction>("repro", 5);  // false
     r.answerClicked(kTrue);
     r.answerClicked(kTrue);
     EXPECT_EQ(r.messages(1).Caption(), "Wrong, Try Again.");
@@ -75,8 +76,8 @@ TEST_F(PlantReproductionTest, ThePointerFromTheMenuToExit) {
     auto* menu = static_cast<TopicMenu*>(forms().show("menu2"));
     fake->draws = {drawFor(24)};  // dandelions: false
     real::click(menu->topics(1));
-    ASSERT_TRUE(forms().isLoaded<PlantReproductionScreen>());
-    PlantReproductionScreen& r = forms().get<PlantReproductionScreen>();
+    ASSERT_TRUE(forms().isLoaded("repro"));
+    PlantReproduction& r = dynamic_cast<PlantReproduction&>(*forms().find("repro"));
     passTime(1);
     EXPECT_EQ(r.messages(0).Caption(), "Dandelion seeds are spread by insects.");
     real::click(r.answerButtons(kTrue));
@@ -88,5 +89,5 @@ TEST_F(PlantReproductionTest, ThePointerFromTheMenuToExit) {
     passTime(1);
     EXPECT_EQ(r.answerButtons(kFalse).ForeColor(), kWhite) << "the first tick after 200 ms";
     real::click(r.commands(kExit));
-    EXPECT_FALSE(forms().isLoaded<PlantReproductionScreen>());
+    EXPECT_FALSE(forms().isLoaded("repro"));
 }

@@ -1,8 +1,11 @@
 // The Scrambled Words screen: opening, the shuffle, the flight of the letters frame by
 // frame, the busy rule through real clicks, categories, and word lists that break the limits.
 #include <QFile>
+#include <cstring>
+#include <numeric>
 
 #include "activities/wordgame/scrambledwordsscreen.h"
+#include "activities/wordgame/shownrow.h"
 #include "tests/support/files.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
@@ -208,4 +211,53 @@ TEST_F(ScrambledWordsTest, AWordNeverShowsInItsAnswerOrder) {
     s.commandClicked(1);
     passTime(1);
     EXPECT_EQ(row(s.scrambledTiles, 2), "xo");
+    // A teacher's word whose first turn would spell a never-shown word: turned once more.
+    useLists(list({"Xse"}), list({"Ox"}), list({"Ox"}));
+    forms().unload(s);
+    fake->draws = {0.0, 0.0};
+    for (int i = 0; i < 30000; ++i) fake->draws.push_back((i % 3 + 0.5) / 3);
+    EXPECT_EQ(row(open().scrambledTiles, 3), "exs");
+}
+
+// Every order of the shipped short words, and for the long ones every never-shown word that
+// their letters make followed by the rest: none is shown spelling a never-shown word.
+TEST_F(ScrambledWordsTest, NoShippedWordIsShownSpellingANeverShownWord) {
+    useCopyOfRunFolder();
+    const wordgame::WordLists read = wordgame::readWordLists();
+    int spelt = 0;
+    const auto expectShownRight = [&](std::vector<int> order, const QStringList& word) {
+        QString row;
+        for (int place : order) row += word[place];
+        spelt += wordgame::spellsNeverShown(row);
+        if (!wordgame::mayShow(order, word)) order = wordgame::mended(order, word);
+        EXPECT_TRUE(wordgame::mayShow(order, word)) << row.toStdString();
+    };
+    for (int c = 0; c < wordgame::kCategories; ++c) {
+        for (int i = 0; i < read.wordCounts[c]; ++i) {
+            const QStringList word = wordgame::characters(read.lists[c][i]);
+            std::vector<int> order(word.size());
+            std::iota(order.begin(), order.end(), 0);
+            if (word.size() <= 7) {
+                do expectShownRight(order, word);
+                while (std::next_permutation(order.begin(), order.end()));
+                continue;
+            }
+            for (const char* never : wordgame::neverShownWords()) {
+                std::vector<int> first;
+                for (const char letter : std::string_view(never)) {
+                    for (int p = 0; p < word.size(); ++p)
+                        if (word[p].toLower() == QChar(letter) &&
+                            std::find(first.begin(), first.end(), p) == first.end()) {
+                            first.push_back(p);
+                            break;
+                        }
+                }
+                if (first.size() < std::strlen(never)) continue;
+                for (int p : order)
+                    if (std::find(first.begin(), first.end(), p) == first.end()) first.push_back(p);
+                expectShownRight(first, word);
+            }
+        }
+    }
+    EXPECT_GT(spelt, 0) << "Spine's letters spell one; Insect's another";
 }
