@@ -1,12 +1,16 @@
 # The two everyday commands: `make run` and `make test`.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test asan monkey soak bench compare fuzz screenshots deb format clean
+.PHONY: deps program-deps run test asan monkey soak bench compare fuzz screenshots deb format clean
 
 deps:
 	@bash scripts/install-deps.sh
 
-run: deps
+# What the program's own build needs, without the tests' packages.
+program-deps:
+	@bash scripts/install-deps.sh --program
+
+run: program-deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 	cd build/release/run && ../brindlemark
@@ -36,8 +40,10 @@ soak: deps
 	cmake --build --preset asan -j $(JOBS) --target brindlemark_soak
 	cd build/asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 tests/brindlemark_soak
 
+# The benchmarks come with the tests, which the release preset leaves out; `make run` after
+# this leaves them out again.
 bench: deps
-	cmake --preset release
+	cmake --preset release -DBUILD_TESTING=ON
 	cmake --build --preset release -j $(JOBS) --target brindlemark_bench
 	cd build/release/run && QT_QPA_PLATFORM=offscreen ../bench/brindlemark_bench
 

@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in packages.txt that are not installed yet.
+# Installs the Debian packages listed in packages.txt that are not installed yet: all of them,
+# or with --program only those the program's own build needs (the ones before [tests]).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$here/packages.txt")
+if [[ "${1:-}" == --program ]]; then
+    list=$(sed '/^\[tests\]$/,$d' "$here/packages.txt")
+else
+    list=$(grep -vx '\[tests\]' "$here/packages.txt")
+fi
+mapfile -t wanted < <(grep -vE '^\s*(#|$)' <<<"$list")
 
 missing=()
 for pkg in "${wanted[@]}"; do
