@@ -22,25 +22,15 @@
 
 namespace {
 
-// Checks activity files and ends, without a window: text is measured as the screens measure
-// it, so no display is needed, and none is touched.
-int check(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    useProgramFonts();
-    QGuiApplication app(argc, argv);
-    QStringList files;
-    for (int i = 2; i < argc; ++i) files << QString::fromLocal8Bit(argv[i]);
-    return runCheck(files);
-}
-
-// Writes an activity's sheets as a PDF and ends, without a window, as --check does.
-int worksheet(int argc, char* argv[]) {
+// Runs a command that ends without a window (--check, --worksheet): text is measured as the
+// screens measure it, so no display is needed, and none is touched.
+int runWindowless(int argc, char* argv[], int (*command)(const QStringList&)) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     useProgramFonts();
     QGuiApplication app(argc, argv);
     QStringList arguments;
     for (int i = 2; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    return runWorksheet(arguments);
+    return command(arguments);
 }
 
 // The Activity Maker: a desktop window of its own; closing it ends the program. Its Try it
@@ -69,8 +59,10 @@ int makeActivities(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) return check(argc, argv);
-    if (argc >= 2 && std::strcmp(argv[1], "--worksheet") == 0) return worksheet(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "--check") == 0)
+        return runWindowless(argc, argv, runCheck);
+    if (argc >= 2 && std::strcmp(argv[1], "--worksheet") == 0)
+        return runWindowless(argc, argv, runWorksheet);
     if (argc >= 2 && std::strcmp(argv[1], "--maker") == 0) return makeActivities(argc, argv);
     PlatformArguments arguments(argc, argv);
     StartupWarmup warmup;
