@@ -1,8 +1,9 @@
 #include "activities/files/translation.h"
 
+#include <QLocale>
 #include <QRegularExpression>
-#include <map>
 #include <algorithm>
+#include <map>
 #include <optional>
 
 namespace activityfiles {
@@ -80,10 +81,13 @@ void translateSay(QString& say, const Texts& texts) {
 }  // namespace
 
 QString translationLanguage(const QString& fileName) {
-    static const QRegularExpression pattern(R"(^.+\.([a-z]{2,3})\.toml$)",
+    static const QRegularExpression pattern(R"(^.+\.([a-z]{2})\.toml$)",
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = pattern.match(fileName);
-    return m.hasMatch() ? m.captured(1).toLower() : QString();
+    if (!m.hasMatch()) return {};
+    // Only a language's own code: "notes.ok.toml" is an activity.
+    const QString code = m.captured(1).toLower();
+    return QLocale::codeToLanguage(code) == QLocale::AnyLanguage ? QString() : code;
 }
 
 QString translationFileName(const QString& activityFileName, const QString& language) {

@@ -25,8 +25,8 @@ struct Translation {
 // Reads a translation's bytes: its syntax and that every value is a text.
 Translation readTranslation(const QByteArray& bytes);
 
-// The language a file name gives a translation, as a two- or three-letter code
-// ("skeleton.cy.toml": "cy"); empty for an activity's own file.
+// The language a file name gives a translation, as its two-letter code ("skeleton.cy.toml":
+// "cy"); empty for an activity's own file, which the library reads.
 QString translationLanguage(const QString& fileName);
 // The file of an activity's translation into `language`.
 QString translationFileName(const QString& activityFileName, const QString& language);

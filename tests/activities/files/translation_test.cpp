@@ -85,5 +85,6 @@ TEST(Translation, AppliedTextsReplaceTheirOriginalsAndUntranslatedSpeechIsDroppe
     EXPECT_EQ(p.passages[0].pieces, QStringList({"Mae pridd o ", " a ", "."}));
     EXPECT_EQ(translationLanguage("Skeleton.CY.toml"), "cy");
     EXPECT_EQ(translationLanguage("skeleton.toml"), "");
+    EXPECT_EQ(translationLanguage("notes.zq.toml"), "") << "no language's code";
     EXPECT_EQ(translationFileName("skeleton.toml", "cy"), "skeleton.cy.toml");
 }
