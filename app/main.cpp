@@ -7,6 +7,7 @@
 #include "app/appicon.h"
 #include "app/checkcommand.h"
 #include "app/fontconfiguration.h"
+#include "app/language.h"
 #include "app/screens.h"
 #include "app/startupwarmup.h"
 #include "app/titlescreen.h"
@@ -41,6 +42,7 @@ int makeActivities(int argc, char* argv[]) {
     QApplication app(arguments.argc(), arguments.argv());
     QApplication::setApplicationName("Brindlemark Activity Maker");
     QGuiApplication::setDesktopFileName("org.brindlemark.Brindlemark.Maker");
+    useLanguage(chosenLanguage());
     warmup.applicationReady();
     ui::fitToDisplay({ui::ProgramState::kScreenWidth, ui::ProgramState::kScreenHeight});
     int status = 0;
@@ -68,6 +70,7 @@ int main(int argc, char* argv[]) {
     StartupWarmup warmup;
     QApplication app(arguments.argc(), arguments.argv());
     QApplication::setApplicationName("Brindlemark");
+    useLanguage(chosenLanguage());
     warnOfNativeWayland();
     // Only the title screen's Exit ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
