@@ -490,6 +490,7 @@ class Planner {
         top = std::max(top, 1440.0f);
         p.score = kScore;
 
+        p.dealStarts = true;
         const float w = wordWidth(source.gaps);
         std::vector<Position> where(source.gaps.size(), source.where);
         for (const QString& g : source.gaps) p.boxes.push_back({g, {}, {}, {}, 0});
