@@ -10,12 +10,12 @@
 
 namespace worksheets {
 
-QStringList bankOrder(const QStringList& answerOrder, ui::RandomSource& random) {
+QStringList gameOrder(const QStringList& items, ui::RandomSource& random) {
     const auto draw = [&](int n) {
         return std::clamp(static_cast<int>(random.next() * n), 0, n - 1);
     };
     QStringList out;
-    for (int i : wordgame::scrambledOrder(answerOrder, draw)) out << answerOrder[i];
+    for (int i : wordgame::scrambledOrder(items, draw)) out << items[i];
     return out;
 }
 
