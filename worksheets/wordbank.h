@@ -14,7 +14,8 @@ class PageFrame;
 // spelling a word not to show. A word's letters, or the words drawn from a list.
 QStringList gameOrder(const QStringList& items, ui::RandomSource& random);
 
-// Paints the bank as rows of words in a box across the flow; its height.
-double paintWordBank(PageFrame& frame, const QStringList& words);
+// Paints the bank as rows of words in a box across the flow; the height it takes. Only
+// measures when not `draw`.
+double paintWordBank(PageFrame& frame, const QStringList& words, bool draw = true);
 
 }  // namespace worksheets
