@@ -485,7 +485,7 @@ class Planner {
                 top = static_cast<float>(r.bottom()) + kMargin;
             }
         }
-        const float textLeft = withOptions ? 2040 : kMargin;
+        const float textLeft = withOptions ? 2160 : kMargin;
         p.instruction = instruction({textLeft, kMargin, kClientWidth - kMargin - textLeft, 1200});
         top = std::max(top, 1440.0f);
         p.score = kScore;

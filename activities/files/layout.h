@@ -25,7 +25,7 @@ constexpr float kSmallestCapital = 14;
 constexpr ui::FontSpec kWordFont{"Arial", 15.75f, true};
 constexpr ui::FontSpec kInstructionFont{"Arial", 18, true};
 constexpr ui::FontSpec kHeadingFont{"Arial", 20.25f, true};
-constexpr ui::FontSpec kOptionFont{"Arial", 12, true};
+constexpr ui::FontSpec kOptionFont{"Arial", 15, true};
 
 struct Text {
     QString caption;
@@ -115,7 +115,7 @@ constexpr float kFeedbackTop = 6360;
 constexpr QRectF kAnswerInWords{120, 6960, 10200, 900};
 constexpr QRectF kStatementPicture{8400, 120, 3195, 3150};
 constexpr QRectF kStatement{240, 3240, 11385, 1995};
-constexpr QRectF kPassageOption{240, 240, 1575, 375};
+constexpr QRectF kPassageOption{240, 240, 1800, 375};
 constexpr float kOptionStep = 480;
 }  // namespace places
 
