@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <cstdio>
-#include <map>
 
 #include "activities/labelling/startorder.h"
 #include "speech/readaloud.h"
@@ -48,7 +47,8 @@ DragTables::DragTables(const QString& title, const DragPlan& plan) : captionByte
         const Box& b = plan.boxes[i];
         wordTable.push_back({wordBytes[i].constData(),
                              {f(b.box.left()), f(b.box.top())},
-                             {f(b.start.x()), f(b.start.y())}});
+                             {f(b.start.x()), f(b.start.y())},
+                             b.group});
     }
     engineLayout = {.caption = captionBytes.constData(),
                     .clientWidth = f(plan.client.width()),
@@ -145,26 +145,6 @@ void FileDragScreen::loadScreen() {
     }
 }
 
-int FileDragScreen::score() const {
-    // Words of one text look alike, so any of them may stand for another: a group scores as
-    // many of a text's words as lie on its boxes, up to as many as belong there. A change of
-    // both sexes, given once in each column, so scores once in each column, whichever copy
-    // lies where.
-    std::map<std::pair<QString, int>, std::pair<int, int>> belongAndLie;
-    for (int i = 0; i < wordCount(); ++i) {
-        const Box& own = plan_.boxes[static_cast<size_t>(i)];
-        ++belongAndLie[{own.word, own.group}].first;
-        for (int j = 0; j < wordCount(); ++j) {
-            if (!isOn(i, j)) continue;
-            ++belongAndLie[{own.word, plan_.boxes[static_cast<size_t>(j)].group}].second;
-            break;
-        }
-    }
-    int correct = 0;
-    for (const auto& [key, counts] : belongAndLie) correct += std::min(counts.first, counts.second);
-    return correct;
-}
-
 QString FileDragScreen::spokenText() const {
     return speech::sentences({instruction.Caption(), speech::withGapsRead(passageText.Caption())});
 }
@@ -187,7 +167,7 @@ void FileDragScreen::arrangeHomes() {
         starts, boxes, groups,
         plan_.headings.empty() ? labelling::Giveaway::BoxOrder : labelling::Giveaway::SharedColumns,
         [] { return platform().rnd(); });
-    for (int i = 0; i < wordCount(); ++i) homes(i).move(starts[deal[i]].left, starts[deal[i]].top);
+    for (int i = 0; i < wordCount(); ++i) moveHome(i, starts[deal[i]]);
 }
 
 void FileDragScreen::passageChosen(int index) {
