@@ -249,11 +249,10 @@ class Planner {
                            static_cast<float>(area.top()), static_cast<float>(area.bottom()) - h);
             p.boxes[i].box = {left, top, w, h};
             p.boxes[i].group = static_cast<int>(all.indexOf(l.word));
-            for (int j = 0; j < i; ++j)
-                if (overlapping(p.boxes[j].box, p.boxes[i].box))
-                    problem(l.where, QString("the boxes of \"%1\" and \"%2\" overlap: move their "
-                                             "points further apart")
-                                         .arg(p.boxes[j].word, l.word));
+            for (int j : boardOf(p).overlapped(i))
+                problem(l.where, QString("the boxes of \"%1\" and \"%2\" overlap: move their "
+                                         "points further apart")
+                                     .arg(p.boxes[j].word, l.word));
             if (l.lineTo) {
                 // From the edge of the box nearest the point it shows.
                 const QPointF tip = onScreen(*l.lineTo);
@@ -681,19 +680,19 @@ class Planner {
 
 }  // namespace
 
-bool overlapping(const QRectF& a, const QRectF& b) {
-    return !a.isEmpty() && !b.isEmpty() && a.intersects(b);
+labelling::Rect boardRect(const QRectF& r) {
+    return {static_cast<float>(r.left()), static_cast<float>(r.top()),
+            static_cast<float>(r.width()), static_cast<float>(r.height())};
 }
 
-std::vector<bool> misplacedBoxes(const DragPlan& plan) {
-    const size_t n = plan.boxes.size();
-    std::vector<bool> bad(n, false);
-    for (size_t i = 0; i < n; ++i) {
-        if (plan.boxes[i].box.isEmpty()) bad[i] = true;
-        for (size_t j = 0; j < i; ++j)
-            if (overlapping(plan.boxes[j].box, plan.boxes[i].box)) bad[i] = bad[j] = true;
+labelling::Board boardOf(const DragPlan& plan) {
+    std::vector<labelling::Board::Piece> pieces;
+    for (const Box& b : plan.boxes) {
+        int alike = 0;
+        while (plan.boxes[static_cast<size_t>(alike)].word != b.word) ++alike;
+        pieces.push_back({boardRect(b.box), boardRect({b.start, plan.wordSize}), b.group, alike});
     }
-    return bad;
+    return labelling::Board(std::move(pieces));
 }
 
 ui::FontSpec fontAt(const FixedPlace* place, ui::FontSpec own) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "activities/files/activity.h"
+#include "activities/labelling/board.h"
 #include "ui/fonts.h"
 
 namespace activityfiles {
@@ -133,12 +134,12 @@ QString answerInWords(const Question& q, const QString& answer = {});
 // The smallest size of a font, in the fit steps down from its own, whose capitals stand
 // kSmallestCapital high; its own size when even that is smaller.
 float smallestReadablePoints(const ui::FontSpec& font);
-// The labelling rule for boxes, by label: a box is misplaced when it has no place (its point
-// is off the picture) or lies over another. A box may reach past its picture's edge: it stays
-// in the picture's area, clear of the words. The planner reports what breaks the rule; the
-// Maker's canvas draws it red.
-std::vector<bool> misplacedBoxes(const DragPlan& plan);
-bool overlapping(const QRectF& a, const QRectF& b);
+// The board a plan lays out: its boxes, and the words' start places as home slots. It judges
+// the boxes for the planner and the Maker's canvas alike: a box is misplaced when it has no
+// place (its point is off the picture) or lies over another. A box may reach past its
+// picture's edge: it stays in the picture's area, clear of the words.
+labelling::Board boardOf(const DragPlan& plan);
+labelling::Rect boardRect(const QRectF& r);
 
 // Whether a caption fits a fixed label of that size (wrapped at its words) at that size.
 bool fitsAt(const ui::FontSpec& font, float points, const QString& text, QSizeF size, bool border);

@@ -36,11 +36,11 @@ void Board::moveHome(int slot, Place at) {
     pieces_[slot].home.top = at.top;
 }
 
-std::vector<int> Board::overlapped(int i) const {
-    std::vector<int> under;
-    for (int j = 0; j < i; ++j)
-        if (box(j).overlaps(box(i))) under.push_back(j);
-    return under;
+std::vector<int> Board::under(const Rect& r, int before) const {
+    std::vector<int> found;
+    for (int j = 0; j < before; ++j)
+        if (box(j).overlaps(r)) found.push_back(j);
+    return found;
 }
 
 std::vector<bool> Board::misplaced() const {

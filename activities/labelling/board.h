@@ -49,8 +49,10 @@ class Board {
     const Rect& home(int i) const { return pieces_[i].home; }
     void moveHome(int slot, Place at);
 
+    // The boxes before `before` that a box at `r` would lie over.
+    std::vector<int> under(const Rect& r, int before) const;
     // The boxes before `box` that it lies over.
-    std::vector<int> overlapped(int box) const;
+    std::vector<int> overlapped(int i) const { return under(box(i), i); }
     // By box: it has no place, or lies over another.
     std::vector<bool> misplaced() const;
 
