@@ -89,7 +89,7 @@ FileDragScreen::FileDragScreen(const QString& name, const QString& title, DragPl
     }
     for (size_t i = 0; i < plan_.headings.size(); ++i) {
         Label& heading = headings.add(static_cast<int>(i));
-        heading.applyDesign(textAt(plan_.headings[i], {"Arial", plan_.headingPoints, true}));
+        heading.applyDesign(textAt(plan_.headings[i], atPoints(kHeadingFont, plan_.headingPoints)));
         heading.setCaption(plan_.headings[i].caption);
     }
     for (size_t i = 0; i < plan_.columnLines.size(); ++i) {
@@ -103,7 +103,8 @@ FileDragScreen::FileDragScreen(const QString& name, const QString& title, DragPl
     picture.setVisible(!plan_.picturePath.isEmpty());
     passageText.setVisible(!plan_.passage.caption.isEmpty());
     if (!plan_.passage.caption.isEmpty()) {
-        LabelDesign d = textAt(plan_.passage, {"Arial", plan_.passagePoints, true}, Align::Left);
+        LabelDesign d =
+            textAt(plan_.passage, atPoints(kPassageFont, plan_.passagePoints), Align::Left);
         d.carryBlankRuns = true;  // wrapped as its plan was, under its boxes
         passageText.applyDesign(d);
         passageText.setCaption(plan_.passage.caption);
@@ -284,16 +285,16 @@ FileQuestionsScreen::FileQuestionsScreen(const QString& name,
         messages(3).setCaption(activity_->instruction);
         const QRectF& q = places::kQuestionText;
         messages.add(1).applyDesign(
-            textDesign(f(q.left()), f(q.top()), f(q.width()), f(q.height()), kTimes(26.25f)));
+            textDesign(f(q.left()), f(q.top()), f(q.width()), f(q.height()), kQuestionFont));
         for (int i = 0; i < kMaxAnswers; ++i)
             answerButtons.add(i).applyDesign(
                 buttonDesign(0, places::kAnswerTop, places::kAnswerWidth, places::kAnswerHeight, "",
-                             {"Tahoma", 15.75f, true}, colours::kBlue));
+                             kAnswerButtonFont, colours::kBlue));
         messages.add(2).applyDesign(
-            textDesign(4680, places::kFeedbackTop, 6105, 825, kTimes(36), kWellDone, false));
+            textDesign(4680, places::kFeedbackTop, 6105, 825, kPraiseFont, kWellDone, false));
         const QRectF& a = places::kAnswerInWords;
         messages.add(0).applyDesign(textDesign(f(a.left()), f(a.top()), f(a.width()), f(a.height()),
-                                               kTimes(27.75f), "", false));
+                                               kRightAnswerFont, "", false));
     }
     if (activity_->flash && answerButtons.exists(0)) {
         flashing_ = flashColours(*activity_->flash, answerButtons(0));
@@ -313,7 +314,7 @@ void FileQuestionsScreen::layOutByHand(const FixedLayout& layout) {
         placeLabel(messages(3), at);
         messages(3).setCaption(activity_->instruction);
     }
-    messages.add(1).applyDesign(textDesign(720, 120, 10185, 1305, kTimes(26.25f)));
+    messages.add(1).applyDesign(textDesign(720, 120, 10185, 1305, kQuestionFont));
     placeLabel(messages(1), layout.place("question"));
     slotOf_.assign(activity_->questions.size(), -1);
     int slots = 0;
@@ -339,13 +340,13 @@ void FileQuestionsScreen::layOutByHand(const FixedLayout& layout) {
     const int count = answers == layout.places.end() ? 0 : int(answers->second.size());
     for (int i = 0; i < count; ++i) {
         answerButtons.add(i).applyDesign(
-            buttonDesign(0, 0, 0, 0, "", {"Tahoma", 15.75f, true}, colours::kBlue));
+            buttonDesign(0, 0, 0, 0, "", kAnswerButtonFont, colours::kBlue));
         placeLabel(answerButtons(i), &answers->second[static_cast<size_t>(i)]);
     }
-    messages.add(2).applyDesign(textDesign(4680, 5880, 6105, 825, kTimes(36), kWellDone, false));
+    messages.add(2).applyDesign(textDesign(4680, 5880, 6105, 825, kPraiseFont, kWellDone, false));
     placeLabel(messages(2), layout.place("feedback"));
     if (const FixedPlace* at = layout.place("right_answer")) {
-        messages.add(0).applyDesign(textDesign(0, 0, 0, 0, kTimes(27.75f), "", false));
+        messages.add(0).applyDesign(textDesign(0, 0, 0, 0, kRightAnswerFont, "", false));
         placeLabel(messages(0), at);
     }
 }

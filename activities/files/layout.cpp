@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "activities/questions/questionscreen.h"
+#include "activities/files/topicentry.h"
+#include "activities/labelling/labellingscreen.h"
+#include "activities/questions/truefalsescreen.h"
 #include "speech/speakerbutton.h"
 #include "ui/blankwrap.h"
 #include "ui/files.h"
@@ -37,11 +39,16 @@ constexpr bool clearOf(const QRectF& r, speech::Corner c) {
 // Words, boxes and pictures lie between kContentTop and kContentBottom.
 static_assert(kContentBottom <= speech::kLabellingCorner.top);
 static_assert(clearOf(kScore, speech::kLabellingCorner));
+static_assert(kScore.bottom() <= labelling::kButtonsTop);
 static_assert(clearOf(places::kQuestionInstruction, speech::kQuestionsCorner));
 static_assert(clearOf(places::kQuestionText, speech::kQuestionsCorner));
 static_assert(clearOf(places::kQuestionPicture, speech::kQuestionsCorner));
 static_assert(places::kAnswerTop >= speech::kQuestionsCorner.top + speech::kSpeakerSide);
 static_assert(clearOf(places::kStatementPicture, speech::kQuestionsCorner));
+
+QSizeF sizeOf(const ui::LabelDesign& d) {
+    return {d.width, d.height};
+}
 
 float roundUp(float twips) {
     return std::ceil(twips / 15) * 15;
@@ -80,7 +87,8 @@ class Planner {
 
     Planned run() {
         // The narrowest menu's topic entry, bordered.
-        fits({"Tahoma", 15.75f, true}, a_.topic, {4455, 495}, a_.topicPos, "the topic", true);
+        fits(kTopicFont, a_.topic, {kNarrowestTopicWidth, kTopicHeight}, a_.topicPos, "the topic",
+             true);
         if (a_.layout && a_.kind != Kind::Questions && a_.kind != Kind::TrueFalse) {
             fixedDrag();
             return std::move(out_);
@@ -506,8 +514,8 @@ class Planner {
         if (rect.height() < 600) return tooMany("gaps");
         p.passage.rect = rect;
 
-        const float smallest = smallestReadablePoints({"Arial", 24, true});
-        for (float points = 24; points >= smallest; points -= ui::kFitStepPoints) {
+        const float smallest = smallestReadablePoints(kPassageFont);
+        for (float points = kPassageFont.points; points >= smallest; points -= ui::kFitStepPoints) {
             if (!layPassage(source, p, points, w)) continue;
             rows(p.boxes, p.wordSize, startTop);
             words(p.boxes, where, p.wordSize);
@@ -521,7 +529,7 @@ class Planner {
     // it: the wrap moves a gap and its comma to the next line together, never one without
     // the other, and fills every line before it.
     static bool layPassage(const Passage& source, DragPlan& p, float points, float w) {
-        const QFontMetricsF metrics(ui::makeFont({"Arial", points, true}));
+        const QFontMetricsF metrics(ui::makeFont(kPassageFont, points));
         const QRect inner = Twips::designRect(static_cast<float>(p.passage.rect.width()),
                                               static_cast<float>(p.passage.rect.height()));
         const float lineTwips = Twips::fromDesignPixels(metrics.lineSpacing());
@@ -568,18 +576,17 @@ class Planner {
     void question(const Question& q) {
         using namespace places;
         QuestionPlan plan;
-        fits(ui::FontSpec{"Times New Roman", 26.25f, false}, q.text, kQuestionText.size(), q.where,
-             "the question");
+        fits(questions::kQuestionFont, q.text, kQuestionText.size(), q.where, "the question");
         const int n = static_cast<int>(q.answers.size());
         const float rowWidth = n * kAnswerWidth + (n - 1) * kAnswerGap;
         for (int i = 0; i < n; ++i) {
             plan.answers.emplace_back(
                 roundUp((kClientWidth - rowWidth) / 2) + i * (kAnswerWidth + kAnswerGap),
                 kAnswerTop, kAnswerWidth, kAnswerHeight);
-            fits({"Tahoma", 15.75f, true}, q.answers[i], {kAnswerWidth, kAnswerHeight}, q.where,
+            fits(questions::kAnswerButtonFont, q.answers[i], {kAnswerWidth, kAnswerHeight}, q.where,
                  QString("the answer \"%1\"").arg(q.answers[i]), true);
         }
-        fits(questions::kTimes(27.75f), answerInWords(q), kAnswerInWords.size(), q.where,
+        fits(questions::kRightAnswerFont, answerInWords(q), kAnswerInWords.size(), q.where,
              "the right answer");
         if (!q.picture.isEmpty()) {
             const auto pic = picture(q.picture, q.picturePos);
@@ -592,8 +599,10 @@ class Planner {
 
     void trueFalse() {
         for (const Statement& s : a_.statements)
-            fits({"Arial", 36, true}, s.text, places::kStatement.size(), s.where, "the statement");
-        fits(questions::kTimes(27.75f), a_.instruction, {8265, 1425}, {1, 1}, "the instruction");
+            fits(questions::kStatementDesign.font, s.text, sizeOf(questions::kStatementDesign),
+                 s.where, "the statement");
+        fits(questions::kTrueFalseInstruction.font, a_.instruction,
+             sizeOf(questions::kTrueFalseInstruction), {1, 1}, "the instruction");
         QuestionPlan plan;
         if (!a_.picture.isEmpty()) {
             const auto pic = picture(a_.picture, a_.picturePos);
@@ -624,8 +633,8 @@ class Planner {
     void placedQuestion(const Question& q) {
         const FixedLayout layout = *a_.layoutOf(q.section);
         QuestionPlan plan;
-        fitsPlace(layout, "question", questions::kTimes(26.25f), q.text, q.where, "the question");
-        fitsPlace(layout, "right_answer", questions::kTimes(27.75f),
+        fitsPlace(layout, "question", questions::kQuestionFont, q.text, q.where, "the question");
+        fitsPlace(layout, "right_answer", questions::kRightAnswerFont,
                   q.answerInWords.isEmpty() ? answerInWords(q) : q.answerInWords, q.where,
                   "the right answer");
         const auto found = layout.places.find("answers");
@@ -638,8 +647,9 @@ class Planner {
             const FixedPlace& place = found->second[static_cast<size_t>(i)];
             plan.answers.push_back(place.rect());
             if (i < q.answers.size())
-                fits(fontAt(&place, {"Tahoma", 15.75f, true}), q.answers[i], place.rect().size(),
-                     q.where, QString("the answer \"%1\"").arg(q.answers[i]), true);
+                fits(fontAt(&place, questions::kAnswerButtonFont), q.answers[i],
+                     place.rect().size(), q.where, QString("the answer \"%1\"").arg(q.answers[i]),
+                     true);
         }
         if (!q.picture.isEmpty()) {
             const FixedPlace* place = layout.place("picture");
@@ -662,9 +672,10 @@ class Planner {
     void placedTrueFalse() {
         const FixedLayout& layout = *a_.layout;
         for (const Statement& s : a_.statements)
-            fitsPlace(layout, "statement", {"Arial", 36, true}, s.text, s.where, "the statement");
-        fitsPlace(layout, "instruction", questions::kTimes(27.75f), a_.instruction, {1, 1},
-                  "the instruction");
+            fitsPlace(layout, "statement", questions::kStatementDesign.font, s.text, s.where,
+                      "the statement");
+        fitsPlace(layout, "instruction", questions::kTrueFalseInstruction.font, a_.instruction,
+                  {1, 1}, "the instruction");
         QuestionPlan plan;
         const FixedPlace* place = layout.place("picture");
         plan.pictureRect = place ? place->rect() : places::kStatementPicture;

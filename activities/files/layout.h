@@ -14,11 +14,9 @@
 
 namespace activityfiles {
 
-// The client area every full-size screen has, less a margin, and the row of the buttons
-// that the engines place themselves.
+// The client area every full-size screen has, less a margin.
 constexpr float kClientWidth = 11910, kClientHeight = 8565;
 constexpr float kMargin = 120;
-constexpr float kButtonsTop = 7920;
 // No text a pupil reads is smaller than this: the height of a capital, in pixels at scale 1.
 // A long text wraps onto more lines rather than shrink below it.
 constexpr float kSmallestCapital = 14;
@@ -30,6 +28,14 @@ constexpr ui::FontSpec kWordFont{"Arial", 15.75f, true};
 constexpr ui::FontSpec kInstructionFont{"Arial", 18, true};
 constexpr ui::FontSpec kHeadingFont{"Arial", 20.25f, true};
 constexpr ui::FontSpec kOptionFont{"Arial", 12, true};
+// A passage's largest size; a long one is made smaller.
+constexpr ui::FontSpec kPassageFont{"Arial", 24, true};
+
+// The same face at another size.
+constexpr ui::FontSpec atPoints(ui::FontSpec font, float points) {
+    font.points = points;
+    return font;
+}
 
 struct Text {
     QString caption;
@@ -118,7 +124,6 @@ constexpr float kAnswerTop = 5760, kAnswerWidth = 2565, kAnswerHeight = 495, kAn
 constexpr float kFeedbackTop = 6360;
 constexpr QRectF kAnswerInWords{120, 6960, 10200, 900};
 constexpr QRectF kStatementPicture{8400, 120, 3195, 3150};
-constexpr QRectF kStatement{240, 3240, 11385, 1995};
 constexpr QRectF kPassageOption{240, 240, 1575, 375};
 constexpr float kOptionStep = 480;
 }  // namespace places

@@ -13,10 +13,18 @@ namespace {
 constexpr FontSpec kButtonFont{"Tahoma", 15.75f, true};
 constexpr int kExit = 0, kStartAgain = 1, kCheckScore = 2;
 
+constexpr LabelDesign button(float left, float width, const char* caption) {
+    return {.left = left,
+            .top = labelling::kButtonsTop,
+            .width = width,
+            .height = 495,
+            .caption = caption};
+}
+
 constexpr LabelDesign kButtons[] = {
-    {.left = 10560, .top = 7920, .width = 1245, .height = 495, .caption = "Exit"},
-    {.left = 3360, .top = 7920, .width = 2565, .height = 495, .caption = "Start Again"},
-    {.left = 6000, .top = 7920, .width = 2565, .height = 495, .caption = "Check Score"},
+    button(10560, 1245, "Exit"),
+    button(3360, 2565, "Start Again"),
+    button(6000, 2565, "Check Score"),
 };
 
 LabelDesign wordDesign(const labelling::Layout& layout, const char* caption) {

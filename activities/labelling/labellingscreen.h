@@ -26,6 +26,9 @@ struct Word {
     int group = -1;  // -1: its own box alone
 };
 
+// The row of Exit, Start Again and Check Score, which nothing a screen lays out may reach.
+constexpr float kButtonsTop = 7920;
+
 // What differs between the screens' words and boxes.
 struct Layout {
     const char* caption;  // the window title
