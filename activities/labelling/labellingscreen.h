@@ -3,7 +3,7 @@
 // dragged from their home slots onto outlined target boxes, snap into a box or slot released near
 // it, and are scored by "Check Score".
 //
-// The engine keeps where each word lies and draws the word there. Every pointer (the mouse,
+// The board (board.h) keeps where each word lies; the screen draws it. Every pointer (the mouse,
 // each touch point) carries the word it pressed, so several pupils drag at once; a press
 // that is released before it moves past the platform's drag distance is a tap, which lifts
 // a word as the keys do, and a tap on a box or home slot drops the lifted word there.
