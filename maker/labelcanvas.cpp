@@ -140,7 +140,7 @@ QRectF LabelCanvas::boxOnWidget(int i) const {
 }
 
 std::vector<bool> LabelCanvas::misplaced() const {
-    return plan_ ? activityfiles::misplacedBoxes(*plan_) : std::vector<bool>();
+    return plan_ ? activityfiles::boardOf(*plan_).misplaced() : std::vector<bool>();
 }
 
 void LabelCanvas::paintEvent(QPaintEvent*) {
@@ -260,13 +260,12 @@ void LabelCanvas::makeLabel(QPointF point) {
     // the picture.
     const QPointF sides[] = {{across, 0}, {-across, 0}, {0, down}, {0, -down}};
     QPointF centre = tip + sides[0];
+    const labelling::Board board = activityfiles::boardOf(*plan_);
     for (const QPointF& side : sides) {
         QRectF box(QPointF(), size);
         box.moveCenter(tip + side);
-        bool clear = plan_->pictureRect.contains(box);
-        for (const activityfiles::Box& other : plan_->boxes)
-            clear = clear && !other.box.intersects(box);
-        if (clear) {
+        if (plan_->pictureRect.contains(box) &&
+            board.under(activityfiles::boardRect(box), board.size()).empty()) {
             centre = tip + side;
             break;
         }

@@ -1,6 +1,9 @@
 #include "menus/topicmenu.h"
 
+#include <algorithm>
+
 #include "activities/files/menutopics.h"
+#include "activities/files/topicentry.h"
 #include "menus/menupage.h"
 #include "menus/problemmessage.h"
 #include "ui/formregistry.h"
@@ -21,8 +24,8 @@ constexpr LabelDesign kTitle{.top = 120,
                              .border = true,
                              .align = Align::Center};
 constexpr LabelDesign kTopic{.top = 2400,
-                             .height = 495,
-                             .font = {"Tahoma", 15.75f, true},
+                             .height = activityfiles::kTopicHeight,
+                             .font = activityfiles::kTopicFont,
                              .fore = colours::kYellow,
                              .back = colours::kBlack,
                              .border = true,
@@ -59,6 +62,14 @@ constexpr int kPageStops = 5;  // key order: the topics, the page buttons, the t
 constexpr int kFirstTabStop = 7;
 constexpr int kExitStop = 14;
 constexpr int kPageSize = 5;
+
+// What --check fits a topic into is the narrowest entry of any menu.
+constexpr bool narrowestIsChecked() {
+    float narrowest = menus::kOurActivitiesTable.topicWidth;
+    for (const menus::MenuTable& m : menus::kMenus) narrowest = std::min(narrowest, m.topicWidth);
+    return narrowest == activityfiles::kNarrowestTopicWidth;
+}
+static_assert(narrowestIsChecked());
 
 }  // namespace
 

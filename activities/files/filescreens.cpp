@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <cstdio>
-#include <map>
 
 #include "activities/files/startdeal.h"
 #include "speech/readaloud.h"
@@ -48,7 +47,8 @@ DragTables::DragTables(const QString& title, const DragPlan& plan) : captionByte
         const Box& b = plan.boxes[i];
         wordTable.push_back({wordBytes[i].constData(),
                              {f(b.box.left()), f(b.box.top())},
-                             {f(b.start.x()), f(b.start.y())}});
+                             {f(b.start.x()), f(b.start.y())},
+                             b.group});
     }
     engineLayout = {.caption = captionBytes.constData(),
                     .clientWidth = f(plan.client.width()),
@@ -89,7 +89,7 @@ FileDragScreen::FileDragScreen(const QString& name, const QString& title, DragPl
     }
     for (size_t i = 0; i < plan_.headings.size(); ++i) {
         Label& heading = headings.add(static_cast<int>(i));
-        heading.applyDesign(textAt(plan_.headings[i], {"Arial", plan_.headingPoints, true}));
+        heading.applyDesign(textAt(plan_.headings[i], atPoints(kHeadingFont, plan_.headingPoints)));
         heading.setCaption(plan_.headings[i].caption);
     }
     for (size_t i = 0; i < plan_.columnLines.size(); ++i) {
@@ -103,7 +103,8 @@ FileDragScreen::FileDragScreen(const QString& name, const QString& title, DragPl
     picture.setVisible(!plan_.picturePath.isEmpty());
     passageText.setVisible(!plan_.passage.caption.isEmpty());
     if (!plan_.passage.caption.isEmpty()) {
-        LabelDesign d = textAt(plan_.passage, {"Arial", plan_.passagePoints, true}, Align::Left);
+        LabelDesign d =
+            textAt(plan_.passage, atPoints(kPassageFont, plan_.passagePoints), Align::Left);
         d.carryBlankRuns = true;  // wrapped as its plan was, under its boxes
         passageText.applyDesign(d);
         passageText.setCaption(plan_.passage.caption);
@@ -145,26 +146,6 @@ void FileDragScreen::loadScreen() {
     }
 }
 
-int FileDragScreen::score() const {
-    // Words of one text look alike, so any of them may stand for another: a group scores as
-    // many of a text's words as lie on its boxes, up to as many as belong there. A change of
-    // both sexes, given once in each column, so scores once in each column, whichever copy
-    // lies where.
-    std::map<std::pair<QString, int>, std::pair<int, int>> belongAndLie;
-    for (int i = 0; i < wordCount(); ++i) {
-        const Box& own = plan_.boxes[static_cast<size_t>(i)];
-        ++belongAndLie[{own.word, own.group}].first;
-        for (int j = 0; j < wordCount(); ++j) {
-            if (!isOn(i, j)) continue;
-            ++belongAndLie[{own.word, plan_.boxes[static_cast<size_t>(j)].group}].second;
-            break;
-        }
-    }
-    int correct = 0;
-    for (const auto& [key, counts] : belongAndLie) correct += std::min(counts.first, counts.second);
-    return correct;
-}
-
 QString FileDragScreen::spokenText() const {
     return speech::sentences({instruction.Caption(), speech::withGapsRead(passageText.Caption())});
 }
@@ -179,7 +160,7 @@ void FileDragScreen::arrangeHomes() {
     const std::vector<int> deal = dealStartPlaces(plan_, [] { return platform().rnd(); });
     for (int i = 0; i < wordCount(); ++i) {
         const QPointF at = plan_.boxes[static_cast<size_t>(deal[i])].start;
-        homes(i).move(f(at.x()), f(at.y()));
+        moveHome(i, {f(at.x()), f(at.y())});
     }
 }
 
@@ -297,16 +278,16 @@ FileQuestionsScreen::FileQuestionsScreen(const QString& name,
         messages(3).setCaption(activity_->instruction);
         const QRectF& q = places::kQuestionText;
         messages.add(1).applyDesign(
-            textDesign(f(q.left()), f(q.top()), f(q.width()), f(q.height()), kTimes(26.25f)));
+            textDesign(f(q.left()), f(q.top()), f(q.width()), f(q.height()), kQuestionFont));
         for (int i = 0; i < kMaxAnswers; ++i)
             answerButtons.add(i).applyDesign(
                 buttonDesign(0, places::kAnswerTop, places::kAnswerWidth, places::kAnswerHeight, "",
-                             {"Tahoma", 15.75f, true}, colours::kBlue));
+                             kAnswerButtonFont, colours::kBlue));
         messages.add(2).applyDesign(
-            textDesign(4680, places::kFeedbackTop, 6105, 825, kTimes(36), kWellDone, false));
+            textDesign(4680, places::kFeedbackTop, 6105, 825, kPraiseFont, kWellDone, false));
         const QRectF& a = places::kAnswerInWords;
         messages.add(0).applyDesign(textDesign(f(a.left()), f(a.top()), f(a.width()), f(a.height()),
-                                               kTimes(27.75f), "", false));
+                                               kRightAnswerFont, "", false));
     }
     if (activity_->flash && answerButtons.exists(0)) {
         flashing_ = flashColours(*activity_->flash, answerButtons(0));
@@ -326,7 +307,7 @@ void FileQuestionsScreen::layOutByHand(const FixedLayout& layout) {
         placeLabel(messages(3), at);
         messages(3).setCaption(activity_->instruction);
     }
-    messages.add(1).applyDesign(textDesign(720, 120, 10185, 1305, kTimes(26.25f)));
+    messages.add(1).applyDesign(textDesign(720, 120, 10185, 1305, kQuestionFont));
     placeLabel(messages(1), layout.place("question"));
     slotOf_.assign(activity_->questions.size(), -1);
     int slots = 0;
@@ -352,13 +333,13 @@ void FileQuestionsScreen::layOutByHand(const FixedLayout& layout) {
     const int count = answers == layout.places.end() ? 0 : int(answers->second.size());
     for (int i = 0; i < count; ++i) {
         answerButtons.add(i).applyDesign(
-            buttonDesign(0, 0, 0, 0, "", {"Tahoma", 15.75f, true}, colours::kBlue));
+            buttonDesign(0, 0, 0, 0, "", kAnswerButtonFont, colours::kBlue));
         placeLabel(answerButtons(i), &answers->second[static_cast<size_t>(i)]);
     }
-    messages.add(2).applyDesign(textDesign(4680, 5880, 6105, 825, kTimes(36), kWellDone, false));
+    messages.add(2).applyDesign(textDesign(4680, 5880, 6105, 825, kPraiseFont, kWellDone, false));
     placeLabel(messages(2), layout.place("feedback"));
     if (const FixedPlace* at = layout.place("right_answer")) {
-        messages.add(0).applyDesign(textDesign(0, 0, 0, 0, kTimes(27.75f), "", false));
+        messages.add(0).applyDesign(textDesign(0, 0, 0, 0, kRightAnswerFont, "", false));
         placeLabel(messages(0), at);
     }
 }

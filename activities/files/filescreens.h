@@ -57,8 +57,6 @@ class FileDragScreen : private DragTables, public LabellingScreen {
 
   protected:
     void loadScreen() override;
-    // A word scores on any box of its group: its column, or a box of the same word.
-    int score() const override;
     QString spokenText() const override;
     QString spokenWord(int word) const override;
     void arrangeHomes() override;

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "activities/questions/questionscreen.h"
+#include "activities/files/topicentry.h"
+#include "activities/labelling/labellingscreen.h"
+#include "activities/questions/truefalsescreen.h"
 #include "speech/speakerbutton.h"
 #include "ui/blankwrap.h"
 #include "ui/files.h"
@@ -37,11 +39,16 @@ constexpr bool clearOf(const QRectF& r, speech::Corner c) {
 // Words, boxes and pictures lie between kContentTop and kContentBottom.
 static_assert(kContentBottom <= speech::kLabellingCorner.top);
 static_assert(clearOf(kScore, speech::kLabellingCorner));
+static_assert(kScore.bottom() <= labelling::kButtonsTop);
 static_assert(clearOf(places::kQuestionInstruction, speech::kQuestionsCorner));
 static_assert(clearOf(places::kQuestionText, speech::kQuestionsCorner));
 static_assert(clearOf(places::kQuestionPicture, speech::kQuestionsCorner));
 static_assert(places::kAnswerTop >= speech::kQuestionsCorner.top + speech::kSpeakerSide);
 static_assert(clearOf(places::kStatementPicture, speech::kQuestionsCorner));
+
+QSizeF sizeOf(const ui::LabelDesign& d) {
+    return {d.width, d.height};
+}
 
 float roundUp(float twips) {
     return std::ceil(twips / 15) * 15;
@@ -80,7 +87,8 @@ class Planner {
 
     Planned run() {
         // The narrowest menu's topic entry, bordered.
-        fits({"Tahoma", 15.75f, true}, a_.topic, {4455, 495}, a_.topicPos, "the topic", true);
+        fits(kTopicFont, a_.topic, {kNarrowestTopicWidth, kTopicHeight}, a_.topicPos, "the topic",
+             true);
         if (a_.layout && a_.kind != Kind::Questions && a_.kind != Kind::TrueFalse) {
             fixedDrag();
             return std::move(out_);
@@ -247,11 +255,10 @@ class Planner {
                            static_cast<float>(area.top()), static_cast<float>(area.bottom()) - h);
             p.boxes[i].box = {left, top, w, h};
             p.boxes[i].group = static_cast<int>(all.indexOf(l.word));
-            for (int j = 0; j < i; ++j)
-                if (overlapping(p.boxes[j].box, p.boxes[i].box))
-                    problem(l.where, QString("the boxes of \"%1\" and \"%2\" overlap: move their "
-                                             "points further apart")
-                                         .arg(p.boxes[j].word, l.word));
+            for (int j : boardOf(p).overlapped(i))
+                problem(l.where, QString("the boxes of \"%1\" and \"%2\" overlap: move their "
+                                         "points further apart")
+                                     .arg(p.boxes[j].word, l.word));
             if (l.lineTo) {
                 // From the edge of the box nearest the point it shows.
                 const QPointF tip = onScreen(*l.lineTo);
@@ -504,8 +511,8 @@ class Planner {
         if (rect.height() < 600) return tooMany("gaps");
         p.passage.rect = rect;
 
-        const float smallest = smallestReadablePoints({"Arial", 24, true});
-        for (float points = 24; points >= smallest; points -= ui::kFitStepPoints) {
+        const float smallest = smallestReadablePoints(kPassageFont);
+        for (float points = kPassageFont.points; points >= smallest; points -= ui::kFitStepPoints) {
             if (!layPassage(source, p, points, w)) continue;
             rows(p.boxes, p.wordSize, startTop);
             words(p.boxes, where, p.wordSize);
@@ -519,7 +526,7 @@ class Planner {
     // it: the wrap moves a gap and its comma to the next line together, never one without
     // the other, and fills every line before it.
     static bool layPassage(const Passage& source, DragPlan& p, float points, float w) {
-        const QFontMetricsF metrics(ui::makeFont({"Arial", points, true}));
+        const QFontMetricsF metrics(ui::makeFont(kPassageFont, points));
         const QRect inner = Twips::designRect(static_cast<float>(p.passage.rect.width()),
                                               static_cast<float>(p.passage.rect.height()));
         const float lineTwips = Twips::fromDesignPixels(metrics.lineSpacing());
@@ -566,18 +573,17 @@ class Planner {
     void question(const Question& q) {
         using namespace places;
         QuestionPlan plan;
-        fits(ui::FontSpec{"Times New Roman", 26.25f, false}, q.text, kQuestionText.size(), q.where,
-             "the question");
+        fits(questions::kQuestionFont, q.text, kQuestionText.size(), q.where, "the question");
         const int n = static_cast<int>(q.answers.size());
         const float rowWidth = n * kAnswerWidth + (n - 1) * kAnswerGap;
         for (int i = 0; i < n; ++i) {
             plan.answers.emplace_back(
                 roundUp((kClientWidth - rowWidth) / 2) + i * (kAnswerWidth + kAnswerGap),
                 kAnswerTop, kAnswerWidth, kAnswerHeight);
-            fits({"Tahoma", 15.75f, true}, q.answers[i], {kAnswerWidth, kAnswerHeight}, q.where,
+            fits(questions::kAnswerButtonFont, q.answers[i], {kAnswerWidth, kAnswerHeight}, q.where,
                  QString("the answer \"%1\"").arg(q.answers[i]), true);
         }
-        fits(questions::kTimes(27.75f), answerInWords(q), kAnswerInWords.size(), q.where,
+        fits(questions::kRightAnswerFont, answerInWords(q), kAnswerInWords.size(), q.where,
              "the right answer");
         if (!q.picture.isEmpty()) {
             const auto pic = picture(q.picture, q.picturePos);
@@ -590,8 +596,10 @@ class Planner {
 
     void trueFalse() {
         for (const Statement& s : a_.statements)
-            fits({"Arial", 36, true}, s.text, places::kStatement.size(), s.where, "the statement");
-        fits(questions::kTimes(27.75f), a_.instruction, {8265, 1425}, {1, 1}, "the instruction");
+            fits(questions::kStatementDesign.font, s.text, sizeOf(questions::kStatementDesign),
+                 s.where, "the statement");
+        fits(questions::kTrueFalseInstruction.font, a_.instruction,
+             sizeOf(questions::kTrueFalseInstruction), {1, 1}, "the instruction");
         QuestionPlan plan;
         if (!a_.picture.isEmpty()) {
             const auto pic = picture(a_.picture, a_.picturePos);
@@ -622,8 +630,8 @@ class Planner {
     void placedQuestion(const Question& q) {
         const FixedLayout layout = *a_.layoutOf(q.section);
         QuestionPlan plan;
-        fitsPlace(layout, "question", questions::kTimes(26.25f), q.text, q.where, "the question");
-        fitsPlace(layout, "right_answer", questions::kTimes(27.75f),
+        fitsPlace(layout, "question", questions::kQuestionFont, q.text, q.where, "the question");
+        fitsPlace(layout, "right_answer", questions::kRightAnswerFont,
                   q.answerInWords.isEmpty() ? answerInWords(q) : q.answerInWords, q.where,
                   "the right answer");
         const auto found = layout.places.find("answers");
@@ -636,8 +644,9 @@ class Planner {
             const FixedPlace& place = found->second[static_cast<size_t>(i)];
             plan.answers.push_back(place.rect());
             if (i < q.answers.size())
-                fits(fontAt(&place, {"Tahoma", 15.75f, true}), q.answers[i], place.rect().size(),
-                     q.where, QString("the answer \"%1\"").arg(q.answers[i]), true);
+                fits(fontAt(&place, questions::kAnswerButtonFont), q.answers[i],
+                     place.rect().size(), q.where, QString("the answer \"%1\"").arg(q.answers[i]),
+                     true);
         }
         if (!q.picture.isEmpty()) {
             const FixedPlace* place = layout.place("picture");
@@ -660,9 +669,10 @@ class Planner {
     void placedTrueFalse() {
         const FixedLayout& layout = *a_.layout;
         for (const Statement& s : a_.statements)
-            fitsPlace(layout, "statement", {"Arial", 36, true}, s.text, s.where, "the statement");
-        fitsPlace(layout, "instruction", questions::kTimes(27.75f), a_.instruction, {1, 1},
-                  "the instruction");
+            fitsPlace(layout, "statement", questions::kStatementDesign.font, s.text, s.where,
+                      "the statement");
+        fitsPlace(layout, "instruction", questions::kTrueFalseInstruction.font, a_.instruction,
+                  {1, 1}, "the instruction");
         QuestionPlan plan;
         const FixedPlace* place = layout.place("picture");
         plan.pictureRect = place ? place->rect() : places::kStatementPicture;
@@ -677,19 +687,19 @@ class Planner {
 
 }  // namespace
 
-bool overlapping(const QRectF& a, const QRectF& b) {
-    return !a.isEmpty() && !b.isEmpty() && a.intersects(b);
+labelling::Rect boardRect(const QRectF& r) {
+    return {static_cast<float>(r.left()), static_cast<float>(r.top()),
+            static_cast<float>(r.width()), static_cast<float>(r.height())};
 }
 
-std::vector<bool> misplacedBoxes(const DragPlan& plan) {
-    const size_t n = plan.boxes.size();
-    std::vector<bool> bad(n, false);
-    for (size_t i = 0; i < n; ++i) {
-        if (plan.boxes[i].box.isEmpty()) bad[i] = true;
-        for (size_t j = 0; j < i; ++j)
-            if (overlapping(plan.boxes[j].box, plan.boxes[i].box)) bad[i] = bad[j] = true;
+labelling::Board boardOf(const DragPlan& plan) {
+    std::vector<labelling::Board::Piece> pieces;
+    for (const Box& b : plan.boxes) {
+        int alike = 0;
+        while (plan.boxes[static_cast<size_t>(alike)].word != b.word) ++alike;
+        pieces.push_back({boardRect(b.box), boardRect({b.start, plan.wordSize}), b.group, alike});
     }
-    return bad;
+    return labelling::Board(std::move(pieces));
 }
 
 ui::FontSpec fontAt(const FixedPlace* place, ui::FontSpec own) {

@@ -9,15 +9,14 @@
 #include <vector>
 
 #include "activities/files/activity.h"
+#include "activities/labelling/board.h"
 #include "ui/fonts.h"
 
 namespace activityfiles {
 
-// The client area every full-size screen has, less a margin, and the row of the buttons
-// that the engines place themselves.
+// The client area every full-size screen has, less a margin.
 constexpr float kClientWidth = 11910, kClientHeight = 8565;
 constexpr float kMargin = 120;
-constexpr float kButtonsTop = 7920;
 // No text a pupil reads is smaller than this: the height of a capital, in pixels at scale 1.
 // A long text wraps onto more lines rather than shrink below it, on a layout placed by hand too.
 constexpr float kSmallestCapital = 14;
@@ -26,6 +25,14 @@ constexpr ui::FontSpec kWordFont{"Arial", 15.75f, true};
 constexpr ui::FontSpec kInstructionFont{"Arial", 18, true};
 constexpr ui::FontSpec kHeadingFont{"Arial", 20.25f, true};
 constexpr ui::FontSpec kOptionFont{"Arial", 15, true};
+// A passage's largest size; a long one is made smaller.
+constexpr ui::FontSpec kPassageFont{"Arial", 24, true};
+
+// The same face at another size.
+constexpr ui::FontSpec atPoints(ui::FontSpec font, float points) {
+    font.points = points;
+    return font;
+}
 
 struct Text {
     QString caption;
@@ -114,7 +121,6 @@ constexpr float kAnswerTop = 5760, kAnswerWidth = 2565, kAnswerHeight = 495, kAn
 constexpr float kFeedbackTop = 6360;
 constexpr QRectF kAnswerInWords{120, 6960, 10200, 900};
 constexpr QRectF kStatementPicture{8400, 120, 3195, 3150};
-constexpr QRectF kStatement{240, 3240, 11385, 1995};
 constexpr QRectF kPassageOption{240, 240, 1800, 375};
 constexpr float kOptionStep = 480;
 }  // namespace places
@@ -130,12 +136,12 @@ QString answerInWords(const Question& q, const QString& answer = {});
 // The smallest size of a font, in the fit steps down from its own, whose capitals stand
 // kSmallestCapital high; its own size when even that is smaller.
 float smallestReadablePoints(const ui::FontSpec& font);
-// The labelling rule for boxes, by label: a box is misplaced when it has no place (its point
-// is off the picture) or lies over another. A box may reach past its picture's edge: it stays
-// in the picture's area, clear of the words. The planner reports what breaks the rule; the
-// Maker's canvas draws it red.
-std::vector<bool> misplacedBoxes(const DragPlan& plan);
-bool overlapping(const QRectF& a, const QRectF& b);
+// The board a plan lays out: its boxes, and the words' start places as home slots. It judges
+// the boxes for the planner and the Maker's canvas alike: a box is misplaced when it has no
+// place (its point is off the picture) or lies over another. A box may reach past its
+// picture's edge: it stays in the picture's area, clear of the words.
+labelling::Board boardOf(const DragPlan& plan);
+labelling::Rect boardRect(const QRectF& r);
 
 // Whether a caption fits a fixed label of that size (wrapped at its words) at that size.
 bool fitsAt(const ui::FontSpec& font, float points, const QString& text, QSizeF size, bool border);

@@ -1,5 +1,7 @@
 #include "activities/labelling/labellingscreen.h"
 
+#include <cstring>
+
 #include "speech/readaloud.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
@@ -11,10 +13,18 @@ namespace {
 constexpr FontSpec kButtonFont{"Tahoma", 15.75f, true};
 constexpr int kExit = 0, kStartAgain = 1, kCheckScore = 2;
 
+constexpr LabelDesign button(float left, float width, const char* caption) {
+    return {.left = left,
+            .top = labelling::kButtonsTop,
+            .width = width,
+            .height = 495,
+            .caption = caption};
+}
+
 constexpr LabelDesign kButtons[] = {
-    {.left = 10560, .top = 7920, .width = 1245, .height = 495, .caption = "Exit"},
-    {.left = 3360, .top = 7920, .width = 2565, .height = 495, .caption = "Start Again"},
-    {.left = 6000, .top = 7920, .width = 2565, .height = 495, .caption = "Check Score"},
+    button(10560, 1245, "Exit"),
+    button(3360, 2565, "Start Again"),
+    button(6000, 2565, "Check Score"),
 };
 
 LabelDesign wordDesign(const labelling::Layout& layout, const char* caption) {
@@ -46,18 +56,19 @@ LabelDesign scoreDesign(LabelDesign d) {
     return d;
 }
 
-// The single-precision bounds of a box's zone: a label whose top-left corner lies strictly
-// inside snaps to the box.
-bool inZone(labelling::Place at, const Label& box) {
-    const float x = at.left, y = at.top;
-    const float L = box.Left(), T = box.Top(), W = box.Width(), H = box.Height();
-    const auto bound = [](double v) { return static_cast<float>(v); };
-    return bound(L - W / 2.0) < x && x < bound(L + static_cast<double>(W)) &&
-           bound(T - H / 2.0) < y && y < bound(T + static_cast<double>(H));
-}
-
-labelling::Place topLeft(const Control& c) {
-    return {c.Left(), c.Top()};
+labelling::Board boardOf(const labelling::Layout& layout) {
+    std::vector<labelling::Board::Piece> pieces;
+    const int n = static_cast<int>(layout.words.size());
+    for (int i = 0; i < n; ++i) {
+        const labelling::Word& w = layout.words[i];
+        int alike = 0;
+        while (std::strcmp(layout.words[alike].word, w.word) != 0) ++alike;
+        pieces.push_back({{w.target.left, w.target.top, layout.wordWidth, layout.wordHeight},
+                          {w.start.left, w.start.top, layout.wordWidth, layout.wordHeight},
+                          w.group < 0 ? i : w.group,
+                          alike});
+    }
+    return labelling::Board(std::move(pieces));
 }
 
 // The control's index in the array, or -1 when it is not one of its members.
@@ -70,7 +81,7 @@ int indexIn(const ControlArray<Label>& array, const Control* c) {
 }  // namespace
 
 LabellingScreen::LabellingScreen(const char* name, const labelling::Layout& layout)
-    : Form(name), layout_(layout) {
+    : Form(name), layout_(layout), board_(boardOf(layout)) {
     setCaption(layout.caption);
     setBorderStyle(BorderStyle::FixedSingle);
     setClientSize(layout.clientWidth, layout.clientHeight);
@@ -95,8 +106,6 @@ LabellingScreen::LabellingScreen(const char* name, const labelling::Layout& layo
         // A word may be dragged off the window; the window must not grow to follow it.
         words(i).setMayOverhang(true);
     }
-    spots_.resize(wordCount());
-    for (int i = 0; i < wordCount(); ++i) spots_[i] = {labelling::Spot::Home, i};
     for (int i = 0; i < 3; ++i) commands.add(i).applyDesign(buttonDesign(kButtons[i]));
     commands(kCheckScore).setVisible(false);
     for (int i = 0; i < wordCount(); ++i) words(i).setTabIndex(kFirstWordTab + i);
@@ -128,7 +137,7 @@ void LabellingScreen::onLoad() {
         targets(i).setCaption("");
         targets(i).setOpaque(false);
         targets(i).setVisible(true);
-        homes(i).move(words(i).Left(), words(i).Top());
+        homes(i).move(board_.home(i).left, board_.home(i).top);
     }
     sendWordsHome();
     for (int i = 0; i < n; ++i) {
@@ -146,119 +155,73 @@ void LabellingScreen::onLoad() {
     for (int i = 0; i < n; ++i) words(i).bringToFront();
 }
 
+void LabellingScreen::moveHome(int slot, labelling::Place at) {
+    board_.moveHome(slot, at);
+    homes(slot).move(at.left, at.top);
+}
+
 void LabellingScreen::sendWordsHome() {
     arrangeHomes();
-    for (int i = 0; i < wordCount(); ++i) putWord(i, {labelling::Spot::Home, i});
+    board_.startAgain();
+    for (int i = 0; i < wordCount(); ++i) showWord(i);
 }
 
-labelling::Place LabellingScreen::positionOf(const labelling::Spot& spot) const {
-    switch (spot.kind) {
-        case labelling::Spot::Box:
-            return topLeft(targets(spot.index));
-        case labelling::Spot::Home:
-            return topLeft(homes(spot.index));
-        case labelling::Spot::Loose:
-            break;
-    }
-    return {spot.left, spot.top};
-}
-
-void LabellingScreen::putWord(int word, const labelling::Spot& spot) {
-    spots_[word] = spot;
-    const labelling::Place at = positionOf(spot);
+void LabellingScreen::showWord(int word) {
+    const labelling::Place at = board_.placeOf(word);
     words(word).move(at.left, at.top);
 }
 
 void LabellingScreen::moveWord(int word, float left, float top) {
-    putWord(word, {labelling::Spot::Loose, 0, left, top});
+    board_.put(word, {labelling::Spot::Loose, 0, left, top});
+    showWord(word);
+}
+
+void LabellingScreen::dropWord(int word) {
+    board_.drop(word);
+    showWord(word);
+    if (board_.checkable()) commands(kCheckScore).setVisible(true);
 }
 
 void LabellingScreen::wordDragged(int index, int button, int, float x, float y) {
-    const labelling::Place at = positionOf(spots_[index]);
-    if (button == 1)
-        moveWord(index, at.left + x - words(index).Width() / 2,
-                 at.top + y - words(index).Height() / 2);
+    const labelling::Place at = board_.placeOf(index);
+    const labelling::Rect& size = board_.home(index);
+    if (button == 1) moveWord(index, at.left + x - size.width / 2, at.top + y - size.height / 2);
     scoreText.setVisible(false);
 }
 
 void LabellingScreen::wordReleased(int index, int, int, float, float) {
-    // Every test reads where the word lies now, so the last snap of the pass stands.
-    labelling::Place at = positionOf(spots_[index]);
-    labelling::Spot spot{labelling::Spot::Loose, 0, at.left, at.top};
-    for (int i = 0; i < wordCount(); ++i) {
-        if (inZone(at, targets(i))) {
-            at = topLeft(targets(i));
-            spot = {labelling::Spot::Box, i};
-        }
-        if (inZone(at, homes(i))) {
-            at = topLeft(homes(i));
-            spot = {labelling::Spot::Home, i};
-        }
-    }
-    putWord(index, spot);
-    // Once shown, Check Score stays until Start Again.
-    if (placedCount() == wordCount()) commands(kCheckScore).setVisible(true);
-}
-
-int LabellingScreen::carrierOf(int word, int besides) const {
-    for (const auto& [pointer, carried] : carried_)
-        if (carried == word && pointer != besides) return pointer;
-    return -1;
+    dropWord(index);
 }
 
 void LabellingScreen::wordPressed(int index, const MouseArgs& a) {
-    // A second hand on a word that one holds already does nothing.
-    carried_[a.pointer] = carrierOf(index, a.pointer) >= 0 ? -1 : index;
-    dragging_.erase(a.pointer);
+    board_.press(a.pointer, index);
 }
 
 void LabellingScreen::wordPointerMoved(int index, const MouseArgs& a) {
-    const auto it = carried_.find(a.pointer);
-    if (it != carried_.end() && it->second != index) return;  // not this pointer's word
+    const std::optional<int> carried = board_.carriedBy(a.pointer);
+    if (carried && *carried != index) return;  // not this pointer's word
     // A pointer that pressed nowhere here only passes over a word another hand holds.
-    const bool passing = it == carried_.end() && carrierOf(index) >= 0;
+    const bool passing = !carried && board_.carrierOf(index) >= 0;
     // Still a tap: the word stays where it is.
     const int button = a.tapping || passing ? 0 : a.button;
     if (button == 1 && held_ == index) setDown();  // a drag takes the lifted word
     // A word taken up by a drag is read, as one lifted by a tap or the keys is.
-    if (button == 1 && dragging_.insert(a.pointer).second) speech::say(spokenWord(index));
+    if (button == 1 && board_.startDragging(a.pointer)) speech::say(spokenWord(index));
     // The word moves under the pointer, so X and Y are worked out from the pointer's steady
     // place in the window and the word's exact place, not from the word's rounded pixels.
-    const labelling::Place at = positionOf(spots_[index]);
+    const labelling::Place at = board_.placeOf(index);
     wordDragged(index, button, a.shift, a.formX - at.left, a.formY - at.top);
 }
 
 void LabellingScreen::wordPointerReleased(int index, const MouseArgs& a) {
-    dragging_.erase(a.pointer);
-    const auto it = carried_.find(a.pointer);
-    if (it != carried_.end()) {
-        const int carried = it->second;
-        carried_.erase(it);
-        if (carried != index) return;
-    } else if (carrierOf(index) >= 0) {
+    if (const std::optional<int> carried = board_.letGo(a.pointer)) {
+        if (*carried != index) return;
+    } else if (board_.carrierOf(index) >= 0) {
         return;
     }
     if (a.tapping) return;  // the tap itself comes next (onTap)
-    const labelling::Place at = positionOf(spots_[index]);
+    const labelling::Place at = board_.placeOf(index);
     wordReleased(index, a.button, a.shift, a.formX - at.left, a.formY - at.top);
-}
-
-bool LabellingScreen::isOn(int label, int target) const {
-    const labelling::Spot& spot = spots_[label];
-    return spot.kind != labelling::Spot::Loose && positionOf(spot) == topLeft(targets(target));
-}
-
-int LabellingScreen::placedCount() const {
-    int count = 0;
-    for (int j = 0; j < wordCount(); ++j)
-        for (int m = 0; m < wordCount(); ++m) count += isOn(j, m) ? 1 : 0;
-    return count;
-}
-
-int LabellingScreen::score() const {
-    int correct = 0;
-    for (int i = 0; i < wordCount(); ++i) correct += isOn(i, i) ? 1 : 0;
-    return correct;
 }
 
 void LabellingScreen::commandClicked(int index) {
@@ -268,14 +231,14 @@ void LabellingScreen::commandClicked(int index) {
             break;
         case kStartAgain:
             // Every hand lets go: a pointer still down carries nothing until its release.
-            for (auto& [pointer, carried] : carried_) carried = -1;
             setDown();
             sendWordsHome();
             commands(kCheckScore).setVisible(false);
             scoreText.setVisible(false);
             break;
         case kCheckScore:
-            scoreText.setCaption(QString("%1 out of %2 correct").arg(score()).arg(wordCount()));
+            scoreText.setCaption(
+                QString("%1 out of %2 correct").arg(board_.score()).arg(wordCount()));
             scoreText.setVisible(true);
             // Told again even when the count is the same as last time.
             scoreText.announceNameChange();
@@ -299,7 +262,7 @@ bool LabellingScreen::onKey(Control* focused, Key key) {
         for (int i = 0; i < n; ++i) {
             if (focused != &words(i)) continue;
             // A word a pointer is dragging stays with the pointer.
-            if (carrierOf(i) < 0) {
+            if (board_.carrierOf(i) < 0) {
                 pickUp(i);
                 showOver(0);
             }
@@ -320,7 +283,7 @@ bool LabellingScreen::onKey(Control* focused, Key key) {
             if (over_ < 0)
                 putBack();
             else
-                dropHeldOn(targets(over_));
+                dropHeldOn(board_.box(over_));
             break;
         case Key::Escape:
             putBack();
@@ -334,15 +297,17 @@ bool LabellingScreen::onKey(Control* focused, Key key) {
 
 void LabellingScreen::onTap(Control* on) {
     const int word = indexIn(words, on);
-    if (word >= 0 && carrierOf(word) >= 0) return;  // another hand holds it
+    if (word >= 0 && board_.carrierOf(word) >= 0) return;  // another hand holds it
     if (word >= 0 && word == held_) return putBack();
     if (held_ >= 0) {
         // A word lying in a box or slot stands for that place.
-        const labelling::Spot* lying = word >= 0 ? &spots_[word] : nullptr;
-        if (lying && lying->kind == labelling::Spot::Box) return dropHeldOn(targets(lying->index));
-        if (lying && lying->kind == labelling::Spot::Home) return dropHeldOn(homes(lying->index));
-        if (const int box = indexIn(targets, on); box >= 0) return dropHeldOn(targets(box));
-        if (const int slot = indexIn(homes, on); slot >= 0) return dropHeldOn(homes(slot));
+        const labelling::Spot* lying = word >= 0 ? &board_.spotOf(word) : nullptr;
+        if (lying && lying->kind == labelling::Spot::Box)
+            return dropHeldOn(board_.box(lying->index));
+        if (lying && lying->kind == labelling::Spot::Home)
+            return dropHeldOn(board_.home(lying->index));
+        if (const int box = indexIn(targets, on); box >= 0) return dropHeldOn(board_.box(box));
+        if (const int slot = indexIn(homes, on); slot >= 0) return dropHeldOn(board_.home(slot));
         putBack();
     }
     if (word >= 0) pickUp(word);
@@ -366,20 +331,20 @@ void LabellingScreen::carryTo(int box) {
 void LabellingScreen::showOver(int box) {
     over_ = box;
     Label& word = words(held_);
-    const Label& target = targets(box);
-    word.showAt(target.Left() + (target.Width() - word.Width()) / 2,
-                target.Top() + (target.Height() - word.Height()) / 2);
+    const labelling::Rect& target = board_.box(box);
+    word.showAt(target.left + (target.width - word.Width()) / 2,
+                target.top + (target.height - word.Height()) / 2);
 }
 
-void LabellingScreen::dropHeldOn(const Label& place) {
+void LabellingScreen::dropHeldOn(const labelling::Rect& place) {
     const int i = held_;
     setDown();
     // The pointer at the place's centre: the drag's last move there, then the release.
-    const float centreX = place.Left() + place.Width() / 2;
-    const float centreY = place.Top() + place.Height() / 2;
-    const labelling::Place from = positionOf(spots_[i]);
+    const float centreX = place.left + place.width / 2;
+    const float centreY = place.top + place.height / 2;
+    const labelling::Place from = board_.placeOf(i);
     wordDragged(i, 1, 0, centreX - from.left, centreY - from.top);
-    const labelling::Place at = positionOf(spots_[i]);
+    const labelling::Place at = board_.placeOf(i);
     wordReleased(i, 1, 0, centreX - at.left, centreY - at.top);
     words(i).announce(words(i).Caption() + ", " + placeOf(i));
 }
@@ -409,6 +374,6 @@ void LabellingScreen::restackWords() {
 QString LabellingScreen::placeOf(int word) const {
     for (int m = 0; m < wordCount(); ++m)
         if (isOn(word, m)) return QString("on box %1").arg(m + 1);
-    if (spots_[word].kind == labelling::Spot::Home) return "back at the start";
+    if (board_.spotOf(word).kind == labelling::Spot::Home) return "back at the start";
     return "not on a box";
 }

@@ -3,15 +3,13 @@
 // dragged from their home slots onto outlined target boxes, snap into a box or slot released near
 // it, and are scored by "Check Score".
 //
-// The engine keeps where each word lies and draws the word there. Every pointer (the mouse,
+// The board (board.h) keeps where each word lies; the screen draws it. Every pointer (the mouse,
 // each touch point) carries the word it pressed, so several pupils drag at once; a press
 // that is released before it moves past the platform's drag distance is a tap, which lifts
 // a word as the keys do, and a tap on a box or home slot drops the lifted word there.
-#include <map>
-#include <set>
 #include <span>
-#include <vector>
 
+#include "activities/labelling/board.h"
 #include "speech/speakerbutton.h"
 #include "ui/controlarray.h"
 #include "ui/form.h"
@@ -19,17 +17,17 @@
 
 namespace labelling {
 
-struct Place {
-    float left, top;
-    bool operator==(const Place&) const = default;  // exactly, as snapping copies them
-};
-
-// One draggable word: the box it belongs on and where it starts.
+// One draggable word: the box it belongs on and where it starts. A word scores on any box
+// of its group, where boxes share one; words of the same text may stand for one another.
 struct Word {
     const char* word;
     Place target;
     Place start;
+    int group = -1;  // -1: its own box alone
 };
+
+// The row of Exit, Start Again and Check Score, which nothing a screen lays out may reach.
+constexpr float kButtonsTop = 7920;
 
 // What differs between the screens' words and boxes.
 struct Layout {
@@ -40,13 +38,6 @@ struct Layout {
     std::span<const Word> words;  // index i is words(i) and its box targets(i)
     ui::LabelDesign score;        // scoreText: its place (the style is the engine's)
     ui::Colour background = ui::RGB(9, 63, 137);
-};
-
-// Where a word lies: on a box, in a home slot, or loose where a drag left it.
-struct Spot {
-    enum Kind { Box, Home, Loose } kind = Home;
-    int index = 0;            // the box or home slot
-    float left = 0, top = 0;  // a loose word's top-left corner
 };
 
 }  // namespace labelling
@@ -75,8 +66,9 @@ class LabellingScreen : public ui::Form {
     // The word lifted by the keys or a tap; -1 while none is.
     int heldWord() const { return held_; }
 
-    // Where each word lies; the words are drawn from it.
-    const labelling::Spot& spotOf(int word) const { return spots_[word]; }
+    // The model the screen draws: where each word lies, and every rule of the game.
+    const labelling::Board& board() const { return board_; }
+    const labelling::Spot& spotOf(int word) const { return board_.spotOf(word); }
     // Leaves a word loose with its top-left corner there, as a drag would before its release.
     void moveWord(int word, float left, float top);
 
@@ -88,7 +80,7 @@ class LabellingScreen : public ui::Form {
     // labelling screen loaded last, which need not be this one.
     int wordCount() const { return static_cast<int>(layout_.words.size()); }
     // Whether words(label) lies exactly on targets(target).
-    bool isOn(int label, int target) const;
+    bool isOn(int label, int target) const { return board_.isOn(label, target); }
 
     ui::ControlArray<ui::Label> targets{*this, "Label1"};   // targets
     ui::ControlArray<ui::Label> homes{*this, "Label4"};     // home slots
@@ -100,8 +92,6 @@ class LabellingScreen : public ui::Form {
   protected:
     // The screen's own loading steps, which end by setting labelCount.
     virtual void loadScreen() = 0;
-    // Check Score's count; the plain rule counts the words on their own boxes.
-    virtual int score() const;
     // What the speaker button reads: the instruction, and a passage with its gaps.
     virtual QString spokenText() const = 0;
     // How word i is read when it is picked up.
@@ -109,25 +99,25 @@ class LabellingScreen : public ui::Form {
     // Moves the home slots, at each opening and Start Again, before the words go to them; the
     // design's places stand unless a screen deals them out afresh.
     virtual void arrangeHomes() {}
+    void moveHome(int slot, labelling::Place at);
 
   private:
     // The pointers' own presses, moves and releases on words.
     void wordPressed(int index, const ui::MouseArgs& a);
     void wordPointerMoved(int index, const ui::MouseArgs& a);
     void wordPointerReleased(int index, const ui::MouseArgs& a);
-    // The pointer that carries the word, other than `besides`; -1 if none does.
-    int carrierOf(int word, int besides = -1) const;
 
     void sendWordsHome();
-    labelling::Place positionOf(const labelling::Spot& spot) const;
-    void putWord(int word, const labelling::Spot& spot);
-    int placedCount() const;
+    // Draws the word where the board says it lies.
+    void showWord(int word);
+    // Drops the word where it lies, and shows where it went and whether Check Score is there.
+    void dropWord(int word);
     // Every lift of a word, by keys, mouse, pen or touch, comes here.
     void pickUp(int word);
     void carryTo(int box);
     void showOver(int box);
     // Drops the lifted word as a drag released at the place's centre would.
-    void dropHeldOn(const ui::Label& place);
+    void dropHeldOn(const labelling::Rect& place);
     void putBack();
     // The lifted word, drawn in its place again and no longer lifted.
     void setDown();
@@ -136,11 +126,7 @@ class LabellingScreen : public ui::Form {
     QString placeOf(int word) const;
 
     const labelling::Layout& layout_;
-    std::vector<labelling::Spot> spots_;
-    // Each pointer that pressed a word, and the word it carries: -1 when another pointer
-    // held that word already, or Start Again took it away.
-    std::map<int, int> carried_;
-    std::set<int> dragging_;  // pointers past the drag distance with their word
+    labelling::Board board_;
     int held_ = -1;
     int over_ = -1;  // the box the lifted word is shown over; -1: in its place
 };

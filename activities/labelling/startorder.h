@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "activities/labelling/labellingscreen.h"
+#include "activities/labelling/board.h"
 
 namespace labelling {
 

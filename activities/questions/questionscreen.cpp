@@ -12,11 +12,6 @@ using namespace ui;
 
 namespace questions {
 
-namespace {
-constexpr FontSpec kCommandFont{"Tahoma", 15.75f, true};
-constexpr float kCommandHeight = 495;
-}  // namespace
-
 QuestionScreen::QuestionScreen(const char* name, const char* caption,
                                std::span<const CommandDesign> designs)
     : Form(name), commands_(designs) {

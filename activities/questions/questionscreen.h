@@ -28,6 +28,14 @@ constexpr ui::FontSpec kTimes(float points) {
     return {"Times New Roman", points, false};
 }
 
+// The question screens' look, which their plans check every text against.
+constexpr ui::FontSpec kCommandFont{"Tahoma", 15.75f, true};
+constexpr float kCommandHeight = 495;
+constexpr ui::FontSpec kQuestionFont = kTimes(26.25f);
+constexpr ui::FontSpec kAnswerButtonFont{"Tahoma", 15.75f, true};
+constexpr ui::FontSpec kRightAnswerFont = kTimes(27.75f);  // the answer in words
+constexpr ui::FontSpec kPraiseFont = kTimes(36);
+
 // The program-wide label styles, under the names these screens use.
 using ui::buttonDesign;
 using ui::textDesign;

@@ -18,9 +18,6 @@ constexpr CommandDesign kCommands[] = {
     {Command::Answer, 4920, 7920, 2085, "Answer"},
 };
 
-constexpr LabelDesign kInstruction = textDesign(120, 960, 8265, 1425, kTimes(27.75f));
-constexpr LabelDesign kStatement =
-    textDesign(240, 3240, 11385, 1995, {"Arial", 36, true}, "", false);
 constexpr LabelDesign kTrue =
     buttonDesign(1800, 5520, 3555, 1200, "TRUE", kAnswerFont, colours::kBlack);
 constexpr LabelDesign kFalse =
@@ -40,9 +37,9 @@ TrueFalseScreen::TrueFalseScreen(const char* name, const QString& caption,
     picture.setGeometry(
         static_cast<float>(pictureRect.left()), static_cast<float>(pictureRect.top()),
         static_cast<float>(pictureRect.width()), static_cast<float>(pictureRect.height()));
-    messages.add(3).applyDesign(kInstruction);
+    messages.add(3).applyDesign(kTrueFalseInstruction);
     messages(3).setCaption(instruction);
-    messages.add(0).applyDesign(kStatement);
+    messages.add(0).applyDesign(kStatementDesign);
     answerButtons.add(0).applyDesign(kTrue);
     answerButtons.add(1).applyDesign(kFalse);
     messages.add(1).applyDesign(kFeedback);

@@ -12,6 +12,12 @@
 
 namespace questions {
 
+// The parts of the screen that show a file's words, which its plan checks them against.
+constexpr ui::LabelDesign kTrueFalseInstruction =
+    textDesign(120, 960, 8265, 1425, kRightAnswerFont);
+constexpr ui::LabelDesign kStatementDesign =
+    textDesign(240, 3240, 11385, 1995, {"Arial", 36, true}, "", false);
+
 class TrueFalseScreen : public QuestionScreen {
   public:
     void onLoad() override;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <deque>
 
+#include "activities/labelling/board.h"
 #include "activities/labelling/startorder.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/screentest.h"
@@ -166,4 +167,51 @@ TEST(StartDeal, NeverGivesTheAnswerAway) {
     EXPECT_LE(2 * shared, 5);
     // A column that holds nearly every word cannot be spread: the deal still ends.
     deal(row, lopsided, labelling::Giveaway::SharedColumns);
+}
+
+// A whole board played on the model alone, no window: two alike words share a column of two
+// boxes (either may lie on either), a third word has its own box.
+TEST(Board, PlaysRightWrongStartAgainAndScoresWithoutAWindow) {
+    using labelling::Spot;
+    const auto piece = [](float boxTop, float homeLeft, int group, int alike) {
+        return labelling::Board::Piece{
+            {4000, boxTop, 1200, 400}, {0, homeLeft, 1200, 400}, group, alike};
+    };
+    labelling::Board b({piece(0, 1000, 0, 0), piece(500, 2000, 0, 0), piece(2000, 3000, 2, 2)});
+    const auto dropAt = [&](int word, float left, float top) {
+        b.put(word, {Spot::Loose, 0, left, top});
+        b.drop(word);
+    };
+    dropAt(0, 4100, 600);  // the second alike word's box
+    dropAt(1, 4100, 100);
+    EXPECT_FALSE(b.checkable()) << "a word still lies in its home slot";
+    dropAt(2, 3500, 1900);  // inside the zone: half a box to the left and above
+    EXPECT_TRUE(b.isOn(2, 2) && b.isOn(0, 1) && b.isOn(1, 0));
+    ASSERT_TRUE(b.checkable());
+    EXPECT_EQ(b.score(), 3);
+    dropAt(2, 4000, 500);  // onto the alike column: both alike words still count, it does not
+    EXPECT_EQ(b.score(), 2);
+    dropAt(0, 9000, 9000);  // loose, where it was left; Check Score stays
+    EXPECT_EQ(b.spotOf(0).kind, Spot::Loose);
+    EXPECT_TRUE(b.checkable());
+    EXPECT_EQ(b.score(), 1);
+    dropAt(1, 100, 3100);  // into another word's home slot
+    EXPECT_EQ(b.spotOf(1).kind, Spot::Home);
+    EXPECT_EQ(b.spotOf(1).index, 2);
+    // Two hands on one word: the second carries nothing; Start Again takes the word from both.
+    b.press(7, 2);
+    b.press(8, 2);
+    EXPECT_EQ(b.carriedBy(8), -1);
+    b.startAgain();
+    EXPECT_EQ(b.letGo(7), -1);
+    EXPECT_FALSE(b.carriedBy(7));
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(b.placeOf(i), b.home(i).topLeft());
+    EXPECT_FALSE(b.checkable());
+    EXPECT_EQ(b.score(), 0);
+    // The boxes' rule: boxes that only touch are clear; one over another, or with no place
+    // (its point off the picture), is not.
+    EXPECT_EQ(b.misplaced(), std::vector<bool>(3, false));
+    const labelling::Board over(
+        {piece(0, 0, 0, 0), piece(400, 0, 1, 1), piece(1000, 0, 2, 2), piece(1399, 0, 3, 3), {}});
+    EXPECT_EQ(over.misplaced(), (std::vector<bool>{false, false, true, true, true}));
 }
