@@ -392,7 +392,7 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
     EXPECT_EQ(status, 1);
     write("water.toml", kLabelling);
     EXPECT_TRUE(
-        check({}, &status).endsWith("Checked 8 activity files and 3 word lists: 7 problems.\n"))
+        check({}, &status).endsWith("Checked 8 activity files and 6 word lists: 7 problems.\n"))
         << "every file of the folder and every word list";
     EXPECT_EQ(status, 1);
     EXPECT_EQ(check({"activities/water.toml"}, &status), "Checked 1 activity file: no problems.\n");
