@@ -123,9 +123,7 @@ class Planner {
     // A fixed text that must fit at a readable size.
     bool fits(const FontSpec& font, const QString& text, QSizeF size, Position at,
               const QString& what, bool border = false, const char* where = "on the screen") {
-        if (fitsAt(font, smallest_ > 0 ? smallest_ : smallestReadablePoints(font), text, size,
-                   border))
-            return true;
+        if (fitsAt(font, smallestReadablePoints(font), text, size, border)) return true;
         problem(at, QString("%1 is too long to fit %2").arg(what, where));
         return false;
     }
@@ -288,7 +286,6 @@ class Planner {
     // The first passage of a set is the one it places; the others are planned as usual.
     void fixedDrag() {
         const FixedLayout& layout = *a_.layout;
-        smallest_ = kSmallestFixedPoints;
         DragPlan p;
         p.client = layout.size;
         p.background = a_.background;
@@ -362,7 +359,6 @@ class Planner {
         }
         words(p.boxes, where, p.wordSize, p.wordFont);
         out_.drags.push_back(std::move(p));
-        smallest_ = 0;
         for (size_t k = 1; k < a_.passages.size(); ++k) passage(a_.passages[k]);
     }
 
@@ -494,6 +490,7 @@ class Planner {
         top = std::max(top, 1440.0f);
         p.score = kScore;
 
+        p.dealStarts = true;
         const float w = wordWidth(source.gaps);
         std::vector<Position> where(source.gaps.size(), source.where);
         for (const QString& g : source.gaps) p.boxes.push_back({g, {}, {}, {}, 0});
@@ -676,7 +673,6 @@ class Planner {
     const Activity& a_;
     const OptionSet* options_;
     Planned out_;
-    float smallest_ = 0;  // a size a fixed layout allows; 0: a capital's readable height
 };
 
 }  // namespace

@@ -269,7 +269,7 @@ TEST_F(MakerWindowTest, AShippedActivityOpensReadOnlyAndIsCopiedUnderItsName) {
     EXPECT_EQ(opens(1, "The Skeleton"), "The Skeleton");
     const auto& board = dynamic_cast<const LabellingScreen&>(*ui::forms().find("boneslab"));
     EXPECT_EQ(board.words(1).Caption(), "Cranium");
-    EXPECT_EQ(board.targets(1).Left(), 3840);
+    EXPECT_EQ(board.targets(1).Left(), 3720);
     // Copied again over the one she has, it asks before replacing hers.
     ASSERT_TRUE(window->openFile(shipped));
     dialogs->confirmAnswer = false;
