@@ -31,16 +31,18 @@ Found wordGame(const QString& path, const QString& caption, int count, ui::Rando
     if (!file.open(QIODevice::ReadOnly))
         return {std::nullopt, {path + ": the file cannot be read"}};
     const wordgame::CategoryWords list = wordgame::readWordList(file);
+    const wordgame::Alphabet alphabet = wordgame::alphabetOfList(QFileInfo(path).fileName());
     QStringList usable;
     for (int i = 0; i < list.count; ++i) {
         const QString w = list.words[i];
-        const QStringList letters = wordgame::characters(wordgame::asShown(w));
+        const QStringList letters = wordgame::letters(wordgame::asShown(w), alphabet);
         if (!usable.contains(w) && letters.count(letters.front()) < letters.size()) usable << w;
     }
     if (usable.isEmpty())
         return {std::nullopt, {path + ": the list has no word whose letters can be mixed"}};
     Source s;
     s.wordGame = true;
+    s.alphabet = alphabet;
     s.activity.title = caption.isEmpty() ? QString(kWordGameTitle)
                                          : QString("%1: %2").arg(kWordGameTitle, caption);
     s.activity.instruction = kWordGameInstruction;
@@ -104,12 +106,18 @@ Found findSource(const QString& nameOrFile, int words, ui::RandomSource& random)
     const bool wordList = nameOrFile.endsWith(".txt", Qt::CaseInsensitive);
     if (given.isFile())
         return wordList ? wordGame(nameOrFile, {}, words, random) : fromDraft(nameOrFile);
-    for (const wordgame::Category& c : wordgame::kCategoryFiles)
-        if (nameOrFile.compare(c.file, Qt::CaseInsensitive) == 0) {
-            const auto path = ui::resolveFile(c.file);
-            if (!path) break;
-            return wordGame(*path, c.caption, words, random);
-        }
+    for (const wordgame::Category& c : wordgame::kCategoryFiles) {
+        QStringList names = {c.file};
+        for (const QLocale::Language language : wordgame::kListLanguages)
+            names << QString(c.file).insert(QString(c.file).lastIndexOf('.'),
+                                            '.' + QLocale::languageToCode(language));
+        for (const QString& name : names)
+            if (nameOrFile.compare(name, Qt::CaseInsensitive) == 0) {
+                const auto path = ui::resolveFile(name);
+                if (!path) break;
+                return wordGame(*path, c.caption, words, random);
+            }
+    }
     const Catalogue catalogue = readCatalogue(activityFolders());
     for (const CatalogueEntry& e : catalogue.entries) {
         const QString name = e.file.file.fileName;

@@ -46,8 +46,9 @@ Prepared prepare(Source source, ui::RandomSource& random) {
     for (auto& [path, picture] : out.source.pictures) picture = inInk(picture);
     if (out.source.wordGame) {
         for (const QString& w : out.source.words)
-            out.scrambled
-                << gameOrder(wordgame::characters(wordgame::asShown(w)), random).join(QString());
+            out.scrambled << gameOrder(wordgame::letters(wordgame::asShown(w), out.source.alphabet),
+                                       random)
+                                 .join(' ');
         return out;
     }
     // Dealt as the board deals its start places.

@@ -19,6 +19,12 @@ std::optional<ListFile> wordListFile(int category, const QLocale& locale) {
     return std::nullopt;
 }
 
+Alphabet alphabetOfList(const QString& fileName) {
+    const QStringList parts = fileName.split('.');
+    return parts.size() < 3 ? Alphabet::English
+                            : alphabetOf(QLocale::codeToLanguage(parts[parts.size() - 2]));
+}
+
 WordLists readWordLists(const QLocale& locale) {
     WordLists out;
     for (int c = 0; c < kCategories; ++c) {

@@ -39,6 +39,8 @@ struct ListFile {
     Alphabet alphabet;
 };
 std::optional<ListFile> wordListFile(int category, const QLocale& locale);
+// The alphabet of a list by its file name: life0.cy.txt is Welsh, life0.txt English.
+Alphabet alphabetOfList(const QString& fileName);
 
 // Reads the three files in category order, one open at a time, in the locale's language where
 // a list comes in it. A file that is missing or cannot be opened gives its category no words;
