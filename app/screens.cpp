@@ -1,7 +1,6 @@
 #include "app/screens.h"
 
 #include "activities/files/catalogue.h"
-#include "activities/files/filescreens.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
 #include "app/backdrop.h"
 #include "app/mainscreen.h"
@@ -32,11 +31,6 @@ void registerScreens(ui::FormRegistry& registry) {
     activityfiles::registerOwnScreens(registry);
     add<ScrambledWordsScreen>(registry);
     add<Jotter>(registry);
-
-    // The program's own question activities, from their files, under their screens' names.
-    activityfiles::registerOwnActivity(registry, "magnets.toml", {"magnets", "magnets2"});
-    activityfiles::registerOwnActivity(registry, "circuits.toml", {"circuits"});
-    activityfiles::registerOwnActivity(registry, "repro.toml", {"repro"});
 
     // The Jotter opens from every full-size screen, or comes to the front if it is open.
     registry.addShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), Jotter::Name);

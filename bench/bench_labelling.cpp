@@ -31,6 +31,6 @@ void dragMove(benchmark::State& state, const char* name, QPoint from, QPoint to)
 
 }  // namespace
 
-BENCHMARK_CAPTURE(dragMove, SkeletonScreen, "boneslab", QPoint(500, 150), QPoint(540, 175));
-BENCHMARK_CAPTURE(dragMove, PubertyScreen, "puberty", QPoint(450, 120), QPoint(490, 145));
-BENCHMARK_CAPTURE(dragMove, HealthyLivingScreen, "healthy", QPoint(300, 250), QPoint(340, 275));
+BENCHMARK_CAPTURE(dragMove, TheSkeleton, "boneslab", QPoint(500, 150), QPoint(540, 175));
+BENCHMARK_CAPTURE(dragMove, Puberty, "puberty", QPoint(450, 120), QPoint(490, 145));
+BENCHMARK_CAPTURE(dragMove, HealthyLiving, "healthy", QPoint(300, 250), QPoint(340, 275));

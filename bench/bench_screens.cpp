@@ -86,30 +86,30 @@ BENCHMARK_CAPTURE(openAndFirstPaint, TopicMenu2, "menu2")->Unit(benchmark::kMill
 BENCHMARK_CAPTURE(openAndFirstPaint, TopicMenu3, "menu3")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(openAndFirstPaint, TopicMenu4, "menu4")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(openAndFirstPaint, TopicMenu5, "menu5")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, SkeletonScreen, "boneslab")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, PubertyScreen, "puberty")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, HealthyLivingScreen, "healthy")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, TheSkeleton, "boneslab")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, Puberty, "puberty")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, HealthyLiving, "healthy")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(openAndFirstPaint, ScrambledWordsScreen, "scramble")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, TwoMagnetsScreen, "magnets")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, MagnetAndMaterialScreen, "magnets2")
+BENCHMARK_CAPTURE(openAndFirstPaint, MagnetsPairs, "magnets")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, MagnetsAndMaterials, "magnets2")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, ConductorsScreen, "circuits")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(openAndFirstPaint, PlantReproductionScreen, "repro")
+BENCHMARK_CAPTURE(openAndFirstPaint, InsulatorsAndConductors, "circuits")
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openAndFirstPaint, PlantReproduction, "repro")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(openAndFirstPaint, Jotter, "notepad")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(loadAndPaint, TitleScreen, "Titlefrm");
 BENCHMARK_CAPTURE(loadAndPaint, MainScreen, "intro0");
 BENCHMARK_CAPTURE(loadAndPaint, TopicMenu1, "menu1");
 BENCHMARK_CAPTURE(loadAndPaint, TopicMenu3, "menu3");
 BENCHMARK_CAPTURE(loadAndPaint, TopicMenu5, "menu5");
-BENCHMARK_CAPTURE(loadAndPaint, SkeletonScreen, "boneslab");
-BENCHMARK_CAPTURE(loadAndPaint, PubertyScreen, "puberty");
-BENCHMARK_CAPTURE(loadAndPaint, HealthyLivingScreen, "healthy");
-BENCHMARK_CAPTURE(loadAndPaint, TwoMagnetsScreen, "magnets");
-BENCHMARK_CAPTURE(loadAndPaint, MagnetAndMaterialScreen, "magnets2");
-BENCHMARK_CAPTURE(loadAndPaint, ConductorsScreen, "circuits");
-BENCHMARK_CAPTURE(loadAndPaint, PlantReproductionScreen, "repro");
+BENCHMARK_CAPTURE(loadAndPaint, TheSkeleton, "boneslab");
+BENCHMARK_CAPTURE(loadAndPaint, Puberty, "puberty");
+BENCHMARK_CAPTURE(loadAndPaint, HealthyLiving, "healthy");
+BENCHMARK_CAPTURE(loadAndPaint, MagnetsPairs, "magnets");
+BENCHMARK_CAPTURE(loadAndPaint, MagnetsAndMaterials, "magnets2");
+BENCHMARK_CAPTURE(loadAndPaint, InsulatorsAndConductors, "circuits");
+BENCHMARK_CAPTURE(loadAndPaint, PlantReproduction, "repro");
 BENCHMARK_CAPTURE(loadAndPaint, ScrambledWordsScreen, "scramble");
 BENCHMARK_CAPTURE(loadAndPaint, Jotter, "notepad");
 

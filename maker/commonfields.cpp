@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "maker/editsession.h"
 #include "maker/placepicker.h"
@@ -18,6 +19,25 @@ QLineEdit* lineEdit(const char* name, const QString& placeholder) {
     edit->setObjectName(name);
     edit->setPlaceholderText(placeholder);
     return edit;
+}
+
+// What a screen laid out by hand keeps that the form does not edit, in her words; empty for
+// an activity of her own.
+QString keptAsMade(const Document& d) {
+    const ByHand& h = d.byHand;
+    QStringList kept;
+    if (h.layout) kept << "where everything stands on its screen";
+    if (h.background) kept << "its screen's colour";
+    if (!h.sections.empty()) kept << QString("its %1 sections").arg(h.sections.size());
+    if (!h.backdrop.isEmpty()) kept << "the picture behind its questions";
+    if (std::any_of(d.questions.begin(), d.questions.end(),
+                    [](const Question& q) { return !q.after.isEmpty(); }))
+        kept << "the picture shown after an answer";
+    if (!h.wrong.isEmpty()) kept << "what a wrong answer says";
+    if (h.flash) kept << "the flashing of the right answer";
+    if (!h.describe.empty()) kept << "what its pictures show, for screen readers";
+    if (kept.isEmpty()) return {};
+    return "Kept as it was made (the Maker does not change these): " + kept.join(", ") + ".";
 }
 
 }  // namespace
@@ -78,6 +98,15 @@ void CommonFields::build(QVBoxLayout* layout) {
         instruction, {"instruction"}, [](const Document& d) { return d.instruction; },
         [](Document& d, const QString& t) { d.instruction = t; });
     form->addRow("&Instruction:", instruction);
+
+    auto* kept = new QLabel;
+    kept->setObjectName("keptAsMade");
+    kept->setWordWrap(true);
+    b.follow(kept, [kept](const Document& d) {
+        kept->setText(keptAsMade(d));
+        kept->setVisible(!kept->text().isEmpty());
+    });
+    form->addRow(QString(), kept);
 }
 
 }  // namespace maker

@@ -61,9 +61,15 @@ std::array<LibraryLink::Place, 5> LibraryLink::places(int menu, Kind kind,
         Place& p = out[s];
         p.caption = QString::fromUtf8(kMenuTopics[menu - 1][s].caption);
         if (menu == kHealthyMenu && s == kHealthySlot && kind == Kind::Passage) {
-            // Passages for Healthy Living become its other options.
+            // Passages for Healthy Living become its other options (in its own file, its first).
             p.offered = true;
-            p.holder = "built in: your passages are added as its other options";
+            const bool same =
+                holder.entry >= 0 &&
+                c.entries[static_cast<size_t>(holder.entry)].file.file.fileName.compare(
+                    fileName, Qt::CaseInsensitive) == 0;
+            p.holder = same ? QString("this activity")
+                            : QString("%1: your passages are added as its other options")
+                                  .arg(holder.caption);
         } else if (holder.builtIn) {
             p.holder = "an activity built into the program";
             p.why = "A built-in activity cannot be replaced: choose another topic.";

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "activities/files/filescreens.h"
+#include "activities/files/shipped.h"
 #include "ui/files.h"
 #include "ui/formregistry.h"
 
@@ -120,8 +121,6 @@ Catalogue judge(Library library, bool cached) {
     return out;
 }
 
-const char* const kHealthyScreen = kMenuTopics[kHealthyMenu - 1][kHealthySlot].builtIn;
-
 QString healthyScreen(int option) {
     return option == 0 ? QString(kHealthyScreen)
                        : QString("%1#%2").arg(kHealthyScreen).arg(option + 1);
@@ -199,7 +198,16 @@ std::shared_ptr<const Planned> CatalogueEntry::planned() const {
 }
 
 QString CatalogueEntry::screen() const {
-    return "file:" + file.file.fileName;
+    return screenOf(0);
+}
+
+QString CatalogueEntry::screenOf(int k) const {
+    if (place.where == Place::Own)
+        if (const ShippedScreens* s = shippedByFile(file.file.fileName))
+            if (k < static_cast<int>(s->screens.size()) && s->screens[static_cast<size_t>(k)])
+                return s->screens[static_cast<size_t>(k)];
+    const QString first = "file:" + file.file.fileName;
+    return k == 0 ? first : QString("%1#%2").arg(first).arg(k + 1);
 }
 
 TopicHolder Catalogue::topic(int menu, int slot) const {
@@ -270,7 +278,8 @@ bool registerScreens(const Catalogue& c, size_t i, const std::function<QString(i
     const CatalogueEntry& e = c.entries[i];
     if (!e.playable()) return false;
     std::shared_ptr<const Activity> activity(e.file.read, e.activity());
-    if (e.place.where == Place::Healthy && !nameOf) {
+    // Healthy Living's passages, its own file's and those other files add, play together.
+    if (!e.healthyOptions.empty() && !nameOf) {
         registerHealthyLiving(c);
         return true;
     }
@@ -279,18 +288,13 @@ bool registerScreens(const Catalogue& c, size_t i, const std::function<QString(i
                              ? std::make_shared<const Planned>(plan(*activity))
                              : e.planned();
     registerActivityScreens(
-        activity, planned, nameOf ? nameOf : [&e](int passage) {
-            return passage == 0 ? e.screen() : QString("%1#%2").arg(e.screen()).arg(passage + 1);
-        });
+        activity, planned, nameOf ? nameOf : [&e](int k) { return e.screenOf(k); });
     return true;
 }
 
 QString registerTopic(const Catalogue& c, int menu, int slot) {
     const TopicHolder t = c.topic(menu, slot);
-    if (t.builtIn) {
-        if (QLatin1String(t.builtIn) == QLatin1String(kHealthyScreen)) registerHealthyLiving(c);
-        return t.builtIn;
-    }
+    if (t.builtIn) return t.builtIn;
     if (t.entry >= 0 && registerScreens(c, static_cast<size_t>(t.entry)))
         return c.entries[static_cast<size_t>(t.entry)].screen();
     return {};
@@ -298,29 +302,37 @@ QString registerTopic(const Catalogue& c, int menu, int slot) {
 
 std::unique_ptr<ui::Form> makeOwnScreen(const QString& name) {
     const Catalogue c = readCatalogue(activityFolders());
-    for (int m = 1; m <= 5; ++m)
-        for (int s = 0; s < 5; ++s) {
-            const TopicHolder t = c.topic(m, s);
-            if (!t.builtIn || name != QLatin1String(t.builtIn) || t.entry < 0) continue;
-            const CatalogueEntry& e = c.entries[static_cast<size_t>(t.entry)];
-            if (name == QLatin1String(kHealthyScreen)) {
-                // Its other passages too, wherever it is opened from.
-                const HealthyScreens h = layHealthy(c);
-                registerHealthyLiving(c);
-                for (const HealthyScreens::Laid& l : h.laid)
-                    if (l.option == 0) return h.make(l);
-            } else if (e.playable() && !e.planned()->drags.empty()) {
-                return std::make_unique<FileDragScreen>(name, e.activity()->title,
-                                                        e.planned()->drags[0]);
-            }
+    for (const CatalogueEntry& e : c.entries) {
+        // Opened by its name, it plays even with a problem the menus grey it for, as a screen
+        // always has: a missing picture leaves its slot empty.
+        const std::shared_ptr<const Planned> planned =
+            e.place.where == Place::Own ? e.planned() : nullptr;
+        if (!planned) continue;
+        if (!e.healthyOptions.empty()) {
+            if (name != QLatin1String(kHealthyScreen)) continue;
+            // Its other passages too, wherever it is opened from.
+            const HealthyScreens h = layHealthy(c);
+            registerHealthyLiving(c);
+            for (const HealthyScreens::Laid& l : h.laid)
+                if (l.option == 0) return h.make(l);
+            continue;
         }
+        std::shared_ptr<const Activity> activity(e.file.read, e.activity());
+        const std::vector<QString> names =
+            screenNames(*activity, *planned, [&e](int k) { return e.screenOf(k); });
+        for (size_t k = 0; k < names.size(); ++k)
+            if (names[k] == name) return makeActivityScreen(activity, planned, names, k);
+    }
     // Without a sound file the menus grey the entry; opened by its name, the board is empty.
     return std::make_unique<FileDragScreen>(name, QString(), DragPlan{});
 }
 
 void registerOwnScreens(ui::FormRegistry& registry) {
-    for (const char* screen : {"boneslab", "puberty", kHealthyScreen})
-        registry.registerScreen(screen, [name = QString(screen)] { return makeOwnScreen(name); });
+    for (const ShippedScreens& s : kShippedScreens)
+        for (const char* screen : s.screens)
+            if (screen)
+                registry.registerScreen(screen,
+                                        [name = QString(screen)] { return makeOwnScreen(name); });
 }
 
 void forgetCatalogue() {

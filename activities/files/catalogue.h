@@ -43,8 +43,10 @@ struct CatalogueEntry {
                : place.where == Place::Healthy                          ? kHealthyMenu
                                                                         : 0;
     }
-    // The name its (first) screen is registered under by registerScreens.
+    // The name its (first) screen is registered under by registerScreens: a shipped
+    // activity's own, else its file's; section or passage k's.
     QString screen() const;
+    QString screenOf(int k) const;
 
     // What reading and placing found; the options it is laid out with (Healthy Living's).
     std::vector<Problem> readAndPlaced;
@@ -59,7 +61,7 @@ struct CatalogueEntry {
 // What stands in one of a menu's five topics.
 struct TopicHolder {
     QString caption;
-    const char* builtIn = nullptr;  // a program's own screen
+    const char* builtIn = nullptr;  // a game that is code, not a file
     int entry = -1;                 // or an activity file of the catalogue
 };
 
@@ -89,20 +91,21 @@ struct Draft {
 Catalogue readCatalogueWith(const QStringList& folders, const std::vector<Draft>& drafts,
                             std::vector<size_t>& index, bool cached = true);
 
-// Registers the screens that play an entry under nameOf(passage) (the menus' own names when
-// none is given), and for an entry that adds to Healthy Living, Healthy Living itself with
-// every passage the catalogue gives it. False when it is not playable.
+// Registers the screens that play an entry under nameOf(passage or section) (its own names
+// when none is given), and for an entry of Healthy Living's, Healthy Living itself with every
+// passage the catalogue gives it. False when it is not playable.
 bool registerScreens(const Catalogue& catalogue, size_t entry,
                      const std::function<QString(int)>& nameOf = {});
 
-// Registers what one of a menu's topics opens and gives its screen's name: a program's own
-// screen (Healthy Living with the passages the files add), or a playable file's; empty when
-// the topic opens nothing.
+// Registers what one of a menu's topics opens and gives its screen's name: the game that is
+// code, or a playable file's (Healthy Living with the passages the files add); empty when the
+// topic opens nothing.
 QString registerTopic(const Catalogue& catalogue, int menu, int slot);
 
-// The program's own labelling activities (The Skeleton, Puberty, Healthy Living), each made
-// from the catalogue when its screen is shown, under the screen name its topic opens, so that
-// the menus and every caller find it; Healthy Living with every passage the files give it.
+// The shipped activities, each made from the catalogue when its screen is shown (her copy in
+// its place), under the screen names its topic has always opened, so that the menus, the
+// magnets' sections and every caller find it; Healthy Living with every passage the files
+// give it.
 void registerOwnScreens(ui::FormRegistry& registry);
 std::unique_ptr<ui::Form> makeOwnScreen(const QString& name);
 

@@ -1,7 +1,7 @@
 #include "activities/files/filescreens.h"
 
 #include <QFileInfo>
-#include <cstdio>
+#include <algorithm>
 
 #include "activities/files/startdeal.h"
 #include "speech/readaloud.h"
@@ -535,86 +535,45 @@ void FileTrueFalseScreen::fillStatements() {
     }
 }
 
-void registerActivityScreens(std::shared_ptr<const Activity> activity,
-                             std::shared_ptr<const Planned> plan,
-                             const std::function<QString(int)>& nameOf) {
-    auto& forms = ui::forms();
-    const QString name = nameOf(0);
+std::vector<QString> screenNames(const Activity& activity, const Planned& plan,
+                                 const std::function<QString(int)>& nameOf) {
+    const size_t n = activity.kind == Kind::Passage ? plan.drags.size()
+                     : activity.kind == Kind::Questions
+                         ? std::max<size_t>(1, activity.sections.size())
+                         : 1;
+    std::vector<QString> names;
+    for (size_t k = 0; k < n; ++k) names.push_back(nameOf(static_cast<int>(k)));
+    return names;
+}
+
+std::unique_ptr<ui::Form> makeActivityScreen(std::shared_ptr<const Activity> activity,
+                                             std::shared_ptr<const Planned> plan,
+                                             const std::vector<QString>& names, size_t k) {
     switch (activity->kind) {
         case Kind::Labelling:
         case Kind::Sorting:
-            forms.registerScreen(name, [name, activity, plan] {
-                return std::make_unique<FileDragScreen>(name, activity->title, plan->drags[0]);
-            });
-            break;
-        case Kind::Passage: {
-            PassageLinks links;
-            const int n = static_cast<int>(plan->drags.size());
-            for (int k = 0; k < n; ++k) links.screens.push_back(nameOf(k));
-            for (int k = 0; k < n; ++k) {
-                links.chosen = k;
-                forms.registerScreen(links.screens[k],
-                                     [name = links.screens[k], activity, plan, k, links] {
-                                         return std::make_unique<FileDragScreen>(
-                                             name, activity->title, plan->drags[k], links);
-                                     });
-            }
-            break;
-        }
-        case Kind::Questions: {
-            // One screen for each section, or the one screen.
-            std::vector<QString> names{name};
-            for (size_t k = 1; k < activity->sections.size(); ++k)
-                names.push_back(nameOf(static_cast<int>(k)));
-            for (size_t k = 0; k < names.size(); ++k)
-                forms.registerScreen(names[k], [activity, plan, k, names] {
-                    return std::make_unique<FileQuestionsScreen>(
-                        names[k], activity, plan->questions, static_cast<int>(k),
-                        activity->sections.empty() ? std::vector<QString>{} : names);
-                });
-            break;
-        }
+            return std::make_unique<FileDragScreen>(names[k], activity->title, plan->drags[0]);
+        case Kind::Passage:
+            return std::make_unique<FileDragScreen>(names[k], activity->title, plan->drags[k],
+                                                    PassageLinks{names, static_cast<int>(k)});
+        case Kind::Questions:
+            return std::make_unique<FileQuestionsScreen>(
+                names[k], activity, plan->questions, static_cast<int>(k),
+                activity->sections.empty() ? std::vector<QString>{} : names);
         case Kind::TrueFalse:
-            forms.registerScreen(name, [name, activity, plan] {
-                return std::make_unique<FileTrueFalseScreen>(name, activity, plan->questions[0]);
-            });
             break;
     }
+    return std::make_unique<FileTrueFalseScreen>(names[k], activity, plan->questions[0]);
 }
 
-// ---- the program's own activities ----------------------------------------------------------
-
-void registerOwnActivity(ui::FormRegistry& registry, const QString& fileName,
-                         const std::vector<QString>& names) {
-    const std::optional<QString> path = ui::resolveFile("activities/" + fileName);
-    ReadResult read = path ? readActivityFile(*path) : ReadResult{};
-    if (!read.activity) {
-        const QString where = path.value_or("activities/" + fileName);
-        if (read.problems.empty()) read.problems.push_back({{1, 1}, "the file cannot be found"});
-        for (const Problem& p : read.problems)
-            std::fprintf(stderr, "%s:%d:%d: %s\n", qUtf8Printable(where), p.at.line, p.at.column,
-                         qUtf8Printable(p.message));
-        return;
-    }
-    const auto activity = std::make_shared<const Activity>(std::move(*read.activity));
-    // Laid out when first shown, which judges its pictures; a picture that cannot be shown
-    // leaves its slot empty, as the screen always has.
-    auto planned = std::make_shared<std::shared_ptr<const Planned>>();
-    const auto laidOut = [activity, planned] {
-        if (!*planned) *planned = std::make_shared<const Planned>(plan(*activity));
-        return *planned;
-    };
-    for (size_t k = 0; k < names.size(); ++k) {
-        registry.registerScreen(names[k], [activity, laidOut, k, names]() -> std::unique_ptr<Form> {
-            const std::shared_ptr<const Planned> p = laidOut();
-            const int section = static_cast<int>(k);
-            if (activity->kind == Kind::TrueFalse)
-                return std::make_unique<FileTrueFalseScreen>(names[k], activity, p->questions[0]);
-            return std::make_unique<FileQuestionsScreen>(
-                names[k], activity, p->questions, section,
-                activity->sections.empty() ? std::vector<QString>{} : names);
+void registerActivityScreens(std::shared_ptr<const Activity> activity,
+                             std::shared_ptr<const Planned> plan,
+                             const std::function<QString(int)>& nameOf) {
+    const std::vector<QString> names = screenNames(*activity, *plan, nameOf);
+    for (size_t k = 0; k < names.size(); ++k)
+        ui::forms().registerScreen(names[k], [activity, plan, names, k] {
+            return makeActivityScreen(activity, plan, names, k);
         });
-    }
 }
 
 }  // namespace activityfiles

@@ -138,11 +138,14 @@ class FileTrueFalseScreen : public questions::TrueFalseScreen {
     QuestionPlan plan_;
 };
 
-// Registers one of the program's own activities, read from its file (a teacher's file of the
-// same name in her folder comes first) and played under its screens' names: section k, or
-// passage k, under names[k]. Says on standard error why a file that cannot be read is not.
-void registerOwnActivity(ui::FormRegistry& registry, const QString& fileName,
-                         const std::vector<QString>& names);
+// The names of the screens that play an activity: passage k of a passage set, or section k of
+// questions, under nameOf(k); any other kind under nameOf(0).
+std::vector<QString> screenNames(const Activity& activity, const Planned& plan,
+                                 const std::function<QString(int)>& nameOf);
+// Its k-th screen, named names[k], with the others as its passages' or sections' screens.
+std::unique_ptr<ui::Form> makeActivityScreen(std::shared_ptr<const Activity> activity,
+                                             std::shared_ptr<const Planned> plan,
+                                             const std::vector<QString>& names, size_t k);
 
 // Registers the screens that play a laid-out activity, for the menus and for trying it out:
 // passage k of a passage set under nameOf(k), any other kind under nameOf(0).

@@ -1,61 +1,50 @@
 #pragma once
-// The five menus' topics, in their order, and which of them the program's own screens hold.
-// A topic without one takes the activity file that names it.
+// The five menus' topics, in their order. Each takes the activity file that names it, but for
+// the one that is a game of the program's own rather than a file.
 namespace activityfiles {
 
 struct MenuTopic {
     const char* caption;
-    const char* builtIn;  // the screen of a program's own activity; null for a file's topic
+    const char* builtIn = nullptr;  // the screen of a game that is code, not a file
 };
 
 constexpr MenuTopic kMenuTopics[5][5] = {
-    {{"Organs", nullptr},
-     {"The Skeleton", "boneslab"},
-     {"Movement", nullptr},
-     {"Teeth", nullptr},
-     {"Puberty", "puberty"}},
-    {{"Food", nullptr},
-     {"Plant Reproduction", "repro"},
-     {"Animal Groups", nullptr},
-     {"Plant Groups", nullptr},
-     {"Food Chains", nullptr}},
-    {{"Insulators and Conductors", "circuits"},
-     {"Magnets", "magnets"},
-     {"Solids, Liquids and Gases", nullptr},
-     {"Changes", nullptr},
-     {"The Water Cycle", nullptr}},
-    {{"Separation", nullptr},
-     {"Circuit Symbols", nullptr},
-     {"Newton Meter", nullptr},
-     {"Forces", nullptr},
-     {"The Seasons", nullptr}},
-    {{"Day and Night", nullptr},
-     {"Sound", nullptr},
-     {"Ray Diagrams", nullptr},
-     {"Scrambled Words", "scramble"},
-     {"Healthy Living", "healthy"}},
+    {
+        {"Organs"},
+        {"The Skeleton"},
+        {"Movement"},
+        {"Teeth"},
+        {"Puberty"},
+    },
+    {
+        {"Food"},
+        {"Plant Reproduction"},
+        {"Animal Groups"},
+        {"Plant Groups"},
+        {"Food Chains"},
+    },
+    {
+        {"Insulators and Conductors"},
+        {"Magnets"},
+        {"Solids, Liquids and Gases"},
+        {"Changes"},
+        {"The Water Cycle"},
+    },
+    {
+        {"Separation"},
+        {"Circuit Symbols"},
+        {"Newton Meter"},
+        {"Forces"},
+        {"The Seasons"},
+    },
+    {
+        {"Day and Night"},
+        {"Sound"},
+        {"Ray Diagrams"},
+        {"Scrambled Words", "scramble"},
+        {"Healthy Living"},
+    },
 };
-
-// The file each of the program's own activities is played from, by its screen's name; a
-// teacher's file of that name in her folder takes its place. Scrambled Words has none.
-struct OwnFile {
-    const char* screen;
-    const char* file;
-};
-constexpr OwnFile kOwnFiles[] = {
-    {"boneslab", "skeleton.toml"}, {"puberty", "puberty.toml"}, {"repro", "repro.toml"},
-    {"circuits", "circuits.toml"}, {"magnets", "magnets.toml"}, {"healthy", "healthy-living.toml"},
-};
-
-constexpr const char* ownFileOf(const char* screen) {
-    if (!screen) return nullptr;
-    for (const OwnFile& o : kOwnFiles) {
-        int i = 0;
-        while (o.screen[i] && o.screen[i] == screen[i]) ++i;
-        if (o.screen[i] == screen[i]) return o.file;
-    }
-    return nullptr;
-}
 
 // Menu 5's Healthy Living, to which passage files may give more passages.
 constexpr int kHealthyMenu = 5, kHealthySlot = 4;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "activities/files/shipped.h"
+
 namespace activityfiles {
 
 namespace {
@@ -21,19 +23,6 @@ Place wanted(const Candidate& c) {
     const QString& topic = c.hides ? c.hiddenTopic : c.topic;
     if (menu < 1 || menu > 5) return p;
     const int slot = captionSlot(menu, topic);
-    // The program's own file of one of its own activities holds that activity's entry, and
-    // the menu opens it by its screen's name; so does her copy of that file.
-    if (const char* own = slot >= 0 ? ownFileOf(kMenuTopics[menu - 1][slot].builtIn) : nullptr;
-        own && c.fileName.compare(QLatin1String(own), Qt::CaseInsensitive) == 0) {
-        p.where = Place::Own;
-        p.menu = menu;
-        p.slot = slot;
-        return p;
-    }
-    if (menu == kHealthyMenu && slot == kHealthySlot && c.passage) {
-        p.where = Place::Healthy;
-        return p;
-    }
     if (slot < 0) {
         if (!c.hides)
             p.problems.push_back(
@@ -52,6 +41,18 @@ Place wanted(const Candidate& c) {
                              .arg(menu)});
         return p;
     }
+    // A shipped activity's file, or her copy of it, is played under the screens its entry has
+    // always opened.
+    if (shippedByFile(c.fileName)) {
+        p.where = Place::Own;
+        p.menu = menu;
+        p.slot = slot;
+        return p;
+    }
+    if (menu == kHealthyMenu && slot == kHealthySlot && c.passage) {
+        p.where = Place::Healthy;
+        return p;
+    }
     p.where = Place::Topic;
     p.menu = menu;
     p.slot = slot;
@@ -60,7 +61,7 @@ Place wanted(const Candidate& c) {
 
 QString captionOf(const Candidate& c, const Place& p) {
     if (c.topic.isEmpty()) return c.fileName;
-    if (p.where == Place::Topic) {
+    if (p.where == Place::Topic || p.where == Place::Own) {
         const QString table = QString::fromUtf8(kMenuTopics[p.menu - 1][p.slot].caption);
         if (table.compare(c.topic, Qt::CaseInsensitive) == 0) return table;
     }
@@ -79,7 +80,7 @@ Placement place(const std::vector<Candidate>& candidates) {
             const Candidate& c = candidates[i];
             if (c.hides != (pass == 0)) continue;
             Place p = wanted(c);
-            if (p.where == Place::Topic) {
+            if (p.where == Place::Topic || p.where == Place::Own) {
                 int& holder = out.holders[p.menu - 1][p.slot];
                 if (holder >= 0) {
                     const Candidate& other = candidates[static_cast<size_t>(holder)];
@@ -97,10 +98,8 @@ Placement place(const std::vector<Candidate>& candidates) {
                                              .arg(other.fileName)});
                     }
                 }
-                if (p.where == Place::Topic) holder = static_cast<int>(i);
+                if (p.where == Place::Topic || p.where == Place::Own) holder = static_cast<int>(i);
             }
-            // The program's own file holds its topic, so that the menu judges it.
-            if (p.where == Place::Own) out.holders[p.menu - 1][p.slot] = static_cast<int>(i);
             p.caption = captionOf(c, p);
             out.places[i] = std::move(p);
         }

@@ -31,7 +31,8 @@ struct Place {
         Topic,          // menu and slot
         Healthy,        // adds passages to Healthy Living
         Displaced,      // a shipped or school file whose place a teacher's file took: unused
-        Own,            // one of the program's own activities (named as its screen) in its own slot
+        Own,            // a shipped activity's file, or her copy: a topic, played under its
+                        // screens' own names
     } where = OurActivities;
     int menu = 0, slot = -1;
     QString caption;  // what its topic entry shows

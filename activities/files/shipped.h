@@ -1,33 +1,42 @@
 #pragma once
-// The activities that come with the program in its menus' own entries. Each is an activity
-// file of the data folders, played under the screen name its menu entry opens; a teacher's
-// file of the same name in her folder takes its place, as for any file.
+// The activities that come with the program and are played under the screen names their menu
+// entries have always opened (the magnets' two sections each under its own). A teacher's file
+// of the same name takes its place, as for any file, and is played under the same names.
 #include <QString>
+#include <array>
 
 namespace activityfiles {
 
-struct ShippedScreen {
-    const char* screen;
+struct ShippedScreens {
     const char* file;
+    std::array<const char*, 2> screens;  // by section or passage; null past the last
 };
 
-constexpr ShippedScreen kShippedScreens[] = {
-    {"boneslab", "skeleton.toml"},
-    {"puberty", "puberty.toml"},
-    {"healthy", "healthy-living.toml"},
+// Healthy Living's first passage; the others are its screen name with "#2" to "#4".
+constexpr const char* kHealthyScreen = "healthy";
+
+constexpr ShippedScreens kShippedScreens[] = {
+    {"skeleton.toml", {"boneslab"}},           {"puberty.toml", {"puberty"}},
+    {"healthy-living.toml", {kHealthyScreen}}, {"magnets.toml", {"magnets", "magnets2"}},
+    {"circuits.toml", {"circuits"}},           {"repro.toml", {"repro"}},
 };
 
-// The shipped file that a menu entry's screen plays, or null for a screen of none.
-inline const char* shippedFileOf(const QString& screen) {
-    for (const ShippedScreen& s : kShippedScreens)
-        if (screen == QLatin1String(s.screen)) return s.file;
+// The shipped activity a file of this name plays, or null.
+inline const ShippedScreens* shippedByFile(const QString& fileName) {
+    for (const ShippedScreens& s : kShippedScreens)
+        if (fileName.compare(QLatin1String(s.file), Qt::CaseInsensitive) == 0) return &s;
     return nullptr;
 }
 
-inline bool isShippedBoardFile(const QString& fileName) {
-    for (const ShippedScreen& s : kShippedScreens)
-        if (fileName.compare(QLatin1String(s.file), Qt::CaseInsensitive) == 0) return true;
-    return false;
+// The shipped activity played under a screen name, and which of its screens that is.
+inline const ShippedScreens* shippedByScreen(const QString& screen, int* index = nullptr) {
+    for (const ShippedScreens& s : kShippedScreens)
+        for (int k = 0; k < static_cast<int>(s.screens.size()); ++k)
+            if (s.screens[k] && screen == QLatin1String(s.screens[k])) {
+                if (index) *index = k;
+                return &s;
+            }
+    return nullptr;
 }
 
 }  // namespace activityfiles

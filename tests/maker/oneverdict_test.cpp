@@ -134,8 +134,12 @@ TEST_F(OneVerdictTest, TheMenusCheckAndTheMakerSayTheSame) {
          "must be true or false"},
         {"clash.toml", kGood, 0, "\"Forces\" on menu 4 is taken by a.toml", "a.toml"},
         {"builtin.toml",
-         QByteArray(kGood).replace("Forces", "Magnets").replace("menu = 4", "menu = 3"), 0,
+         QByteArray(kGood).replace("Forces", "Scrambled Words").replace("menu = 4", "menu = 5"), 0,
          "one of the program's own activities"},
+        // A shipped activity's topic is hers to take, as any other.
+        {"magnets-tf.toml",
+         QByteArray(kGood).replace("Forces", "Magnets").replace("menu = 4", "menu = 3"), 3,
+         nullptr},
         // A passage for Healthy Living's own Smoking: one verdict, not "no problems" here and
         // a failure there.
         {"smoking.toml", arg(kHealthy, "Smoking"), 5, "the Smoking passage of Healthy Living"},

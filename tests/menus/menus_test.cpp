@@ -1,6 +1,5 @@
 // The five topic menus: layout from their tables, switching by tabs, the way back, topics,
 // through real clicks.
-#include <QDir>
 
 #include "app/mainscreen.h"
 #include "menus/topicmenu.h"
@@ -11,19 +10,12 @@ using namespace ui;
 
 namespace {
 
-// A stand-in activity, so that enabled topics have something to open.
-class Activity : public Form {
-  public:
-    Activity() : Form("activity") {}
-};
-
-// The menus as the program's own tables make them: without the shipped activity files.
+// The menus with the shipped activities that keep their own screens' names, and no other.
 class MenusTest : public ScreenTest {
   protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        useCopyOfRunFolder();
-        QDir("activities").removeRecursively();
+        useRunFolderWithOwnScreensOnly();
     }
     TopicMenu& openMenu(int k) {
         forms().show<MainScreen>();
@@ -59,12 +51,11 @@ TEST_F(MenusTest, FiveMenusFromOneDesign) {
 }
 
 TEST_F(MenusTest, TopicsOpenTheirActivityTheMenuStaysAndTabsSwitchMenus) {
-    forms().registerScreen("circuits", [] { return std::make_unique<Activity>(); });
     TopicMenu& menu = openMenu(3);
     real::click(menu.topics(0));
-    ASSERT_TRUE(forms().isLoaded("activity"));
+    ASSERT_TRUE(forms().isLoaded("circuits"));
     EXPECT_TRUE(forms().isLoaded("menu3"));
-    forms().unload(*forms().find("activity"));
+    forms().unload(*forms().find("circuits"));
     // The menu answers as before once the activity has gone; its own tab does nothing.
     real::click(menu.tabs(2));
     EXPECT_EQ(forms().find("menu3"), &menu);

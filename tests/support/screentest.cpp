@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 
+#include "activities/files/shipped.h"
 #include "app/screens.h"
 #include "app/shellstate.h"
 #include "menus/menupage.h"
@@ -54,6 +55,12 @@ QString ScreenTest::useCopyOfRunFolder() {
     }
     QDir::setCurrent(scratch_->path());
     return scratch_->path();
+}
+
+void ScreenTest::useRunFolderWithOwnScreensOnly() {
+    QDir activities(useCopyOfRunFolder() + "/activities");
+    for (const QString& name : activities.entryList(QDir::Files))
+        if (!activityfiles::shippedByFile(name)) activities.remove(name);
 }
 
 void ScreenTest::settle(int rounds) {

@@ -30,6 +30,8 @@ class ScreenTest : public ::testing::Test {
     void useEmptyFolder();
     // A scratch folder holding copies of the run folder's files, to spoil some of them.
     QString useCopyOfRunFolder();
+    // That copy with only the shipped activities that are played under their own screen names.
+    void useRunFolderWithOwnScreensOnly();
 
     FakePlatform* fake = nullptr;
 

@@ -2,16 +2,15 @@
 // stops, the focus ring, clicks by Enter and Space, arrows, Escape, the focus handed back as
 // windows close, and drag-and-drop by keys with what a screen reader is told.
 #include <QApplication>
-#include <QDir>
 #include <QTest>
 #include <algorithm>
 
 #include "activities/files/filescreens.h"
-#include "activities/files/menutopics.h"
 #include "activities/wordgame/scrambledwordsscreen.h"
 #include "app/mainscreen.h"
 #include "app/titlescreen.h"
 #include "jotter/jotter.h"
+#include "menus/menupage.h"
 #include "menus/topicmenu.h"
 #include "tests/activities/labelling/labelling_helpers.h"
 #include "tests/support/mouse.h"
@@ -21,19 +20,12 @@ using namespace ui;
 
 namespace {
 
-// The screens as the program's own tables make them: without the shipped activity files.
+// The shipped activities that keep their screens' own names, and no other file.
 class KeyboardTest : public ScreenTest {
   protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        useCopyOfRunFolder();
-        // The menus' own entries only: their activities are files too.
-        QDir activities("activities");
-        for (const QString& name : activities.entryList(QDir::Files))
-            if (std::none_of(std::begin(activityfiles::kOwnFiles),
-                             std::end(activityfiles::kOwnFiles),
-                             [&](const auto& o) { return name == QLatin1String(o.file); }))
-                activities.remove(name);
+        useRunFolderWithOwnScreensOnly();
     }
     static void press(Form& f, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(f.window(), key, mods);
@@ -130,17 +122,17 @@ TEST_F(KeyboardTest, FromTheTitleScreenToEveryActivityAndBackByKeys) {
         ASSERT_NE(menu, nullptr) << m;
         settle();
         for (int t = 0; t < 5; ++t) {
-            const char* screen = activityfiles::kMenuTopics[m][t].builtIn;
-            if (!screen) continue;
+            const QString screen = menus::menuPage(m + 1, 0).slots[static_cast<size_t>(t)].screen;
+            if (screen.isEmpty()) continue;
             tabTo(*menu, menu->topics(t));
             press(*menu, Qt::Key_Return);
-            ASSERT_TRUE(forms().isLoaded(screen)) << screen;
+            ASSERT_TRUE(forms().isLoaded(screen)) << qPrintable(screen);
             settle();
             press(*forms().find(screen), Qt::Key_Escape);
             settle();
-            EXPECT_FALSE(forms().isLoaded(screen)) << screen;
+            EXPECT_FALSE(forms().isLoaded(screen)) << qPrintable(screen);
             // The menu has the keyboard again, on the topic that opened the activity.
-            EXPECT_EQ(QApplication::focusWidget(), menu->topics(t).widget()) << screen;
+            EXPECT_EQ(QApplication::focusWidget(), menu->topics(t).widget()) << qPrintable(screen);
         }
         press(*menu, Qt::Key_Escape);
         settle();

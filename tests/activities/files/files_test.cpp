@@ -265,7 +265,7 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
 // Where each file goes: her file in the place of the file it hides, a topic by its caption,
 // Our Activities for the rest, by caption, and a shipped file she displaced left unused.
 TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
-    std::vector<Candidate> c(10);
+    std::vector<Candidate> c(12);
     const auto set = [&](size_t i, const char* file, int folder, int menu, const char* topic) {
         c[i].fileName = file;
         c[i].folder = folder;
@@ -274,7 +274,7 @@ TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     };
     set(0, "a.toml", 0, 3, "the water cycle");
     set(1, "b.toml", 0, 3, "The Water Cycle");
-    set(2, "c.toml", 0, 3, "Magnets");
+    set(2, "c.toml", 0, 5, "Scrambled Words");
     set(3, "d.toml", 0, 2, "Parts of a Flower");
     set(4, "e.toml", 0, 0, "Zebras");
     set(5, "sound.toml", 0, 2, "Magnets true or false");
@@ -285,7 +285,9 @@ TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     set(7, "f.toml", 0, 5, "Healthy Living");
     c[7].passage = true;
     set(8, "g.toml", 0, 0, "");
-    set(9, "Skeleton.TOML", 0, 1, "The Skeleton");  // the program's own file of its topic
+    set(9, "Skeleton.TOML", 2, 1, "The Skeleton");  // a shipped activity...
+    set(10, "bones.toml", 0, 1, "the skeleton");    // ...whose place her file of another name takes
+    set(11, "MAGNETS.toml", 2, 3, "Magnets");       // played under its own screens
     const Placement p = place(c);
     EXPECT_EQ(p.places[0].where, Place::Topic);
     EXPECT_EQ(p.holders[2][4], 0);
@@ -293,8 +295,11 @@ TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     EXPECT_EQ(p.places[1].problems[0].message,
               "\"The Water Cycle\" on menu 3 is taken by a.toml: give this file another topic");
     EXPECT_TRUE(p.places[2].problems[0].message.contains("one of the program's own"));
-    EXPECT_EQ(p.places[9].where, Place::Own);
-    EXPECT_TRUE(p.places[9].problems.empty());
+    EXPECT_EQ(p.places[9].where, Place::Displaced);
+    EXPECT_EQ(p.holders[0][1], 10);
+    EXPECT_EQ(p.places[10].caption, "The Skeleton");
+    EXPECT_EQ(p.places[11].where, Place::Own);
+    EXPECT_EQ(p.holders[2][1], 11);
     EXPECT_EQ(p.places[3].problems[0].message,
               "menu 2 has no topic \"Parts of a Flower\": leave out \"menu\" to put it in Our "
               "Activities, or give the topic of a menu 2 entry");
@@ -304,7 +309,7 @@ TEST(ActivityPlacement, TopicsHiddenPlacesOurActivitiesAndConflicts) {
     EXPECT_TRUE(p.places[6].problems.empty());
     EXPECT_EQ(p.places[7].where, Place::Healthy);
     EXPECT_EQ(p.places[8].caption, "g.toml");
-    EXPECT_EQ(p.ourActivities, std::vector<int>({8, 2, 3, 1, 4})) << "by caption, any case";
+    EXPECT_EQ(p.ourActivities, std::vector<int>({8, 3, 2, 1, 4})) << "by caption, any case";
 
     Activity first = *read(kPassage).activity, second = first;
     first.passages[0].option = "alcohol";
@@ -668,9 +673,10 @@ TEST_F(FileScreenTest, EveryShippedActivityOpensLaidOutAndSolved) {
                     if (f->shownOrder() > form->shownOrder()) form = f;
                 ASSERT_NE(form, menu) << "menu " << m << " topic " << t;
                 // The menus' own entries play shipped files too, laid out by hand.
-                const QString file = form->name().startsWith("file:")
-                                         ? form->name().mid(5)
-                                         : QString(shippedFileOf(form->name()));
+                const ShippedScreens* shipped = shippedByScreen(form->name());
+                const QString file = form->name().startsWith("file:") ? form->name().mid(5)
+                                     : shipped                        ? QString(shipped->file)
+                                                                      : QString();
                 if (file.isEmpty()) {
                     forms().unload(*form);
                     continue;
@@ -687,6 +693,6 @@ TEST_F(FileScreenTest, EveryShippedActivityOpensLaidOutAndSolved) {
                 settle();
             }
         }
-        EXPECT_EQ(opened, 21);
+        EXPECT_EQ(opened, 24);
     }
 }
