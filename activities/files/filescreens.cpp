@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 
+#include "activities/files/problemwords.h"
 #include "activities/labelling/startorder.h"
 #include "speech/readaloud.h"
 #include "speech/spoken.h"
@@ -616,7 +617,8 @@ void registerOwnActivity(ui::FormRegistry& registry, const QString& fileName,
     ReadResult read = path ? readActivityFile(*path) : ReadResult{};
     if (!read.activity) {
         const QString where = path.value_or("activities/" + fileName);
-        if (read.problems.empty()) read.problems.push_back({{1, 1}, "the file cannot be found"});
+        if (read.problems.empty())
+            read.problems.push_back(fileProblem({1, 1}, Fault::NotFound, {}));
         for (const Problem& p : read.problems)
             std::fprintf(stderr, "%s:%d:%d: %s\n", qUtf8Printable(where), p.at.line, p.at.column,
                          qUtf8Printable(p.message));
