@@ -21,11 +21,18 @@ struct Report {
 
 std::vector<Report> checkWordLists() {
     std::vector<Report> out;
-    for (const wordgame::Category& c : wordgame::kCategoryFiles) {
-        const auto path = ui::resolveFile(QString::fromLatin1(c.file));
-        if (!path) continue;
-        QFile file(*path);
-        Report& r = out.emplace_back(Report{*path, {}});
+    QStringList paths;
+    for (int c = 0; c < wordgame::kCategories; ++c) {
+        const auto english = wordgame::wordListFile(c, QLocale(QLocale::English));
+        if (english) paths << english->path;
+        for (const QLocale::Language language : wordgame::kListLanguages)
+            if (const auto own = wordgame::wordListFile(c, QLocale(language));
+                own && (!english || own->path != english->path))
+                paths << own->path;
+    }
+    for (const QString& path : paths) {
+        QFile file(path);
+        Report& r = out.emplace_back(Report{path, {}});
         if (!file.open(QIODevice::ReadOnly)) {
             r.problems.push_back({{1, 1}, "the file cannot be read"});
             continue;

@@ -7,6 +7,7 @@
 #include "app/appicon.h"
 #include "app/checkcommand.h"
 #include "app/fontconfiguration.h"
+#include "app/language.h"
 #include "app/screens.h"
 #include "app/startupwarmup.h"
 #include "app/titlescreen.h"
@@ -22,25 +23,15 @@
 
 namespace {
 
-// Checks activity files and ends, without a window: text is measured as the screens measure
-// it, so no display is needed, and none is touched.
-int check(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    useProgramFonts();
-    QGuiApplication app(argc, argv);
-    QStringList files;
-    for (int i = 2; i < argc; ++i) files << QString::fromLocal8Bit(argv[i]);
-    return runCheck(files);
-}
-
-// Writes an activity's sheets as a PDF and ends, without a window, as --check does.
-int worksheet(int argc, char* argv[]) {
+// Runs a command that ends without a window (--check, --worksheet): text is measured as the
+// screens measure it, so no display is needed, and none is touched.
+int runWindowless(int argc, char* argv[], int (*command)(const QStringList&)) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     useProgramFonts();
     QGuiApplication app(argc, argv);
     QStringList arguments;
     for (int i = 2; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    return runWorksheet(arguments);
+    return command(arguments);
 }
 
 // The Activity Maker: a desktop window of its own; closing it ends the program. Its Try it
@@ -51,6 +42,7 @@ int makeActivities(int argc, char* argv[]) {
     QApplication app(arguments.argc(), arguments.argv());
     QApplication::setApplicationName("Brindlemark Activity Maker");
     QGuiApplication::setDesktopFileName("org.brindlemark.Brindlemark.Maker");
+    useLanguage(chosenLanguage());
     warmup.applicationReady();
     ui::fitToDisplay({ui::ProgramState::kScreenWidth, ui::ProgramState::kScreenHeight});
     int status = 0;
@@ -69,13 +61,16 @@ int makeActivities(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) return check(argc, argv);
-    if (argc >= 2 && std::strcmp(argv[1], "--worksheet") == 0) return worksheet(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "--check") == 0)
+        return runWindowless(argc, argv, runCheck);
+    if (argc >= 2 && std::strcmp(argv[1], "--worksheet") == 0)
+        return runWindowless(argc, argv, runWorksheet);
     if (argc >= 2 && std::strcmp(argv[1], "--maker") == 0) return makeActivities(argc, argv);
     PlatformArguments arguments(argc, argv);
     StartupWarmup warmup;
     QApplication app(arguments.argc(), arguments.argv());
     QApplication::setApplicationName("Brindlemark");
+    useLanguage(chosenLanguage());
     warnOfNativeWayland();
     // Only the title screen's Exit ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QTextToSpeech>
 #include <QThread>
+#include <algorithm>
 #include <atomic>
 
 namespace speech {
@@ -35,12 +36,24 @@ void makeEngine(const std::shared_ptr<Worker>& worker, const std::function<void(
         tell([failed] { failed(QStringLiteral("No voice is installed")); });
         return;
     }
-    // British English where the service has it, else its default voice.
-    for (const QLocale& locale : engine->availableLocales()) {
-        if (locale.language() == QLocale::English && locale.territory() == QLocale::UnitedKingdom) {
-            engine->setLocale(locale);
-            break;
-        }
+    // The program's language: in English, British English where the service has it, else
+    // its default voice; in another language, a voice of that language or none, as a Welsh
+    // text read in an English voice is no help.
+    const QLocale wanted;
+    const bool english = wanted.language() == QLocale::English || wanted.language() == QLocale::C;
+    const QList<QLocale> locales = engine->availableLocales();
+    const auto spoken = std::find_if(locales.begin(), locales.end(), [&](const QLocale& l) {
+        return english ? l.language() == QLocale::English && l.territory() == QLocale::UnitedKingdom
+                       : l.language() == wanted.language();
+    });
+    if (spoken != locales.end()) {
+        engine->setLocale(*spoken);
+    } else if (!english) {
+        const QString language = wanted.nativeLanguageName();
+        tell([failed, language] {
+            failed(QStringLiteral("No voice for %1 is installed").arg(language));
+        });
+        return;
     }
     engine->setRate(kRate);
     worker->engine = engine;

@@ -73,7 +73,9 @@ void PageFrame::startSheet(const QString& title, const QString& instruction, boo
     if (answers) text("Answer sheet", font(kTextPoints, true), 0, width(), true, Qt::AlignRight);
     advance(titleHeight + pt(kGap));
     if (!answers) advance(text(kNameAndDate, font(kTextPoints), 0, width()) + pt(kGap * 1.5));
-    advance(text(instruction, font(kTextPoints + 2), 0, width()) + pt(kGap));
+    // Magnets, for one, asks only its questions.
+    if (!instruction.isEmpty()) advance(text(instruction, font(kTextPoints + 2), 0, width()));
+    advance(pt(kGap));
     painter.drawLine(QPointF(left(), y_), QPointF(left() + width(), y_));
     advance(pt(kGap * 1.5));
     bodyTop_ = y_;

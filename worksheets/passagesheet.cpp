@@ -28,25 +28,30 @@ QString passageHtml(const activityfiles::Passage& passage, bool answers) {
 
 void paintPassages(PageFrame& frame, const Prepared& prepared, bool answers) {
     const auto& passages = prepared.source.activity.passages;
+    const QFont option = frame.font(kBankPoints, true);
     for (size_t i = 0; i < passages.size(); ++i) {
-        if (passages.size() > 1) {
-            const QFont option = frame.font(kBankPoints, true);
-            frame.need(frame.textHeight(passages[i].option, option, frame.width()) * 3);
-            frame.advance(frame.text(passages[i].option, option, 0, frame.width()) + frame.pt(4));
-        }
         QTextDocument doc;
         doc.documentLayout()->setPaintDevice(frame.painter.device());
         doc.setDefaultFont(frame.font(kBankPoints));
         doc.setDocumentMargin(0);
         doc.setTextWidth(frame.width());
         doc.setHtml("<p style=\"line-height: 160%\">" + passageHtml(passages[i], answers) + "</p>");
-        frame.need(doc.size().height());
+        const bool named = passages.size() > 1;
+        const bool banked = !answers && i < prepared.banks.size();
+        // A passage, its name and its bank on one page: a bank overleaf is no help.
+        frame.need((named
+                        ? frame.textHeight(passages[i].option, option, frame.width()) + frame.pt(4)
+                        : 0) +
+                   doc.size().height() + frame.pt(10) +
+                   (banked ? paintWordBank(frame, prepared.banks[i], false) : 0));
+        if (named)
+            frame.advance(frame.text(passages[i].option, option, 0, frame.width()) + frame.pt(4));
         frame.painter.save();
         frame.painter.translate(frame.left(), frame.y());
         doc.drawContents(&frame.painter);
         frame.painter.restore();
         frame.advance(doc.size().height() + frame.pt(10));
-        if (!answers && i < prepared.banks.size()) paintWordBank(frame, prepared.banks[i]);
+        if (banked) paintWordBank(frame, prepared.banks[i]);
         frame.advance(frame.pt(10));
     }
 }

@@ -17,14 +17,12 @@ void paintScrambled(PageFrame& frame, const Prepared& prepared, bool answers) {
         const QRectF left(frame.left(), frame.y(), half, row);
         p.setFont(letters);
         p.drawText(left, Qt::AlignLeft | Qt::AlignVCenter,
-                   QString("%1.   %2")
-                       .arg(i + 1)
-                       .arg(wordgame::characters(prepared.scrambled[i]).join(' ')));
+                   QString("%1.   %2").arg(i + 1).arg(prepared.scrambled[i]));
         const QRectF right(frame.left() + half, frame.y(), half, row);
         if (answers) {
             p.setFont(written);
             p.drawText(right, Qt::AlignLeft | Qt::AlignVCenter,
-                       wordgame::asShown(prepared.source.words[i]));
+                       wordgame::withoutMarks(wordgame::asShown(prepared.source.words[i])));
         } else {
             const double base = right.center().y() + frame.pt(kBankPoints / 2);
             p.drawLine(QPointF(right.left(), base), QPointF(right.right(), base));

@@ -24,7 +24,11 @@ void paintSorting(PageFrame& frame, const Prepared& prepared, bool answers) {
     for (const QString& c : a.columns)
         headingHeight = std::max(headingHeight, frame.textHeight(c, heading, cell - 2 * pad));
     headingHeight += 2 * pad;
-    const double rowHeight = frame.pt(kBankPoints * 2.4);
+    // Room for a pupil's writing, and for the longest word wrapped with a margin above and
+    // below: the same rows on both sheets.
+    double rowHeight = frame.pt(kBankPoints * 2.4);
+    for (const auto& w : a.words)
+        rowHeight = std::max(rowHeight, frame.textHeight(w.text, word, cell - 2 * pad) + 2 * pad);
     frame.need(headingHeight + rows * rowHeight);
 
     QPainter& p = frame.painter;

@@ -5,7 +5,7 @@
 #include <QImageReader>
 #include <algorithm>
 
-#include "activities/files/library.h"
+#include "activities/files/catalogue.h"
 #include "activities/wordgame/scramble.h"
 #include "activities/wordgame/wordlists.h"
 #include "ui/files.h"
@@ -31,37 +31,31 @@ Found wordGame(const QString& path, const QString& caption, int count, ui::Rando
     if (!file.open(QIODevice::ReadOnly))
         return {std::nullopt, {path + ": the file cannot be read"}};
     const wordgame::CategoryWords list = wordgame::readWordList(file);
+    const wordgame::Alphabet alphabet = wordgame::alphabetOfList(QFileInfo(path).fileName());
     QStringList usable;
     for (int i = 0; i < list.count; ++i) {
         const QString w = list.words[i];
-        const QStringList letters = wordgame::characters(wordgame::asShown(w));
+        const QStringList letters = wordgame::letters(wordgame::asShown(w), alphabet);
         if (!usable.contains(w) && letters.count(letters.front()) < letters.size()) usable << w;
     }
     if (usable.isEmpty())
         return {std::nullopt, {path + ": the list has no word whose letters can be mixed"}};
     Source s;
     s.wordGame = true;
+    s.alphabet = alphabet;
     s.activity.title = caption.isEmpty() ? QString(kWordGameTitle)
                                          : QString("%1: %2").arg(kWordGameTitle, caption);
     s.activity.instruction = kWordGameInstruction;
-    s.words = bankOrder(usable, random).mid(0, std::clamp(count, 1, kMaxWords));
+    s.words = gameOrder(usable, random).mid(0, std::clamp(count, 1, kMaxWords));
     return {std::move(s), {}};
 }
 
-Found fromRead(const ReadResult& read, const QString& path) {
-    Found out;
-    for (const Problem& p : read.problems) out.problems << located(path, p);
-    if (!read.activity) return out;
-    return sourceOf(*read.activity, path);
-}
-
-}  // namespace
-
-Found sourceOf(const Activity& activity, const QString& file) {
+// The layout's problems, or the source with every picture it shows read at full size.
+Found withPictures(const Activity& activity, const Planned& planned, const QString& file) {
     Found out;
     Source s;
     s.activity = activity;
-    s.planned = plan(activity);
+    s.planned = planned;
     for (const Problem& p : s.planned.problems) out.problems << located(file, p);
     QStringList paths;
     for (const auto& d : s.planned.drags) paths << d.picturePath;
@@ -80,24 +74,56 @@ Found sourceOf(const Activity& activity, const QString& file) {
     return out;
 }
 
+// The sheets of what the menus play: the catalogue's layout of the entry and its verdict.
+Found fromEntry(const CatalogueEntry& entry) {
+    const QString& path = entry.file.file.path;
+    if (!entry.problems().empty() || !entry.activity() || !entry.planned()) {
+        Found out;
+        for (const Problem& p : entry.problems()) out.problems << located(path, p);
+        if (out.problems.isEmpty()) out.problems << path + ": the activity cannot be played";
+        return out;
+    }
+    return withPictures(*entry.activity(), *entry.planned(), path);
+}
+
+// A file named by its path, judged as if it stood in the folders, as `--check` judges it.
+Found fromDraft(const QString& path) {
+    std::vector<size_t> index;
+    const Catalogue catalogue =
+        readCatalogueWith(activityFolders(), {Draft{path, std::nullopt}}, index, false);
+    if (index.empty()) return {std::nullopt, {path + ": the file cannot be read"}};
+    return fromEntry(catalogue.entries[index.front()]);
+}
+
+}  // namespace
+
+Found sourceOf(const Activity& activity, const QString& file) {
+    return withPictures(activity, plan(activity), file);
+}
+
 Found findSource(const QString& nameOrFile, int words, ui::RandomSource& random) {
     const QFileInfo given(nameOrFile);
     const bool wordList = nameOrFile.endsWith(".txt", Qt::CaseInsensitive);
     if (given.isFile())
-        return wordList ? wordGame(nameOrFile, {}, words, random)
-                        : fromRead(readActivityFile(nameOrFile), nameOrFile);
-    for (const wordgame::Category& c : wordgame::kCategoryFiles)
-        if (nameOrFile.compare(c.file, Qt::CaseInsensitive) == 0) {
-            const auto path = ui::resolveFile(c.file);
-            if (!path) break;
-            return wordGame(*path, c.caption, words, random);
-        }
-    const Library library = loadLibrary(activityFolders(), false);
-    for (const LoadedFile& f : library.files) {
-        const QString name = f.file.fileName;
-        if (name.compare(nameOrFile, Qt::CaseInsensitive) == 0 ||
-            name.compare(nameOrFile + ".toml", Qt::CaseInsensitive) == 0)
-            return fromRead(*f.read, f.file.path);
+        return wordList ? wordGame(nameOrFile, {}, words, random) : fromDraft(nameOrFile);
+    for (const wordgame::Category& c : wordgame::kCategoryFiles) {
+        QStringList names = {c.file};
+        for (const QLocale::Language language : wordgame::kListLanguages)
+            names << QString(c.file).insert(QString(c.file).lastIndexOf('.'),
+                                            '.' + QLocale::languageToCode(language));
+        for (const QString& name : names)
+            if (nameOrFile.compare(name, Qt::CaseInsensitive) == 0) {
+                const auto path = ui::resolveFile(name);
+                if (!path) break;
+                return wordGame(*path, c.caption, words, random);
+            }
+    }
+    const Catalogue catalogue = readCatalogue(activityFolders());
+    for (const CatalogueEntry& e : catalogue.entries) {
+        const QString name = e.file.file.fileName;
+        if (e.used() && (name.compare(nameOrFile, Qt::CaseInsensitive) == 0 ||
+                         name.compare(nameOrFile + ".toml", Qt::CaseInsensitive) == 0))
+            return fromEntry(e);
     }
     return {std::nullopt,
             {QString("there is no activity or word list named \"%1\", and no such "

@@ -10,16 +10,16 @@
 
 namespace worksheets {
 
-QStringList bankOrder(const QStringList& answerOrder, ui::RandomSource& random) {
+QStringList gameOrder(const QStringList& items, ui::RandomSource& random) {
     const auto draw = [&](int n) {
         return std::clamp(static_cast<int>(random.next() * n), 0, n - 1);
     };
     QStringList out;
-    for (int i : wordgame::scrambledOrder(answerOrder, draw)) out << answerOrder[i];
+    for (int i : wordgame::scrambledOrder(items, draw)) out << items[i];
     return out;
 }
 
-double paintWordBank(PageFrame& frame, const QStringList& words) {
+double paintWordBank(PageFrame& frame, const QStringList& words, bool draw) {
     const QFont font = frame.font(kBankPoints);
     const QFontMetricsF metrics(font, frame.painter.device());
     const double pad = frame.pt(8), space = frame.pt(22), line = metrics.lineSpacing() * 1.3;
@@ -37,6 +37,7 @@ double paintWordBank(PageFrame& frame, const QStringList& words) {
         x += wide + space;
     }
     const double height = rows.size() * line + 2 * pad;
+    if (!draw) return height + frame.pt(6);
     frame.need(height + frame.pt(6));
     QPainter& p = frame.painter;
     p.setFont(font);

@@ -1,5 +1,5 @@
 #pragma once
-// The word bank: the words a pupil places, mixed as on screen and boxed at the foot of a part.
+// The word bank, boxed at the foot of a part, and the game's mixing of Scrambled Words' sheet.
 #include <QStringList>
 
 namespace ui {
@@ -10,11 +10,12 @@ namespace worksheets {
 
 class PageFrame;
 
-// The words in a mixed order that is never the answer's order (a list of one word, or of one
-// word repeated, cannot be mixed). Draws from the program's random source.
-QStringList bankOrder(const QStringList& answerOrder, ui::RandomSource& random);
+// Mixed by the word game's own rule: never in order (unless every item is the same), never
+// spelling a word not to show. A word's letters, or the words drawn from a list.
+QStringList gameOrder(const QStringList& items, ui::RandomSource& random);
 
-// Paints the bank as rows of words in a box across the flow; its height.
-double paintWordBank(PageFrame& frame, const QStringList& words);
+// Paints the bank as rows of words in a box across the flow; the height it takes. Only
+// measures when not `draw`.
+double paintWordBank(PageFrame& frame, const QStringList& words, bool draw = true);
 
 }  // namespace worksheets

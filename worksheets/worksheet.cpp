@@ -5,8 +5,10 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "activities/files/startdeal.h"
 #include "activities/wordgame/scramble.h"
 #include "activities/wordgame/wordlistreader.h"
+#include "ui/random.h"
 #include "worksheets/sheets.h"
 #include "worksheets/wordbank.h"
 
@@ -17,15 +19,6 @@ using activityfiles::Kind;
 namespace {
 
 constexpr double kMarginMm = 15;  // inside what any printer can reach
-
-QStringList answerOrder(const activityfiles::Activity& a) {
-    QStringList out;
-    if (a.kind == Kind::Labelling)
-        for (const auto& l : a.labels) out << l.word;
-    if (a.kind == Kind::Sorting)
-        for (const auto& w : a.words) out << w.text;
-    return out;
-}
 
 QImage inInk(const QImage& picture) {
     // Each colour as the ink it needs: its darkest channel, so that a red pointer or a blue
@@ -51,17 +44,17 @@ Prepared prepare(Source source, ui::RandomSource& random) {
     Prepared out{std::move(source), {}, {}};
     // Once for every sheet: a PDF then holds each picture once.
     for (auto& [path, picture] : out.source.pictures) picture = inInk(picture);
-    const auto& a = out.source.activity;
     if (out.source.wordGame) {
-        for (const QString& w : out.source.words) {
-            const QStringList letters = wordgame::characters(wordgame::asShown(w));
-            out.scrambled << bankOrder(letters, random).join(QString());
-        }
-    } else if (a.kind == Kind::Passage) {
-        for (const auto& p : a.passages) out.banks.push_back(bankOrder(p.gaps, random));
-    } else if (a.kind == Kind::Labelling || a.kind == Kind::Sorting) {
-        out.banks.push_back(bankOrder(answerOrder(a), random));
+        for (const QString& w : out.source.words)
+            out.scrambled << gameOrder(wordgame::letters(wordgame::asShown(w), out.source.alphabet),
+                                       random)
+                                 .join(' ');
+        return out;
     }
+    // Dealt as the board deals its start places.
+    for (const auto& drag : out.source.planned.drags)
+        out.banks.push_back(
+            activityfiles::dealtWordBank(drag, [&random] { return random.next(); }));
     return out;
 }
 

@@ -12,6 +12,7 @@
 
 #include "activities/files/activity.h"
 #include "activities/files/layout.h"
+#include "activities/wordgame/alphabet.h"
 
 class QPagedPaintDevice;
 
@@ -31,6 +32,7 @@ struct Source {
     std::map<QString, QImage> pictures;  // by the path the layout found, read at full size
     bool wordGame = false;
     QStringList words;
+    wordgame::Alphabet alphabet{};  // the letters its words are cut into
 };
 
 // The sheets' words once mixed (a pupil's sheet and its answers must agree), and the
@@ -38,7 +40,7 @@ struct Source {
 struct Prepared {
     Source source;
     std::vector<QStringList> banks;  // one word bank per screen, never in answer order
-    QStringList scrambled;           // Scrambled Words: each word's letters, mixed
+    QStringList scrambled;           // Scrambled Words: each word's letters, mixed, a blank between
 };
 
 Prepared prepare(Source source, ui::RandomSource& random);

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "activities/files/problemwords.h"
-#include "activities/labelling/startorder.h"
+#include "activities/files/startdeal.h"
 #include "speech/readaloud.h"
 #include "speech/spoken.h"
 #include "ui/files.h"
@@ -176,19 +176,12 @@ QString FileDragScreen::spokenWord(int word) const {
 
 void FileDragScreen::arrangeHomes() {
     if (!plan_.dealStarts) return;
-    std::vector<labelling::Place> starts, boxes;
-    std::vector<int> groups;
-    for (const Box& b : plan_.boxes) {
-        starts.push_back({f(b.start.x()), f(b.start.y())});
-        boxes.push_back({f(b.box.left()), f(b.box.top())});
-        groups.push_back(b.group);
-    }
     platform().randomize();
-    const std::vector<int> deal = labelling::dealStarts(
-        starts, boxes, groups,
-        plan_.headings.empty() ? labelling::Giveaway::BoxOrder : labelling::Giveaway::SharedColumns,
-        [] { return platform().rnd(); });
-    for (int i = 0; i < wordCount(); ++i) homes(i).move(starts[deal[i]].left, starts[deal[i]].top);
+    const std::vector<int> deal = dealStartPlaces(plan_, [] { return platform().rnd(); });
+    for (int i = 0; i < wordCount(); ++i) {
+        const QPointF at = plan_.boxes[static_cast<size_t>(deal[i])].start;
+        homes(i).move(f(at.x()), f(at.y()));
+    }
 }
 
 void FileDragScreen::passageChosen(int index) {

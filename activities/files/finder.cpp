@@ -10,6 +10,7 @@
 #endif
 
 #include "activities/files/library.h"
+#include "activities/files/translation.h"
 #include "ui/files.h"
 
 namespace activityfiles {
@@ -98,6 +99,7 @@ Found findActivityFiles(const QStringList& folders) {
         QHash<QString, QString> here;  // case-folded name: the name read in this folder
         int count = 0;
         for (const QString& name : entries) {
+            if (!translationLanguage(name).isEmpty()) continue;  // read with its activity
             const QString path = root + '/' + name;
             const QString key = name.toCaseFolded();
             if (here.contains(key)) {

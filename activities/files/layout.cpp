@@ -132,9 +132,7 @@ class Planner {
     bool fits(const FontSpec& font, const QString& text, QSizeF size, Position at,
               const QString& what, Spot spot, bool border = false,
               const char* where = "on the screen", Fault fault = Fault::TooLongToFit) {
-        if (fitsAt(font, smallest_ > 0 ? smallest_ : smallestReadablePoints(font), text, size,
-                   border))
-            return true;
+        if (fitsAt(font, smallestReadablePoints(font), text, size, border)) return true;
         problem(at, fault, std::move(spot), {what, where, text});
         return false;
     }
@@ -298,7 +296,6 @@ class Planner {
     // The first passage of a set is the one it places; the others are planned as usual.
     void fixedDrag() {
         const FixedLayout& layout = *a_.layout;
-        smallest_ = kSmallestFixedPoints;
         DragPlan p;
         p.client = layout.size;
         p.background = a_.background;
@@ -371,7 +368,6 @@ class Planner {
         }
         words(p.boxes, where, p.wordSize, p.wordFont);
         out_.drags.push_back(std::move(p));
-        smallest_ = 0;
         for (size_t k = 1; k < a_.passages.size(); ++k) passage(a_.passages[k]);
     }
 
@@ -503,6 +499,7 @@ class Planner {
         top = std::max(top, 1440.0f);
         p.score = kScore;
 
+        p.dealStarts = true;
         const float w = wordWidth(source.gaps);
         const int entry = entryOf(a_.passages, source);
         std::vector<WordAt> where(source.gaps.size(), {source.where, {"text", entry}});
@@ -691,7 +688,6 @@ class Planner {
     const Activity& a_;
     const OptionSet* options_;
     Planned out_;
-    float smallest_ = 0;  // a size a fixed layout allows; 0: a capital's readable height
 };
 
 }  // namespace

@@ -19,11 +19,8 @@ constexpr float kClientWidth = 11910, kClientHeight = 8565;
 constexpr float kMargin = 120;
 constexpr float kButtonsTop = 7920;
 // No text a pupil reads is smaller than this: the height of a capital, in pixels at scale 1.
-// A long text wraps onto more lines rather than shrink below it.
+// A long text wraps onto more lines rather than shrink below it, on a layout placed by hand too.
 constexpr float kSmallestCapital = 14;
-// A layout placed by hand keeps the sizes it was designed with, a long word in a small box
-// down to this.
-constexpr float kSmallestFixedPoints = 9;
 
 constexpr ui::FontSpec kWordFont{"Arial", 15.75f, true};
 constexpr ui::FontSpec kInstructionFont{"Arial", 18, true};

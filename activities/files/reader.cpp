@@ -18,6 +18,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -25,6 +26,7 @@
 #include "activities/files/parserletters.h"
 #include "activities/files/parsermessages.h"
 #include "activities/files/problemwords.h"
+#include "activities/files/translation.h"
 
 namespace activityfiles {
 
@@ -889,6 +891,42 @@ ReadResult readActivity(const QByteArray& bytes, const QString& fileName) {
         return result;
     }
     return Reader(fileName).read(bytes);
+}
+
+Translation readTranslation(const QByteArray& bytes) {
+    Translation out;
+    if (bytes.size() > kMaxFileBytes) {
+        out.problems.push_back(fileProblem({1, 1}, Fault::TooLarge, {}));
+        return out;
+    }
+    if (std::optional<Problem> encoding = encodingProblem(bytes)) {
+        out.problems.push_back(std::move(*encoding));
+        return out;
+    }
+    const QByteArray moved = moveLettersForParser(bytes);
+    toml::parse_result parsed =
+        toml::parse(std::string_view(moved.constData(), static_cast<size_t>(moved.size())));
+    if (!parsed) {
+        out.problems.push_back(
+            parserProblem(positionOf(parsed.error().source()), qs(parsed.error().description())));
+        return out;
+    }
+    for (auto&& [key, value] : parsed.table()) {
+        const Position at = positionOf(key.source());
+        if (const auto text = value.value_exact<std::string_view>())
+            out.pairs.push_back({qs(key.str()), qs(*text), at});
+        else
+            out.problems.push_back(
+                {at, QString("\"%1\" must be given its translation in quotation marks, such as "
+                             "\"%1\" = \"...\"")
+                         .arg(qs(key.str()))});
+    }
+    const auto byPlace = [](const auto& x, const auto& y) {
+        return x.at.line != y.at.line ? x.at.line < y.at.line : x.at.column < y.at.column;
+    };
+    std::sort(out.pairs.begin(), out.pairs.end(), byPlace);
+    std::sort(out.problems.begin(), out.problems.end(), byPlace);
+    return out;
 }
 
 ReadResult readActivityFile(const QString& path) {

@@ -116,6 +116,7 @@ void ScrambledWordsScreen::loadWordsOnce() {
     const wordgame::WordLists read = wordgame::readWordLists();
     lists = read.lists;
     wordCounts = read.wordCounts;
+    alphabets = read.alphabets;
     // A category without a usable word can be neither chosen nor drawn.
     std::vector<int> usable;
     for (int c = 0; c < wordgame::kCategories; ++c) {
@@ -142,7 +143,7 @@ void ScrambledWordsScreen::newQuestion() {
     const QString w = wordgame::asShown(wordlist[wordNumber]);
     wordlist[wordNumber] = w;
     // The reader keeps words to 1 to 16 characters; the bound guards the tile arrays anyway.
-    const QStringList chars = wordgame::characters(w);
+    const QStringList chars = wordgame::letters(w, alphabets[category]);
     wordLength = std::min(static_cast<int>(chars.size()), kTiles);
     platform().randomize();
     const std::vector<int> order = wordgame::scrambledOrder(chars.mid(0, wordLength), drawIndex);
@@ -204,7 +205,7 @@ void ScrambledWordsScreen::flyNextFrame() {
             flightLetter = 0;
             flightTimer.setEnabled(false);
             // Every letter has landed: the word is whole.
-            speech::say(wordlist[wordNumber]);
+            speech::say(wordgame::withoutMarks(wordlist[wordNumber]));
             return;
         }
     }

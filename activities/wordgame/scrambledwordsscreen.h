@@ -50,6 +50,7 @@ class ScrambledWordsScreen : public ui::Form {
     std::int16_t category = 0;
     std::array<wordgame::WordList, wordgame::kCategories> lists;
     std::array<std::int16_t, wordgame::kCategories> wordCounts{};
+    std::array<wordgame::Alphabet, wordgame::kCategories> alphabets{};
     wordgame::WordList wordlist;
     std::int16_t wordNumber = 0;
     std::array<QString, 21> letters;

@@ -47,6 +47,16 @@ constexpr const char* kNeverShown[] = {
     "death",
     "kill",
     "murder",
+    // Welsh, which the same children read: rude, unkind, frightening
+    "cachu",
+    "cont",
+    "ffwc",
+    "pidyn",
+    "dwl",
+    "hyll",
+    "twp",
+    "lladd",
+    "marw",
 };
 
 QString spelt(const std::vector<int>& order, const QStringList& word) {

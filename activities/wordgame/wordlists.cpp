@@ -6,18 +6,37 @@
 
 namespace wordgame {
 
-WordLists readWordLists() {
+std::optional<ListFile> wordListFile(int category, const QLocale& locale) {
+    const QString english = QString::fromLatin1(kCategoryFiles[category].file);
+    if (locale.language() != QLocale::English && locale.language() != QLocale::C) {
+        QString own = english;
+        own.insert(own.lastIndexOf('.'), '.' + QLocale::languageToCode(locale.language()));
+        if (const auto path = ui::resolveFile(own))
+            return ListFile{*path, alphabetOf(locale.language())};
+    }
+    // Only a regular file is opened: a folder or a pipe of that name is passed over.
+    if (const auto path = ui::resolveFile(english)) return ListFile{*path, Alphabet::English};
+    return std::nullopt;
+}
+
+Alphabet alphabetOfList(const QString& fileName) {
+    const QStringList parts = fileName.split('.');
+    return parts.size() < 3 ? Alphabet::English
+                            : alphabetOf(QLocale::codeToLanguage(parts[parts.size() - 2]));
+}
+
+WordLists readWordLists(const QLocale& locale) {
     WordLists out;
     for (int c = 0; c < kCategories; ++c) {
-        // Only a regular file is opened: a folder or a pipe of that name is passed over.
-        const auto path = ui::resolveFile(QString::fromLatin1(kCategoryFiles[c].file));
-        if (!path) continue;
-        QFile file(*path);
+        const auto list = wordListFile(c, locale);
+        if (!list) continue;
+        QFile file(list->path);
         if (!file.open(QIODevice::ReadOnly)) continue;
         const CategoryWords read = readWordList(file);
         file.close();
         out.lists[c] = read.words;
         out.wordCounts[c] = read.count;
+        out.alphabets[c] = list->alphabet;
     }
     return out;
 }

@@ -297,7 +297,7 @@ TEST_F(MakerWindowTest, PutInPlaceOfAShippedTopicItIsThatTopicInTheMenu) {
     EXPECT_EQ(opens(1, "The Skeleton"), "The Skeleton");
     const auto& board = dynamic_cast<const LabellingScreen&>(*ui::forms().find("boneslab"));
     EXPECT_EQ(board.words(1).Caption(), "Cranium");
-    EXPECT_EQ(board.targets(1).Left(), 3840);
+    EXPECT_EQ(board.targets(1).Left(), 3720);
 }
 
 // A hand-written file with a comment the Maker cannot keep: she is told before it goes.

@@ -83,5 +83,5 @@ TEST_F(ScaleTest, TheSameDragsGiveTheSamePlacesAndScoreAtScalesOneAndTwo) {
     EXPECT_EQ(once.score, "4 out of 8 correct");
     EXPECT_EQ(once, twice);
     // The word left in open space is centred on the pointer, in twips.
-    EXPECT_EQ(twice.places[5], std::make_pair(6000 - 2085 / 2.0f, 7995 - 435 / 2.0f));
+    EXPECT_EQ(twice.places[5], std::make_pair(6000 - 2370 / 2.0f, 7995 - 435 / 2.0f));
 }

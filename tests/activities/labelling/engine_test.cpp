@@ -49,16 +49,16 @@ TEST_F(EngineTest, TheWordsLieInFrontHigherIndexFirst) {
 
 TEST_F(EngineTest, BoundsOfTheZoneAreExclusive) {
     activityfiles::FileDragScreen& s = open();
-    // Box 0 at 3840,1230, 2085 by 435: zone from 2797.5 to 5925 across, 1012.5 to 1665 down.
+    // Box 0 at 3720,1230, 2370 by 435: zone from 2535 to 6090 across, 1012.5 to 1665 down.
     struct Release {
         float x, y;
         bool snaps;
     };
     const Release cases[] = {
-        {2797.5f, 1230, false}, {std::nextafter(2797.5f, 1e9f), 1230, true},
-        {5925, 1230, false},    {std::nextafter(5925.f, 0.f), 1230, true},
-        {3840, 1012.5f, false}, {3840, std::nextafter(1012.5f, 1e9f), true},
-        {3840, 1665, false},    {3840, std::nextafter(1665.f, 0.f), true},
+        {2535, 1230, false},    {std::nextafter(2535.f, 1e9f), 1230, true},
+        {6090, 1230, false},    {std::nextafter(6090.f, 0.f), 1230, true},
+        {3720, 1012.5f, false}, {3720, std::nextafter(1012.5f, 1e9f), true},
+        {3720, 1665, false},    {3720, std::nextafter(1665.f, 0.f), true},
     };
     for (const Release& r : cases) {
         s.commandClicked(1);

@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QStringEncoder>
 
+#include "activities/wordgame/alphabet.h"
 #include "activities/wordgame/wordlists.h"
 
 using namespace wordgame;
@@ -113,13 +114,36 @@ TEST(WordListCharacters, OneCharacterIsOneCodePointAfterNfc) {
     EXPECT_EQ(read(sixteenFlowers + "\xF0\x9F\x8C\xBB").count, 0);
 }
 
+// Welsh letters of two characters are one tile each, in any case; a bar parts the n and g
+// that are two letters, and is never shown.
+TEST(WordListCharacters, WelshTilesKeepTheLettersOfTheWelshAlphabetWhole) {
+    const struct {
+        const char* word;
+        QStringList tiles;
+    } cases[] = {
+        {"Llechen", {"Ll", "e", "ch", "e", "n"}},
+        {"RHEWI", {"RH", "E", "W", "I"}},
+        {"Ffyngau", {"Ff", "y", "ng", "a", "u"}},
+        {"Pen|glog", {"P", "e", "n", "g", "l", "o", "g"}},
+        {"Dannedd", {"D", "a", "n", "n", "e", "dd"}},
+        {"Gwythïen", {"G", "w", "y", "th", "ï", "e", "n"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(letters(QString::fromUtf8(c.word), Alphabet::Welsh), c.tiles) << c.word;
+    EXPECT_EQ(letters("Pen|glog", Alphabet::English).size(), 7);
+    EXPECT_EQ(withoutMarks("Pen|glog"), "Penglog");
+}
+
 // The lists shipped beside the program keep the limits the game relies on, in the layout
 // a teacher is told to follow: the count, then one word a line, lines ending in CR LF.
 TEST(WordListLimits, ShippedListsKeepTheirLimits) {
     const QDir run(QStringLiteral(BRINDLEMARK_RUN_DIR));
-    for (const Category& category : kCategoryFiles) {
-        SCOPED_TRACE(category.file);
-        QFile file(run.filePath(category.file));
+    QStringList names;
+    for (const Category& category : kCategoryFiles)
+        names << category.file << QString(category.file).replace(".txt", ".cy.txt");
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(run.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         ASSERT_TRUE(bytes.endsWith("\r\n"));
