@@ -101,6 +101,16 @@ struct Document {
     int entryCount() const;
 };
 
+// A field of the document: a key of the file, the entry it belongs to (-1: none) and the item
+// of a list (-1: the whole field), as a problem's Spot names them.
+struct FieldRef {
+    QString key;
+    int entry = -1;
+    int item = -1;
+    bool operator==(const FieldRef&) const = default;
+    bool isNone() const { return key.isEmpty(); }
+};
+
 // A new activity of that kind, blank but for one empty entry to type into.
 Document blankDocument(Kind kind);
 

@@ -11,6 +11,17 @@
 
 namespace maker {
 
+namespace {
+
+// Whether `wanted` names the widget bound to `bound`: one item of a list (an answer, a
+// heading) is that item's widget alone; the whole list is each of its items'.
+bool covers(const FieldRef& wanted, const FieldRef& bound) {
+    return wanted.key == bound.key && wanted.entry == bound.entry &&
+           (wanted.item < 0 || wanted.item == bound.item);
+}
+
+}  // namespace
+
 void FieldBinder::add(QWidget* widget, const FieldRef& field, std::function<void()> sync) {
     bound_.push_back({widget, field, std::move(sync), widget->toolTip()});
     bound_.back().sync();
@@ -86,7 +97,7 @@ void FieldBinder::mark(const std::vector<FieldProblem>& problems) {
         QStringList said;
         if (!b.help.isEmpty()) said << b.help;
         for (const FieldProblem& p : problems)
-            if (p.field == b.field) said << p.message;
+            if (covers(p.field, b.field)) said << p.message;
         const bool has = said.size() > (b.help.isEmpty() ? 0 : 1);
         b.widget->setToolTip(said.join('\n'));
         if (b.widget->property("problem").toBool() != has) {
@@ -99,7 +110,7 @@ void FieldBinder::mark(const std::vector<FieldProblem>& problems) {
 
 QWidget* FieldBinder::widgetFor(const FieldRef& field) const {
     for (const Bound& b : bound_)
-        if (b.widget && b.field == field) return b.widget;
+        if (b.widget && covers(field, b.field)) return b.widget;
     return nullptr;
 }
 

@@ -21,9 +21,9 @@ namespace maker {
 class EditSession;
 
 struct FieldProblem {
-    FieldRef field;  // none: the activity as a whole
-    QString message;
-    int line = 0, column = 0;
+    FieldRef field;                // none: the activity as a whole
+    QString message;               // in the form's plain words
+    activityfiles::Problem found;  // as the catalogue gives it, in the file's words
 };
 
 class FieldBinder {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include "activities/files/problemwords.h"
 #include "maker/activitysaver.h"
 #include "maker/comments.h"
 #include "maker/dialogs.h"
@@ -65,7 +66,7 @@ bool FileCommands::open(const QString& path) {
     if (!read.fields) {
         QStringList said;
         for (const activityfiles::Problem& p : read.problems)
-            said << QString("Line %1: %2").arg(p.at.line).arg(p.message);
+            said << activityfiles::lineSays(p, read.judged().file.read->kind, text);
         context_.dialogs.tell(&window_,
                               QString("%1 cannot be opened in the Maker until these are mended in "
                                       "a text editor:\n%2")

@@ -232,7 +232,7 @@ void MakerWindow::showTitle() {
 void MakerWindow::showProblems() {
     form->showProblems();
     problems->clear();
-    // In --check's words; the line is the file's, which she need never open.
+    // In the form's words: she need never open the file.
     for (const FieldProblem& p : check.problems()) problems->addItem(p.message);
     if (check.problems().empty() && session.isOpen())
         problems->addItem("No problems: the activity is ready for its menu.");

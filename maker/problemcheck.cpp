@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "activities/files/problemwords.h"
 #include "maker/editsession.h"
 
 namespace maker {
@@ -26,13 +27,10 @@ void ProblemCheck::runNow() {
         const WrittenFile file = writeActivity(session_.document());
         const QString name = QFileInfo(session_.path()).fileName();
         read_ = library_.check(file.text, name, folder());
-        for (const activityfiles::Problem& p : read_.problems) {
-            FieldRef field = file.fieldAt(p.at.line);
-            // The library says 1:1 for the whole file too: only a problem naming the field
-            // on the first line is that field's.
-            if (p.at.line == 1 && p.at.column == 1 && !p.message.contains(field.key)) field = {};
-            problems_.push_back({field, p.message, p.at.line, p.at.column});
-        }
+        for (const activityfiles::Problem& p : read_.problems)
+            problems_.push_back({{p.spot.field, p.spot.entry, p.spot.item},
+                                 activityfiles::plainWords(p, session_.document().kind),
+                                 p});
     }
     Q_EMIT checked();
 }

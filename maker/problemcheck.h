@@ -1,7 +1,7 @@
 #pragma once
 // Checks the activity as she types: a moment after the last change, the document is written
 // as its file and judged by the catalogue in its place, so the problems are the ones --check
-// and the menus give, each at its field.
+// and the menus give, each at the field the catalogue names, in the form's plain words.
 #include <QObject>
 #include <QTimer>
 #include <optional>

@@ -47,11 +47,12 @@ void QuestionsForm::buildEntry(int i, QGroupBox* box) {
             newLineEdit(QString("answer%1_%2").arg(n).arg(a + 1), QString("Answer %1").arg(a + 1));
         answer->setAccessibleName(answerName);
         binder().line(
-            answer, {"answers", i}, [i, a](const Document& d) { return d.questions[i].answers[a]; },
+            answer, {"answers", i, a},
+            [i, a](const Document& d) { return d.questions[i].answers[a]; },
             [i, a](Document& d, const QString& t) { d.questions[i].answers[a] = t; });
         QLineEdit* say = newSpokenAs(QString("sayAnswer%1_%2").arg(n).arg(a + 1), answerName);
         binder().line(
-            say, {"say_answers", i},
+            say, {"say_answers", i, a},
             [i, a](const Document& d) { return d.questions[i].answersSay.value(a); },
             [i, a](Document& d, const QString& t) {
                 QStringList& said = d.questions[i].answersSay;

@@ -49,7 +49,7 @@ void SortingForm::buildHead(QVBoxLayout* layout) {
         auto* heading = newLineEdit(QString("heading%1").arg(c + 1), "Heading");
         heading->setAccessibleName(QString("Heading of column %1").arg(c + 1));
         binder().line(
-            heading, {"columns"}, [c](const Document& d) { return d.columns.value(c); },
+            heading, {"columns", -1, c}, [c](const Document& d) { return d.columns.value(c); },
             [c](Document& d, const QString& t) { d.columns[c] = t; });
         line->addWidget(heading);
     }

@@ -61,30 +61,22 @@ QStringList layoutLines(const activityfiles::FixedLayout& layout, const QString&
 
 class Writer {
   public:
-    void line(const QString& text, FieldRef field = {}) {
-        out_.text += text.toUtf8() + '\n';
-        out_.lines.push_back(std::move(field));
-    }
+    void line(const QString& text) { out_.text += text.toUtf8() + '\n'; }
     void blank() { line({}); }
     void comment(const QString& lines) {
         if (lines.isEmpty()) return;
         for (const QString& l : lines.split('\n')) line(l);
     }
-    void key(const QString& key, const QString& value, int entry = -1) {
-        line(key + " = " + value, {key, entry});
-    }
-    void text(const QString& key, const QString& value, int entry = -1) {
-        this->key(key, tomlString(value), entry);
-    }
+    void key(const QString& key, const QString& value) { line(key + " = " + value); }
+    void text(const QString& key, const QString& value) { this->key(key, tomlString(value)); }
     // How an entry's text is read aloud, only where she gave another form.
-    void spoken(const QString& say, int entry) {
-        if (!say.isEmpty()) text("say", say, entry);
+    void spoken(const QString& say) {
+        if (!say.isEmpty()) text("say", say);
     }
     void entry(const Document& d, int index, const QString& table = {}) {
         blank();
         if (index < static_cast<int>(d.entryComments.size())) comment(d.entryComments[index]);
-        line(QString("[[%1]]").arg(table.isEmpty() ? entryName(d.kind) : table),
-             {QString("[[]]"), index});
+        line(QString("[[%1]]").arg(table.isEmpty() ? entryName(d.kind) : table));
     }
     WrittenFile finish() { return std::move(out_); }
 
@@ -121,10 +113,6 @@ QString tomlString(const QString& text) {
         }
     }
     return out + '"';
-}
-
-FieldRef WrittenFile::fieldAt(int line) const {
-    return line >= 1 && line <= static_cast<int>(lines.size()) ? lines[line - 1] : FieldRef{};
 }
 
 WrittenFile writeActivity(const Document& d) {
@@ -190,46 +178,46 @@ WrittenFile writeActivity(const Document& d) {
         switch (d.kind) {
             case Kind::Labelling: {
                 const Label& l = d.labels[i];
-                w.text("word", l.word, i);
-                w.spoken(l.say, i);
+                w.text("word", l.word);
+                w.spoken(l.say);
                 // A label placed by hand has no point on the picture.
-                if (!l.box) w.key("at", point(l.at), i);
-                if (l.lineTo) w.key("line_to", point(*l.lineTo), i);
-                if (l.box) w.key("box", point(*l.box), i);
-                if (l.start) w.key("start", point(*l.start), i);
-                if (!l.line.empty()) w.key("line", numbers(l.line), i);
+                if (!l.box) w.key("at", point(l.at));
+                if (l.lineTo) w.key("line_to", point(*l.lineTo));
+                if (l.box) w.key("box", point(*l.box));
+                if (l.start) w.key("start", point(*l.start));
+                if (!l.line.empty()) w.key("line", numbers(l.line));
                 break;
             }
             case Kind::Sorting: {
                 const SortWord& s = d.words[i];
-                w.text("text", s.text, i);
-                w.spoken(s.say, i);
-                w.text("column", d.columns.value(s.column), i);
-                if (s.box) w.key("box", point(*s.box), i);
-                if (s.start) w.key("start", point(*s.start), i);
+                w.text("text", s.text);
+                w.spoken(s.say);
+                w.text("column", d.columns.value(s.column));
+                if (s.box) w.key("box", point(*s.box));
+                if (s.start) w.key("start", point(*s.start));
                 break;
             }
             case Kind::Passage: {
                 const PassageText& p = d.passages[i];
-                if (!p.option.isEmpty()) w.text("option", p.option, i);
-                w.text("text", p.text, i);
+                if (!p.option.isEmpty()) w.text("option", p.option);
+                w.text("text", p.text);
                 if (!p.blanks.empty()) {
                     QStringList blanks, placed;
                     for (int b : p.blanks) blanks << QString::number(b);
                     for (const activityfiles::PlacedWord& pw : p.placed)
                         placed << QString("{ word = %1, box = %2, start = %3 }")
                                       .arg(tomlString(pw.word), point(pw.box), point(pw.start));
-                    w.key("blanks", '[' + blanks.join(", ") + ']', i);
-                    w.key("words", '[' + placed.join(", ") + ']', i);
+                    w.key("blanks", '[' + blanks.join(", ") + ']');
+                    w.key("words", '[' + placed.join(", ") + ']');
                 }
                 break;
             }
             case Kind::Questions: {
                 const Question& q = d.questions[i];
-                w.text("text", q.text, i);
-                w.spoken(q.say, i);
-                if (!q.picture.isEmpty()) w.text("picture", q.picture, i);
-                w.key("answers", list(q.answers), i);
+                w.text("text", q.text);
+                w.spoken(q.say);
+                if (!q.picture.isEmpty()) w.text("picture", q.picture);
+                w.key("answers", list(q.answers));
                 // Every answer's spoken form, or none: one not given is read as written.
                 if (std::any_of(q.answersSay.begin(), q.answersSay.end(),
                                 [](const QString& say) { return !say.isEmpty(); })) {
@@ -237,18 +225,18 @@ WrittenFile writeActivity(const Document& d) {
                     for (int a = 0; a < q.answers.size(); ++a)
                         said << (q.answersSay.value(a).isEmpty() ? q.answers[a]
                                                                  : q.answersSay.value(a));
-                    w.key("say_answers", list(said), i);
+                    w.key("say_answers", list(said));
                 }
-                w.text("right", q.answers.value(q.right), i);
-                if (!q.pictureAt.empty()) w.key("picture_at", numbers(q.pictureAt), i);
-                if (!q.answerInWords.isEmpty()) w.text("answer_in_words", q.answerInWords, i);
-                if (!q.after.isEmpty()) w.text("after", q.after, i);
+                w.text("right", q.answers.value(q.right));
+                if (!q.pictureAt.empty()) w.key("picture_at", numbers(q.pictureAt));
+                if (!q.answerInWords.isEmpty()) w.text("answer_in_words", q.answerInWords);
+                if (!q.after.isEmpty()) w.text("after", q.after);
                 break;
             }
             case Kind::TrueFalse:
-                w.text("text", d.statements[i].text, i);
-                w.spoken(d.statements[i].say, i);
-                w.key("true", d.statements[i].isTrue ? "true" : "false", i);
+                w.text("text", d.statements[i].text);
+                w.spoken(d.statements[i].say);
+                w.key("true", d.statements[i].isTrue ? "true" : "false");
                 break;
         }
     }

@@ -1,11 +1,13 @@
 #include "menus/menupage.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 #include <set>
 
 #include "activities/files/catalogue.h"
+#include "activities/files/problemwords.h"
 
 using namespace activityfiles;
 
@@ -40,10 +42,12 @@ Slot fileSlot(const Catalogue& c, int entry, QString screen) {
     Slot slot{e.place.caption, std::move(screen), {}};
     printProblems(e);
     if (!e.problems().empty()) {
-        const Problem& first = e.problems().front();
+        // Her line is quoted from the file as it is now, read only for a grey topic.
+        QFile file(e.file.file.path);
+        const QByteArray text = file.open(QIODevice::ReadOnly) ? file.read(kMaxFileBytes) : "";
         slot.problem = SlotProblem{e.file.file.fileName, QFileInfo(e.file.file.path).absolutePath(),
-                                   first.at.line,        first.at.column,
-                                   first.message,        static_cast<int>(e.problems().size()) - 1};
+                                   lineSays(e.problems().front(), e.file.read->kind, text),
+                                   static_cast<int>(e.problems().size()) - 1};
     }
     return slot;
 }

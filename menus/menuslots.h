@@ -10,9 +10,8 @@ namespace menus {
 struct SlotProblem {
     QString fileName;
     QString folder;
-    int line = 0, column = 0;
-    QString message;
-    int more = 0;  // further problems in the same file
+    QString message;  // the first problem: its line as the file has it, and what to do
+    int more = 0;     // further problems in the same file
 };
 
 struct Slot {

@@ -59,14 +59,11 @@ void ProblemMessage::tell(const QString& topic, const menus::SlotProblem& p) {
     path_ = QDir(p.folder).filePath(p.fileName);
     heading.setCaption(QString("Why \"%1\" is grey").arg(topic));
     const bool hers = sameFolder(p.folder, ui::userFolder("activities"));
-    where.setCaption(QString("The file %1 in %2 has a mistake on line %3:")
+    where.setCaption(QString("The file %1 in %2 has a mistake:")
                          .arg(p.fileName, hers ? QString("your Brindlemark activities folder")
-                                               : QString("the folder below"))
-                         .arg(p.line));
+                                               : QString("the folder below")));
     folderPath.setCaption(QDir::toNativeSeparators(p.folder));
-    QString text = p.message;
-    if (!text.isEmpty()) text[0] = text[0].toUpper();
-    message.setCaption(text.endsWith('.') ? text : text + '.');
+    message.setCaption(p.message);
     const QString others = p.more == 0 ? QString()
                            : p.more == 1
                                ? QString("There is one more mistake in the file. ")

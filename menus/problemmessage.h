@@ -3,8 +3,9 @@
 #include "ui/form.h"
 #include "ui/label.h"
 
-// Why a topic is greyed, in a teacher's words and the menus' colours: the file, the line, the
-// problem, and the folder's path below, smaller, for whoever looks after the computer. "Open in
+// Why a topic is greyed, in a teacher's words and the menus' colours: the file, its line at
+// fault and what to do, and the folder's path below, smaller, for whoever looks after the
+// computer. "Open in
 // the Activity Maker" starts the Maker on the file; OK or Escape closes it.
 class ProblemMessage : public ui::Form {
   public:

@@ -31,9 +31,122 @@ struct Position {
     int column = 0;
 };
 
+// Which message a problem is, so that it can be said in a form's plain words as well as in
+// the file's (problemwords.h holds both).
+enum class Fault : unsigned char {
+    None,  // no plain words of its own: a word list's or a folder's problem
+    // the file as a whole
+    TooLarge,
+    Unreadable,
+    NotFound,
+    Utf16,
+    // its syntax
+    NoClosingQuote,
+    NoEquals,
+    ValueUnreadable,
+    HeadingUnclosed,
+    LoneBackslash,
+    ListUnclosed,
+    WrittenTwice,
+    Unparsed,
+    // its fields
+    UnknownField,
+    UnknownFieldIn,
+    OtherKindsField,
+    Missing,
+    NotText,
+    Empty,
+    TooLong,
+    ListCount,
+    ListItemEmpty,
+    ListItemTooLong,
+    ListItemTwice,
+    Point,
+    PictureFolder,
+    PictureType,
+    NoEntries,
+    NotEntries,
+    TooManyEntries,
+    Colour,
+    Twips,
+    Font,
+    Points,
+    Bold,
+    PlaceMissing,
+    PlaceNeedsLayout,
+    PlaceNotPoint,
+    PlaceNotLine,
+    LayoutSize,
+    LayoutRole,
+    LayoutNotTable,
+    Menu,
+    KindUnknown,
+    DescribeNotTable,
+    DescribeName,
+    FlashNotTable,
+    FlashColours,
+    FlashMs,
+    FlashEvery,
+    ColumnNone,
+    GapInGap,
+    GapUnopened,
+    GapEmpty,
+    GapUnclosed,
+    NoGap,
+    TooManyGaps,
+    OptionTwice,
+    PlacedOnlyFirst,
+    PlacedMissing,
+    BlanksCount,
+    BlanksNumber,
+    WordNotGap,
+    WordsEach,
+    SayAnswersCount,
+    RightNone,
+    PictureAtNeedsLayout,
+    AfterNeedsBackdrop,
+    QuestionOutsideSection,
+    SectionsCount,
+    SectionLayout,
+    NotTrueOrFalse,
+    // where it goes
+    MenuNoTopic,
+    TopicBuiltIn,
+    TopicTaken,
+    SmokingBuiltIn,
+    HealthyTwice,
+    HealthyNoOption,
+    // how it is laid out
+    TooLongToFit,
+    GapTooLong,
+    TooMany,
+    PointOutside,
+    BoxesOverlap,
+    NoHeadingPlace,
+    PassageTooLong,
+    AnswerPlaces,
+    NoPicturePlace,
+    PictureNotFound,
+    PictureUnusable,
+    Last = PictureUnusable
+};
+
+// Where a problem lies as a form shows the activity: a field by its file key, the entry of the
+// kind's entries it is in (from 0, in file order; -1: the activity's own field) and the item of
+// a list field (-1: the whole field). No field: the activity as a whole.
+struct Spot {
+    QString field;
+    int entry = -1;
+    int item = -1;
+    bool operator==(const Spot&) const = default;
+};
+
 struct Problem {
     Position at;
-    QString message;
+    QString message;  // in the file's words, which `--check` gives
+    Fault fault = Fault::None;
+    Spot spot = {};
+    QStringList args = {};  // the names, texts and numbers its words give
 };
 
 // `say`, where a file gives it, is how a text is read aloud when its spoken form differs
@@ -200,6 +313,7 @@ struct ReadResult {
     // file still stands in its place, under its own topic.
     int menu = 0;  // 0: none given
     QString topic;
+    Kind kind = Kind::Labelling;  // as far as it could be read, to name its entries
 };
 
 // Reads an activity from a file's bytes: its syntax, every field and the bounds. Pictures,

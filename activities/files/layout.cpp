@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "activities/files/problemwords.h"
 #include "activities/files/topicentry.h"
 #include "activities/labelling/labellingscreen.h"
 #include "activities/questions/truefalsescreen.h"
@@ -88,7 +89,7 @@ class Planner {
     Planned run() {
         // The narrowest menu's topic entry, bordered.
         fits(kTopicFont, a_.topic, {kNarrowestTopicWidth, kTopicHeight}, a_.topicPos, "the topic",
-             true);
+             {"topic"}, true);
         if (a_.layout && a_.kind != Kind::Questions && a_.kind != Kind::TrueFalse) {
             fixedDrag();
             return std::move(out_);
@@ -109,7 +110,7 @@ class Planner {
                     break;
                 }
                 fits(kInstructionFont, a_.instruction, places::kQuestionInstruction.size(), {1, 1},
-                     "the instruction", false, "on one line");
+                     "the instruction", {"instruction"}, false, "on one line");
                 for (const Question& q : a_.questions) question(q);
                 break;
             case Kind::TrueFalse:
@@ -124,41 +125,55 @@ class Planner {
     }
 
   private:
-    void problem(Position at, QString message) {
-        out_.problems.push_back({at, std::move(message)});
+    void problem(Position at, Fault fault, Spot spot, QStringList args = {}) {
+        out_.problems.push_back(fileProblem(at, fault, std::move(spot), std::move(args)));
+    }
+
+    // The entry of the kind's entries that `one` is, from 0.
+    template <class T>
+    static int entryOf(const std::vector<T>& all, const T& one) {
+        return static_cast<int>(&one - all.data());
     }
 
     // A fixed text that must fit at a readable size.
     bool fits(const FontSpec& font, const QString& text, QSizeF size, Position at,
-              const QString& what, bool border = false, const char* where = "on the screen") {
+              const QString& what, Spot spot, bool border = false,
+              const char* where = "on the screen", Fault fault = Fault::TooLongToFit) {
         if (fitsAt(font, smallestReadablePoints(font), text, size, border)) return true;
-        problem(at, QString("%1 is too long to fit %2").arg(what, where));
+        problem(at, fault, std::move(spot), {what, where, text});
         return false;
     }
 
-    void words(const std::vector<Box>& boxes, const std::vector<Position>& where, QSizeF size,
+    // Where each word to drag stands in the file.
+    struct WordAt {
+        Position at;
+        Spot spot;
+    };
+    void words(const std::vector<Box>& boxes, const std::vector<WordAt>& where, QSizeF size,
                const FontSpec& font = kWordFont) {
         for (size_t i = 0; i < boxes.size(); ++i)
-            fits(font, boxes[i].word, size, where[i], QString("the word \"%1\"").arg(boxes[i].word),
-                 true, "in its box");
+            fits(font, boxes[i].word, size, where[i].at,
+                 QString("the word \"%1\"").arg(boxes[i].word), where[i].spot, true, "in its box",
+                 a_.kind == Kind::Passage ? Fault::GapTooLong : Fault::TooLongToFit);
     }
 
     Text instruction(const QRectF& rect) {
-        fits(kInstructionFont, a_.instruction, rect.size(), {1, 1}, "the instruction");
+        fits(kInstructionFont, a_.instruction, rect.size(), {1, 1}, "the instruction",
+             {"instruction"});
         return {a_.instruction, rect};
     }
 
     // A picture found and readable, and its size in pixels.
-    std::optional<std::pair<QString, QSize>> picture(const QString& name, Position at) {
+    std::optional<std::pair<QString, QSize>> picture(const QString& name, Position at,
+                                                     const Spot& spot) {
         const std::optional<QString> path = locatePicture(a_, name);
         if (!path) {
-            problem(at,
-                    QString("picture \"%1\" is neither beside the file nor in Images").arg(name));
+            problem(at, Fault::PictureNotFound, spot, {name});
             return std::nullopt;
         }
         const ui::PictureJudgement judged = ui::judgePictureFile(*path);
         if (!judged.usable()) {
-            problem(at, judged.problem);
+            problem(at, Fault::PictureUnusable, spot, {name, judged.problem});
             return std::nullopt;
         }
         return std::make_pair(*path, judged.size);
@@ -193,17 +208,15 @@ class Planner {
         return (n + perRow - 1) / perRow;
     }
 
-    void tooMany(const char* what) {
-        problem({1, 1}, QString("more %1 than the screen has room for").arg(what));
-    }
+    void tooMany(const char* what) { problem({1, 1}, Fault::TooMany, {}, {what}); }
 
     void labelling() {
         DragPlan p;
         QStringList all;
-        std::vector<Position> where;
+        std::vector<WordAt> where;
         for (const LabelEntry& l : a_.labels) {
             all << l.word;
-            where.push_back(l.where);
+            where.push_back({l.where, {"word", entryOf(a_.labels, l)}});
         }
         p.wordSize = wordSize(all);
         p.instruction = instruction(kInstruction);
@@ -228,7 +241,7 @@ class Planner {
         }
         words(p.boxes, where, p.wordSize);
 
-        const auto pic = picture(a_.picture, a_.picturePos);
+        const auto pic = picture(a_.picture, a_.picturePos, {"picture"});
         if (!pic) return;
         p.picturePath = pic->first;
         p.pictureRect = fitted(pic->second, area);
@@ -238,11 +251,9 @@ class Planner {
         for (int i = 0; i < n; ++i) {
             const LabelEntry& l = a_.labels[i];
             if (!inPicture.contains(l.at) || (l.lineTo && !inPicture.contains(*l.lineTo))) {
-                problem(l.where, QString("a point of \"%1\" lies outside the picture (%2 by %3 "
-                                         "pixels)")
-                                     .arg(l.word)
-                                     .arg(pic->second.width())
-                                     .arg(pic->second.height()));
+                problem(l.where, Fault::PointOutside, {"at", i},
+                        {l.word, QString::number(pic->second.width()),
+                         QString::number(pic->second.height())});
                 continue;
             }
             // Centred on its point, but kept inside the picture's area.
@@ -256,9 +267,7 @@ class Planner {
             p.boxes[i].box = {left, top, w, h};
             p.boxes[i].group = static_cast<int>(all.indexOf(l.word));
             for (int j : boardOf(p).overlapped(i))
-                problem(l.where, QString("the boxes of \"%1\" and \"%2\" overlap: move their "
-                                         "points further apart")
-                                     .arg(p.boxes[j].word, l.word));
+                problem(l.where, Fault::BoxesOverlap, {"at", i}, {p.boxes[j].word, l.word});
             if (l.lineTo) {
                 // From the edge of the box nearest the point it shows.
                 const QPointF tip = onScreen(*l.lineTo);
@@ -304,9 +313,9 @@ class Planner {
         p.instructionFont = fontOf(layout.place("instruction"), kInstructionFont);
         p.instruction = {a_.instruction, rectOf("instruction", kInstruction)};
         fits(p.instructionFont, a_.instruction, p.instruction.rect.size(), {1, 1},
-             "the instruction");
+             "the instruction", {"instruction"});
         p.score = rectOf("score", kScore);
-        std::vector<Position> where;
+        std::vector<WordAt> where;
         switch (a_.kind) {
             case Kind::Labelling:
                 for (const LabelEntry& l : a_.labels) {
@@ -316,10 +325,10 @@ class Planner {
                     p.boxes.push_back({l.word, l.say, {*l.box, p.wordSize}, *l.start, group});
                     if (l.line.size() == 4)
                         p.pointers.emplace_back(l.line[0], l.line[1], l.line[2], l.line[3]);
-                    where.push_back(l.where);
+                    where.push_back({l.where, {"word", entryOf(a_.labels, l)}});
                 }
                 if (!a_.picture.isEmpty()) {
-                    const auto pic = picture(a_.picture, a_.picturePos);
+                    const auto pic = picture(a_.picture, a_.picturePos, {"picture"});
                     if (!pic) return;
                     p.picturePath = pic->first;
                     p.pictureRect =
@@ -338,9 +347,8 @@ class Planner {
                                               ? nullptr
                                               : &places->second[static_cast<size_t>(c)];
                     if (!h || h->at.size() != 4) {
-                        problem(layout.where, QString("[layout] places no heading for the column "
-                                                      "\"%1\"")
-                                                  .arg(a_.columns[c]));
+                        problem(layout.where, Fault::NoHeadingPlace, {"columns", -1, c},
+                                {a_.columns[c]});
                         return;
                     }
                     p.headings.push_back({a_.columns[c], h->rect()});
@@ -352,13 +360,13 @@ class Planner {
                             p.columnLines.emplace_back(l.at[0], l.at[1], l.at[2], l.at[3]);
                 for (const SortWord& w : a_.words) {
                     p.boxes.push_back({w.text, w.say, {*w.box, p.wordSize}, *w.start, w.column});
-                    where.push_back(w.where);
+                    where.push_back({w.where, {"text", entryOf(a_.words, w)}});
                 }
                 break;
             }
             case Kind::Passage:
                 fixedPassage(a_.passages.front(), p);
-                where.assign(p.boxes.size(), a_.passages.front().where);
+                where.assign(p.boxes.size(), {a_.passages.front().where, {"text", 0}});
                 break;
             case Kind::Questions:
             case Kind::TrueFalse:
@@ -410,10 +418,10 @@ class Planner {
         const int columns = static_cast<int>(a_.columns.size());
         const float columnWidth = (kClientWidth - 2 * kMargin - (columns - 1) * kMargin) / columns;
         QStringList all;
-        std::vector<Position> where;
+        std::vector<WordAt> where;
         for (const SortWord& w : a_.words) {
             all << w.text;
-            where.push_back(w.where);
+            where.push_back({w.where, {"text", entryOf(a_.words, w)}});
         }
         p.wordSize = wordSize(all, std::min(kMaxWordWidth, columnWidth - kMargin));
         const float w = static_cast<float>(p.wordSize.width());
@@ -432,9 +440,8 @@ class Planner {
             const float left = kMargin + c * (columnWidth + kMargin);
             p.headings.push_back({a_.columns[c], {left, kHeadingTop, columnWidth, headingHeight}});
             if (!fitsAt(kHeadingFont, points, a_.columns[c], {columnWidth, headingHeight}, false))
-                problem({1, 1},
-                        QString("the column heading \"%1\" is too long to fit on the screen")
-                            .arg(a_.columns[c]));
+                problem({1, 1}, Fault::TooLongToFit, {"columns", -1, c},
+                        {QString("the column heading \"%1\"").arg(a_.columns[c]), "on the screen"});
         }
         for (const SortWord& word : a_.words) {
             const float left =
@@ -488,7 +495,8 @@ class Planner {
                 r.translate(0, i * places::kOptionStep);
                 p.options.push_back({captions[i], r});
                 fits(kOptionFont, captions[i], {r.width() - 300, r.height()}, source.where,
-                     QString("the option \"%1\"").arg(captions[i]));
+                     QString("the option \"%1\"").arg(captions[i]),
+                     {"option", entryOf(a_.passages, source)});
                 top = static_cast<float>(r.bottom()) + kMargin;
             }
         }
@@ -499,7 +507,8 @@ class Planner {
 
         p.dealStarts = true;
         const float w = wordWidth(source.gaps);
-        std::vector<Position> where(source.gaps.size(), source.where);
+        const int entry = entryOf(a_.passages, source);
+        std::vector<WordAt> where(source.gaps.size(), {source.where, {"text", entry}});
         for (const QString& g : source.gaps) p.boxes.push_back({g, {}, {}, {}, 0});
         for (size_t i = 0; i < p.boxes.size(); ++i)
             p.boxes[i].group = static_cast<int>(source.gaps.indexOf(p.boxes[i].word));
@@ -519,7 +528,7 @@ class Planner {
             out_.drags.push_back(std::move(p));
             return;
         }
-        problem(source.where, "the passage is too long to fit on the screen with its gaps");
+        problem(source.where, Fault::PassageTooLong, {"text", entry});
     }
 
     // Each gap is a run of no-break spaces as wide as a box, glued to the punctuation after
@@ -573,7 +582,9 @@ class Planner {
     void question(const Question& q) {
         using namespace places;
         QuestionPlan plan;
-        fits(questions::kQuestionFont, q.text, kQuestionText.size(), q.where, "the question");
+        const int entry = entryOf(a_.questions, q);
+        fits(questions::kQuestionFont, q.text, kQuestionText.size(), q.where, "the question",
+             {"text", entry});
         const int n = static_cast<int>(q.answers.size());
         const float rowWidth = n * kAnswerWidth + (n - 1) * kAnswerGap;
         for (int i = 0; i < n; ++i) {
@@ -581,12 +592,12 @@ class Planner {
                 roundUp((kClientWidth - rowWidth) / 2) + i * (kAnswerWidth + kAnswerGap),
                 kAnswerTop, kAnswerWidth, kAnswerHeight);
             fits(questions::kAnswerButtonFont, q.answers[i], {kAnswerWidth, kAnswerHeight}, q.where,
-                 QString("the answer \"%1\"").arg(q.answers[i]), true);
+                 QString("the answer \"%1\"").arg(q.answers[i]), {"answers", entry, i}, true);
         }
         fits(questions::kRightAnswerFont, answerInWords(q), kAnswerInWords.size(), q.where,
-             "the right answer");
+             "the right answer", {"right", entry});
         if (!q.picture.isEmpty()) {
-            const auto pic = picture(q.picture, q.picturePos);
+            const auto pic = picture(q.picture, q.picturePos, {"picture", entry});
             if (!pic) return;
             plan.picturePath = pic->first;
             plan.pictureRect = fitted(pic->second, kQuestionPicture);
@@ -597,12 +608,12 @@ class Planner {
     void trueFalse() {
         for (const Statement& s : a_.statements)
             fits(questions::kStatementDesign.font, s.text, sizeOf(questions::kStatementDesign),
-                 s.where, "the statement");
+                 s.where, "the statement", {"text", entryOf(a_.statements, s)});
         fits(questions::kTrueFalseInstruction.font, a_.instruction,
-             sizeOf(questions::kTrueFalseInstruction), {1, 1}, "the instruction");
+             sizeOf(questions::kTrueFalseInstruction), {1, 1}, "the instruction", {"instruction"});
         QuestionPlan plan;
         if (!a_.picture.isEmpty()) {
-            const auto pic = picture(a_.picture, a_.picturePos);
+            const auto pic = picture(a_.picture, a_.picturePos, {"picture"});
             if (!pic) return;
             plan.picturePath = pic->first;
             plan.pictureRect = fitted(pic->second, places::kStatementPicture);
@@ -615,38 +626,40 @@ class Planner {
 
     // A text that must fit its place, when the layout places it.
     void fitsPlace(const FixedLayout& layout, const char* role, ui::FontSpec own,
-                   const QString& text, Position at, const QString& what, bool border = false) {
+                   const QString& text, Position at, const QString& what, const Spot& spot,
+                   bool border = false) {
         const FixedPlace* place = layout.place(role);
         if (place && !text.isEmpty())
-            fits(fontAt(place, own), text, place->rect().size(), at, what, border);
+            fits(fontAt(place, own), text, place->rect().size(), at, what, spot, border);
     }
 
-    QString foundPicture(const QString& name, Position at) {
+    QString foundPicture(const QString& name, Position at, const Spot& spot) {
         if (name.isEmpty()) return {};
-        const auto pic = picture(name, at);
+        const auto pic = picture(name, at, spot);
         return pic ? pic->first : QString();
     }
 
     void placedQuestion(const Question& q) {
         const FixedLayout layout = *a_.layoutOf(q.section);
         QuestionPlan plan;
-        fitsPlace(layout, "question", questions::kQuestionFont, q.text, q.where, "the question");
+        const int entry = entryOf(a_.questions, q);
+        fitsPlace(layout, "question", questions::kQuestionFont, q.text, q.where, "the question",
+                  {"text", entry});
         fitsPlace(layout, "right_answer", questions::kRightAnswerFont,
                   q.answerInWords.isEmpty() ? answerInWords(q) : q.answerInWords, q.where,
-                  "the right answer");
+                  "the right answer", {"right", entry});
         const auto found = layout.places.find("answers");
         const int places = found == layout.places.end() ? 0 : int(found->second.size());
         if (places < q.answers.size())
-            problem(q.where, QString("the [layout] places %1 answers, and this question has %2")
-                                 .arg(places)
-                                 .arg(q.answers.size()));
+            problem(q.where, Fault::AnswerPlaces, {"answers", entry},
+                    {QString::number(places), QString::number(q.answers.size())});
         for (int i = 0; i < places; ++i) {
             const FixedPlace& place = found->second[static_cast<size_t>(i)];
             plan.answers.push_back(place.rect());
             if (i < q.answers.size())
                 fits(fontAt(&place, questions::kAnswerButtonFont), q.answers[i],
                      place.rect().size(), q.where, QString("the answer \"%1\"").arg(q.answers[i]),
-                     true);
+                     {"answers", entry, i}, true);
         }
         if (!q.picture.isEmpty()) {
             const FixedPlace* place = layout.place("picture");
@@ -656,13 +669,11 @@ class Planner {
             else if (place)
                 plan.pictureRect = place->rect();
             else
-                problem(q.picturePos,
-                        "the [layout] has no place for the picture: give "
-                        "\"picture\" there, or \"picture_at\" here");
-            plan.picturePath = foundPicture(q.picture, q.picturePos);
+                problem(q.picturePos, Fault::NoPicturePlace, {"picture", entry});
+            plan.picturePath = foundPicture(q.picture, q.picturePos, {"picture", entry});
         }
-        plan.backdropPath = foundPicture(a_.backdrop, a_.backdropPos);
-        plan.afterPath = foundPicture(q.after, q.afterPos);
+        plan.backdropPath = foundPicture(a_.backdrop, a_.backdropPos, {"backdrop"});
+        plan.afterPath = foundPicture(q.after, q.afterPos, {"after", entry});
         out_.questions.push_back(std::move(plan));
     }
 
@@ -670,13 +681,13 @@ class Planner {
         const FixedLayout& layout = *a_.layout;
         for (const Statement& s : a_.statements)
             fitsPlace(layout, "statement", questions::kStatementDesign.font, s.text, s.where,
-                      "the statement");
+                      "the statement", {"text", entryOf(a_.statements, s)});
         fitsPlace(layout, "instruction", questions::kTrueFalseInstruction.font, a_.instruction,
-                  {1, 1}, "the instruction");
+                  {1, 1}, "the instruction", {"instruction"});
         QuestionPlan plan;
         const FixedPlace* place = layout.place("picture");
         plan.pictureRect = place ? place->rect() : places::kStatementPicture;
-        plan.picturePath = foundPicture(a_.picture, a_.picturePos);
+        plan.picturePath = foundPicture(a_.picture, a_.picturePos, {"picture"});
         out_.questions.push_back(std::move(plan));
     }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "activities/files/problemwords.h"
 #include "activities/files/shipped.h"
 
 namespace activityfiles {
@@ -25,20 +26,14 @@ Place wanted(const Candidate& c) {
     const int slot = captionSlot(menu, topic);
     if (slot < 0) {
         if (!c.hides)
-            p.problems.push_back(
-                {c.topicPos, QString("menu %1 has no topic \"%2\": leave out \"menu\" to put "
-                                     "it in Our Activities, or give the topic of a menu %1 entry")
-                                 .arg(menu)
-                                 .arg(topic)});
+            p.problems.push_back(fileProblem(c.topicPos, Fault::MenuNoTopic, {"menu"},
+                                             {QString::number(menu), topic}));
         return p;
     }
     if (kMenuTopics[menu - 1][slot].builtIn) {
-        p.problems.push_back(
-            {c.topicPos, QString("\"%1\" on menu %2 is one of the program's own activities: "
-                                 "choose another topic, or leave out \"menu\" to put it in Our "
-                                 "Activities")
-                             .arg(QString::fromUtf8(kMenuTopics[menu - 1][slot].caption))
-                             .arg(menu)});
+        p.problems.push_back(fileProblem(
+            c.topicPos, Fault::TopicBuiltIn, {"topic"},
+            {QString::fromUtf8(kMenuTopics[menu - 1][slot].caption), QString::number(menu)}));
         return p;
     }
     // A shipped activity's file, or her copy of it, is played under the screens its entry has
@@ -91,11 +86,8 @@ Placement place(const std::vector<Candidate>& candidates) {
                     } else {
                         p.where = Place::OurActivities;
                         p.problems.push_back(
-                            {c.topicPos, QString("\"%1\" on menu %2 is taken by %3: give this "
-                                                 "file another topic")
-                                             .arg(c.topic)
-                                             .arg(p.menu)
-                                             .arg(other.fileName)});
+                            fileProblem(c.topicPos, Fault::TopicTaken, {"topic"},
+                                        {c.topic, QString::number(p.menu), other.fileName}));
                     }
                 }
                 if (p.where == Place::Topic || p.where == Place::Own) holder = static_cast<int>(i);
@@ -139,14 +131,13 @@ std::vector<std::vector<OptionChoice>> assignHealthyOptions(
                     for (int o = 1; o < 4 && option < 0; ++o)
                         if (!taken[o]) option = o;
                 if (option < 0 || taken[option]) {
+                    const Spot spot{"option", static_cast<int>(k)};
                     mine[k].problems.push_back(
-                        {p.where, option == 0 ? QString("the Smoking passage of Healthy Living is "
-                                                        "built in")
-                                  : option > 0
-                                      ? QString("the %1 passage of Healthy Living is given twice")
-                                            .arg(kHealthyOptions[option])
-                                      : QString("Healthy Living has no option left for \"%1\"")
-                                            .arg(p.option)});
+                        option == 0 ? fileProblem(p.where, Fault::SmokingBuiltIn, spot)
+                        : option > 0
+                            ? fileProblem(p.where, Fault::HealthyTwice, spot,
+                                          {kHealthyOptions[option]})
+                            : fileProblem(p.where, Fault::HealthyNoOption, spot, {p.option}));
                     continue;
                 }
                 taken[option] = true;

@@ -25,6 +25,7 @@
 #include "activities/files/activity.h"
 #include "activities/files/parserletters.h"
 #include "activities/files/parsermessages.h"
+#include "activities/files/problemwords.h"
 #include "activities/files/translation.h"
 
 namespace activityfiles {
@@ -106,7 +107,7 @@ class Reader {
             toml::parse(std::string_view(moved.constData(), static_cast<size_t>(moved.size())));
         if (!parsed) {
             const toml::parse_error& error = parsed.error();
-            problem(positionOf(error.source()), plainParserMessage(qs(error.description())));
+            problems_.push_back(parserProblem(positionOf(error.source()), qs(error.description())));
             return finish();
         }
         readRoot(parsed.table());
@@ -119,11 +120,16 @@ class Reader {
         result.problems = std::move(problems_);
         result.menu = activity_.menu;
         result.topic = activity_.topic;
+        result.kind = activity_.kind;
         if (result.problems.empty()) result.activity = std::move(activity_);
         return result;
     }
 
-    void problem(Position at, QString message) { problems_.push_back({at, std::move(message)}); }
+    void problem(Position at, Fault fault, Spot spot, QStringList args = {}) {
+        problems_.push_back(fileProblem(at, fault, std::move(spot), std::move(args)));
+    }
+    // A field of the entry being read, or of the activity itself.
+    Spot spot(std::string_view key, int item = -1) const { return {qs(key), entry_, item}; }
 
     // A table's own place: the [[header]] line, or the top of the file.
     static Position tablePos(const toml::table& t) {
@@ -145,8 +151,8 @@ class Reader {
             bool ok = false;
             for (std::string_view f : known) ok = ok || k.str() == f;
             if (!ok)
-                problem(positionOf(k.source()),
-                        QString("unknown field \"%1\" in %2").arg(qs(k.str()), where));
+                problem(positionOf(k.source()), Fault::UnknownFieldIn, spot(k.str()),
+                        {qs(k.str()), where});
         }
     }
 
@@ -154,23 +160,22 @@ class Reader {
         const toml::node* node = t.get(key);
         const QString name = qs(key);
         if (!node) {
-            if (required) problem(tablePos(t), QString("missing field \"%1\"").arg(name));
+            if (required) problem(tablePos(t), Fault::Missing, spot(key), {name});
             return std::nullopt;
         }
         const Position at = keyPos(t, key);
         const auto value = node->value<std::string_view>();
         if (!value) {
-            problem(at, QString("\"%1\" must be text in quotes").arg(name));
+            problem(at, Fault::NotText, spot(key), {name});
             return std::nullopt;
         }
         const QString s = qs(*value).trimmed();
         if (s.isEmpty()) {
-            problem(at, QString("\"%1\" is empty").arg(name));
+            problem(at, Fault::Empty, spot(key), {name});
             return std::nullopt;
         }
         if (s.size() > kMaxTextLength) {
-            problem(at,
-                    QString("\"%1\" is longer than %2 characters").arg(name).arg(kMaxTextLength));
+            problem(at, Fault::TooLong, spot(key), {name, QString::number(kMaxTextLength)});
             return std::nullopt;
         }
         return s.normalized(QString::NormalizationForm_C);
@@ -181,32 +186,30 @@ class Reader {
         const toml::node* node = t.get(key);
         const QString name = qs(key);
         if (!node) {
-            problem(tablePos(t), QString("missing field \"%1\"").arg(name));
+            problem(tablePos(t), Fault::Missing, spot(key), {name});
             return std::nullopt;
         }
         const Position at = keyPos(t, key);
         const toml::array* array = node->as_array();
-        const QString wanted = QString(
-                                   "\"%1\" must be a list of %2 to %3 texts, such as "
-                                   "[\"First\", \"Second\"]")
-                                   .arg(name)
-                                   .arg(least)
-                                   .arg(most);
-        if (!array || static_cast<int>(array->size()) < least ||
-            static_cast<int>(array->size()) > most) {
-            problem(at, wanted);
+        const QStringList wanted{name, QString::number(least), QString::number(most)};
+        // A list too short says which item is wanted: the first missing.
+        const int size = array ? static_cast<int>(array->size()) : 0;
+        if (!array || size > most) {
+            problem(at, Fault::ListCount, spot(key), wanted);
             return std::nullopt;
         }
         QStringList out;
-        for (const toml::node& element : *array) {
-            const auto value = element.value<std::string_view>();
+        for (int i = 0; i < std::max(size, least); ++i) {
+            const auto value = i < size ? (*array)[static_cast<size_t>(i)].value<std::string_view>()
+                                        : std::nullopt;
             const QString s = value ? qs(*value).trimmed() : QString();
             if (s.isEmpty() || s.size() > kMaxTextLength) {
-                problem(at, wanted);
+                problem(at, s.isEmpty() ? Fault::ListItemEmpty : Fault::ListItemTooLong,
+                        spot(key, i), wanted);
                 return std::nullopt;
             }
             if (out.contains(s, Qt::CaseInsensitive)) {
-                problem(at, QString("\"%1\" holds \"%2\" twice").arg(name, s));
+                problem(at, Fault::ListItemTwice, spot(key, i), {name, s});
                 return std::nullopt;
             }
             out << s.normalized(QString::NormalizationForm_C);
@@ -217,7 +220,7 @@ class Reader {
     std::optional<QPointF> point(const toml::table& t, std::string_view key, bool required) {
         const toml::node* node = t.get(key);
         if (!node) {
-            if (required) problem(tablePos(t), QString("missing field \"%1\"").arg(qs(key)));
+            if (required) problem(tablePos(t), Fault::Missing, spot(key), {qs(key)});
             return std::nullopt;
         }
         const toml::array* array = node->as_array();
@@ -228,9 +231,7 @@ class Reader {
                 *x <= 100000 && *y <= 100000)
                 return QPointF(*x, *y);
         }
-        problem(keyPos(t, key),
-                QString("\"%1\" must be two numbers of the picture's pixels, such as [412, 300]")
-                    .arg(qs(key)));
+        problem(keyPos(t, key), Fault::Point, spot(key), {qs(key)});
         return std::nullopt;
     }
 
@@ -240,12 +241,11 @@ class Reader {
         if (!name) return std::nullopt;
         where = keyPos(t, key);
         if (!isPlainPictureName(*name)) {
-            problem(where,
-                    QString("picture \"%1\" must be a plain file name, with no folder").arg(*name));
+            problem(where, Fault::PictureFolder, spot(key), {*name});
             return std::nullopt;
         }
         if (!isPictureSuffix(*name)) {
-            problem(where, QString("picture \"%1\" must be a PNG or JPEG file").arg(*name));
+            problem(where, Fault::PictureType, spot(key), {*name});
             return std::nullopt;
         }
         return name;
@@ -258,18 +258,17 @@ class Reader {
         const toml::node* node = root.get(name);
         const QString n = qs(name);
         if (!node) {
-            problem({1, 1}, QString("no [[%1]]: this kind needs at least one").arg(n));
+            problem({1, 1}, Fault::NoEntries, {}, {n});
             return out;
         }
         const toml::array* array = node->as_array();
         if (!array || !array->is_array_of_tables()) {
-            problem(keyPos(root, name),
-                    QString("\"%1\" must be written [[%1]], once for each").arg(n));
+            problem(keyPos(root, name), Fault::NotEntries, {}, {n});
             return out;
         }
         if (static_cast<int>(array->size()) > most) {
-            problem(positionOf((*array)[static_cast<size_t>(most)].source()),
-                    QString("more than %1 [[%2]]: at most %1 fit on the screen").arg(most).arg(n));
+            problem(positionOf((*array)[static_cast<size_t>(most)].source()), Fault::TooManyEntries,
+                    {}, {QString::number(most), n});
             return out;
         }
         for (const toml::node& element : *array) out.push_back(element.as_table());
@@ -288,9 +287,7 @@ class Reader {
             }
             if (ok) return static_cast<Rgb>(rgb[0] << 16 | rgb[1] << 8 | rgb[2]);
         }
-        problem(at, QString("\"%1\" must be a colour of three numbers from 0 to 255, such as "
-                            "[9, 63, 137]")
-                        .arg(name));
+        problem(at, Fault::Colour, Spot{name, entry_}, {name});
         return std::nullopt;
     }
 
@@ -307,9 +304,7 @@ class Reader {
             }
             if (out.size() == array->size()) return out;
         }
-        problem(at, QString("\"%1\" must be two or four numbers of twips, such as "
-                            "[120, 480, 3585, 945]")
-                        .arg(name));
+        problem(at, Fault::Twips, Spot{name, entry_}, {name});
         return std::nullopt;
     }
 
@@ -333,20 +328,18 @@ class Reader {
             const auto family = n->value<std::string_view>();
             for (const char* f : kDesignFonts)
                 if (family && *family == f) place.font = f;
-            if (!place.font)
-                problem(keyPos(*t, "font"),
-                        "\"font\" must be \"Arial\", \"Times New Roman\" or \"Tahoma\"");
+            if (!place.font) problem(keyPos(*t, "font"), Fault::Font, spot("layout"));
         }
         if (const toml::node* n = t->get("points")) {
             const auto v = n->value<double>();
             if (v && *v >= 6 && *v <= 96)
                 place.points = static_cast<float>(*v);
             else
-                problem(keyPos(*t, "points"), "\"points\" must be a size from 6 to 96");
+                problem(keyPos(*t, "points"), Fault::Points, spot("layout"));
         }
         if (const toml::node* n = t->get("bold")) {
             place.bold = n->value_exact<bool>();
-            if (!place.bold) problem(keyPos(*t, "bold"), "\"bold\" must be true or false");
+            if (!place.bold) problem(keyPos(*t, "bold"), Fault::Bold, spot("layout"));
         }
         if (const toml::node* n = t->get("colour"))
             place.colour = colour(*n, keyPos(*t, "colour"), "colour");
@@ -360,23 +353,17 @@ class Reader {
         const toml::node* node = t.get(key);
         const QString name = qs(key);
         if (!node) {
-            if (required && fixed_)
-                problem(tablePos(t), QString("missing field \"%1\": the file has a [layout], "
-                                             "which places every word")
-                                         .arg(name));
+            if (required && fixed_) problem(tablePos(t), Fault::PlaceMissing, spot(key), {name});
             return std::nullopt;
         }
         const Position at = keyPos(t, key);
         if (!fixed_) {
-            problem(at, QString("\"%1\" places a word by hand: it needs a [layout]").arg(name));
+            problem(at, Fault::PlaceNeedsLayout, spot(key), {name});
             return std::nullopt;
         }
         auto numbers = twips(*node, at, name);
         if (numbers && numbers->size() != count) {
-            problem(at, count == 2 ? QString("\"%1\" must be a left and a top, such as [840, "
-                                             "3360]")
-                                         .arg(name)
-                                   : QString("\"%1\" must be a line [x1, y1, x2, y2]").arg(name));
+            problem(at, count == 2 ? Fault::PlaceNotPoint : Fault::PlaceNotLine, spot(key), {name});
             return std::nullopt;
         }
         return numbers;
@@ -402,7 +389,7 @@ class Reader {
         if (!node) return std::nullopt;
         const toml::table* t = node->as_table();
         if (!t) {
-            problem(keyPos(owner, "layout"), "\"layout\" must be written [layout]");
+            problem(keyPos(owner, "layout"), Fault::LayoutNotTable, spot("layout"));
             return std::nullopt;
         }
         FixedLayout layout;
@@ -412,9 +399,9 @@ class Reader {
             if (wh && wh->size() == 2 && (*wh)[0] > 0 && (*wh)[1] > 0)
                 layout.size = QSizeF((*wh)[0], (*wh)[1]);
             else if (wh)
-                problem(keyPos(*t, "size"), "\"size\" must be a width and a height");
+                problem(keyPos(*t, "size"), Fault::LayoutSize, spot("size"));
         } else if (needsSize) {
-            problem(layout.where, "missing field \"size\"");
+            problem(layout.where, Fault::Missing, spot("size"), {"size"});
         }
         for (auto&& [k, v] : *t) {
             if (k.str() == "size") continue;
@@ -423,8 +410,7 @@ class Reader {
             bool known = false;
             for (std::string_view r : info.roles) known = known || k.str() == r;
             if (!known) {
-                problem(at,
-                        QString("[layout] of a %1 activity places no \"%2\"").arg(info.name, role));
+                problem(at, Fault::LayoutRole, spot("layout"), {info.name, role});
                 continue;
             }
             std::vector<FixedPlace>& places = layout.places[role];
@@ -448,7 +434,7 @@ class Reader {
             if (n && *n >= 1 && *n <= 5)
                 a.menu = static_cast<int>(*n);
             else
-                problem(a.menuPos, "\"menu\" must be a whole number from 1 to 5");
+                problem(a.menuPos, Fault::Menu, spot("menu"));
         }
         a.topicPos = keyPos(root, "topic");
         a.topic = text(root, "topic", true).value_or(QString());
@@ -456,11 +442,7 @@ class Reader {
         if (std::optional<QString> kind = text(root, "kind", true)) {
             for (const KindInfo& k : kKinds)
                 if (*kind == QLatin1String(k.name)) info = &k;
-            if (!info)
-                problem(keyPos(root, "kind"),
-                        QString("unknown kind \"%1\": it must be labelling, sorting, passage, "
-                                "questions or truefalse")
-                            .arg(*kind));
+            if (!info) problem(keyPos(root, "kind"), Fault::KindUnknown, spot("kind"), {*kind});
         }
         a.title = text(root, "title", false).value_or(a.topic);
         a.instruction = text(root, "instruction", false).value_or(QString());
@@ -477,11 +459,9 @@ class Reader {
             bool otherKind = false;
             for (const KindInfo& other : kKinds)
                 for (std::string_view f : other.fields) otherKind = otherKind || k.str() == f;
-            problem(
-                positionOf(k.source()),
-                otherKind
-                    ? QString("\"%1\" is not used in a %2 activity").arg(qs(k.str()), info->name)
-                    : QString("unknown field \"%1\"").arg(qs(k.str())));
+            problem(positionOf(k.source()),
+                    otherKind ? Fault::OtherKindsField : Fault::UnknownField, spot(k.str()),
+                    {qs(k.str()), info->name});
         }
 
         switch (a.kind) {
@@ -527,25 +507,24 @@ class Reader {
         const toml::node* node = root.get("section");
         if (!node) return readQuestions(root, 0);
         if (root.get("question"))
-            problem(keyPos(root, "question"),
-                    "in an activity with sections, each [[section.question]] belongs to a section");
+            problem(keyPos(root, "question"), Fault::QuestionOutsideSection, {});
         const toml::array* array = node->as_array();
         if (!array || !array->is_array_of_tables() || array->size() < 2 ||
             array->size() > kMaxSections) {
-            problem(keyPos(root, "section"),
-                    QString("\"section\" must be written [[section]], from 2 to %1 times")
-                        .arg(kMaxSections));
+            problem(keyPos(root, "section"), Fault::SectionsCount, spot("section"),
+                    {QString::number(kMaxSections)});
             return;
         }
         for (const toml::node& element : *array) {
             const toml::table& t = *element.as_table();
+            entry_ = -1;  // a section is no entry: its questions are
             checkFields(t, {"button", "layout", "question"}, "[[section]]");
             Section section;
             section.where = tablePos(t);
             section.button = text(t, "button", true).value_or(QString());
             section.layout = fixedLayout(t, info, false);
             if (section.layout && !a.layout)
-                problem(section.layout->where, "a section's [layout] needs the activity's own");
+                problem(section.layout->where, Fault::SectionLayout, spot("layout"));
             a.sections.push_back(std::move(section));
             readQuestions(t, static_cast<int>(a.sections.size()) - 1);
         }
@@ -557,15 +536,13 @@ class Reader {
         if (!node) return;
         const toml::table* t = node->as_table();
         if (!t) {
-            problem(keyPos(root, "describe"),
-                    "\"describe\" must be a table of pictures and what each shows");
+            problem(keyPos(root, "describe"), Fault::DescribeNotTable, spot("describe"));
             return;
         }
         for (auto&& [k, v] : *t) {
             const QString name = qs(k.str());
             if (!isPlainPictureName(name) || !isPictureSuffix(name)) {
-                problem(positionOf(k.source()),
-                        QString("\"%1\" in \"describe\" is not a picture's file name").arg(name));
+                problem(positionOf(k.source()), Fault::DescribeName, spot("describe"), {name});
                 continue;
             }
             if (auto said = text(*t, k.str(), true)) activity_.describe[name] = *said;
@@ -579,9 +556,7 @@ class Reader {
         const Position at = keyPos(root, "flash");
         const toml::table* t = node->as_table();
         if (!t) {
-            problem(at,
-                    "\"flash\" must be a table such as { fill = [[0, 0, 255], [0, 0, 0]], "
-                    "every = 250 }");
+            problem(at, Fault::FlashNotTable, spot("flash"));
             return;
         }
         checkFields(*t, {"fill", "text", "every", "first"}, "\"flash\"");
@@ -592,9 +567,7 @@ class Reader {
                                          ? t->get(flash.fill ? "fill" : "text")->as_array()
                                          : nullptr;
         if (!colours || colours->size() != 2 || (t->get("fill") && t->get("text"))) {
-            problem(at,
-                    "\"flash\" needs either \"fill\" or \"text\": two colours, such as "
-                    "[[0, 0, 255], [0, 0, 0]]");
+            problem(at, Fault::FlashColours, spot("flash"));
             return;
         }
         for (size_t i = 0; i < 2; ++i) {
@@ -607,13 +580,11 @@ class Reader {
             if (!n) return fallback;
             const auto v = n->value_exact<int64_t>();
             if (v && *v >= 1 && *v <= 5000) return static_cast<int>(*v);
-            problem(keyPos(*t, key),
-                    QString("\"%1\" must be a whole number of milliseconds from 1 to 5000")
-                        .arg(qs(key)));
+            problem(keyPos(*t, key), Fault::FlashMs, spot(key), {qs(key)});
             return std::nullopt;
         };
         const auto every = ms("every", 0);
-        if (every && *every == 0) problem(at, "\"flash\" needs \"every\"");
+        if (every && *every == 0) problem(at, Fault::FlashEvery, spot("flash"));
         const auto first = ms("first", every.value_or(0));
         if (!every || *every == 0 || !first) return;
         flash.every = *every;
@@ -623,6 +594,7 @@ class Reader {
 
     void readLabels(const toml::table& root) {
         for (const toml::table* t : entries(root, "label", kMaxWords)) {
+            nextEntry();
             checkFields(*t, {"word", "say", "at", "line_to", "box", "start", "line"}, "[[label]]");
             LabelEntry e;
             e.where = keyPos(*t, "word");
@@ -639,12 +611,14 @@ class Reader {
             e.at = at.value_or(QPointF());
             activity_.labels.push_back(std::move(e));
         }
+        entry_ = -1;
     }
 
     void readSorting(const toml::table& root) {
         const auto columns = texts(root, "columns", kMinColumns, kMaxColumns);
         if (columns) activity_.columns = *columns;
         for (const toml::table* t : entries(root, "word", kMaxWords)) {
+            nextEntry();
             checkFields(*t, {"text", "say", "column", "box", "start"}, "[[word]]");
             SortWord w;
             w.where = keyPos(*t, "text");
@@ -657,12 +631,12 @@ class Reader {
             w.text = *word;
             w.column = static_cast<int>(columns->indexOf(*column));
             if (w.column < 0) {
-                problem(keyPos(*t, "column"),
-                        QString("column \"%1\" is none of the columns").arg(*column));
+                problem(keyPos(*t, "column"), Fault::ColumnNone, spot("column"), {*column});
                 continue;
             }
             activity_.words.push_back(std::move(w));
         }
+        entry_ = -1;
     }
 
     // Splits "made from [tobacco]." into its pieces and gaps.
@@ -673,18 +647,18 @@ class Reader {
             const QChar c = text[i];
             if (c == '[') {
                 if (open >= 0) {
-                    problem(at, "a gap inside a gap: \"[\" before the \"]\" that ends the last");
+                    problem(at, Fault::GapInGap, spot("text"));
                     return false;
                 }
                 open = i;
             } else if (c == ']') {
                 if (open < 0) {
-                    problem(at, "a \"]\" with no \"[\" before it");
+                    problem(at, Fault::GapUnopened, spot("text"));
                     return false;
                 }
                 const QString gap = text.mid(open + 1, i - open - 1).trimmed();
                 if (gap.isEmpty()) {
-                    problem(at, "an empty gap \"[]\": put the word to drag between the brackets");
+                    problem(at, Fault::GapEmpty, spot("text"));
                     return false;
                 }
                 p.pieces << piece;
@@ -696,16 +670,16 @@ class Reader {
             }
         }
         if (open >= 0) {
-            problem(at, "a \"[\" with no \"]\" after it");
+            problem(at, Fault::GapUnclosed, spot("text"));
             return false;
         }
         p.pieces << piece;
         if (p.gaps.isEmpty()) {
-            problem(at, "a passage with no gap: put each word to drag in [brackets]");
+            problem(at, Fault::NoGap, spot("text"));
             return false;
         }
         if (p.gaps.size() > kMaxWords) {
-            problem(at, QString("more than %1 gaps in a passage").arg(kMaxWords));
+            problem(at, Fault::TooManyGaps, spot("text"), {QString::number(kMaxWords)});
             return false;
         }
         return true;
@@ -714,6 +688,7 @@ class Reader {
     void readPassages(const toml::table& root) {
         const auto tables = entries(root, "passage", kMaxPassages);
         for (const toml::table* t : tables) {
+            nextEntry();
             checkFields(*t, {"option", "text", "blanks", "words"}, "[[passage]]");
             Passage p;
             p.where = tablePos(*t);
@@ -722,14 +697,15 @@ class Reader {
             if (option) {
                 for (const Passage& earlier : activity_.passages)
                     if (earlier.option.compare(*option, Qt::CaseInsensitive) == 0)
-                        problem(keyPos(*t, "option"),
-                                QString("two passages have the option \"%1\"").arg(*option));
+                        problem(keyPos(*t, "option"), Fault::OptionTwice, spot("option"),
+                                {*option});
                 p.option = *option;
             }
             if (!body || !splitPassage(*body, p, keyPos(*t, "text"))) continue;
             if (!placePassage(*t, p, t == tables.front())) continue;
             activity_.passages.push_back(std::move(p));
         }
+        entry_ = -1;
     }
 
     // The first passage of a file with a [layout] is placed by hand: the blanks of each gap,
@@ -738,16 +714,11 @@ class Reader {
         const bool placed = fixed_ && first;
         for (const char* key : {"blanks", "words"}) {
             if (t.get(key) && !placed) {
-                problem(keyPos(t, key),
-                        QString("\"%1\" places the first passage of a file with a [layout], "
-                                "no other")
-                            .arg(key));
+                problem(keyPos(t, key), Fault::PlacedOnlyFirst, spot(key), {key});
                 return false;
             }
             if (!t.get(key) && placed) {
-                problem(tablePos(t), QString("missing field \"%1\": [layout] places the first "
-                                             "passage")
-                                         .arg(key));
+                problem(tablePos(t), Fault::PlacedMissing, spot(key), {key});
                 return false;
             }
         }
@@ -755,14 +726,13 @@ class Reader {
         const toml::array* blanks = t.get("blanks")->as_array();
         const Position blanksAt = keyPos(t, "blanks");
         if (!blanks || static_cast<int>(blanks->size()) != p.gaps.size()) {
-            problem(blanksAt, QString("\"blanks\" must give one number for each of the %1 gaps")
-                                  .arg(p.gaps.size()));
+            problem(blanksAt, Fault::BlanksCount, spot("blanks"), {QString::number(p.gaps.size())});
             return false;
         }
         for (const toml::node& n : *blanks) {
             const auto v = n.value_exact<int64_t>();
             if (!v || *v < 1 || *v > 100) {
-                problem(blanksAt, "\"blanks\" must be whole numbers from 1 to 100");
+                problem(blanksAt, Fault::BlanksNumber, spot("blanks"));
                 return false;
             }
             p.blanks.push_back(static_cast<int>(*v));
@@ -779,17 +749,13 @@ class Reader {
             const auto start = entryPoint(*w, "start");
             if (!word || !box || !start) return false;
             if (!left.removeOne(*word)) {
-                problem(wordsAt, QString("\"%1\" in \"words\" is no gap of the passage, or is "
-                                         "given more often than it is")
-                                     .arg(*word));
+                problem(wordsAt, Fault::WordNotGap, spot("words"), {*word});
                 return false;
             }
             p.placed.push_back({*word, *box, *start});
         }
         if (!words || !left.isEmpty() || static_cast<int>(p.placed.size()) != p.gaps.size()) {
-            problem(wordsAt,
-                    "\"words\" must place each gap's word once, such as [{ word = "
-                    "\"tobacco\", box = [3585, 3090], start = [2520, 7200] }]");
+            problem(wordsAt, Fault::WordsEach, spot("words"));
             return false;
         }
         return true;
@@ -797,6 +763,7 @@ class Reader {
 
     void readQuestions(const toml::table& root, int section) {
         for (const toml::table* t : entries(root, "question", kMaxQuestions)) {
+            nextEntry();
             checkFields(*t,
                         {"text", "say", "picture", "answers", "say_answers", "right", "picture_at",
                          "answer_in_words", "after"},
@@ -816,23 +783,21 @@ class Reader {
                 const auto said = texts(*t, "say_answers", kMinAnswers, kMaxAnswers);
                 if (!said) continue;
                 if (said->size() != answers->size()) {
-                    problem(keyPos(*t, "say_answers"),
-                            QString("\"say_answers\" must give %1 spoken forms, one for each "
-                                    "answer in the same order")
-                                .arg(answers->size()));
+                    problem(keyPos(*t, "say_answers"), Fault::SayAnswersCount, spot("say_answers"),
+                            {QString::number(answers->size())});
                     continue;
                 }
                 q.answersSay = *said;
             }
             q.right = static_cast<int>(answers->indexOf(*right));
             if (q.right < 0) {
-                problem(keyPos(*t, "right"),
-                        QString("the right answer \"%1\" is none of the answers").arg(*right));
+                problem(keyPos(*t, "right"), Fault::RightNone, spot("right"), {*right});
                 continue;
             }
             if (!questionExtras(*t, q)) continue;
             activity_.questions.push_back(std::move(q));
         }
+        entry_ = -1;
     }
 
     // Where a question's picture goes on a screen laid out by hand, its answer in words, and
@@ -843,9 +808,7 @@ class Reader {
             auto numbers = twips(*n, at, "picture_at");
             if (!numbers) return false;
             if (numbers->size() != 4 || !activity_.layout) {
-                problem(at,
-                        "\"picture_at\" places a picture of a screen with a [layout]: "
-                        "four numbers of twips");
+                problem(at, Fault::PictureAtNeedsLayout, spot("picture_at"));
                 return false;
             }
             q.pictureAt = std::move(*numbers);
@@ -853,7 +816,7 @@ class Reader {
         q.answerInWords = text(t, "answer_in_words", false).value_or(QString());
         q.after = picture(t, false, q.afterPos, "after").value_or(QString());
         if (!q.after.isEmpty() && activity_.backdrop.isEmpty()) {
-            problem(q.afterPos, "\"after\" takes the place of the backdrop: give \"backdrop\"");
+            problem(q.afterPos, Fault::AfterNeedsBackdrop, spot("after"));
             return false;
         }
         return true;
@@ -861,25 +824,31 @@ class Reader {
 
     void readStatements(const toml::table& root) {
         for (const toml::table* t : entries(root, "statement", kMaxQuestions)) {
+            nextEntry();
             checkFields(*t, {"text", "say", "true"}, "[[statement]]");
             Statement s;
             s.where = tablePos(*t);
             const auto body = shownText(*t, "text");
             s.say = text(*t, "say", false).value_or(QString());
             const toml::node* truth = t->get("true");
-            if (!truth) problem(s.where, "missing field \"true\"");
+            if (!truth) problem(s.where, Fault::Missing, spot("true"), {"true"});
             const auto value = truth ? truth->value_exact<bool>() : std::nullopt;
-            if (truth && !value) problem(keyPos(*t, "true"), "\"true\" must be true or false");
+            if (truth && !value) problem(keyPos(*t, "true"), Fault::NotTrueOrFalse, spot("true"));
             if (!body || !value) continue;
             s.text = *body;
             s.isTrue = *value;
             activity_.statements.push_back(std::move(s));
         }
+        entry_ = -1;
     }
+
+    // The entry being read, counted through the file as a form counts them; -1: none.
+    void nextEntry() { entry_ = entries_++; }
 
     Activity activity_;
     std::vector<Problem> problems_;
     bool fixed_ = false;  // the file has a [layout]
+    int entry_ = -1, entries_ = 0;
 };
 
 }  // namespace
@@ -913,12 +882,12 @@ const char* kindName(Kind kind) {
 ReadResult readActivity(const QByteArray& bytes, const QString& fileName) {
     if (bytes.size() > kMaxFileBytes) {
         ReadResult result;
-        result.problems.push_back({{1, 1}, "the file is larger than 256 KiB"});
+        result.problems.push_back(fileProblem({1, 1}, Fault::TooLarge, {}));
         return result;
     }
-    if (const std::optional<QString> encoding = encodingProblem(bytes)) {
+    if (std::optional<Problem> encoding = encodingProblem(bytes)) {
         ReadResult result;
-        result.problems.push_back({{1, 1}, *encoding});
+        result.problems.push_back(std::move(*encoding));
         return result;
     }
     return Reader(fileName).read(bytes);
@@ -927,19 +896,19 @@ ReadResult readActivity(const QByteArray& bytes, const QString& fileName) {
 Translation readTranslation(const QByteArray& bytes) {
     Translation out;
     if (bytes.size() > kMaxFileBytes) {
-        out.problems.push_back({{1, 1}, "the file is larger than 256 KiB"});
+        out.problems.push_back(fileProblem({1, 1}, Fault::TooLarge, {}));
         return out;
     }
-    if (const std::optional<QString> encoding = encodingProblem(bytes)) {
-        out.problems.push_back({{1, 1}, *encoding});
+    if (std::optional<Problem> encoding = encodingProblem(bytes)) {
+        out.problems.push_back(std::move(*encoding));
         return out;
     }
     const QByteArray moved = moveLettersForParser(bytes);
     toml::parse_result parsed =
         toml::parse(std::string_view(moved.constData(), static_cast<size_t>(moved.size())));
     if (!parsed) {
-        out.problems.push_back({positionOf(parsed.error().source()),
-                                plainParserMessage(qs(parsed.error().description()))});
+        out.problems.push_back(
+            parserProblem(positionOf(parsed.error().source()), qs(parsed.error().description())));
         return out;
     }
     for (auto&& [key, value] : parsed.table()) {
@@ -965,7 +934,7 @@ ReadResult readActivityFile(const QString& path) {
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
         ReadResult result;
-        result.problems.push_back({{1, 1}, "the file cannot be read"});
+        result.problems.push_back(fileProblem({1, 1}, Fault::Unreadable, {}));
         return result;
     }
     // One byte more than allowed tells a huge file, even one still growing, from a full one.

@@ -7,7 +7,10 @@
 #include <functional>
 #include <map>
 
+#include "app/checkcommand.h"
+#include "maker/tomlwriter.h"
 #include "menus/menupage.h"
+#include "tests/support/files.h"
 #include "ui/files.h"
 
 void MakerTest::SetUp() {
@@ -42,6 +45,35 @@ QString MakerTest::opens(int menu, const QString& caption) {
         titles << (screen ? screen->Caption() : "greyed");
     }
     return titles.join('\n');
+}
+
+const std::vector<maker::FieldProblem>& MakerTest::judged() {
+    window->check.runNow();
+    // Her draft as a file of its name, beside the pictures it names, outside her folders.
+    const maker::Document& d = window->session.document();
+    const QString name = QFileInfo(window->session.path()).fileName();
+    const QString path = drafts_.filePath(name.isEmpty() ? "draft.toml" : name);
+    writeFile(path, maker::writeActivity(d).text);
+    QStringList pictures{d.picture};
+    for (const maker::Question& q : d.questions) pictures << q.picture;
+    for (const QString& p : pictures)
+        QFile::copy(QDir(window->check.folder()).filePath(p), drafts_.filePath(p));
+    testing::internal::CaptureStdout();
+    runCheck({path});
+    QStringList check = QString::fromStdString(testing::internal::GetCapturedStdout())
+                            .remove(path + ':')
+                            .split('\n', Qt::SkipEmptyParts);
+    check.removeLast();  // the summary
+    QStringList maker;
+    for (const maker::FieldProblem& p : window->check.problems())
+        maker << QString("%1:%2: %3")
+                     .arg(p.found.at.line)
+                     .arg(p.found.at.column)
+                     .arg(p.found.message);
+    EXPECT_EQ(maker, check);
+    QDir(drafts_.path()).removeRecursively();
+    QDir().mkpath(drafts_.path());
+    return window->check.problems();
 }
 
 QStringList MakerTest::filesWritten() const {

@@ -45,6 +45,9 @@ class MakerTest : public ScreenTest {
     // Focusable controls of the window that a screen reader could not tell apart: those with
     // no accessible name and those whose name another has.
     QStringList unnamedOrAlike() const;
+    // The Maker's problems with her draft, once `--check` has judged the same file alike: the
+    // same problems at the same places, in the file's words.
+    const std::vector<maker::FieldProblem>& judged();
     // A field of the window by its object name.
     template <class W>
     W* field(const char* name) {
@@ -57,6 +60,6 @@ class MakerTest : public ScreenTest {
     ScriptedDialogs* dialogs = nullptr;
 
   private:
-    QTemporaryDir home_;
+    QTemporaryDir home_, drafts_;
     QByteArray dataHome_, configHome_;
 };

@@ -99,9 +99,10 @@ TEST_F(OurActivitiesTest, GreyTopicSaysWhyAndChangesShowAtTheNextOpening) {
     ASSERT_TRUE(forms().isLoaded<ProblemMessage>());
     ProblemMessage& message = forms().get<ProblemMessage>();
     EXPECT_EQ(message.where.Caption(),
-              "The file volcanoes.toml in the folder below has a mistake on line 5:");
+              "The file volcanoes.toml in the folder below has a mistake:");
     EXPECT_EQ(message.folderPath.Caption(), QDir("activities").canonicalPath());
-    EXPECT_EQ(message.message.Caption(), "\"true\" must be true or false.");
+    EXPECT_EQ(message.message.Caption(),
+              "Line 5 says true = \"yes\". Write true or false, without quotation marks.");
     EXPECT_TRUE(ours.greyHint.Visible());
     // "Open in the Activity Maker" starts the Maker on the file, apart from this program.
     real::click(message.openButton);

@@ -9,6 +9,7 @@
 #include "activities/files/filescreens.h"
 #include "activities/files/library.h"
 #include "activities/files/placement.h"
+#include "activities/files/problemwords.h"
 #include "activities/files/shipped.h"
 #include "app/checkcommand.h"
 #include "menus/menupage.h"
@@ -256,10 +257,35 @@ TEST(ActivityReader, BadFilesNameTheirLineAndColumn) {
         EXPECT_EQ(p.at.line, c.line) << c.message << ": " << p.message.toStdString();
         EXPECT_EQ(p.at.column, c.column) << c.message;
         EXPECT_TRUE(p.message.contains(c.message)) << p.message.toStdString();
+        EXPECT_NE(p.fault, Fault::None) << c.message;
     }
     const ReadResult utf16 = readActivity(QByteArray("\xFF\xFEm\0e\0", 6));
     ASSERT_EQ(utf16.problems.size(), 1u);
     EXPECT_TRUE(utf16.problems[0].message.contains("saved as UTF-16"));
+}
+
+// Every problem in plain words too, for a teacher who never reads the file: none of its keys,
+// quotes or brackets, no line or column; led by the entry it is in.
+TEST(ActivityReader, EveryProblemHasPlainWords) {
+    static const QRegularExpression fileSyntax(
+        "[\"\\[\\]{}=]|\\b[Ll]ines?\\b|\\bcolumn \\d|\\d:\\d");
+    for (int f = 1; f <= static_cast<int>(Fault::Last); ++f) {
+        const Problem p = fileProblem({5, 1}, Fault(f), {"answers", 0, 1}, {"Iron", "2", "4"});
+        const QString plain = plainWords(p, Kind::Questions);
+        EXPECT_FALSE(fileSyntax.match(plain).hasMatch()) << f << ": " << plain.toStdString();
+        EXPECT_TRUE(plain.startsWith("Question 1: ")) << f << ": " << plain.toStdString();
+        EXPECT_NE(p.message, plain) << f;
+    }
+    // The form's words, and a grey topic's: her line as the file has it, then what to do.
+    const ReadResult r = read(QString(kQuestions).replace("\"Evaporating\"]", "\"\"]"));
+    ASSERT_EQ(r.problems.size(), 1u);
+    EXPECT_EQ(plainWords(r.problems[0], r.kind),
+              "Question 1: type a third answer (each question needs 2 to 4).");
+    EXPECT_EQ(r.problems[0].spot, (Spot{"answers", 0, 2}));
+    const QByteArray file = QByteArray(kTrueFalse).replace("true = false", "true = \"no\"");
+    const ReadResult no = readActivity(file);
+    EXPECT_EQ(lineSays(no.problems.at(0), no.kind, file),
+              "Line 6 says true = \"no\". Write true or false, without quotation marks.");
 }
 
 // Where each file goes: her file in the place of the file it hides, a topic by its caption,
