@@ -1,12 +1,14 @@
 #include "activities/files/sharing/import.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
 #include "activities/files/catalogue.h"
+#include "activities/files/problemwords.h"
 #include "activities/files/sharing/package.h"
 #include "activities/files/sharing/unpack.h"
 #include "ui/files.h"
@@ -37,12 +39,14 @@ Place placeOf(const QString& unpacked) {
     return {e.menu(), e.place.caption, e.file.file.hides};
 }
 
-QString problemInWords(const QString& file, const activityfiles::Problem& p) {
-    return QString("the activity \"%1\" cannot be used: line %2, column %3: %4")
-        .arg(file)
-        .arg(p.at.line)
-        .arg(p.at.column)
-        .arg(p.message);
+// In the words a grey topic uses: the line at fault as the file has it, then what to do.
+QString problemInWords(const QString& path, const activityfiles::ReadResult& read) {
+    QFile file(path);
+    const QByteArray text =
+        file.open(QIODevice::ReadOnly) ? file.read(activityfiles::kMaxFileBytes) : QByteArray();
+    return QString("the activity \"%1\" cannot be used. %2")
+        .arg(QFileInfo(path).fileName(),
+             activityfiles::lineSays(read.problems.front(), read.kind, text));
 }
 
 }  // namespace
@@ -74,7 +78,7 @@ Inspection inspectPackage(const QString& path) {
 
     activityfiles::ReadResult read =
         activityfiles::readActivityFile(in.unpackedPath(unpacked.activity));
-    if (!read.activity) return refuse(problemInWords(unpacked.activity, read.problems.front()));
+    if (!read.activity) return refuse(problemInWords(in.unpackedPath(unpacked.activity), read));
     in.activityFile = unpacked.activity;
     // Only the pictures it names go into her folder. One it names that the file does not
     // bring must be one the program has.

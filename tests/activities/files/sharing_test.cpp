@@ -50,7 +50,7 @@ constexpr struct {
     {"bomb", "\"flower.png\" is damaged"},
     {"unknown-packing", "packed in a way that cannot be unpacked"},
     {"not-a-picture", "\"flower.png\" is not a PNG or JPEG picture"},
-    {"activity-does-not-read", "\"flower.toml\" cannot be used: line 2"},
+    {"activity-does-not-read", "\"flower.toml\" cannot be used. Line 2 says"},
     {"picture-missing", "\"flower.png\", which the file does not bring"},
 };
 
