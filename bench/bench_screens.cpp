@@ -13,6 +13,7 @@
 #include "bench/openandpaint.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
+#include "ui/twips.h"
 
 namespace {
 
@@ -119,6 +120,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     registerScreens(ui::forms());
     benchmark::Initialize(&argc, argv);
+    // --scale=1.75: every screen as a large display shows it (twips to pixels).
+    for (int i = 1; i < argc; ++i)
+        if (const QString a = QString::fromLocal8Bit(argv[i]); a.startsWith("--scale="))
+            ui::Twips::setScale(a.mid(8).toFloat());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
