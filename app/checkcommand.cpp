@@ -22,14 +22,10 @@ struct Report {
 std::vector<Report> checkWordLists() {
     std::vector<Report> out;
     QStringList paths;
-    for (int c = 0; c < wordgame::kCategories; ++c) {
-        const auto english = wordgame::wordListFile(c, QLocale(QLocale::English));
-        if (english) paths << english->path;
+    for (int c = 0; c < wordgame::kCategories; ++c)
         for (const QLocale::Language language : wordgame::kListLanguages)
-            if (const auto own = wordgame::wordListFile(c, QLocale(language));
-                own && (!english || own->path != english->path))
-                paths << own->path;
-    }
+            if (const auto path = ui::resolveFile(wordgame::wordListName(c, language)))
+                paths << *path;
     for (const QString& path : paths) {
         QFile file(path);
         Report& r = out.emplace_back(Report{path, {}});

@@ -106,18 +106,14 @@ Found findSource(const QString& nameOrFile, int words, ui::RandomSource& random)
     const bool wordList = nameOrFile.endsWith(".txt", Qt::CaseInsensitive);
     if (given.isFile())
         return wordList ? wordGame(nameOrFile, {}, words, random) : fromDraft(nameOrFile);
-    for (const wordgame::Category& c : wordgame::kCategoryFiles) {
-        QStringList names = {c.file};
+    for (int c = 0; c < wordgame::kCategories; ++c)
         for (const QLocale::Language language : wordgame::kListLanguages)
-            names << QString(c.file).insert(QString(c.file).lastIndexOf('.'),
-                                            '.' + QLocale::languageToCode(language));
-        for (const QString& name : names)
-            if (nameOrFile.compare(name, Qt::CaseInsensitive) == 0) {
+            if (const QString name = wordgame::wordListName(c, language);
+                nameOrFile.compare(name, Qt::CaseInsensitive) == 0) {
                 const auto path = ui::resolveFile(name);
                 if (!path) break;
-                return wordGame(*path, c.caption, words, random);
+                return wordGame(*path, wordgame::kCategoryFiles[c].caption, words, random);
             }
-    }
     const Catalogue catalogue = readCatalogue(activityFolders());
     for (const CatalogueEntry& e : catalogue.entries) {
         const QString name = e.file.file.fileName;

@@ -6,16 +6,18 @@
 
 namespace wordgame {
 
+QString wordListName(int category, QLocale::Language language) {
+    QString name = QString::fromLatin1(kCategoryFiles[category].file);
+    if (language == QLocale::English || language == QLocale::C) return name;
+    return name.insert(name.lastIndexOf('.'), '.' + QLocale::languageToCode(language));
+}
+
 std::optional<ListFile> wordListFile(int category, const QLocale& locale) {
-    const QString english = QString::fromLatin1(kCategoryFiles[category].file);
-    if (locale.language() != QLocale::English && locale.language() != QLocale::C) {
-        QString own = english;
-        own.insert(own.lastIndexOf('.'), '.' + QLocale::languageToCode(locale.language()));
-        if (const auto path = ui::resolveFile(own))
-            return ListFile{*path, alphabetOf(locale.language())};
-    }
     // Only a regular file is opened: a folder or a pipe of that name is passed over.
-    if (const auto path = ui::resolveFile(english)) return ListFile{*path, Alphabet::English};
+    if (const auto path = ui::resolveFile(wordListName(category, locale.language())))
+        return ListFile{*path, alphabetOf(locale.language())};
+    if (const auto path = ui::resolveFile(wordListName(category, QLocale::English)))
+        return ListFile{*path, Alphabet::English};
     return std::nullopt;
 }
 

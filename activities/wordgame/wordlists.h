@@ -23,8 +23,8 @@ constexpr Category kCategoryFiles[kCategories] = {
     {"Physical Processes", "physical0.txt"},
 };
 
-// The languages, besides English, that the program's own lists come in.
-constexpr QLocale::Language kListLanguages[] = {QLocale::Welsh};
+// The languages the program's own lists come in, English first.
+constexpr QLocale::Language kListLanguages[] = {QLocale::English, QLocale::Welsh};
 
 struct WordLists {
     std::array<WordList, kCategories> lists;
@@ -39,6 +39,8 @@ struct ListFile {
     Alphabet alphabet;
 };
 std::optional<ListFile> wordListFile(int category, const QLocale& locale);
+// The name of a category's list in a language: "life0.txt" in English, "life0.cy.txt" in Welsh.
+QString wordListName(int category, QLocale::Language language);
 // The alphabet of a list by its file name: life0.cy.txt is Welsh, life0.txt English.
 Alphabet alphabetOfList(const QString& fileName);
 
