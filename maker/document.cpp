@@ -20,22 +20,6 @@ int Document::entryCount() const {
     return 0;
 }
 
-const char* entryName(Kind kind) {
-    switch (kind) {
-        case Kind::Labelling:
-            return "label";
-        case Kind::Sorting:
-            return "word";
-        case Kind::Passage:
-            return "passage";
-        case Kind::Questions:
-            return "question";
-        case Kind::TrueFalse:
-            return "statement";
-    }
-    return "";
-}
-
 Document blankDocument(Kind kind) {
     Document d;
     d.kind = kind;

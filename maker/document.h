@@ -122,7 +122,6 @@ void removeEntry(Document& document, int index);
 // The document of an activity read from a file; its comments come from the file's text.
 Document fromActivity(const activityfiles::Activity& activity, const QByteArray& fileText = {});
 
-// The [[table]] name of a kind's entries.
-const char* entryName(Kind kind);
+using activityfiles::entryName;
 
 }  // namespace maker

@@ -324,5 +324,11 @@ ReadResult readActivity(const QByteArray& bytes, const QString& fileName = {});
 ReadResult readActivityFile(const QString& path);
 
 const char* kindName(Kind kind);
+// What one entry of a kind is called: the table it stands in ([[label]], [[question]]...), and
+// its name in plain words ("Question 1").
+const char* entryName(Kind kind);
+// Splits a passage's text, "made from [tobacco].", into p's pieces and gaps; the fault when a
+// bracket has no partner or a gap is empty.
+std::optional<Fault> splitGaps(const QString& text, Passage& p);
 
 }  // namespace activityfiles

@@ -232,22 +232,6 @@ QString fill(const char* words, const QStringList& args, Named named) {
     return out;
 }
 
-const char* entryNoun(Kind kind) {
-    switch (kind) {
-        case Kind::Labelling:
-            return "label";
-        case Kind::Sorting:
-            return "word";
-        case Kind::Passage:
-            return "passage";
-        case Kind::Questions:
-            return "question";
-        case Kind::TrueFalse:
-            return "statement";
-    }
-    return "entry";
-}
-
 // A field by its key, as a form names it; "text" is the entry itself.
 struct FieldName {
     const char* key;
@@ -315,7 +299,7 @@ Problem fileProblem(Position at, Fault fault, Spot spot, QStringList args) {
 QString plainWords(const Problem& p, Kind kind, bool named) {
     const Words* w = wordsOf(p.fault);
     if (!w) return p.message;
-    const QString entry = entryNoun(kind);
+    const QString entry = entryName(kind);
     const FieldName* field = fieldName(p.spot.field);
     const QString item = field && field->item ? field->item : "item";
     const QString text = fill(w->plain, p.args, [&](char c) -> QString {

@@ -641,39 +641,10 @@ class Reader {
 
     // Splits "made from [tobacco]." into its pieces and gaps.
     bool splitPassage(const QString& text, Passage& p, Position at) {
-        QString piece;
-        int open = -1;
-        for (int i = 0; i < text.size(); ++i) {
-            const QChar c = text[i];
-            if (c == '[') {
-                if (open >= 0) {
-                    problem(at, Fault::GapInGap, spot("text"));
-                    return false;
-                }
-                open = i;
-            } else if (c == ']') {
-                if (open < 0) {
-                    problem(at, Fault::GapUnopened, spot("text"));
-                    return false;
-                }
-                const QString gap = text.mid(open + 1, i - open - 1).trimmed();
-                if (gap.isEmpty()) {
-                    problem(at, Fault::GapEmpty, spot("text"));
-                    return false;
-                }
-                p.pieces << piece;
-                p.gaps << gap;
-                piece.clear();
-                open = -1;
-            } else if (open < 0) {
-                piece += c;
-            }
-        }
-        if (open >= 0) {
-            problem(at, Fault::GapUnclosed, spot("text"));
+        if (const std::optional<Fault> fault = splitGaps(text, p)) {
+            problem(at, *fault, spot("text"));
             return false;
         }
-        p.pieces << piece;
         if (p.gaps.isEmpty()) {
             problem(at, Fault::NoGap, spot("text"));
             return false;
@@ -876,6 +847,47 @@ std::optional<FixedLayout> Activity::layoutOf(int section) const {
 const char* kindName(Kind kind) {
     for (const KindInfo& k : kKinds)
         if (k.kind == kind) return k.name;
+    return "";
+}
+
+std::optional<Fault> splitGaps(const QString& text, Passage& p) {
+    QString piece;
+    int open = -1;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == '[') {
+            if (open >= 0) return Fault::GapInGap;
+            open = i;
+        } else if (c == ']') {
+            if (open < 0) return Fault::GapUnopened;
+            const QString gap = text.mid(open + 1, i - open - 1).trimmed();
+            if (gap.isEmpty()) return Fault::GapEmpty;
+            p.pieces << piece;
+            p.gaps << gap;
+            piece.clear();
+            open = -1;
+        } else if (open < 0) {
+            piece += c;
+        }
+    }
+    if (open >= 0) return Fault::GapUnclosed;
+    p.pieces << piece;
+    return std::nullopt;
+}
+
+const char* entryName(Kind kind) {
+    switch (kind) {
+        case Kind::Labelling:
+            return "label";
+        case Kind::Sorting:
+            return "word";
+        case Kind::Passage:
+            return "passage";
+        case Kind::Questions:
+            return "question";
+        case Kind::TrueFalse:
+            return "statement";
+    }
     return "";
 }
 

@@ -22,20 +22,11 @@ QString written(const Passage& p) {
     return out + p.pieces.value(p.gaps.size());
 }
 
-// A translated passage split at its gaps, or nothing when its brackets do not pair up.
+// A translated passage split at its gaps as the reader splits a passage, or nothing when a
+// bracket has no partner or a gap is empty.
 std::optional<Passage> split(const QString& text) {
     Passage p;
-    static const QRegularExpression gap(R"(\[([^\[\]]+)\])");
-    qsizetype from = 0;
-    for (const QRegularExpressionMatch& m : gap.globalMatch(text)) {
-        p.pieces << text.mid(from, m.capturedStart() - from);
-        p.gaps << m.captured(1).trimmed();
-        from = m.capturedEnd();
-    }
-    p.pieces << text.mid(from);
-    if (p.pieces.last().contains('[') || p.pieces.last().contains(']')) return std::nullopt;
-    for (const QString& piece : p.pieces)
-        if (piece.contains('[') || piece.contains(']')) return std::nullopt;
+    if (splitGaps(text, p)) return std::nullopt;
     return p;
 }
 
