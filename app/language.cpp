@@ -5,6 +5,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <array>
+#include <memory>
+#include <vector>
 
 #include "ui/files.h"
 
@@ -17,27 +20,34 @@ QLocale chosenLanguage() {
     return chosen.isEmpty() ? QLocale::system() : QLocale(chosen);
 }
 
+namespace {
+
+// The rooms that keep translations (translations/<room>_<language>.ts in the source).
+constexpr std::array kBooks{"ui",      "speech",     "labelling", "questions", "wordgame", "files",
+                            "sharing", "worksheets", "menus",     "maker",     "jotter",   "app"};
+
+}  // namespace
+
 bool useLanguage(const QLocale& language) {
     QLocale::setDefault(language);
-    // Translators live as long as the program: one each, replaced on a new choice.
-    static QTranslator* own = nullptr;
-    static QTranslator* qt = nullptr;
-    for (QTranslator** t : {&own, &qt}) {
-        if (*t) QCoreApplication::removeTranslator(*t);
-        delete *t;
-        *t = nullptr;
-    }
+    // Translators live as long as the program, replaced on a new choice.
+    static std::vector<std::unique_ptr<QTranslator>> installed;
+    for (const auto& t : installed) QCoreApplication::removeTranslator(t.get());
+    installed.clear();
+    const auto install = [](std::unique_ptr<QTranslator> t) {
+        if (QCoreApplication::installTranslator(t.get())) installed.push_back(std::move(t));
+    };
     const QString code = QLocale::languageToCode(language.language());
     bool found = false;
-    if (const auto file = ui::resolveFile("translations/brindlemark_" + code + ".qm")) {
-        own = new QTranslator;
-        found = own->load(*file) && QCoreApplication::installTranslator(own);
+    for (const char* book : kBooks) {
+        const auto file = ui::resolveFile(QStringLiteral("translations/%1_%2.qm").arg(book, code));
+        auto own = std::make_unique<QTranslator>();
+        if (!file || !own->load(*file)) continue;
+        found = true;
+        install(std::move(own));
     }
-    qt = new QTranslator;
-    if (!qt->load(language, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        !QCoreApplication::installTranslator(qt)) {
-        delete qt;
-        qt = nullptr;
-    }
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(language, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        install(std::move(qt));
     return found;
 }
