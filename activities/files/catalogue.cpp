@@ -188,20 +188,31 @@ Catalogue judge(Library library, bool cached) {
             const int option = choices[h][k].option;
             e.healthyOptions.push_back(option);
             append(chosen[i], choices[h][k].problems);
-            const Activity& shown = e.translated ? *e.translated : *e.activity();
-            const QString& caption = shown.passages[k].option;
+            const QString& caption = e.activity()->passages[k].option;
             if (option >= 0 && !caption.isEmpty()) out.healthyOptions.captions[option] = caption;
         }
     }
 
     const auto options = std::make_shared<const OptionSet>(out.healthyOptions);
+    // The same in the program's language, for the translated passages.
+    OptionSet shownOptions = out.healthyOptions;
+    for (size_t i : healthyEntries)
+        if (const auto& t = out.entries[i].translated)
+            for (size_t k = 0; k < out.entries[i].healthyOptions.size(); ++k)
+                if (const int option = out.entries[i].healthyOptions[k];
+                    option >= 0 && !t->passages[k].option.isEmpty())
+                    shownOptions.captions[option] = t->passages[k].option;
+    const auto shown = std::make_shared<const OptionSet>(std::move(shownOptions));
     for (size_t i = 0; i < out.entries.size(); ++i) {
         CatalogueEntry& e = out.entries[i];
         if (!e.used()) continue;  // nothing reads a file she replaced
         e.readAndPlaced = e.file.read->problems;
         append(e.readAndPlaced, e.place.problems);
         append(e.readAndPlaced, chosen[i]);
-        if (!e.healthyOptions.empty()) e.options = options;
+        if (!e.healthyOptions.empty()) {
+            e.options = options;
+            e.shownOptions = shown;
+        }
         e.cached = cached;
     }
     return out;
@@ -313,8 +324,8 @@ TranslationVerdict judgeTranslation(const CatalogueEntry& e, const QString& path
     const Applied applied = applyTranslation(e.file.read, path, cached);
     TranslationVerdict out{applied.problems, applied.activity, nullptr};
     if (!out.activity || !e.used()) return out;
-    out.planned =
-        planOf(cached ? path : QString(), applied.activity, *out.activity, e.options.get());
+    out.planned = planOf(cached ? path : QString(), applied.activity, *out.activity,
+                         e.shownOptions ? e.shownOptions.get() : e.options.get());
     // Only what the translation brings: the activity's own problems are told with it.
     std::set<QString> own;
     for (const Problem& p : e.problems()) own.insert(p.message);
@@ -370,7 +381,9 @@ Catalogue readCatalogueWith(const QStringList& folders, const std::vector<Draft>
         });
         if (!d.text && same != library.files.end() && !real.isEmpty() &&
             QFileInfo(same->file.path).canonicalFilePath() == real) {
-            same->file.path = d.path;  // one of the folders' own: where it is, as she named it
+            // One of the folders' own: where it is, as she named it.
+            same->file.path = d.path;
+            same->file.translations = translationsBeside(d.path);
             continue;
         }
         ReadResult read = d.text ? readActivity(*d.text, fileName) : readActivityFile(d.path);

@@ -51,6 +51,7 @@ struct CatalogueEntry {
     // What reading and placing found; the options it is laid out with (Healthy Living's).
     std::vector<Problem> readAndPlaced;
     std::shared_ptr<const OptionSet> options;
+    std::shared_ptr<const OptionSet> shownOptions;  // the same in the program's language
     bool cached = false;
 
     // Its translation into the program's language (empty: none), and the activity with that

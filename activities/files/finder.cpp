@@ -102,7 +102,8 @@ std::map<QString, QString> translationsBeside(const QString& path) {
         if (language.isEmpty() ||
             translates(name, language).first != info.fileName().toCaseFolded())
             continue;
-        const QString file = root + '/' + name;
+        // Named as the activity's path was, so that `--check` names both alike.
+        const QString file = info.path() + '/' + name;
         if (notAFile(look(file), file, root).isEmpty()) out.emplace(language, file);
     }
     return out;
