@@ -324,8 +324,16 @@ TranslationVerdict judgeTranslation(const CatalogueEntry& e, const QString& path
     const Applied applied = applyTranslation(e.file.read, path, cached);
     TranslationVerdict out{applied.problems, applied.activity, nullptr};
     if (!out.activity || !e.used()) return out;
+    // Healthy Living's options as the program's language names them, this file's as its
+    // translation does.
+    std::optional<OptionSet> options;
+    if (e.options) options = e.shownOptions ? *e.shownOptions : *e.options;
+    for (size_t k = 0; options && k < e.healthyOptions.size(); ++k)
+        if (const int o = e.healthyOptions[k];
+            o >= 0 && !out.activity->passages[k].option.isEmpty())
+            options->captions[o] = out.activity->passages[k].option;
     out.planned = planOf(cached ? path : QString(), applied.activity, *out.activity,
-                         e.shownOptions ? e.shownOptions.get() : e.options.get());
+                         options ? &*options : nullptr);
     // Only what the translation brings: the activity's own problems are told with it.
     std::set<QString> own;
     for (const Problem& p : e.problems()) own.insert(p.message);
