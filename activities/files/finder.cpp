@@ -173,6 +173,12 @@ Found findActivityFiles(const QStringList& folders) {
              it != translations.end() && it->first.first == f.fileName.toCaseFolded(); ++it)
             if (it->second.second <= f.folder)
                 f.translations.emplace(it->first.second, it->second.first);
+    for (const auto& [of, file] : translations)
+        if (!taken.contains(of.first))
+            out.problems.push_back(folderProblem(
+                file.first, QString("there is no activity \"%1\" for this to translate: name it "
+                                    "after its activity, with the language before .toml")
+                                .arg(of.first)));
     return out;
 }
 

@@ -440,6 +440,8 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
               "water.toml: write each text as the activity gives it\n"
               "Checked 1 activity file and 1 translation: 2 problems.\n");
     EXPECT_EQ(status, 1);
+    write("waters.cy.toml", "\"Stem\" = \"Coesyn\"\n");
+    EXPECT_TRUE(check({}).contains("waters.cy.toml:1:1: there is no activity \"waters.toml\""));
 }
 
 // In the program's language an activity is played, listed and printed in its translation's
