@@ -69,7 +69,13 @@ QString summary(int files, int translations, int lists, int problems) {
 
 int runCheck(const QStringList& files) {
     std::vector<Draft> drafts;
-    for (const QString& name : files) drafts.push_back({name, std::nullopt});
+    for (const QString& name : files) {
+        // A translation named is checked with its activity, "skeleton.cy.toml" with
+        // "skeleton.toml" beside it.
+        const bool translation = !translationLanguage(QFileInfo(name).fileName()).isEmpty();
+        drafts.push_back(
+            {translation ? QString(name).remove(name.size() - 8, 3) : name, std::nullopt});
+    }
     std::vector<size_t> named;
     const Catalogue c = readCatalogueWith(activityFolders(), drafts, named, false);
     std::vector<Report> reports;

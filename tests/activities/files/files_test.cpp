@@ -440,6 +440,7 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
               "water.toml: write each text as the activity gives it\n"
               "Checked 1 activity file and 1 translation: 2 problems.\n");
     EXPECT_EQ(status, 1);
+    EXPECT_TRUE(check({"activities/water.cy.toml"}).endsWith("translation: 2 problems.\n"));
     write("waters.cy.toml", "\"Stem\" = \"Coesyn\"\n");
     EXPECT_TRUE(check({}).contains("waters.cy.toml:1:1: there is no activity \"waters.toml\""));
 }
