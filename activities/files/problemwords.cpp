@@ -259,6 +259,26 @@ constexpr Words kWords[] = {
     {Fault::PictureNotFound, "picture \"%1\" is neither beside the file nor in Images",
      QT_TRANSLATE_NOOP("ProblemWords", "the picture %1 cannot be found: choose it again")},
     {Fault::PictureUnusable, "%2", QT_TRANSLATE_NOOP("ProblemWords", "%2: choose another picture")},
+    {Fault::TranslationEmpty, "the translation of \"%1\" is empty",
+     QT_TRANSLATE_NOOP("ProblemWords", "the translation of \"%1\" is empty: type it")},
+    {Fault::TranslationTooLong, "the translation of \"%1\" is longer than %2 characters",
+     QT_TRANSLATE_NOOP("ProblemWords",
+                       "shorten the translation of \"%1\" to %2 characters at most")},
+    {Fault::TranslationBracket, "a \"[\" or \"]\" without its partner in the translation",
+     QT_TRANSLATE_NOOP("ProblemWords",
+                       "a square bracket in the translation has no partner: put each word to "
+                       "drag between square brackets")},
+    {Fault::TranslationGaps,
+     "the passage has %1 gaps, its translation %2: put each word to drag in [brackets]",
+     QT_TRANSLATE_NOOP("ProblemWords",
+                       "the passage has %1 gaps and its translation %2: put each word to drag "
+                       "between square brackets")},
+    {Fault::TranslationUnknown, "\"%1\" is no text of %2: write each text as the activity gives it",
+     QT_TRANSLATE_NOOP("ProblemWords",
+                       "\"%1\" is not a text of the activity now: its translation is not used")},
+    {Fault::TranslationAlike, "\"%1\" and \"%2\" would both read \"%3\"",
+     QT_TRANSLATE_NOOP("ProblemWords",
+                       "\"%1\" and \"%2\" would both read \"%3\": give each its own translation")},
 };
 
 const Words* wordsOf(Fault fault) {
