@@ -260,10 +260,9 @@ constexpr Words kWords[] = {
      QT_TRANSLATE_NOOP("ProblemWords", "the picture %1 cannot be found: choose it again")},
     {Fault::PictureUnusable, "%2", QT_TRANSLATE_NOOP("ProblemWords", "%2: choose another picture")},
     {Fault::TranslationEmpty, "the translation of \"%1\" is empty",
-     QT_TRANSLATE_NOOP("ProblemWords", "the translation of \"%1\" is empty: type it")},
+     QT_TRANSLATE_NOOP("ProblemWords", "the translation of %1 is empty: type it")},
     {Fault::TranslationTooLong, "the translation of \"%1\" is longer than %2 characters",
-     QT_TRANSLATE_NOOP("ProblemWords",
-                       "shorten the translation of \"%1\" to %2 characters at most")},
+     QT_TRANSLATE_NOOP("ProblemWords", "shorten the translation of %1 to %2 characters at most")},
     {Fault::TranslationBracket, "a \"[\" or \"]\" without its partner in the translation",
      QT_TRANSLATE_NOOP("ProblemWords",
                        "a square bracket in the translation has no partner: put each word to "
@@ -275,10 +274,10 @@ constexpr Words kWords[] = {
                        "between square brackets")},
     {Fault::TranslationUnknown, "\"%1\" is no text of %2: write each text as the activity gives it",
      QT_TRANSLATE_NOOP("ProblemWords",
-                       "\"%1\" is not a text of the activity now: its translation is not used")},
+                       "%1 is not a text of the activity now: its translation is not used")},
     {Fault::TranslationAlike, "\"%1\" and \"%2\" would both read \"%3\"",
      QT_TRANSLATE_NOOP("ProblemWords",
-                       "\"%1\" and \"%2\" would both read \"%3\": give each its own translation")},
+                       "%1 and %2 would both read %3: give each its own translation")},
 };
 
 const Words* wordsOf(Fault fault) {

@@ -358,8 +358,8 @@ TEST_F(MakerWindowTest, ATranslationIsEditedBesideItsOriginal) {
     EXPECT_TRUE(field<QLineEdit>("answer1_2")->property("problem").toBool());
     EXPECT_FALSE(field<QLineEdit>("answer1_1")->property("problem").toBool());
     EXPECT_EQ(window->problems->item(0)->text(),
-              "Question 1: \"The Sun\" and \"The Moon\" would both read \"Yr Haul\": give each "
-              "its own translation.");
+              "Question 1: The Sun and The Moon would both read Yr Haul: give each its own "
+              "translation.");
     field<QLineEdit>("answer1_2")->selectAll();
     type(field<QLineEdit>("answer1_2"), "Y Lleuad");
 
