@@ -396,7 +396,8 @@ QString plainWords(const Problem& p, Kind kind, bool named) {
     if (!w) return p.message;
     const QString entry = entryWord(kind);
     const FieldName* field = fieldName(p.spot.field);
-    const QString item = inPlainWords(field && field->item ? field->item : "item");
+    const QString item = inPlainWords(
+        field && field->item ? field->item : QT_TRANSLATE_NOOP("ProblemWords", "item"));
     const QString text = fill(inPlainWords(w->plain), p.args, [&](char c) -> QString {
         switch (c) {
             case 'F':
@@ -407,7 +408,8 @@ QString plainWords(const Problem& p, Kind kind, bool named) {
                 //: "the question": %1 is the kind's entry
                 if (p.spot.field == "text")
                     return inPlainWords(QT_TRANSLATE_NOOP("ProblemWords", "the %1")).arg(entry);
-                return inPlainWords(field ? field->name : "this setting");
+                return inPlainWords(field ? field->name
+                                          : QT_TRANSLATE_NOOP("ProblemWords", "this setting"));
             case 'E':
                 return p.spot.entry >= 0 || p.spot.field == "text"
                            ? entry
@@ -423,7 +425,9 @@ QString plainWords(const Problem& p, Kind kind, bool named) {
                             : inPlainWords(QT_TRANSLATE_NOOP("ProblemWords", "a %1")))
                     .arg(item);
             case 'P':
-                return inPlainWords(field && field->items ? field->items : "items");
+                return inPlainWords(field && field->items
+                                        ? field->items
+                                        : QT_TRANSLATE_NOOP("ProblemWords", "items"));
         }
         return {};
     });
