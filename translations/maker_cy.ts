@@ -464,14 +464,6 @@ Mae eich gwaith yma o hyd, heb ei gadw.</translation>
         <translation>Gweithgaredd</translation>
     </message>
     <message>
-        <source>&amp;Language:</source>
-        <translation>&amp;Iaith:</translation>
-    </message>
-    <message>
-        <source>Language of the words edited</source>
-        <translation>Iaith y geiriau sy&apos;n cael eu golygu</translation>
-    </message>
-    <message>
         <source>The activity&apos;s own words</source>
         <translation>Geiriau&apos;r gweithgaredd ei hun</translation>
     </message>
@@ -519,6 +511,18 @@ Mae eich gwaith yma o hyd, heb ei gadw.</translation>
     <message>
         <source>The activity cannot be tried until these are mended:%1</source>
         <translation>Does dim modd rhoi cynnig ar y gweithgaredd nes i&apos;r rhain gael eu trwsio:%1</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Iaith</translation>
+    </message>
+    <message>
+        <source>Back to its own words</source>
+        <translation>Yn ôl i&apos;w eiriau ei hun</translation>
+    </message>
+    <message>
+        <source>You are translating the activity into %1: each text shows the activity&apos;s own words above it. A text left empty stays in its own words.</source>
+        <translation>Rydych chi&apos;n cyfieithu&apos;r gweithgaredd i&apos;r %1: mae pob testun yn dangos geiriau&apos;r gweithgaredd ei hun uwch ei ben. Mae testun a adewir yn wag yn aros yn ei eiriau ei hun.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -334,15 +335,16 @@ TEST_F(MakerWindowTest, ATranslationIsEditedBesideItsOriginal) {
         "Sun\"\n";
     ASSERT_TRUE(writeFile(own, activity));
     ASSERT_TRUE(window->openFile(own));
-    auto* language = field<QComboBox>("language");
-    const auto choose = [language](const QString& code) {
-        const int index = language->findData(code);
-        language->setCurrentIndex(index);
-        Q_EMIT language->activated(index);
+    auto* languages = field<QMenu>("language");
+    const auto choose = [languages](const QString& code) {
+        Q_EMIT languages->aboutToShow();
+        for (QAction* a : languages->actions())
+            if (a->data() == code && !a->isSeparator()) a->trigger();
     };
     choose("cy");
     ASSERT_EQ(window->session.language(), "cy");
     EXPECT_TRUE(window->windowTitle().startsWith("light.toml[*] in Cymraeg"));
+    EXPECT_TRUE(window->translationBar->isVisible());
     auto* title = field<QLineEdit>("title");
     EXPECT_EQ(title->text(), "");
     EXPECT_EQ(title->parentWidget()->findChild<QLabel*>("original")->text(), "Light");
@@ -379,7 +381,7 @@ TEST_F(MakerWindowTest, ATranslationIsEditedBesideItsOriginal) {
     screen->onCloseRequested();
     settle();
 
-    choose("");
+    click(field<QPushButton>("ownWords"));
     EXPECT_EQ(field<QLineEdit>("title")->text(), "Light");
     choose("cy");
     EXPECT_EQ(field<QLineEdit>("answer1_2")->text(), "Y Lleuad");
