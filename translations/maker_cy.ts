@@ -486,7 +486,7 @@ Mae eich gwaith yma o hyd, heb ei gadw.</translation>
     <message>
         <source>%1 in %2</source>
         <extracomment>The activity&apos;s file name and the language of the translation edited</extracomment>
-        <translation>%1 yn %2</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (shared, not installed)</source>
@@ -522,7 +522,7 @@ Mae eich gwaith yma o hyd, heb ei gadw.</translation>
     </message>
     <message>
         <source>You are translating the activity into %1: each text shows the activity&apos;s own words above it. A text left empty stays in its own words.</source>
-        <translation>Rydych chi&apos;n cyfieithu&apos;r gweithgaredd i&apos;r %1: mae pob testun yn dangos geiriau&apos;r gweithgaredd ei hun uwch ei ben. Mae testun a adewir yn wag yn aros yn ei eiriau ei hun.</translation>
+        <translation>Rydych chi&apos;n cyfieithu&apos;r gweithgaredd (iaith: %1): mae pob testun yn dangos geiriau&apos;r gweithgaredd ei hun uwch ei ben. Mae testun a adewir yn wag yn aros yn ei eiriau ei hun.</translation>
     </message>
 </context>
 <context>
