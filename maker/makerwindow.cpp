@@ -210,6 +210,7 @@ void MakerWindow::buildMenus() {
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     QAction* undo = session.undoStack().createUndoAction(this, tr("&Undo"));
+    undo->setObjectName("undo");
     undo->setShortcuts(QKeySequence::Undo);
     QAction* redo = session.undoStack().createRedoAction(this, tr("&Redo"));
     redo->setShortcuts(redoKeys());

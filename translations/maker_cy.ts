@@ -198,7 +198,7 @@
     <name>EntryForm</name>
     <message>
         <source>Read aloud as (leave empty to read it as written)</source>
-        <translation>Darllen yn uchel fel (gadewch yn wag i&apos;w ddarllen fel y mae)</translation>
+        <translation>Darllen yn uchel fel (gwag: fel y mae)</translation>
     </message>
     <message>
         <source>%1 read aloud as</source>

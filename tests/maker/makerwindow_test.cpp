@@ -212,6 +212,7 @@ TEST_F(MakerWindowTest, AFailedSaveKeepsTheWorkAndUndoRestoresIt) {
     const QAction* exportAction = window->findChild<QAction*>("exportActivity");
     EXPECT_FALSE(exportAction->isEnabled());  // greyed, it says why
     EXPECT_EQ(exportAction->toolTip(), "Save the activity first: what is sent is the saved file.");
+    EXPECT_EQ(field<QAction>("undo")->text(), "&Undo");  // never a file's key
     // The keys reach the Maker's undo from the field she typed in; "Read aloud as" is an edit too.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field<QLineEdit>("say1")->text(), "");
