@@ -26,8 +26,6 @@ namespace maker {
 
 namespace {
 
-// The desktop's own Redo keys, and Ctrl+Y, which the Guide promises, wherever the desktop
-// puts Redo.
 // The item of the language choice that asks for another language.
 const QString kAnotherLanguage = "+";
 
@@ -37,6 +35,8 @@ QString languageName(const QString& code) {
     return name.isEmpty() ? code : name;
 }
 
+// The desktop's own Redo keys, and Ctrl+Y, which the Guide promises, wherever the desktop
+// puts Redo.
 QList<QKeySequence> redoKeys() {
     QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
     const QKeySequence y(Qt::CTRL | Qt::Key_Y);
