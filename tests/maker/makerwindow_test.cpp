@@ -325,9 +325,10 @@ TEST_F(MakerWindowTest, SavingAsksBeforeDroppingAComment) {
     EXPECT_TRUE(fileBytes(hand).startsWith("# My forces\nmenu = 4\n"));
 }
 
-// Her activity in Welsh: each field shows its original above and takes its translation, and
-// nothing but texts can change; two answers alike are a problem at the second; saving writes
-// the translation's file alone, which reads back; Try plays the activity in Welsh.
+// Her activity in Welsh, begun by hand: each field shows its original above and takes its
+// translation, and nothing but texts can change; two answers alike are a problem at the
+// second; saving writes the translation's file alone, without the translation of a text the
+// activity no longer has, and it reads back; Try plays the activity in Welsh.
 TEST_F(MakerWindowTest, ATranslationIsEditedBesideItsOriginal) {
     const QString own = ownFolder() + "/light.toml";
     const QByteArray activity =
@@ -335,6 +336,9 @@ TEST_F(MakerWindowTest, ATranslationIsEditedBesideItsOriginal) {
         "text = \"What gives light?\"\nanswers = [\"The Sun\", \"The Moon\"]\nright = \"The "
         "Sun\"\n";
     ASSERT_TRUE(writeFile(own, activity));
+    ASSERT_TRUE(writeFile(ownFolder() + "/light.cy.toml",
+                          "\"Dark\" = \"Tywyll\"\n"
+                          "\"Light\" = \"Golau\"\n"));
     ASSERT_TRUE(window->openFile(own));
     auto* languages = field<QMenu>("language");
     const auto choose = [languages](const QString& code) {
@@ -347,13 +351,13 @@ TEST_F(MakerWindowTest, ATranslationIsEditedBesideItsOriginal) {
     EXPECT_TRUE(window->windowTitle().startsWith("light.toml[*] in Cymraeg"));
     EXPECT_TRUE(window->translationBar->isVisible());
     auto* title = field<QLineEdit>("title");
-    EXPECT_EQ(title->text(), "");
+    EXPECT_EQ(title->text(), "Golau");
     EXPECT_EQ(title->parentWidget()->findChild<QLabel*>("original")->text(), "Light");
+    EXPECT_EQ(field<QLineEdit>("question1")->text(), "");
     EXPECT_FALSE(field<QRadioButton>("right1_2")->isEnabled());
     EXPECT_FALSE(field<QPushButton>("add")->isEnabled());
     window->session.edit({}, [](Document& d) { appendEntry(d); });
     EXPECT_EQ(window->session.document().entryCount(), 1) << "a translation keeps the shape";
-    type(title, "Golau");
     type(field<QLineEdit>("question1"), "Beth sy'n rhoi golau?");
     type(field<QLineEdit>("answer1_1"), "Yr Haul");
     type(field<QLineEdit>("answer1_2"), "Yr Haul");
