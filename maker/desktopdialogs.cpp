@@ -1,9 +1,12 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <map>
 
 #include "maker/dialogs.h"
 #include "maker/kindnames.h"
@@ -49,11 +52,13 @@ QString picturesFolder() {
 }
 
 class DesktopDialogs : public Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(DesktopDialogs)
+
   public:
     Unsaved askUnsaved(QWidget* parent, const QString& name) override {
         const auto answer = QMessageBox::warning(
-            parent, "Brindlemark Activity Maker",
-            QString("Save the changes to \"%1\" before closing it?").arg(name),
+            parent, tr("Brindlemark Activity Maker"),
+            tr("Save the changes to \"%1\" before closing it?").arg(name),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         return answer == QMessageBox::Save      ? Unsaved::Save
                : answer == QMessageBox::Discard ? Unsaved::Discard
@@ -61,39 +66,59 @@ class DesktopDialogs : public Dialogs {
     }
     std::optional<Kind> chooseKind(QWidget* parent) override {
         QStringList names;
-        for (const KindName& k : kKindNames) names << k.name;
+        for (const KindName& k : kKindNames)
+            names << QCoreApplication::translate("KindName", k.name);
         bool ok = false;
         const QString chosen = QInputDialog::getItem(
-            parent, "New activity", "What kind of activity?", names, 0, false, &ok);
+            parent, tr("New activity"), tr("What kind of activity?"), names, 0, false, &ok);
         if (!ok) return std::nullopt;
         return kKindNames[names.indexOf(chosen)].kind;
     }
     QString openFile(QWidget* parent, const QString& folder) override {
-        return runFileDialog(parent, "Open an activity", folder, "Activities (*.toml)",
+        return runFileDialog(parent, tr("Open an activity"), folder, tr("Activities (*.toml)"),
                              QFileDialog::ExistingFile);
     }
     QString choosePicture(QWidget* parent) override {
-        return runFileDialog(parent, "Choose a picture", picturesFolder(),
-                             "Pictures (*.png *.jpg *.jpeg *.PNG *.JPG *.JPEG)",
+        return runFileDialog(parent, tr("Choose a picture"), picturesFolder(),
+                             tr("Pictures (*.png *.jpg *.jpeg *.PNG *.JPG *.JPEG)"),
                              QFileDialog::ExistingFile);
     }
     QString openPackage(QWidget* parent) override {
-        return runFileDialog(parent, "Import a shared activity", QDir::homePath(),
-                             "Shared activities (*.brindlemark)", QFileDialog::ExistingFile);
+        return runFileDialog(parent, tr("Import a shared activity"), QDir::homePath(),
+                             tr("Shared activities (*.brindlemark)"), QFileDialog::ExistingFile);
     }
     QString chooseFolder(QWidget* parent, const QString& title) override {
         return runFileDialog(parent, title, QDir::homePath(), {}, QFileDialog::Directory);
     }
     QString saveAs(QWidget* parent, const QString& folder, const QString& suggested) override {
-        return runFileDialog(parent, "Save the activity as", folder + '/' + suggested,
-                             "Activities (*.toml)", QFileDialog::AnyFile, QFileDialog::AcceptSave);
+        return runFileDialog(parent, tr("Save the activity as"), folder + '/' + suggested,
+                             tr("Activities (*.toml)"), QFileDialog::AnyFile,
+                             QFileDialog::AcceptSave);
+    }
+    QString chooseLanguage(QWidget* parent) override {
+        // Every language with a two-letter code, by its own name.
+        std::map<QString, QString> codes;
+        for (int l = QLocale::C + 1; l <= QLocale::LastLanguage; ++l) {
+            const auto language = static_cast<QLocale::Language>(l);
+            const QString code = QLocale::languageToCode(language, QLocale::ISO639Part1);
+            if (code.isEmpty()) continue;
+            QString name = QLocale(language).nativeLanguageName();
+            if (name.isEmpty()) name = QLocale::languageToString(language);
+            codes.emplace(name, code);
+        }
+        QStringList names;
+        for (const auto& [name, code] : codes) names << name;
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(
+            parent, tr("Translate the activity"), tr("Into which language?"), names, 0, false, &ok);
+        return ok ? codes[chosen] : QString();
     }
     bool confirm(QWidget* parent, const QString& question) override {
-        return QMessageBox::question(parent, "Brindlemark Activity Maker", question) ==
+        return QMessageBox::question(parent, tr("Brindlemark Activity Maker"), question) ==
                QMessageBox::Yes;
     }
     void tell(QWidget* parent, const QString& message) override {
-        QMessageBox::information(parent, "Brindlemark Activity Maker", message);
+        QMessageBox::information(parent, tr("Brindlemark Activity Maker"), message);
     }
 };
 

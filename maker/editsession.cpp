@@ -4,21 +4,21 @@
 
 #include "maker/activitysaver.h"
 #include "maker/librarylink.h"
+#include "maker/translationdraft.h"
 
 namespace maker {
 
 namespace {
 
-// Before and after: a document is small, so a whole copy is the simplest sound undo.
+// Before and after: a document is small, so a whole copy is the simplest sound undo. It has
+// no text: the Edit menu says Undo, never a file's key.
 class DocumentEdit : public QUndoCommand {
   public:
     DocumentEdit(EditSession& session, FieldRef field, Document before, Document after)
         : session_(session),
           field_(std::move(field)),
           before_(std::move(before)),
-          after_(std::move(after)) {
-        setText(field_.key);
-    }
+          after_(std::move(after)) {}
     int id() const override { return 1; }
     void undo() override { session_.replace(before_); }
     void redo() override { session_.replace(after_); }
@@ -39,7 +39,7 @@ class DocumentEdit : public QUndoCommand {
 
 QString EditSession::displayName() const {
     if (!path_.isEmpty()) return QFileInfo(path_).fileName();
-    return document_.title.isEmpty() ? QString("New activity") : document_.title;
+    return document_.title.isEmpty() ? tr("New activity") : document_.title;
 }
 
 QString EditSession::pictureFolder() const {
@@ -58,6 +58,8 @@ QString EditSession::stagingFolder() {
 
 void EditSession::open(Document document, QString path, bool readOnly, bool droppedComments) {
     undo_.clear();
+    language_.clear();
+    kept_.clear();
     document_ = std::move(document);
     path_ = std::move(path);
     readOnly_ = readOnly;
@@ -71,6 +73,8 @@ void EditSession::open(Document document, QString path, bool readOnly, bool drop
 
 void EditSession::close() {
     undo_.clear();
+    language_.clear();
+    kept_.clear();
     document_ = {};
     path_.clear();
     staged_.reset();
@@ -88,10 +92,29 @@ void EditSession::saved(const QString& path) {
     Q_EMIT changed();
 }
 
+void EditSession::translate(const QString& language,
+                            const activityfiles::Translation& translation) {
+    if (!open_) return;
+    if (!translating()) original_ = document_;
+    undo_.clear();
+    language_ = language;
+    document_ = translating() ? translationOf(original_, translation) : original_;
+    kept_ =
+        translating() ? notInForm(original_, translation) : std::vector<activityfiles::TextPair>();
+    undo_.setClean();
+    Q_EMIT opened();
+    Q_EMIT changed();
+}
+
 void EditSession::edit(const FieldRef& field, const std::function<void(Document&)>& change) {
     if (!open_ || readOnly_) return;
     Document after = document_;
     change(after);
+    // A translation changes texts alone: the activity's shape is the original's.
+    if (translating()) {
+        if (!sameShape(after, document_)) return;
+        translateAlike(original_, document_, after);
+    }
     if (after == document_) return;
     undo_.push(new DocumentEdit(*this, field, document_, std::move(after)));
 }

@@ -17,18 +17,23 @@ void LabellingForm::build(QVBoxLayout* layout) {
         [](Document& d, const QString& p) { d.picture = p; });
     layout->addWidget(picture);
     auto* help = new QLabel(
-        "Click on the picture where a label's line should point, then type its word. Drag a "
-        "box or a line's end to move it; Delete removes the label chosen; the arrow keys nudge "
-        "it (with Shift, ten times as far); Tab goes to the next label. The order of the labels "
-        "does not matter: pupils get them in a new order each time.");
+        tr("Click on the picture where a label's line should point, then type its word. Drag a "
+           "box or a line's end to move it; Delete removes the label chosen; the arrow keys "
+           "nudge it (with Shift, ten times as far); Tab goes to the next label. The order of "
+           "the labels does not matter: pupils get them in a new order each time."));
     help->setWordWrap(true);
     layout->addWidget(help);
+    if (context_.session.translating()) {
+        help->hide();
+        buildWords(layout);
+        return;
+    }
     canvas = new LabelCanvas(context_);
     binder().follow(canvas, [c = canvas](const Document&) { c->refresh(); });
     layout->addWidget(canvas, 1);
 
     // The label chosen on the picture: how Read Aloud says its word.
-    spoken = newSpokenAs("labelSay", "The label chosen");
+    spoken = newSpokenAs("labelSay", tr("The label chosen"));
     connect(spoken, &QLineEdit::textEdited, this, [this](const QString& t) {
         const int i = canvas->selected();
         if (i < 0) return;
@@ -45,21 +50,42 @@ void LabellingForm::build(QVBoxLayout* layout) {
     connect(canvas, &LabelCanvas::selectionChanged, spoken, showSpoken);
     binder().follow(spoken, [showSpoken](const Document&) { showSpoken(); });
     auto* line = new QHBoxLayout;
-    auto* caption = new QLabel("The label chosen is read &aloud as:");
+    auto* caption = new QLabel(tr("The label chosen is read &aloud as:"));
     caption->setBuddy(spoken);
     line->addWidget(caption);
     line->addWidget(spoken, 1);
     layout->addLayout(line);
 }
 
+void LabellingForm::buildWords(QVBoxLayout* layout) {
+    for (int i = 0; i < static_cast<int>(document().labels.size()); ++i) {
+        auto* line = new QHBoxLayout;
+        const QString n = QString::number(i + 1);
+        const QString name = tr("Word of label %1").arg(n);
+        QLineEdit* word = newLineEdit("labelWord" + n, name);
+        word->setAccessibleName(name);
+        binder().line(
+            word, {"word", i}, [i](const Document& d) { return d.labels[i].word; },
+            [i](Document& d, const QString& t) { d.labels[i].word = t; });
+        QLineEdit* say = newSpokenAs("labelSay" + n, name);
+        binder().line(
+            say, {"say", i}, [i](const Document& d) { return d.labels[i].say; },
+            [i](Document& d, const QString& t) { d.labels[i].say = t; });
+        line->addWidget(word, 3);
+        line->addWidget(say, 2);
+        layout->addLayout(line);
+    }
+}
+
 bool LabellingForm::reveal(const FieldRef& field) {
-    if (field.entry < 0) return FormPart::reveal(field);
+    if (field.entry < 0 || !canvas) return FormPart::reveal(field);
     canvas->setFocus();
     canvas->select(field.entry);
     return true;
 }
 
 void LabellingForm::showProblemsOn(const std::vector<FieldProblem>& problems) {
+    if (!canvas) return;
     std::vector<int> labels;
     for (const FieldProblem& p : problems)
         if (p.field.entry >= 0) labels.push_back(p.field.entry);

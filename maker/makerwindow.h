@@ -1,6 +1,7 @@
 #pragma once
 // The Activity Maker's window: the list of activities, the open activity's form and its
 // problems, and the File, Edit and Activity menus with the desktop's own shortcuts.
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <memory>
 
@@ -15,6 +16,7 @@
 #include "maker/tryout.h"
 
 class QLabel;
+class QMenu;
 class QListWidget;
 
 namespace maker {
@@ -23,6 +25,8 @@ class ActivityList;
 class FormHost;
 
 class MakerWindow : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(MakerWindow)
+
   public:
     explicit MakerWindow(std::unique_ptr<Dialogs> dialogs, QWidget* parent = nullptr);
     // The undo stack still signals as it goes, after the members its receivers read are gone:
@@ -62,6 +66,9 @@ class MakerWindow : public QMainWindow {
     QWidget* importBar = nullptr;
     QLabel* importWhere = nullptr;
     QLabel* emptyPage = nullptr;
+    // Shown while a translation is edited.
+    QWidget* translationBar = nullptr;
+    QLabel* translationSaid = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,6 +79,10 @@ class MakerWindow : public QMainWindow {
     void buildMenus();
     QWidget* buildImportBar();
     void showTitle();
+    // The Activity menu's choice of the language whose words are edited.
+    QMenu* buildLanguageMenu();
+    QStringList languagesBeside() const;
+    QWidget* buildTranslationBar();
     void showProblems();
 };
 

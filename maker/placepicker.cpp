@@ -1,5 +1,6 @@
 #include "maker/placepicker.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -22,14 +23,15 @@ PlacePicker::PlacePicker(Context& context, int menu, QWidget* parent) : QWidget(
         button->setCheckable(true);
         button->setChecked(
             p.caption.compare(context.session.document().topic, Qt::CaseInsensitive) == 0);
-        button->setText(p.caption);
+        button->setText(QCoreApplication::translate("MenuTopic", p.caption.toUtf8()));
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         button->setEnabled(p.offered);
-        auto* holder = new QLabel(p.offered ? "Now: " + p.holder : p.why);
+        auto* holder = new QLabel(p.offered ? tr("Now: %1").arg(p.holder) : p.why);
         holder->setWordWrap(true);
         holder->setEnabled(p.offered);
         buttons_.push_back(button);
+        captions_.push_back(p.caption);
         grid->addWidget(button, 0, s);
         grid->addWidget(holder, 1, s, Qt::AlignTop);
         connect(button, &QToolButton::clicked, this, [&context, caption = p.caption] {
@@ -40,8 +42,8 @@ PlacePicker::PlacePicker(Context& context, int menu, QWidget* parent) : QWidget(
 }
 
 void PlacePicker::showTopic(const QString& topic) {
-    for (QToolButton* b : buttons_)
-        b->setChecked(b->text().compare(topic, Qt::CaseInsensitive) == 0);
+    for (size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setChecked(captions_[i].compare(topic, Qt::CaseInsensitive) == 0);
 }
 
 }  // namespace maker

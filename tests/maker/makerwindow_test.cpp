@@ -1,11 +1,13 @@
 // The Maker through its widgets: each kind made from nothing with keys and clicks alone,
-// tried on the pupils' screen and saved; undo; a save that fails; a shipped activity copied.
+// tried on the pupils' screen and saved; undo; a save that fails; a shipped activity copied;
+// a translation edited beside its original.
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,6 +16,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "activities/files/translation.h"
 #include "activities/labelling/labellingscreen.h"
 #include "maker/formhost.h"
 #include "maker/labelcanvas.h"
@@ -209,6 +212,7 @@ TEST_F(MakerWindowTest, AFailedSaveKeepsTheWorkAndUndoRestoresIt) {
     const QAction* exportAction = window->findChild<QAction*>("exportActivity");
     EXPECT_FALSE(exportAction->isEnabled());  // greyed, it says why
     EXPECT_EQ(exportAction->toolTip(), "Save the activity first: what is sent is the saved file.");
+    EXPECT_EQ(field<QAction>("undo")->text(), "&Undo");  // never a file's key
     // The keys reach the Maker's undo from the field she typed in; "Read aloud as" is an edit too.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field<QLineEdit>("say1")->text(), "");
@@ -319,4 +323,71 @@ TEST_F(MakerWindowTest, SavingAsksBeforeDroppingAComment) {
     dialogs->confirmAnswer = true;
     EXPECT_TRUE(window->save());
     EXPECT_TRUE(fileBytes(hand).startsWith("# My forces\nmenu = 4\n"));
+}
+
+// Her activity in Welsh, begun by hand: each field shows its original above and takes its
+// translation, and nothing but texts can change; two answers alike are a problem at the
+// second; saving writes the translation's file alone, without the translation of a text the
+// activity no longer has, and it reads back; Try plays the activity in Welsh.
+TEST_F(MakerWindowTest, ATranslationIsEditedBesideItsOriginal) {
+    const QString own = ownFolder() + "/light.toml";
+    const QByteArray activity =
+        "topic = \"Light\"\ntitle = \"Light\"\nkind = \"questions\"\n\n[[question]]\n"
+        "text = \"What gives light?\"\nanswers = [\"The Sun\", \"The Moon\"]\nright = \"The "
+        "Sun\"\n";
+    ASSERT_TRUE(writeFile(own, activity));
+    ASSERT_TRUE(writeFile(ownFolder() + "/light.cy.toml",
+                          "\"Dark\" = \"Tywyll\"\n"
+                          "\"Light\" = \"Golau\"\n"));
+    ASSERT_TRUE(window->openFile(own));
+    auto* languages = field<QMenu>("language");
+    const auto choose = [languages](const QString& code) {
+        Q_EMIT languages->aboutToShow();
+        for (QAction* a : languages->actions())
+            if (a->data() == code && !a->isSeparator()) a->trigger();
+    };
+    choose("cy");
+    ASSERT_EQ(window->session.language(), "cy");
+    EXPECT_TRUE(window->windowTitle().startsWith("light.toml[*] in Cymraeg"));
+    EXPECT_TRUE(window->translationBar->isVisible());
+    auto* title = field<QLineEdit>("title");
+    EXPECT_EQ(title->text(), "Golau");
+    EXPECT_EQ(title->parentWidget()->findChild<QLabel*>("original")->text(), "Light");
+    EXPECT_EQ(field<QLineEdit>("question1")->text(), "");
+    EXPECT_FALSE(field<QRadioButton>("right1_2")->isEnabled());
+    EXPECT_FALSE(field<QPushButton>("add")->isEnabled());
+    window->session.edit({}, [](Document& d) { appendEntry(d); });
+    EXPECT_EQ(window->session.document().entryCount(), 1) << "a translation keeps the shape";
+    type(field<QLineEdit>("question1"), "Beth sy'n rhoi golau?");
+    type(field<QLineEdit>("answer1_1"), "Yr Haul");
+    type(field<QLineEdit>("answer1_2"), "Yr Haul");
+    window->check.runNow();
+    EXPECT_TRUE(field<QLineEdit>("answer1_2")->property("problem").toBool());
+    EXPECT_FALSE(field<QLineEdit>("answer1_1")->property("problem").toBool());
+    EXPECT_EQ(window->problems->item(0)->text(),
+              "Question 1: The Sun and The Moon would both read Yr Haul: give each its own "
+              "translation.");
+    field<QLineEdit>("answer1_2")->selectAll();
+    type(field<QLineEdit>("answer1_2"), "Y Lleuad");
+
+    ASSERT_TRUE(window->save());
+    EXPECT_TRUE(dialogs->told.isEmpty()) << dialogs->told.join('\n').toStdString();
+    EXPECT_EQ(fileBytes(own), activity);
+    const activityfiles::Translation saved =
+        activityfiles::readTranslation(fileBytes(ownFolder() + "/light.cy.toml"));
+    QStringList pairs;
+    for (const activityfiles::TextPair& p : saved.pairs) pairs << p.original + "=" + p.translated;
+    EXPECT_EQ(pairs, (QStringList{"Light=Golau", "What gives light?=Beth sy'n rhoi golau?",
+                                  "The Sun=Yr Haul", "The Moon=Y Lleuad"}));
+    EXPECT_TRUE(window->tryIt());
+    ui::Form* screen = ui::forms().find(TryOut::kScreen);
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(screen->Caption(), "Golau");
+    screen->onCloseRequested();
+    settle();
+
+    click(field<QPushButton>("ownWords"));
+    EXPECT_EQ(field<QLineEdit>("title")->text(), "Light");
+    choose("cy");
+    EXPECT_EQ(field<QLineEdit>("answer1_2")->text(), "Y Lleuad");
 }
