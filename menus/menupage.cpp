@@ -1,5 +1,6 @@
 #include "menus/menupage.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -76,7 +77,10 @@ MenuPage menuPage(int menu, int first) {
         const TopicHolder t = c.topic(menu, s);
         const QString screen = registerTopic(c, menu, s);
         page.slots[static_cast<size_t>(s)] =
-            t.entry >= 0 ? fileSlot(c, t.entry, screen) : Slot{t.caption, screen, {}};
+            t.entry >= 0 ? fileSlot(c, t.entry, screen)
+                         : Slot{QCoreApplication::translate("MenuTopic", qUtf8Printable(t.caption)),
+                                screen,
+                                {}};
     }
     // Passages that Healthy Living could not take have no entry to grey.
     if (menu == kHealthyMenu)

@@ -9,6 +9,7 @@
 #include "ui/files.h"
 #include "ui/formregistry.h"
 #include "ui/platform.h"
+#include "ui/screentext.h"
 
 using namespace ui;
 
@@ -430,7 +431,8 @@ void FileQuestionsScreen::showAfter() {
 
 void FileQuestionsScreen::answerClicked(int index) {
     if (index == rightAnswer) {
-        if (!activity_->wrong.isEmpty()) messages(2).setCaption(questions::kWellDone);
+        if (!activity_->wrong.isEmpty())
+            messages(2).setCaption(ui::screenText(questions::kWellDone));
         if (!activity_->layoutOf(section_) && messages.exists(0)) messages(0).setVisible(false);
         showAfter();
         showFeedback(messages(2));

@@ -40,9 +40,9 @@ roots() {
     esac
     echo "$w g$w"
 }
-# A word is split at an apostrophe or a hyphen ("i'w", "pen-glin"); numbers and placeholders
-# (%1) are no words.
-words=$(for f in "$@"; do texts "$f"; done | tr -d '\r|' | tr " '’\t-" '\n\n\n\n\n' |
+# A word is split at an apostrophe, a hyphen, a dot or a slash ("i'w", "pen-glin",
+# "atebion.pdf"); numbers and placeholders (%1) are no words.
+words=$(for f in "$@"; do texts "$f"; done | tr -d '\r|' | tr " '’\t./-" '\n\n\n\n\n\n\n' |
     sed 's/[[:punct:]]//g' | { grep -v -e '[0-9]' -e '^.\?$' || true; } |
     tr '[:upper:]' '[:lower:]' | sort -u)
 pairs=$(for w in $words; do roots "$w"; done)
