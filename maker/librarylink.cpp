@@ -42,9 +42,12 @@ const std::vector<LibraryLink::Listed>& LibraryLink::activities() const {
     for (const CatalogueEntry& e : catalogue().entries) {
         if (!e.used()) continue;  // she replaced it
         const FoundFile& file = e.file.file;
-        const QString topic = e.place.where == activityfiles::Place::Topic ? e.place.caption
-                              : e.file.read->topic.isEmpty()               ? file.fileName
-                                                                           : e.file.read->topic;
+        // Listed as the menus show it: in the program's language where it has a translation.
+        QString topic = e.place.where == activityfiles::Place::Topic ? e.place.caption : QString();
+        if (topic.isEmpty())
+            if (const auto shown = e.shown()) topic = shown->topic;
+        if (topic.isEmpty()) topic = e.file.read->topic;
+        if (topic.isEmpty()) topic = file.fileName;
         out.push_back({file.path, file.fileName, topic, e.menu(), isHers(file.path),
                        static_cast<int>(e.problems().size())});
     }
