@@ -42,7 +42,7 @@ int makeActivities(int argc, char* argv[]) {
     QApplication app(arguments.argc(), arguments.argv());
     QApplication::setApplicationName("Brindlemark Activity Maker");
     QGuiApplication::setDesktopFileName("org.brindlemark.Brindlemark.Maker");
-    useLanguage(chosenLanguage());
+    useChosenLanguage();
     warmup.applicationReady();
     ui::fitToDisplay({ui::ProgramState::kScreenWidth, ui::ProgramState::kScreenHeight});
     int status = 0;
@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
     StartupWarmup warmup;
     QApplication app(arguments.argc(), arguments.argv());
     QApplication::setApplicationName("Brindlemark");
-    useLanguage(chosenLanguage());
+    useChosenLanguage();
     warnOfNativeWayland();
     // Only the title screen's Exit ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);
