@@ -1,6 +1,7 @@
 #pragma once
 // Her activities and those that come with the program, grouped by menu, each marked when it
 // has problems.
+#include <QCoreApplication>
 #include <QTreeWidget>
 
 namespace maker {
@@ -8,6 +9,8 @@ namespace maker {
 class LibraryLink;
 
 class ActivityList : public QTreeWidget {
+    Q_DECLARE_TR_FUNCTIONS(ActivityList)
+
   public:
     explicit ActivityList(const LibraryLink& library, QWidget* parent = nullptr);
     void refresh();

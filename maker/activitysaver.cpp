@@ -1,5 +1,6 @@
 #include "maker/activitysaver.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -28,13 +29,14 @@ namespace {
 // are told apart, for each has its own remedy.
 QString whyNotWritten(const QString& folder, const QFileDevice& file) {
     if (file.error() == QFileDevice::ResourceError)
-        return "The disk is full: free some space, then save again.";
+        return QCoreApplication::translate("ActivitySaver",
+                                           "The disk is full: free some space, then save again.");
     if (!QFileInfo(folder).isWritable())
-        return QString(
-                   "You may not write in the folder %1: ask whoever looks after this "
-                   "computer to let you.")
+        return QCoreApplication::translate("ActivitySaver",
+                                           "You may not write in the folder %1: ask whoever "
+                                           "looks after this computer to let you.")
             .arg(QDir::toNativeSeparators(folder));
-    return QString("%1 could not be written: %2.")
+    return QCoreApplication::translate("ActivitySaver", "%1 could not be written: %2.")
         .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
 }
 
@@ -43,9 +45,9 @@ QString whyNotWritten(const QString& folder, const QFileDevice& file) {
 QString writeWhole(const QString& path, const QByteArray& text) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return QString(
-                   "The folder %1 cannot be made: you may not write there, or a file of "
-                   "that name is in the way.")
+        return QCoreApplication::translate("ActivitySaver",
+                                           "The folder %1 cannot be made: you may not write there, "
+                                           "or a file of that name is in the way.")
             .arg(QDir::toNativeSeparators(folder));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
@@ -64,7 +66,8 @@ QString copyPictures(const Document& d, const QString& from, const QString& to) 
             continue;
         QFile file(source);
         if (!QDir().mkpath(to) || !file.copy(QDir(to).filePath(name)))
-            return QString("The picture %1 could not be copied into %2: %3.")
+            return QCoreApplication::translate("ActivitySaver",
+                                               "The picture %1 could not be copied into %2: %3.")
                 .arg(name, QDir::toNativeSeparators(to), file.errorString());
     }
     return {};

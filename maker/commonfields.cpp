@@ -26,18 +26,20 @@ QLineEdit* lineEdit(const char* name, const QString& placeholder) {
 QString keptAsMade(const Document& d) {
     const ByHand& h = d.byHand;
     QStringList kept;
-    if (h.layout) kept << "where everything stands on its screen";
-    if (h.background) kept << "its screen's colour";
-    if (!h.sections.empty()) kept << QString("its %1 sections").arg(h.sections.size());
-    if (!h.backdrop.isEmpty()) kept << "the picture behind its questions";
+    if (h.layout) kept << CommonFields::tr("where everything stands on its screen");
+    if (h.background) kept << CommonFields::tr("its screen's colour");
+    if (!h.sections.empty()) kept << CommonFields::tr("its %1 sections").arg(h.sections.size());
+    if (!h.backdrop.isEmpty()) kept << CommonFields::tr("the picture behind its questions");
     if (std::any_of(d.questions.begin(), d.questions.end(),
                     [](const Question& q) { return !q.after.isEmpty(); }))
-        kept << "the picture shown after an answer";
-    if (!h.wrong.isEmpty()) kept << "what a wrong answer says";
-    if (h.flash) kept << "the flashing of the right answer";
-    if (!h.describe.empty()) kept << "what its pictures show, for screen readers";
+        kept << CommonFields::tr("the picture shown after an answer");
+    if (!h.wrong.isEmpty()) kept << CommonFields::tr("what a wrong answer says");
+    if (h.flash) kept << CommonFields::tr("the flashing of the right answer");
+    if (!h.describe.empty()) kept << CommonFields::tr("what its pictures show, for screen readers");
     if (kept.isEmpty()) return {};
-    return "Kept as it was made (the Maker does not change these): " + kept.join(", ") + ".";
+    //: %1 lists what is kept, separated by commas
+    return CommonFields::tr("Kept as it was made (the Maker does not change these): %1.")
+        .arg(kept.join(CommonFields::tr(", ")));
 }
 
 }  // namespace
@@ -51,27 +53,27 @@ void CommonFields::build(QVBoxLayout* layout) {
     layout->addLayout(form);
     FieldBinder& b = binder();
 
-    auto* title = lineEdit("title", "Shown in the title bar of the pupils' window");
+    auto* title = lineEdit("title", tr("Shown in the title bar of the pupils' window"));
     b.line(
         title, {"title"}, [](const Document& d) { return d.title; },
         [](Document& d, const QString& t) { d.title = t; });
-    form->addRow("&Window title:", title);
+    form->addRow(tr("&Window title:"), title);
 
-    auto* topic = lineEdit("topic", "The words on its button in the menu");
+    auto* topic = lineEdit("topic", tr("The words on its button in the menu"));
     b.line(
         topic, {"topic"}, [](const Document& d) { return d.topic; },
         [](Document& d, const QString& t) { d.topic = t; });
-    form->addRow("&Name in the menu:", topic);
+    form->addRow(tr("&Name in the menu:"), topic);
 
     auto* where = new QComboBox;
     where->setObjectName("where");
-    where->setAccessibleName("Where it goes");
-    where->addItem("Our Activities");
-    for (int m = 1; m <= 5; ++m) where->addItem(QString("In place of a topic of Menu %1").arg(m));
+    where->setAccessibleName(tr("Where it goes"));
+    where->addItem(tr("Our Activities"));
+    for (int m = 1; m <= 5; ++m) where->addItem(tr("In place of a topic of Menu %1").arg(m));
     b.choice(
         where, {"menu"}, [](const Document& d) { return d.menu; },
         [](Document& d, const int& m) { d.menu = m; });
-    form->addRow("&Where it goes:", where);
+    form->addRow(tr("&Where it goes:"), where);
     // The places of the menu chosen; another menu's replace them, while the focus stays.
     auto* places = new QWidget;
     auto* column = new QVBoxLayout(places);
@@ -93,11 +95,11 @@ void CommonFields::build(QVBoxLayout* layout) {
     });
     form->addRow(QString(), places);
 
-    auto* instruction = lineEdit("instruction", "What the pupils are asked to do");
+    auto* instruction = lineEdit("instruction", tr("What the pupils are asked to do"));
     b.line(
         instruction, {"instruction"}, [](const Document& d) { return d.instruction; },
         [](Document& d, const QString& t) { d.instruction = t; });
-    form->addRow("&Instruction:", instruction);
+    form->addRow(tr("&Instruction:"), instruction);
 
     auto* kept = new QLabel;
     kept->setObjectName("keptAsMade");

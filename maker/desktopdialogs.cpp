@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -49,11 +50,13 @@ QString picturesFolder() {
 }
 
 class DesktopDialogs : public Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(DesktopDialogs)
+
   public:
     Unsaved askUnsaved(QWidget* parent, const QString& name) override {
         const auto answer = QMessageBox::warning(
-            parent, "Brindlemark Activity Maker",
-            QString("Save the changes to \"%1\" before closing it?").arg(name),
+            parent, tr("Brindlemark Activity Maker"),
+            tr("Save the changes to \"%1\" before closing it?").arg(name),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         return answer == QMessageBox::Save      ? Unsaved::Save
                : answer == QMessageBox::Discard ? Unsaved::Discard
@@ -61,39 +64,41 @@ class DesktopDialogs : public Dialogs {
     }
     std::optional<Kind> chooseKind(QWidget* parent) override {
         QStringList names;
-        for (const KindName& k : kKindNames) names << k.name;
+        for (const KindName& k : kKindNames)
+            names << QCoreApplication::translate("KindName", k.name);
         bool ok = false;
         const QString chosen = QInputDialog::getItem(
-            parent, "New activity", "What kind of activity?", names, 0, false, &ok);
+            parent, tr("New activity"), tr("What kind of activity?"), names, 0, false, &ok);
         if (!ok) return std::nullopt;
         return kKindNames[names.indexOf(chosen)].kind;
     }
     QString openFile(QWidget* parent, const QString& folder) override {
-        return runFileDialog(parent, "Open an activity", folder, "Activities (*.toml)",
+        return runFileDialog(parent, tr("Open an activity"), folder, tr("Activities (*.toml)"),
                              QFileDialog::ExistingFile);
     }
     QString choosePicture(QWidget* parent) override {
-        return runFileDialog(parent, "Choose a picture", picturesFolder(),
-                             "Pictures (*.png *.jpg *.jpeg *.PNG *.JPG *.JPEG)",
+        return runFileDialog(parent, tr("Choose a picture"), picturesFolder(),
+                             tr("Pictures (*.png *.jpg *.jpeg *.PNG *.JPG *.JPEG)"),
                              QFileDialog::ExistingFile);
     }
     QString openPackage(QWidget* parent) override {
-        return runFileDialog(parent, "Import a shared activity", QDir::homePath(),
-                             "Shared activities (*.brindlemark)", QFileDialog::ExistingFile);
+        return runFileDialog(parent, tr("Import a shared activity"), QDir::homePath(),
+                             tr("Shared activities (*.brindlemark)"), QFileDialog::ExistingFile);
     }
     QString chooseFolder(QWidget* parent, const QString& title) override {
         return runFileDialog(parent, title, QDir::homePath(), {}, QFileDialog::Directory);
     }
     QString saveAs(QWidget* parent, const QString& folder, const QString& suggested) override {
-        return runFileDialog(parent, "Save the activity as", folder + '/' + suggested,
-                             "Activities (*.toml)", QFileDialog::AnyFile, QFileDialog::AcceptSave);
+        return runFileDialog(parent, tr("Save the activity as"), folder + '/' + suggested,
+                             tr("Activities (*.toml)"), QFileDialog::AnyFile,
+                             QFileDialog::AcceptSave);
     }
     bool confirm(QWidget* parent, const QString& question) override {
-        return QMessageBox::question(parent, "Brindlemark Activity Maker", question) ==
+        return QMessageBox::question(parent, tr("Brindlemark Activity Maker"), question) ==
                QMessageBox::Yes;
     }
     void tell(QWidget* parent, const QString& message) override {
-        QMessageBox::information(parent, "Brindlemark Activity Maker", message);
+        QMessageBox::information(parent, tr("Brindlemark Activity Maker"), message);
     }
 };
 

@@ -39,7 +39,7 @@ class DocumentEdit : public QUndoCommand {
 
 QString EditSession::displayName() const {
     if (!path_.isEmpty()) return QFileInfo(path_).fileName();
-    return document_.title.isEmpty() ? QString("New activity") : document_.title;
+    return document_.title.isEmpty() ? tr("New activity") : document_.title;
 }
 
 QString EditSession::pictureFolder() const {

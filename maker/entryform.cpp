@@ -18,15 +18,15 @@ QLineEdit* newLineEdit(const QString& objectName, const QString& placeholder) {
 }
 
 QLineEdit* newSpokenAs(const QString& objectName, const QString& whose) {
-    const QString placeholder = "Read aloud as (leave empty to read it as written)";
+    const QString placeholder = EntryForm::tr("Read aloud as (leave empty to read it as written)");
     QLineEdit* edit = newLineEdit(objectName, placeholder);
     // Wide enough for its placeholder, which is all it says until she types.
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(placeholder) +
                           edit->fontMetrics().averageCharWidth() * 3);
-    edit->setAccessibleName(QString("%1 read aloud as").arg(whose));
+    edit->setAccessibleName(EntryForm::tr("%1 read aloud as").arg(whose));
     edit->setToolTip(
-        "How Read Aloud says it, when that differs from how it is written: \"H two O\" for "
-        "H2O. Leave it empty to have the text read as it is.");
+        EntryForm::tr("How Read Aloud says it, when that differs from how it is written: "
+                      "\"H two O\" for H2O. Leave it empty to have the text read as it is."));
     return edit;
 }
 
@@ -34,7 +34,8 @@ EntryForm::EntryForm(Context& context, QString entryName, QString addCaption)
     : FormPart(context), entryName_(std::move(entryName)), addCaption_(std::move(addCaption)) {}
 
 QString EntryForm::entryTitle(int i) const {
-    return QString("%1 %2").arg(entryName_).arg(i + 1);
+    //: An entry of the form and its number: "Question 2"
+    return tr("%1 %2").arg(entryName_, QString::number(i + 1));
 }
 
 void EntryForm::build(QVBoxLayout* layout) {
@@ -45,9 +46,9 @@ void EntryForm::build(QVBoxLayout* layout) {
         box->setObjectName(QString("entry%1").arg(i + 1));
         buildEntry(i, box);
         binder().stand(box, {"[[]]", i});
-        auto* remove = new QPushButton("Remove");
+        auto* remove = new QPushButton(tr("Remove"));
         remove->setObjectName(QString("remove%1").arg(i + 1));
-        remove->setAccessibleName("Remove " + entryTitle(i).toLower());
+        remove->setAccessibleName(tr("Remove %1").arg(entryTitle(i).toLower()));
         remove->setEnabled(count > 1);  // the last one is emptied, not removed
         connect(remove, &QPushButton::clicked, this,
                 [this, i] { context_.session.edit({}, [i](Document& d) { removeEntry(d, i); }); });

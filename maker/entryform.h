@@ -2,6 +2,7 @@
 // A kind whose entries are rows one under another (words, passages, questions,
 // statements), each with its Remove button, and an Add button below them.
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include "maker/formpart.h"
@@ -11,6 +12,8 @@ class QGroupBox;
 namespace maker {
 
 class EntryForm : public FormPart {
+    Q_DECLARE_TR_FUNCTIONS(EntryForm)
+
   public:
     // Entries are titled "`entryName` 1", "`entryName` 2"...
     EntryForm(Context& context, QString entryName, QString addCaption);

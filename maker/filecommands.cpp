@@ -57,7 +57,7 @@ bool FileCommands::open(const QString& path) {
     if (!keepWork()) return false;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        context_.dialogs.tell(&window_, QString("%1 cannot be opened.").arg(path));
+        context_.dialogs.tell(&window_, tr("%1 cannot be opened.").arg(path));
         return false;
     }
     const QByteArray text = file.read(activityfiles::kMaxFileBytes + 1);
@@ -68,8 +68,8 @@ bool FileCommands::open(const QString& path) {
         for (const activityfiles::Problem& p : read.problems)
             said << activityfiles::lineSays(p, read.judged().file.read->kind, text);
         context_.dialogs.tell(&window_,
-                              QString("%1 cannot be opened in the Maker until these are mended in "
-                                      "a text editor:\n%2")
+                              tr("%1 cannot be opened in the Maker until these are mended in "
+                                 "a text editor:\n%2")
                                   .arg(QFileInfo(path).fileName(), said.join('\n')));
         return false;
     }
@@ -112,20 +112,22 @@ bool FileCommands::saveAs() {
 
 bool FileCommands::writeTo(const QString& path, bool isNew) {
     if (isNew && QFileInfo::exists(path) &&
-        !context_.dialogs.confirm(&window_, QString("%1 is in your activities already. Replace it?")
-                                                .arg(QFileInfo(path).fileName())))
+        !context_.dialogs.confirm(
+            &window_,
+            tr("%1 is in your activities already. Replace it?").arg(QFileInfo(path).fileName())))
         return false;
     if (context_.session.droppedComments() &&
         !context_.dialogs.confirm(&window_,
-                                  "This file has comments the Maker does not keep: only the one at "
-                                  "its head and those above each entry are saved. Save it?"))
+                                  tr("This file has comments the Maker does not keep: only the "
+                                     "one at its head and those above each entry are saved. "
+                                     "Save it?")))
         return false;
     const Document& d = context_.session.document();
     // Its pictures first, so that the menus never find the activity without them.
     QString error = copyPictures(d, context_.check.folder(), QFileInfo(path).absolutePath());
     if (error.isEmpty()) error = writeWhole(path, writeActivity(d).text);
     if (!error.isEmpty()) {
-        context_.dialogs.tell(&window_, error + "\nYour work is still here, not saved.");
+        context_.dialogs.tell(&window_, tr("%1\nYour work is still here, not saved.").arg(error));
         return false;
     }
     context_.session.saved(path);
@@ -135,8 +137,8 @@ bool FileCommands::writeTo(const QString& path, bool isNew) {
     context_.check.runNow();
     if (!context_.check.problems().empty())
         context_.dialogs.tell(&window_,
-                              "Saved. Its topic stays grey in the menu until the problems listed "
-                              "below are mended.");
+                              tr("Saved. Its topic stays grey in the menu until the problems "
+                                 "listed below are mended."));
     return true;
 }
 

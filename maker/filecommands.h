@@ -1,6 +1,7 @@
 #pragma once
 // The File menu's work: new, open, save, save as and close, each asking first when unsaved
 // work would be lost, and saving only into her activities folder.
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -13,6 +14,8 @@ class QWidget;
 namespace maker {
 
 class FileCommands {
+    Q_DECLARE_TR_FUNCTIONS(FileCommands)
+
   public:
     // `saved` runs after each save, for the list of activities to show it.
     FileCommands(Context& context, QWidget& window, std::function<void()> saved);

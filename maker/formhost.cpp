@@ -36,7 +36,7 @@ FormPart* formFor(Kind kind, Context& context) {
 FormHost::FormHost(Context& context, QWidget* parent) : QScrollArea(parent), context_(context) {
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
-    setAccessibleName("The activity");
+    setAccessibleName(tr("The activity"));
     // A field with a problem is outlined, whatever the desktop's style.
     setStyleSheet("*[problem=\"true\"] { border: 2px solid #c80000; }");
 }

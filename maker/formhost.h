@@ -1,6 +1,7 @@
 #pragma once
 // The open activity's form: the common fields above the form of its kind, kept in step with
 // the document and showing the check's problems at their fields.
+#include <QCoreApplication>
 #include <QScrollArea>
 
 #include "maker/context.h"
@@ -11,6 +12,8 @@ namespace maker {
 class FormPart;
 
 class FormHost : public QScrollArea {
+    Q_DECLARE_TR_FUNCTIONS(FormHost)
+
   public:
     explicit FormHost(Context& context, QWidget* parent = nullptr);
 

@@ -34,12 +34,12 @@ QPointF tenths(QPointF p) {
 LabelCanvas::LabelCanvas(Context& context, QWidget* parent)
     : QWidget(parent), context_(context), editor_(new QLineEdit(this)) {
     setObjectName("labelCanvas");
-    setAccessibleName("Picture: click to add a label");
+    setAccessibleName(tr("Picture: click to add a label"));
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(400, 288);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     editor_->setObjectName("labelWord");
-    editor_->setAccessibleName("Word of the label");
+    editor_->setAccessibleName(tr("Word of the label"));
     editor_->setAlignment(Qt::AlignCenter);
     editor_->hide();
     connect(editor_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -150,7 +150,7 @@ void LabelCanvas::paintEvent(QPaintEvent*) {
     p.fillRect(QRectF(twipOrigin(), QSizeF(kClientWidth, kClientHeight) * k), Qt::white);
     if (!plan_) {
         p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                   "Choose a picture, then click on it where each label should point.");
+                   tr("Choose a picture, then click on it where each label should point."));
         return;
     }
     loadPicture();
@@ -283,7 +283,7 @@ void LabelCanvas::makeLabel(QPointF point) {
 void LabelCanvas::editWord(int i) {
     if (i < 0 || context_.session.readOnly()) return;
     editing_ = i;
-    editor_->setAccessibleName(QString("Word of label %1").arg(i + 1));
+    editor_->setAccessibleName(tr("Word of label %1").arg(i + 1));
     editor_->setText(context_.session.document().labels[i].word);
     editor_->setGeometry(boxOnWidget(i).toAlignedRect());
     editor_->show();

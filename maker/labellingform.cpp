@@ -17,10 +17,10 @@ void LabellingForm::build(QVBoxLayout* layout) {
         [](Document& d, const QString& p) { d.picture = p; });
     layout->addWidget(picture);
     auto* help = new QLabel(
-        "Click on the picture where a label's line should point, then type its word. Drag a "
-        "box or a line's end to move it; Delete removes the label chosen; the arrow keys nudge "
-        "it (with Shift, ten times as far); Tab goes to the next label. The order of the labels "
-        "does not matter: pupils get them in a new order each time.");
+        tr("Click on the picture where a label's line should point, then type its word. Drag a "
+           "box or a line's end to move it; Delete removes the label chosen; the arrow keys "
+           "nudge it (with Shift, ten times as far); Tab goes to the next label. The order of "
+           "the labels does not matter: pupils get them in a new order each time."));
     help->setWordWrap(true);
     layout->addWidget(help);
     canvas = new LabelCanvas(context_);
@@ -28,7 +28,7 @@ void LabellingForm::build(QVBoxLayout* layout) {
     layout->addWidget(canvas, 1);
 
     // The label chosen on the picture: how Read Aloud says its word.
-    spoken = newSpokenAs("labelSay", "The label chosen");
+    spoken = newSpokenAs("labelSay", tr("The label chosen"));
     connect(spoken, &QLineEdit::textEdited, this, [this](const QString& t) {
         const int i = canvas->selected();
         if (i < 0) return;
@@ -45,7 +45,7 @@ void LabellingForm::build(QVBoxLayout* layout) {
     connect(canvas, &LabelCanvas::selectionChanged, spoken, showSpoken);
     binder().follow(spoken, [showSpoken](const Document&) { showSpoken(); });
     auto* line = new QHBoxLayout;
-    auto* caption = new QLabel("The label chosen is read &aloud as:");
+    auto* caption = new QLabel(tr("The label chosen is read &aloud as:"));
     caption->setBuddy(spoken);
     line->addWidget(caption);
     line->addWidget(spoken, 1);

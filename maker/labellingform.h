@@ -1,5 +1,7 @@
 #pragma once
 // Labelling: the picture, and the labels placed on it.
+#include <QCoreApplication>
+
 #include "maker/formpart.h"
 
 class QLineEdit;
@@ -10,6 +12,8 @@ class LabelCanvas;
 class PictureField;
 
 class LabellingForm : public FormPart {
+    Q_DECLARE_TR_FUNCTIONS(LabellingForm)
+
   public:
     using FormPart::FormPart;
     bool reveal(const FieldRef& field) override;

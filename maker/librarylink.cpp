@@ -67,27 +67,27 @@ std::array<LibraryLink::Place, 5> LibraryLink::places(int menu, Kind kind,
                 holder.entry >= 0 &&
                 c.entries[static_cast<size_t>(holder.entry)].file.file.fileName.compare(
                     fileName, Qt::CaseInsensitive) == 0;
-            p.holder = same ? QString("this activity")
-                            : QString("%1: your passages are added as its other options")
-                                  .arg(holder.caption);
+            p.holder =
+                same ? tr("this activity")
+                     : tr("%1: your passages are added as its other options").arg(holder.caption);
         } else if (holder.builtIn) {
-            p.holder = "an activity built into the program";
-            p.why = "A built-in activity cannot be replaced: choose another topic.";
+            p.holder = tr("an activity built into the program");
+            p.why = tr("A built-in activity cannot be replaced: choose another topic.");
         } else if (holder.entry < 0) {
             p.offered = true;
-            p.holder = "nothing yet";
+            p.holder = tr("nothing yet");
         } else {
             const FoundFile& f = c.entries[static_cast<size_t>(holder.entry)].file.file;
             const bool same = f.fileName.compare(fileName, Qt::CaseInsensitive) == 0;
             p.offered = same || !isHers(f.path);
             if (!p.offered) {
-                p.holder = QString("your activity %1").arg(holder.caption);
-                p.why = QString("Your activity %1 is there already.").arg(holder.caption);
+                p.holder = tr("your activity %1").arg(holder.caption);
+                p.why = tr("Your activity %1 is there already.").arg(holder.caption);
             } else if (!isHers(f.path)) {
-                p.holder = QString("%1, which comes with the program").arg(holder.caption);
+                p.holder = tr("%1, which comes with the program").arg(holder.caption);
                 p.fileName = f.fileName;
             } else {
-                p.holder = "this activity";
+                p.holder = tr("this activity");
             }
         }
     }

@@ -2,6 +2,7 @@
 // Everything the Maker asks of the catalogue, in one narrow class: which activities there
 // are, where one may go, and what is wrong with one. It judges nothing itself.
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 #include <memory>
@@ -13,6 +14,8 @@
 namespace maker {
 
 class LibraryLink {
+    Q_DECLARE_TR_FUNCTIONS(LibraryLink)
+
   public:
     // An activity file the program would read, hers or one that comes with the program.
     struct Listed {

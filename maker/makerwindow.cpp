@@ -57,23 +57,22 @@ MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
     readOnlyBar = new QWidget;
     auto* bar = new QHBoxLayout(readOnlyBar);
     bar->addWidget(
-        new QLabel("This activity comes with the program, so it cannot be changed here."), 1);
-    auto* copy = new QPushButton("Save a copy to change it");
+        new QLabel(tr("This activity comes with the program, so it cannot be changed here.")), 1);
+    auto* copy = new QPushButton(tr("Save a copy to change it"));
     copy->setObjectName("saveCopy");
     connect(copy, &QPushButton::clicked, this, &MakerWindow::save);
     bar->addWidget(copy);
     column->addWidget(readOnlyBar);
     column->addWidget(buildImportBar());
     emptyPage = new QLabel(
-        "Click an activity on the left to open it, or make a new one with "
-        "File, New.");
+        tr("Click an activity on the left to open it, or make a new one with File, New."));
     emptyPage->setAlignment(Qt::AlignCenter);
     column->addWidget(emptyPage, 1);
     form = new FormHost(context);
     column->addWidget(form, 1);
     problems = new QListWidget;
     problems->setObjectName("problems");
-    problems->setAccessibleName("Problems: choose one to go to its field");
+    problems->setAccessibleName(tr("Problems: choose one to go to its field"));
     problems->setMaximumHeight(fontMetrics().lineSpacing() * 6);
     connect(problems, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const auto& all = check.problems();
@@ -121,10 +120,10 @@ QWidget* MakerWindow::buildImportBar() {
     importWhere = new QLabel;
     importWhere->setWordWrap(true);
     bar->addWidget(importWhere, 1);
-    auto* install = new QPushButton("Install it");
+    auto* install = new QPushButton(tr("Install it"));
     install->setObjectName("installImport");
     connect(install, &QPushButton::clicked, this, [this] { share.install(); });
-    auto* leave = new QPushButton("Don't install");
+    auto* leave = new QPushButton(tr("Don't install"));
     leave->setObjectName("leaveImport");
     connect(leave, &QPushButton::clicked, this, [this] { share.leave(); });
     bar->addWidget(install);
@@ -144,27 +143,29 @@ bool MakerWindow::openPath(const QString& path) {
 }
 
 void MakerWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
-    file->addAction("&New…", QKeySequence::New, this, qOverload<>(&MakerWindow::newActivity));
-    file->addAction("&Open…", QKeySequence::Open, this, [this] {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&New…"), QKeySequence::New, this, qOverload<>(&MakerWindow::newActivity));
+    file->addAction(tr("&Open…"), QKeySequence::Open, this, [this] {
         const QString path = dialogs->openFile(this, LibraryLink::ownFolder());
         if (!path.isEmpty()) openFile(path);
     });
-    QMenu* recentMenu = file->addMenu("Open &Recent");
+    QMenu* recentMenu = file->addMenu(tr("Open &Recent"));
     connect(recentMenu, &QMenu::aboutToShow, this, [this, recentMenu] {
         recentMenu->clear();
         // Her copy and the program's file of the same name look alike but for this.
         for (const QString& path : files.recent.list())
-            recentMenu->addAction(QFileInfo(path).fileName() + (LibraryLink::comesWithProgram(path)
-                                                                    ? " (comes with the program)"
-                                                                    : " (yours)"),
-                                  this, [this, path] { openFile(path); });
+            recentMenu->addAction(
+                (LibraryLink::comesWithProgram(path) ? tr("%1 (comes with the program)")
+                                                     : tr("%1 (yours)"))
+                    .arg(QFileInfo(path).fileName()),
+                this, [this, path] { openFile(path); });
         recentMenu->setEnabled(!recentMenu->isEmpty());
     });
-    file->addAction("&Save", QKeySequence::Save, this, &MakerWindow::save);
-    file->addAction("Save &As…", QKeySequence::SaveAs, this, &MakerWindow::saveAs);
+    file->addAction(tr("&Save"), QKeySequence::Save, this, &MakerWindow::save);
+    file->addAction(tr("Save &As…"), QKeySequence::SaveAs, this, &MakerWindow::saveAs);
     file->addSeparator();
-    QAction* exportAction = file->addAction("&Export…", this, [this] { share.exportActivity(); });
+    QAction* exportAction =
+        file->addAction(tr("&Export…"), this, [this] { share.exportActivity(); });
     exportAction->setObjectName("exportActivity");
     // Greyed, it says why, in its tooltip and in the status bar while the menu is open.
     file->setToolTipsVisible(true);
@@ -172,7 +173,7 @@ void MakerWindow::buildMenus() {
         const QString why = share.whyNoExport();
         exportAction->setEnabled(why.isEmpty());
         exportAction->setToolTip(
-            why.isEmpty() ? QString("Send this activity to another teacher as one file") : why);
+            why.isEmpty() ? tr("Send this activity to another teacher as one file") : why);
         exportAction->setStatusTip(exportAction->toolTip());
     };
     connect(file, &QMenu::aboutToShow, this, [this, exportAction] {
@@ -183,29 +184,30 @@ void MakerWindow::buildMenus() {
     connect(&check, &ProblemCheck::checked, exportAction, exportable);
     connect(&session, &EditSession::changed, exportAction, exportable);
     connect(&session.undoStack(), &QUndoStack::cleanChanged, exportAction, exportable);
-    file->addAction("&Import…", this, [this] { share.import(); })->setObjectName("importActivity");
+    file->addAction(tr("&Import…"), this, [this] { share.import(); })
+        ->setObjectName("importActivity");
     file->addSeparator();
-    file->addAction("&Print…", QKeySequence::Print, this, [this] { printing.print(); })
+    file->addAction(tr("&Print…"), QKeySequence::Print, this, [this] { printing.print(); })
         ->setObjectName("printSheets");
-    file->addAction("Export as P&DF…", this, [this] { printing.exportPdf(); })
+    file->addAction(tr("Export as P&DF…"), this, [this] { printing.exportPdf(); })
         ->setObjectName("exportSheets");
     file->addSeparator();
-    file->addAction("&Close", QKeySequence::Close, this, &MakerWindow::closeActivity);
-    file->addAction("&Quit", QKeySequence::Quit, this, &QWidget::close);
+    file->addAction(tr("&Close"), QKeySequence::Close, this, &MakerWindow::closeActivity);
+    file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    QAction* undo = session.undoStack().createUndoAction(this, "&Undo");
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* undo = session.undoStack().createUndoAction(this, tr("&Undo"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = session.undoStack().createRedoAction(this, "&Redo");
+    QAction* redo = session.undoStack().createRedoAction(this, tr("&Redo"));
     redo->setShortcuts(redoKeys());
     edit->addAction(undo);
     edit->addAction(redo);
 
-    QMenu* activity = menuBar()->addMenu("&Activity");
-    QAction* tryAction = activity->addAction("&Try it", this, &MakerWindow::tryIt);
+    QMenu* activity = menuBar()->addMenu(tr("&Activity"));
+    QAction* tryAction = activity->addAction(tr("&Try it"), this, &MakerWindow::tryIt);
     tryAction->setShortcut(Qt::Key_F5);
     tryAction->setObjectName("tryIt");
-    QToolBar* tools = addToolBar("Activity");
+    QToolBar* tools = addToolBar(tr("Activity"));
     tools->setObjectName("tools");
     tools->addAction(tryAction);
 }
@@ -214,18 +216,19 @@ void MakerWindow::showTitle() {
     const bool open = session.isOpen();
     readOnlyBar->setVisible(open && session.readOnly() && !share.pending());
     importBar->setVisible(share.pending());
-    importWhere->setText(QString("A shared activity, shown as it will look: nothing is in your "
-                                 "activities until you install it. It will appear %1.")
+    importWhere->setText(tr("A shared activity, shown as it will look: nothing is in your "
+                            "activities until you install it. It will appear %1.")
                              .arg(share.whereItAppears()));
     emptyPage->setVisible(!open);
     form->setVisible(open);
     problems->setVisible(open);
     QString title = open ? session.displayName() + "[*]" : QString();
     if (share.pending())
-        title += " (shared, not installed)";
+        title = tr("%1 (shared, not installed)").arg(title);
     else if (open && session.readOnly())
-        title += " (read-only)";
-    setWindowTitle(open ? title + " – Brindlemark Activity Maker" : "Brindlemark Activity Maker");
+        title = tr("%1 (read-only)").arg(title);
+    setWindowTitle(open ? tr("%1 – Brindlemark Activity Maker").arg(title)
+                        : tr("Brindlemark Activity Maker"));
     setWindowModified(session.isModified());
 }
 
@@ -235,7 +238,7 @@ void MakerWindow::showProblems() {
     // In the form's words: she need never open the file.
     for (const FieldProblem& p : check.problems()) problems->addItem(p.message);
     if (check.problems().empty() && session.isOpen())
-        problems->addItem("No problems: the activity is ready for its menu.");
+        problems->addItem(tr("No problems: the activity is ready for its menu."));
 }
 
 bool MakerWindow::tryIt() {
@@ -248,7 +251,7 @@ bool MakerWindow::tryIt() {
         })) {
         QString why;
         for (const FieldProblem& p : check.problems()) why += "\n" + p.message;
-        dialogs->tell(this, "The activity cannot be tried until these are mended:" + why);
+        dialogs->tell(this, tr("The activity cannot be tried until these are mended:%1").arg(why));
         return false;
     }
     return true;

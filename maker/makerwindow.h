@@ -1,6 +1,7 @@
 #pragma once
 // The Activity Maker's window: the list of activities, the open activity's form and its
 // problems, and the File, Edit and Activity menus with the desktop's own shortcuts.
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <memory>
 
@@ -23,6 +24,8 @@ class ActivityList;
 class FormHost;
 
 class MakerWindow : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(MakerWindow)
+
   public:
     explicit MakerWindow(std::unique_ptr<Dialogs> dialogs, QWidget* parent = nullptr);
     // The undo stack still signals as it goes, after the members its receivers read are gone:

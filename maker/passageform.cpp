@@ -48,10 +48,10 @@ QStringList gapsOf(const QString& text) {
 
 void PassageForm::buildEntry(int i, QGroupBox* box) {
     auto* rows = new QVBoxLayout(box);
-    auto* option = newLineEdit(QString("option%1").arg(i + 1), "Button name, e.g. Alcohol");
-    option->setAccessibleName(QString("Button name of passage %1").arg(i + 1));
+    auto* option = newLineEdit(QString("option%1").arg(i + 1), tr("Button name, e.g. Alcohol"));
+    option->setAccessibleName(tr("Button name of passage %1").arg(i + 1));
     option->setToolTip(
-        "The name on the button that chooses this passage: needed when there are several.");
+        tr("The name on the button that chooses this passage: needed when there are several."));
     binder().line(
         option, {"option", i}, [i](const Document& d) { return d.passages[i].option; },
         [i](Document& d, const QString& t) { d.passages[i].option = t; });
@@ -59,7 +59,7 @@ void PassageForm::buildEntry(int i, QGroupBox* box) {
     auto* text = new QPlainTextEdit;
     text->setObjectName(QString("passage%1").arg(i + 1));
     text->setAccessibleName(entryTitle(i));
-    text->setPlaceholderText("The passage, with each word to drag in [brackets]");
+    text->setPlaceholderText(tr("The passage, with each word to drag in [brackets]"));
     text->setTabChangesFocus(true);
     text->setFixedHeight(text->fontMetrics().lineSpacing() * 6);
     new GapHighlighter(text->document());
@@ -72,8 +72,8 @@ void PassageForm::buildEntry(int i, QGroupBox* box) {
     gaps->setWordWrap(true);
     binder().show(gaps, [i](const Document& d) {
         const QStringList g = gapsOf(d.passages[i].text);
-        return g.isEmpty() ? QString("No gaps yet: put each word to drag in [brackets].")
-                           : QString("Gaps: %1").arg(g.join(", "));
+        return g.isEmpty() ? tr("No gaps yet: put each word to drag in [brackets].")
+                           : tr("Gaps: %1").arg(g.join(tr(", ")));
     });
     rows->addWidget(gaps);
 }

@@ -21,19 +21,20 @@ PictureField::PictureField(Context& context, FieldBinder& binder, const FieldRef
     name->setObjectName("pictureName");
     binder.show(name, [get](const Document& d) {
         const QString n = get(d);
-        return n.isEmpty() ? QString("No picture") : n;
+        return n.isEmpty() ? tr("No picture") : n;
     });
     binder.stand(name, field);
-    auto* button = new QPushButton("Choose a &picture…");
+    auto* button = new QPushButton(tr("Choose a &picture…"));
     button->setObjectName("choosePicture");
-    const QString forWhose = whose.isEmpty() ? QString() : " for " + whose;
-    button->setAccessibleName("Choose a picture" + forWhose);
+    button->setAccessibleName(whose.isEmpty() ? tr("Choose a picture")
+                                              : tr("Choose a picture for %1").arg(whose));
     connect(button, &QPushButton::clicked, this, &PictureField::choose);
     line->addWidget(name, 1);
     line->addWidget(button);
     if (optional) {
-        auto* none = new QPushButton("No picture");
-        none->setAccessibleName("No picture" + forWhose);
+        auto* none = new QPushButton(tr("No picture"));
+        none->setAccessibleName(whose.isEmpty() ? tr("No picture")
+                                                : tr("No picture for %1").arg(whose));
         connect(none, &QPushButton::clicked, this,
                 [this] { context_.session.edit({}, [this](Document& d) { set_(d, QString()); }); });
         line->addWidget(none);
@@ -46,7 +47,7 @@ bool PictureField::choose() {
     const ImportedPicture picture =
         importPicture(source, context_.session.stagingFolder(), LibraryLink::ownFolder());
     if (picture.name.isEmpty()) {
-        context_.dialogs.tell(window(), picture.error + "\nThe picture you had is kept.");
+        context_.dialogs.tell(window(), tr("%1\nThe picture you had is kept.").arg(picture.error));
         return false;
     }
     context_.session.edit({}, [this, &picture](Document& d) { set_(d, picture.name); });

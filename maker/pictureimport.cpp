@@ -1,5 +1,6 @@
 #include "maker/pictureimport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,17 +55,23 @@ ImportedPicture importPicture(const QString& source, const QString& folder,
     const QSize stored = reader.size();
     if (format != "png" && format != "jpeg")
         return {{},
-                QString("%1 is not a PNG or JPEG picture%2")
-                    .arg(QFileInfo(source).fileName(),
-                         reader.canRead() ? QString() : ": " + reader.errorString())};
+                reader.canRead() ? QCoreApplication::translate("PictureImport",
+                                                               "%1 is not a PNG or JPEG picture")
+                                       .arg(QFileInfo(source).fileName())
+                                 : QCoreApplication::translate(
+                                       "PictureImport", "%1 is not a PNG or JPEG picture: %2")
+                                       .arg(QFileInfo(source).fileName(), reader.errorString())};
     if (!stored.isValid() || stored.isEmpty())
         return {{},
-                QString("%1 cannot be read: %2")
+                QCoreApplication::translate("PictureImport", "%1 cannot be read: %2")
                     .arg(QFileInfo(source).fileName(), reader.errorString())};
     const QDir dir(folder);
     std::vector<QDir> dirs{dir};
     if (!savedIn.isEmpty() && QFileInfo(savedIn).isDir()) dirs.emplace_back(savedIn);
-    if (!QDir().mkpath(folder)) return {{}, QString("The folder %1 cannot be made.").arg(folder)};
+    if (!QDir().mkpath(folder))
+        return {{},
+                QCoreApplication::translate("PictureImport", "The folder %1 cannot be made.")
+                    .arg(folder)};
 
     if (std::max(stored.width(), stored.height()) <= kLongestSide) {
         const QString suffix = format == "png" ? "png" : "jpg";
@@ -72,7 +79,10 @@ ImportedPicture importPicture(const QString& source, const QString& folder,
         const QString target = dir.filePath(name);
         if (QFileInfo::exists(target)) return {name, {}};
         if (!QFile::copy(source, target))
-            return {{}, QString("The picture could not be copied into %1.").arg(folder)};
+            return {{},
+                    QCoreApplication::translate("PictureImport",
+                                                "The picture could not be copied into %1.")
+                        .arg(folder)};
         return {name, {}};
     }
     // Decoded at the size kept (the JPEG decoder scales as it decodes), then turned upright.
@@ -81,16 +91,17 @@ ImportedPicture importPicture(const QString& source, const QString& folder,
     const QImage image = reader.read();
     if (image.isNull())
         return {{},
-                QString("%1 cannot be read: %2")
+                QCoreApplication::translate("PictureImport", "%1 cannot be read: %2")
                     .arg(QFileInfo(source).fileName(), reader.errorString())};
     const QString name = freeName(dirs, plainBase(source), "jpg", {});
     QSaveFile file(dir.filePath(name));
     QImageWriter writer(&file, "jpeg");
     writer.setQuality(90);
     if (!file.open(QIODevice::WriteOnly) || !writer.write(image) || !file.commit())
-        return {
-            {},
-            QString("The picture could not be saved into %1: %2").arg(folder, file.errorString())};
+        return {{},
+                QCoreApplication::translate("PictureImport",
+                                            "The picture could not be saved into %1: %2")
+                    .arg(folder, file.errorString())};
     return {name, {}};
 }
 

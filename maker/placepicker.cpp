@@ -1,5 +1,6 @@
 #include "maker/placepicker.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
@@ -22,11 +23,11 @@ PlacePicker::PlacePicker(Context& context, int menu, QWidget* parent) : QWidget(
         button->setCheckable(true);
         button->setChecked(
             p.caption.compare(context.session.document().topic, Qt::CaseInsensitive) == 0);
-        button->setText(p.caption);
+        button->setText(QCoreApplication::translate("MenuTopic", p.caption.toUtf8()));
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         button->setEnabled(p.offered);
-        auto* holder = new QLabel(p.offered ? "Now: " + p.holder : p.why);
+        auto* holder = new QLabel(p.offered ? tr("Now: %1").arg(p.holder) : p.why);
         holder->setWordWrap(true);
         holder->setEnabled(p.offered);
         buttons_.push_back(button);

@@ -35,11 +35,12 @@ std::pair<Then, Sheets> chooseSheets(QWidget* parent, const QString& title, cons
     auto* layout = new QVBoxLayout(&dialog);
     QButtonGroup group(&dialog);
     const std::pair<const char*, Sheets> choices[] = {
-        {"The &worksheet, for pupils", Sheets::Worksheet},
-        {"The &answer sheet", Sheets::Answers},
-        {"&Both: the worksheet, then the answer sheet", Sheets::Both}};
+        {QT_TRANSLATE_NOOP("PrintCommands", "The &worksheet, for pupils"), Sheets::Worksheet},
+        {QT_TRANSLATE_NOOP("PrintCommands", "The &answer sheet"), Sheets::Answers},
+        {QT_TRANSLATE_NOOP("PrintCommands", "&Both: the worksheet, then the answer sheet"),
+         Sheets::Both}};
     for (const auto& [caption, sheets] : choices) {
-        auto* option = new QRadioButton(caption);
+        auto* option = new QRadioButton(PrintCommands::tr(caption));
         group.addButton(option, static_cast<int>(sheets));
         layout->addWidget(option);
     }
@@ -47,11 +48,12 @@ std::pair<Then, Sheets> chooseSheets(QWidget* parent, const QString& title, cons
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     Then then = Then::Cancel;
     if (preview)
-        QObject::connect(buttons->addButton("Pre&view…", QDialogButtonBox::ActionRole),
-                         &QPushButton::clicked, &dialog, [&] {
-                             then = Then::Preview;
-                             dialog.accept();
-                         });
+        QObject::connect(
+            buttons->addButton(PrintCommands::tr("Pre&view…"), QDialogButtonBox::ActionRole),
+            &QPushButton::clicked, &dialog, [&] {
+                then = Then::Preview;
+                dialog.accept();
+            });
     QObject::connect(buttons->addButton(go, QDialogButtonBox::AcceptRole), &QPushButton::clicked,
                      &dialog, [&] {
                          then = Then::Go;
@@ -65,7 +67,7 @@ std::pair<Then, Sheets> chooseSheets(QWidget* parent, const QString& title, cons
 
 }  // namespace
 
-std::optional<worksheets::Prepared> PrintCommands::prepared(const char* doing) {
+std::optional<worksheets::Prepared> PrintCommands::prepared(const QString& cannot) {
     if (!context_.session.isOpen()) return std::nullopt;
     context_.check.runNow();
     const auto& playable = context_.check.playable();
@@ -82,15 +84,14 @@ std::optional<worksheets::Prepared> PrintCommands::prepared(const char* doing) {
         }
         for (const QString& p : found.problems) why += "\n" + p;
     }
-    context_.dialogs.tell(
-        &window_, QString("The activity cannot be %1 until these are mended:").arg(doing) + why);
+    context_.dialogs.tell(&window_, cannot.arg(why));
     return std::nullopt;
 }
 
 void PrintCommands::print() {
-    const auto ready = prepared("printed");
+    const auto ready = prepared(tr("The activity cannot be printed until these are mended:%1"));
     if (!ready) return;
-    const auto [then, sheets] = chooseSheets(&window_, "Print", "&Print…", true);
+    const auto [then, sheets] = chooseSheets(&window_, tr("Print"), tr("&Print…"), true);
     if (then == Then::Cancel) return;
     const Sheets chosen = sheets;
     QPrinter printer(QPrinter::HighResolution);
@@ -106,19 +107,21 @@ void PrintCommands::print() {
     QPrintDialog dialog(&printer, &window_);
     if (dialog.exec() != QDialog::Accepted) return;
     if (!worksheets::paintSheets(*ready, chosen, printer))
-        context_.dialogs.tell(&window_, "The printer could not be reached.");
+        context_.dialogs.tell(&window_, tr("The printer could not be reached."));
 }
 
 void PrintCommands::exportPdf() {
-    const auto ready = prepared("exported");
+    const auto ready = prepared(tr("The activity cannot be exported until these are mended:%1"));
     if (!ready) return;
-    const auto [then, sheets] = chooseSheets(&window_, "Export as PDF", "&Export…", false);
+    const auto [then, sheets] = chooseSheets(&window_, tr("Export as PDF"), tr("&Export…"), false);
     if (then == Then::Cancel) return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested = QString(ready->source.activity.title).replace('/', '-') +
-                              (sheets == Sheets::Answers ? " answers.pdf" : " worksheet.pdf");
-    const QString path = QFileDialog::getSaveFileName(&window_, "Export as PDF",
-                                                      folder + "/" + suggested, "PDF (*.pdf)");
+    const QString title = QString(ready->source.activity.title).replace('/', '-');
+    //: A PDF file's suggested name; %1 is the activity's title
+    const QString suggested =
+        (sheets == Sheets::Answers ? tr("%1 answers.pdf") : tr("%1 worksheet.pdf")).arg(title);
+    const QString path = QFileDialog::getSaveFileName(&window_, tr("Export as PDF"),
+                                                      folder + "/" + suggested, tr("PDF (*.pdf)"));
     if (path.isEmpty()) return;
     QString error;
     if (!worksheets::writePdf(*ready, sheets, path, error)) context_.dialogs.tell(&window_, error);

@@ -1,6 +1,7 @@
 #pragma once
 // File, Print… and File, Export as PDF…: the open activity's worksheet, answer sheet or both,
 // on paper through the system's print dialog (with a preview) or as a PDF file.
+#include <QCoreApplication>
 #include <optional>
 
 #include "maker/context.h"
@@ -11,6 +12,8 @@ class QWidget;
 namespace maker {
 
 class PrintCommands {
+    Q_DECLARE_TR_FUNCTIONS(PrintCommands)
+
   public:
     PrintCommands(Context& context, QWidget& window) : context_(context), window_(window) {}
 
@@ -19,7 +22,7 @@ class PrintCommands {
 
   private:
     // The open activity made ready for paper, or nothing once she has been told why not.
-    std::optional<worksheets::Prepared> prepared(const char* doing);
+    std::optional<worksheets::Prepared> prepared(const QString& cannot);
 
     Context& context_;
     QWidget& window_;

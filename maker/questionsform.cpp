@@ -23,20 +23,20 @@ void QuestionsForm::buildEntry(int i, QGroupBox* box) {
     auto* rows = new QVBoxLayout(box);
     const QString n = QString::number(i + 1);
     auto* heading = new QHBoxLayout;
-    addTextAndSpokenAs(heading, &Document::questions, i, "question", "The question");
+    addTextAndSpokenAs(heading, &Document::questions, i, "question", tr("The question"));
     rows->addLayout(heading);
     rows->addWidget(new PictureField(
-        context_, binder(), {"picture", i}, "question " + n,
+        context_, binder(), {"picture", i}, tr("question %1").arg(n),
         [i](const Document& d) { return d.questions[i].picture; },
         [i](Document& d, const QString& p) { d.questions[i].picture = p; }, true));
     auto* group = new QButtonGroup(box);
     const int answers = static_cast<int>(document().questions[i].answers.size());
     for (int a = 0; a < answers; ++a) {
         auto* line = new QHBoxLayout;
-        const QString answerName = QString("Answer %1 of question %2").arg(a + 1).arg(n);
-        auto* right = new QRadioButton("Right answer");
+        const QString answerName = tr("Answer %1 of question %2").arg(a + 1).arg(n);
+        auto* right = new QRadioButton(tr("Right answer"));
         right->setObjectName(QString("right%1_%2").arg(n).arg(a + 1));
-        right->setAccessibleName(answerName + " is the right answer");
+        right->setAccessibleName(tr("%1 is the right answer").arg(answerName));
         group->addButton(right);
         binder().toggle(
             right, {"right", i}, [i, a](const Document& d) { return d.questions[i].right == a; },
@@ -44,7 +44,7 @@ void QuestionsForm::buildEntry(int i, QGroupBox* box) {
                 if (on) d.questions[i].right = a;
             });
         auto* answer =
-            newLineEdit(QString("answer%1_%2").arg(n).arg(a + 1), QString("Answer %1").arg(a + 1));
+            newLineEdit(QString("answer%1_%2").arg(n).arg(a + 1), tr("Answer %1").arg(a + 1));
         answer->setAccessibleName(answerName);
         binder().line(
             answer, {"answers", i, a},
@@ -65,15 +65,15 @@ void QuestionsForm::buildEntry(int i, QGroupBox* box) {
         rows->addLayout(line);
     }
     auto* line = new QHBoxLayout;
-    auto* more = new QPushButton("Add an answer");
+    auto* more = new QPushButton(tr("Add an answer"));
     more->setObjectName("moreAnswers" + n);
-    more->setAccessibleName("Add an answer to question " + n);
+    more->setAccessibleName(tr("Add an answer to question %1").arg(n));
     more->setEnabled(answers < activityfiles::kMaxAnswers);
     connect(more, &QPushButton::clicked, this, [this, i] {
         context_.session.edit({}, [i](Document& d) { d.questions[i].answers << QString(); });
     });
-    auto* fewer = new QPushButton("Remove the last answer");
-    fewer->setAccessibleName("Remove the last answer of question " + n);
+    auto* fewer = new QPushButton(tr("Remove the last answer"));
+    fewer->setAccessibleName(tr("Remove the last answer of question %1").arg(n));
     fewer->setEnabled(answers > activityfiles::kMinAnswers);
     connect(fewer, &QPushButton::clicked, this, [this, i] {
         context_.session.edit({}, [i](Document& d) {

@@ -38,35 +38,35 @@ ShareCommands::ShareCommands(Context& context, QWidget& window, FileCommands& fi
 
 QString ShareCommands::whyNoExport() const {
     const EditSession& s = context_.session;
-    if (!s.isOpen()) return "Open an activity to export it.";
-    if (pending_) return "Install the shared activity before sending it on.";
+    if (!s.isOpen()) return tr("Open an activity to export it.");
+    if (pending_) return tr("Install the shared activity before sending it on.");
     if (s.path().isEmpty() || s.isModified())
-        return "Save the activity first: what is sent is the saved file.";
+        return tr("Save the activity first: what is sent is the saved file.");
     if (!context_.check.playable() || !context_.check.problems().empty())
-        return "Mend the problems listed below the activity first.";
+        return tr("Mend the problems listed below the activity first.");
     return {};
 }
 
 bool ShareCommands::exportActivity() {
     context_.check.runNow();
     if (!canExport()) return false;
-    const QString folder = context_.dialogs.chooseFolder(&window_, "Export the activity to");
+    const QString folder = context_.dialogs.chooseFolder(&window_, tr("Export the activity to"));
     if (folder.isEmpty()) return false;
     const QString path = context_.session.path();
     const QString name = sharing::exportName(path);
     const bool replace = QFileInfo::exists(QDir(folder).filePath(name));
     if (replace && !context_.dialogs.confirm(
-                       &window_, QString("%1 is in that folder already. Replace it?").arg(name)))
+                       &window_, tr("%1 is in that folder already. Replace it?").arg(name)))
         return false;
     const sharing::Exported out = sharing::exportActivity(path, folder, replace);
     if (!out.problem.isEmpty()) {
-        context_.dialogs.tell(&window_, QString("%1 was not written: %2.").arg(name, out.problem));
+        context_.dialogs.tell(&window_, tr("%1 was not written: %2.").arg(name, out.problem));
         return false;
     }
     context_.dialogs.tell(&window_,
-                          QString("Written to %1.\nSend this one file to another teacher: opened "
-                                  "in the Activity Maker, it shows the activity and adds it to "
-                                  "her menus.")
+                          tr("Written to %1.\nSend this one file to another teacher: opened "
+                             "in the Activity Maker, it shows the activity and adds it to "
+                             "her menus.")
                               .arg(QDir::toNativeSeparators(out.path)));
     return true;
 }
@@ -81,7 +81,7 @@ bool ShareCommands::import(const QString& path) {
     sharing::Inspection in = sharing::inspectPackage(path);
     if (!in.ok()) {
         const QString why = in.problem.left(1).toUpper() + in.problem.mid(1);
-        context_.dialogs.tell(&window_, QString("%1 cannot be imported.\n%2.\nNothing was written.")
+        context_.dialogs.tell(&window_, tr("%1 cannot be imported.\n%2.\nNothing was written.")
                                             .arg(QFileInfo(path).fileName(), why));
         return false;
     }
@@ -98,14 +98,14 @@ bool ShareCommands::import(const QString& path) {
 QString ShareCommands::whereItAppears() const {
     if (!pending_) return {};
     const sharing::Place& p = pending_->place;
-    QString where = p.menu == 0 ? QString("in Our Activities as \"%1\"").arg(p.topic)
-                                : QString("in Menu %1 as \"%2\"").arg(p.menu).arg(p.topic);
+    QString where = p.menu == 0 ? tr("in Our Activities as \"%1\"").arg(p.topic)
+                                : tr("in Menu %1 as \"%2\"").arg(QString::number(p.menu), p.topic);
     if (p.inPlaceOf.isEmpty()) return where;
     // The topic it replaces, by its name in the menu.
     QString replaced = QFileInfo(p.inPlaceOf).completeBaseName();
     for (const LibraryLink::Listed& l : context_.library.activities())
         if (QFileInfo(l.path) == QFileInfo(p.inPlaceOf)) replaced = l.topic;
-    return where + QString(", in place of %1, which comes with the program").arg(replaced);
+    return tr("%1, in place of %2, which comes with the program").arg(where, replaced);
 }
 
 QString ShareCommands::placeTaken() const {
@@ -116,10 +116,8 @@ QString ShareCommands::placeTaken() const {
         if (place.caption.compare(p.topic, Qt::CaseInsensitive) != 0) continue;
         if (!place.offered) return place.why;
         if (!place.fileName.isEmpty())
-            return QString("It takes the place of \"%1\" in Menu %2, now %3.")
-                .arg(place.caption)
-                .arg(p.menu)
-                .arg(place.holder);
+            return tr("It takes the place of \"%1\" in Menu %2, now %3.")
+                .arg(place.caption, QString::number(p.menu), place.holder);
     }
     return {};
 }
@@ -165,10 +163,9 @@ bool ShareCommands::settleReplacements() {
         const QString theirs = sharing::sameName(in.files(), name);
         const bool isActivity = theirs == in.activityFile;
         if (isActivity) {
-            if (!context_.dialogs.confirm(&window_,
-                                          QString("These are in your activities already: %1.\n"
-                                                  "Replace them with the shared ones?")
-                                              .arg(name)))
+            if (!context_.dialogs.confirm(&window_, tr("These are in your activities already: %1.\n"
+                                                       "Replace them with the shared ones?")
+                                                        .arg(name)))
                 return false;
             continue;
         }
@@ -176,14 +173,14 @@ bool ShareCommands::settleReplacements() {
             continue;  // the very picture she has
         const QStringList showing = activitiesShowing(name);
         const QString mine =
-            showing.isEmpty()
-                ? QString("You have a picture called %1 already.").arg(name)
-                : QString("Your %1 %2 a picture called %3.")
-                      .arg(showing.join(", "), showing.size() == 1 ? "uses" : "use", name);
+            showing.isEmpty() ? tr("You have a picture called %1 already.").arg(name)
+            : showing.size() == 1
+                ? tr("Your %1 uses a picture called %2.").arg(showing.first(), name)
+                : tr("Your %1 use a picture called %2.").arg(showing.join(tr(", ")), name);
         if (context_.dialogs.confirm(
-                &window_, QString("The shared activity brings a picture of the same name. %1\n"
-                                  "Replace yours with theirs? (No keeps yours, and theirs is "
-                                  "installed under another name.)")
+                &window_, tr("The shared activity brings a picture of the same name. %1\n"
+                             "Replace yours with theirs? (No keeps yours, and theirs is "
+                             "installed under another name.)")
                               .arg(mine)))
             continue;
         QStringList taken = folderNames(in.folder) + in.files();
@@ -192,9 +189,8 @@ bool ShareCommands::settleReplacements() {
         for (int n = 2; to.isEmpty() || taken.contains(to, Qt::CaseInsensitive); ++n)
             to = QString("%1-%2.%3").arg(info.completeBaseName()).arg(n).arg(info.suffix());
         if (!renamePicture(theirs, to)) {
-            context_.dialogs.tell(&window_, QString("Nothing was installed: %1 could not be "
-                                                    "renamed.")
-                                                .arg(theirs));
+            context_.dialogs.tell(
+                &window_, tr("Nothing was installed: %1 could not be renamed.").arg(theirs));
             return false;
         }
         in.existing.removeAll(name);
@@ -207,11 +203,12 @@ bool ShareCommands::install() {
     if (!settleReplacements()) return false;
     const sharing::Inspection& in = *pending_;
     if (const QString taken = placeTaken();
-        !taken.isEmpty() && !context_.dialogs.confirm(&window_, taken + "\nInstall it there?"))
+        !taken.isEmpty() &&
+        !context_.dialogs.confirm(&window_, tr("%1\nInstall it there?").arg(taken)))
         return false;
     const sharing::Installed done = sharing::installPackage(in, in.existing);
     if (!done.problem.isEmpty()) {
-        context_.dialogs.tell(&window_, QString("Nothing was installed: %1.").arg(done.problem));
+        context_.dialogs.tell(&window_, tr("Nothing was installed: %1.").arg(done.problem));
         return false;
     }
     const QString where = whereItAppears();
@@ -220,12 +217,12 @@ bool ShareCommands::install() {
     files_.open(done.written.last());
     QStringList problems;
     for (const FieldProblem& p : context_.check.problems()) problems << p.message;
-    context_.dialogs.tell(
-        &window_, problems.isEmpty()
-                      ? QString("Installed in your activities. It appears %1.").arg(where)
-                      : QString("Installed in your activities. It appears %1, but its topic "
-                                "stays grey in the menu until this is mended:\n%2")
-                            .arg(where, problems.join('\n')));
+    context_.dialogs.tell(&window_,
+                          problems.isEmpty()
+                              ? tr("Installed in your activities. It appears %1.").arg(where)
+                              : tr("Installed in your activities. It appears %1, but its topic "
+                                   "stays grey in the menu until this is mended:\n%2")
+                                    .arg(where, problems.join('\n')));
     return true;
 }
 

@@ -2,6 +2,7 @@
 // File, Export and File, Import: an activity sent to another teacher as one file, and one
 // taken in. An import is shown in the window, read-only and ready to try, before anything of
 // hers is written; it is installed only when she says so.
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -16,6 +17,8 @@ namespace maker {
 class FileCommands;
 
 class ShareCommands {
+    Q_DECLARE_TR_FUNCTIONS(ShareCommands)
+
   public:
     // `installed` runs after an import is installed, for the list of activities to show it.
     ShareCommands(Context& context, QWidget& window, FileCommands& files,

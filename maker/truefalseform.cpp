@@ -22,12 +22,13 @@ void TrueFalseForm::buildEntry(int i, QGroupBox* box) {
     const QString n = QString::number(i + 1);
     auto* group = new QButtonGroup(box);
     auto* truth = new QHBoxLayout;
-    addTextAndSpokenAs(truth, &Document::statements, i, "statement", "A statement, true or false");
+    addTextAndSpokenAs(truth, &Document::statements, i, "statement",
+                       tr("A statement, true or false"));
     for (const bool value : {true, false}) {
-        auto* button = new QRadioButton(value ? "True" : "False");
+        auto* button = new QRadioButton(value ? tr("True") : tr("False"));
         button->setObjectName((value ? "true" : "false") + n);
-        button->setAccessibleName(
-            QString("Statement %1 is %2").arg(n, value ? QString("true") : QString("false")));
+        button->setAccessibleName(value ? tr("Statement %1 is true").arg(n)
+                                        : tr("Statement %1 is false").arg(n));
         group->addButton(button);
         binder().toggle(
             button, {"true", i},

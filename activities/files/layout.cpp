@@ -1,5 +1,6 @@
 #include "activities/files/layout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <algorithm>
@@ -722,7 +723,8 @@ ui::FontSpec fontAt(const FixedPlace* place, ui::FontSpec own) {
 }
 
 QString answerInWords(const Question& q, const QString& answer) {
-    return QString("The answer is: %1").arg(answer.isEmpty() ? q.answers.value(q.right) : answer);
+    return QCoreApplication::translate("Layout", "The answer is: %1")
+        .arg(answer.isEmpty() ? q.answers.value(q.right) : answer);
 }
 
 float smallestReadablePoints(const FontSpec& font) {

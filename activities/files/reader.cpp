@@ -878,15 +878,15 @@ std::optional<Fault> splitGaps(const QString& text, Passage& p) {
 const char* entryName(Kind kind) {
     switch (kind) {
         case Kind::Labelling:
-            return "label";
+            return QT_TRANSLATE_NOOP("ProblemWords", "label");
         case Kind::Sorting:
-            return "word";
+            return QT_TRANSLATE_NOOP("ProblemWords", "word");
         case Kind::Passage:
-            return "passage";
+            return QT_TRANSLATE_NOOP("ProblemWords", "passage");
         case Kind::Questions:
-            return "question";
+            return QT_TRANSLATE_NOOP("ProblemWords", "question");
         case Kind::TrueFalse:
-            return "statement";
+            return QT_TRANSLATE_NOOP("ProblemWords", "statement");
     }
     return "";
 }

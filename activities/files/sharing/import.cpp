@@ -1,5 +1,6 @@
 #include "activities/files/sharing/import.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,7 +45,7 @@ QString problemInWords(const QString& path, const activityfiles::ReadResult& rea
     QFile file(path);
     const QByteArray text =
         file.open(QIODevice::ReadOnly) ? file.read(activityfiles::kMaxFileBytes) : QByteArray();
-    return QString("the activity \"%1\" cannot be used. %2")
+    return QCoreApplication::translate("Sharing", "the activity \"%1\" cannot be used. %2")
         .arg(QFileInfo(path).fileName(),
              activityfiles::lineSays(read.problems.front(), read.kind, text));
 }
@@ -72,7 +73,9 @@ Inspection inspectPackage(const QString& path) {
     };
     in.unpacked = std::make_shared<QTemporaryDir>();
     if (!in.unpacked->isValid())
-        return refuse("a temporary folder cannot be made: " + in.unpacked->errorString());
+        return refuse(
+            QCoreApplication::translate("Sharing", "a temporary folder cannot be made: %1")
+                .arg(in.unpacked->errorString()));
     const Unpacked unpacked = unpackPackage(path, in.unpacked->path());
     if (!unpacked.problem.isEmpty()) return refuse(unpacked.problem);
 
@@ -87,8 +90,10 @@ Inspection inspectPackage(const QString& path) {
         if (!brought.isEmpty())
             in.pictures << brought;
         else if (!ui::resolveFile("Images/" + name))
-            return refuse(QString("the activity names the picture \"%1\", which the file does not "
-                                  "bring")
+            return refuse(QCoreApplication::translate(
+                              "Sharing",
+                              "the activity names the picture \"%1\", which the file does not "
+                              "bring")
                               .arg(name));
     }
     const QStringList there = folderEntries(in.folder);
@@ -106,7 +111,9 @@ Installed installPackage(const Inspection& in, const QStringList& mayReplace) {
         out.written.clear();
         return out;
     };
-    if (!in.ok() || !in.unpacked) return refuse(in.ok() ? "nothing has been opened" : in.problem);
+    if (!in.ok() || !in.unpacked)
+        return refuse(in.ok() ? QCoreApplication::translate("Sharing", "nothing has been opened")
+                              : in.problem);
 
     // Her folder is asked again: it may have changed since she looked.
     const QStringList there = folderEntries(in.folder);
@@ -120,25 +127,33 @@ Installed installPackage(const Inspection& in, const QStringList& mayReplace) {
         const QString existing = sameName(there, name);
         if (!existing.isEmpty() && sameName(mayReplace, existing).isEmpty() &&
             sameName(mayReplace, name).isEmpty())
-            return refuse(QString("\"%1\" is already in your activities folder").arg(existing));
+            return refuse(QCoreApplication::translate("Sharing",
+                                                      "\"%1\" is already in your activities folder")
+                              .arg(existing));
         moves.push_back({name, in.folder + '/' + (existing.isEmpty() ? name : existing),
                          existing.isEmpty() ? QString() : "replaced/" + name});
     }
     if (!QDir().mkpath(in.folder))
-        return refuse(QString("your activities folder %1 cannot be made").arg(in.folder));
+        return refuse(
+            QCoreApplication::translate("Sharing", "your activities folder %1 cannot be made")
+                .arg(in.folder));
 
     // Copied next to her files first, so that each then goes in by a rename of its own.
     QTemporaryDir staging(in.folder + "/.import-XXXXXX");
     if (!staging.isValid())
-        return refuse("your activities folder cannot be written: " + staging.errorString());
+        return refuse(
+            QCoreApplication::translate("Sharing", "your activities folder cannot be written: %1")
+                .arg(staging.errorString()));
     if (!QDir().mkdir(staging.filePath("replaced")))
-        return refuse("your activities folder cannot be written");
+        return refuse(
+            QCoreApplication::translate("Sharing", "your activities folder cannot be written"));
     for (Move& move : moves) {
         const QString name = move.from;
         QFile from(in.unpackedPath(name));
         move.from = staging.filePath(name);
         if (!from.copy(move.from))
-            return refuse(QString("\"%1\" cannot be written into your activities folder: %2")
+            return refuse(QCoreApplication::translate(
+                              "Sharing", "\"%1\" cannot be written into your activities folder: %2")
                               .arg(name, from.errorString()));
         if (!move.backup.isEmpty()) move.backup = staging.filePath(move.backup);
     }
@@ -157,7 +172,8 @@ Installed installPackage(const Inspection& in, const QStringList& mayReplace) {
         if (present != aside || !moveFile(move.from, move.target)) {
             if (aside) moveFile(move.backup, move.target);
             putBack();
-            return refuse(QString("\"%1\" cannot be written").arg(move.target));
+            return refuse(QCoreApplication::translate("Sharing", "\"%1\" cannot be written")
+                              .arg(move.target));
         }
         done.push_back(aside ? move : Move{move.from, move.target, {}});
         out.written << move.target;

@@ -1,5 +1,6 @@
 #include "activities/files/sharing/package.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -15,21 +16,27 @@ EntryKind entryKind(const QString& name) {
 
 QString nameProblem(const QString& name) {
     if (name.size() > kMaxNameLength)
-        return QString("the name \"%1\" is longer than %2 characters")
+        return QCoreApplication::translate("Sharing",
+                                           "the name \"%1\" is longer than %2 characters")
             .arg(name)
             .arg(kMaxNameLength);
     if (name.contains(".."))
-        return QString("the name \"%1\" would lead out of the folder").arg(name);
+        return QCoreApplication::translate("Sharing",
+                                           "the name \"%1\" would lead out of the folder")
+            .arg(name);
     if (name.contains('/') || name.contains('\\'))
-        return QString("\"%1\" lies in a folder: only plain file names are taken").arg(name);
+        return QCoreApplication::translate(
+                   "Sharing", "\"%1\" lies in a folder: only plain file names are taken")
+            .arg(name);
     static const QRegularExpression drive("^[A-Za-z]:");
-    if (drive.match(name).hasMatch()) return QString("the name \"%1\" names a drive").arg(name);
+    if (drive.match(name).hasMatch())
+        return QCoreApplication::translate("Sharing", "the name \"%1\" names a drive").arg(name);
     // A hidden name is passed over by the folders' finder; a control character in a file name
     // only ever hides something.
     const bool control = std::any_of(name.begin(), name.end(),
                                      [](QChar c) { return c.category() == QChar::Other_Control; });
     if (name.isEmpty() || name.startsWith('.') || control)
-        return QString("\"%1\" is not a plain file name").arg(name);
+        return QCoreApplication::translate("Sharing", "\"%1\" is not a plain file name").arg(name);
     return {};
 }
 
@@ -38,7 +45,7 @@ qint64 sizeLimit(EntryKind kind) {
 }
 
 QString sizeProblem(const QString& name, EntryKind kind) {
-    return QString("\"%1\" is larger than %2")
+    return QCoreApplication::translate("Sharing", "\"%1\" is larger than %2")
         .arg(name, kind == EntryKind::Activity ? "256 KiB" : "64 MiB");
 }
 
