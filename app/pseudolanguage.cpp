@@ -54,8 +54,8 @@ QString PseudoTranslator::lengthen(const QString& text) {
         }
     }
     // Four tenths more, as a blank and tildes, in words of five that a wrapping label can
-    // break between.
+    // break between; never a blank at the end.
     const auto extra = static_cast<qsizetype>(std::ceil(0.4 * double(last - first)));
-    for (qsizetype k = 0; k < extra; ++k) out += k % 6 == 0 ? u' ' : u'~';
+    for (qsizetype k = 0; k < extra; ++k) out += k % 6 == 0 && k + 1 < extra ? u' ' : u'~';
     return out + u']' + text.mid(last);
 }

@@ -80,6 +80,7 @@ TEST(PseudoLanguage, LengthensTextsAndKeepsWhatTranslationsKeep) {
         {"Start Again", "[Šţàŕţ Àĝàîñ ~~~~]"},
         {"%1 out of %L2 correct", "[%1 öüţ öf %L2 çöŕŕéçţ ~~~~~ ~~]"},
         {"&Save  ", "[&Sàvé ~]  "},
+        {"Add a &statement", "[Àďď à &sţàţéméñţ ~~~~~~]"},
         {" Fish && <b>chips</b>&amp;", " [Fîšĥ && <b>çĥîpš</b>&amp; ~~~~~ ~~~]"},
         {"\n", "\n"},
     };
