@@ -11,10 +11,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <set>
 
 #include "activities/labelling/labellingscreen.h"
 #include "app/pseudolanguage.h"
@@ -212,6 +215,10 @@ QStringList clippedTexts(const QWidget& top) {
                            .arg(w->width())
                            .arg(w->height());
     }
+    // A form wider than the room it has, whose texts lie beyond a sideways scroll.
+    for (const QScrollArea* area : top.findChildren<QScrollArea*>())
+        if (area->isVisibleTo(&top) && area->horizontalScrollBar()->isVisibleTo(area))
+            clipped << "the form scrolls sideways";
     return clipped;
 }
 
@@ -228,6 +235,11 @@ QStringList clippedInDialog(const std::function<void()>& open) {
     return clipped;
 }
 
+// The forms known to need more than the 1100 pixels of the window in a language 40 % longer:
+// rows of fields beside long captions, and the five places of a menu side by side.
+const std::set<Kind> kScrollsSideways = {Kind::Labelling, Kind::Sorting, Kind::TrueFalse};
+const QStringList sideways{"the form scrolls sideways"};
+
 }  // namespace
 
 // Every control a screen reader or switch reaches says what it is, apart from the others; and
@@ -239,6 +251,7 @@ TEST_F(MakerWindowTest, EveryControlOfEachKindHasItsOwnNameAndRoomForItsText) {
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
     window = std::make_unique<MakerWindow>(std::move(scripted));
+    window->resize(1100, 820);  // as the README shows it
     window->show();
     for (const Kind kind :
          {Kind::Labelling, Kind::Sorting, Kind::Passage, Kind::Questions, Kind::TrueFalse}) {
@@ -247,13 +260,17 @@ TEST_F(MakerWindowTest, EveryControlOfEachKindHasItsOwnNameAndRoomForItsText) {
         if (auto* add = window->findChild<QPushButton*>("add")) click(add);
         settle();
         EXPECT_EQ(unnamedOrAlike(), QStringList()) << int(kind);
-        EXPECT_EQ(clippedTexts(*window), QStringList()) << int(kind);
+        EXPECT_EQ(clippedTexts(*window), kScrollsSideways.count(kind) ? sideways : QStringList())
+            << int(kind);
         window->session.undoStack().setClean();
     }
     const std::unique_ptr<Dialogs> desktop = desktopDialogs();
     EXPECT_EQ(clippedInDialog([&] { desktop->chooseKind(window.get()); }), QStringList());
     EXPECT_EQ(clippedInDialog([&] { desktop->askUnsaved(window.get(), "Teeth"); }), QStringList());
-    ASSERT_TRUE(window->openFile(QString(BRINDLEMARK_RUN_DIR) + "/activities/teeth.toml"));
+    // A shipped topic, whose place in its menu is shown with the other four.
+    ASSERT_TRUE(window->openFile(QString(BRINDLEMARK_RUN_DIR) + "/activities/separation.toml"));
+    settle();
+    EXPECT_EQ(clippedTexts(*window), sideways);
     EXPECT_EQ(clippedInDialog([&] { window->findChild<QAction*>("printSheets")->trigger(); }),
               QStringList());
     window.reset();
