@@ -1,6 +1,7 @@
 #include "app/language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -14,17 +15,21 @@
 
 namespace {
 
+QString settingsFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/brindlemark/brindlemark.conf";
+}
+
 // For translators, not offered to teachers: every text longer and accented, to see that a
 // translation will have room.
 constexpr auto kPseudo = "pseudo";
 
 QString chosenSetting() {
-    const QSettings settings(
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-            "/brindlemark/brindlemark.conf",
-        QSettings::IniFormat);
-    return settings.value("language").toString();
+    return QSettings(settingsFile(), QSettings::IniFormat).value("language").toString();
 }
+
+// The language whose translation is loaded; English, the program's own, when none is.
+QString shown = QStringLiteral("en");
 
 // Translators live as long as the program, replaced on a new choice.
 std::vector<std::unique_ptr<QTranslator>>& installed() {
@@ -68,8 +73,43 @@ bool useLanguage(const QLocale& language) {
         found = true;
         install(std::move(own));
     }
+    shown = found ? code : QStringLiteral("en");
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(language, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         install(std::move(qt));
     return found;
+}
+
+QStringList languagesToChoose() {
+    QStringList codes;
+    for (const QString& folder : ui::dataFolders()) {
+        const QString books = ui::subfolderIn(folder, "translations");
+        if (books.isEmpty()) continue;
+        for (const QString& file : QDir(books).entryList({"*_*.qm"}, QDir::Files)) {
+            const QString code = file.section('_', -1).chopped(3).toLower();
+            const bool known = QLocale(code).language() != QLocale::C;
+            if (known && code != "en" && !codes.contains(code)) codes << code;
+        }
+    }
+    codes.sort();
+    codes.prepend(QStringLiteral("en"));
+    return codes;
+}
+
+QString shownLanguage() {
+    return shown;
+}
+
+QString languageName(const QString& code) {
+    // Qt names English after a country ("American English"); the teacher chooses the language.
+    if (code == "en") return QStringLiteral("English");
+    const QString name = QLocale(code).nativeLanguageName();
+    return name.isEmpty() ? code : name.left(1).toUpper() + name.mid(1);
+}
+
+void chooseLanguage(const QString& code) {
+    QSettings settings(settingsFile(), QSettings::IniFormat);
+    settings.setValue("language", code);
+    settings.sync();
+    useLanguage(QLocale(code));
 }
