@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -81,14 +83,22 @@ bool useLanguage(const QLocale& language) {
 }
 
 QStringList languagesToChoose() {
+    // A room's book in one language, named as useLanguage looks for it: ui_cy.qm.
+    static const QRegularExpression bookFile(QStringLiteral("^([a-z]+)_([a-z]{2,3})\\.qm$"));
     QStringList codes;
     for (const QString& folder : ui::dataFolders()) {
         const QString books = ui::subfolderIn(folder, "translations");
         if (books.isEmpty()) continue;
-        for (const QString& file : QDir(books).entryList({"*_*.qm"}, QDir::Files)) {
-            const QString code = file.section('_', -1).chopped(3).toLower();
-            const bool known = QLocale(code).language() != QLocale::C;
-            if (known && code != "en" && !codes.contains(code)) codes << code;
+        for (const QString& file : QDir(books).entryList({"*.qm"}, QDir::Files)) {
+            const QRegularExpressionMatch m = bookFile.match(file.toLower());
+            if (!m.hasMatch() ||
+                std::find(kBooks.begin(), kBooks.end(), m.captured(1)) == kBooks.end())
+                continue;
+            const QString code = m.captured(2);
+            const QLocale::Language language = QLocale(code).language();
+            if (language != QLocale::C && language != QLocale::English &&
+                QLocale::languageToCode(language) == code && !codes.contains(code))
+                codes << code;
         }
     }
     codes.sort();

@@ -5,11 +5,11 @@
     <name>MainScreen</name>
     <message>
         <source>Hide Desktop</source>
-        <translation>Cuddio&apos;r Cefndir</translation>
+        <translation>Cuddio&apos;r Bwrdd Gwaith</translation>
     </message>
     <message>
         <source>Read Aloud</source>
-        <translation>Darllen Allan</translation>
+        <translation>Darllen yn Uchel</translation>
     </message>
     <message>
         <source>Our Activities</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Science activities for ages 7 to 11</source>
-        <translation>Gweithgareddau gwyddoniaeth i blant 7 i 11 oed</translation>
+        <translation>Gwyddoniaeth i blant 7 i 11 oed</translation>
     </message>
     <message>
         <source>Free for use in schools. Made with Qt.</source>

@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>Previous five</source>
-        <translation>Y pump blaenorol</translation>
+        <translation>Pump yn ôl</translation>
     </message>
     <message>
         <source>Next five</source>
-        <translation>Y pump nesaf</translation>
+        <translation>Pump ymlaen</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -7,6 +7,7 @@
 #include "app/language.h"
 #include "app/mainscreen.h"
 #include "app/shellstate.h"
+#include "app/texts.h"
 #include "app/titlescreen.h"
 #include "jotter/jotter.h"
 #include "menus/topicmenu.h"
@@ -136,9 +137,11 @@ TEST_F(ShellTest, ChosenLanguageIsKeptAndShownAtOnce) {
     EXPECT_NE(jotter.exitButton.Caption(), "Exit");
     EXPECT_EQ(jotter.surface.image(), drawing);
     main.exitClicked();
-    EXPECT_NE(forms().get<TitleScreen>().exitButton.Caption(), "Exit");
+    TitleScreen& title = forms().get<TitleScreen>();
+    EXPECT_NE(title.exitButton.Caption(), "Exit");
+    EXPECT_NE(title.credits.Caption(), texts::kTitleCredits);  // a design table's caption
 
-    forms().get<TitleScreen>().okClicked();
+    title.okClicked();
     MainScreen& again = forms().get<MainScreen>();
     EXPECT_TRUE(again.languages(1).Value());
     real::click(again.languages(0));
