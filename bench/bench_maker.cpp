@@ -37,6 +37,7 @@ class PhotoDialogs : public Dialogs {
     QString openPackage(QWidget*) override { return {}; }
     QString chooseFolder(QWidget*, const QString&) override { return {}; }
     QString saveAs(QWidget*, const QString&, const QString&) override { return {}; }
+    QString chooseLanguage(QWidget*) override { return {}; }
     bool confirm(QWidget*, const QString&) override { return true; }
     void tell(QWidget*, const QString&) override {}
 };

@@ -2,9 +2,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <map>
 
 #include "maker/dialogs.h"
 #include "maker/kindnames.h"
@@ -92,6 +94,24 @@ class DesktopDialogs : public Dialogs {
         return runFileDialog(parent, tr("Save the activity as"), folder + '/' + suggested,
                              tr("Activities (*.toml)"), QFileDialog::AnyFile,
                              QFileDialog::AcceptSave);
+    }
+    QString chooseLanguage(QWidget* parent) override {
+        // Every language with a two-letter code, by its own name.
+        std::map<QString, QString> codes;
+        for (int l = QLocale::C + 1; l <= QLocale::LastLanguage; ++l) {
+            const auto language = static_cast<QLocale::Language>(l);
+            const QString code = QLocale::languageToCode(language, QLocale::ISO639Part1);
+            if (code.isEmpty()) continue;
+            QString name = QLocale(language).nativeLanguageName();
+            if (name.isEmpty()) name = QLocale::languageToString(language);
+            codes.emplace(name, code);
+        }
+        QStringList names;
+        for (const auto& [name, code] : codes) names << name;
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(
+            parent, tr("Translate the activity"), tr("Into which language?"), names, 0, false, &ok);
+        return ok ? codes[chosen] : QString();
     }
     bool confirm(QWidget* parent, const QString& question) override {
         return QMessageBox::question(parent, tr("Brindlemark Activity Maker"), question) ==

@@ -27,6 +27,8 @@ class Dialogs {
     virtual QString chooseFolder(QWidget* parent, const QString& title) = 0;
     // A new file's name in `folder`, starting from `suggested`; empty when she cancels.
     virtual QString saveAs(QWidget* parent, const QString& folder, const QString& suggested) = 0;
+    // A language to translate the activity into, by its code ("cy"); empty when she cancels.
+    virtual QString chooseLanguage(QWidget* parent) = 0;
     virtual bool confirm(QWidget* parent, const QString& question) = 0;
     virtual void tell(QWidget* parent, const QString& message) = 0;
 };

@@ -4,6 +4,7 @@
 
 #include "maker/activitysaver.h"
 #include "maker/librarylink.h"
+#include "maker/translationdraft.h"
 
 namespace maker {
 
@@ -58,6 +59,8 @@ QString EditSession::stagingFolder() {
 
 void EditSession::open(Document document, QString path, bool readOnly, bool droppedComments) {
     undo_.clear();
+    language_.clear();
+    kept_.clear();
     document_ = std::move(document);
     path_ = std::move(path);
     readOnly_ = readOnly;
@@ -71,6 +74,8 @@ void EditSession::open(Document document, QString path, bool readOnly, bool drop
 
 void EditSession::close() {
     undo_.clear();
+    language_.clear();
+    kept_.clear();
     document_ = {};
     path_.clear();
     staged_.reset();
@@ -88,10 +93,29 @@ void EditSession::saved(const QString& path) {
     Q_EMIT changed();
 }
 
+void EditSession::translate(const QString& language,
+                            const activityfiles::Translation& translation) {
+    if (!open_) return;
+    if (!translating()) original_ = document_;
+    undo_.clear();
+    language_ = language;
+    document_ = translating() ? translationOf(original_, translation) : original_;
+    kept_ =
+        translating() ? notInForm(original_, translation) : std::vector<activityfiles::TextPair>();
+    undo_.setClean();
+    Q_EMIT opened();
+    Q_EMIT changed();
+}
+
 void EditSession::edit(const FieldRef& field, const std::function<void(Document&)>& change) {
     if (!open_ || readOnly_) return;
     Document after = document_;
     change(after);
+    // A translation changes texts alone: the activity's shape is the original's.
+    if (translating()) {
+        if (!sameShape(after, document_)) return;
+        translateAlike(original_, document_, after);
+    }
     if (after == document_) return;
     undo_.push(new DocumentEdit(*this, field, document_, std::move(after)));
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "activities/files/translation.h"
 #include "maker/document.h"
 #include "maker/tomlwriter.h"
 
@@ -26,6 +27,18 @@ class EditSession : public QObject {
     QUndoStack& undoStack() { return undo_; }
     // The name shown in the title and in questions.
     QString displayName() const;
+
+    // The language whose translation is edited, by its code ("cy"); empty for the activity's
+    // own words. While it is translated, document() is the translation, in the activity's
+    // shape (see translationdraft.h), and original() the activity, which no edit changes.
+    const QString& language() const { return language_; }
+    bool translating() const { return !language_.isEmpty(); }
+    const Document& original() const { return translating() ? original_ : document_; }
+    // The pairs of the translation's file for texts the form does not show.
+    const std::vector<activityfiles::TextPair>& keptPairs() const { return kept_; }
+    // Edits the translation into `language` that `translation` gives (empty language: the
+    // activity's own words again), from a clean state: she has saved or left her work.
+    void translate(const QString& language, const activityfiles::Translation& translation);
 
     // Where its pictures are found. Those she chose since it was saved wait in a folder of
     // their own, copied into hers only by a save: an activity she abandons leaves nothing.
@@ -50,6 +63,9 @@ class EditSession : public QObject {
 
   private:
     Document document_;
+    Document original_;
+    QString language_;
+    std::vector<activityfiles::TextPair> kept_;
     QString path_;
     bool readOnly_ = false;
     bool open_ = false;

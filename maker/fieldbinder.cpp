@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include "maker/editsession.h"
 
@@ -22,8 +23,9 @@ bool covers(const FieldRef& wanted, const FieldRef& bound) {
 
 }  // namespace
 
-void FieldBinder::add(QWidget* widget, const FieldRef& field, std::function<void()> sync) {
-    bound_.push_back({widget, field, std::move(sync), widget->toolTip()});
+void FieldBinder::add(QWidget* widget, const FieldRef& field, std::function<void()> sync,
+                      Get<QString> text) {
+    bound_.push_back({widget, field, std::move(sync), widget->toolTip(), std::move(text)});
     bound_.back().sync();
 }
 
@@ -31,13 +33,16 @@ void FieldBinder::line(QLineEdit* edit, const FieldRef& field, Get<QString> get,
     QObject::connect(edit, &QLineEdit::textEdited, edit, [this, field, set](const QString& t) {
         session_.edit(field, [&](Document& d) { set(d, t); });
     });
-    add(edit, field, [this, edit, get] {
-        const QString t = get(session_.document());
-        if (edit->text() == t) return;
-        edit->setText(t);
-        // A long text shows its beginning, unless she is typing in it.
-        if (!edit->hasFocus()) edit->setCursorPosition(0);
-    });
+    add(
+        edit, field,
+        [this, edit, get] {
+            const QString t = get(session_.document());
+            if (edit->text() == t) return;
+            edit->setText(t);
+            // A long text shows its beginning, unless she is typing in it.
+            if (!edit->hasFocus()) edit->setCursorPosition(0);
+        },
+        get);
 }
 
 void FieldBinder::text(QPlainTextEdit* edit, const FieldRef& field, Get<QString> get,
@@ -46,10 +51,13 @@ void FieldBinder::text(QPlainTextEdit* edit, const FieldRef& field, Get<QString>
         const QString t = edit->toPlainText();
         session_.edit(field, [&](Document& d) { set(d, t); });
     });
-    add(edit, field, [this, edit, get] {
-        const QString t = get(session_.document());
-        if (edit->toPlainText() != t) edit->setPlainText(t);
-    });
+    add(
+        edit, field,
+        [this, edit, get] {
+            const QString t = get(session_.document());
+            if (edit->toPlainText() != t) edit->setPlainText(t);
+        },
+        get);
 }
 
 void FieldBinder::toggle(QAbstractButton* button, const FieldRef& field, Get<bool> get,
@@ -105,6 +113,34 @@ void FieldBinder::mark(const std::vector<FieldProblem>& problems) {
             b.widget->style()->unpolish(b.widget);
             b.widget->style()->polish(b.widget);
         }
+    }
+}
+
+void FieldBinder::showOriginals(const Document& original) {
+    for (const Bound& b : bound_) {
+        if (!b.widget || !b.text) continue;
+        const QString text = b.text(original);
+        QWidget* parent = b.widget->parentWidget();
+        if (text.trimmed().isEmpty() || !parent || !parent->layout()) {
+            b.widget->setEnabled(false);
+            continue;
+        }
+        auto* pair = new QWidget;
+        if (!parent->layout()->replaceWidget(b.widget, pair)) {
+            delete pair;
+            continue;
+        }
+        auto* column = new QVBoxLayout(pair);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(2);
+        auto* shown = new QLabel(text);
+        shown->setObjectName("original");
+        shown->setWordWrap(true);
+        shown->setTextFormat(Qt::PlainText);
+        shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        column->addWidget(shown);
+        column->addWidget(b.widget);
+        b.widget->setAccessibleDescription(text);
     }
 }
 

@@ -48,6 +48,9 @@ class FieldBinder {
 
     void sync();
     void mark(const std::vector<FieldProblem>& problems);
+    // For a translation: above each text field, its text in `original`, which the field
+    // translates; a field whose original is empty has nothing to translate.
+    void showOriginals(const Document& original);
     QWidget* widgetFor(const FieldRef& field) const;
     void clear() { bound_.clear(); }
 
@@ -56,9 +59,11 @@ class FieldBinder {
         QPointer<QWidget> widget;
         FieldRef field;
         std::function<void()> sync;
-        QString help;  // its own tooltip, which a problem's words go below
+        QString help;       // its own tooltip, which a problem's words go below
+        Get<QString> text;  // of a text field
     };
-    void add(QWidget* widget, const FieldRef& field, std::function<void()> sync);
+    void add(QWidget* widget, const FieldRef& field, std::function<void()> sync,
+             Get<QString> text = {});
 
     EditSession& session_;
     std::vector<Bound> bound_;

@@ -11,6 +11,7 @@
 #include "maker/editsession.h"
 #include "maker/librarylink.h"
 #include "maker/problemcheck.h"
+#include "maker/translationdraft.h"
 
 namespace maker {
 
@@ -94,6 +95,7 @@ QString FileCommands::newFileName() const {
 
 bool FileCommands::save() {
     if (!context_.session.isOpen()) return false;
+    if (context_.session.translating()) return saveTranslation();
     const QString own = LibraryLink::ownFolder();
     if (context_.session.path().isEmpty()) return writeTo(QDir(own).filePath(newFileName()), true);
     // A file of another folder is saved into hers, under its own name.
@@ -104,6 +106,8 @@ bool FileCommands::save() {
 
 bool FileCommands::saveAs() {
     if (!context_.session.isOpen()) return false;
+    // A translation has one place, beside its activity.
+    if (context_.session.translating()) return saveTranslation();
     QString path = context_.dialogs.saveAs(&window_, LibraryLink::ownFolder(), newFileName());
     if (path.isEmpty()) return false;
     if (!path.endsWith(".toml", Qt::CaseInsensitive)) path += ".toml";
@@ -139,6 +143,59 @@ bool FileCommands::writeTo(const QString& path, bool isNew) {
         context_.dialogs.tell(&window_,
                               tr("Saved. Its topic stays grey in the menu until the problems "
                                  "listed below are mended."));
+    return true;
+}
+
+QString FileCommands::whyNoTranslation() const {
+    const EditSession& s = context_.session;
+    if (!s.isOpen()) return tr("Open an activity to translate it.");
+    if (s.readOnly()) return tr("Save a copy of the activity to translate it.");
+    if (s.path().isEmpty())
+        return tr("Save the activity first: its translation is kept beside it.");
+    return {};
+}
+
+bool FileCommands::translate(const QString& language) {
+    if (language == context_.session.language()) return true;
+    if (!whyNoTranslation().isEmpty() || !keepWork()) return false;
+    activityfiles::Translation translation;
+    const QString path = activityfiles::translationFileName(context_.session.path(), language);
+    if (!language.isEmpty() && QFileInfo::exists(path)) {
+        QFile file(path);
+        const QByteArray text = file.open(QIODevice::ReadOnly)
+                                    ? file.read(activityfiles::kMaxFileBytes + 1)
+                                    : QByteArray();
+        translation = activityfiles::readTranslation(text);
+        if (!file.isOpen() || !translation.problems.empty()) {
+            QStringList said;
+            for (const activityfiles::Problem& p : translation.problems)
+                said << activityfiles::lineSays(p, context_.session.document().kind, text);
+            context_.dialogs.tell(&window_,
+                                  tr("%1 cannot be opened in the Maker until these are mended in "
+                                     "a text editor:\n%2")
+                                      .arg(QFileInfo(path).fileName(), said.join('\n')));
+            return false;
+        }
+    }
+    context_.session.translate(language, translation);
+    return true;
+}
+
+bool FileCommands::saveTranslation() {
+    EditSession& s = context_.session;
+    const QString path = activityfiles::translationFileName(s.path(), s.language());
+    const QString error =
+        writeWhole(path, writeTranslation(s.original(), s.document(), s.keptPairs()).text);
+    if (!error.isEmpty()) {
+        context_.dialogs.tell(&window_, tr("%1\nYour work is still here, not saved.").arg(error));
+        return false;
+    }
+    s.saved(s.path());
+    context_.library.refresh();
+    if (saved_) saved_();
+    context_.check.runNow();
+    if (!context_.check.problems().empty())
+        context_.dialogs.tell(&window_, tr("Saved, with the problems listed below still to mend."));
     return true;
 }
 

@@ -28,12 +28,19 @@ class FileCommands {
     bool save();
     bool saveAs();
     bool close();
+    // Edits the open activity's translation into `language` (empty: its own words), read
+    // from the file beside it when there is one; false when she kept her work or the file
+    // cannot be read.
+    bool translate(const QString& language);
+    // Why its translation cannot be edited now, in her words; empty when it can.
+    QString whyNoTranslation() const;
 
     RecentFiles recent;
 
   private:
     QString newFileName() const;
     bool writeTo(const QString& path, bool isNew);
+    bool saveTranslation();
 
     Context& context_;
     QWidget& window_;

@@ -1,5 +1,8 @@
 #include "maker/formpart.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -38,11 +41,21 @@ void FormPart::refresh() {
     layout->setContentsMargins(0, 0, 0, 0);
     build(layout);
     layout->addStretch();
+    if (context_.session.translating()) showAsTranslation();
     static_cast<QVBoxLayout*>(this->layout())->addWidget(body_);
     body_->show();  // now, so that the focus can go into it
     body_->setEnabled(!context_.session.readOnly());
     builtShape_ = now;
     built_ = true;
+}
+
+void FormPart::showAsTranslation() {
+    binder_.showOriginals(context_.session.original());
+    // Only the texts are translated: what the activity is stays as it was made.
+    for (QWidget* w : body_->findChildren<QWidget*>())
+        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+            qobject_cast<QAbstractSpinBox*>(w))
+            w->setEnabled(false);
 }
 
 void FormPart::showProblems(const std::vector<FieldProblem>& problems) {

@@ -33,6 +33,9 @@ class FormPart : public QWidget {
     Context& context_;
 
   private:
+    // Each text beside its original, and nothing but the texts to change.
+    void showAsTranslation();
+
     FieldBinder binder_;
     QWidget* body_ = nullptr;
     QString builtShape_;

@@ -23,6 +23,11 @@ void LabellingForm::build(QVBoxLayout* layout) {
            "the labels does not matter: pupils get them in a new order each time."));
     help->setWordWrap(true);
     layout->addWidget(help);
+    if (context_.session.translating()) {
+        help->hide();
+        buildWords(layout);
+        return;
+    }
     canvas = new LabelCanvas(context_);
     binder().follow(canvas, [c = canvas](const Document&) { c->refresh(); });
     layout->addWidget(canvas, 1);
@@ -52,14 +57,35 @@ void LabellingForm::build(QVBoxLayout* layout) {
     layout->addLayout(line);
 }
 
+void LabellingForm::buildWords(QVBoxLayout* layout) {
+    for (int i = 0; i < static_cast<int>(document().labels.size()); ++i) {
+        auto* line = new QHBoxLayout;
+        const QString n = QString::number(i + 1);
+        const QString name = tr("Word of label %1").arg(n);
+        QLineEdit* word = newLineEdit("labelWord" + n, name);
+        word->setAccessibleName(name);
+        binder().line(
+            word, {"word", i}, [i](const Document& d) { return d.labels[i].word; },
+            [i](Document& d, const QString& t) { d.labels[i].word = t; });
+        QLineEdit* say = newSpokenAs("labelSay" + n, name);
+        binder().line(
+            say, {"say", i}, [i](const Document& d) { return d.labels[i].say; },
+            [i](Document& d, const QString& t) { d.labels[i].say = t; });
+        line->addWidget(word, 3);
+        line->addWidget(say, 2);
+        layout->addLayout(line);
+    }
+}
+
 bool LabellingForm::reveal(const FieldRef& field) {
-    if (field.entry < 0) return FormPart::reveal(field);
+    if (field.entry < 0 || !canvas) return FormPart::reveal(field);
     canvas->setFocus();
     canvas->select(field.entry);
     return true;
 }
 
 void LabellingForm::showProblemsOn(const std::vector<FieldProblem>& problems) {
+    if (!canvas) return;
     std::vector<int> labels;
     for (const FieldProblem& p : problems)
         if (p.field.entry >= 0) labels.push_back(p.field.entry);

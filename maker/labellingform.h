@@ -24,6 +24,8 @@ class LabellingForm : public FormPart {
 
   protected:
     void build(QVBoxLayout* layout) override;
+    // A translation's labels, one under another: their places are the activity's.
+    void buildWords(QVBoxLayout* layout);
     QString shape(const Document&) const override { return "labels"; }
     void showProblemsOn(const std::vector<FieldProblem>& problems) override;
 };

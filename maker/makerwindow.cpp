@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -15,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "activities/files/sharing/package.h"
+#include "activities/files/translation.h"
 #include "maker/activitylist.h"
 #include "maker/formhost.h"
 #include "maker/namedcombobox.h"
@@ -25,6 +28,15 @@ namespace {
 
 // The desktop's own Redo keys, and Ctrl+Y, which the Guide promises, wherever the desktop
 // puts Redo.
+// The item of the language choice that asks for another language.
+const QString kAnotherLanguage = "+";
+
+// A language by its own name ("Cymraeg"), which its speakers look for.
+QString languageName(const QString& code) {
+    const QString name = QLocale(code).nativeLanguageName();
+    return name.isEmpty() ? code : name;
+}
+
 QList<QKeySequence> redoKeys() {
     QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
     const QKeySequence y(Qt::CTRL | Qt::Key_Y);
@@ -90,7 +102,9 @@ MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
     connect(&session, &EditSession::opened, this, [this] {
         form->rebuild();
         check.runNow();
+        showLanguages();
     });
+    connect(&session.undoStack(), &QUndoStack::cleanChanged, this, &MakerWindow::showLanguages);
     connect(&session, &EditSession::changed, this, [this] {
         form->refresh();
         showTitle();
@@ -210,6 +224,47 @@ void MakerWindow::buildMenus() {
     QToolBar* tools = addToolBar(tr("Activity"));
     tools->setObjectName("tools");
     tools->addAction(tryAction);
+    tools->addSeparator();
+    auto* caption = new QLabel(tr("&Language:"));
+    language = new QComboBox;
+    language->setObjectName("language");
+    language->setAccessibleName(tr("Language of the words edited"));
+    caption->setBuddy(language);
+    tools->addWidget(caption);
+    tools->addWidget(language);
+    connect(language, &QComboBox::activated, this, [this](int index) {
+        QString code = language->itemData(index).toString();
+        if (code == kAnotherLanguage) code = dialogs->chooseLanguage(this);
+        if (index == 0 || !code.isEmpty()) files.translate(code);
+        showLanguages();  // what is edited now, whatever she chose
+    });
+    showLanguages();
+}
+
+void MakerWindow::showLanguages() {
+    language->clear();
+    language->addItem(tr("The activity's own words"), QString());
+    // Welsh always, and every language the activity has a translation into already.
+    QStringList codes{"cy"};
+    if (!session.path().isEmpty()) {
+        const QFileInfo activity(session.path());
+        for (const QFileInfo& f : activity.dir().entryInfoList({"*.toml"}, QDir::Files)) {
+            const QString code = activityfiles::translationLanguage(f.fileName());
+            if (!code.isEmpty() && activityfiles::translationFileName(activity.fileName(), code)
+                                           .compare(f.fileName(), Qt::CaseInsensitive) == 0)
+                codes << code;
+        }
+    }
+    if (session.translating()) codes << session.language();
+    codes.removeDuplicates();
+    for (const QString& code : codes) language->addItem(languageName(code), code);
+    language->addItem(tr("Another language…"), kAnotherLanguage);
+    language->setCurrentIndex(session.translating() ? language->findData(session.language()) : 0);
+    const QString why = share.pending() ? tr("Install the shared activity to translate it.")
+                                        : files.whyNoTranslation();
+    language->setEnabled(why.isEmpty());
+    language->setToolTip(why.isEmpty() ? tr("Translate the activity: each text beside its own")
+                                       : why);
 }
 
 void MakerWindow::showTitle() {
@@ -223,6 +278,9 @@ void MakerWindow::showTitle() {
     form->setVisible(open);
     problems->setVisible(open);
     QString title = open ? session.displayName() + "[*]" : QString();
+    if (session.translating())
+        //: The activity's file name and the language of the translation edited
+        title = tr("%1 in %2").arg(title, languageName(session.language()));
     if (share.pending())
         title = tr("%1 (shared, not installed)").arg(title);
     else if (open && session.readOnly())

@@ -15,6 +15,7 @@
 #include "maker/sharecommands.h"
 #include "maker/tryout.h"
 
+class QComboBox;
 class QLabel;
 class QListWidget;
 
@@ -65,6 +66,8 @@ class MakerWindow : public QMainWindow {
     QWidget* importBar = nullptr;
     QLabel* importWhere = nullptr;
     QLabel* emptyPage = nullptr;
+    // The language whose words are edited: the activity's own, or a translation's.
+    QComboBox* language = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +78,7 @@ class MakerWindow : public QMainWindow {
     void buildMenus();
     QWidget* buildImportBar();
     void showTitle();
+    void showLanguages();
     void showProblems();
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 // Checks the activity as she types: a moment after the last change, the document is written
 // as its file and judged by the catalogue in its place, so the problems are the ones --check
-// and the menus give, each at the field the catalogue names, in the form's plain words.
+// and the menus give, each at the field the catalogue names, in the form's plain words. A
+// translation is checked against its activity, and the activity played in its words.
 #include <QObject>
 #include <QTimer>
 #include <optional>
@@ -35,6 +36,10 @@ class ProblemCheck : public QObject {
     void checked();
 
   private:
+    // The problems the catalogue finds in the file `text`, at the fields it names.
+    void judge(const QByteArray& text);
+    void checkTranslation();
+
     EditSession& session_;
     const LibraryLink& library_;
     QTimer pause_;

@@ -128,7 +128,14 @@ enum class Fault : unsigned char {
     NoPicturePlace,
     PictureNotFound,
     PictureUnusable,
-    Last = PictureUnusable
+    // a translation's texts
+    TranslationEmpty,
+    TranslationTooLong,
+    TranslationBracket,
+    TranslationGaps,
+    TranslationUnknown,
+    TranslationAlike,
+    Last = TranslationAlike
 };
 
 // Where a problem lies as a form shows the activity: a field by its file key, the entry of the

@@ -51,7 +51,6 @@ constexpr MenuTopic kMenuTopics[5][5] = {
 
 // Menu 5's Healthy Living, to which passage files may give more passages.
 constexpr int kHealthyMenu = 5, kHealthySlot = 4;
-constexpr const char* kHealthyOptions[] = {QT_TRANSLATE_NOOP("MenuTopic", "Smoking"), "Solvents",
-                                           "Alcohol", "Drugs"};
+constexpr const char* kHealthyOptions[] = {"Smoking", "Solvents", "Alcohol", "Drugs"};
 
 }  // namespace activityfiles

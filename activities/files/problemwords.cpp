@@ -259,6 +259,25 @@ constexpr Words kWords[] = {
     {Fault::PictureNotFound, "picture \"%1\" is neither beside the file nor in Images",
      QT_TRANSLATE_NOOP("ProblemWords", "the picture %1 cannot be found: choose it again")},
     {Fault::PictureUnusable, "%2", QT_TRANSLATE_NOOP("ProblemWords", "%2: choose another picture")},
+    {Fault::TranslationEmpty, "the translation of \"%1\" is empty",
+     QT_TRANSLATE_NOOP("ProblemWords", "the translation of %1 is empty: type it")},
+    {Fault::TranslationTooLong, "the translation of \"%1\" is longer than %2 characters",
+     QT_TRANSLATE_NOOP("ProblemWords", "shorten the translation of %1 to %2 characters at most")},
+    {Fault::TranslationBracket, "a \"[\" or \"]\" without its partner in the translation",
+     QT_TRANSLATE_NOOP("ProblemWords",
+                       "a square bracket in the translation has no partner: put each word to "
+                       "drag between square brackets")},
+    {Fault::TranslationGaps,
+     "the passage has %1 gaps, its translation %2: put each word to drag in [brackets]",
+     QT_TRANSLATE_NOOP("ProblemWords",
+                       "the passage has %1 gaps and its translation %2: put each word to drag "
+                       "between square brackets")},
+    {Fault::TranslationUnknown, "\"%1\" is no text of %2: write each text as the activity gives it",
+     QT_TRANSLATE_NOOP("ProblemWords",
+                       "%1 is not a text of the activity now: its translation is not used")},
+    {Fault::TranslationAlike, "\"%1\" and \"%2\" would both read \"%3\"",
+     QT_TRANSLATE_NOOP("ProblemWords",
+                       "%1 and %2 would both read %3: give each its own translation")},
 };
 
 const Words* wordsOf(Fault fault) {
@@ -377,7 +396,8 @@ QString plainWords(const Problem& p, Kind kind, bool named) {
     if (!w) return p.message;
     const QString entry = entryWord(kind);
     const FieldName* field = fieldName(p.spot.field);
-    const QString item = inPlainWords(field && field->item ? field->item : "item");
+    const QString item = inPlainWords(
+        field && field->item ? field->item : QT_TRANSLATE_NOOP("ProblemWords", "item"));
     const QString text = fill(inPlainWords(w->plain), p.args, [&](char c) -> QString {
         switch (c) {
             case 'F':
@@ -388,7 +408,8 @@ QString plainWords(const Problem& p, Kind kind, bool named) {
                 //: "the question": %1 is the kind's entry
                 if (p.spot.field == "text")
                     return inPlainWords(QT_TRANSLATE_NOOP("ProblemWords", "the %1")).arg(entry);
-                return inPlainWords(field ? field->name : "this setting");
+                return inPlainWords(field ? field->name
+                                          : QT_TRANSLATE_NOOP("ProblemWords", "this setting"));
             case 'E':
                 return p.spot.entry >= 0 || p.spot.field == "text"
                            ? entry
@@ -404,7 +425,9 @@ QString plainWords(const Problem& p, Kind kind, bool named) {
                             : inPlainWords(QT_TRANSLATE_NOOP("ProblemWords", "a %1")))
                     .arg(item);
             case 'P':
-                return inPlainWords(field && field->items ? field->items : "items");
+                return inPlainWords(field && field->items
+                                        ? field->items
+                                        : QT_TRANSLATE_NOOP("ProblemWords", "items"));
         }
         return {};
     });

@@ -6,6 +6,8 @@
 #include <map>
 #include <optional>
 
+#include "activities/files/problemwords.h"
+
 namespace activityfiles {
 
 namespace {
@@ -110,30 +112,26 @@ std::vector<Problem> checkTranslation(const Activity& activity, const Translatio
         const QString original = key(pair.original);
         const QString text = key(pair.translated);
         if (text.isEmpty()) {
-            out.push_back({pair.at, QString("the translation of \"%1\" is empty").arg(original)});
+            out.push_back(fileProblem(pair.at, Fault::TranslationEmpty, {}, {original}));
         } else if (text.size() > kMaxTextLength) {
-            out.push_back({pair.at, QString("the translation of \"%1\" is longer than %2 "
-                                            "characters")
-                                        .arg(original)
-                                        .arg(kMaxTextLength)});
+            out.push_back(fileProblem(pair.at, Fault::TranslationTooLong, {},
+                                      {original, QString::number(kMaxTextLength)}));
         } else if (const auto p = passages.find(original); p != passages.end()) {
             const auto mine = split(text);
             if (!mine)
-                out.push_back({pair.at, "a \"[\" or \"]\" without its partner in the translation"});
+                out.push_back(fileProblem(pair.at, Fault::TranslationBracket, {}));
             else if (mine->gaps.size() != p->second->gaps.size())
-                out.push_back({pair.at, QString("the passage has %1 gaps, its translation %2: "
-                                                "put each word to drag in [brackets]")
-                                            .arg(p->second->gaps.size())
-                                            .arg(mine->gaps.size())});
+                out.push_back(fileProblem(
+                    pair.at, Fault::TranslationGaps, {},
+                    {QString::number(p->second->gaps.size()), QString::number(mine->gaps.size())}));
         } else if (const auto l = lists.find(original); l == lists.end()) {
-            out.push_back({pair.at, QString("\"%1\" is no text of %2: write each text as the "
-                                            "activity gives it")
-                                        .arg(original, activity.fileName)});
+            out.push_back(
+                fileProblem(pair.at, Fault::TranslationUnknown, {}, {original, activity.fileName}));
         } else if (l->second > 0) {
             const auto [other, fresh] = readAlike.emplace(std::pair{l->second, text}, original);
             if (!fresh && other->second != original)
-                out.push_back({pair.at, QString("\"%1\" and \"%2\" would both read \"%3\"")
-                                            .arg(other->second, original, text)});
+                out.push_back(fileProblem(pair.at, Fault::TranslationAlike, {},
+                                          {other->second, original, text}));
         }
     }
     return out;

@@ -9,7 +9,7 @@
 
 struct ScriptedDialogs : maker::Dialogs {
     maker::Kind kind = maker::Kind::Labelling;
-    QString file, picture, saveAsPath, package, folder;
+    QString file, picture, saveAsPath, package, folder, language;
     bool confirmAnswer = true;
     QString noTo;  // a question holding these words is answered no
     QStringList told, asked;
@@ -24,6 +24,7 @@ struct ScriptedDialogs : maker::Dialogs {
     QString openPackage(QWidget*) override { return package; }
     QString chooseFolder(QWidget*, const QString&) override { return folder; }
     QString saveAs(QWidget*, const QString&, const QString&) override { return saveAsPath; }
+    QString chooseLanguage(QWidget*) override { return language; }
     bool confirm(QWidget*, const QString& question) override {
         asked << question;
         return confirmAnswer && (noTo.isEmpty() || !question.contains(noTo));

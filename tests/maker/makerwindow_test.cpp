@@ -1,5 +1,6 @@
 // The Maker through its widgets: each kind made from nothing with keys and clicks alone,
-// tried on the pupils' screen and saved; undo; a save that fails; a shipped activity copied.
+// tried on the pupils' screen and saved; undo; a save that fails; a shipped activity copied;
+// a translation edited beside its original.
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QToolButton>
 #include <set>
 
+#include "activities/files/translation.h"
 #include "activities/labelling/labellingscreen.h"
 #include "app/pseudolanguage.h"
 #include "maker/formhost.h"
@@ -399,4 +401,66 @@ TEST_F(MakerWindowTest, SavingAsksBeforeDroppingAComment) {
     dialogs->confirmAnswer = true;
     EXPECT_TRUE(window->save());
     EXPECT_TRUE(fileBytes(hand).startsWith("# My forces\nmenu = 4\n"));
+}
+
+// Her activity in Welsh: each field shows its original above and takes its translation, and
+// nothing but texts can change; two answers alike are a problem at the second; saving writes
+// the translation's file alone, which reads back; Try plays the activity in Welsh.
+TEST_F(MakerWindowTest, ATranslationIsEditedBesideItsOriginal) {
+    const QString own = ownFolder() + "/light.toml";
+    const QByteArray activity =
+        "topic = \"Light\"\ntitle = \"Light\"\nkind = \"questions\"\n\n[[question]]\n"
+        "text = \"What gives light?\"\nanswers = [\"The Sun\", \"The Moon\"]\nright = \"The "
+        "Sun\"\n";
+    ASSERT_TRUE(writeFile(own, activity));
+    ASSERT_TRUE(window->openFile(own));
+    auto* language = field<QComboBox>("language");
+    const auto choose = [language](const QString& code) {
+        const int index = language->findData(code);
+        language->setCurrentIndex(index);
+        Q_EMIT language->activated(index);
+    };
+    choose("cy");
+    ASSERT_EQ(window->session.language(), "cy");
+    EXPECT_TRUE(window->windowTitle().startsWith("light.toml[*] in Cymraeg"));
+    auto* title = field<QLineEdit>("title");
+    EXPECT_EQ(title->text(), "");
+    EXPECT_EQ(title->parentWidget()->findChild<QLabel*>("original")->text(), "Light");
+    EXPECT_FALSE(field<QRadioButton>("right1_2")->isEnabled());
+    EXPECT_FALSE(field<QPushButton>("add")->isEnabled());
+    window->session.edit({}, [](Document& d) { appendEntry(d); });
+    EXPECT_EQ(window->session.document().entryCount(), 1) << "a translation keeps the shape";
+    type(title, "Golau");
+    type(field<QLineEdit>("question1"), "Beth sy'n rhoi golau?");
+    type(field<QLineEdit>("answer1_1"), "Yr Haul");
+    type(field<QLineEdit>("answer1_2"), "Yr Haul");
+    window->check.runNow();
+    EXPECT_TRUE(field<QLineEdit>("answer1_2")->property("problem").toBool());
+    EXPECT_FALSE(field<QLineEdit>("answer1_1")->property("problem").toBool());
+    EXPECT_EQ(window->problems->item(0)->text(),
+              "Question 1: The Sun and The Moon would both read Yr Haul: give each its own "
+              "translation.");
+    field<QLineEdit>("answer1_2")->selectAll();
+    type(field<QLineEdit>("answer1_2"), "Y Lleuad");
+
+    ASSERT_TRUE(window->save());
+    EXPECT_TRUE(dialogs->told.isEmpty()) << dialogs->told.join('\n').toStdString();
+    EXPECT_EQ(fileBytes(own), activity);
+    const activityfiles::Translation saved =
+        activityfiles::readTranslation(fileBytes(ownFolder() + "/light.cy.toml"));
+    QStringList pairs;
+    for (const activityfiles::TextPair& p : saved.pairs) pairs << p.original + "=" + p.translated;
+    EXPECT_EQ(pairs, (QStringList{"Light=Golau", "What gives light?=Beth sy'n rhoi golau?",
+                                  "The Sun=Yr Haul", "The Moon=Y Lleuad"}));
+    EXPECT_TRUE(window->tryIt());
+    ui::Form* screen = ui::forms().find(TryOut::kScreen);
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(screen->Caption(), "Golau");
+    screen->onCloseRequested();
+    settle();
+
+    choose("");
+    EXPECT_EQ(field<QLineEdit>("title")->text(), "Light");
+    choose("cy");
+    EXPECT_EQ(field<QLineEdit>("answer1_2")->text(), "Y Lleuad");
 }

@@ -52,6 +52,7 @@ class Silent : public maker::Dialogs {
     QString openPackage(QWidget*) override { return {}; }
     QString chooseFolder(QWidget*, const QString&) override { return {}; }
     QString saveAs(QWidget*, const QString&, const QString&) override { return {}; }
+    QString chooseLanguage(QWidget*) override { return {}; }
     bool confirm(QWidget*, const QString&) override { return false; }
     void tell(QWidget*, const QString&) override {}
 };
