@@ -159,6 +159,7 @@ Walk walkEveryScreen() {
         Form* form = forms().show(steps[0]);
         ScreenTest::settle();
         screenshots::letTimePass(300);
+        ScreenTest::settle();
         for (const QString& step : steps.mid(1)) {
             QString error;
             EXPECT_TRUE(screenshots::runStep(*form, step, error)) << qPrintable(error);
