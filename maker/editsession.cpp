@@ -10,16 +10,15 @@ namespace maker {
 
 namespace {
 
-// Before and after: a document is small, so a whole copy is the simplest sound undo.
+// Before and after: a document is small, so a whole copy is the simplest sound undo. It has
+// no text: the Edit menu says Undo, never a file's key.
 class DocumentEdit : public QUndoCommand {
   public:
     DocumentEdit(EditSession& session, FieldRef field, Document before, Document after)
         : session_(session),
           field_(std::move(field)),
           before_(std::move(before)),
-          after_(std::move(after)) {
-        setText(field_.key);
-    }
+          after_(std::move(after)) {}
     int id() const override { return 1; }
     void undo() override { session_.replace(before_); }
     void redo() override { session_.replace(after_); }

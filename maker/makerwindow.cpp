@@ -1,8 +1,8 @@
 #include "maker/makerwindow.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -26,8 +26,6 @@ namespace maker {
 
 namespace {
 
-// The desktop's own Redo keys, and Ctrl+Y, which the Guide promises, wherever the desktop
-// puts Redo.
 // The item of the language choice that asks for another language.
 const QString kAnotherLanguage = "+";
 
@@ -37,6 +35,8 @@ QString languageName(const QString& code) {
     return name.isEmpty() ? code : name;
 }
 
+// The desktop's own Redo keys, and Ctrl+Y, which the Guide promises, wherever the desktop
+// puts Redo.
 QList<QKeySequence> redoKeys() {
     QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
     const QKeySequence y(Qt::CTRL | Qt::Key_Y);
@@ -76,6 +76,7 @@ MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
     bar->addWidget(copy);
     column->addWidget(readOnlyBar);
     column->addWidget(buildImportBar());
+    column->addWidget(buildTranslationBar());
     emptyPage = new QLabel(
         tr("Click an activity on the left to open it, or make a new one with File, New."));
     emptyPage->setAlignment(Qt::AlignCenter);
@@ -102,9 +103,7 @@ MakerWindow::MakerWindow(std::unique_ptr<Dialogs> d, QWidget* parent)
     connect(&session, &EditSession::opened, this, [this] {
         form->rebuild();
         check.runNow();
-        showLanguages();
     });
-    connect(&session.undoStack(), &QUndoStack::cleanChanged, this, &MakerWindow::showLanguages);
     connect(&session, &EditSession::changed, this, [this] {
         form->refresh();
         showTitle();
@@ -211,6 +210,7 @@ void MakerWindow::buildMenus() {
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     QAction* undo = session.undoStack().createUndoAction(this, tr("&Undo"));
+    undo->setObjectName("undo");
     undo->setShortcuts(QKeySequence::Undo);
     QAction* redo = session.undoStack().createRedoAction(this, tr("&Redo"));
     redo->setShortcuts(redoKeys());
@@ -224,47 +224,73 @@ void MakerWindow::buildMenus() {
     QToolBar* tools = addToolBar(tr("Activity"));
     tools->setObjectName("tools");
     tools->addAction(tryAction);
-    tools->addSeparator();
-    auto* caption = new QLabel(tr("&Language:"));
-    language = new QComboBox;
-    language->setObjectName("language");
-    language->setAccessibleName(tr("Language of the words edited"));
-    caption->setBuddy(language);
-    tools->addWidget(caption);
-    tools->addWidget(language);
-    connect(language, &QComboBox::activated, this, [this](int index) {
-        QString code = language->itemData(index).toString();
-        if (code == kAnotherLanguage) code = dialogs->chooseLanguage(this);
-        if (index == 0 || !code.isEmpty()) files.translate(code);
-        showLanguages();  // what is edited now, whatever she chose
+    QMenu* languages = buildLanguageMenu();
+    activity->addMenu(languages);
+    // Greyed, it says why.
+    activity->setToolTipsVisible(true);
+    connect(activity, &QMenu::aboutToShow, this, [this, languages] {
+        const QString why = share.pending() ? tr("Install the shared activity to translate it.")
+                                            : files.whyNoTranslation();
+        languages->menuAction()->setEnabled(why.isEmpty());
+        languages->menuAction()->setToolTip(
+            why.isEmpty() ? tr("Translate the activity: each text beside its own") : why);
     });
-    showLanguages();
 }
 
-void MakerWindow::showLanguages() {
-    language->clear();
-    language->addItem(tr("The activity's own words"), QString());
+QMenu* MakerWindow::buildLanguageMenu() {
+    auto* menu = new QMenu(tr("&Language"), this);
+    menu->setObjectName("language");
+    // Built as it opens: the translations beside the activity may have changed.
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        menu->clear();
+        auto* group = new QActionGroup(menu);
+        const auto add = [&](const QString& caption, const QString& code) {
+            QAction* a = menu->addAction(caption, this, [this, code] {
+                const QString chosen =
+                    code == kAnotherLanguage ? dialogs->chooseLanguage(this) : code;
+                if (code != kAnotherLanguage || !chosen.isEmpty()) files.translate(chosen);
+            });
+            a->setData(code);
+            a->setCheckable(code != kAnotherLanguage);
+            a->setChecked(code == session.language());
+            group->addAction(a);
+        };
+        add(tr("The activity's own words"), QString());
+        for (const QString& code : languagesBeside()) add(languageName(code), code);
+        menu->addSeparator();
+        add(tr("Another language…"), kAnotherLanguage);
+    });
+    return menu;
+}
+
+QStringList MakerWindow::languagesBeside() const {
     // Welsh always, and every language the activity has a translation into already.
     QStringList codes{"cy"};
-    if (!session.path().isEmpty()) {
-        const QFileInfo activity(session.path());
+    const QFileInfo activity(session.path());
+    if (!session.path().isEmpty())
         for (const QFileInfo& f : activity.dir().entryInfoList({"*.toml"}, QDir::Files)) {
             const QString code = activityfiles::translationLanguage(f.fileName());
             if (!code.isEmpty() && activityfiles::translationFileName(activity.fileName(), code)
                                            .compare(f.fileName(), Qt::CaseInsensitive) == 0)
                 codes << code;
         }
-    }
     if (session.translating()) codes << session.language();
     codes.removeDuplicates();
-    for (const QString& code : codes) language->addItem(languageName(code), code);
-    language->addItem(tr("Another language…"), kAnotherLanguage);
-    language->setCurrentIndex(session.translating() ? language->findData(session.language()) : 0);
-    const QString why = share.pending() ? tr("Install the shared activity to translate it.")
-                                        : files.whyNoTranslation();
-    language->setEnabled(why.isEmpty());
-    language->setToolTip(why.isEmpty() ? tr("Translate the activity: each text beside its own")
-                                       : why);
+    return codes;
+}
+
+QWidget* MakerWindow::buildTranslationBar() {
+    translationBar = new QWidget;
+    translationBar->setObjectName("translationBar");
+    auto* bar = new QHBoxLayout(translationBar);
+    translationSaid = new QLabel;
+    translationSaid->setWordWrap(true);
+    bar->addWidget(translationSaid, 1);
+    auto* own = new QPushButton(tr("Back to its own words"));
+    own->setObjectName("ownWords");
+    connect(own, &QPushButton::clicked, this, [this] { files.translate({}); });
+    bar->addWidget(own);
+    return translationBar;
 }
 
 void MakerWindow::showTitle() {
@@ -274,6 +300,12 @@ void MakerWindow::showTitle() {
     importWhere->setText(tr("A shared activity, shown as it will look: nothing is in your "
                             "activities until you install it. It will appear %1.")
                              .arg(share.whereItAppears()));
+    translationBar->setVisible(open && session.translating());
+    if (session.translating())
+        translationSaid->setText(
+            tr("You are translating the activity into %1: each text shows the activity's own "
+               "words above it. A text left empty stays in its own words.")
+                .arg(languageName(session.language())));
     emptyPage->setVisible(!open);
     form->setVisible(open);
     problems->setVisible(open);

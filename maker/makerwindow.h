@@ -15,8 +15,8 @@
 #include "maker/sharecommands.h"
 #include "maker/tryout.h"
 
-class QComboBox;
 class QLabel;
+class QMenu;
 class QListWidget;
 
 namespace maker {
@@ -66,8 +66,9 @@ class MakerWindow : public QMainWindow {
     QWidget* importBar = nullptr;
     QLabel* importWhere = nullptr;
     QLabel* emptyPage = nullptr;
-    // The language whose words are edited: the activity's own, or a translation's.
-    QComboBox* language = nullptr;
+    // Shown while a translation is edited.
+    QWidget* translationBar = nullptr;
+    QLabel* translationSaid = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,7 +79,10 @@ class MakerWindow : public QMainWindow {
     void buildMenus();
     QWidget* buildImportBar();
     void showTitle();
-    void showLanguages();
+    // The Activity menu's choice of the language whose words are edited.
+    QMenu* buildLanguageMenu();
+    QStringList languagesBeside() const;
+    QWidget* buildTranslationBar();
     void showProblems();
 };
 

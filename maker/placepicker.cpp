@@ -31,6 +31,7 @@ PlacePicker::PlacePicker(Context& context, int menu, QWidget* parent) : QWidget(
         holder->setWordWrap(true);
         holder->setEnabled(p.offered);
         buttons_.push_back(button);
+        captions_.push_back(p.caption);
         grid->addWidget(button, 0, s);
         grid->addWidget(holder, 1, s, Qt::AlignTop);
         connect(button, &QToolButton::clicked, this, [&context, caption = p.caption] {
@@ -41,8 +42,8 @@ PlacePicker::PlacePicker(Context& context, int menu, QWidget* parent) : QWidget(
 }
 
 void PlacePicker::showTopic(const QString& topic) {
-    for (QToolButton* b : buttons_)
-        b->setChecked(b->text().compare(topic, Qt::CaseInsensitive) == 0);
+    for (size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setChecked(captions_[i].compare(topic, Qt::CaseInsensitive) == 0);
 }
 
 }  // namespace maker

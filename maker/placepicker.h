@@ -21,6 +21,7 @@ class PlacePicker : public QWidget {
 
   private:
     std::vector<QToolButton*> buttons_;
+    std::vector<QString> captions_;  // by button, as files give them (shown translated)
 };
 
 }  // namespace maker

@@ -71,12 +71,17 @@ Document translationOf(const Document& original, const activityfiles::Translatio
 
 std::vector<activityfiles::TextPair> notInForm(const Document& original,
                                                const activityfiles::Translation& translation) {
+    std::set<QString> hidden{key(original.byHand.wrong)};
+    for (const auto& [picture, description] : original.byHand.describe)
+        hidden.insert(key(description));
+    for (const activityfiles::Section& s : original.byHand.sections) hidden.insert(key(s.button));
+    for (const Question& q : original.questions) hidden.insert(key(q.answerInWords));
     Document d = original;
-    std::set<QString> shown;
-    eachText(d, [&](QString& text, const FieldRef&) { shown.insert(key(text)); });
+    eachText(d, [&](QString& text, const FieldRef&) { hidden.erase(key(text)); });
+    hidden.erase(QString());
     std::vector<activityfiles::TextPair> out;
     for (const activityfiles::TextPair& p : translation.pairs)
-        if (!shown.count(key(p.original))) out.push_back(p);
+        if (hidden.count(key(p.original))) out.push_back(p);
     return out;
 }
 

@@ -17,8 +17,9 @@ void eachText(Document& document, const std::function<void(QString&, const Field
 
 // The translation of `original` that `translation` gives, in the form's shape.
 Document translationOf(const Document& original, const activityfiles::Translation& translation);
-// The pairs of `translation` for texts the form does not show (a screen laid out by hand's
-// "wrong answer", a text no longer in the activity): kept as read.
+// The pairs of `translation` for texts of the activity that the form does not show (a screen
+// laid out by hand's "wrong answer", its sections' buttons): kept as read. A pair for a text
+// the activity no longer has is not kept, for it would never be used.
 std::vector<activityfiles::TextPair> notInForm(const Document& original,
                                                const activityfiles::Translation& translation);
 

@@ -198,7 +198,7 @@
     <name>EntryForm</name>
     <message>
         <source>Read aloud as (leave empty to read it as written)</source>
-        <translation>Darllen yn uchel fel (gadewch yn wag i&apos;w ddarllen fel y mae)</translation>
+        <translation>Darllen yn uchel fel (gwag: fel y mae)</translation>
     </message>
     <message>
         <source>%1 read aloud as</source>
@@ -464,14 +464,6 @@ Mae eich gwaith yma o hyd, heb ei gadw.</translation>
         <translation>Gweithgaredd</translation>
     </message>
     <message>
-        <source>&amp;Language:</source>
-        <translation>&amp;Iaith:</translation>
-    </message>
-    <message>
-        <source>Language of the words edited</source>
-        <translation>Iaith y geiriau sy&apos;n cael eu golygu</translation>
-    </message>
-    <message>
         <source>The activity&apos;s own words</source>
         <translation>Geiriau&apos;r gweithgaredd ei hun</translation>
     </message>
@@ -494,7 +486,7 @@ Mae eich gwaith yma o hyd, heb ei gadw.</translation>
     <message>
         <source>%1 in %2</source>
         <extracomment>The activity&apos;s file name and the language of the translation edited</extracomment>
-        <translation>%1 yn %2</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (shared, not installed)</source>
@@ -519,6 +511,18 @@ Mae eich gwaith yma o hyd, heb ei gadw.</translation>
     <message>
         <source>The activity cannot be tried until these are mended:%1</source>
         <translation>Does dim modd rhoi cynnig ar y gweithgaredd nes i&apos;r rhain gael eu trwsio:%1</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Iaith</translation>
+    </message>
+    <message>
+        <source>Back to its own words</source>
+        <translation>Yn ôl i&apos;w eiriau ei hun</translation>
+    </message>
+    <message>
+        <source>You are translating the activity into %1: each text shows the activity&apos;s own words above it. A text left empty stays in its own words.</source>
+        <translation>Rydych chi&apos;n cyfieithu&apos;r gweithgaredd (iaith: %1): mae pob testun yn dangos geiriau&apos;r gweithgaredd ei hun uwch ei ben. Mae testun a adewir yn wag yn aros yn ei eiriau ei hun.</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -291,6 +292,7 @@ TEST_F(MakerWindowTest, AFailedSaveKeepsTheWorkAndUndoRestoresIt) {
     const QAction* exportAction = window->findChild<QAction*>("exportActivity");
     EXPECT_FALSE(exportAction->isEnabled());  // greyed, it says why
     EXPECT_EQ(exportAction->toolTip(), "Save the activity first: what is sent is the saved file.");
+    EXPECT_EQ(field<QAction>("undo")->text(), "&Undo");  // never a file's key
     // The keys reach the Maker's undo from the field she typed in; "Read aloud as" is an edit too.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field<QLineEdit>("say1")->text(), "");
@@ -403,9 +405,10 @@ TEST_F(MakerWindowTest, SavingAsksBeforeDroppingAComment) {
     EXPECT_TRUE(fileBytes(hand).startsWith("# My forces\nmenu = 4\n"));
 }
 
-// Her activity in Welsh: each field shows its original above and takes its translation, and
-// nothing but texts can change; two answers alike are a problem at the second; saving writes
-// the translation's file alone, which reads back; Try plays the activity in Welsh.
+// Her activity in Welsh, begun by hand: each field shows its original above and takes its
+// translation, and nothing but texts can change; two answers alike are a problem at the
+// second; saving writes the translation's file alone, without the translation of a text the
+// activity no longer has, and it reads back; Try plays the activity in Welsh.
 TEST_F(MakerWindowTest, ATranslationIsEditedBesideItsOriginal) {
     const QString own = ownFolder() + "/light.toml";
     const QByteArray activity =
@@ -413,24 +416,28 @@ TEST_F(MakerWindowTest, ATranslationIsEditedBesideItsOriginal) {
         "text = \"What gives light?\"\nanswers = [\"The Sun\", \"The Moon\"]\nright = \"The "
         "Sun\"\n";
     ASSERT_TRUE(writeFile(own, activity));
+    ASSERT_TRUE(writeFile(ownFolder() + "/light.cy.toml",
+                          "\"Dark\" = \"Tywyll\"\n"
+                          "\"Light\" = \"Golau\"\n"));
     ASSERT_TRUE(window->openFile(own));
-    auto* language = field<QComboBox>("language");
-    const auto choose = [language](const QString& code) {
-        const int index = language->findData(code);
-        language->setCurrentIndex(index);
-        Q_EMIT language->activated(index);
+    auto* languages = field<QMenu>("language");
+    const auto choose = [languages](const QString& code) {
+        Q_EMIT languages->aboutToShow();
+        for (QAction* a : languages->actions())
+            if (a->data() == code && !a->isSeparator()) a->trigger();
     };
     choose("cy");
     ASSERT_EQ(window->session.language(), "cy");
     EXPECT_TRUE(window->windowTitle().startsWith("light.toml[*] in Cymraeg"));
+    EXPECT_TRUE(window->translationBar->isVisible());
     auto* title = field<QLineEdit>("title");
-    EXPECT_EQ(title->text(), "");
+    EXPECT_EQ(title->text(), "Golau");
     EXPECT_EQ(title->parentWidget()->findChild<QLabel*>("original")->text(), "Light");
+    EXPECT_EQ(field<QLineEdit>("question1")->text(), "");
     EXPECT_FALSE(field<QRadioButton>("right1_2")->isEnabled());
     EXPECT_FALSE(field<QPushButton>("add")->isEnabled());
     window->session.edit({}, [](Document& d) { appendEntry(d); });
     EXPECT_EQ(window->session.document().entryCount(), 1) << "a translation keeps the shape";
-    type(title, "Golau");
     type(field<QLineEdit>("question1"), "Beth sy'n rhoi golau?");
     type(field<QLineEdit>("answer1_1"), "Yr Haul");
     type(field<QLineEdit>("answer1_2"), "Yr Haul");
@@ -459,7 +466,7 @@ TEST_F(MakerWindowTest, ATranslationIsEditedBesideItsOriginal) {
     screen->onCloseRequested();
     settle();
 
-    choose("");
+    click(field<QPushButton>("ownWords"));
     EXPECT_EQ(field<QLineEdit>("title")->text(), "Light");
     choose("cy");
     EXPECT_EQ(field<QLineEdit>("answer1_2")->text(), "Y Lleuad");
