@@ -88,7 +88,8 @@ Found fromEntry(const CatalogueEntry& entry) {
         if (out.problems.isEmpty()) out.problems << path + ": the activity cannot be played";
         return out;
     }
-    return withPictures(*entry.activity(), *entry.planned(), path);
+    // In the program's language, as the screens show it.
+    return withPictures(*entry.shown(), *entry.shownPlan(), path);
 }
 
 // A file named by its path, judged as if it stood in the folders, as `--check` judges it.
