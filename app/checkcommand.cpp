@@ -55,10 +55,13 @@ QString count(int n, const char* one, const char* many) {
     return QString("%1 %2").arg(n).arg(n == 1 ? one : many);
 }
 
-// "Checked 25 activity files and 3 word lists: no problems."
-QString summary(int files, int lists, int problems) {
-    QString out = "Checked " + count(files, "activity file", "activity files");
-    if (lists > 0) out += " and " + count(lists, "word list", "word lists");
+// "Checked 25 activity files, 24 translations and 3 word lists: no problems."
+QString summary(int files, int translations, int lists, int problems) {
+    QStringList parts{count(files, "activity file", "activity files")};
+    if (translations > 0) parts << count(translations, "translation", "translations");
+    if (lists > 0) parts << count(lists, "word list", "word lists");
+    QString out = "Checked " + parts.join(", ");
+    if (parts.size() > 1) out.replace(out.lastIndexOf(", "), 2, " and ");
     return out + ": " + (problems == 0 ? "no problems." : count(problems, "problem.", "problems."));
 }
 
@@ -66,17 +69,32 @@ QString summary(int files, int lists, int problems) {
 
 int runCheck(const QStringList& files) {
     std::vector<Draft> drafts;
-    for (const QString& name : files) drafts.push_back({name, std::nullopt});
+    for (const QString& name : files) {
+        // A translation named is checked with its activity, "skeleton.cy.toml" with
+        // "skeleton.toml" beside it.
+        const bool translation = !translationLanguage(QFileInfo(name).fileName()).isEmpty();
+        drafts.push_back(
+            {translation ? QString(name).remove(name.size() - 8, 3) : name, std::nullopt});
+    }
     std::vector<size_t> named;
     const Catalogue c = readCatalogueWith(activityFolders(), drafts, named, false);
     std::vector<Report> reports;
+    int translations = 0;
+    // An activity's problems, then each translation's: its texts, and the translated
+    // activity laid out as the screens lay it out.
+    const auto report = [&](const CatalogueEntry& e) {
+        reports.push_back({e.file.file.path, e.problems()});
+        if (!e.used()) return;
+        for (const auto& [language, path] : e.file.file.translations) {
+            reports.push_back({path, judgeTranslation(e, path, false).problems});
+            ++translations;
+        }
+    };
     if (files.isEmpty()) {
-        for (const CatalogueEntry& e : c.entries)
-            reports.push_back({e.file.file.path, e.problems()});
+        for (const CatalogueEntry& e : c.entries) report(e);
         for (const FileProblem& p : c.problems) reports.push_back({p.file, {p.problem}});
     } else {
-        for (size_t i : named)
-            reports.push_back({c.entries[i].file.file.path, c.entries[i].problems()});
+        for (size_t i : named) report(c.entries[i]);
     }
     int lists = 0;
     if (files.isEmpty())
@@ -98,7 +116,7 @@ int runCheck(const QStringList& files) {
     }
     const int listed =
         files.isEmpty() ? static_cast<int>(c.entries.size()) : static_cast<int>(named.size());
-    std::printf("%s\n", qUtf8Printable(summary(listed, lists, problems)));
+    std::printf("%s\n", qUtf8Printable(summary(listed, translations, lists, problems)));
     std::fflush(stdout);
     return problems > 0 ? 1 : 0;
 }

@@ -1,32 +1,40 @@
 #include "app/language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
 
 #include "ui/files.h"
 
-QLocale chosenLanguage() {
-    const QSettings settings(
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-            "/brindlemark/brindlemark.conf",
-        QSettings::IniFormat);
-    const QString chosen = settings.value("language").toString();
-    return chosen.isEmpty() ? QLocale::system() : QLocale(chosen);
+namespace {
+
+QString settingsFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/brindlemark/brindlemark.conf";
 }
 
-namespace {
+// The language whose translation is loaded; English, the program's own, when none is.
+QString shown = QStringLiteral("en");
 
 // The rooms that keep translations (translations/<room>_<language>.ts in the source).
 constexpr std::array kBooks{"ui",      "speech",     "labelling", "questions", "wordgame", "files",
                             "sharing", "worksheets", "menus",     "maker",     "jotter",   "app"};
 
 }  // namespace
+
+QLocale chosenLanguage() {
+    const QSettings settings(settingsFile(), QSettings::IniFormat);
+    const QString chosen = settings.value("language").toString();
+    return chosen.isEmpty() ? QLocale::system() : QLocale(chosen);
+}
 
 bool useLanguage(const QLocale& language) {
     QLocale::setDefault(language);
@@ -46,8 +54,51 @@ bool useLanguage(const QLocale& language) {
         found = true;
         install(std::move(own));
     }
+    shown = found ? code : QStringLiteral("en");
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(language, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         install(std::move(qt));
     return found;
+}
+
+QStringList languagesToChoose() {
+    // A room's book in one language, named as useLanguage looks for it: ui_cy.qm.
+    static const QRegularExpression bookFile(QStringLiteral("^([a-z]+)_([a-z]{2,3})\\.qm$"));
+    QStringList codes;
+    for (const QString& folder : ui::dataFolders()) {
+        const QString books = ui::subfolderIn(folder, "translations");
+        if (books.isEmpty()) continue;
+        for (const QString& file : QDir(books).entryList({"*.qm"}, QDir::Files)) {
+            const QRegularExpressionMatch m = bookFile.match(file.toLower());
+            if (!m.hasMatch() ||
+                std::find(kBooks.begin(), kBooks.end(), m.captured(1)) == kBooks.end())
+                continue;
+            const QString code = m.captured(2);
+            const QLocale::Language language = QLocale(code).language();
+            if (language != QLocale::C && language != QLocale::English &&
+                QLocale::languageToCode(language) == code && !codes.contains(code))
+                codes << code;
+        }
+    }
+    codes.sort();
+    codes.prepend(QStringLiteral("en"));
+    return codes;
+}
+
+QString shownLanguage() {
+    return shown;
+}
+
+QString languageName(const QString& code) {
+    // Qt names English after a country ("American English"); the teacher chooses the language.
+    if (code == "en") return QStringLiteral("English");
+    const QString name = QLocale(code).nativeLanguageName();
+    return name.isEmpty() ? code : name.left(1).toUpper() + name.mid(1);
+}
+
+void chooseLanguage(const QString& code) {
+    QSettings settings(settingsFile(), QSettings::IniFormat);
+    settings.setValue("language", code);
+    settings.sync();
+    useLanguage(QLocale(code));
 }

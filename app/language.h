@@ -4,6 +4,7 @@
 // a language without a translation shows the program's own English.
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 // The language to show: the one kept in brindlemark.conf (language = cy), else the
 // desktop's.
@@ -13,3 +14,13 @@ QLocale chosenLanguage();
 // the program's locale, so that word lists and activities follow it. False when the program
 // has no translation into it.
 bool useLanguage(const QLocale& language);
+
+// The languages a teacher can choose, by code: English ("en") first, then each that the data
+// folders hold a translation for, in the order of their codes.
+QStringList languagesToChoose();
+// The code of the language shown now: the loaded translation's, else "en".
+QString shownLanguage();
+// A language's name in that language ("English", "Cymraeg").
+QString languageName(const QString& code);
+// The teacher's choice: kept in brindlemark.conf for the runs to come and used at once.
+void chooseLanguage(const QString& code);

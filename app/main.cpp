@@ -24,11 +24,13 @@
 namespace {
 
 // Runs a command that ends without a window (--check, --worksheet): text is measured as the
-// screens measure it, so no display is needed, and none is touched.
-int runWindowless(int argc, char* argv[], int (*command)(const QStringList&)) {
+// screens measure it, so no display is needed, and none is touched. A worksheet is printed in
+// the program's language; --check speaks to IT, in its own words.
+int runWindowless(int argc, char* argv[], int (*command)(const QStringList&), bool translated) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     useProgramFonts();
     QGuiApplication app(argc, argv);
+    if (translated) useLanguage(chosenLanguage());
     QStringList arguments;
     for (int i = 2; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     return command(arguments);
@@ -62,9 +64,9 @@ int makeActivities(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0)
-        return runWindowless(argc, argv, runCheck);
+        return runWindowless(argc, argv, runCheck, false);
     if (argc >= 2 && std::strcmp(argv[1], "--worksheet") == 0)
-        return runWindowless(argc, argv, runWorksheet);
+        return runWindowless(argc, argv, runWorksheet, true);
     if (argc >= 2 && std::strcmp(argv[1], "--maker") == 0) return makeActivities(argc, argv);
     PlatformArguments arguments(argc, argv);
     StartupWarmup warmup;

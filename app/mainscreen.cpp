@@ -1,6 +1,10 @@
 #include "app/mainscreen.h"
 
+#include <QFontMetricsF>
+#include <algorithm>
+
 #include "app/backdrop.h"
+#include "app/language.h"
 #include "app/shellstate.h"
 #include "app/texts.h"
 #include "app/titlescreen.h"
@@ -11,6 +15,8 @@
 #include "ui/formregistry.h"
 #include "ui/platform.h"
 #include "ui/programstate.h"
+#include "ui/screentext.h"
+#include "ui/twips.h"
 
 using namespace ui;
 
@@ -22,7 +28,7 @@ constexpr LabelDesign kTitle{.left = 120,
                              .top = 120,
                              .width = 11700,
                              .height = 825,
-                             .caption = "Brindlemark",
+                             .caption = "Brindlemark",  // the program's name
                              .font = {"Tahoma", 26.25f, true},
                              .fore = colours::kYellow,
                              .back = colours::kBlack,
@@ -32,7 +38,7 @@ constexpr LabelDesign kGuide{.left = 9600,
                              .top = 1680,
                              .width = 2235,
                              .height = 375,
-                             .caption = "Teachers' Guide",
+                             .caption = QT_TRANSLATE_NOOP("Screens", "Teachers' Guide"),
                              .font = kArial12Bold,
                              .fore = colours::kYellow,
                              .back = colours::kBlack,
@@ -42,7 +48,7 @@ constexpr LabelDesign kMenuEntry{.left = 9600,
                                  .top = 2400,
                                  .width = 2235,
                                  .height = 495,
-                                 .caption = "Menu 1",
+                                 .caption = QT_TRANSLATE_NOOP("Screens", "Menu 1"),
                                  .font = {"Tahoma", 18, true},
                                  .fore = colours::kYellow,
                                  .back = colours::kBrown,
@@ -70,7 +76,14 @@ constexpr LabelDesign kNotice{.left = 7440,
                               .align = Align::Right};
 
 // Below Hide Desktop, in its style; the reason it cannot be ticked, when it cannot, below it.
+constexpr float kChoiceLeft = 120;
+constexpr float kChoiceWidth = 1935;
+constexpr float kChoiceHeight = 375;
 constexpr float kReadAloudTop = 1680;
+// The languages to choose from, in the same style, one a row below that reason, the column's
+// spacing apart; shown only when the program has a translation.
+constexpr float kLanguagesTop = 2520;
+constexpr float kLanguageSpacing = 480;
 constexpr LabelDesign kReadAloudReason{.left = 120,
                                        .top = 2100,
                                        .width = 4335,
@@ -82,11 +95,24 @@ constexpr LabelDesign kReadAloudReason{.left = 120,
 
 // What each entry of the column opens; index 5 is never shown.
 constexpr const char* kMenuScreens[] = {"menu1", "menu2", "menu3", "menu4", "menu5"};
-constexpr const char* kEntryCaptions[] = {"", "Menu 2", "Menu 3", "Menu 4", "Menu 5", "WWW Links"};
+constexpr const char* kEntryCaptions[] = {
+    QT_TRANSLATE_NOOP("Screens", "Menu 1"), QT_TRANSLATE_NOOP("Screens", "Menu 2"),
+    QT_TRANSLATE_NOOP("Screens", "Menu 3"), QT_TRANSLATE_NOOP("Screens", "Menu 4"),
+    QT_TRANSLATE_NOOP("Screens", "Menu 5"), QT_TRANSLATE_NOOP("Screens", "WWW Links")};
 constexpr int kAboutEntry = 6;
 constexpr int kGuideEntry = 7;
 constexpr int kOursEntry = 8;  // below Menu 5, in the column's next row
 constexpr float kOursTop = 2400 + 750 * 5;
+
+// A caption longer than the design's, in another language, widens its box rather than wrap
+// out of sight; one that fits keeps the design's width.
+void fitWidth(ChoiceControl& choice) {
+    const QFontMetricsF metrics(makeFont(kArial12Bold));
+    const qreal mark = std::max<qreal>(13, metrics.ascent());
+    const qreal pixels = mark + 8 + metrics.horizontalAdvance(choice.Caption());
+    choice.setWidth(
+        std::max(kChoiceWidth, static_cast<float>(pixels) * Twips::kPerPixelAtUnitScale));
+}
 
 // Opens a page shipped with the program; a missing page or browser is passed over.
 void openPage(const char* page) {
@@ -101,16 +127,24 @@ constexpr float kJotterTopBelowOurs = 6900;
 
 }  // namespace
 
-MainScreen::MainScreen() : Form(Name) {
+MainScreen::MainScreen() : Form(Name), languageCodes_(languagesToChoose()) {
     setCaption("Halverin");
     setBorderStyle(BorderStyle::FixedSingle);
 
     title.applyDesign(kTitle);
-    hideDesktop.setGeometry(120, 1200, 1935, 375);
-    hideDesktop.setCaption("Hide Desktop");
-    readAloud.setGeometry(120, kReadAloudTop, 1935, 375);
-    readAloud.setCaption("Read Aloud");
-    for (CheckBox* box : {&hideDesktop, &readAloud}) {
+    hideDesktop.setGeometry(kChoiceLeft, 1200, kChoiceWidth, kChoiceHeight);
+    readAloud.setGeometry(kChoiceLeft, kReadAloudTop, kChoiceWidth, kChoiceHeight);
+    std::vector<ChoiceControl*> choices{&hideDesktop, &readAloud};
+    if (languageCodes_.size() > 1) {
+        for (int i = 0; i < static_cast<int>(languageCodes_.size()); ++i) {
+            OptionButton& option = languages.add(i);
+            option.setGeometry(kChoiceLeft, kLanguagesTop + kLanguageSpacing * i, kChoiceWidth,
+                               kChoiceHeight);
+            option.setCaption(languageName(languageCodes_[i]));
+            choices.push_back(&option);
+        }
+    }
+    for (ChoiceControl* box : choices) {
         box->setForeColor(colours::kYellow);
         box->setBackColor(colours::kBrown);
         box->setFont(kArial12Bold);
@@ -120,19 +154,15 @@ MainScreen::MainScreen() : Form(Name) {
     menuEntries.add(0).applyDesign(kMenuEntry);
     menuEntries.add(kOursEntry).applyDesign(kMenuEntry);
     menuEntries(kOursEntry).setTop(kOursTop);
-    menuEntries(kOursEntry).setCaption("Our Activities");
     logo.setGeometry(180, 5700, 1500, 2085);
     logo.setStretch(true);
-    logo.setDescription("Brindlemark logo: a seedling growing in a flask");
     menuEntries.add(kAboutEntry).applyDesign(kAboutLabel);
     exitButton.setGeometry(120, 7920, 1650, 500);
     exitButton.setTabStop(false);
     exitButton.setVisible(false);
-    exitButton.setDescription("Exit");
     notice.applyDesign(kNotice);
     jotterButton.setGeometry(10050, kJotterTop, 1785, 495);
     jotterButton.setTabStop(false);
-    jotterButton.setDescription("Jotter");
 
     menuEntries.Click = bind(this, &MainScreen::menuEntryClicked);
     menuEntries.MouseMove = bind(this, &MainScreen::pointerOverMenuEntry);
@@ -141,6 +171,8 @@ MainScreen::MainScreen() : Form(Name) {
     readAloud.Click = bind(this, &MainScreen::readAloudToggled);
     exitButton.Click = bind(this, &MainScreen::exitClicked);
     jotterButton.Click = bind(this, &MainScreen::jotterClicked);
+    languages.Click = bind(this, &MainScreen::languageChosen);
+    showCaptions();
 }
 
 void MainScreen::onLoad() {
@@ -158,8 +190,47 @@ void MainScreen::onLoad() {
         entry.setLeft(menuEntries(0).Left());
         entry.setTop(i == 5 ? menuEntries(0).Top() + 4500 : menuEntries(0).Top() + 750 * i);
     }
-    for (int i = 1; i <= 5; ++i) menuEntries(i).setCaption(kEntryCaptions[i]);
+    showCaptions();
     for (int i = 0; i <= 4; ++i) menuEntries(i).setVisible(true);
+    // Raises Click, which leaves the language shown as it is.
+    for (int i = 0; i < languages.count(); ++i)
+        if (languageCodes_[i] == shownLanguage()) languages(i).setValue(true);
+}
+
+void MainScreen::showCaptions() {
+    title.setCaption(screenText(kTitle.caption));
+    hideDesktop.setCaption(tr("Hide Desktop"));
+    readAloud.setCaption(tr("Read Aloud"));
+    fitWidth(hideDesktop);
+    fitWidth(readAloud);
+    for (int i = 0; i <= 5; ++i)
+        if (menuEntries.exists(i)) menuEntries(i).setCaption(screenText(kEntryCaptions[i]));
+    menuEntries(kGuideEntry).setCaption(screenText(kGuide.caption));
+    menuEntries(kOursEntry).setCaption(tr("Our Activities"));
+    menuEntries(kAboutEntry).setCaption(screenText(kAboutLabel.caption));
+    notice.setCaption(screenText(kNotice.caption));
+    logo.setDescription(tr("Brindlemark logo: a seedling growing in a flask"));
+    exitButton.setDescription(tr("Exit"));
+    jotterButton.setDescription(tr("Jotter"));
+    //: Told to a screen reader with each language's name, on the main screen
+    for (int i = 0; i < languages.count(); ++i) languages(i).setDescription(tr("Language"));
+}
+
+void MainScreen::languageChosen(int index) {
+    const QString code = languageCodes_[index];
+    if (code == shownLanguage()) return;
+    chooseLanguage(code);
+    // What is loaded keeps the words it was made with: the screens opened from here are made
+    // afresh in the new language; the Jotter keeps its drawing and changes its words.
+    for (Form* form : forms().loaded()) {
+        if (form == this || form->name() == Backdrop::Name) continue;
+        if (auto* jotter = dynamic_cast<Jotter*>(form))
+            jotter->showCaptions();
+        else
+            forms().unload(*form);
+    }
+    showCaptions();
+    showReadAloud();
 }
 
 void MainScreen::onShow() {
@@ -204,7 +275,7 @@ void MainScreen::showReadAloud() {
 }
 
 void MainScreen::exitClicked() {
-    forms().get<TitleScreen>().okButton.setCaption("Cancel");
+    forms().get<TitleScreen>().okButton.setCaption(tr("Cancel"));
     forms().show<TitleScreen>();
     forms().unload(*this);
 }

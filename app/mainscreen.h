@@ -1,4 +1,7 @@
 #pragma once
+#include <QCoreApplication>
+#include <QStringList>
+
 #include "speech/readaloud.h"
 #include "ui/choice.h"
 #include "ui/commandbutton.h"
@@ -8,9 +11,11 @@
 #include "ui/picturebox.h"
 
 // The main screen: the five menu entries (and Our Activities when a teacher has any), the
-// Teachers' Guide and the page about the program, "Hide Desktop", "Read Aloud", the Jotter and
-// the way back to the title screen.
+// Teachers' Guide and the page about the program, "Hide Desktop", "Read Aloud", the choice of
+// language, the Jotter and the way back to the title screen.
 class MainScreen : public ui::Form {
+    Q_DECLARE_TR_FUNCTIONS(MainScreen)
+
   public:
     static constexpr const char* Name = "intro0";
     MainScreen();
@@ -25,6 +30,10 @@ class MainScreen : public ui::Form {
     void showReadAloud();
     void exitClicked();
     void jotterClicked();
+    // The teacher's choice of language: kept, and shown at once here and on every screen.
+    void languageChosen(int index);
+    // Every word of the screen, in the language shown now.
+    void showCaptions();
     void pointerOverMenuEntry(int index, int button, int shift, float x, float y);
     void pointerOverTitle(int button, int shift, float x, float y);
     void onMouseMove(int, int, float, float) override {}
@@ -39,7 +48,10 @@ class MainScreen : public ui::Form {
     ui::CommandButton jotterButton{*this, "cmdjotter"};
     ui::CheckBox readAloud{*this, "chkReadAloud"};
     ui::Label readAloudReason{*this, "lblReadAloudReason"};
+    // One for each language the program speaks, named in that language.
+    ui::ControlArray<ui::OptionButton> languages{*this, "optLanguage"};
 
   private:
+    QStringList languageCodes_;
     speech::Watch readAloudWatch_{[this] { showReadAloud(); }};
 };

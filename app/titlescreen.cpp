@@ -9,6 +9,7 @@
 #include "ui/formregistry.h"
 #include "ui/platform.h"
 #include "ui/programstate.h"
+#include "ui/screentext.h"
 
 using namespace ui;
 
@@ -20,7 +21,7 @@ constexpr LabelDesign kTitle{.left = 120,
                              .top = 180,
                              .width = 5175,
                              .height = 1455,
-                             .caption = "Brindlemark",
+                             .caption = "Brindlemark",  // the program's name
                              .font = {"Times New Roman", 26.25f, true},
                              .fore = colours::kBrown,
                              .opaque = false,
@@ -46,7 +47,7 @@ constexpr LabelDesign kNotice{.left = 0,
 
 void designButton(CommandButton& b, float left, const char* caption) {
     b.setGeometry(left, 6000, 1335, 375);
-    b.setCaption(QString::fromLatin1(caption));
+    b.setCaption(screenText(caption));
     b.setBackColor(kGrey);
 }
 
@@ -63,10 +64,10 @@ TitleScreen::TitleScreen() : Form(Name) {
     title.applyDesign(kTitle);
     illustration.setGeometry(300, 1560, 4800, 3600);
     illustration.setBorder(true);
-    illustration.setDescription("Sunflowers in a field");
+    illustration.setDescription(tr("Sunflowers in a field"));
     credits.applyDesign(kCredits);
-    designButton(okButton, 1320, "OK");
-    designButton(exitButton, 2760, "Exit");
+    designButton(okButton, 1320, QT_TRANSLATE_NOOP("Screens", "OK"));
+    designButton(exitButton, 2760, QT_TRANSLATE_NOOP("Screens", "Exit"));
     okButton.setTabIndex(4);
     exitButton.setTabIndex(5);
     notice.applyDesign(kNotice);
@@ -92,7 +93,7 @@ void TitleScreen::onLoad() {
     }
     // No still picture: a full-size blue window with the opening pictures going round.
     ProgramState::applyScreenLayout(*this);
-    illustration.setDescription("A pendulum swinging");
+    illustration.setDescription(tr("A pendulum swinging"));
     if (auto first = LoadPicture("opening\\phys00.jpg")) illustration.setPicture(*first);
     animationTimer.setEnabled(true);
 }

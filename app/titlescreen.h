@@ -1,4 +1,6 @@
 #pragma once
+#include <QCoreApplication>
+
 #include "ui/commandbutton.h"
 #include "ui/form.h"
 #include "ui/frame.h"
@@ -8,6 +10,8 @@
 
 // The title screen: the way into the program and, with "Cancel", the way out.
 class TitleScreen : public ui::Form {
+    Q_DECLARE_TR_FUNCTIONS(TitleScreen)
+
   public:
     static constexpr const char* Name = "Titlefrm";
     // The still picture, decoded ahead while the program starts.

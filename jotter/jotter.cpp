@@ -1,6 +1,7 @@
 #include "jotter/jotter.h"
 
 #include "ui/formregistry.h"
+#include "ui/screentext.h"
 
 using namespace ui;
 
@@ -43,17 +44,17 @@ constexpr Colour kClearBack = RGB(255, 192, 128);
 constexpr Colour kFlipBack = RGB(128, 128, 255);
 
 // Landscape toolbar: one row.
-constexpr ButtonDesign kCommand1{60, 180, 930, "Exit", kExitBack};
-constexpr ButtonDesign kCommand2{1120, 180, 930, "Write", kWriteBack};
-constexpr ButtonDesign kCommand5{2180, 180, 930, "Erase", kEraseBack};
-constexpr ButtonDesign kCommand6{3240, 180, 930, "Clear", kClearBack};
-constexpr ButtonDesign kCommand3{4305, 180, 585, "Flip", kFlipBack};
+constexpr ButtonDesign kCommand1{60, 180, 930, QT_TRANSLATE_NOOP("Screens", "Exit"), kExitBack};
+constexpr ButtonDesign kCommand2{1120, 180, 930, QT_TRANSLATE_NOOP("Screens", "Write"), kWriteBack};
+constexpr ButtonDesign kCommand5{2180, 180, 930, QT_TRANSLATE_NOOP("Screens", "Erase"), kEraseBack};
+constexpr ButtonDesign kCommand6{3240, 180, 930, QT_TRANSLATE_NOOP("Screens", "Clear"), kClearBack};
+constexpr ButtonDesign kCommand3{4305, 180, 585, QT_TRANSLATE_NOOP("Screens", "Flip"), kFlipBack};
 // Portrait toolbar: one column.
-constexpr ButtonDesign kCommand9{60, 180, 930, "Exit", kExitBack};
-constexpr ButtonDesign kCommand10{60, 705, 930, "Write", kWriteBack};
-constexpr ButtonDesign kCommand8{60, 1230, 930, "Erase", kEraseBack};
-constexpr ButtonDesign kCommand7{60, 1755, 930, "Clear", kClearBack};
-constexpr ButtonDesign kCommand4{60, 2280, 930, "Flip", kFlipBack};
+constexpr ButtonDesign kCommand9{60, 180, 930, QT_TRANSLATE_NOOP("Screens", "Exit"), kExitBack};
+constexpr ButtonDesign kCommand10{60, 705, 930, QT_TRANSLATE_NOOP("Screens", "Write"), kWriteBack};
+constexpr ButtonDesign kCommand8{60, 1230, 930, QT_TRANSLATE_NOOP("Screens", "Erase"), kEraseBack};
+constexpr ButtonDesign kCommand7{60, 1755, 930, QT_TRANSLATE_NOOP("Screens", "Clear"), kClearBack};
+constexpr ButtonDesign kCommand4{60, 2280, 930, QT_TRANSLATE_NOOP("Screens", "Flip"), kFlipBack};
 
 // The first swatch of each toolbar; onLoad lays out the other fifteen from it. A thin
 // border keeps the pale and the dark colours apart from the blue toolbar.
@@ -72,30 +73,29 @@ void design(Frame& frame, const FrameDesign& d) {
 
 void design(CommandButton& button, const ButtonDesign& d) {
     button.setGeometry(d.left, d.top, d.width, kButtonHeight);
-    button.setCaption(QString::fromLatin1(d.caption));
     button.setBackColor(d.back);
     button.setFont(kButtonFont);
 }
 
 // What assistive technology calls swatch i.
 constexpr const char* kColourNames[16] = {
-    "Black",     "Blue",          "Green",  "Cyan",       "Red",         "Magenta",
-    "Olive",     "Light grey",    "Grey",   "Light blue", "Light green", "Light cyan",
-    "Light red", "Light magenta", "Yellow", "White",
+    QT_TRANSLATE_NOOP("Screens", "Black"),       QT_TRANSLATE_NOOP("Screens", "Blue"),
+    QT_TRANSLATE_NOOP("Screens", "Green"),       QT_TRANSLATE_NOOP("Screens", "Cyan"),
+    QT_TRANSLATE_NOOP("Screens", "Red"),         QT_TRANSLATE_NOOP("Screens", "Magenta"),
+    QT_TRANSLATE_NOOP("Screens", "Olive"),       QT_TRANSLATE_NOOP("Screens", "Light grey"),
+    QT_TRANSLATE_NOOP("Screens", "Grey"),        QT_TRANSLATE_NOOP("Screens", "Light blue"),
+    QT_TRANSLATE_NOOP("Screens", "Light green"), QT_TRANSLATE_NOOP("Screens", "Light cyan"),
+    QT_TRANSLATE_NOOP("Screens", "Light red"),   QT_TRANSLATE_NOOP("Screens", "Light magenta"),
+    QT_TRANSLATE_NOOP("Screens", "Yellow"),      QT_TRANSLATE_NOOP("Screens", "White"),
 };
 
 void designSwatches(ControlArray<Label>& swatches, const LabelDesign& first) {
-    for (int i = 0; i < 16; ++i) {
-        Label& swatch = swatches.add(i);
-        swatch.applyDesign(first);
-        swatch.setDescription(QString::fromLatin1(kColourNames[i]));
-    }
+    for (int i = 0; i < 16; ++i) swatches.add(i).applyDesign(first);
 }
 
 }  // namespace
 
 Jotter::Jotter() : Form(Name) {
-    setCaption("Jotter");
     setBorderStyle(BorderStyle::FixedDialog);
     setPlacedBySystem(true);
     setDesignSizeWithin(kLandscapeWidth, kLandscapeHeight, kSmallestScale);
@@ -129,6 +129,22 @@ Jotter::Jotter() : Form(Name) {
     portraitWriteButton.Click = bind(this, &Jotter::portraitWriteClicked);
     swatches.Click = bind(this, &Jotter::swatchClicked);
     portraitSwatches.Click = bind(this, &Jotter::portraitSwatchClicked);
+    showCaptions();
+}
+
+void Jotter::showCaptions() {
+    setCaption(tr("Jotter"));
+    const std::pair<CommandButton*, const ButtonDesign*> buttons[] = {
+        {&exitButton, &kCommand1},           {&writeButton, &kCommand2},
+        {&eraseButton, &kCommand5},          {&clearButton, &kCommand6},
+        {&flipButton, &kCommand3},           {&portraitExitButton, &kCommand9},
+        {&portraitWriteButton, &kCommand10}, {&portraitEraseButton, &kCommand8},
+        {&portraitClearButton, &kCommand7},  {&portraitFlipButton, &kCommand4}};
+    for (const auto& [button, d] : buttons) button->setCaption(screenText(d->caption));
+    for (int i = 0; i < 16; ++i) {
+        swatches(i).setDescription(screenText(kColourNames[i]));
+        portraitSwatches(i).setDescription(screenText(kColourNames[i]));
+    }
 }
 
 void Jotter::onLoad() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QPointF>
 #include <map>
 
@@ -13,11 +14,15 @@
 // 16 colours, a wide eraser, Clear, and Flip between a wide and a tall shape, each shape
 // with its own toolbar and drawn at the largest scale at which it fits the display.
 class Jotter : public ui::Form {
+    Q_DECLARE_TR_FUNCTIONS(Jotter)
+
   public:
     static constexpr const char* Name = "notepad";
     Jotter();
 
     void onLoad() override;
+    // Its words in the language shown now; a drawing stays as it is.
+    void showCaptions();
     void onMouseDown(int button, int shift, float x, float y) override;
     void onMouseMove(int button, int shift, float x, float y) override;
     // Each finger draws a stroke of its own; the mouse and pen use the pen below.

@@ -19,10 +19,11 @@ constexpr LabelDesign kWhere = textDesign(240, 1080, 8400, 855, {"Tahoma", 12, t
 constexpr LabelDesign kFolderPath = textDesign(240, 1935, 8400, 420, {"Tahoma", 9, false});
 constexpr LabelDesign kMessage = textDesign(240, 2400, 8400, 1455, {"Tahoma", 15.75f, true});
 constexpr LabelDesign kMore = textDesign(240, 3960, 8400, 675, {"Tahoma", 12, false});
-constexpr LabelDesign kOpen = buttonDesign(1380, 4860, 4200, 495, "Open in the Activity Maker",
-                                           {"Tahoma", 14.25f, true}, colours::kBlue);
-constexpr LabelDesign kOk =
-    buttonDesign(5940, 4860, 1680, 495, "OK", {"Tahoma", 18, true}, colours::kBlue);
+constexpr LabelDesign kOpen =
+    buttonDesign(1380, 4860, 4200, 495, QT_TRANSLATE_NOOP("Screens", "Open in the Activity Maker"),
+                 {"Tahoma", 14.25f, true}, colours::kBlue);
+constexpr LabelDesign kOk = buttonDesign(5940, 4860, 1680, 495, QT_TRANSLATE_NOOP("Screens", "OK"),
+                                         {"Tahoma", 18, true}, colours::kBlue);
 
 bool sameFolder(const QString& a, const QString& b) {
     const QString real = QFileInfo(a).canonicalFilePath();
@@ -57,18 +58,22 @@ void ProblemMessage::onLoad() {
 
 void ProblemMessage::tell(const QString& topic, const menus::SlotProblem& p) {
     path_ = QDir(p.folder).filePath(p.fileName);
-    heading.setCaption(QString("Why \"%1\" is grey").arg(topic));
+    //: %1 is the caption of a topic greyed in a menu
+    heading.setCaption(tr("Why \"%1\" is grey").arg(topic));
     const bool hers = sameFolder(p.folder, ui::userFolder("activities"));
-    where.setCaption(QString("The file %1 in %2 has a mistake:")
-                         .arg(p.fileName, hers ? QString("your Brindlemark activities folder")
-                                               : QString("the folder below")));
+    //: %1 is the name of an activity file
+    where.setCaption((hers ? tr("The file %1 in your Brindlemark activities folder has a mistake:")
+                           : tr("The file %1 in the folder below has a mistake:"))
+                         .arg(p.fileName));
     folderPath.setCaption(QDir::toNativeSeparators(p.folder));
     message.setCaption(p.message);
-    const QString others = p.more == 0 ? QString()
-                           : p.more == 1
-                               ? QString("There is one more mistake in the file. ")
-                               : QString("There are %1 more mistakes in the file. ").arg(p.more);
-    more.setCaption(others + "Mend it, then open this menu again.");
+    more.setCaption(p.more == 0 ? tr("Mend it, then open this menu again.")
+                    : p.more == 1
+                        ? tr("There is one more mistake in the file. Mend it, then open this menu "
+                             "again.")
+                        : tr("There are %1 more mistakes in the file. Mend it, then open this menu "
+                             "again.")
+                              .arg(p.more));
 }
 
 void ProblemMessage::openInMakerClicked() {

@@ -1,4 +1,6 @@
 #pragma once
+#include <QCoreApplication>
+
 #include "menus/menuslots.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -8,6 +10,8 @@
 // computer. "Open in
 // the Activity Maker" starts the Maker on the file; OK or Escape closes it.
 class ProblemMessage : public ui::Form {
+    Q_DECLARE_TR_FUNCTIONS(ProblemMessage)
+
   public:
     static constexpr const char* Name = "topicproblem";
     ProblemMessage();

@@ -8,6 +8,7 @@
 #include "menus/problemmessage.h"
 #include "ui/formregistry.h"
 #include "ui/programstate.h"
+#include "ui/screentext.h"
 
 using namespace ui;
 
@@ -35,7 +36,7 @@ constexpr LabelDesign kTab{.left = 9600,
                            .top = 2400,
                            .width = 2235,
                            .height = 495,
-                           .caption = "Menu 1",
+                           .caption = QT_TRANSLATE_NOOP("Screens", "Menu 1"),
                            .font = {"Tahoma", 18, true},
                            .fore = colours::kYellow,
                            .back = colours::kBlue,
@@ -51,12 +52,17 @@ constexpr LabelDesign pageButtonDesign() {
     d.visible = false;
     return d;
 }
-constexpr LabelDesign kGreyHint =
-    textDesign((W - 8000) / 2, 6750, 8000, 375, {"Tahoma", 12, true},
-               "Grey: a mistake in the file. Click it to see what to mend.", false);
-constexpr const char* kTabCaptions[] = {"Menu 1", "Menu 2",    "Menu 3",        "Menu 4",
-                                        "Menu 5", "WWW Links", "Our Activities"};
-constexpr const char* kPageCaptions[] = {"Previous five", "Next five"};
+constexpr LabelDesign kGreyHint = textDesign(
+    (W - 8000) / 2, 6750, 8000, 375, {"Tahoma", 12, true},
+    QT_TRANSLATE_NOOP("Screens", "Grey: a mistake in the file. Click it to see what to mend."),
+    false);
+constexpr const char* kTabCaptions[] = {
+    QT_TRANSLATE_NOOP("Screens", "Menu 1"),        QT_TRANSLATE_NOOP("Screens", "Menu 2"),
+    QT_TRANSLATE_NOOP("Screens", "Menu 3"),        QT_TRANSLATE_NOOP("Screens", "Menu 4"),
+    QT_TRANSLATE_NOOP("Screens", "Menu 5"),        QT_TRANSLATE_NOOP("Screens", "WWW Links"),
+    QT_TRANSLATE_NOOP("Screens", "Our Activities")};
+constexpr const char* kPageCaptions[] = {QT_TRANSLATE_NOOP("Screens", "Previous five"),
+                                         QT_TRANSLATE_NOOP("Screens", "Next five")};
 constexpr int kOursTab = 6;    // the tab of Our Activities, below Menu 5's
 constexpr int kPageStops = 5;  // key order: the topics, the page buttons, the tabs, the exit
 constexpr int kFirstTabStop = 7;
@@ -78,7 +84,7 @@ TopicMenu::TopicMenu(int number) : Form(menus::menuTable(number).name), number_(
     setBorderStyle(BorderStyle::FixedSingle);
 
     title.applyDesign(kTitle);
-    title.setCaption(table().title);
+    title.setCaption(screenText(table().title));
     topics.add(0).applyDesign(kTopic);
     topics(0).setWidth(table().topicWidth);
     if (number <= 5) topics(0).setCaption(activityfiles::kMenuTopics[number - 1][0].caption);
@@ -88,7 +94,7 @@ TopicMenu::TopicMenu(int number) : Form(menus::menuTable(number).name), number_(
     exitButton.setTabStop(false);
     exitButton.setTabIndex(kExitStop);
 
-    exitButton.setDescription("Exit");
+    exitButton.setDescription(screenText(QT_TRANSLATE_NOOP("Screens", "Exit")));
     topics.Click = bind(this, &TopicMenu::topicClicked);
     tabs.Click = bind(this, &TopicMenu::tabClicked);
     exitButton.Click = bind(this, &TopicMenu::exitClicked);
@@ -125,14 +131,14 @@ void TopicMenu::onLoad() {
         button.applyDesign(pageButtonDesign());
         button.setWidth(half);
         button.setLeft(topics(0).Left() + i * (half + 150));
-        button.setCaption(kPageCaptions[i]);
+        button.setCaption(screenText(kPageCaptions[i]));
         button.setTabIndex(kPageStops + i);
     }
     greyHint.applyDesign(kGreyHint);
     // The keys go down the topics, then the page buttons, the tabs, and to the exit button.
     for (int i = 0; i <= kOursTab; ++i) tabs(i).setTabIndex(kFirstTabStop + i);
     for (int i = 0; i <= 4; ++i) topics(i).setTabIndex(i);
-    for (int i = 1; i <= kOursTab; ++i) tabs(i).setCaption(kTabCaptions[i]);
+    for (int i = 1; i <= kOursTab; ++i) tabs(i).setCaption(screenText(kTabCaptions[i]));
     for (int i = 0; i <= 4; ++i) tabs(i).setVisible(true);
     // Activity files are read as the menu opens, so a change shows the next time it does.
     showPage(0);

@@ -1,5 +1,6 @@
 #include "speech/readaloud.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <map>
 #include <optional>
@@ -93,7 +94,9 @@ bool canRead() {
 QString whyNot() {
     const ReadingState& s = state();
     if (canRead()) return {};
-    return s.failure.isEmpty() ? QStringLiteral("No speech service installed") : s.failure;
+    return s.failure.isEmpty()
+               ? QCoreApplication::translate("ReadAloud", "No speech service installed")
+               : s.failure;
 }
 
 bool isReading() {
@@ -123,7 +126,8 @@ void say(const QString& text) {
 
 void giveUpStarting() {
     if (state().ready) return;
-    voiceFailed(state().generation, QStringLiteral("The speech service did not answer"));
+    voiceFailed(state().generation,
+                QCoreApplication::translate("ReadAloud", "The speech service did not answer"));
 }
 
 Watch::Watch(std::function<void()> changed) : id_(state().nextWatcher++) {

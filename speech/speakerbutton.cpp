@@ -1,5 +1,7 @@
 #include "speech/speakerbutton.h"
 
+#include <QCoreApplication>
+
 #include "ui/pictures.h"
 
 namespace speech {
@@ -7,7 +9,7 @@ namespace speech {
 SpeakerButton::SpeakerButton(ui::Form& screen, Corner corner, std::function<QString()> text)
     : CommandButton(screen, "cmdspeak"), text_(std::move(text)) {
     setGeometry(corner.left, corner.top, kSpeakerSide, kSpeakerSide);
-    setDescription("Read aloud");
+    setDescription(QCoreApplication::translate("ReadAloud", "Read aloud"));
     Click = [this] { read(); };
     follow();
 }
@@ -24,7 +26,7 @@ void SpeakerButton::follow() {
         if (auto picture = ui::LoadPicture("Images\\speaker.jpg"))
             setPicture(*picture);
         else
-            setCaption("Read");
+            setCaption(QCoreApplication::translate("ReadAloud", "Read"));
     }
     setVisible(isReading());
 }

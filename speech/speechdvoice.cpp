@@ -33,7 +33,9 @@ void makeEngine(const std::shared_ptr<Worker>& worker, const std::function<void(
     };
     auto* engine = new QTextToSpeech(QString::fromLatin1(kEngine), worker->home);
     if (engine->state() == QTextToSpeech::Error || engine->availableVoices().isEmpty()) {
-        tell([failed] { failed(QStringLiteral("No voice is installed")); });
+        tell([failed] {
+            failed(QCoreApplication::translate("ReadAloud", "No voice is installed"));
+        });
         return;
     }
     // The program's language: in English, British English where the service has it, else
@@ -51,7 +53,10 @@ void makeEngine(const std::shared_ptr<Worker>& worker, const std::function<void(
     } else if (!english) {
         const QString language = wanted.nativeLanguageName();
         tell([failed, language] {
-            failed(QStringLiteral("No voice for %1 is installed").arg(language));
+            failed(
+                //: %1 is a language's name in that language, such as Cymraeg
+                QCoreApplication::translate("ReadAloud", "No voice for %1 is installed")
+                    .arg(language));
         });
         return;
     }

@@ -1,5 +1,6 @@
 #include "speech/spoken.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace speech {
@@ -20,7 +21,11 @@ QString withGapsRead(const QString& passage) {
     // A gap is two blanks or more, plain or no-break (a file's gaps are no-break runs, kept
     // whole by the wrap); a single blank is the space between words.
     static const QRegularExpression gap(QStringLiteral("[ \u00A0]{2,}"));
-    return QString(passage).replace(gap, QStringLiteral(" blank ")).simplified();
+    return QString(passage)
+        .replace(gap, QChar(' ') +
+                          //: Read aloud for a gap in a passage
+                          QCoreApplication::translate("ReadAloud", "blank") + QChar(' '))
+        .simplified();
 }
 
 }  // namespace speech

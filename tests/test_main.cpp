@@ -60,6 +60,8 @@ int main(int argc, char** argv) {
     // is no folder, so nothing below it can exist; nothing is created either.
     qputenv("XDG_DATA_HOME", "/dev/null/user");
     qputenv("XDG_DATA_DIRS", "/dev/null/system");
+    // ... and no test writes the settings of whoever runs them.
+    qputenv("XDG_CONFIG_HOME", "/dev/null/config");
     qtHandler = qInstallMessageHandler(failOnWarning);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

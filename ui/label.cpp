@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "ui/painting.h"
+#include "ui/screentext.h"
 #include "ui/twips.h"
 
 namespace ui {
@@ -16,7 +17,7 @@ Label::Label(Form& form, QString name, int index, Control* container)
     : Control(form, std::move(name), index, container) {}
 
 void Label::applyDesign(const LabelDesign& d) {
-    caption_ = QString::fromUtf8(d.caption);
+    caption_ = screenText(d.caption);
     fore_ = d.fore;
     back_ = d.back;
     opaque_ = d.opaque;

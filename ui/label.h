@@ -14,6 +14,7 @@ enum class Align { Left, Right, Center };
 // A label as laid out at design time; tables of these read line by line like the layout.
 struct LabelDesign {
     float left = 0, top = 0, width = 0, height = 0;
+    // Marked QT_TRANSLATE_NOOP("Screens", "..."), and shown translated (ui/screentext.h).
     const char* caption = "";
     FontSpec font{};
     Colour fore = colours::kBlack;

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QString>
 
 #include "ui/colour.h"
@@ -6,6 +7,7 @@
 #include "ui/picturebox.h"
 #include "ui/platform.h"
 #include "ui/programstate.h"
+#include "ui/screentext.h"
 
 namespace ui {
 
@@ -22,12 +24,12 @@ struct StandardPicture {
 };
 // In the order they are loaded.
 constexpr StandardPicture kPictures[] = {
-    {"cmdexit", "Images\\exit.jpg", "Exit"},
-    {"cmdgo", "Images\\next.jpg", "Next"},
-    {"cmdsoln", "Images\\answer.jpg", "Answer"},
-    {"cmdcheckit", "images\\check.jpg", "Check"},
-    {"cmdjotter", "images\\jotter.jpg", "Jotter"},
-    {"cmdscramble", "images\\scramble.jpg", "Scramble"},
+    {"cmdexit", "Images\\exit.jpg", QT_TRANSLATE_NOOP("Screens", "Exit")},
+    {"cmdgo", "Images\\next.jpg", QT_TRANSLATE_NOOP("Screens", "Next")},
+    {"cmdsoln", "Images\\answer.jpg", QT_TRANSLATE_NOOP("Screens", "Answer")},
+    {"cmdcheckit", "images\\check.jpg", QT_TRANSLATE_NOOP("Screens", "Check")},
+    {"cmdjotter", "images\\jotter.jpg", QT_TRANSLATE_NOOP("Screens", "Jotter")},
+    {"cmdscramble", "images\\scramble.jpg", QT_TRANSLATE_NOOP("Screens", "Scramble")},
 };
 
 constexpr float kColumnLeft = 10050;
@@ -80,7 +82,7 @@ void ProgramState::applyScreenLayout(Form& screen) {
     for (const StandardPicture& p : kPictures) {
         CommandButton* b = button(screen, p.control);
         if (!b) continue;
-        if (b->Description().isEmpty()) b->setDescription(QString::fromLatin1(p.name));
+        if (b->Description().isEmpty()) b->setDescription(screenText(p.name));
         if (auto picture = LoadPicture(QString::fromLatin1(p.file))) b->setPicture(*picture);
     }
 

@@ -1,5 +1,6 @@
 #include "worksheets/pageframe.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -9,7 +10,9 @@ namespace {
 
 constexpr const char* kFamily = "Arial";
 constexpr const char* kProgram = "Brindlemark";
-constexpr const char* kNameAndDate = "Name: ______________________     Date: ______________";
+//: The lines a pupil writes her name and the date on; keep the lines as long
+constexpr const char* kNameAndDate =
+    QT_TRANSLATE_NOOP("Worksheet", "Name: ______________________     Date: ______________");
 constexpr double kGap = 8;  // points between the header's parts
 
 }  // namespace
@@ -70,9 +73,14 @@ void PageFrame::startSheet(const QString& title, const QString& instruction, boo
     pageOfSheet_ = 0;
     newPage();
     const double titleHeight = text(title, font(kTitlePoints, true), 0, width() * 0.7);
-    if (answers) text("Answer sheet", font(kTextPoints, true), 0, width(), true, Qt::AlignRight);
+    if (answers)
+        text(QCoreApplication::translate("Worksheet", "Answer sheet"), font(kTextPoints, true), 0,
+             width(), true, Qt::AlignRight);
     advance(titleHeight + pt(kGap));
-    if (!answers) advance(text(kNameAndDate, font(kTextPoints), 0, width()) + pt(kGap * 1.5));
+    if (!answers)
+        advance(text(QCoreApplication::translate("Worksheet", kNameAndDate), font(kTextPoints), 0,
+                     width()) +
+                pt(kGap * 1.5));
     // Magnets, for one, asks only its questions.
     if (!instruction.isEmpty()) advance(text(instruction, font(kTextPoints + 2), 0, width()));
     advance(pt(kGap));

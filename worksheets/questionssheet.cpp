@@ -1,6 +1,7 @@
 // Questions: each numbered, with its picture and a box before each answer; the answer sheet
 // ticks the right one. True or false: numbered statements with TRUE and FALSE to circle; the
 // answer sheet circles the right one.
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
@@ -13,7 +14,8 @@ namespace {
 
 constexpr double kPictureHeight = 130;   // points, at most, of a picture
 constexpr double kSmallestPicture = 40;  // ... and at least, to fit a sheet in two pages
-constexpr const char* kChoices[] = {"TRUE", "FALSE"};
+constexpr const char* kChoices[] = {QT_TRANSLATE_NOOP("Worksheet", "TRUE"),
+                                    QT_TRANSLATE_NOOP("Worksheet", "FALSE")};
 
 // A picture fitted into `height` and half the width, centred on the flow; its height.
 double paintPicture(PageFrame& frame, const QImage& picture, double height) {
@@ -135,7 +137,9 @@ void paintStatements(PageFrame& frame, const Prepared& prepared, bool answers) {
                                    frame.pt(kPictureHeight)));
     const QFont said = frame.font(kTextPoints + 1), choice = frame.font(kTextPoints + 1, true);
     const QFontMetricsF metrics(choice, frame.painter.device());
-    const double choices = metrics.horizontalAdvance("TRUE     FALSE") + frame.pt(16);
+    const QString words[] = {QCoreApplication::translate("Worksheet", kChoices[0]),
+                             QCoreApplication::translate("Worksheet", kChoices[1])};
+    const double choices = metrics.horizontalAdvance(words[0] + "     " + words[1]) + frame.pt(16);
     const double textWidth = frame.width() - choices;
     QPainter& p = frame.painter;
     const auto& statements = prepared.source.activity.statements;
@@ -160,9 +164,9 @@ void paintStatements(PageFrame& frame, const Prepared& prepared, bool answers) {
         double x = frame.left() + textWidth + frame.pt(12);
         p.setFont(choice);
         for (int c = 0; c < 2; ++c) {
-            const double wide = metrics.horizontalAdvance(kChoices[c]);
+            const double wide = metrics.horizontalAdvance(words[c]);
             const QRectF word(x, frame.y(), wide, metrics.height());
-            p.drawText(word, Qt::AlignLeft | Qt::AlignTop, kChoices[c]);
+            p.drawText(word, Qt::AlignLeft | Qt::AlignTop, words[c]);
             if (answers && (c == 0) == statements[i].isTrue)
                 p.drawEllipse(word.adjusted(-frame.pt(5), -frame.pt(3), frame.pt(5), frame.pt(3)));
             x += wide + metrics.horizontalAdvance("     ");

@@ -1,5 +1,6 @@
 #include "worksheets/source.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -9,6 +10,7 @@
 #include "activities/wordgame/scramble.h"
 #include "activities/wordgame/wordlists.h"
 #include "ui/files.h"
+#include "ui/screentext.h"
 #include "worksheets/wordbank.h"
 
 namespace worksheets {
@@ -17,9 +19,9 @@ using namespace activityfiles;
 
 namespace {
 
-constexpr const char* kWordGameTitle = "Scrambled Words";
-constexpr const char* kWordGameInstruction =
-    "Unscramble each scientific word and write it on the line beside it.";
+constexpr const char* kWordGameTitle = QT_TRANSLATE_NOOP("Worksheet", "Scrambled Words");
+constexpr const char* kWordGameInstruction = QT_TRANSLATE_NOOP(
+    "Worksheet", "Unscramble each scientific word and write it on the line beside it.");
 
 QString located(const QString& file, const Problem& p) {
     return QString("%1:%2:%3: %4").arg(file).arg(p.at.line).arg(p.at.column).arg(p.message);
@@ -43,9 +45,12 @@ Found wordGame(const QString& path, const QString& caption, int count, ui::Rando
     Source s;
     s.wordGame = true;
     s.alphabet = alphabet;
-    s.activity.title = caption.isEmpty() ? QString(kWordGameTitle)
-                                         : QString("%1: %2").arg(kWordGameTitle, caption);
-    s.activity.instruction = kWordGameInstruction;
+    s.activity.title =
+        caption.isEmpty()
+            ? QCoreApplication::translate("Worksheet", kWordGameTitle)
+            //: %1 is a category of words, such as Materials
+            : QCoreApplication::translate("Worksheet", "Scrambled Words: %1").arg(caption);
+    s.activity.instruction = QCoreApplication::translate("Worksheet", kWordGameInstruction);
     s.words = gameOrder(usable, random).mid(0, std::clamp(count, 1, kMaxWords));
     return {std::move(s), {}};
 }
@@ -83,7 +88,8 @@ Found fromEntry(const CatalogueEntry& entry) {
         if (out.problems.isEmpty()) out.problems << path + ": the activity cannot be played";
         return out;
     }
-    return withPictures(*entry.activity(), *entry.planned(), path);
+    // In the program's language, as the screens show it.
+    return withPictures(*entry.shown(), *entry.shownPlan(), path);
 }
 
 // A file named by its path, judged as if it stood in the folders, as `--check` judges it.
@@ -112,7 +118,8 @@ Found findSource(const QString& nameOrFile, int words, ui::RandomSource& random)
                 nameOrFile.compare(name, Qt::CaseInsensitive) == 0) {
                 const auto path = ui::resolveFile(name);
                 if (!path) break;
-                return wordGame(*path, wordgame::kCategoryFiles[c].caption, words, random);
+                return wordGame(*path, ui::screenText(wordgame::kCategoryFiles[c].caption), words,
+                                random);
             }
     const Catalogue catalogue = readCatalogue(activityFolders());
     for (const CatalogueEntry& e : catalogue.entries) {

@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <algorithm>
+#include <set>
 
 #include "activities/files/filescreens.h"
 #include "activities/files/shipped.h"
@@ -13,13 +15,17 @@ namespace activityfiles {
 
 namespace {
 
+void append(std::vector<Problem>& to, const std::vector<Problem>& from) {
+    to.insert(to.end(), from.begin(), from.end());
+}
+
 bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // Laying out measures every text: a catalogue read again lays out only what changed.
 struct CachedPlan {
-    std::shared_ptr<const ReadResult> read;
+    std::shared_ptr<const void> read;  // what it was laid out from
     QStringList options;
     std::shared_ptr<const Planned> planned;
 };
@@ -28,17 +34,84 @@ QHash<QString, CachedPlan>& planCache() {
     return cache;
 }
 
-std::shared_ptr<const Planned> planOf(const LoadedFile& f, const OptionSet* options, bool cached) {
-    const Activity& a = *f.read->activity;
-    // A draft is laid out afresh each time: it is not the file of its path.
-    if (!cached || f.file.version.isEmpty())
-        return std::make_shared<const Planned>(plan(a, options));
-    CachedPlan& entry = planCache()[f.file.path];
+// `a` laid out, kept under `key` while it is made from the same `source` (empty: not kept).
+std::shared_ptr<const Planned> planOf(const QString& key, const std::shared_ptr<const void>& source,
+                                      const Activity& a, const OptionSet* options) {
+    if (key.isEmpty()) return std::make_shared<const Planned>(plan(a, options));
+    CachedPlan& entry = planCache()[key];
     const QStringList captions = options ? options->captions : QStringList();
-    if (entry.read != f.read || entry.options != captions || !entry.planned) {
-        entry = {f.read, captions, std::make_shared<const Planned>(plan(a, options))};
+    if (entry.read != source || entry.options != captions || !entry.planned) {
+        entry = {source, captions, std::make_shared<const Planned>(plan(a, options))};
     }
     return entry.planned;
+}
+
+std::shared_ptr<const Planned> planOf(const LoadedFile& f, const OptionSet* options, bool cached) {
+    // A draft is laid out afresh each time: it is not the file of its path.
+    const bool keep = cached && !f.file.version.isEmpty();
+    return planOf(keep ? f.file.path : QString(), f.read, *f.read->activity, options);
+}
+
+// An activity with a translation's sound texts in place: each pair at no problem's place.
+struct Applied {
+    std::shared_ptr<const ReadResult> read;  // what it was made from
+    std::shared_ptr<const Translation> translation;
+    std::vector<Problem> problems;
+    std::shared_ptr<const Activity> activity;  // null when the activity cannot be read
+};
+QHash<QString, Applied>& appliedCache() {
+    static QHash<QString, Applied> cache;
+    return cache;
+}
+
+bool byPlace(const Problem& x, const Problem& y) {
+    return x.at.line != y.at.line ? x.at.line < y.at.line : x.at.column < y.at.column;
+}
+
+bool samePlace(Position a, Position b) {
+    return a.line == b.line && a.column == b.column;
+}
+
+Applied applyTranslation(const std::shared_ptr<const ReadResult>& read, const QString& path,
+                         bool cached) {
+    const auto translation = readTranslationFile(path, cached);
+    if (cached)
+        if (const auto it = appliedCache().constFind(path);
+            it != appliedCache().constEnd() && it->read == read && it->translation == translation)
+            return *it;
+    Applied out{read, translation, translation->problems, nullptr};
+    if (read->activity) {
+        append(out.problems, checkTranslation(*read->activity, *translation));
+        Translation sound;
+        for (const TextPair& pair : translation->pairs)
+            if (std::none_of(out.problems.begin(), out.problems.end(),
+                             [&](const Problem& p) { return samePlace(p.at, pair.at); }))
+                sound.pairs.push_back(pair);
+        Activity mine = translated(*read->activity, sound);
+        // Boxes placed by hand stand over the blanks of the passage's own words, which its
+        // translation moves: the program lays a translated passage out itself.
+        for (size_t k = 0; k < mine.passages.size(); ++k)
+            if (mine.passages[k].pieces != read->activity->passages[k].pieces) {
+                mine.passages[k].placed.clear();
+                mine.passages[k].blanks.clear();
+            }
+        out.activity = std::make_shared<const Activity>(std::move(mine));
+    }
+    if (cached) appliedCache().insert(path, out);
+    return out;
+}
+
+// Where in the translation a problem of the translated activity's layout is told: at the
+// text it names, a gap's word within its passage; else at the top.
+Position toldAt(const Problem& p, const Translation& t) {
+    for (const TextPair& pair : t.pairs) {
+        const QString text = pair.translated.trimmed();
+        if (text.isEmpty()) continue;
+        if (p.args.contains(text) || p.message.contains('"' + text + '"')) return pair.at;
+        for (const QString& arg : p.args)
+            if (!arg.isEmpty() && text.contains('[' + arg + ']')) return pair.at;
+    }
+    return {1, 1};
 }
 
 Candidate candidateOf(const LoadedFile& f) {
@@ -61,15 +134,23 @@ Candidate candidateOf(const LoadedFile& f) {
     return c;
 }
 
-void append(std::vector<Problem>& to, const std::vector<Problem>& from) {
-    to.insert(to.end(), from.begin(), from.end());
-}
-
 Catalogue judge(Library library, bool cached) {
     Catalogue out;
     out.problems = std::move(library.problems);
+    // Each file in the program's language, where a translation gives it; its topic as the menu
+    // shows it.
+    const QString language = shownLanguage();
+    std::vector<Applied> applied(library.files.size());
     std::vector<Candidate> candidates;
-    for (const LoadedFile& f : library.files) candidates.push_back(candidateOf(f));
+    for (size_t i = 0; i < library.files.size(); ++i) {
+        const LoadedFile& f = library.files[i];
+        Candidate& c = candidates.emplace_back(candidateOf(f));
+        const auto t = f.file.translations.find(language);
+        if (t == f.file.translations.end() || !f.read->activity) continue;
+        applied[i] = applyTranslation(f.read, t->second, cached);
+        if (applied[i].activity->topic != f.read->activity->topic)
+            c.shownTopic = applied[i].activity->topic;
+    }
     Placement placement = place(candidates);
     out.holders = placement.holders;
     out.ourActivities = std::move(placement.ourActivities);
@@ -79,6 +160,10 @@ Catalogue judge(Library library, bool cached) {
         CatalogueEntry& e = out.entries.emplace_back();
         e.file = std::move(library.files[i]);
         e.place = std::move(placement.places[i]);
+        if (applied[i].activity) {
+            e.translationPath = e.file.file.translations.at(language);
+            e.translated = applied[i].activity;
+        }
     }
     // Healthy Living's own file first, when it can be read, then the files that add to it.
     const int own = out.holders[kHealthyMenu - 1][kHealthySlot];
@@ -109,13 +194,25 @@ Catalogue judge(Library library, bool cached) {
     }
 
     const auto options = std::make_shared<const OptionSet>(out.healthyOptions);
+    // The same in the program's language, for the translated passages.
+    OptionSet shownOptions = out.healthyOptions;
+    for (size_t i : healthyEntries)
+        if (const auto& t = out.entries[i].translated)
+            for (size_t k = 0; k < out.entries[i].healthyOptions.size(); ++k)
+                if (const int option = out.entries[i].healthyOptions[k];
+                    option >= 0 && !t->passages[k].option.isEmpty())
+                    shownOptions.captions[option] = t->passages[k].option;
+    const auto shown = std::make_shared<const OptionSet>(std::move(shownOptions));
     for (size_t i = 0; i < out.entries.size(); ++i) {
         CatalogueEntry& e = out.entries[i];
         if (!e.used()) continue;  // nothing reads a file she replaced
         e.readAndPlaced = e.file.read->problems;
         append(e.readAndPlaced, e.place.problems);
         append(e.readAndPlaced, chosen[i]);
-        if (!e.healthyOptions.empty()) e.options = options;
+        if (!e.healthyOptions.empty()) {
+            e.options = options;
+            e.shownOptions = shown;
+        }
         e.cached = cached;
     }
     return out;
@@ -155,13 +252,13 @@ HealthyScreens layHealthy(const Catalogue& c) {
             const int option = e.healthyOptions[k];
             if (option < 0) continue;
             out.links.screens[static_cast<size_t>(option)] = healthyScreen(option);
-            out.laid.push_back({e.planned(), k, option});
+            out.laid.push_back({e.shownPlan(), k, option});
         }
     };
     const int own = c.holders[kHealthyMenu - 1][kHealthySlot];
     if (own >= 0 && !c.entries[static_cast<size_t>(own)].healthyOptions.empty()) {
         const CatalogueEntry& e = c.entries[static_cast<size_t>(own)];
-        if (e.playable()) out.title = e.activity()->title;
+        if (e.playable()) out.title = e.shown()->title;
         add(e);
     }
     for (const CatalogueEntry& e : c.entries)
@@ -185,9 +282,7 @@ const std::vector<Problem>& CatalogueEntry::problems() const {
         planned_ = planOf(file, options.get(), cached);
         append(all, planned_->problems);
     }
-    std::stable_sort(all.begin(), all.end(), [](const Problem& x, const Problem& y) {
-        return x.at.line != y.at.line ? x.at.line < y.at.line : x.at.column < y.at.column;
-    });
+    std::stable_sort(all.begin(), all.end(), byPlace);
     problems_ = std::move(all);
     return *problems_;
 }
@@ -195,6 +290,65 @@ const std::vector<Problem>& CatalogueEntry::problems() const {
 std::shared_ptr<const Planned> CatalogueEntry::planned() const {
     problems();
     return planned_;
+}
+
+std::shared_ptr<const Activity> CatalogueEntry::shown() const {
+    shownPlan();
+    return shown_;
+}
+
+std::shared_ptr<const Planned> CatalogueEntry::shownPlan() const {
+    if (shown_) return shownPlan_;
+    // A translation that does not fit its screen is not shown at all: a pupil sees the
+    // activity whole in its own words rather than a word cut off.
+    if (translated && used()) {
+        const TranslationVerdict v = judgeTranslation(*this, translationPath, cached);
+        if (v.planned) {
+            shown_ = v.activity;
+            shownPlan_ = v.planned;
+            return shownPlan_;
+        }
+    }
+    if (activity()) {
+        shown_ = std::shared_ptr<const Activity>(file.read, activity());
+        shownPlan_ = planned();
+    }
+    return shownPlan_;
+}
+
+QString shownLanguage() {
+    return QLocale::languageToCode(QLocale().language());
+}
+
+TranslationVerdict judgeTranslation(const CatalogueEntry& e, const QString& path, bool cached) {
+    const Applied applied = applyTranslation(e.file.read, path, cached);
+    TranslationVerdict out{applied.problems, applied.activity, nullptr};
+    if (!out.activity || !e.used()) return out;
+    // Healthy Living's options as the program's language names them, this file's as its
+    // translation does.
+    std::optional<OptionSet> options;
+    if (e.options) options = e.shownOptions ? *e.shownOptions : *e.options;
+    for (size_t k = 0; options && k < e.healthyOptions.size(); ++k)
+        if (const int o = e.healthyOptions[k];
+            o >= 0 && !out.activity->passages[k].option.isEmpty())
+            options->captions[o] = out.activity->passages[k].option;
+    out.planned = planOf(cached ? path : QString(), applied.activity, *out.activity,
+                         options ? &*options : nullptr);
+    // Only what the translation brings: the activity's own problems are told with it.
+    std::set<QString> own;
+    for (const Problem& p : e.problems()) own.insert(p.message);
+    bool fits = true;
+    for (const Problem& p : out.planned->problems) {
+        // Said once, though every question with the answer has it.
+        if (!own.insert(p.message).second) continue;
+        fits = false;
+        Problem told = p;
+        told.at = toldAt(p, *applied.translation);
+        out.problems.push_back(std::move(told));
+    }
+    if (!fits) out.planned = nullptr;
+    std::stable_sort(out.problems.begin(), out.problems.end(), byPlace);
+    return out;
 }
 
 QString CatalogueEntry::screen() const {
@@ -235,13 +389,15 @@ Catalogue readCatalogueWith(const QStringList& folders, const std::vector<Draft>
         });
         if (!d.text && same != library.files.end() && !real.isEmpty() &&
             QFileInfo(same->file.path).canonicalFilePath() == real) {
-            same->file.path = d.path;  // one of the folders' own: where it is, as she named it
+            // One of the folders' own: where it is, as she named it.
+            same->file.path = d.path;
+            same->file.translations = translationsBeside(d.path);
             continue;
         }
         ReadResult read = d.text ? readActivity(*d.text, fileName) : readActivityFile(d.path);
         if (read.activity) read.activity->folder = QFileInfo(d.path).absolutePath();
         LoadedFile mine;
-        mine.file = {d.path, fileName, ownIndex, {}, {}};
+        mine.file = {d.path, fileName, ownIndex, {}, {}, translationsBeside(d.path)};
         mine.read = std::make_shared<const ReadResult>(std::move(read));
         if (same != library.files.end() && same->file.folder == ownIndex) {
             // In her folder it is her file of that name, and hides what that one hid.
@@ -277,7 +433,7 @@ Catalogue readCatalogueWith(const QStringList& folders, const std::vector<Draft>
 bool registerScreens(const Catalogue& c, size_t i, const std::function<QString(int)>& nameOf) {
     const CatalogueEntry& e = c.entries[i];
     if (!e.playable()) return false;
-    std::shared_ptr<const Activity> activity(e.file.read, e.activity());
+    const std::shared_ptr<const Activity> activity = e.shown();
     // Healthy Living's passages, its own file's and those other files add, play together.
     if (!e.healthyOptions.empty() && !nameOf) {
         registerHealthyLiving(c);
@@ -286,7 +442,7 @@ bool registerScreens(const Catalogue& c, size_t i, const std::function<QString(i
     // Tried out on its own, a set for Healthy Living shows its own options.
     const auto planned = e.place.where == Place::Healthy
                              ? std::make_shared<const Planned>(plan(*activity))
-                             : e.planned();
+                             : e.shownPlan();
     registerActivityScreens(
         activity, planned, nameOf ? nameOf : [&e](int k) { return e.screenOf(k); });
     return true;
@@ -306,7 +462,7 @@ std::unique_ptr<ui::Form> makeOwnScreen(const QString& name) {
         // Opened by its name, it plays even with a problem the menus grey it for, as a screen
         // always has: a missing picture leaves its slot empty.
         const std::shared_ptr<const Planned> planned =
-            e.place.where == Place::Own ? e.planned() : nullptr;
+            e.place.where == Place::Own ? e.shownPlan() : nullptr;
         if (!planned) continue;
         if (!e.healthyOptions.empty()) {
             if (name != QLatin1String(kHealthyScreen)) continue;
@@ -317,7 +473,7 @@ std::unique_ptr<ui::Form> makeOwnScreen(const QString& name) {
                 if (l.option == 0) return h.make(l);
             continue;
         }
-        std::shared_ptr<const Activity> activity(e.file.read, e.activity());
+        const std::shared_ptr<const Activity> activity = e.shown();
         const std::vector<QString> names =
             screenNames(*activity, *planned, [&e](int k) { return e.screenOf(k); });
         for (size_t k = 0; k < names.size(); ++k)
@@ -338,6 +494,7 @@ void registerOwnScreens(ui::FormRegistry& registry) {
 void forgetCatalogue() {
     forgetReadFiles();
     planCache().clear();
+    appliedCache().clear();
 }
 
 }  // namespace activityfiles

@@ -51,12 +51,38 @@ struct CatalogueEntry {
     // What reading and placing found; the options it is laid out with (Healthy Living's).
     std::vector<Problem> readAndPlaced;
     std::shared_ptr<const OptionSet> options;
+    std::shared_ptr<const OptionSet> shownOptions;  // the same in the program's language
     bool cached = false;
+
+    // Its translation into the program's language (empty: none), and the activity with that
+    // translation's sound texts in place of its own (null: none applies).
+    QString translationPath;
+    std::shared_ptr<const Activity> translated;
+    // What pupils see, on screens and worksheets: the translated activity, or its own when
+    // there is none or the translated one does not fit its screen. Null when it cannot be read.
+    std::shared_ptr<const Activity> shown() const;
+    std::shared_ptr<const Planned> shownPlan() const;
 
   private:
     mutable std::shared_ptr<const Planned> planned_;
     mutable std::optional<std::vector<Problem>> problems_;
+    mutable std::shared_ptr<const Activity> shown_;
+    mutable std::shared_ptr<const Planned> shownPlan_;
 };
+
+// The program's language as a translation's file name gives it ("cy").
+QString shownLanguage();
+
+// A translation of an entry's activity, judged: its problems at the lines of its own file
+// (the texts it does not match, and a translated text that does not fit its place, named), and
+// the activity it makes with its sound texts, laid out; null plan when that does not fit.
+struct TranslationVerdict {
+    std::vector<Problem> problems;
+    std::shared_ptr<const Activity> activity;
+    std::shared_ptr<const Planned> planned;
+};
+TranslationVerdict judgeTranslation(const CatalogueEntry& entry, const QString& path,
+                                    bool cached = true);
 
 // What stands in one of a menu's five topics.
 struct TopicHolder {

@@ -72,6 +72,14 @@ QString notAFile(const Look& entry, const QString& path, const QString& root) {
     return entry.file ? QString() : "this is not a plain file: it is not read";
 }
 
+// The activity a translation's name is for, case-folded, and its language:
+// "Skeleton.CY.toml" is "skeleton.toml" in "cy".
+std::pair<QString, QString> translates(const QString& name, const QString& language) {
+    QString activity = name;
+    activity.remove(name.size() - 8, 3);  // ".cy" of ".cy.toml"
+    return {activity.toCaseFolded(), language};
+}
+
 }  // namespace
 
 QStringList activityFolders() {
@@ -83,9 +91,29 @@ QStringList activityFolders() {
     return out;
 }
 
+std::map<QString, QString> translationsBeside(const QString& path) {
+    const QFileInfo info(path);
+    const QDir dir = info.absoluteDir();
+    const QString root = dir.canonicalPath();
+    std::map<QString, QString> out;
+    if (root.isEmpty()) return out;
+    for (const QString& name : dir.entryList({"*.toml"}, QDir::Files | QDir::System)) {
+        const QString language = translationLanguage(name);
+        if (language.isEmpty() ||
+            translates(name, language).first != info.fileName().toCaseFolded())
+            continue;
+        // Named as the activity's path was, so that `--check` names both alike.
+        const QString file = info.path() + '/' + name;
+        if (notAFile(look(file), file, root).isEmpty()) out.emplace(language, file);
+    }
+    return out;
+}
+
 Found findActivityFiles(const QStringList& folders) {
     Found out;
     QHash<QString, size_t> taken;  // case-folded name: its file in out.files
+    // (case-folded activity name, language): the first translation found, and its folder.
+    std::map<std::pair<QString, QString>, std::pair<QString, int>> translations;
     for (int i = 0; i < folders.size(); ++i) {
         const QDir dir(folders[i]);
         const QString root = dir.canonicalPath();
@@ -99,8 +127,15 @@ Found findActivityFiles(const QStringList& folders) {
         QHash<QString, QString> here;  // case-folded name: the name read in this folder
         int count = 0;
         for (const QString& name : entries) {
-            if (!translationLanguage(name).isEmpty()) continue;  // read with its activity
             const QString path = root + '/' + name;
+            if (const QString language = translationLanguage(name); !language.isEmpty()) {
+                // Read with its activity, the earliest folder's first.
+                if (const QString why = notAFile(look(path), path, root); !why.isEmpty())
+                    out.problems.push_back(folderProblem(path, why));
+                else
+                    translations.emplace(translates(name, language), std::pair{path, i});
+                continue;
+            }
             const QString key = name.toCaseFolded();
             if (here.contains(key)) {
                 out.problems.push_back(folderProblem(
@@ -128,9 +163,22 @@ Found findActivityFiles(const QStringList& folders) {
                 continue;
             }
             taken.insert(key, out.files.size());
-            out.files.push_back({path, name, i, {}, entry.version});
+            out.files.push_back({path, name, i, {}, entry.version, {}});
         }
     }
+    // A translation serves the activity of its name in its own folder or a later one: her
+    // copy of a shipped activity is not given the shipped translation of texts she may change.
+    for (FoundFile& f : out.files)
+        for (auto it = translations.lower_bound({f.fileName.toCaseFolded(), QString()});
+             it != translations.end() && it->first.first == f.fileName.toCaseFolded(); ++it)
+            if (it->second.second <= f.folder)
+                f.translations.emplace(it->first.second, it->second.first);
+    for (const auto& [of, file] : translations)
+        if (!taken.contains(of.first))
+            out.problems.push_back(folderProblem(
+                file.first, QString("there is no activity \"%1\" for this to translate: name it "
+                                    "after its activity, with the language before .toml")
+                                .arg(of.first)));
     return out;
 }
 

@@ -91,7 +91,10 @@ class Planner {
         // The narrowest menu's topic entry, bordered.
         fits(kTopicFont, a_.topic, {kNarrowestTopicWidth, kTopicHeight}, a_.topicPos, "the topic",
              {"topic"}, true);
-        if (a_.layout && a_.kind != Kind::Questions && a_.kind != Kind::TrueFalse) {
+        // A passage whose words no longer stand where the layout put them (a translation's)
+        // is laid out as every other passage is.
+        const bool unplaced = a_.kind == Kind::Passage && a_.passages.front().placed.empty();
+        if (a_.layout && a_.kind != Kind::Questions && a_.kind != Kind::TrueFalse && !unplaced) {
             fixedDrag();
             return std::move(out_);
         }

@@ -1,6 +1,9 @@
 #include "activities/files/library.h"
 
+#include <QFile>
 #include <QHash>
+
+#include "activities/files/problemwords.h"
 
 namespace activityfiles {
 
@@ -27,7 +30,39 @@ std::shared_ptr<const ReadResult> readFile(const QString& path, const QString& v
     return entry.result;
 }
 
+struct CachedTranslation {
+    QString version;
+    std::shared_ptr<const Translation> result;
+};
+
+QHash<QString, CachedTranslation>& translationCache() {
+    static QHash<QString, CachedTranslation> cache;
+    return cache;
+}
+
+Translation readTranslationAt(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Translation out;
+        out.problems.push_back(fileProblem({1, 1}, Fault::Unreadable, {}));
+        return out;
+    }
+    // One byte more than allowed tells a huge file from a full one.
+    return readTranslation(file.read(kMaxFileBytes + 1));
+}
+
 }  // namespace
+
+std::shared_ptr<const Translation> readTranslationFile(const QString& path, bool cached) {
+    if (!cached) return std::make_shared<const Translation>(readTranslationAt(path));
+    CachedTranslation& entry = translationCache()[path];
+    const QString version = fileVersion(path);
+    if (!entry.result || entry.version != version) {
+        entry.version = version;
+        entry.result = std::make_shared<const Translation>(readTranslationAt(path));
+    }
+    return entry.result;
+}
 
 Library loadLibrary(const QStringList& folders, bool cached) {
     Found found = findActivityFiles(folders);
@@ -46,6 +81,7 @@ Library loadLibrary(const QStringList& folders, bool cached) {
 
 void forgetReadFiles() {
     readCache().clear();
+    translationCache().clear();
 }
 
 }  // namespace activityfiles

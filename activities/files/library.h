@@ -4,11 +4,13 @@
 // and knows no menu: the menus, `--check` and the Activity Maker show what it returns.
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "activities/files/activity.h"
 #include "activities/files/layout.h"
+#include "activities/files/translation.h"
 
 namespace activityfiles {
 
@@ -24,6 +26,9 @@ struct FoundFile {
     // (a shipped or school file she replaced); empty when there is none.
     QString hides;
     QString version;  // changes whenever the file does
+    // Its translations by language ("cy"): the file of that name beside it, or a teacher's in
+    // an earlier folder, which translates a shipped or school activity without a copy of it.
+    std::map<QString, QString> translations;
 };
 
 // A problem of a file, or of a folder (a name it cannot read).
@@ -60,6 +65,13 @@ struct Library {
 // Every activity file of the folders, read. With `cached`, a file read before is read again
 // only once it has changed, so a menu that opens again costs no parsing.
 Library loadLibrary(const QStringList& folders, bool cached);
+
+// The translations beside the activity file at `path`, by language (a file not yet in the
+// folders: a draft, a file named to `--check`).
+std::map<QString, QString> translationsBeside(const QString& path);
+
+// The translation file at `path`, read; with `cached`, again only once it has changed.
+std::shared_ptr<const Translation> readTranslationFile(const QString& path, bool cached);
 
 // A file's version: a file replaced within the clock's tick still has another size or inode.
 QString fileVersion(const QString& path);

@@ -56,6 +56,7 @@ Place wanted(const Candidate& c) {
 
 QString captionOf(const Candidate& c, const Place& p) {
     if (c.topic.isEmpty()) return c.fileName;
+    if (!c.shownTopic.isEmpty()) return c.shownTopic;
     if (p.where == Place::Topic || p.where == Place::Own) {
         const QString table = QString::fromUtf8(kMenuTopics[p.menu - 1][p.slot].caption);
         if (table.compare(c.topic, Qt::CaseInsensitive) == 0) return table;

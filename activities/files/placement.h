@@ -16,6 +16,7 @@ struct Candidate {
     int folder = 0;        // the data folder it was found in; lower comes first
     int menu = 0;          // 0: no menu given
     QString topic;         // empty when it could not be read
+    QString shownTopic;    // the topic in the program's language, where a translation gives it
     Position topicPos;     // for the problems placing finds
     bool passage = false;  // a readable passage set (it may add to Healthy Living)
     // It hides a shipped or school file of the same name, which asked for this menu and topic

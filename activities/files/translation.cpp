@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 
 #include "activities/files/problemwords.h"
 
@@ -108,6 +109,13 @@ std::vector<Problem> checkTranslation(const Activity& activity, const Translatio
 
     std::vector<Problem> out;
     std::map<std::pair<int, QString>, QString> readAlike;  // (list, translation): its original
+    // A text left untranslated keeps its words: no translation of its list may read like it.
+    std::set<QString> given;
+    for (const TextPair& pair : translation.pairs) given.insert(key(pair.original));
+    eachText(activity, [&](const QString& text, int list) {
+        if (list > 0 && !given.count(key(text)))
+            readAlike.emplace(std::pair{list, key(text)}, key(text));
+    });
     for (const TextPair& pair : translation.pairs) {
         const QString original = key(pair.original);
         const QString text = key(pair.translated);

@@ -1,5 +1,6 @@
 #include "activities/labelling/labellingscreen.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 #include "speech/readaloud.h"
@@ -22,9 +23,9 @@ constexpr LabelDesign button(float left, float width, const char* caption) {
 }
 
 constexpr LabelDesign kButtons[] = {
-    button(10560, 1245, "Exit"),
-    button(3360, 2565, "Start Again"),
-    button(6000, 2565, "Check Score"),
+    button(10560, 1245, QT_TRANSLATE_NOOP("Screens", "Exit")),
+    button(3360, 2565, QT_TRANSLATE_NOOP("Screens", "Start Again")),
+    button(6000, 2565, QT_TRANSLATE_NOOP("Screens", "Check Score")),
 };
 
 LabelDesign wordDesign(const labelling::Layout& layout, const char* caption) {
@@ -88,10 +89,12 @@ LabellingScreen::LabellingScreen(const char* name, const labelling::Layout& layo
 
     for (int i = 0; i < wordCount(); ++i) {
         const labelling::Word& w = layout.words[i];
-        LabelDesign target = wordDesign(layout, w.word);
+        LabelDesign target = wordDesign(layout, "");
         target.left = w.target.left;
         target.top = w.target.top;
         targets.add(i).applyDesign(target);
+        // The activity's own word: never a design caption to translate.
+        targets(i).setCaption(QString::fromUtf8(w.word));
 
         LabelDesign slot = wordDesign(layout, "");
         slot.opaque = false;
@@ -238,7 +241,8 @@ void LabellingScreen::commandClicked(int index) {
             break;
         case kCheckScore:
             scoreText.setCaption(
-                QString("%1 out of %2 correct").arg(board_.score()).arg(wordCount()));
+                //: The score: how many words are on their right boxes, of how many
+                tr("%1 out of %2 correct").arg(board_.score()).arg(wordCount()));
             scoreText.setVisible(true);
             // Told again even when the count is the same as last time.
             scoreText.announceNameChange();
@@ -319,13 +323,15 @@ void LabellingScreen::pickUp(int word) {
     words(word).bringToFront();  // carried over every other word
     words(word).setLifted(true);
     keyboard().showRingOn(words(word));
-    words(word).announce(words(word).Caption() + ", picked up");
+    //: Told to a screen reader: %1 is the word just lifted
+    words(word).announce(tr("%1, picked up").arg(words(word).Caption()));
     speech::say(spokenWord(word));
 }
 
 void LabellingScreen::carryTo(int box) {
     showOver(box);
-    words(held_).announce(QString("%1, over box %2").arg(words(held_).Caption()).arg(box + 1));
+    //: Told to a screen reader: %1 is the word carried, %2 the box's number
+    words(held_).announce(tr("%1, over box %2").arg(words(held_).Caption()).arg(box + 1));
 }
 
 void LabellingScreen::showOver(int box) {
@@ -346,14 +352,16 @@ void LabellingScreen::dropHeldOn(const labelling::Rect& place) {
     wordDragged(i, 1, 0, centreX - from.left, centreY - from.top);
     const labelling::Place at = board_.placeOf(i);
     wordReleased(i, 1, 0, centreX - at.left, centreY - at.top);
-    words(i).announce(words(i).Caption() + ", " + placeOf(i));
+    //: Told to a screen reader: %1 is the word put down, %2 where it lies (on box 3)
+    words(i).announce(tr("%1, %2").arg(words(i).Caption(), placeOf(i)));
 }
 
 void LabellingScreen::putBack() {
     if (held_ < 0) return;
     const int i = held_;
     setDown();
-    words(i).announce(words(i).Caption() + ", put back");
+    //: Told to a screen reader: %1 is the word put back where it was
+    words(i).announce(tr("%1, put back").arg(words(i).Caption()));
 }
 
 void LabellingScreen::setDown() {
@@ -373,7 +381,8 @@ void LabellingScreen::restackWords() {
 
 QString LabellingScreen::placeOf(int word) const {
     for (int m = 0; m < wordCount(); ++m)
-        if (isOn(word, m)) return QString("on box %1").arg(m + 1);
-    if (board_.spotOf(word).kind == labelling::Spot::Home) return "back at the start";
-    return "not on a box";
+        //: Told to a screen reader after a word's name: where the word lies
+        if (isOn(word, m)) return tr("on box %1").arg(m + 1);
+    if (board_.spotOf(word).kind == labelling::Spot::Home) return tr("back at the start");
+    return tr("not on a box");
 }

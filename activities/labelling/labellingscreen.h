@@ -7,6 +7,7 @@
 // each touch point) carries the word it pressed, so several pupils drag at once; a press
 // that is released before it moves past the platform's drag distance is a tap, which lifts
 // a word as the keys do, and a tap on a box or home slot drops the lifted word there.
+#include <QCoreApplication>
 #include <span>
 
 #include "activities/labelling/board.h"
@@ -43,6 +44,8 @@ struct Layout {
 }  // namespace labelling
 
 class LabellingScreen : public ui::Form {
+    Q_DECLARE_TR_FUNCTIONS(LabellingScreen)
+
   public:
     LabellingScreen(const char* name, const labelling::Layout& layout);
 

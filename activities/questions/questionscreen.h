@@ -1,6 +1,7 @@
 #pragma once
 // What every question screen has: command buttons that act by their role (their indexes
 // differ from screen to screen), their hover highlight and the random draw.
+#include <QCoreApplication>
 #include <cstdint>
 #include <span>
 
@@ -13,7 +14,7 @@
 namespace questions {
 
 // The praise shared by the magnets and circuits screens: two blanks after the mark.
-constexpr const char* kWellDone = "Correct!  Well Done";
+constexpr const char* kWellDone = QT_TRANSLATE_NOOP("Screens", "Correct!  Well Done");
 
 // What a command button does. The section button keeps its black fill on the background.
 enum class Command { Exit, Answer, NewQuestion, OtherSection };
@@ -21,7 +22,7 @@ enum class Command { Exit, Answer, NewQuestion, OtherSection };
 struct CommandDesign {
     Command role;
     float left, top, width;
-    const char* caption;
+    const char* caption;  // a design caption (ui/screentext.h)
 };
 
 constexpr ui::FontSpec kTimes(float points) {

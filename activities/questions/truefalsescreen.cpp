@@ -13,15 +13,15 @@ constexpr Colour kWhite = RGB(255, 255, 255);
 constexpr FontSpec kAnswerFont{"Arial", 48, true};
 
 constexpr CommandDesign kCommands[] = {
-    {Command::Exit, 10560, 7920, 1245, "Exit"},
-    {Command::NewQuestion, 120, 7920, 2565, "New Question"},
-    {Command::Answer, 4920, 7920, 2085, "Answer"},
+    {Command::Exit, 10560, 7920, 1245, QT_TRANSLATE_NOOP("Screens", "Exit")},
+    {Command::NewQuestion, 120, 7920, 2565, QT_TRANSLATE_NOOP("Screens", "New Question")},
+    {Command::Answer, 4920, 7920, 2085, QT_TRANSLATE_NOOP("Screens", "Answer")},
 };
 
-constexpr LabelDesign kTrue =
-    buttonDesign(1800, 5520, 3555, 1200, "TRUE", kAnswerFont, colours::kBlack);
-constexpr LabelDesign kFalse =
-    buttonDesign(6480, 5520, 3555, 1200, "FALSE", kAnswerFont, colours::kBlack);
+constexpr LabelDesign kTrue = buttonDesign(
+    1800, 5520, 3555, 1200, QT_TRANSLATE_NOOP("Screens", "TRUE"), kAnswerFont, colours::kBlack);
+constexpr LabelDesign kFalse = buttonDesign(
+    6480, 5520, 3555, 1200, QT_TRANSLATE_NOOP("Screens", "FALSE"), kAnswerFont, colours::kBlack);
 constexpr LabelDesign kFeedback = textDesign(1800, 6960, 8265, 945, kTimes(36), "", false);
 
 // The text of the right button: white in phase 1, yellow in phase 0.
@@ -75,9 +75,9 @@ QString TrueFalseScreen::spokenText() const {
 void TrueFalseScreen::answerClicked(int index) {
     if (flashTimer.Enabled()) return;  // settled: the right button is flashing
     if (index != rightAnswers[questionNumber]) {
-        messages(1).setCaption("Wrong, Try Again.");
+        messages(1).setCaption(tr("Wrong, Try Again."));
     } else {
-        messages(1).setCaption("Correct, Well Done!");
+        messages(1).setCaption(tr("Correct, Well Done!"));
         flashTimer.setEnabled(true);
     }
     showFeedback(messages(1));

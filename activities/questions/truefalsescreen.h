@@ -19,6 +19,8 @@ constexpr ui::LabelDesign kStatementDesign =
     textDesign(240, 3240, 11385, 1995, {"Arial", 36, true}, "", false);
 
 class TrueFalseScreen : public QuestionScreen {
+    Q_DECLARE_TR_FUNCTIONS(TrueFalseScreen)
+
   public:
     void onLoad() override;
     void showQuestion();

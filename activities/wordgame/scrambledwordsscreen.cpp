@@ -9,6 +9,7 @@
 #include "ui/formregistry.h"
 #include "ui/platform.h"
 #include "ui/programstate.h"
+#include "ui/screentext.h"
 
 using namespace ui;
 
@@ -31,7 +32,7 @@ constexpr LabelDesign kInstruction{
     .top = 360,
     .width = 8580,
     .height = 2115,
-    .caption = "See if you can unscramble the scientific word below.",
+    .caption = QT_TRANSLATE_NOOP("Screens", "See if you can unscramble the scientific word below."),
     .font = {"Arial", 36, false},
     .fore = kOrange,
     .opaque = false,
@@ -62,9 +63,9 @@ constexpr LabelDesign button(float left, float width, const char* caption) {
             .align = Align::Center};
 }
 constexpr LabelDesign kButtons[] = {
-    button(10200, 1485, "Exit"),
-    button(240, 3525, "New Question"),
-    button(5280, 3525, "Show Answer"),
+    button(10200, 1485, QT_TRANSLATE_NOOP("Screens", "Exit")),
+    button(240, 3525, QT_TRANSLATE_NOOP("Screens", "New Question")),
+    button(5280, 3525, QT_TRANSLATE_NOOP("Screens", "Show Answer")),
 };
 
 // An index of n from one uniform draw.
@@ -75,13 +76,13 @@ int drawIndex(int n) {
 }  // namespace
 
 ScrambledWordsScreen::ScrambledWordsScreen() : Form(Name) {
-    setCaption("Scrambled Words");
+    setCaption(screenText(QT_TRANSLATE_NOOP("Screens", "Scrambled Words")));
     setBorderStyle(BorderStyle::FixedSingle);
 
     for (int i = 0; i < wordgame::kCategories; ++i) {
         OptionButton& option = categories.add(i);
         option.setGeometry(120, kOptionTops[i], 2655, 375);
-        option.setCaption(QString::fromLatin1(wordgame::kCategoryFiles[i].caption));
+        option.setCaption(screenText(wordgame::kCategoryFiles[i].caption));
         option.setForeColor(colours::kYellow);
         option.setFont(kOptionFont);
     }

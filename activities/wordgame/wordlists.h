@@ -1,5 +1,6 @@
 #pragma once
 // The game's three categories and their word list files, read from the working directory.
+#include <QCoreApplication>
 #include <QLocale>
 #include <array>
 #include <cstdint>
@@ -13,14 +14,14 @@ namespace wordgame {
 constexpr int kCategories = 3;
 
 struct Category {
-    const char* caption;  // its option button
+    const char* caption;  // its option button: a design caption (ui/screentext.h)
     const char* file;
 };
 
 constexpr Category kCategoryFiles[kCategories] = {
-    {"Life Processes", "life0.txt"},
-    {"Materials", "materials0.txt"},
-    {"Physical Processes", "physical0.txt"},
+    {QT_TRANSLATE_NOOP("Screens", "Life Processes"), "life0.txt"},
+    {QT_TRANSLATE_NOOP("Screens", "Materials"), "materials0.txt"},
+    {QT_TRANSLATE_NOOP("Screens", "Physical Processes"), "physical0.txt"},
 };
 
 // The languages the program's own lists come in, English first.

@@ -1,9 +1,16 @@
-// The title screen, the main screen and the backdrop, driven through their handlers and
-// through real mouse events.
+// The title screen, the main screen (with its choice of language) and the backdrop, driven through
+// their handlers and through real mouse events.
+#include <QSettings>
+#include <QTemporaryDir>
+
 #include "app/backdrop.h"
+#include "app/language.h"
 #include "app/mainscreen.h"
 #include "app/shellstate.h"
+#include "app/texts.h"
 #include "app/titlescreen.h"
+#include "jotter/jotter.h"
+#include "menus/topicmenu.h"
 #include "tests/support/mouse.h"
 #include "tests/support/screentest.h"
 #include "ui/programstate.h"
@@ -97,4 +104,49 @@ TEST_F(ShellTest, ClosingWindowsThroughTheWindowSystemDoesWhatExitDoes) {
     EXPECT_EQ(fake->endCalls, 0);
     forms().get<TitleScreen>().window()->close();
     EXPECT_EQ(fake->endCalls, 1);
+}
+
+// The teacher's choice of language: English and each language translated, each named in its
+// own words; chosen, it is kept in brindlemark.conf, and shown at once on the main screen and
+// on every screen opened after it, while the Jotter keeps its drawing.
+TEST_F(ShellTest, ChosenLanguageIsKeptAndShownAtOnce) {
+    QTemporaryDir config;
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    const QString conf = config.filePath("brindlemark/brindlemark.conf");
+    MainScreen& main = forms().show<MainScreen>();
+    ASSERT_EQ(main.languages.count(), 2);
+    EXPECT_EQ(main.languages(0).Caption(), "English");
+    EXPECT_EQ(main.languages(1).Caption(), "Cymraeg");
+    EXPECT_TRUE(main.languages(0).Value());
+    EXPECT_FALSE(QFile::exists(conf));  // written only when the teacher chooses
+
+    forms().show("menu1");
+    Jotter& jotter = forms().show<Jotter>();
+    jotter.surface.line(100, 100, 2000, 2000, colours::kYellow, 3);
+    const QImage drawing = jotter.surface.image();
+    real::click(main.languages(1));
+    EXPECT_EQ(QSettings(conf, QSettings::IniFormat).value("language"), "cy");
+    EXPECT_EQ(chosenLanguage().language(), QLocale::Welsh);
+    EXPECT_EQ(QLocale().language(), QLocale::Welsh);
+    EXPECT_NE(main.hideDesktop.Caption(), "Hide Desktop");
+    EXPECT_NE(main.menuEntries(0).Caption(), "Menu 1");
+    EXPECT_EQ(main.languages(1).Caption(), "Cymraeg");
+    EXPECT_FALSE(forms().isLoaded("menu1"));  // opened again, it is made in Welsh
+    EXPECT_NE(dynamic_cast<TopicMenu&>(*forms().show("menu1")).title.Caption(), "Menu 1");
+    EXPECT_NE(jotter.exitButton.Caption(), "Exit");
+    EXPECT_EQ(jotter.surface.image(), drawing);
+    main.exitClicked();
+    TitleScreen& title = forms().get<TitleScreen>();
+    EXPECT_NE(title.exitButton.Caption(), "Exit");
+    EXPECT_NE(title.credits.Caption(), texts::kTitleCredits);  // a design table's caption
+
+    title.okClicked();
+    MainScreen& again = forms().get<MainScreen>();
+    EXPECT_TRUE(again.languages(1).Value());
+    real::click(again.languages(0));
+    EXPECT_EQ(QSettings(conf, QSettings::IniFormat).value("language"), "en");
+    EXPECT_EQ(again.hideDesktop.Caption(), "Hide Desktop");
+    EXPECT_EQ(jotter.exitButton.Caption(), "Exit");
+    qputenv("XDG_CONFIG_HOME", previous);
 }

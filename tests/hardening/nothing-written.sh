@@ -5,6 +5,8 @@
 # creating, a new folder or link, a rename, a removal, a change of size or of permissions
 # (a folder made again where it exists already changes nothing: Qt does so for its runtime
 # folder; nor does opening /dev/null to write, as the session bus's launcher does).
+# The one file the pupils' program ever writes, brindlemark.conf in the user's settings, is
+# written only when a teacher chooses a language on the main screen, which neither does.
 # Usage: nothing-written.sh TEST-PROGRAM RUN-FOLDER BRINDLEMARK
 set -euo pipefail
 program=$1

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "activities/files/translation.h"
 #include "maker/comments.h"
 #include "tests/support/files.h"
 
@@ -14,6 +15,7 @@ TEST(MakerWriter, EveryShippedActivityReadsBackTheSame) {
     const QStringList files = folder.entryList({"*.toml"});
     ASSERT_GE(files.size(), 19);
     for (const QString& name : files) {
+        if (!activityfiles::translationLanguage(name).isEmpty()) continue;  // no activity
         SCOPED_TRACE(name.toStdString());
         const QByteArray original = fileBytes(folder.filePath(name));
         const auto first = activityfiles::readActivity(original, name);

@@ -27,7 +27,13 @@ bool atHomeOrOnABox(const LabellingScreen& s, QPointF p) {
 void checkScore(QStringList& findings, const LabellingScreen& s) {
     const QString caption = s.scoreText.Caption();
     if (caption.isEmpty()) return;
-    static const QRegularExpression format("^(\\d+) out of (\\d+) correct$");
+    // In the language shown: a pupil may have chosen another on the main screen.
+    const QRegularExpression format(
+        "^" +
+        QRegularExpression::escape(LabellingScreen::tr("%1 out of %2 correct"))
+            .replace("\\%1", "(\\d+)")
+            .replace("\\%2", "(\\d+)") +
+        "$");
     const QRegularExpressionMatch m = format.match(caption);
     if (!m.hasMatch() || m.captured(2).toInt() != s.wordCount() ||
         m.captured(1).toInt() > s.wordCount())

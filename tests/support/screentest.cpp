@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "activities/files/shipped.h"
+#include "app/language.h"
 #include "app/screens.h"
 #include "app/shellstate.h"
 #include "menus/menupage.h"
@@ -30,6 +31,7 @@ void ScreenTest::SetUp() {
 void ScreenTest::TearDown() {
     ui::forms().clear();
     settle();
+    if (shownLanguage() != "en") useLanguage(QLocale(QLocale::English));
     speech::installVoice(nullptr);
     ui::Twips::setScale(1.0f);  // for the tests that are not screen tests
     ui::Timer::setHeld(false);

@@ -52,10 +52,12 @@ TEST_F(KeyboardTest, StopsComeInEachScreensOrderAndTheFirstHasTheFocus) {
               (std::vector<Control*>{&title.okButton, &title.exitButton}));
     EXPECT_EQ(focused(title), &title.okButton);
 
-    // Reading order; the hidden entry 5 is no stop.
+    // Reading order (the languages one stop, in the row of Menu 1); the hidden entry 5 is
+    // no stop.
     MainScreen& main = forms().show<MainScreen>();
-    std::vector<Control*> order{&main.hideDesktop, &main.menuEntries(7)};
-    for (int i = 0; i <= 4; ++i) order.push_back(&main.menuEntries(i));
+    std::vector<Control*> order{&main.hideDesktop, &main.menuEntries(7), &main.menuEntries(0),
+                                &main.languages(0)};
+    for (int i = 1; i <= 4; ++i) order.push_back(&main.menuEntries(i));
     order.insert(order.end(), {&main.jotterButton, &main.menuEntries(6), &main.exitButton});
     EXPECT_EQ(main.keyboard().stops(), order);
     EXPECT_EQ(focused(main), &main.hideDesktop);

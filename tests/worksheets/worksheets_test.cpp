@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "activities/files/translation.h"
 #include "activities/wordgame/scramble.h"
 #include "activities/wordgame/wordlistreader.h"
 #include "activities/wordgame/wordlists.h"
@@ -209,7 +210,10 @@ TEST_F(WorksheetTest, EveryShippedActivityOnPaper) {
     for (const auto& c : wordgame::kCategoryFiles)
         names << c.file << QString(c.file).replace(".txt", ".cy.txt");
     QDirIterator files("activities", {"*.toml"});
-    while (files.hasNext()) names << QFileInfo(files.next()).fileName();
+    while (files.hasNext())
+        if (const QString name = QFileInfo(files.next()).fileName();
+            activityfiles::translationLanguage(name).isEmpty())
+            names << name;
     ASSERT_GT(names.size(), 20);
     ui::RandomSource random(7);
     for (const QString& name : names) {

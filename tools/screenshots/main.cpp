@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "app/language.h"
 #include "app/screens.h"
 #include "app/shellstate.h"
 #include "menus/menupage.h"
@@ -172,6 +173,9 @@ std::optional<Shot> shotFor(const QString& request) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The desktop's language, never a teacher's choice kept on this machine: with
+    // LANG=cy_GB.UTF-8 the screens are drawn in Welsh.
+    useLanguage(QLocale::system());
     registerScreens(ui::forms());
     auto platform = std::make_unique<FixedDraws>();
     draws = platform.get();

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "activities/files/catalogue.h"
 #include "activities/files/filescreens.h"
 #include "activities/files/library.h"
 #include "activities/files/placement.h"
@@ -430,6 +431,47 @@ TEST_F(FileScreenTest, LayoutProblemsNameTheirLine) {
                     out.contains(c.message) && out.endsWith("1 problem.\n"))
             << out.toStdString();
     }
+    // A translation beside it is checked with it: its texts, and its words in their boxes.
+    write("water.cy.toml",
+          "\"Petal\" = \"Petalaublodynhirhirhirhirhirhir\"\n\"Stam\" = \"Coesyn\"\n");
+    EXPECT_EQ(check({"activities/water.toml"}, &status),
+              "activities/water.cy.toml:1:1: the word \"Petalaublodynhirhirhirhirhirhir\" is too "
+              "long to fit in its box\nactivities/water.cy.toml:2:1: \"Stam\" is no text of "
+              "water.toml: write each text as the activity gives it\n"
+              "Checked 1 activity file and 1 translation: 2 problems.\n");
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(check({"activities/water.cy.toml"}).endsWith("translation: 2 problems.\n"));
+    write("waters.cy.toml", "\"Stem\" = \"Coesyn\"\n");
+    EXPECT_TRUE(check({}).contains("waters.cy.toml:1:1: there is no activity \"waters.toml\""));
+}
+
+// In the program's language an activity is played, listed and printed in its translation's
+// words, text by text; a translation whose words do not fit is not played at all.
+TEST_F(FileScreenTest, ActivitiesPlayInTheProgramsLanguage) {
+    useOwnActivities();
+    write("water.toml", kLabelling);
+    write("water.cy.toml",
+          "\"The Water Cycle\" = \"Y Gylchred Ddŵr\"\n\"Stem\" = \"Coesyn\"\n"
+          "\"Petal\" = \"  \"\n\"Stam\" = \"Bonyn\"\n");
+    const auto shown = [] {
+        const Catalogue c = readCatalogue(activityFolders());
+        const CatalogueEntry& e = c.entries.front();
+        EXPECT_EQ(e.activity()->labels[1].word, "Stem") << "the file as read, for the Maker";
+        EXPECT_TRUE(e.playable());
+        const auto a = e.shown();
+        return QStringList{e.place.caption, a->labels[0].word, a->labels[1].word};
+    };
+    const QStringList english{"The Water Cycle", "Petal", "Stem"};
+    const QLocale before;
+    EXPECT_EQ(shown(), english);
+    QLocale::setDefault(QLocale(QLocale::Welsh));
+    EXPECT_EQ(shown(), QStringList({"Y Gylchred Ddŵr", "Petal", "Coesyn"}))
+        << "the empty and the unknown text are passed over";
+    EXPECT_EQ(menus::menuPage(3, 0).slots[4].caption, "Y Gylchred Ddŵr");
+    write("water.cy.toml", "\"Stem\" = \"Coesynblodynhirhirhirhirhirhirhir\"\n");
+    EXPECT_EQ(shown(), english) << "a word cut off would break the screen";
+    QLocale::setDefault(before);
+    EXPECT_EQ(shown(), english);
 }
 
 // A file's passages join Healthy Living: Drugs in place of the built-in one, Fossils in a free
@@ -681,7 +723,11 @@ TEST_F(FileScreenTest, EveryShippedActivityOpensLaidOutAndSolved) {
     // With reading aloud on, so that the speaker buttons are laid out too.
     speech::installVoice(std::make_unique<speech::RecordingVoice>());
     speech::setReading(true);
+    // In English at one scale, in Welsh at the other: every translated word fits too.
+    const QLocale before;
     for (float scale : {1.0f, 1.75f}) {
+        const bool welsh = scale > 1;
+        QLocale::setDefault(welsh ? QLocale(QLocale::Welsh) : before);
         forms().clear();
         Twips::setScale(scale);
         useCopyOfRunFolder();
@@ -710,7 +756,14 @@ TEST_F(FileScreenTest, EveryShippedActivityOpensLaidOutAndSolved) {
                 ++opened;
                 const ReadResult read = readActivityFile("activities/" + file);
                 ASSERT_TRUE(read.activity) << form->name().toStdString();
-                EXPECT_EQ(form->Caption(), read.activity->title);
+                const QString title =
+                    welsh ? translated(*read.activity,
+                                       readTranslation(fileBytes("activities/" +
+                                                                 translationFileName(file, "cy"))))
+                                .title
+                          : read.activity->title;
+                EXPECT_NE(title, welsh ? read.activity->title : QString());
+                EXPECT_EQ(form->Caption(), title);
                 expectLaidOutWhole(*form);
                 // By the pointer at one scale, by keys at the other.
                 if (auto* drag = dynamic_cast<FileDragScreen*>(form))
@@ -721,4 +774,5 @@ TEST_F(FileScreenTest, EveryShippedActivityOpensLaidOutAndSolved) {
         }
         EXPECT_EQ(opened, 24);
     }
+    QLocale::setDefault(before);
 }

@@ -43,6 +43,7 @@ TEST(Translation, EachMismatchIsNamedOnItsLine) {
         {kQuestions, "\"Forces\" = \"Grymoedd\"\n\"Force\" = \"Grym\"", 0, ""},
         {kQuestions, "\"Forces\" = \"Grymoedd\"\n\"Forse\" = \"Grym\"", 2, "\"Forse\" is no text"},
         {kQuestions, "\"Force\" = \"Grym\"\n\"Mass\" = \"Grym\"", 2, "would both read \"Grym\""},
+        {kQuestions, "\"Force\" = \"Mass\"", 1, "would both read \"Mass\""},
         {kQuestions, "\"Force\" = \"  \"", 1, "is empty"},
         {kQuestions, "\"Force\" = 3", 1, "in quotation marks"},
         {kQuestions, "\"Force\" = \"Grym\"\n\"Force\" = \"Nerth\"", 2, ""},  // the parser's words

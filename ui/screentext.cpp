@@ -1,0 +1,11 @@
+#include "ui/screentext.h"
+
+#include <QCoreApplication>
+
+namespace ui {
+
+QString screenText(const char* text) {
+    return QCoreApplication::translate("Screens", text);
+}
+
+}  // namespace ui
