@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>a square bracket in the translation has no partner: put each word to drag between square brackets</source>
-        <translation>does dim partner gan gromfach sgwâr yn y cyfieithiad: rhowch bob gair i&apos;w lusgo rhwng cromfachau sgwâr</translation>
+        <translation>mae cromfach sgwâr ar ei phen ei hun yn y cyfieithiad: rhowch bob gair i&apos;w lusgo rhwng cromfachau sgwâr</translation>
     </message>
     <message>
         <source>the passage has %1 gaps and its translation %2: put each word to drag between square brackets</source>

@@ -303,7 +303,7 @@ Mae eich gwaith yma o hyd, heb ei gadw.</translation>
     <name>LabellingForm</name>
     <message>
         <source>Click on the picture where a label&apos;s line should point, then type its word. Drag a box or a line&apos;s end to move it; Delete removes the label chosen; the arrow keys nudge it (with Shift, ten times as far); Tab goes to the next label. The order of the labels does not matter: pupils get them in a new order each time.</source>
-        <translation>Cliciwch ar y llun lle dylai llinell label bwyntio, yna teipiwch ei air. Llusgwch flwch neu ben llinell i&apos;w symud; mae Delete yn tynnu&apos;r label a ddewiswyd; mae&apos;r bysellau saeth yn ei wthio (gyda Shift, ddeg gwaith mor bell); mae Tab yn mynd i&apos;r label nesaf. Does dim ots am drefn y labeli: mae&apos;r disgyblion yn eu cael mewn trefn newydd bob tro.</translation>
+        <translation>Cliciwch ar y llun lle dylai llinell label bwyntio, yna teipiwch ei air. Llusgwch flwch neu ben llinell i&apos;w symud; mae Delete yn tynnu&apos;r label a ddewiswyd; mae&apos;r bysellau saeth yn ei wthio (gyda Shift, ddeg gwaith mor bell); mae Tab yn mynd i&apos;r label nesaf. Does dim gwahaniaeth i drefn y labeli: mae&apos;r disgyblion yn eu cael mewn trefn newydd bob tro.</translation>
     </message>
     <message>
         <source>The label chosen</source>
@@ -529,7 +529,7 @@ Mae eich gwaith yma o hyd, heb ei gadw.</translation>
     <name>PassageForm</name>
     <message>
         <source>Button name, e.g. Alcohol</source>
-        <translation>Enw botwm, e.e. Alcohol</translation>
+        <translation>Enw botwm, fel Alcohol</translation>
     </message>
     <message>
         <source>Button name of passage %1</source>
@@ -863,7 +863,7 @@ Ei osod yno?</translation>
     </message>
     <message>
         <source>The order of the words does not matter: pupils get them in a new order each time.</source>
-        <translation>Does dim ots am drefn y geiriau: mae&apos;r disgyblion yn eu cael mewn trefn newydd bob tro.</translation>
+        <translation>Does dim gwahaniaeth i drefn y geiriau: mae&apos;r disgyblion yn eu cael mewn trefn newydd bob tro.</translation>
     </message>
     <message>
         <source>&amp;Columns:</source>
