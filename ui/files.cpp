@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSet>
 #include <QStandardPaths>
+#include <algorithm>
 #include <filesystem>
 #include <mutex>
 #include <system_error>
@@ -142,6 +144,22 @@ std::optional<QString> resolveFileIn(const QString& folder, const QString& layou
     const QString root = QDir(folder).canonicalPath();
     if (root.isEmpty() || layoutPath.isEmpty()) return std::nullopt;
     return resolveUnder(root, layoutPath, Want::File);
+}
+
+QString inProgramLanguage(const QString& layoutPath) {
+    const QLocale::Language language = QLocale().language();
+    if (language == QLocale::English || language == QLocale::C) return {};
+    const qsizetype slash = std::max(layoutPath.lastIndexOf('\\'), layoutPath.lastIndexOf('/'));
+    qsizetype dot = layoutPath.lastIndexOf('.');
+    if (dot <= slash) dot = layoutPath.size();
+    return QString(layoutPath).insert(dot, '.' + QLocale::languageToCode(language));
+}
+
+QString fileInProgramLanguage(const QString& file) {
+    const QFileInfo info(file);
+    const QString version = inProgramLanguage(info.fileName());
+    if (version.isEmpty()) return file;
+    return resolveFileIn(info.path(), version).value_or(file);
 }
 
 QString subfolderIn(const QString& folder, const QString& name) {

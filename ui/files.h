@@ -32,6 +32,14 @@ std::optional<QString> resolveFile(const QString& layoutPath);
 // The same rules within one given folder only.
 std::optional<QString> resolveFileIn(const QString& folder, const QString& layoutPath);
 
+// A picture drawn with words may have a version per language beside it, named for the language
+// ("Images\exit.cy.jpg" beside "Images\exit.jpg"). The name of that version in the program's
+// language (QLocale()); empty in English, which is every picture's own.
+QString inProgramLanguage(const QString& layoutPath);
+// A picture file found already, or its version in the program's language where one lies
+// beside it.
+QString fileInProgramLanguage(const QString& file);
+
 // The folder named `name`, whatever its case, inside `folder`; empty when there is none.
 QString subfolderIn(const QString& folder, const QString& name);
 

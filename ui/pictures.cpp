@@ -262,10 +262,19 @@ struct Source {
     const QString& file() const { return dense ? *dense : plain; }
 };
 
-std::optional<Source> locate(const QString& layoutPath, bool wantDense) {
-    const std::optional<DataFile> plain = findDataFile(layoutPath);
+// `inLanguage` is the picture's version in the program's language (see inProgramLanguage),
+// taken where it lies in the picture's own folder: a teacher's own picture keeps its words.
+std::optional<Source> locate(const QString& layoutPath, const QString& inLanguage, bool wantDense) {
+    std::optional<DataFile> plain = findDataFile(layoutPath);
     if (!plain) return std::nullopt;
-    Source source{plain->path, wantDense ? denseFile(layoutPath, *plain) : std::nullopt, {}};
+    QString shown = layoutPath;
+    if (!inLanguage.isEmpty()) {
+        if (auto translated = resolveFileIn(plain->folder, inLanguage)) {
+            plain->path = *translated;
+            shown = inLanguage;
+        }
+    }
+    Source source{plain->path, wantDense ? denseFile(shown, *plain) : std::nullopt, {}};
     source.key = cacheKey(source.file());
     return source;
 }
@@ -286,8 +295,8 @@ Decoded decodeSource(std::optional<Source> source) {
     return result;
 }
 
-Decoded locateAndDecode(const QString& layoutPath, bool wantDense) {
-    return decodeSource(locate(layoutPath, wantDense));
+Decoded locateAndDecode(const QString& layoutPath, const QString& inLanguage, bool wantDense) {
+    return decodeSource(locate(layoutPath, inLanguage, wantDense));
 }
 
 // Decodes started ahead, by layout path and the density they were made for. Only the main
@@ -335,7 +344,7 @@ std::optional<Picture> LoadPicture(const QString& layoutPath) {
     const bool wantDense = Twips::scale() > 1;
     std::optional<Decoded> decoded = takePrefetched(layoutPath, wantDense);
     if (!decoded) {
-        std::optional<Source> source = locate(layoutPath, wantDense);
+        std::optional<Source> source = locate(layoutPath, inProgramLanguage(layoutPath), wantDense);
         if (!source) return std::nullopt;
         Picture cached;
         if (QPixmapCache::find(source->key, &cached)) return cached;
@@ -399,8 +408,9 @@ void prefetchPicture(const QString& layoutPath) {
     const bool wantDense = Twips::scale() > 1;
     try {
         prefetched().insert_or_assign(
-            layoutPath, Prefetch{wantDense, std::async(std::launch::async, locateAndDecode,
-                                                       layoutPath, wantDense)});
+            layoutPath,
+            Prefetch{wantDense, std::async(std::launch::async, locateAndDecode, layoutPath,
+                                           inProgramLanguage(layoutPath), wantDense)});
     } catch (const std::system_error&) {
         // No thread to be had: the load decodes the picture itself.
     }

@@ -67,7 +67,7 @@ Found withPictures(const Activity& activity, const Planned& planned, const QStri
     for (const auto& q : s.planned.questions) paths << q.picturePath;
     for (const QString& path : paths) {
         if (path.isEmpty() || s.pictures.count(path)) continue;
-        QImageReader reader(path);
+        QImageReader reader(ui::fileInProgramLanguage(path));
         reader.setAutoTransform(true);
         const QImage image = reader.read();
         if (image.isNull())

@@ -33,7 +33,9 @@ LabelDesign textAt(const Text& t, FontSpec font, Align align = Align::Center) {
 
 // A teacher's picture decoded at the size of its slot: a phone photo costs no more than that.
 Picture shownIn(const PictureBox& slot, const QString& file) {
-    return loadPictureFile(file, devicePixels({slot.Width(), slot.Height()}, slot.scale())).picture;
+    return loadPictureFile(ui::fileInProgramLanguage(file),
+                           devicePixels({slot.Width(), slot.Height()}, slot.scale()))
+        .picture;
 }
 
 constexpr Colour kPointerColour = RGB(0, 255, 0);
@@ -215,7 +217,8 @@ Picture ownSize(const QString& path) {
     if (const auto inImages = ui::resolveFile("Images/" + name);
         inImages && QFileInfo(*inImages) == QFileInfo(path))
         return LoadPicture("Images\\" + name).value_or(Picture());
-    return loadPictureFile(path, QSize(kMaxPictureSide, kMaxPictureSide)).picture;
+    return loadPictureFile(ui::fileInProgramLanguage(path), QSize(kMaxPictureSide, kMaxPictureSide))
+        .picture;
 }
 
 QString described(const Activity& a, const QString& picture, const QString& otherwise) {

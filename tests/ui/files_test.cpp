@@ -141,6 +141,21 @@ TEST_F(DataFoldersTest, TheUsersFolderThenTheSystemsThenTheStartFolder) {
     write("Images/pic@2x.jpg", jpeg(40, 20));
     Twips::setScale(1.75f);
     EXPECT_EQ(LoadPicture("Images\\pic.jpg")->devicePixelRatio(), 1.0);
+
+    // Nor in another language's words: a picture's version in the program's language is taken
+    // only from its own folder, and only while the program speaks that language.
+    Twips::setScale(1);
+    write("Images/pic.cy.jpg", jpeg(22, 10));
+    write("Images/words.jpg", jpeg(20, 10));
+    write("Images/Words.CY.jpg", jpeg(24, 10));
+    const QLocale english;
+    QLocale::setDefault(QLocale(QLocale::Welsh));
+    EXPECT_EQ(LoadPicture("Images\\pic.jpg")->width(), 20);
+    EXPECT_EQ(LoadPicture("Images\\words.jpg")->width(), 24);
+    EXPECT_TRUE(fileInProgramLanguage(QDir::current().filePath("Images/words.jpg"))
+                    .endsWith("Images/Words.CY.jpg"));
+    QLocale::setDefault(english);
+    EXPECT_EQ(LoadPicture("Images\\words.jpg")->width(), 20);
 }
 
 // The activity library's finder keeps the folders' rules: names whatever their case, the

@@ -409,8 +409,10 @@ QImage teeth() {
     p.setPen(Qt::white);
     p.setFont(captionFont(kLabellingShown));
     // Each under its own drawing, the jaw's on two lines so that the two stand apart.
-    p.drawText(QRectF(kArchMid - 64, 320, 128, 48), Qt::AlignCenter, "Lower jaw\nfrom above");
-    p.drawText(QRectF(kToothMid - 110, 344, 220, 24), Qt::AlignCenter, "A tooth cut in half");
+    p.drawText(QRectF(kArchMid - 64, 320, 128, 48), Qt::AlignCenter,
+               inLanguage("Lower jaw\nfrom above", "Yr ên isaf\noddi uchod"));
+    p.drawText(QRectF(kToothMid - 110, 344, 220, 24), Qt::AlignCenter,
+               inLanguage("A tooth cut in half", "Dant wedi'i hollti"));
     return image;
 }
 

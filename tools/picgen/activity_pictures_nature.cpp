@@ -128,7 +128,8 @@ QImage foodChain() {
     p.setPen(Qt::white);
     p.setFont(captionFont(kLabellingShown));
     p.drawText(QRectF(0, 300, kWidth, 66), Qt::AlignCenter,
-               "Each arrow points from the food\nto the animal that eats it.");
+               inLanguage("Each arrow points from the food\nto the animal that eats it.",
+                          "Mae pob saeth yn pwyntio o'r bwyd\nat yr anifail sy'n ei fwyta."));
     return image;
 }
 
@@ -321,10 +322,12 @@ QImage dayAndNight() {
     drawArrow(p, turn, spin, 2.5, 9);
     p.setFont(pixelFont(22, true));
     const qreal below = earth.y() + radius + 14;
-    drawShadowedText(p, QRectF(earth.x() - 64, below, 62, 26), Qt::AlignCenter, "Day", Qt::white);
-    drawShadowedText(p, QRectF(earth.x(), below, 70, 26), Qt::AlignCenter, "Night", Qt::white);
+    drawShadowedText(p, QRectF(earth.x() - 64, below, 62, 26), Qt::AlignCenter,
+                     inLanguage("Day", "Dydd"), Qt::white);
+    drawShadowedText(p, QRectF(earth.x(), below, 70, 26), Qt::AlignCenter,
+                     inLanguage("Night", "Nos"), Qt::white);
     p.setPen(QColor(90, 50, 0));
-    p.drawText(QRectF(0, earth.y() - 13, 46, 26), Qt::AlignCenter, "Sun");
+    p.drawText(QRectF(0, earth.y() - 13, 46, 26), Qt::AlignCenter, inLanguage("Sun", "Haul"));
     return image;
 }
 

@@ -233,7 +233,8 @@ void saltPot(QPainter& p, QPointF base) {
     p.drawRoundedRect(QRectF(base.x() - 38, base.y() - 128, 76, 20), 8, 8);
     p.setPen(QColor(10, 30, 110));
     p.setFont(captionFont(kQuestionShown));
-    p.drawText(QRectF(base.x() - 44, base.y() - 80, 88, 40), Qt::AlignCenter, "SALT");
+    p.drawText(QRectF(base.x() - 44, base.y() - 80, 88, 40), Qt::AlignCenter,
+               inLanguage("SALT", "HALEN"));
 }
 
 QImage saltWater() {

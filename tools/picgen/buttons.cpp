@@ -135,6 +135,7 @@ void speaker(QPainter& p, const QRectF& r) {
 struct ButtonStyle {
     const char* file;
     const char* label;
+    const char* welsh;  // the same word on the program's Welsh screens
     QRgb face;
     SymbolPainter symbol;
     bool symbolAfterLabel;  // "Next" reads towards its arrow
@@ -142,13 +143,13 @@ struct ButtonStyle {
 };
 
 constexpr ButtonStyle kButtons[] = {
-    {"exit", "Exit", qRgb(196, 40, 40), leftArrow, false},
-    {"next", "Next", qRgb(30, 140, 50), rightArrow, true},
-    {"answer", "Answer", qRgb(30, 90, 180), lightBulb, false},
-    {"check", "Check", qRgb(0, 125, 125), tick, false},
-    {"jotter", "Jotter", qRgb(180, 90, 10), pencil, false},
-    {"scramble", "Scramble", qRgb(115, 55, 170), letterTiles, false},
-    {"speaker", "", qRgb(30, 90, 180), speaker, false, kSquare},
+    {"exit", "Exit", "Gadael", qRgb(196, 40, 40), leftArrow, false},
+    {"next", "Next", "Nesaf", qRgb(30, 140, 50), rightArrow, true},
+    {"answer", "Answer", "Ateb", qRgb(30, 90, 180), lightBulb, false},
+    {"check", "Check", "Gwirio", qRgb(0, 125, 125), tick, false},
+    {"jotter", "Jotter", "Llyfr Bras", qRgb(180, 90, 10), pencil, false},
+    {"scramble", "Scramble", "Cymysgu", qRgb(115, 55, 170), letterTiles, false},
+    {"speaker", "", "", qRgb(30, 90, 180), speaker, false, kSquare},
 };
 
 QImage button(const ButtonStyle& b) {
@@ -177,7 +178,7 @@ QImage button(const ButtonStyle& b) {
     }
 
     constexpr qreal kPad = 6;
-    const QString label = b.label;
+    const QString label = inLanguage(b.label, b.welsh);
     const QFont font = fittedFont(label, kWidth - 3 * kPad - kSymbolBox, 19);
     const qreal textWidth = QFontMetricsF(font).horizontalAdvance(label);
     const qreal gap = kPad;

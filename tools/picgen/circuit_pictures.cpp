@@ -240,7 +240,8 @@ QImage circuit(Outcome outcome) {
         currentArrow(p, QPointF(kLeft, 220), 90);
         currentArrow(p, QPointF(205, kBottom), 0);
     } else if (outcome == Outcome::NoCurrent) {
-        plate(p, QRectF(470, 290, 160, 44), "No current", QColor(200, 30, 30));
+        plate(p, QRectF(470, 290, 160, 44), inLanguage("No current", "Dim cerrynt"),
+              QColor(200, 30, 30));
     }
     p.end();
     // The answer buttons must lie on plain background.

@@ -1,5 +1,6 @@
 #include "common.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -9,18 +10,44 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <stdexcept>
 
 namespace {
 int density = 1;
+QString language;
+// What each English picture looked like, by file: another language's picture is written only
+// where its drawing differs.
+std::map<QString, QByteArray> englishDrawings;
+
+QByteArray drawing(const QImage& image) {
+    return QCryptographicHash::hash(
+        QByteArrayView(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()),
+        QCryptographicHash::Sha1);
 }
+}  // namespace
 
 void setDensity(int ratio) {
     density = ratio;
 }
 
+void setLanguage(const QString& code) {
+    language = code;
+}
+
+QString inLanguage(const char* english, const char* welsh) {
+    return QString::fromUtf8(language == "cy" ? welsh : english);
+}
+
 void saveImage(const QImage& image, const QDir& out, const QString& relPath) {
+    const QString drawn = QStringLiteral("%1@%2").arg(relPath).arg(density);
+    if (language.isEmpty()) {
+        englishDrawings[drawn] = drawing(image);
+    } else if (englishDrawings[drawn] == drawing(image)) {
+        return;
+    }
     QString path = out.filePath(relPath);
+    if (!language.isEmpty()) path.insert(path.lastIndexOf('.'), '.' + language);
     if (density != 1) {
         if (image.devicePixelRatio() != density) return;
         // Photographs stay JPEG, which decodes several times faster than PNG; BMP diagrams

@@ -14,6 +14,13 @@ class QPainterPath;
 // that magnify them; drawing code works in the picture's own pixels either way.
 void setDensity(int ratio);
 
+// Pictures that hold words are drawn again in each other language the program speaks; one
+// whose drawing differs from the English goes beside it, named for the language
+// ("Images/exit.cy.jpg"), where the program looks first when it speaks that language.
+void setLanguage(const QString& code);  // empty: English, every picture's own
+// The words to draw in the language being drawn.
+QString inLanguage(const char* english, const char* welsh);
+
 // Saves relPath (e.g. "Images/next.jpg") below out, creating folders as needed.
 // The suffix picks the format (.jpg, .bmp, else PNG); JPEGs use quality 92.
 // At twice the density the picture goes to its companion ("Images/next@2x.jpg" for a JPEG,

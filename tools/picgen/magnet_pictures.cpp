@@ -22,7 +22,8 @@ Pole other(Pole pole) {
     return pole == Pole::N ? Pole::S : Pole::N;
 }
 QString letter(Pole pole) {
-    return pole == Pole::N ? "N" : "S";
+    // Welsh names the poles gogledd and de.
+    return pole == Pole::N ? inLanguage("N", "G") : inLanguage("S", "D");
 }
 
 // A painted face lit from above.

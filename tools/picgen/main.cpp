@@ -35,9 +35,12 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);  // text rendering needs the font database
     const QDir out(QString::fromLocal8Bit(argv[1]));
     try {
-        for (int density : {1, 2}) {
-            setDensity(density);
-            for (auto writeGroup : kPictureGroups) writeGroup(out);
+        for (const char* language : {"", "cy"}) {
+            setLanguage(QString::fromLatin1(language));
+            for (int density : {1, 2}) {
+                setDensity(density);
+                for (auto writeGroup : kPictureGroups) writeGroup(out);
+            }
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "picgen: %s\n", e.what());
