@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/pseudolanguage.h"
 #include "ui/files.h"
 
 namespace {
@@ -21,8 +22,26 @@ QString settingsFile() {
            "/brindlemark/brindlemark.conf";
 }
 
+// For translators, not offered to teachers: every text longer and accented, to see that a
+// translation will have room.
+constexpr auto kPseudo = "pseudo";
+
+QString chosenSetting() {
+    return QSettings(settingsFile(), QSettings::IniFormat).value("language").toString();
+}
+
 // The language whose translation is loaded; English, the program's own, when none is.
 QString shown = QStringLiteral("en");
+
+// Translators live as long as the program, replaced on a new choice.
+std::vector<std::unique_ptr<QTranslator>>& installed() {
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
+}
+
+void install(std::unique_ptr<QTranslator> t) {
+    if (QCoreApplication::installTranslator(t.get())) installed().push_back(std::move(t));
+}
 
 // The rooms that keep translations (translations/<room>_<language>.ts in the source).
 constexpr std::array kBooks{"ui",      "speech",     "labelling", "questions", "wordgame", "files",
@@ -31,20 +50,22 @@ constexpr std::array kBooks{"ui",      "speech",     "labelling", "questions", "
 }  // namespace
 
 QLocale chosenLanguage() {
-    const QSettings settings(settingsFile(), QSettings::IniFormat);
-    const QString chosen = settings.value("language").toString();
-    return chosen.isEmpty() ? QLocale::system() : QLocale(chosen);
+    const QString chosen = chosenSetting();
+    return chosen.isEmpty() || chosen == kPseudo ? QLocale::system() : QLocale(chosen);
+}
+
+bool useChosenLanguage() {
+    const bool found = useLanguage(chosenLanguage());
+    if (chosenSetting() != kPseudo) return found;
+    // Installed last, so asked first: it answers for every text.
+    install(std::make_unique<PseudoTranslator>());
+    return true;
 }
 
 bool useLanguage(const QLocale& language) {
     QLocale::setDefault(language);
-    // Translators live as long as the program, replaced on a new choice.
-    static std::vector<std::unique_ptr<QTranslator>> installed;
-    for (const auto& t : installed) QCoreApplication::removeTranslator(t.get());
-    installed.clear();
-    const auto install = [](std::unique_ptr<QTranslator> t) {
-        if (QCoreApplication::installTranslator(t.get())) installed.push_back(std::move(t));
-    };
+    for (const auto& t : installed()) QCoreApplication::removeTranslator(t.get());
+    installed().clear();
     const QString code = QLocale::languageToCode(language.language());
     bool found = false;
     for (const char* book : kBooks) {

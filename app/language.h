@@ -10,6 +10,11 @@
 // desktop's.
 QLocale chosenLanguage();
 
+// Uses the chosen language; `language = pseudo` shows every text in a made-up language about
+// 40 % longer (app/pseudolanguage.h), over the desktop's, for translators to see that theirs
+// will fit. False when the program has no translation into the chosen language.
+bool useChosenLanguage();
+
 // Loads the translations of `language` (from the data folders' translations/) and makes it
 // the program's locale, so that word lists and activities follow it. False when the program
 // has no translation into it.

@@ -30,7 +30,7 @@ int runWindowless(int argc, char* argv[], int (*command)(const QStringList&), bo
     qputenv("QT_QPA_PLATFORM", "offscreen");
     useProgramFonts();
     QGuiApplication app(argc, argv);
-    if (translated) useLanguage(chosenLanguage());
+    if (translated) useChosenLanguage();
     QStringList arguments;
     for (int i = 2; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     return command(arguments);
@@ -44,7 +44,7 @@ int makeActivities(int argc, char* argv[]) {
     QApplication app(arguments.argc(), arguments.argv());
     QApplication::setApplicationName("Brindlemark Activity Maker");
     QGuiApplication::setDesktopFileName("org.brindlemark.Brindlemark.Maker");
-    useLanguage(chosenLanguage());
+    useChosenLanguage();
     warmup.applicationReady();
     ui::fitToDisplay({ui::ProgramState::kScreenWidth, ui::ProgramState::kScreenHeight});
     int status = 0;
@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
     StartupWarmup warmup;
     QApplication app(arguments.argc(), arguments.argv());
     QApplication::setApplicationName("Brindlemark");
-    useLanguage(chosenLanguage());
+    useChosenLanguage();
     warnOfNativeWayland();
     // Only the title screen's Exit ends the program, never the last window closing.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -30,15 +30,32 @@ void ChoiceControl::setFont(const FontSpec& f) {
     refresh();
 }
 
+namespace {
+constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+}
+
+QRect ChoiceControl::markRect() const {
+    const QRect rect = Twips::designRect(Width(), Height());
+    const int box = std::max(13, QFontMetrics(makeFont(font_)).ascent());
+    return {rect.left() + 2, rect.center().y() - box / 2, box, box};
+}
+
+QRect ChoiceControl::captionRect() const {
+    return Twips::designRect(Width(), Height()).adjusted(markRect().width() + 6, 0, 0, 0);
+}
+
+bool ChoiceControl::captionFits() const {
+    return textFits(makeFont(font_), captionRect(), kCaptionFlags, caption_);
+}
+
 void ChoiceControl::paintChoice(QPainter& painter, const QRect& area, bool round,
                                 bool marked) const {
     painter.fillRect(area, toQColor(back_));
     // Mark and caption are laid out at the design scale and magnified together.
     const DesignScale design(painter, scale());
-    const QRect rect = Twips::designRect(Width(), Height());
     const QFont font = makeFont(font_);
-    const int box = std::max(13, QFontMetrics(font).ascent());
-    const QRect mark(rect.left() + 2, rect.center().y() - box / 2, box, box);
+    const QRect mark = markRect();
+    const int box = mark.width();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1));
@@ -61,9 +78,7 @@ void ChoiceControl::paintChoice(QPainter& painter, const QRect& area, bool round
     }
     painter.restore();
     painter.setFont(font);
-    const QRect text = rect.adjusted(box + 6, 0, 0, 0);
-    drawCaption(painter, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption_,
-                toQColor(fore_), Enabled());
+    drawCaption(painter, captionRect(), kCaptionFlags, caption_, toQColor(fore_), Enabled());
 }
 
 void CheckBox::setValue(int v) {

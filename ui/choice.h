@@ -14,6 +14,7 @@ class ChoiceControl : public Control {
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& c);
     QString shownCaption() const override { return caption_; }
+    bool captionFits() const override;
     void setForeColor(Colour c);
     void setBackColor(Colour c);
     void setFont(const FontSpec& f);
@@ -24,6 +25,10 @@ class ChoiceControl : public Control {
     void paintChoice(QPainter& painter, const QRect& area, bool round, bool marked) const;
 
   private:
+    // Where the tick mark and the caption are drawn, at the design scale.
+    QRect markRect() const;
+    QRect captionRect() const;
+
     QString caption_;
     Colour fore_ = colours::kBlack;
     Colour back_ = colours::kButtonFace;

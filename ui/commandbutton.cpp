@@ -31,6 +31,14 @@ void CommandButton::setFont(const FontSpec& f) {
     refresh();
 }
 
+namespace {
+constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+}
+
+bool CommandButton::captionFits() const {
+    return textFits(makeFont(font_), Twips::designRect(Width(), Height()), kCaptionFlags, caption_);
+}
+
 void CommandButton::paint(QPainter& painter, const QRect& rect) const {
     const bool down = widget() && widget()->underMouse() &&
                       (QGuiApplication::mouseButtons() & Qt::LeftButton) && Enabled();
@@ -48,8 +56,8 @@ void CommandButton::paint(QPainter& painter, const QRect& rect) const {
         painter.translate(shift);
         const DesignScale design(painter, scale());
         painter.setFont(makeFont(font_));
-        drawCaption(painter, Twips::designRect(Width(), Height()),
-                    Qt::AlignCenter | Qt::TextWordWrap, caption_, Qt::black, Enabled());
+        drawCaption(painter, Twips::designRect(Width(), Height()), kCaptionFlags, caption_,
+                    Qt::black, Enabled());
         painter.restore();
     }
     drawBevel(painter, rect, down, scale());

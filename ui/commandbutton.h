@@ -14,6 +14,7 @@ class CommandButton : public Control {
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& c);
     QString shownCaption() const override { return caption_; }
+    bool captionFits() const override;
     const Picture& picture() const { return picture_; }
     void setPicture(const Picture& p);
     Colour BackColor() const { return back_; }

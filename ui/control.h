@@ -114,6 +114,8 @@ class Control {
     void setDescription(QString description);
     // The caption the control shows, if it has one.
     virtual QString shownCaption() const { return {}; }
+    // Whether that caption shows whole, as the control draws it.
+    virtual bool captionFits() const { return true; }
     // Tells assistive technology something that just happened here ("Skull, picked up"), as
     // a change of the description (Qt has no announcement event); kept until the focus
     // leaves the control.

@@ -175,8 +175,7 @@ bool Label::captionFitsAt(float points) const {
                 return false;
         return true;
     }
-    const QRect need = QFontMetrics(font).boundingRect(inner, textFlags(), caption_);
-    return need.width() <= inner.width() && need.height() <= inner.height();
+    return textFits(font, inner, textFlags(), caption_);
 }
 
 qreal Label::lineOffset(const QFontMetricsF& metrics, const TextLine& line, qreal width) const {

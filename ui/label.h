@@ -92,6 +92,7 @@ class Label : public Control {
     float fittedPoints() const { return fittedPoints_; }
     // Whether the whole caption shows inside the label (less its border) at that size.
     bool captionFitsAt(float points) const;
+    bool captionFits() const override { return captionFitsAt(fittedPoints_); }
     // Where characters [from, from + count) of the caption lie, one rectangle per line, in
     // twips from the label's top left; only for a label that carries blank runs.
     std::vector<QRectF> textRangeRects(int from, int count) const;

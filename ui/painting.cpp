@@ -1,5 +1,7 @@
 #include "ui/painting.h"
 
+#include <QFontMetrics>
+
 #include "ui/colour.h"
 #include "ui/twips.h"
 
@@ -47,6 +49,11 @@ void drawCaption(QPainter& painter, const QRect& rect, int flags, const QString&
     painter.setPen(captionColour(colour, enabled));
     painter.drawText(rect, flags, text);
     painter.restore();
+}
+
+bool textFits(const QFont& font, const QRect& rect, int flags, const QString& text) {
+    const QRect need = QFontMetrics(font).boundingRect(rect, flags, text);
+    return need.width() <= rect.width() && need.height() <= rect.height();
 }
 
 void drawPicture(QPainter& painter, const QRectF& target, const Picture& picture) {

@@ -18,6 +18,8 @@ QColor captionColour(const QColor& colour, bool enabled);
 // A disabled caption is drawn grey. The rectangle is at the design scale (see DesignScale).
 void drawCaption(QPainter& painter, const QRect& rect, int flags, const QString& text,
                  const QColor& colour, bool enabled);
+// Whether text drawn into the rectangle with those flags shows whole (design scale).
+bool textFits(const QFont& font, const QRect& rect, int flags, const QString& text);
 // A picture drawn smoothly into the target, whatever its pixel density.
 void drawPicture(QPainter& painter, const QRectF& target, const Picture& picture);
 

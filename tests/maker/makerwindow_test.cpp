@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,12 +13,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <set>
 
 #include "activities/files/translation.h"
 #include "activities/labelling/labellingscreen.h"
+#include "app/pseudolanguage.h"
 #include "maker/formhost.h"
 #include "maker/labelcanvas.h"
 #include "menus/menuslots.h"
@@ -188,16 +194,90 @@ TEST_F(MakerWindowTest, LabellingFromNothingAtTwoScales) {
                                            "data/brindlemark/activities/árvore-e-flor.toml"}));
 }
 
-// Every control a screen reader or switch reaches says what it is, apart from the others.
-TEST_F(MakerWindowTest, EveryControlOfEachKindHasItsOwnName) {
-    for (const Kind kind : {Kind::Sorting, Kind::Passage, Kind::Questions, Kind::TrueFalse}) {
+namespace {
+
+// The texts of a window that do not show whole: a label, a button or a group's title given
+// less room than it asks for (a label that wraps takes what it is given).
+QStringList clippedTexts(const QWidget& top) {
+    QStringList clipped;
+    for (const QWidget* w : top.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(w);
+        const auto* button = qobject_cast<const QAbstractButton*>(w);
+        const auto* group = qobject_cast<const QGroupBox*>(w);
+        const QString text = label    ? label->text()
+                             : button ? button->text()
+                             : group  ? group->title()
+                                      : "";
+        if (text.isEmpty() || !w->isVisibleTo(&top) || (label && label->wordWrap())) continue;
+        const QSize wanted = group ? group->minimumSizeHint() : w->sizeHint();
+        if (wanted.width() > w->width() || wanted.height() > w->height())
+            clipped << QString("%1 \"%2\": wants %3x%4, has %5x%6")
+                           .arg(w->objectName(), text)
+                           .arg(wanted.width())
+                           .arg(wanted.height())
+                           .arg(w->width())
+                           .arg(w->height());
+    }
+    // A form wider than the room it has, whose texts lie beyond a sideways scroll.
+    for (const QScrollArea* area : top.findChildren<QScrollArea*>())
+        if (area->isVisibleTo(&top) && area->horizontalScrollBar()->isVisibleTo(area))
+            clipped << "the form scrolls sideways";
+    return clipped;
+}
+
+// The clipped texts of the dialog that `open` shows, which is then closed unanswered.
+QStringList clippedInDialog(const std::function<void()>& open) {
+    QStringList clipped{"no dialog opened"};
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            clipped = clippedTexts(*dialog);
+            dialog->close();
+        }
+    });
+    open();
+    return clipped;
+}
+
+// The forms known to need more than the 1100 pixels of the window in a language 40 % longer:
+// rows of fields beside long captions, and the five places of a menu side by side.
+const std::set<Kind> kScrollsSideways = {Kind::Labelling, Kind::Sorting, Kind::TrueFalse};
+const QStringList sideways{"the form scrolls sideways"};
+
+}  // namespace
+
+// Every control a screen reader or switch reaches says what it is, apart from the others; and
+// in a language whose texts are 40 % longer, each text of the window and its dialogs shows
+// whole.
+TEST_F(MakerWindowTest, EveryControlOfEachKindHasItsOwnNameAndRoomForItsText) {
+    PseudoTranslator longer;
+    QCoreApplication::installTranslator(&longer);
+    auto scripted = std::make_unique<ScriptedDialogs>();
+    dialogs = scripted.get();
+    window = std::make_unique<MakerWindow>(std::move(scripted));
+    window->resize(1100, 820);  // as the README shows it
+    window->show();
+    for (const Kind kind :
+         {Kind::Labelling, Kind::Sorting, Kind::Passage, Kind::Questions, Kind::TrueFalse}) {
         dialogs->kind = kind;
         ASSERT_TRUE(window->newActivity(kind));
-        click(field<QPushButton>("add"));
+        if (auto* add = window->findChild<QPushButton*>("add")) click(add);
         settle();
         EXPECT_EQ(unnamedOrAlike(), QStringList()) << int(kind);
+        EXPECT_EQ(clippedTexts(*window), kScrollsSideways.count(kind) ? sideways : QStringList())
+            << int(kind);
         window->session.undoStack().setClean();
     }
+    const std::unique_ptr<Dialogs> desktop = desktopDialogs();
+    EXPECT_EQ(clippedInDialog([&] { desktop->chooseKind(window.get()); }), QStringList());
+    EXPECT_EQ(clippedInDialog([&] { desktop->askUnsaved(window.get(), "Teeth"); }), QStringList());
+    // A shipped topic, whose place in its menu is shown with the other four.
+    ASSERT_TRUE(window->openFile(QString(BRINDLEMARK_RUN_DIR) + "/activities/separation.toml"));
+    settle();
+    EXPECT_EQ(clippedTexts(*window), sideways);
+    EXPECT_EQ(clippedInDialog([&] { window->findChild<QAction*>("printSheets")->trigger(); }),
+              QStringList());
+    window.reset();
+    QCoreApplication::removeTranslator(&longer);
 }
 
 TEST_F(MakerWindowTest, AFailedSaveKeepsTheWorkAndUndoRestoresIt) {

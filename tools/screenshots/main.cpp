@@ -1,6 +1,7 @@
 // Renders the program's screens to PNG files:
-//   screenshots [--scale S] <output folder> [shot ...]
-// at display scale S (1 by default), as the program draws on a larger display. A shot is a
+//   screenshots [--pseudo] [--scale S] <output folder> [shot ...]
+// at display scale S (1 by default), as the program draws on a larger display; --pseudo draws
+// every text in the made-up language of app/pseudolanguage.h. A shot is a
 // name from shots.cpp ("boneslab-solved"), or a screen and its steps ("circuits/Label4(1)/300ms",
 // see script.h); without any, every shot of shots.cpp is rendered. Run it in the run folder
 // so that the pictures are found. The same shots always give the same pictures: timers tick
@@ -17,6 +18,7 @@
 #include <optional>
 
 #include "app/language.h"
+#include "app/pseudolanguage.h"
 #include "app/screens.h"
 #include "app/shellstate.h"
 #include "menus/menupage.h"
@@ -176,6 +178,10 @@ int main(int argc, char** argv) {
     // The desktop's language, never a teacher's choice kept on this machine: with
     // LANG=cy_GB.UTF-8 the screens are drawn in Welsh.
     useLanguage(QLocale::system());
+    // Or the made-up language 40 % longer, to see where a translation will need room.
+    PseudoTranslator longer;
+    const bool pseudo = app.arguments().value(1) == "--pseudo";
+    if (pseudo) QCoreApplication::installTranslator(&longer);
     registerScreens(ui::forms());
     auto platform = std::make_unique<FixedDraws>();
     draws = platform.get();
@@ -186,7 +192,7 @@ int main(int argc, char** argv) {
     // The activity files' screens ("file:sound.toml") are known once the menus have read them.
     for (int menu = 1; menu <= 5; ++menu) menus::menuPage(menu, 0);
 
-    QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(pseudo ? 2 : 1);
     if (args.size() >= 2 && args[0] == "--scale") {
         bool ok = false;
         const float scale = args[1].toFloat(&ok);
@@ -198,7 +204,8 @@ int main(int argc, char** argv) {
         args = args.mid(2);
     }
     if (args.isEmpty()) {
-        QTextStream(stderr) << "usage: screenshots [--scale S] <output folder> [shot ...]\n";
+        QTextStream(stderr)
+            << "usage: screenshots [--pseudo] [--scale S] <output folder> [shot ...]\n";
         return 2;
     }
     // Absolute, since a shot may run in another working folder.
