@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Open in the Activity Maker</source>
-        <translation>Agor yn y Gwneuthurwr Gweithgareddau</translation>
+        <translation>Agor yn y Gwneuthurwr</translation>
     </message>
     <message>
         <source>OK</source>
