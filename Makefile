@@ -73,6 +73,8 @@ screenshots: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target screenshots runfolder
 	cd build/release/run && QT_QPA_PLATFORM=offscreen ../tools/screenshots/screenshots ../../../docs/screenshots
+	cd build/release/run && LANG=cy_GB.UTF-8 QT_QPA_PLATFORM=offscreen ../tools/screenshots/screenshots \
+		../../../docs/screenshots/cy intro0 menu1 boneslab-solved magnets-right file-teeth-solved maker-labelling
 
 # The Debian package, from a release build: build/release/brindlemark_<version>_<arch>.deb
 deb: deps
