@@ -9,35 +9,43 @@ namespace activityfiles {
 
 namespace {
 
-struct CachedRead {
-    QString version;
-    std::shared_ptr<const ReadResult> result;
+// What was made of each file, made again only for a new version of it.
+template <typename Made>
+class VersionCache {
+  public:
+    template <typename Make>
+    std::shared_ptr<const Made> get(const QString& path, const QString& version, Make make) {
+        Entry& entry = entries_[path];
+        if (!entry.made || entry.version != version) {
+            entry.version = version;
+            entry.made = std::make_shared<const Made>(make(path));
+        }
+        return entry.made;
+    }
+    void clear() { entries_.clear(); }
+
+  private:
+    struct Entry {
+        QString version;
+        std::shared_ptr<const Made> made;
+    };
+    QHash<QString, Entry> entries_;
 };
 
-QHash<QString, CachedRead>& readCache() {
-    static QHash<QString, CachedRead> cache;
+VersionCache<ReadResult>& readCache() {
+    static VersionCache<ReadResult> cache;
+    return cache;
+}
+
+VersionCache<Translation>& translationCache() {
+    static VersionCache<Translation> cache;
     return cache;
 }
 
 std::shared_ptr<const ReadResult> readFile(const QString& path, const QString& version,
                                            bool cached) {
     if (!cached) return std::make_shared<const ReadResult>(readActivityFile(path));
-    CachedRead& entry = readCache()[path];
-    if (!entry.result || entry.version != version) {
-        entry.version = version;
-        entry.result = std::make_shared<const ReadResult>(readActivityFile(path));
-    }
-    return entry.result;
-}
-
-struct CachedTranslation {
-    QString version;
-    std::shared_ptr<const Translation> result;
-};
-
-QHash<QString, CachedTranslation>& translationCache() {
-    static QHash<QString, CachedTranslation> cache;
-    return cache;
+    return readCache().get(path, version, readActivityFile);
 }
 
 Translation readTranslationAt(const QString& path) {
@@ -55,13 +63,7 @@ Translation readTranslationAt(const QString& path) {
 
 std::shared_ptr<const Translation> readTranslationFile(const QString& path, bool cached) {
     if (!cached) return std::make_shared<const Translation>(readTranslationAt(path));
-    CachedTranslation& entry = translationCache()[path];
-    const QString version = fileVersion(path);
-    if (!entry.result || entry.version != version) {
-        entry.version = version;
-        entry.result = std::make_shared<const Translation>(readTranslationAt(path));
-    }
-    return entry.result;
+    return translationCache().get(path, fileVersion(path), readTranslationAt);
 }
 
 Library loadLibrary(const QStringList& folders, bool cached) {
