@@ -127,21 +127,26 @@ bool MakerWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QWidget* MakerWindow::buildImportBar() {
-    importBar = new QWidget;
-    importBar->setObjectName("importBar");
-    auto* bar = new QHBoxLayout(importBar);
-    importWhere = new QLabel;
-    importWhere->setWordWrap(true);
-    bar->addWidget(importWhere, 1);
-    auto* install = new QPushButton(tr("Install it"));
-    install->setObjectName("installImport");
-    connect(install, &QPushButton::clicked, this, [this] { share.install(); });
-    auto* leave = new QPushButton(tr("Don't install"));
-    leave->setObjectName("leaveImport");
-    connect(leave, &QPushButton::clicked, this, [this] { share.leave(); });
-    bar->addWidget(install);
-    bar->addWidget(leave);
-    return importBar;
+    return importBar = buildBar("importBar", importWhere,
+                                {{tr("Install it"), "installImport", [this] { share.install(); }},
+                                 {tr("Don't install"), "leaveImport", [this] { share.leave(); }}});
+}
+
+// A bar above the form: what it says, wrapped, then its buttons.
+QWidget* MakerWindow::buildBar(const char* name, QLabel*& said, std::vector<BarButton> buttons) {
+    auto* widget = new QWidget;
+    widget->setObjectName(name);
+    auto* bar = new QHBoxLayout(widget);
+    said = new QLabel;
+    said->setWordWrap(true);
+    bar->addWidget(said, 1);
+    for (BarButton& b : buttons) {
+        auto* button = new QPushButton(b.caption);
+        button->setObjectName(b.name);
+        connect(button, &QPushButton::clicked, this, std::move(b.clicked));
+        bar->addWidget(button);
+    }
+    return widget;
 }
 
 bool MakerWindow::openPath(const QString& path) {
@@ -280,17 +285,9 @@ QStringList MakerWindow::languagesBeside() const {
 }
 
 QWidget* MakerWindow::buildTranslationBar() {
-    translationBar = new QWidget;
-    translationBar->setObjectName("translationBar");
-    auto* bar = new QHBoxLayout(translationBar);
-    translationSaid = new QLabel;
-    translationSaid->setWordWrap(true);
-    bar->addWidget(translationSaid, 1);
-    auto* own = new QPushButton(tr("Back to its own words"));
-    own->setObjectName("ownWords");
-    connect(own, &QPushButton::clicked, this, [this] { files.translate({}); });
-    bar->addWidget(own);
-    return translationBar;
+    return translationBar = buildBar(
+               "translationBar", translationSaid,
+               {{tr("Back to its own words"), "ownWords", [this] { files.translate({}); }}});
 }
 
 void MakerWindow::showTitle() {

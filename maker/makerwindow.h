@@ -3,7 +3,9 @@
 // problems, and the File, Edit and Activity menus with the desktop's own shortcuts.
 #include <QCoreApplication>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "maker/context.h"
 #include "maker/dialogs.h"
@@ -83,6 +85,12 @@ class MakerWindow : public QMainWindow {
     QMenu* buildLanguageMenu();
     QStringList languagesBeside() const;
     QWidget* buildTranslationBar();
+    struct BarButton {
+        QString caption;
+        const char* name;
+        std::function<void()> clicked;
+    };
+    QWidget* buildBar(const char* name, QLabel*& said, std::vector<BarButton> buttons);
     void showProblems();
 };
 
