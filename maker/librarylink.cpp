@@ -44,8 +44,7 @@ const std::vector<LibraryLink::Listed>& LibraryLink::activities() const {
         const FoundFile& file = e.file.file;
         // Listed as the menus show it: in the program's language where it has a translation.
         QString topic = e.place.where == activityfiles::Place::Topic ? e.place.caption : QString();
-        if (topic.isEmpty())
-            if (const auto shown = e.shown()) topic = shown->topic;
+        if (topic.isEmpty() && e.translated) topic = e.translated->topic;
         if (topic.isEmpty()) topic = e.file.read->topic;
         if (topic.isEmpty()) topic = file.fileName;
         out.push_back({file.path, file.fileName, topic, e.menu(), isHers(file.path),

@@ -64,6 +64,11 @@ QHash<QString, Applied>& appliedCache() {
     return cache;
 }
 
+// The program's language as a translation's file name gives it ("cy").
+QString programLanguage() {
+    return QLocale::languageToCode(QLocale().language());
+}
+
 bool byPlace(const Problem& x, const Problem& y) {
     return x.at.line != y.at.line ? x.at.line < y.at.line : x.at.column < y.at.column;
 }
@@ -139,7 +144,7 @@ Catalogue judge(Library library, bool cached) {
     out.problems = std::move(library.problems);
     // Each file in the program's language, where a translation gives it; its topic as the menu
     // shows it.
-    const QString language = shownLanguage();
+    const QString language = programLanguage();
     std::vector<Applied> applied(library.files.size());
     std::vector<Candidate> candidates;
     for (size_t i = 0; i < library.files.size(); ++i) {
@@ -314,10 +319,6 @@ std::shared_ptr<const Planned> CatalogueEntry::shownPlan() const {
         shownPlan_ = planned();
     }
     return shownPlan_;
-}
-
-QString shownLanguage() {
-    return QLocale::languageToCode(QLocale().language());
 }
 
 TranslationVerdict judgeTranslation(const CatalogueEntry& e, const QString& path, bool cached) {

@@ -70,9 +70,6 @@ struct CatalogueEntry {
     mutable std::shared_ptr<const Planned> shownPlan_;
 };
 
-// The program's language as a translation's file name gives it ("cy").
-QString shownLanguage();
-
 // A translation of an entry's activity, judged: its problems at the lines of its own file
 // (the texts it does not match, and a translated text that does not fit its place, named), and
 // the activity it makes with its sound texts, laid out; null plan when that does not fit.
