@@ -6,13 +6,9 @@
 
 namespace maker {
 
-namespace {
+using activityfiles::translationKey;
 
-// A text as the translation matches it, whatever blanks stand at its ends or how its letters
-// were composed.
-QString key(const QString& text) {
-    return text.trimmed().normalized(QString::NormalizationForm_C);
-}
+namespace {
 
 struct Text {
     QString* text;
@@ -60,10 +56,10 @@ void eachText(Document& d, const std::function<void(QString&, const FieldRef&)>&
 Document translationOf(const Document& original, const activityfiles::Translation& translation) {
     std::map<QString, QString> byOriginal;
     for (const activityfiles::TextPair& p : translation.pairs)
-        byOriginal.emplace(key(p.original), p.translated);
+        byOriginal.emplace(translationKey(p.original), p.translated);
     Document out = original;
     eachText(out, [&](QString& text, const FieldRef&) {
-        const auto it = byOriginal.find(key(text));
+        const auto it = byOriginal.find(translationKey(text));
         text = text.trimmed().isEmpty() || it == byOriginal.end() ? QString() : it->second;
     });
     return out;
@@ -71,17 +67,18 @@ Document translationOf(const Document& original, const activityfiles::Translatio
 
 std::vector<activityfiles::TextPair> notInForm(const Document& original,
                                                const activityfiles::Translation& translation) {
-    std::set<QString> hidden{key(original.byHand.wrong)};
+    std::set<QString> hidden{translationKey(original.byHand.wrong)};
     for (const auto& [picture, description] : original.byHand.describe)
-        hidden.insert(key(description));
-    for (const activityfiles::Section& s : original.byHand.sections) hidden.insert(key(s.button));
-    for (const Question& q : original.questions) hidden.insert(key(q.answerInWords));
+        hidden.insert(translationKey(description));
+    for (const activityfiles::Section& s : original.byHand.sections)
+        hidden.insert(translationKey(s.button));
+    for (const Question& q : original.questions) hidden.insert(translationKey(q.answerInWords));
     Document d = original;
-    eachText(d, [&](QString& text, const FieldRef&) { hidden.erase(key(text)); });
+    eachText(d, [&](QString& text, const FieldRef&) { hidden.erase(translationKey(text)); });
     hidden.erase(QString());
     std::vector<activityfiles::TextPair> out;
     for (const activityfiles::TextPair& p : translation.pairs)
-        if (hidden.count(key(p.original))) out.push_back(p);
+        if (hidden.count(translationKey(p.original))) out.push_back(p);
     return out;
 }
 
@@ -97,9 +94,10 @@ void translateAlike(const Document& original, const Document& before, Document& 
     Document o = original, b = before;
     const std::vector<Text> own = textsOf(o), was = textsOf(b), now = textsOf(after);
     for (size_t i = 0; i < now.size(); ++i) {
-        if (*now[i].text == *was[i].text || key(*own[i].text).isEmpty()) continue;
+        if (*now[i].text == *was[i].text || translationKey(*own[i].text).isEmpty()) continue;
         for (size_t j = 0; j < now.size(); ++j)
-            if (j != i && key(*own[j].text) == key(*own[i].text)) *now[j].text = *now[i].text;
+            if (j != i && translationKey(*own[j].text) == translationKey(*own[i].text))
+                *now[j].text = *now[i].text;
     }
 }
 
@@ -113,7 +111,9 @@ WrittenTranslation writeTranslation(const Document& original, const Document& tr
     for (size_t i = 0; i < own.size(); ++i) {
         const QString& from = *own[i].text;
         const QString& to = *theirs[i].text;
-        if (key(from).isEmpty() || to.isEmpty() || !written.insert(key(from)).second) continue;
+        if (translationKey(from).isEmpty() || to.isEmpty() ||
+            !written.insert(translationKey(from)).second)
+            continue;
         lines << tomlString(from) + " = " + tomlString(to);
         out.fieldAt[static_cast<int>(lines.size())] = own[i].field;
     }

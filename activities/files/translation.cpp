@@ -11,12 +11,11 @@
 
 namespace activityfiles {
 
-namespace {
-
-// How a text is matched, whatever blanks stand at its ends or how its letters were composed.
-QString key(const QString& text) {
+QString translationKey(const QString& text) {
     return text.trimmed().normalized(QString::NormalizationForm_C);
 }
+
+namespace {
 
 // A passage as a teacher writes it: its pieces with each gap in [brackets].
 QString written(const Passage& p) {
@@ -61,14 +60,14 @@ using Texts = std::map<QString, const TextPair*>;
 
 Texts byOriginal(const Translation& t) {
     Texts out;
-    for (const TextPair& pair : t.pairs) out.emplace(key(pair.original), &pair);
+    for (const TextPair& pair : t.pairs) out.emplace(translationKey(pair.original), &pair);
     return out;
 }
 
 // The translation of a spoken form, or nothing: an untranslated one is dropped.
 void translateSay(QString& say, const Texts& texts) {
     if (say.isEmpty()) return;
-    const auto it = texts.find(key(say));
+    const auto it = texts.find(translationKey(say));
     say = it == texts.end() ? QString() : it->second->translated;
 }
 
@@ -92,10 +91,10 @@ QString translationFileName(const QString& activityFileName, const QString& lang
 std::vector<Problem> checkTranslation(const Activity& activity, const Translation& translation) {
     std::map<QString, int> lists;  // every text of the activity, with its list
     eachText(activity, [&](const QString& text, int list) {
-        if (!text.isEmpty()) lists.emplace(key(text), list);
+        if (!text.isEmpty()) lists.emplace(translationKey(text), list);
     });
     const auto addSay = [&](const QString& say) {
-        if (!say.isEmpty()) lists.emplace(key(say), 0);
+        if (!say.isEmpty()) lists.emplace(translationKey(say), 0);
     };
     for (const auto& l : activity.labels) addSay(l.say);
     for (const auto& w : activity.words) addSay(w.say);
@@ -105,20 +104,20 @@ std::vector<Problem> checkTranslation(const Activity& activity, const Translatio
     }
     for (const auto& s : activity.statements) addSay(s.say);
     std::map<QString, const Passage*> passages;
-    for (const Passage& p : activity.passages) passages.emplace(key(written(p)), &p);
+    for (const Passage& p : activity.passages) passages.emplace(translationKey(written(p)), &p);
 
     std::vector<Problem> out;
     std::map<std::pair<int, QString>, QString> readAlike;  // (list, translation): its original
     // A text left untranslated keeps its words: no translation of its list may read like it.
     std::set<QString> given;
-    for (const TextPair& pair : translation.pairs) given.insert(key(pair.original));
+    for (const TextPair& pair : translation.pairs) given.insert(translationKey(pair.original));
     eachText(activity, [&](const QString& text, int list) {
-        if (list > 0 && !given.count(key(text)))
-            readAlike.emplace(std::pair{list, key(text)}, key(text));
+        if (list > 0 && !given.count(translationKey(text)))
+            readAlike.emplace(std::pair{list, translationKey(text)}, translationKey(text));
     });
     for (const TextPair& pair : translation.pairs) {
-        const QString original = key(pair.original);
-        const QString text = key(pair.translated);
+        const QString original = translationKey(pair.original);
+        const QString text = translationKey(pair.translated);
         if (text.isEmpty()) {
             out.push_back(fileProblem(pair.at, Fault::TranslationEmpty, {}, {original}));
         } else if (text.size() > kMaxTextLength) {
@@ -149,7 +148,7 @@ Activity translated(Activity a, const Translation& translation) {
     const Texts texts = byOriginal(translation);
     eachText(a, [&](QString& text, int) {
         if (text.isEmpty()) return;
-        if (const auto it = texts.find(key(text)); it != texts.end())
+        if (const auto it = texts.find(translationKey(text)); it != texts.end())
             text = it->second->translated.trimmed();
     });
     for (auto& l : a.labels) translateSay(l.say, texts);
@@ -163,7 +162,7 @@ Activity translated(Activity a, const Translation& translation) {
     }
     for (auto& s : a.statements) translateSay(s.say, texts);
     for (Passage& p : a.passages) {
-        const auto it = texts.find(key(written(p)));
+        const auto it = texts.find(translationKey(written(p)));
         if (it == texts.end()) continue;
         const auto mine = split(it->second->translated.trimmed());
         if (!mine || mine->gaps.size() != p.gaps.size()) continue;

@@ -22,6 +22,10 @@ struct Translation {
     std::vector<Problem> problems;
 };
 
+// How a translation matches a text: whatever blanks stand at its ends or how its letters
+// were composed.
+QString translationKey(const QString& text);
+
 // Reads a translation's bytes: its syntax and that every value is a text.
 Translation readTranslation(const QByteArray& bytes);
 
